@@ -1,0 +1,81 @@
+#include "model/Vorlage.h"
+
+#include "model/Zahlen.h"
+
+namespace tafomat {
+
+namespace {
+
+struct Befehl {
+    char name;
+    TokenArt art;
+    std::size_t breite;
+};
+
+constexpr Befehl Befehle[] = {
+    {'X', TokenArt::BefehlX, 5}, {'Y', TokenArt::BefehlY, 5}, {'F', TokenArt::BefehlF, 11},
+    {'G', TokenArt::BefehlG, 4}, {'B', TokenArt::BefehlB, 2},
+};
+
+bool istPlatzhalter(char c) { return (c >= '1' && c <= '9') || c == 'Z'; }
+
+// A field of the given width starting at index i; shorter where the template ends.
+double feldWert(std::string_view vorlage, std::size_t i, std::size_t breite) {
+    if (i >= vorlage.size()) return 0;
+    return leadingNumber(vorlage.substr(i, breite));
+}
+
+Token befehlToken(std::string_view vorlage, std::size_t i, const Befehl& befehl) {
+    Token token{befehl.art, i + 1, befehl.breite};
+    if (befehl.art == TokenArt::BefehlF) {
+        for (std::size_t k = 0; k < 3; ++k) token.werte[k] = feldWert(vorlage, i + 2 + 3 * k, 3);
+    } else if (befehl.art != TokenArt::BefehlB) {
+        token.werte[0] = feldWert(vorlage, i + 2, befehl.breite - 2);
+    }
+    return token;
+}
+
+const Befehl* befehlVon(char zweites) {
+    for (const Befehl& befehl : Befehle) {
+        if (befehl.name == zweites) return &befehl;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::vector<Token> scanTemplate(std::string_view vorlage) {
+    std::vector<Token> tokens;
+    const std::size_t laenge = vorlage.size();
+    std::size_t i = 0;
+    while (i < laenge) {
+        const auto ch = static_cast<unsigned char>(vorlage[i]);
+        if (ch == '\r') {
+            tokens.push_back({TokenArt::Zeilenumbruch, i + 1, 1});
+            ++i;
+            continue;
+        }
+        if (ch < 32) {
+            ++i;
+            continue;
+        }
+        if (ch == '#' && i + 1 < laenge) {
+            const char zweites = vorlage[i + 1];
+            if (const Befehl* befehl = befehlVon(zweites)) {
+                tokens.push_back(befehlToken(vorlage, i, *befehl));
+                i += befehl->breite;
+                continue;
+            }
+            if (istPlatzhalter(zweites)) {
+                tokens.push_back({TokenArt::Platzhalter, i + 1, 2, zweites});
+                i += 2;
+                continue;
+            }
+        }
+        tokens.push_back({TokenArt::Textzeichen, i + 1, 1, static_cast<char>(ch)});
+        ++i;
+    }
+    return tokens;
+}
+
+}  // namespace tafomat

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+namespace tafomat {
+
+// The tokens of a template. Commands have fixed-width argument fields that are taken by
+// position, never scanned: #X nnn, #Y nnn, #F rrrgggbbb, #G nn, #B.
+enum class TokenArt {
+    Textzeichen,    // any character of code 32 or more that begins no command
+    Zeilenumbruch,  // a carriage return
+    BefehlX,
+    BefehlY,
+    BefehlF,
+    BefehlG,
+    BefehlB,
+    Platzhalter,  // #1 .. #9, #Z
+};
+
+struct Token {
+    TokenArt art;
+    std::size_t position;  // first character, counted from 1
+    std::size_t breite;    // width in characters
+    char zeichen = 0;      // the text character, or the placeholder's name ('1'..'9', 'Z')
+    double werte[3] = {0, 0, 0};  // field values: #X/#Y/#G in [0]; #F red, green, blue
+};
+
+// Scans the template; codes below 32 other than the carriage return yield nothing.
+std::vector<Token> scanTemplate(std::string_view vorlage);
+
+}  // namespace tafomat

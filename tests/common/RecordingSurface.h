@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "preview/Surface.h"
+
+namespace tafomat::test {
+
+// A fake surface that records what is drawn. Every character is half the font size wide,
+// so widths are easy to compute by hand: 4 pixels a character at 8 points.
+class RecordingSurface : public Surface {
+public:
+    struct Gezeichnet {
+        std::string text;
+        double x;
+        double y;
+        double groesse;
+        Farbwert farbe;
+        std::string schrift;
+    };
+
+    std::vector<Gezeichnet> gezeichnet;
+    int clears = 0;
+    std::vector<double> groessen;  // every size set, in order
+    std::vector<Farbwert> farben;  // every colour set, in order
+
+    void clear() override {
+        ++clears;
+        gezeichnet.clear();
+    }
+    void setTextColor(Farbwert farbe) override {
+        m_farbe = farbe;
+        farben.push_back(farbe);
+    }
+    Farbwert textColor() const override { return m_farbe; }
+    void setCurrentX(double x) override { m_x = x; }
+    double currentX() const override { return m_x; }
+    void setCurrentY(double y) override { m_y = y; }
+    double currentY() const override { return m_y; }
+    bool setFontSize(double punkte) override {
+        if (!(punkte > 0) || !std::isfinite(punkte)) return false;
+        m_groesse = punkte;
+        groessen.push_back(punkte);
+        return true;
+    }
+    double fontSize() const override { return m_groesse; }
+    bool setFontName(const std::string& name) override {
+        if (name.empty() || name == "KeineSchrift") return false;
+        m_schrift = name;
+        return true;
+    }
+    std::string fontName() const override { return m_schrift; }
+    void drawText(const std::string& text) override {
+        gezeichnet.push_back({text, m_x, m_y, m_groesse, m_farbe, m_schrift});
+        m_x += textWidth(text);
+    }
+    double textWidth(const std::string& text) const override {
+        return static_cast<double>(text.size()) * m_groesse / 2;
+    }
+    bool loadBackground(const std::string& pfad) override {
+        if (pfad == "fehlt.jpg") return false;
+        hintergrund = pfad;
+        return true;
+    }
+    int width() const override { return 460; }
+    int height() const override { return 66; }
+    void fillBox(int, int, int, int, Farbwert) override {}
+    Farbwert colorAt(int, int) const override { return 0; }
+
+    std::string hintergrund;
+
+private:
+    Farbwert m_farbe = 0;
+    double m_x = 0;
+    double m_y = 0;
+    double m_groesse = 8.25;
+    std::string m_schrift = "Arial";
+};
+
+}  // namespace tafomat::test
