@@ -1,0 +1,151 @@
+#include <algorithm>
+
+#include "settings/Einstellungen.h"
+
+namespace tafomat {
+
+namespace {
+
+// Takes the characters up to the next line end and the line end itself. CR LF, a lone CR and
+// a lone LF all end a line, so that files edited on any system read alike.
+std::string_view takeLine(std::string_view& rest) {
+    const std::size_t ende = rest.find_first_of("\r\n");
+    const std::string_view zeile = rest.substr(0, ende);
+    if (ende == std::string_view::npos) {
+        rest = {};
+        return zeile;
+    }
+    const bool crlf = rest[ende] == '\r' && ende + 1 < rest.size() && rest[ende + 1] == '\n';
+    rest.remove_prefix(ende + (crlf ? 2 : 1));
+    return zeile;
+}
+
+bool isBlank(char zeichen) {
+    return zeichen == ' ' || zeichen == '\t';
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+bool isDigit(char zeichen) {
+    return zeichen >= '0' && zeichen <= '9';
+}
+
+// Far beyond every range the file knows; keeps long runs of digits from overflowing.
+constexpr long long Sättigung = 1'000'000'000'000;
+
+// The digits up to a point or the end, saturated.
+long long takeWholePart(std::string_view& text) {
+    long long betrag = 0;
+    while (!text.empty() && isDigit(text.front())) {
+        betrag = std::min(betrag * 10 + (text.front() - '0'), Sättigung);
+        text.remove_prefix(1);
+    }
+    return betrag;
+}
+
+// A sign, digits with at most one point, and nothing else; rounded, halves away from zero.
+std::optional<long long> readWholeNumber(std::string_view text) {
+    text = trimBlanks(text);
+    const bool negativ = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+    bool ziffern = !text.empty() && isDigit(text.front());
+    long long betrag = takeWholePart(text);
+    if (!text.empty() && text.front() == '.') {
+        text.remove_prefix(1);
+        const bool aufrunden = !text.empty() && text.front() >= '5' && isDigit(text.front());
+        ziffern = ziffern || (!text.empty() && isDigit(text.front()));
+        while (!text.empty() && isDigit(text.front())) text.remove_prefix(1);
+        if (aufrunden) betrag = std::min(betrag + 1, Sättigung);
+    }
+    if (!ziffern || !text.empty()) return std::nullopt;
+    return negativ ? -betrag : betrag;
+}
+
+// Reads one record after the other into the result and records where and why it stopped.
+class Datensatzleser {
+  public:
+    Datensatzleser(std::string_view bytes, Einstellungen& ziel) : m_rest(bytes), m_ziel(ziel) {}
+
+    bool zeile(std::optional<std::string>& wert) {
+        if (!beginnt()) return false;
+        wert = std::string(takeLine(m_rest));
+        return gelesen();
+    }
+
+    bool zahl(std::optional<long long>& wert) {
+        wert = zahlLesen();
+        return wert && gelesen();
+    }
+
+    bool regler(Feld regler, std::optional<int>& wert) {
+        const std::optional<long long> zahl = zahlLesen();
+        if (!zahl) return false;
+        const Reglerbereich bereich = bereichVon(regler);
+        if (*zahl < bereich.min || *zahl > bereich.max) {
+            return abbrechen(Abbruch::AusserhalbBereich);
+        }
+        wert = static_cast<int>(*zahl);
+        return gelesen();
+    }
+
+    // The lines up to the end, joined with CR LF; the line end of the last line is dropped.
+    bool vorlage(std::optional<std::string>& wert) {
+        if (!beginnt()) return false;
+        std::string text(takeLine(m_rest));
+        while (!m_rest.empty()) {
+            text += Zeilenumbruch;
+            text += takeLine(m_rest);
+        }
+        wert = std::move(text);
+        return gelesen();
+    }
+
+  private:
+    std::optional<long long> zahlLesen() {
+        if (!beginnt()) return std::nullopt;
+        const std::optional<long long> zahl = readWholeNumber(takeLine(m_rest));
+        if (!zahl) abbrechen(Abbruch::KeineZahl);
+        return zahl;
+    }
+
+    bool beginnt() { return !m_rest.empty() || abbrechen(Abbruch::DateiEnde); }
+
+    bool gelesen() {
+        ++m_ziel.gelesen;
+        return true;
+    }
+
+    bool abbrechen(Abbruch grund) {
+        m_ziel.abbruch = grund;
+        return false;
+    }
+
+    std::string_view m_rest;
+    Einstellungen& m_ziel;
+};
+
+bool eingabenLesen(Datensatzleser& leser, Einstellungen& ziel) {
+    for (std::optional<std::string>& eingabe : ziel.eingaben) {
+        if (!leser.zeile(eingabe)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+Einstellungen EinstellungenParsen(std::string_view bytes) {
+    Einstellungen ziel;
+    Datensatzleser leser(bytes, ziel);
+    (void)(leser.zeile(ziel.hintergrundPfad) && leser.zeile(ziel.hintergrundName) &&
+           leser.zeile(ziel.schriftart) && leser.zeile(ziel.schriftGröße) &&
+           leser.zahl(ziel.farbe) && leser.regler(Feld::XPos, ziel.xPos) &&
+           leser.regler(Feld::YPos, ziel.yPos) && leser.regler(Feld::Abstand, ziel.abstand) &&
+           eingabenLesen(leser, ziel) && leser.vorlage(ziel.vorlage));
+    return ziel;
+}
+
+}  // namespace tafomat
