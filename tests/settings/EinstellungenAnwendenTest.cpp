@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include "settings/EinstellungenTestHilfe.h"
+
+namespace tafomat {
+namespace {
+
+using test::andereDatensätze;
+using test::datei;
+using test::ProtokollFelder;
+using test::ProtokollSurface;
+using test::RecordingSurface;
+
+EinstellungenErgebnis laden(const std::string& bytes, Felder& felder, Surface& surface) {
+    return EinstellungenAnwenden(EinstellungenParsen(bytes), felder, surface);
+}
+
+TEST(EinstellungenAnwenden, WritesEachChangedFieldOnceInFileOrder) {
+    std::vector<std::string> protokoll;
+    ProtokollFelder felder(protokoll);
+    ProtokollSurface surface(protokoll);
+    const auto ergebnis = laden(datei(andereDatensätze()) + "A\r\n", felder, surface);
+    const std::vector<std::string> erwartet{"HintergrundPfad=C:\\Bilder\\wald.jpg",
+                                            "laden C:\\Bilder\\wald.jpg",
+                                            "HintergrundName=wald.jpg",
+                                            "SchriftartListe=Courier New",
+                                            "SchriftGr\xC3\xB6\xC3\x9F"
+                                            "e= 12 ",
+                                            "XPos=-12",
+                                            "YPos=7",
+                                            "Abstand=64",
+                                            "DaTxt=01.02.2003",
+                                            "AlTxt=6,50",
+                                            "KiTxt=30",
+                                            "AnTxt=99,95",
+                                            "NeTxt=0,50",
+                                            "StTxt=2,25",
+                                            "Txt=A"};
+    EXPECT_EQ(protokoll, erwartet);
+    EXPECT_EQ(ergebnis.angewendet, 15);
+    EXPECT_FALSE(ergebnis.bildFehlt);
+    EXPECT_EQ(ergebnis.abbruch, Abbruch::Keiner);
+    EXPECT_EQ(surface.hintergrund, "C:\\Bilder\\wald.jpg");
+}
+
+TEST(EinstellungenAnwenden, DefaultFileIntoTheDefaultDesignChangesOnlyTheSizeText) {
+    std::vector<std::string> protokoll;
+    ProtokollFelder felder(protokoll);
+    ProtokollSurface surface(protokoll);
+    laden(EinstellungenText(FelderImSpeicher{}, RecordingSurface{}), felder, surface);
+    const std::vector<std::string> erwartet{"laden leer.jpg",
+                                            "SchriftGr\xC3\xB6\xC3\x9F"
+                                            "e= 8 "};
+    EXPECT_EQ(protokoll, erwartet);
+    EXPECT_EQ(felder.text(Feld::SchriftGröße), " 8 ");
+}
+
+TEST(EinstellungenAnwenden, MissingPictureIsReportedAndTheRestLoads) {
+    std::vector<std::string> zeilen = andereDatensätze();
+    zeilen[0] = "fehlt.jpg";
+    zeilen[1] = "fehlt.jpg";
+    FelderImSpeicher felder;
+    RecordingSurface surface;
+    surface.loadBackground("vorher.jpg");
+    const auto ergebnis = laden(datei(zeilen) + "A\r\n", felder, surface);
+    EXPECT_TRUE(ergebnis.bildFehlt);
+    EXPECT_EQ(ergebnis.angewendet, 15);
+    EXPECT_EQ(surface.hintergrund, "vorher.jpg");
+    EXPECT_EQ(felder.text(Feld::HintergrundPfad), "fehlt.jpg");
+    EXPECT_EQ(felder.text(Feld::HintergrundName), "fehlt.jpg");
+    EXPECT_EQ(felder.wert(Feld::Abstand), 64);
+    EXPECT_EQ(felder.text(Feld::StTxt), "2,25");
+    EXPECT_EQ(felder.text(Feld::Txt), "A");
+}
+
+TEST(EinstellungenAnwenden, StopsWhereTheReadingStopped) {
+    for (const char* xPos : {" 65 ", "links"}) {
+        std::vector<std::string> zeilen = andereDatensätze();
+        zeilen[5] = xPos;
+        FelderImSpeicher felder;
+        RecordingSurface surface;
+        const auto ergebnis = laden(datei(zeilen) + "A\r\n", felder, surface);
+        EXPECT_EQ(ergebnis.angewendet, 5) << xPos;
+        EXPECT_EQ(ergebnis.abbruch,
+                  xPos[0] == ' ' ? Abbruch::AusserhalbBereich : Abbruch::KeineZahl);
+        EXPECT_EQ(felder.text(Feld::HintergrundName), "wald.jpg");
+        EXPECT_EQ(felder.text(Feld::SchriftartListe), "Courier New");
+        EXPECT_EQ(felder.text(Feld::SchriftGröße), " 12 ");
+        EXPECT_EQ(felder.wert(Feld::XPos), 0);
+        EXPECT_EQ(felder.wert(Feld::YPos), 0);
+        EXPECT_EQ(felder.text(Feld::DaTxt), "04.11.2010");
+        EXPECT_EQ(felder.text(Feld::Txt), Startvorlage());
+    }
+}
+
+TEST(EinstellungenAnwenden, FileEndingAfterRecord14LeavesTheTemplate) {
+    FelderImSpeicher felder;
+    felder.setText(Feld::Txt, "bleibt\r\n");
+    RecordingSurface surface;
+    const auto ergebnis = laden(datei(andereDatensätze()), felder, surface);
+    EXPECT_EQ(ergebnis.angewendet, 14);
+    EXPECT_EQ(ergebnis.abbruch, Abbruch::DateiEnde);
+    EXPECT_EQ(felder.text(Feld::StTxt), "2,25");
+    EXPECT_EQ(felder.text(Feld::Txt), "bleibt\r\n");
+}
+
+TEST(EinstellungenAnwenden, EmptyFileChangesNothing) {
+    std::vector<std::string> protokoll;
+    ProtokollFelder felder(protokoll);
+    ProtokollSurface surface(protokoll);
+    const auto ergebnis = laden("", felder, surface);
+    EXPECT_TRUE(protokoll.empty());
+    EXPECT_EQ(ergebnis.angewendet, 0);
+    EXPECT_FALSE(ergebnis.bildFehlt);
+    EXPECT_EQ(ergebnis.abbruch, Abbruch::DateiEnde);
+}
+
+TEST(EinstellungenAnwenden, EditedColourRecordChangesNothing) {
+    std::vector<std::string> schwarz, weiß;
+    std::vector<std::string> zeilen = andereDatensätze();
+    zeilen[4] = " 0 ";
+    {
+        ProtokollFelder felder(schwarz);
+        ProtokollSurface surface(schwarz);
+        laden(datei(zeilen) + "A\r\n", felder, surface);
+    }
+    zeilen[4] = "16777215";
+    ProtokollFelder felder(weiß);
+    ProtokollSurface surface(weiß);
+    laden(datei(zeilen) + "A\r\n", felder, surface);
+    EXPECT_EQ(weiß, schwarz);
+    EXPECT_EQ(surface.textColor(), 0);
+    EXPECT_TRUE(surface.farben.empty());
+}
+
+TEST(EinstellungenAnwenden, EmptyPathRemovesThePicture) {
+    std::vector<std::string> zeilen = andereDatensätze();
+    zeilen[0] = "";
+    FelderImSpeicher felder;
+    RecordingSurface surface;
+    surface.loadBackground("vorher.jpg");
+    const auto ergebnis = laden(datei(zeilen), felder, surface);
+    EXPECT_FALSE(ergebnis.bildFehlt);
+    EXPECT_EQ(surface.hintergrund, "");
+    EXPECT_EQ(felder.text(Feld::HintergrundPfad), "");
+}
+
+}  // namespace
+}  // namespace tafomat
