@@ -47,21 +47,31 @@ long long takeWholePart(std::string_view& text) {
     return betrag;
 }
 
+struct Bruchteil {
+    bool ziffern;
+    bool aufrunden;
+};
+
+// The point and the digits after it, if the text goes on with a point.
+Bruchteil takeFraction(std::string_view& text) {
+    if (!text.starts_with('.')) return {false, false};
+    text.remove_prefix(1);
+    const bool ziffern = !text.empty() && isDigit(text.front());
+    const bool aufrunden = ziffern && text.front() >= '5';
+    while (!text.empty() && isDigit(text.front())) text.remove_prefix(1);
+    return {ziffern, aufrunden};
+}
+
 // A sign, digits with at most one point, and nothing else; rounded, halves away from zero.
 std::optional<long long> readWholeNumber(std::string_view text) {
     text = trimBlanks(text);
-    const bool negativ = !text.empty() && text.front() == '-';
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
-    bool ziffern = !text.empty() && isDigit(text.front());
+    const bool negativ = text.starts_with('-');
+    if (negativ || text.starts_with('+')) text.remove_prefix(1);
+    const bool ganzeZiffern = !text.empty() && isDigit(text.front());
     long long betrag = takeWholePart(text);
-    if (!text.empty() && text.front() == '.') {
-        text.remove_prefix(1);
-        const bool aufrunden = !text.empty() && text.front() >= '5' && isDigit(text.front());
-        ziffern = ziffern || (!text.empty() && isDigit(text.front()));
-        while (!text.empty() && isDigit(text.front())) text.remove_prefix(1);
-        if (aufrunden) betrag = std::min(betrag + 1, Sättigung);
-    }
-    if (!ziffern || !text.empty()) return std::nullopt;
+    const Bruchteil bruch = takeFraction(text);
+    if (!(ganzeZiffern || bruch.ziffern) || !text.empty()) return std::nullopt;
+    if (bruch.aufrunden) betrag = std::min(betrag + 1, Sättigung);
     return negativ ? -betrag : betrag;
 }
 
