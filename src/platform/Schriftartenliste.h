@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace tafomat {
+
+// The names of the fonts available for text output. Either request may fail.
+class Schriftartenliste {
+  public:
+    virtual ~Schriftartenliste() = default;
+    virtual std::optional<int> anzahl() const = 0;
+    virtual std::optional<QString> name(int index) const = 0;
+};
+
+// The installed font families that a Windows-1252 text can name, in the font database's order.
+class QtSchriftartenliste : public Schriftartenliste {
+  public:
+    QtSchriftartenliste();
+    std::optional<int> anzahl() const override;
+    std::optional<QString> name(int index) const override;
+
+  private:
+    QStringList m_namen;
+};
+
+}  // namespace tafomat

@@ -1,0 +1,107 @@
+#include <algorithm>
+
+#include "preview/BildZeichnen.h"
+#include "ui/Befehlstexte.h"
+#include "ui/MainWindow.h"
+#include "ui/Vorlagenauswahl.h"
+
+namespace tafomat {
+
+namespace {
+
+constexpr int Farbbefehlsbreite = 11;
+constexpr int Positionsbefehlsbreite = 10;
+constexpr int Zellengröße = 8;
+
+}  // namespace
+
+// Replaces the template's selection with the command and selects what was written, so that
+// using the aid again replaces it.
+void MainWindow::befehlSchreiben(const std::string& befehl, int auswahlLänge) {
+    const Vorlagenauswahl auswahl = auswahlLesen(*m_s.Txt);
+    m_felder.setText(Feld::Txt,
+                     mitEinsatz(m_felder.text(Feld::Txt), auswahl.start, auswahl.länge, befehl));
+    auswahlSetzen(*m_s.Txt, {auswahl.start, auswahlLänge});
+    m_s.Txt->setFocus();
+}
+
+// A press writes "#B" before the caret or a single selected character and selects it; a press
+// while more is selected, such as that "#B", deletes the selection.
+void MainWindow::Fett_Click() {
+    const Vorlagenauswahl auswahl = auswahlLesen(*m_s.Txt);
+    const std::string text = m_felder.text(Feld::Txt);
+    const bool löschen = auswahl.länge > 1;
+    m_felder.setText(Feld::Txt, löschen ? mitEinsatz(text, auswahl.start, auswahl.länge, "")
+                                        : mitEinsatz(text, auswahl.start, 0, "#B"));
+    BildZeichnen();
+    auswahlSetzen(*m_s.Txt, {auswahl.start, löschen ? 0 : 2});
+    m_s.Txt->setFocus();
+}
+
+void MainWindow::PicFa_MouseDown(Qt::MouseButton taste, Qt::KeyboardModifiers, double x, double y) {
+    if (taste != Qt::LeftButton) return;
+    const Farbwert farbe = m_palette.colorAt(static_cast<int>(x), static_cast<int>(y));
+    befehlSchreiben(Farbbefehl(farbe), Farbbefehlsbreite);
+}
+
+void MainWindow::Pic_MouseMove(Qt::MouseButtons tasten, Qt::KeyboardModifiers, double x, double y) {
+    if (tasten == Qt::NoButton) return;
+    befehlSchreiben(Positionsbefehl(x, y), Positionsbefehlsbreite);
+    BildZeichnen();
+}
+
+// Leaves the caret where replacing the text puts it, at the start, and the focus in the list,
+// so that the user can go on typing the size.
+void MainWindow::SchriftGrößeSetzen() {
+    if (!m_größenbefehlAus) {
+        const Vorlagenauswahl auswahl = auswahlLesen(*m_s.Txt);
+        const std::string befehl = Größenbefehl(m_felder.text(Feld::SchriftGröße));
+        m_felder.setText(
+            Feld::Txt, mitEinsatz(m_felder.text(Feld::Txt), auswahl.start, auswahl.länge, befehl));
+    }
+    BildZeichnen();
+}
+
+// A name that the surface cannot use keeps the previous font, without a message.
+void MainWindow::SchriftartSetzen() {
+    m_vorschau.setFontName(m_felder.text(Feld::SchriftartListe));
+    BildZeichnen();
+}
+
+void MainWindow::XPos_Change() {
+    setWindowTitle(QString::number(m_s.XPos->value()));
+    BildZeichnen();
+}
+
+void MainWindow::YPos_Change() {
+    setWindowTitle(QString::number(m_s.YPos->value()));
+    BildZeichnen();
+}
+
+// 8 x 8 cells, row by row: red and green run through 0, 85, 170 and 255, blue rises by 85 a
+// row. A strip narrower than a cell keeps the background.
+void MainWindow::FarbpaletteZeichnen() {
+    int rot = 0;
+    int grün = 0;
+    int blau = 0;
+    for (int zeile = 0; Zellengröße * (zeile + 1) <= m_palette.height(); ++zeile) {
+        for (int spalte = 0; Zellengröße * (spalte + 1) <= m_palette.width(); ++spalte) {
+            const int x = Zellengröße * spalte;
+            const int y = Zellengröße * zeile;
+            m_palette.fillBox(
+                x, y, x + Zellengröße - 1, y + Zellengröße - 1,
+                farbwert(std::min(rot, 255), std::min(grün, 255), std::min(blau, 255)));
+            rot += 85;
+            if (rot > 256) {
+                rot = 0;
+                grün += 85;
+                if (grün > 256) {
+                    grün = 0;
+                    blau += 85;
+                }
+            }
+        }
+    }
+}
+
+}  // namespace tafomat

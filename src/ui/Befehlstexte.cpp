@@ -1,0 +1,49 @@
+#include "ui/Befehlstexte.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tafomat {
+
+namespace {
+
+std::string mitNullen(std::string ziffern, std::size_t mindestens) {
+    if (ziffern.size() < mindestens) ziffern.insert(0, mindestens - ziffern.size(), '0');
+    return ziffern;
+}
+
+std::string betragsziffern(double zahl) {
+    return mitNullen(std::to_string(std::llround(std::fabs(zahl))), 3);
+}
+
+}  // namespace
+
+std::string Farbbefehl(Farbwert farbe) {
+    const int rot = farbe % 256;
+    farbe /= 256;
+    const int grün = farbe % 256;
+    const int blau = farbe / 256;
+    return "#F" + mitNullen(std::to_string(rot), 3) + mitNullen(std::to_string(grün), 3) +
+           mitNullen(std::to_string(blau), 3);
+}
+
+std::string Positionsbefehl(double x, double y) {
+    return "#X" + betragsziffern(x) + "#Y" + betragsziffern(y);
+}
+
+std::string Größenbefehl(std::string_view größe) {
+    std::string text(größe);
+    if (text.size() < 2) text.insert(0, "0");  // one zero only: an empty size gives "#G0"
+    return "#G" + text;
+}
+
+std::string mitEinsatz(std::string_view text, int start, int länge, std::string_view einsatz) {
+    const auto anfang = std::min(static_cast<std::size_t>(std::max(start, 0)), text.size());
+    const auto ende = std::min(anfang + static_cast<std::size_t>(std::max(länge, 0)), text.size());
+    std::string neu(text.substr(0, anfang));
+    neu += einsatz;
+    neu += text.substr(ende);
+    return neu;
+}
+
+}  // namespace tafomat

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QValidator>
+
+namespace tafomat {
+
+// Keeps characters that Windows-1252 cannot hold out of a line edit, typed or pasted; the
+// rest of a pasted text stays.
+class Cp1252Validator : public QValidator {
+    Q_OBJECT
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override;
+};
+
+// A multi-line text field that keeps characters outside Windows-1252 out at entry: typed,
+// pasted, dropped or composed.
+class Cp1252TextEdit : public QPlainTextEdit {
+    Q_OBJECT
+  public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+};
+
+}  // namespace tafomat

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QComboBox>
+
+namespace tafomat {
+
+// An editable list box with the two events of the window's lists: edited for every change of
+// its text, by the user or the program, and picked when the user chooses an entry. Choosing
+// runs only picked, although it replaces the text first; leaving the box or pressing Return
+// never chooses. The list never changes the text by itself.
+class EditableList : public QComboBox {
+    Q_OBJECT
+  public:
+    explicit EditableList(QWidget* parent = nullptr);
+
+    // Appends an entry and leaves the text as it is, without any event.
+    void appendItem(const QString& item);
+    // Empties the list and the text, without any event.
+    void clearAll();
+
+  signals:
+    void edited();
+    void picked();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+  private:
+    void forgetCurrentItem();
+    void showWithoutCurrentItem(const QString& text, int caret);
+};
+
+}  // namespace tafomat

@@ -1,0 +1,105 @@
+#include "phpgen/PhpSkript.h"
+#include "platform/Dateien.h"
+#include "platform/QtText.h"
+#include "preview/BildZeichnen.h"
+#include "ui/MainWindow.h"
+
+namespace tafomat {
+
+namespace {
+
+const QString FensterSchriftFehler =
+    QStringLiteral("!!! Schriftarten-Fehler !!! Programm wird fortgesetzt.");
+
+// Photos are often named .JPG or .jpeg; the picture is read by its content anyway.
+bool istJpegName(const QString& pfad) {
+    return pfad.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive) ||
+           pfad.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive);
+}
+
+std::string Abschlussmeldung(const std::string& hintergrundPfad, const std::string& schriftart) {
+    return "Bitte unbedingt das Php-Programm [Tafomat.php] mit dem Hintergrundbild [" +
+           hintergrundPfad + "] und der Schriftart [" + schriftart +
+           ".ttf] in das gleiche Verzeichnis auf Ihrem Server einf\xFCgen!";
+}
+
+}  // namespace
+
+void MainWindow::Form_Load() {
+    show();
+    m_s.DaTxt->setFocus();
+    BildArt_Click();
+    m_felder.setText(Feld::HintergrundPfad, "leer.jpg");
+    m_felder.setText(Feld::HintergrundName, "leer.jpg");
+    SchriftartenFüllen();
+    FarbpaletteZeichnen();
+    BildZeichnen();
+}
+
+void MainWindow::SchriftartenFüllen() {
+    const std::optional<int> anzahl = m_schriftarten.anzahl();
+    if (!anzahl) {
+        setWindowTitle(FensterSchriftFehler);
+        return;
+    }
+    for (int i = 0; i < *anzahl; ++i) {
+        const std::optional<QString> name = m_schriftarten.name(i);
+        if (!name) {
+            setWindowTitle(FensterSchriftFehler);
+            return;
+        }
+        m_s.SchriftartListe->appendItem(*name);
+    }
+    for (int größe = 1; größe <= 32; ++größe) {
+        m_s.SchriftGröße->appendItem(QString::number(größe));
+    }
+}
+
+void MainWindow::Hintergrundbild_Click() {
+    const std::optional<DateiWahl> wahl = m_dialoge.DateiDialogÖffnen(QStringLiteral("*.jpg"));
+    if (!wahl) return;
+    if (!istJpegName(wahl->pfad)) {
+        m_dialoge.Meldung(QStringLiteral("Bitte nur JPEG-Bilder benutzen!"));
+        return;
+    }
+    m_felder.setText(Feld::HintergrundPfad, toCp1252(wahl->pfad));
+    m_felder.setText(Feld::HintergrundName, toCp1252(wahl->name));
+    if (!m_vorschau.loadBackground(m_felder.text(Feld::HintergrundPfad))) return;
+    BildZeichnen();
+}
+
+void MainWindow::BildArt_Click() {
+    const std::string art = m_felder.text(Feld::BildArt);
+    m_s.BildQuallität->clearAll();
+    if (art == "jpeg") {
+        for (int q = 100; q >= 0; --q) m_s.BildQuallität->appendItem(QString::number(q));
+        m_felder.setText(Feld::BildQuallität, "75");
+    } else if (art == "png") {
+        for (int q = 9; q >= 0; --q) m_s.BildQuallität->appendItem(QString::number(q));
+        m_felder.setText(Feld::BildQuallität, "9");
+    } else {
+        m_felder.setText(Feld::BildArt, "gif");
+    }
+}
+
+void MainWindow::PhpQuelltext_Click() {
+    if (const std::optional<std::string> skript = PhpSkript(m_felder, m_vorschau)) {
+        m_felder.setText(Feld::QuTxt, *skript);
+        m_dialoge.Meldung(toQString(
+            Abschlussmeldung(m_felder.text(Feld::HintergrundPfad), m_vorschau.fontName())));
+        if (const std::optional<QString> pfad =
+                m_dialoge.DateiDialogSpeichern(QStringLiteral("*.php"))) {
+            // The name rule looks only at the ASCII ending, so the UTF-8 path passes unchanged.
+            const QString ziel = QString::fromStdString(PhpDateiname(pfad->toStdString()));
+            DateiSchreiben(ziel, *skript + std::string(Zeilenumbruch));
+        }
+    }
+    m_vorschau.setFontSize(Grundgröße(m_felder));
+}
+
+// Saving and loading a design are added with the settings file.
+void MainWindow::EinstellungenSpeichern_Click() {}
+
+void MainWindow::EinstellungenÖffnen_Click() {}
+
+}  // namespace tafomat

@@ -1,0 +1,30 @@
+#include "ui/MainWindow.h"
+
+#include "preview/BildZeichnen.h"
+
+namespace tafomat {
+
+MainWindow::MainWindow(Dialoge& dialoge, const Schriftartenliste& schriftarten, const Uhr& uhr,
+                       QWidget* parent)
+    : QWidget(parent),
+      m_dialoge(dialoge),
+      m_schriftarten(schriftarten),
+      m_uhr(uhr),
+      m_s(SteuerelementeAnlegen(
+          this, [this]() -> const QImage& { return m_vorschau.image(); },
+          [this]() -> const QImage& { return m_palette.image(); })),
+      m_felder(m_s) {
+    setObjectName(QStringLiteral("Tafomat"));
+    setWindowTitle(QStringLiteral("Tafomat fügt mit Php einen Texte und Daten in ein JPEG-Bild"));
+    setWindowIcon(QIcon(QStringLiteral(":/fenster.png")));
+    setFixedSize(757, 380);
+    verdrahten();
+    Form_Load();
+}
+
+void MainWindow::BildZeichnen() {
+    ++m_neuzeichnungen;
+    tafomat::BildZeichnen(m_felder, m_vorschau, m_uhr);
+}
+
+}  // namespace tafomat

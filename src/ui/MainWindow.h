@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QWidget>
+
+#include "model/Abgeleitet.h"
+#include "platform/Dialoge.h"
+#include "platform/PaletteSurface.h"
+#include "platform/QtSurface.h"
+#include "platform/Schriftartenliste.h"
+#include "ui/FensterFelder.h"
+#include "ui/Steuerelemente.h"
+
+namespace tafomat {
+
+// The program's one window. Its controls are the store of all state; the preview surface
+// holds the chosen font. Creating the window runs Form_Load, which shows it.
+class MainWindow : public QWidget {
+  public:
+    MainWindow(Dialoge& dialoge, const Schriftartenliste& schriftarten, const Uhr& uhr,
+               QWidget* parent = nullptr);
+
+    Felder& felder() { return m_felder; }
+    QtSurface& vorschau() { return m_vorschau; }
+    // How often the preview was redrawn since the window was created.
+    int neuzeichnungen() const { return m_neuzeichnungen; }
+
+  private:
+    // Wiring (Verdrahtung.cpp): which change runs which procedure.
+    void verdrahten();
+
+    // Start-up and the window's buttons (Ereignisse.cpp).
+    void Form_Load();
+    void SchriftartenFüllen();
+    void BildZeichnen();
+    void Hintergrundbild_Click();
+    void BildArt_Click();
+    void PhpQuelltext_Click();
+    void EinstellungenSpeichern_Click();
+    void EinstellungenÖffnen_Click();
+
+    // Editing aids (Bearbeitungshilfen.cpp).
+    void Fett_Click();
+    void PicFa_MouseDown(Qt::MouseButton taste, Qt::KeyboardModifiers umschalter, double x,
+                         double y);
+    void Pic_MouseMove(Qt::MouseButtons tasten, Qt::KeyboardModifiers umschalter, double x,
+                       double y);
+    void SchriftartSetzen();
+    void SchriftGrößeSetzen();
+    void XPos_Change();
+    void YPos_Change();
+    void FarbpaletteZeichnen();
+    void befehlSchreiben(const std::string& befehl, int auswahlLänge);
+
+    Dialoge& m_dialoge;
+    const Schriftartenliste& m_schriftarten;
+    const Uhr& m_uhr;
+    QtSurface m_vorschau;
+    PaletteSurface m_palette;
+    Steuerelemente m_s;
+    FensterFelder m_felder;
+    int m_neuzeichnungen = 0;
+    // While set, a change of the size list writes no size command (loading a design).
+    bool m_größenbefehlAus = false;
+};
+
+}  // namespace tafomat

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+namespace tafomat {
+
+// A picture box without border that shows a drawing surface's picture at its top-left corner
+// and takes the picture's size. It reads the picture when it paints, so that drawing on the
+// surface never copies it. Mouse events carry positions in picture pixels; while a button that
+// went down over the box is held, it goes on reporting movements outside its area too.
+class PictureBox : public QWidget {
+    Q_OBJECT
+  public:
+    using Source = std::function<const QImage&()>;
+    explicit PictureBox(Source source, QWidget* parent = nullptr);
+
+    // The picture was drawn on or replaced: take its size and show it anew.
+    void refresh();
+
+  signals:
+    void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x, double y);
+    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x, double y);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    Source m_source;
+};
+
+}  // namespace tafomat

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "model/Feld.h"
+#include "ui/EditableList.h"
+#include "ui/PictureBox.h"
+
+namespace tafomat {
+
+// The window's controls, each named as its objectName says. The labels, lines and icons
+// belong to the window as well but need no handle.
+struct Steuerelemente {
+    QGroupBox* Frame1;
+    QGroupBox* Frame2;
+    QGroupBox* Frame3;
+    QGroupBox* Frame4;
+    QPushButton* Fett;
+    PictureBox* Pic;
+    PictureBox* PicFa;
+
+    QLineEdit* DaTxt;
+    QLineEdit* TaTxt;
+    QLineEdit* AlTxt;
+    QLineEdit* KiTxt;
+    QLineEdit* GZTxt;
+    QLineEdit* AnTxt;
+    QLineEdit* NeTxt;
+    QLineEdit* GETxt;
+    QLineEdit* StTxt;
+    QLineEdit* GSTxt;
+    QPushButton* Hintergrundbild;
+
+    EditableList* SchriftartListe;
+    EditableList* SchriftGröße;
+    QPlainTextEdit* Txt;
+    QScrollBar* Abstand;
+    QScrollBar* YPos;
+    QScrollBar* XPos;
+    QPushButton* EinstellungenÖffnen;
+    QPushButton* EinstellungenSpeichern;
+
+    QPlainTextEdit* QuTxt;
+    EditableList* BildArt;
+    EditableList* BildQuallität;
+    QPushButton* PhpQuelltext;
+
+    // The control that holds a field, or nullptr when the field is of another kind.
+    QLineEdit* zeilenfeld(Feld feld) const;
+    QPlainTextEdit* textfeld(Feld feld) const;
+    EditableList* liste(Feld feld) const;
+    QScrollBar* regler(Feld feld) const;
+};
+
+// Creates every control inside the window at its place, with its start text, look, tooltip
+// and keyboard order. The two picture boxes show the pictures that the sources give.
+Steuerelemente SteuerelementeAnlegen(QWidget* fenster, PictureBox::Source vorschau,
+                                     PictureBox::Source palette);
+
+}  // namespace tafomat

@@ -1,0 +1,44 @@
+#include "ui/MainWindow.h"
+
+namespace tafomat {
+
+// Every change of a field, by the user or by the program, runs its procedure at once, nested
+// in whatever made the change. The derived fields TaTxt, GZTxt, GETxt and GSTxt, QuTxt and
+// BildQuallität have no change handling, so writing them never redraws; BildArt answers only
+// to picking an entry.
+void MainWindow::verdrahten() {
+    // DaTxt_Change, AlTxt_Change, KiTxt_Change, AnTxt_Change, NeTxt_Change, StTxt_Change:
+    // redraw, nothing else.
+    for (QLineEdit* eingabe : {m_s.DaTxt, m_s.AlTxt, m_s.KiTxt, m_s.AnTxt, m_s.NeTxt, m_s.StTxt}) {
+        connect(eingabe, &QLineEdit::textChanged, this, &MainWindow::BildZeichnen);
+    }
+    // Txt_Change and Abstand_Change: redraw, nothing else.
+    connect(m_s.Txt, &QPlainTextEdit::textChanged, this, &MainWindow::BildZeichnen);
+    connect(m_s.Abstand, &QScrollBar::valueChanged, this, &MainWindow::BildZeichnen);
+    // The title shows the value, then a redraw.
+    connect(m_s.XPos, &QScrollBar::valueChanged, this, &MainWindow::XPos_Change);
+    connect(m_s.YPos, &QScrollBar::valueChanged, this, &MainWindow::YPos_Change);
+    // SchriftartListe_Change and _Click: apply the font, then a redraw.
+    connect(m_s.SchriftartListe, &EditableList::edited, this, &MainWindow::SchriftartSetzen);
+    connect(m_s.SchriftartListe, &EditableList::picked, this, &MainWindow::SchriftartSetzen);
+    // SchriftGröße_Change and _Click: write a size command, then a redraw.
+    connect(m_s.SchriftGröße, &EditableList::edited, this, &MainWindow::SchriftGrößeSetzen);
+    connect(m_s.SchriftGröße, &EditableList::picked, this, &MainWindow::SchriftGrößeSetzen);
+    connect(m_s.BildArt, &EditableList::picked, this, &MainWindow::BildArt_Click);
+
+    connect(m_s.Fett, &QPushButton::clicked, this, &MainWindow::Fett_Click);
+    connect(m_s.PicFa, &PictureBox::mousePressed, this, &MainWindow::PicFa_MouseDown);
+    connect(m_s.Pic, &PictureBox::mouseMoved, this, &MainWindow::Pic_MouseMove);
+    connect(m_s.Hintergrundbild, &QPushButton::clicked, this, &MainWindow::Hintergrundbild_Click);
+    connect(m_s.PhpQuelltext, &QPushButton::clicked, this, &MainWindow::PhpQuelltext_Click);
+    connect(m_s.EinstellungenSpeichern, &QPushButton::clicked, this,
+            &MainWindow::EinstellungenSpeichern_Click);
+    connect(m_s.EinstellungenÖffnen, &QPushButton::clicked, this,
+            &MainWindow::EinstellungenÖffnen_Click);
+
+    // What the surfaces draw shows in their picture boxes.
+    connect(&m_vorschau, &QtSurface::changed, m_s.Pic, &PictureBox::refresh);
+    connect(&m_palette, &PaletteSurface::changed, m_s.PicFa, &PictureBox::refresh);
+}
+
+}  // namespace tafomat

@@ -1,0 +1,134 @@
+#pragma once
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStringList>
+#include <QTest>
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "model/Abgeleitet.h"
+#include "platform/Dialoge.h"
+#include "platform/QtText.h"
+#include "platform/Schriftartenliste.h"
+#include "ui/MainWindow.h"
+
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace tafomat::test {
+
+// Dialogs that answer from a script and record what they were asked; an empty script
+// answers like a cancelled dialog.
+class GeskripteteDialoge : public Dialoge {
+  public:
+    std::deque<std::optional<DateiWahl>> öffnenAntworten;
+    std::deque<std::optional<QString>> speichernAntworten;
+    QStringList öffnenVorgaben;
+    QStringList speichernVorgaben;
+    QStringList meldungen;
+
+    std::optional<DateiWahl> DateiDialogÖffnen(const QString& vorgabe) override {
+        öffnenVorgaben.append(vorgabe);
+        return nächste(öffnenAntworten);
+    }
+    std::optional<QString> DateiDialogSpeichern(const QString& vorgabe) override {
+        speichernVorgaben.append(vorgabe);
+        return nächste(speichernAntworten);
+    }
+    void Meldung(const QString& text) override { meldungen.append(text); }
+
+  private:
+    template <class T>
+    static std::optional<T> nächste(std::deque<std::optional<T>>& antworten) {
+        if (antworten.empty()) return std::nullopt;
+        std::optional<T> antwort = antworten.front();
+        antworten.pop_front();
+        return antwort;
+    }
+};
+
+// A font list with fixed names that can fail at the count or at one index.
+class FesteSchriftarten : public Schriftartenliste {
+  public:
+    QStringList namen{QStringLiteral("Liberation Sans"), QStringLiteral("Liberation Mono"),
+                      QStringLiteral("Liberation Serif")};
+    bool anzahlFehlt = false;
+    int fehltBei = -1;
+
+    std::optional<int> anzahl() const override {
+        if (anzahlFehlt) return std::nullopt;
+        return static_cast<int>(namen.size());
+    }
+    std::optional<QString> name(int index) const override {
+        if (index == fehltBei || index < 0 || index >= namen.size()) return std::nullopt;
+        return namen.at(index);
+    }
+};
+
+// 5875 days after the default start date 04.11.2010.
+inline Tageszahl Probetag() {
+    return tageszahl({2010, 11, 4}) + 5875;
+}
+
+struct Fensterprobe {
+    GeskripteteDialoge dialoge;
+    FesteSchriftarten schriftarten;
+    FesteUhr uhr{Probetag()};
+    std::unique_ptr<MainWindow> fenster;
+
+    MainWindow& öffnen() {
+        fenster = std::make_unique<MainWindow>(dialoge, schriftarten, uhr);
+        return *fenster;
+    }
+
+    template <class Widget>
+    Widget* finde(const char* name) const {
+        return fenster->findChild<Widget*>(QString::fromUtf8(name));
+    }
+
+    std::string text(Feld feld) const { return fenster->felder().text(feld); }
+    void setText(Feld feld, const std::string& text) { fenster->felder().setText(feld, text); }
+};
+
+inline void mausDrücken(QWidget* ziel, Qt::MouseButton taste, QPointF ort) {
+    QMouseEvent ereignis(QEvent::MouseButtonPress, ort, ziel->mapToGlobal(ort), taste, taste,
+                         Qt::NoModifier);
+    QApplication::sendEvent(ziel, &ereignis);
+}
+
+// A movement as the picture box receives it while the buttons are held, also outside it.
+inline void mausBewegen(QWidget* ziel, Qt::MouseButtons tasten, QPointF ort) {
+    QMouseEvent ereignis(QEvent::MouseMove, ort, ziel->mapToGlobal(ort), Qt::NoButton, tasten,
+                         Qt::NoModifier);
+    QApplication::sendEvent(ziel, &ereignis);
+}
+
+// Types the characters one key at a time, any character, as a keyboard layout delivers them.
+inline void tippen(QWidget* ziel, const QString& text) {
+    for (const QChar zeichen : text) {
+        QKeyEvent drücken(QEvent::KeyPress, 0, Qt::NoModifier, QString(zeichen));
+        QApplication::sendEvent(ziel, &drücken);
+        QKeyEvent loslassen(QEvent::KeyRelease, 0, Qt::NoModifier, QString(zeichen));
+        QApplication::sendEvent(ziel, &loslassen);
+    }
+}
+
+// Picks an entry as the user does: opens the list, goes to the entry and presses Return.
+inline void wählen(QComboBox* box, const QString& eintrag) {
+    box->showPopup();
+    QAbstractItemView* liste = box->view();
+    liste->setCurrentIndex(liste->model()->index(box->findText(eintrag, Qt::MatchExactly), 0));
+    QTest::keyClick(liste, Qt::Key_Return);
+}
+
+}  // namespace tafomat::test

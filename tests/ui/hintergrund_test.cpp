@@ -1,0 +1,125 @@
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "ui/Fensterprobe.h"
+
+namespace tafomat::test {
+namespace {
+
+const QString NurJpeg = QStringLiteral("Bitte nur JPEG-Bilder benutzen!");
+
+class Hintergrund : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(ordner.isValid());
+        probe.öffnen();
+    }
+    QString jpegMachen(const QString& name, QSize größe) {
+        const QString pfad = ordner.filePath(name);
+        QImage bild(größe, QImage::Format_RGB32);
+        bild.fill(Qt::darkGreen);
+        EXPECT_TRUE(bild.save(pfad, "JPEG"));
+        return pfad;
+    }
+    void antworten(const QString& pfad) {
+        probe.dialoge.öffnenAntworten.push_back(DateiWahl{pfad, QFileInfo(pfad).fileName()});
+    }
+    void klicken() { probe.finde<QPushButton>("Hintergrundbild")->click(); }
+
+    QTemporaryDir ordner;
+    Fensterprobe probe;
+};
+
+TEST_F(Hintergrund, EinJpegBildWirdDerHintergrundDerVorschau) {
+    for (const char* name : {"Foto.jpg", "IMG_0001.JPG", "bild.jpeg", "Scan.JpEg"}) {
+        SCOPED_TRACE(name);
+        const QSize größe(200 + static_cast<int>(std::strlen(name)), 50);
+        const QString pfad = jpegMachen(QString::fromLatin1(name), größe);
+        antworten(pfad);
+        const int vorher = probe.fenster->neuzeichnungen();
+        klicken();
+        EXPECT_EQ(probe.dialoge.öffnenVorgaben.back(), QStringLiteral("*.jpg"));
+        EXPECT_EQ(probe.text(Feld::HintergrundPfad), toCp1252(pfad));
+        EXPECT_EQ(probe.text(Feld::HintergrundName), name);
+        EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), größe);
+        EXPECT_EQ(probe.fenster->neuzeichnungen(), vorher + 1);
+    }
+    EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
+}
+
+TEST_F(Hintergrund, AndereBilderWerdenMitDerMeldungAbgewiesen) {
+    for (const char* name : {"bild.png", "bild.jpg.gif", "jpg", "bild.jp"}) {
+        SCOPED_TRACE(name);
+        probe.dialoge.meldungen.clear();
+        antworten(ordner.filePath(QString::fromLatin1(name)));
+        const int vorher = probe.fenster->neuzeichnungen();
+        klicken();
+        EXPECT_EQ(probe.dialoge.meldungen, QStringList{NurJpeg});
+        EXPECT_EQ(probe.text(Feld::HintergrundPfad), "leer.jpg");
+        EXPECT_EQ(probe.text(Feld::HintergrundName), "leer.jpg");
+        EXPECT_EQ(probe.fenster->neuzeichnungen(), vorher);
+    }
+}
+
+TEST_F(Hintergrund, AbbruchAendertNichts) {
+    const QSize vorherGröße = probe.finde<QWidget>("Pic")->size();
+    klicken();
+    EXPECT_EQ(probe.dialoge.öffnenVorgaben.size(), 1);
+    EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
+    EXPECT_EQ(probe.text(Feld::HintergrundPfad), "leer.jpg");
+    EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), vorherGröße);
+}
+
+TEST_F(Hintergrund, EinUnlesbaresBildSetztNurPfadUndName) {
+    const QString pfad = ordner.filePath(QStringLiteral("kaputt.jpg"));
+    QFile datei(pfad);
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.write("kein Bild");
+    datei.close();
+    antworten(pfad);
+    const QSize vorherGröße = probe.finde<QWidget>("Pic")->size();
+    const int vorher = probe.fenster->neuzeichnungen();
+    klicken();
+    EXPECT_EQ(probe.text(Feld::HintergrundPfad), toCp1252(pfad));
+    EXPECT_EQ(probe.text(Feld::HintergrundName), "kaputt.jpg");
+    EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), vorherGröße);
+    EXPECT_EQ(probe.fenster->neuzeichnungen(), vorher);
+}
+
+QStringList einträge(const QComboBox* box) {
+    QStringList liste;
+    for (int i = 0; i < box->count(); ++i) liste.append(box->itemText(i));
+    return liste;
+}
+
+TEST_F(Hintergrund, DieBildArtBestimmtDieQualitaetsliste) {
+    struct Fall {
+        const char* art;
+        int anzahl;
+        const char* erster;
+        const char* text;
+    };
+    auto* art = probe.finde<QComboBox>("BildArt");
+    auto* qualität = probe.finde<QComboBox>("BildQuallität");
+    for (const Fall fall : {Fall{"png", 10, "9", "9"}, Fall{"gif", 0, "", ""},
+                            Fall{"jpeg", 101, "100", "75"}, Fall{"png", 10, "9", "9"}}) {
+        SCOPED_TRACE(fall.art);
+        probe.setText(Feld::BildQuallität, "42");  // typed before, replaced by the pick
+        wählen(art, QString::fromLatin1(fall.art));
+        EXPECT_EQ(probe.text(Feld::BildArt), fall.art);
+        ASSERT_EQ(qualität->count(), fall.anzahl);
+        EXPECT_EQ(probe.text(Feld::BildQuallität), fall.text);
+        if (fall.anzahl > 0) {
+            EXPECT_EQ(einträge(qualität).front(), QString::fromLatin1(fall.erster));
+            EXPECT_EQ(einträge(qualität).back(), QStringLiteral("0"));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tafomat::test

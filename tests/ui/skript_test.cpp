@@ -1,0 +1,85 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "ui/Fensterprobe.h"
+
+namespace tafomat::test {
+namespace {
+
+const QString Abschluss = QStringLiteral(
+    "Bitte unbedingt das Php-Programm [Tafomat.php] mit dem Hintergrundbild [leer.jpg] und der "
+    "Schriftart [Arial.ttf] in das gleiche Verzeichnis auf Ihrem Server einfügen!");
+
+class Skript : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(ordner.isValid());
+        probe.öffnen();
+    }
+    void klicken() { probe.finde<QPushButton>("PhpQuelltext")->click(); }
+    QStringList dateien() const {
+        return QDir(ordner.path()).entryList(QDir::Files | QDir::NoDotAndDotDot);
+    }
+    static std::string lesen(const QString& pfad) {
+        QFile datei(pfad);
+        if (!datei.open(QIODevice::ReadOnly)) return {};
+        return datei.readAll().toStdString();
+    }
+
+    QTemporaryDir ordner;
+    Fensterprobe probe;
+};
+
+TEST_F(Skript, SchreibtDieDateiDieDerDialogNennt) {
+    probe.setText(Feld::Txt,
+                  "#G20Gr\xF6\xDF"
+                  "e\r\n");
+    probe.dialoge.speichernAntworten.push_back(ordner.filePath(QStringLiteral("banner")));
+    klicken();
+
+    EXPECT_EQ(probe.dialoge.meldungen, QStringList{Abschluss});
+    EXPECT_EQ(probe.dialoge.speichernVorgaben, QStringList{QStringLiteral("*.php")});
+    EXPECT_EQ(dateien(), QStringList{QStringLiteral("banner.php")});
+    const std::string skript = probe.text(Feld::QuTxt);
+    ASSERT_GE(skript.size(), 2u);
+    EXPECT_EQ(skript.substr(skript.size() - 2), "?>");
+    EXPECT_EQ(lesen(ordner.filePath(QStringLiteral("banner.php"))), skript + "\r\n");
+    EXPECT_EQ(probe.fenster->vorschau().fontSize(), 8);
+}
+
+TEST_F(Skript, DieEndungPhpWirdAngehaengtWennSieFehlt) {
+    const std::pair<const char*, const char*> fälle[] = {
+        {"a.php", "a.php"}, {"b.PHP", "b.PHP.php"}, {"c.txt", "c.txt.php"}, {"d", "d.php"}};
+    for (const auto& [gewählt, geschrieben] : fälle) {
+        SCOPED_TRACE(gewählt);
+        probe.dialoge.speichernAntworten.push_back(ordner.filePath(QString::fromLatin1(gewählt)));
+        klicken();
+        EXPECT_TRUE(QFile::exists(ordner.filePath(QString::fromLatin1(geschrieben))));
+    }
+    EXPECT_EQ(dateien().size(), 4);
+}
+
+TEST_F(Skript, AbbruchSchreibtNichts) {
+    probe.setText(Feld::Txt, "#G20x");
+    klicken();
+    EXPECT_TRUE(dateien().isEmpty());
+    EXPECT_EQ(probe.dialoge.meldungen.size(), 1);
+    EXPECT_NE(probe.text(Feld::QuTxt), "");
+    EXPECT_EQ(probe.fenster->vorschau().fontSize(), 8);
+}
+
+TEST_F(Skript, EinUnlesbarerBetragStopptVorDerAnzeige) {
+    probe.setText(Feld::QuTxt, "alt");
+    probe.setText(Feld::AlTxt, "");
+    klicken();
+    EXPECT_EQ(probe.text(Feld::QuTxt), "alt");
+    EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
+    EXPECT_TRUE(probe.dialoge.speichernVorgaben.isEmpty());
+    EXPECT_EQ(probe.fenster->vorschau().fontSize(), 8);
+}
+
+}  // namespace
+}  // namespace tafomat::test

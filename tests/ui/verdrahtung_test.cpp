@@ -1,0 +1,110 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include <gtest/gtest.h>
+
+#include "ui/Fensterprobe.h"
+
+namespace tafomat::test {
+namespace {
+
+class Verdrahtung : public ::testing::Test {
+  protected:
+    void SetUp() override { probe.öffnen(); }
+    int neuzeichnungen() const { return probe.fenster->neuzeichnungen(); }
+
+    Fensterprobe probe;
+};
+
+TEST_F(Verdrahtung, EinTastendruckImTextfeldZeichnetGenauEinmal) {
+    auto* txt = probe.finde<QPlainTextEdit>("Txt");
+    const int vorher = neuzeichnungen();
+    QTest::keyClick(txt, Qt::Key_A);
+    EXPECT_EQ(neuzeichnungen(), vorher + 1);
+    EXPECT_EQ(probe.text(Feld::Txt), "a" + Startvorlage());
+    QTest::keyClick(txt, Qt::Key_Return);
+    EXPECT_EQ(neuzeichnungen(), vorher + 2);
+    EXPECT_EQ(probe.text(Feld::Txt), "a\r\n" + Startvorlage());
+}
+
+TEST_F(Verdrahtung, JedeEingabeZeichnetProZeichen) {
+    for (const char* name : {"DaTxt", "AlTxt", "KiTxt", "AnTxt", "NeTxt", "StTxt"}) {
+        SCOPED_TRACE(name);
+        auto* feld = probe.finde<QLineEdit>(name);
+        const int vorher = neuzeichnungen();
+        QTest::keyClicks(feld, QStringLiteral("12"));
+        EXPECT_EQ(neuzeichnungen(), vorher + 2);
+    }
+}
+
+TEST_F(Verdrahtung, EinProgrammgeschriebenesFeldLaeuftWieEinGetipptes) {
+    const int vorher = neuzeichnungen();
+    probe.setText(Feld::KiTxt, "10");
+    EXPECT_EQ(neuzeichnungen(), vorher + 1);
+    EXPECT_EQ(probe.text(Feld::GZTxt), "58750");
+    probe.setText(Feld::KiTxt, "10");  // unchanged text: no change
+    EXPECT_EQ(neuzeichnungen(), vorher + 1);
+}
+
+TEST_F(Verdrahtung, AbgeleiteteFelderQuelltextUndQualitaetZeichnenNie) {
+    const int vorher = neuzeichnungen();
+    for (const Feld feld : {Feld::TaTxt, Feld::GZTxt, Feld::GETxt, Feld::GSTxt, Feld::QuTxt,
+                            Feld::BildQuallität, Feld::HintergrundPfad}) {
+        probe.setText(feld, "123");
+        EXPECT_EQ(probe.text(feld), "123");
+    }
+    QTest::keyClicks(probe.finde<QLineEdit>("TaTxt"), QStringLiteral("4"));
+    EXPECT_EQ(neuzeichnungen(), vorher);
+}
+
+TEST_F(Verdrahtung, DieFeinreglerSchreibenIhrenWertInDenTitel) {
+    const int vorher = neuzeichnungen();
+    probe.fenster->felder().setWert(Feld::XPos, -12);
+    EXPECT_EQ(probe.fenster->windowTitle(), QStringLiteral("-12"));
+    EXPECT_EQ(neuzeichnungen(), vorher + 1);
+
+    QTest::keyClick(probe.finde<QScrollBar>("YPos"), Qt::Key_Down);
+    EXPECT_EQ(probe.fenster->windowTitle(), QStringLiteral("1"));
+    EXPECT_EQ(neuzeichnungen(), vorher + 2);
+
+    probe.fenster->felder().setWert(Feld::Abstand, 9);
+    EXPECT_EQ(probe.fenster->windowTitle(), QStringLiteral("1"));
+    EXPECT_EQ(neuzeichnungen(), vorher + 3);
+}
+
+TEST_F(Verdrahtung, EinGewaehlterEintragLaeuftEinmalGetippterTextJeAenderung) {
+    auto* größe = probe.finde<QComboBox>("SchriftGröße");
+    wählen(größe, QStringLiteral("12"));
+    EXPECT_EQ(größe->currentText(), QStringLiteral("12"));
+    EXPECT_EQ(probe.text(Feld::Txt), "#G12" + Startvorlage());
+
+    probe.setText(Feld::Txt, Startvorlage());
+    größe->lineEdit()->selectAll();
+    QTest::keyClicks(größe, QStringLiteral("14"));
+    EXPECT_EQ(probe.text(Feld::Txt), "#G14#G01" + Startvorlage());
+    // Return and leaving the box pick nothing, although the text matches an entry.
+    QTest::keyClick(größe, Qt::Key_Return);
+    probe.finde<QWidget>("DaTxt")->setFocus();
+    EXPECT_EQ(probe.text(Feld::Txt), "#G14#G01" + Startvorlage());
+}
+
+TEST_F(Verdrahtung, BildArtAntwortetNurAufDieWahl) {
+    auto* art = probe.finde<QComboBox>("BildArt");
+    auto* qualität = probe.finde<QComboBox>("BildQuallität");
+    const int vorher = neuzeichnungen();
+    probe.setText(Feld::BildArt, "png");
+    art->lineEdit()->selectAll();
+    QTest::keyClicks(art, QStringLiteral("gif"));
+    EXPECT_EQ(qualität->count(), 101);
+    EXPECT_EQ(qualität->currentText(), QStringLiteral("75"));
+    EXPECT_EQ(probe.text(Feld::BildArt), "gif");
+    wählen(art, QStringLiteral("png"));
+    EXPECT_EQ(probe.text(Feld::BildArt), "png");
+    EXPECT_EQ(qualität->count(), 10);
+    EXPECT_EQ(neuzeichnungen(), vorher);
+}
+
+}  // namespace
+}  // namespace tafomat::test
