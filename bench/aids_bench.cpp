@@ -1,0 +1,46 @@
+#include <QApplication>
+#include <QMouseEvent>
+
+#include <benchmark/benchmark.h>
+
+#include "model/Abgeleitet.h"
+#include "platform/Dialoge.h"
+#include "platform/QtSurface.h"
+#include "platform/Schriftartenliste.h"
+#include "ui/MainWindow.h"
+
+namespace {
+
+using namespace tafomat;
+
+class OhneDialoge : public Dialoge {
+  public:
+    std::optional<DateiWahl> DateiDialogÖffnen(const QString&) override { return std::nullopt; }
+    std::optional<QString> DateiDialogSpeichern(const QString&) override { return std::nullopt; }
+    void Meldung(const QString&) override {}
+};
+
+// One movement report of the position aid while a button is held over the preview, on the
+// start template: the pair is replaced, the template rewritten, the preview drawn twice and
+// the picture box repainted.
+void PositionshilfeEineBewegung(benchmark::State& state) {
+    OhneDialoge dialoge;
+    const QtSchriftartenliste schriftarten;
+    const FesteUhr uhr(tageszahl({2026, 12, 7}));
+    MainWindow fenster(dialoge, schriftarten, uhr);
+    QWidget* pic = fenster.findChild<QWidget*>(QStringLiteral("Pic"));
+    QApplication::processEvents();
+    int schritt = 0;
+    for (auto _ : state) {
+        const QPointF ort(40 + schritt % 300, 12 + schritt % 40);
+        QMouseEvent bewegung(QEvent::MouseMove, ort, pic->mapToGlobal(ort), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(pic, &bewegung);
+        QApplication::processEvents();
+        ++schritt;
+    }
+    state.counters["Neuzeichnungen"] = fenster.neuzeichnungen();
+}
+BENCHMARK(PositionshilfeEineBewegung)->Unit(benchmark::kMillisecond);
+
+}  // namespace

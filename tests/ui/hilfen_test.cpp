@@ -1,0 +1,211 @@
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include <gtest/gtest.h>
+
+#include "ui/Fensterprobe.h"
+#include "ui/Vorlagenauswahl.h"
+
+namespace tafomat::test {
+namespace {
+
+class Hilfen : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        probe.öffnen();
+        txt = probe.finde<QPlainTextEdit>("Txt");
+    }
+    void vorlage(const std::string& text, Vorlagenauswahl auswahl) {
+        probe.setText(Feld::Txt, text);
+        auswahlSetzen(*txt, auswahl);
+    }
+    Vorlagenauswahl auswahl() const { return auswahlLesen(*txt); }
+    QString markiert() const { return txt->textCursor().selectedText(); }
+    int neuzeichnungen() const { return probe.fenster->neuzeichnungen(); }
+    void fett() { probe.finde<QPushButton>("Fett")->click(); }
+    void palette(Qt::MouseButton taste, int x, int y) {
+        mausDrücken(probe.finde<QWidget>("PicFa"), taste, QPointF(x, y));
+    }
+    void ziehen(Qt::MouseButtons tasten, double x, double y) {
+        mausBewegen(probe.finde<QWidget>("Pic"), tasten, QPointF(x, y));
+    }
+
+    Fensterprobe probe;
+    QPlainTextEdit* txt = nullptr;
+};
+
+TEST_F(Hilfen, FettSetztUndEntferntDasB) {
+    vorlage("Hallo Welt", {5, 0});
+    const int vorher = neuzeichnungen();
+    fett();
+    EXPECT_EQ(probe.text(Feld::Txt), "Hallo#B Welt");
+    EXPECT_EQ(auswahl().start, 5);
+    EXPECT_EQ(auswahl().länge, 2);
+    EXPECT_EQ(neuzeichnungen(), vorher + 2);
+    EXPECT_TRUE(txt->hasFocus() || probe.fenster->focusWidget() == txt);
+    fett();
+    EXPECT_EQ(probe.text(Feld::Txt), "Hallo Welt");
+    EXPECT_EQ(auswahl().start, 5);
+    EXPECT_EQ(auswahl().länge, 0);
+}
+
+TEST_F(Hilfen, FettMitAuswahl) {
+    struct Fall {
+        const char* name;
+        std::string text;
+        Vorlagenauswahl vorher;
+        std::string ergebnis;
+        Vorlagenauswahl nachher;
+    };
+    const Fall fälle[] = {
+        {"ein Zeichen bleibt", "Hallo Welt", {6, 1}, "Hallo #BWelt", {6, 2}},
+        {"mehr wird gelöscht", "Hallo Welt", {6, 4}, "Hallo ", {6, 0}},
+        {"leere Vorlage", "", {0, 0}, "#B", {0, 2}},
+        {"zweite Zeile",
+         "Zeile1\r\nHallo Welt\r\n",
+         {13, 0},
+         "Zeile1\r\nHallo#B Welt\r\n",
+         {13, 2}},
+        {"Zeilenumbruch gelöscht", "ab\r\ncd", {1, 4}, "ad", {1, 0}},
+    };
+    for (const Fall& fall : fälle) {
+        SCOPED_TRACE(fall.name);
+        vorlage(fall.text, fall.vorher);
+        fett();
+        EXPECT_EQ(probe.text(Feld::Txt), fall.ergebnis);
+        EXPECT_EQ(auswahl().start, fall.nachher.start);
+        EXPECT_EQ(auswahl().länge, fall.nachher.länge);
+    }
+    EXPECT_EQ(markiert(), QString());
+    vorlage("Zeile1\r\nHallo Welt\r\n", {13, 0});
+    fett();
+    EXPECT_EQ(markiert(), QStringLiteral("#B"));
+}
+
+TEST_F(Hilfen, DiePaletteSchreibtDieFarbeDerZelle) {
+    struct Fall {
+        int spalte, zeile;
+        const char* befehl;
+    };
+    const Fall fälle[] = {{0, 0, "#F000000000"}, {15, 3, "#F255255255"}, {5, 1, "#F085085085"},
+                          {2, 2, "#F170000170"}, {3, 0, "#F255000000"},  {12, 0, "#F000255000"}};
+    for (const Fall& fall : fälle) {
+        for (const QPoint ecke : {QPoint(0, 0), QPoint(7, 7), QPoint(3, 6)}) {
+            SCOPED_TRACE(fall.befehl);
+            vorlage("ab", {1, 0});
+            palette(Qt::LeftButton, 8 * fall.spalte + ecke.x(), 8 * fall.zeile + ecke.y());
+            EXPECT_EQ(probe.text(Feld::Txt), std::string("a") + fall.befehl + "b");
+            EXPECT_EQ(markiert(), QString::fromLatin1(fall.befehl));
+        }
+    }
+}
+
+TEST_F(Hilfen, EinZweiterFarbklickErsetztDenErsten) {
+    vorlage("Zeile1\r\nab", {9, 0});
+    const int vorher = neuzeichnungen();
+    palette(Qt::LeftButton, 0, 0);
+    EXPECT_EQ(neuzeichnungen(), vorher + 1);
+    palette(Qt::LeftButton, 127, 31);
+    EXPECT_EQ(probe.text(Feld::Txt), "Zeile1\r\na#F255255255b");
+    EXPECT_EQ(auswahl().start, 9);
+    EXPECT_EQ(auswahl().länge, 11);
+}
+
+TEST_F(Hilfen, RechteUndMittlereTasteTunNichts) {
+    vorlage("ab", {1, 0});
+    const int vorher = neuzeichnungen();
+    palette(Qt::RightButton, 10, 10);
+    palette(Qt::MiddleButton, 10, 10);
+    EXPECT_EQ(probe.text(Feld::Txt), "ab");
+    EXPECT_EQ(neuzeichnungen(), vorher);
+}
+
+TEST_F(Hilfen, ZiehenUeberDerVorschauLaesstEinPaarStehen) {
+    vorlage("Zeile1\r\nab", {9, 0});
+    mausDrücken(probe.finde<QWidget>("Pic"), Qt::LeftButton, QPointF(44, 12));
+    const int vorher = neuzeichnungen();
+    ziehen(Qt::LeftButton, 45, 12);
+    EXPECT_EQ(probe.text(Feld::Txt), "Zeile1\r\na#X045#Y012b");
+    EXPECT_EQ(markiert(), QStringLiteral("#X045#Y012"));
+    EXPECT_EQ(neuzeichnungen(), vorher + 2);
+    ziehen(Qt::LeftButton, 46, 12);
+    EXPECT_EQ(probe.text(Feld::Txt), "Zeile1\r\na#X046#Y012b");
+    ziehen(Qt::RightButton, -3, 12);  // outside, left of the preview, any button
+    EXPECT_EQ(probe.text(Feld::Txt), "Zeile1\r\na#X003#Y012b");
+    ziehen(Qt::LeftButton, 460, -7.0);
+    EXPECT_EQ(probe.text(Feld::Txt), "Zeile1\r\na#X460#Y007b");
+    EXPECT_EQ(auswahl().start, 9);
+    EXPECT_EQ(auswahl().länge, 10);
+}
+
+TEST_F(Hilfen, VierstelligeXLassenIhreLetzteZifferZurueck) {
+    vorlage("", {0, 0});
+    ziehen(Qt::LeftButton, 1000, 5);
+    EXPECT_EQ(probe.text(Feld::Txt), "#X1000#Y005");
+    EXPECT_EQ(markiert(), QStringLiteral("#X1000#Y00"));
+    ziehen(Qt::LeftButton, 7, 7);
+    EXPECT_EQ(probe.text(Feld::Txt), "#X007#Y0075");
+}
+
+TEST_F(Hilfen, BewegungOhneTasteAendertNichts) {
+    vorlage("ab", {1, 0});
+    const int vorher = neuzeichnungen();
+    ziehen(Qt::NoButton, 45, 12);
+    EXPECT_EQ(probe.text(Feld::Txt), "ab");
+    EXPECT_EQ(neuzeichnungen(), vorher);
+}
+
+TEST_F(Hilfen, DieGroesseSchreibtIhrenBefehl) {
+    const std::pair<const char*, const char*> fälle[] = {
+        {"12", "#G12"}, {"", "#G0"}, {"100", "#G100"}, {"8", "#G08"}};
+    for (const auto& [größe, befehl] : fälle) {
+        SCOPED_TRACE(größe);
+        vorlage("Hallo", {2, 0});
+        const int vorher = neuzeichnungen();
+        probe.setText(Feld::SchriftGröße, größe);
+        EXPECT_EQ(probe.text(Feld::Txt), std::string("Ha") + befehl + "llo");
+        EXPECT_EQ(neuzeichnungen(), vorher + 2);
+        // The caret stands at the start, with nothing selected.
+        EXPECT_EQ(auswahl().start, 0);
+        EXPECT_EQ(auswahl().länge, 0);
+    }
+}
+
+TEST_F(Hilfen, EineGewaehlteGroesseErsetztDieAuswahl) {
+    vorlage("Zeile1\r\nHallo Welt", {8, 5});
+    auto* größe = probe.finde<QComboBox>("SchriftGröße");
+    größe->setFocus();
+    wählen(größe, QStringLiteral("12"));
+    EXPECT_EQ(probe.text(Feld::Txt), "Zeile1\r\n#G12 Welt");
+    EXPECT_NE(probe.fenster->focusWidget(), txt);
+}
+
+TEST_F(Hilfen, DieSchriftartGiltFuerDieVorschau) {
+    const int vorher = neuzeichnungen();
+    probe.setText(Feld::SchriftartListe, "Liberation Mono");
+    EXPECT_EQ(probe.fenster->vorschau().fontName(), "Liberation Mono");
+    EXPECT_EQ(neuzeichnungen(), vorher + 1);
+    wählen(probe.finde<QComboBox>("SchriftartListe"), QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(probe.fenster->vorschau().fontName(), "Liberation Serif");
+    EXPECT_EQ(neuzeichnungen(), vorher + 2);
+    probe.setText(Feld::SchriftartListe, "");
+    EXPECT_EQ(neuzeichnungen(), vorher + 3);
+    EXPECT_EQ(probe.text(Feld::Txt), Startvorlage());
+    EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
+}
+
+TEST_F(Hilfen, FeinreglerZeigenIhrenWert) {
+    const std::pair<Feld, int> fälle[] = {{Feld::XPos, -12}, {Feld::YPos, 64}, {Feld::XPos, 0}};
+    for (const auto& [regler, wert] : fälle) {
+        SCOPED_TRACE(wert);
+        const int vorher = neuzeichnungen();
+        probe.fenster->felder().setWert(regler, wert);
+        EXPECT_EQ(probe.fenster->windowTitle(), QString::number(wert));
+        EXPECT_EQ(neuzeichnungen(), vorher + 1);
+    }
+}
+
+}  // namespace
+}  // namespace tafomat::test
