@@ -1,5 +1,7 @@
 #include "platform/QtText.h"
 
+#include <QList>
+
 #include "model/Cp1252.h"
 
 namespace tafomat {
