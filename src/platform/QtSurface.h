@@ -1,8 +1,17 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QObject>
+#include <QPainter>
+#include <QRectF>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <string>
 
 #include "preview/Surface.h"
 
@@ -39,10 +48,57 @@ public:
 
 signals:
     // The picture changed (drawn, cleared, or a new background with maybe a new size).
+    // clear, loadBackground and fillBox always tell; drawing text tells only at its first
+    // change since image() was last read outside this signal, so that a listener schedules
+    // one repaint (QWidget::update) per redraw and reads the picture when it paints.
     void changed();
 
 private:
-    // members are the preview implementer's choice
+    struct Zeichenmass {
+        bool bekannt = false;
+        double vorschub = 0;
+        QRectF tinte;  // the glyph's ink around its origin on the baseline; empty for a blank
+    };
+
+    void schriftAnwenden();
+    const Zeichenmass& zeichenmass(unsigned char zeichen) const;
+    bool unsichtbar(const Zeichenmass& mass) const;
+    QPainter& maler();
+    void malerBeenden() const;
+    void melden();
+    void textMelden();
+
+    QImage m_hintergrund;
+    QImage m_bild;
+    std::string m_schriftName = "Arial";
+    QFont m_schrift;
+    QFontMetricsF m_masse;
+    double m_groesse = 8.25;
+    Farbwert m_farbe = 0;
+    QColor m_stift = Qt::black;
+    double m_x = 0;
+    double m_y = 0;
+    mutable std::array<Zeichenmass, 256> m_zeichenmasse{};
+    // Kept open between drawing calls, since opening a painter costs more than a character;
+    // ended before the picture is read or replaced. Declared after m_bild: it ends first.
+    mutable std::unique_ptr<QPainter> m_maler;
+    mutable bool m_gemeldet = false;
+    bool m_meldetGerade = false;
 };
+
+// Whether text can be drawn in this font family: an installed family, or a name for which
+// the system's font configuration names a substitute of its own (fontconfig draws "Arial" as
+// Liberation Sans, made with Arial's widths, so the preview measures as the server's Arial
+// does). A name that only falls through to the last-resort font would silently show an
+// unrelated face: it is not usable.
+bool isUsableFontFamily(const QString& familie);
+
+// FreeType keeps pixel sizes in 16 bits; far below that a single letter outgrows any banner.
+inline constexpr double LargestFontSize = 24000;
+inline bool isUsableFontSize(double punkte) { return punkte > 0 && punkte <= LargestFontSize; }
+
+QColor toQColor(Farbwert farbe);
+// 96 dots per inch, the resolution at which GD turns points into pixels.
+QImage withSurfaceResolution(QImage bild);
 
 }  // namespace tafomat
