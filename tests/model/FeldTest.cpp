@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "model/Cp1252.h"
+#include "model/Feld.h"
+#include "model/Felder.h"
+
+using namespace tafomat;
+
+namespace {
+
+std::vector<std::string> zeilen(const std::string& text) {
+    std::vector<std::string> liste;
+    std::size_t anfang = 0;
+    for (std::size_t ende; (ende = text.find("\r\n", anfang)) != std::string::npos;
+         anfang = ende + 2) {
+        liste.push_back(text.substr(anfang, ende - anfang));
+    }
+    EXPECT_EQ(anfang, text.size()) << "the last line ends with CR LF";
+    return liste;
+}
+
+}  // namespace
+
+TEST(Startvorlage, FiveIndentedLines) {
+    const std::string vorlage = Startvorlage();
+    EXPECT_EQ(vorlage.size(), 482u);
+    const std::vector<std::string> liste = zeilen(vorlage);
+    ASSERT_EQ(liste.size(), 5u);
+    EXPECT_EQ(liste[0], std::string(20, ' ') +
+                            "Jandor Kelmis aus 99999 Falkenmoor hat dieses Programm programmiert.");
+    EXPECT_EQ(liste[1], std::string(95, ' ') + "24 Stunden hat er daf\xFCr gebraucht.");
+    EXPECT_EQ(liste[2], "");
+    EXPECT_EQ(liste[3], std::string(109, ' ') + "Das war vor #2 Tagen.");
+    EXPECT_EQ(liste[4], std::string(120, ' ') + "Am #1");
+}
+
+TEST(Felder, StartFromTheDesignDefaults) {
+    const FelderImSpeicher felder;
+    struct Fall {
+        Feld feld;
+        const char* text;
+    };
+    const Fall fälle[] = {
+        {Feld::DaTxt, "04.11.2010"},
+        {Feld::AlTxt, "5,00"},
+        {Feld::KiTxt, "22"},
+        {Feld::AnTxt, "60,00"},
+        {Feld::NeTxt, "1,00"},
+        {Feld::StTxt, "3,00"},
+        {Feld::SchriftartListe, "Arial"},
+        {Feld::SchriftGröße, "8"},
+        {Feld::BildArt, "jpeg"},
+        {Feld::TaTxt, ""},
+        {Feld::GZTxt, ""},
+        {Feld::GETxt, ""},
+        {Feld::GSTxt, ""},
+        {Feld::QuTxt, ""},
+        {Feld::HintergrundPfad, "leer.jpg"},
+        {Feld::HintergrundName, "leer.jpg"},
+    };
+    for (const Fall& fall : fälle) {
+        EXPECT_EQ(felder.text(fall.feld), fall.text) << feldName(fall.feld);
+    }
+    EXPECT_EQ(felder.text(Feld::Txt), Startvorlage());
+    EXPECT_EQ(felder.wert(Feld::XPos), 0);
+    EXPECT_EQ(felder.wert(Feld::YPos), 0);
+    EXPECT_EQ(felder.wert(Feld::Abstand), 5);
+}
+
+TEST(Cp1252, EveryCodeSurvivesARoundTrip) {
+    std::set<char32_t> gesehen;
+    for (int code = 0; code < 256; ++code) {
+        const char32_t zeichen = unicodeFromCp1252(static_cast<unsigned char>(code));
+        EXPECT_TRUE(gesehen.insert(zeichen).second)
+            << "two codes give U+" << std::hex << static_cast<unsigned>(zeichen);
+        const auto zurück = cp1252FromUnicode(zeichen);
+        ASSERT_TRUE(zurück.has_value()) << code;
+        EXPECT_EQ(*zurück, code);
+    }
+}
+
+TEST(Cp1252, KnownCodes) {
+    EXPECT_EQ(unicodeFromCp1252(0x80), U'\u20AC');
+    EXPECT_EQ(cp1252FromUnicode(U'\u20AC'), 0x80);
+    EXPECT_EQ(cp1252FromUnicode(U'\u201E'), 0x84);
+    EXPECT_EQ(cp1252FromUnicode(U'\u00FC'), 0xFC);
+    EXPECT_EQ(cp1252FromUnicode(U'\u00DF'), 0xDF);
+    EXPECT_EQ(unicodeFromCp1252(0x9F), U'\u0178');
+}
+
+TEST(Cp1252, CodePointsOutsideHaveNoCode) {
+    for (char32_t zeichen :
+         {U'\u0100', U'\u0080', U'\u009F', U'\u2028', U'\uFFFD', U'\U0001F600'}) {
+        EXPECT_FALSE(cp1252FromUnicode(zeichen).has_value()) << static_cast<unsigned>(zeichen);
+    }
+}
