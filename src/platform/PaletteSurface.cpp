@@ -18,19 +18,33 @@ PaletteSurface::PaletteSurface(QObject* parent)
     m_schrift.setPointSizeF(m_groesse);
 }
 
-const QImage& PaletteSurface::image() const { return m_bild; }
+const QImage& PaletteSurface::image() const {
+    return m_bild;
+}
 
 void PaletteSurface::clear() {
     m_bild.fill(Qt::white);
     emit changed();
 }
 
-void PaletteSurface::setTextColor(Farbwert farbe) { m_farbe = farbe; }
-Farbwert PaletteSurface::textColor() const { return m_farbe; }
-void PaletteSurface::setCurrentX(double x) { m_x = x; }
-double PaletteSurface::currentX() const { return m_x; }
-void PaletteSurface::setCurrentY(double y) { m_y = y; }
-double PaletteSurface::currentY() const { return m_y; }
+void PaletteSurface::setTextColor(Farbwert farbe) {
+    m_farbe = farbe;
+}
+Farbwert PaletteSurface::textColor() const {
+    return m_farbe;
+}
+void PaletteSurface::setCurrentX(double x) {
+    m_x = x;
+}
+double PaletteSurface::currentX() const {
+    return m_x;
+}
+void PaletteSurface::setCurrentY(double y) {
+    m_y = y;
+}
+double PaletteSurface::currentY() const {
+    return m_y;
+}
 
 bool PaletteSurface::setFontSize(double punkte) {
     if (!isUsableFontSize(punkte)) return false;
@@ -39,7 +53,9 @@ bool PaletteSurface::setFontSize(double punkte) {
     return true;
 }
 
-double PaletteSurface::fontSize() const { return m_groesse; }
+double PaletteSurface::fontSize() const {
+    return m_groesse;
+}
 
 bool PaletteSurface::setFontName(const std::string& name) {
     const QString familie = toQString(name);
@@ -49,7 +65,9 @@ bool PaletteSurface::setFontName(const std::string& name) {
     return true;
 }
 
-std::string PaletteSurface::fontName() const { return m_schriftName; }
+std::string PaletteSurface::fontName() const {
+    return m_schriftName;
+}
 
 void PaletteSurface::drawText(const std::string& text) {
     if (text.empty()) return;
@@ -68,10 +86,16 @@ double PaletteSurface::textWidth(const std::string& text) const {
     return QFontMetricsF(m_schrift, &m_bild).horizontalAdvance(toQString(text));
 }
 
-bool PaletteSurface::loadBackground(const std::string& pfad) { return pfad.empty(); }
+bool PaletteSurface::loadBackground(const std::string& pfad) {
+    return pfad.empty();
+}
 
-int PaletteSurface::width() const { return m_bild.width(); }
-int PaletteSurface::height() const { return m_bild.height(); }
+int PaletteSurface::width() const {
+    return m_bild.width();
+}
+int PaletteSurface::height() const {
+    return m_bild.height();
+}
 
 void PaletteSurface::fillBox(int x1, int y1, int x2, int y2, Farbwert farbe) {
     {

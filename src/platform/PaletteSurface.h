@@ -15,7 +15,7 @@ namespace tafomat {
 // is drawn plainly, without the preview's caches.
 class PaletteSurface : public QObject, public Surface {
     Q_OBJECT
-public:
+  public:
     explicit PaletteSurface(QObject* parent = nullptr);
 
     const QImage& image() const;
@@ -41,10 +41,10 @@ public:
     void fillBox(int x1, int y1, int x2, int y2, Farbwert farbe) override;
     Farbwert colorAt(int x, int y) const override;
 
-signals:
+  signals:
     void changed();
 
-private:
+  private:
     QImage m_bild;
     QFont m_schrift;
     std::string m_schriftName = "Arial";

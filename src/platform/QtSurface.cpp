@@ -91,11 +91,21 @@ void QtSurface::setTextColor(Farbwert farbe) {
     if (m_maler) m_maler->setPen(m_stift);
 }
 
-Farbwert QtSurface::textColor() const { return m_farbe; }
-void QtSurface::setCurrentX(double x) { m_x = x; }
-double QtSurface::currentX() const { return m_x; }
-void QtSurface::setCurrentY(double y) { m_y = y; }
-double QtSurface::currentY() const { return m_y; }
+Farbwert QtSurface::textColor() const {
+    return m_farbe;
+}
+void QtSurface::setCurrentX(double x) {
+    m_x = x;
+}
+double QtSurface::currentX() const {
+    return m_x;
+}
+void QtSurface::setCurrentY(double y) {
+    m_y = y;
+}
+double QtSurface::currentY() const {
+    return m_y;
+}
 
 bool QtSurface::setFontSize(double punkte) {
     if (!isUsableFontSize(punkte)) return false;  // also refuses NaN
@@ -106,7 +116,9 @@ bool QtSurface::setFontSize(double punkte) {
     return true;
 }
 
-double QtSurface::fontSize() const { return m_groesse; }
+double QtSurface::fontSize() const {
+    return m_groesse;
+}
 
 bool QtSurface::setFontName(const std::string& name) {
     if (name == m_schriftName) return true;
@@ -118,7 +130,9 @@ bool QtSurface::setFontName(const std::string& name) {
     return true;
 }
 
-std::string QtSurface::fontName() const { return m_schriftName; }
+std::string QtSurface::fontName() const {
+    return m_schriftName;
+}
 
 void QtSurface::drawText(const std::string& text) {
     if (text.empty()) return;
@@ -162,8 +176,12 @@ bool QtSurface::loadBackground(const std::string& pfad) {
     return true;
 }
 
-int QtSurface::width() const { return m_bild.width(); }
-int QtSurface::height() const { return m_bild.height(); }
+int QtSurface::width() const {
+    return m_bild.width();
+}
+int QtSurface::height() const {
+    return m_bild.height();
+}
 
 void QtSurface::fillBox(int x1, int y1, int x2, int y2, Farbwert farbe) {
     const QRect kasten(QPoint(std::min(x1, x2), std::min(y1, y2)),
@@ -213,7 +231,9 @@ QPainter& QtSurface::maler() {
     return *m_maler;
 }
 
-void QtSurface::malerBeenden() const { m_maler.reset(); }
+void QtSurface::malerBeenden() const {
+    m_maler.reset();
+}
 
 void QtSurface::melden() {
     m_gemeldet = true;

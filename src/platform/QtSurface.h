@@ -21,7 +21,7 @@ namespace tafomat {
 // the resolution at which GD on the server turns points into pixels.
 class QtSurface : public QObject, public Surface {
     Q_OBJECT
-public:
+  public:
     explicit QtSurface(QObject* parent = nullptr);  // built-in picture, Arial 8.25 pt, black
 
     const QImage& image() const;
@@ -46,14 +46,14 @@ public:
     void fillBox(int x1, int y1, int x2, int y2, Farbwert farbe) override;
     Farbwert colorAt(int x, int y) const override;
 
-signals:
+  signals:
     // The picture changed (drawn, cleared, or a new background with maybe a new size).
     // clear, loadBackground and fillBox always tell; drawing text tells only at its first
     // change since image() was last read outside this signal, so that a listener schedules
     // one repaint (QWidget::update) per redraw and reads the picture when it paints.
     void changed();
 
-private:
+  private:
     struct Zeichenmass {
         bool bekannt = false;
         double vorschub = 0;
@@ -95,7 +95,9 @@ bool isUsableFontFamily(const QString& familie);
 
 // FreeType keeps pixel sizes in 16 bits; far below that a single letter outgrows any banner.
 inline constexpr double LargestFontSize = 24000;
-inline bool isUsableFontSize(double punkte) { return punkte > 0 && punkte <= LargestFontSize; }
+inline bool isUsableFontSize(double punkte) {
+    return punkte > 0 && punkte <= LargestFontSize;
+}
 
 QColor toQColor(Farbwert farbe);
 // 96 dots per inch, the resolution at which GD turns points into pixels.

@@ -15,16 +15,26 @@ constexpr Farbwert Schwarz = farbwert(0, 0, 0);
 
 Feld feldVonPlatzhalter(char name) {
     switch (name) {
-        case '1': return Feld::DaTxt;
-        case '2': return Feld::TaTxt;
-        case '3': return Feld::AlTxt;
-        case '4': return Feld::KiTxt;
-        case '5': return Feld::AnTxt;
-        case '6': return Feld::NeTxt;
-        case '7': return Feld::GETxt;
-        case '8': return Feld::StTxt;
-        case '9': return Feld::GSTxt;
-        default: return Feld::GZTxt;
+        case '1':
+            return Feld::DaTxt;
+        case '2':
+            return Feld::TaTxt;
+        case '3':
+            return Feld::AlTxt;
+        case '4':
+            return Feld::KiTxt;
+        case '5':
+            return Feld::AnTxt;
+        case '6':
+            return Feld::NeTxt;
+        case '7':
+            return Feld::GETxt;
+        case '8':
+            return Feld::StTxt;
+        case '9':
+            return Feld::GSTxt;
+        default:
+            return Feld::GZTxt;
     }
 }
 
@@ -40,7 +50,7 @@ std::optional<int> farbanteil(double wert) {
 }
 
 class Zeichner {
-public:
+  public:
     Zeichner(Felder& felder, Surface& flaeche) : m_felder(felder), m_flaeche(flaeche) {}
 
     // Steps 5 to 8: false when the template stops the redraw.
@@ -57,15 +67,25 @@ public:
         return m_flaeche.setFontSize(m_grundgroesse);
     }
 
-private:
+  private:
     bool ausfuehren(const Token& token) {
         switch (token.art) {
-            case TokenArt::Zeilenumbruch: neueZeile(); return true;
-            case TokenArt::BefehlX: m_flaeche.setCurrentX(token.werte[0]); return true;
-            case TokenArt::BefehlY: m_flaeche.setCurrentY(token.werte[0]); return true;
-            case TokenArt::BefehlF: return farbeSetzen(token);
-            case TokenArt::BefehlG: return m_flaeche.setFontSize(token.werte[0]);
-            case TokenArt::BefehlB: m_fett = !m_fett; return true;
+            case TokenArt::Zeilenumbruch:
+                neueZeile();
+                return true;
+            case TokenArt::BefehlX:
+                m_flaeche.setCurrentX(token.werte[0]);
+                return true;
+            case TokenArt::BefehlY:
+                m_flaeche.setCurrentY(token.werte[0]);
+                return true;
+            case TokenArt::BefehlF:
+                return farbeSetzen(token);
+            case TokenArt::BefehlG:
+                return m_flaeche.setFontSize(token.werte[0]);
+            case TokenArt::BefehlB:
+                m_fett = !m_fett;
+                return true;
             case TokenArt::Platzhalter:
                 laufZeichnen(m_felder.text(feldVonPlatzhalter(token.zeichen)));
                 return true;
