@@ -3,12 +3,12 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStringList>
 #include <QTest>
 
-#include <deque>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -27,33 +27,33 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 namespace tafomat::test {
 
-// Dialogs that answer from a script and record what they were asked; an empty script
-// answers like a cancelled dialog.
+// Dialogs that answer from a script of paths and record what they were asked; an empty path,
+// or none left, answers like a cancelled dialog.
 class GeskripteteDialoge : public Dialoge {
   public:
-    std::deque<std::optional<DateiWahl>> öffnenAntworten;
-    std::deque<std::optional<QString>> speichernAntworten;
+    QStringList öffnenAntworten;
+    QStringList speichernAntworten;
     QStringList öffnenVorgaben;
     QStringList speichernVorgaben;
     QStringList meldungen;
 
     std::optional<DateiWahl> DateiDialogÖffnen(const QString& vorgabe) override {
         öffnenVorgaben.append(vorgabe);
-        return nächste(öffnenAntworten);
+        const QString pfad = nächste(öffnenAntworten);
+        if (pfad.isEmpty()) return std::nullopt;
+        return DateiWahl{pfad, QFileInfo(pfad).fileName()};
     }
     std::optional<QString> DateiDialogSpeichern(const QString& vorgabe) override {
         speichernVorgaben.append(vorgabe);
-        return nächste(speichernAntworten);
+        const QString pfad = nächste(speichernAntworten);
+        if (pfad.isEmpty()) return std::nullopt;
+        return pfad;
     }
     void Meldung(const QString& text) override { meldungen.append(text); }
 
   private:
-    template <class T>
-    static std::optional<T> nächste(std::deque<std::optional<T>>& antworten) {
-        if (antworten.empty()) return std::nullopt;
-        std::optional<T> antwort = antworten.front();
-        antworten.pop_front();
-        return antwort;
+    static QString nächste(QStringList& antworten) {
+        return antworten.isEmpty() ? QString() : antworten.takeFirst();
     }
 };
 

@@ -26,9 +26,7 @@ class Hintergrund : public ::testing::Test {
         EXPECT_TRUE(bild.save(pfad, "JPEG"));
         return pfad;
     }
-    void antworten(const QString& pfad) {
-        probe.dialoge.öffnenAntworten.push_back(DateiWahl{pfad, QFileInfo(pfad).fileName()});
-    }
+    void antworten(const QString& pfad) { probe.dialoge.öffnenAntworten.append(pfad); }
     void klicken() { probe.finde<QPushButton>("Hintergrundbild")->click(); }
 
     QTemporaryDir ordner;

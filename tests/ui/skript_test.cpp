@@ -37,7 +37,7 @@ TEST_F(Skript, SchreibtDieDateiDieDerDialogNennt) {
     probe.setText(Feld::Txt,
                   "#G20Gr\xF6\xDF"
                   "e\r\n");
-    probe.dialoge.speichernAntworten.push_back(ordner.filePath(QStringLiteral("banner")));
+    probe.dialoge.speichernAntworten.append(ordner.filePath(QStringLiteral("banner")));
     klicken();
 
     EXPECT_EQ(probe.dialoge.meldungen, QStringList{Abschluss});
@@ -55,7 +55,7 @@ TEST_F(Skript, DieEndungPhpWirdAngehaengtWennSieFehlt) {
         {"a.php", "a.php"}, {"b.PHP", "b.PHP.php"}, {"c.txt", "c.txt.php"}, {"d", "d.php"}};
     for (const auto& [gewählt, geschrieben] : fälle) {
         SCOPED_TRACE(gewählt);
-        probe.dialoge.speichernAntworten.push_back(ordner.filePath(QString::fromLatin1(gewählt)));
+        probe.dialoge.speichernAntworten.append(ordner.filePath(QString::fromLatin1(gewählt)));
         klicken();
         EXPECT_TRUE(QFile::exists(ordner.filePath(QString::fromLatin1(geschrieben))));
     }
