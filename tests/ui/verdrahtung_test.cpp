@@ -90,6 +90,16 @@ TEST_F(Verdrahtung, EinGewaehlterEintragLaeuftEinmalGetippterTextJeAenderung) {
     EXPECT_EQ(probe.text(Feld::Txt), "#G14#G01" + Startvorlage());
 }
 
+TEST_F(Verdrahtung, PfeiltastenWaehlenDenNaechstenEintrag) {
+    auto* größe = probe.finde<QComboBox>("SchriftGröße");
+    QTest::keyClick(größe, Qt::Key_Down);
+    EXPECT_EQ(größe->currentText(), QStringLiteral("9"));
+    EXPECT_EQ(probe.text(Feld::Txt), "#G09" + Startvorlage());
+    QTest::keyClick(größe, Qt::Key_Up);
+    EXPECT_EQ(größe->currentText(), QStringLiteral("8"));
+    EXPECT_EQ(probe.text(Feld::Txt), "#G08#G09" + Startvorlage());
+}
+
 TEST_F(Verdrahtung, BildArtAntwortetNurAufDieWahl) {
     auto* art = probe.finde<QComboBox>("BildArt");
     auto* qualität = probe.finde<QComboBox>("BildQuallität");
