@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QImageReader>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -24,18 +25,6 @@ QImage weissesBild(QSize groesse) {
 QImage eingebautesBild() {
     QImage bild(QStringLiteral(":/hintergrund.jpg"));
     return bild.isNull() ? weissesBild(Startgroesse) : withSurfaceResolution(bild);
-}
-
-// Every single-byte text once, so that drawing a character never builds a string.
-const QString& zeichenText(unsigned char zeichen) {
-    static const std::array<QString, 256> texte = [] {
-        std::array<QString, 256> alle;
-        for (int code = 0; code < 256; ++code) {
-            alle[code] = toQString(std::string(1, static_cast<char>(code)));
-        }
-        return alle;
-    }();
-    return texte[zeichen];
 }
 
 }  // namespace
@@ -65,13 +54,15 @@ QtSurface::QtSurface(QObject* parent)
     : QObject(parent),
       m_hintergrund(eingebautesBild()),
       m_bild(m_hintergrund),
-      m_schrift(QStringLiteral("Arial")),
-      m_masse(m_schrift) {
-    m_schrift.setPointSizeF(m_groesse);
+      m_schrift(QStringLiteral("Arial")) {
     // GD on the server smooths in grey; colour fringes would show nowhere else.
     m_schrift.setStyleStrategy(QFont::NoSubpixelAntialias);
-    schriftAnwenden();
+    groesseWaehlen(8.25);
 }
+
+QtSurface::Groessenmass::Groessenmass(double punkte, const QFont& schrift,
+                                      const QPaintDevice* geraet)
+    : punkte(punkte), schrift(schrift), masse(schrift, geraet), oberlaenge(masse.ascent()) {}
 
 const QImage& QtSurface::image() const {
     malerBeenden();
@@ -109,15 +100,12 @@ double QtSurface::currentY() const {
 
 bool QtSurface::setFontSize(double punkte) {
     if (!isUsableFontSize(punkte)) return false;  // also refuses NaN
-    if (punkte == m_groesse) return true;
-    m_groesse = punkte;
-    m_schrift.setPointSizeF(punkte);
-    schriftAnwenden();
+    if (punkte != m_mass->punkte) groesseWaehlen(punkte);
     return true;
 }
 
 double QtSurface::fontSize() const {
-    return m_groesse;
+    return m_mass->punkte;
 }
 
 bool QtSurface::setFontName(const std::string& name) {
@@ -126,7 +114,9 @@ bool QtSurface::setFontName(const std::string& name) {
     if (!isUsableFontFamily(familie)) return false;
     m_schriftName = name;
     m_schrift.setFamily(familie);
-    schriftAnwenden();
+    const double punkte = m_mass->punkte;
+    m_groessen.clear();
+    groesseWaehlen(punkte);
     return true;
 }
 
@@ -136,26 +126,18 @@ std::string QtSurface::fontName() const {
 
 void QtSurface::drawText(const std::string& text) {
     if (text.empty()) return;
-    const QPointF grundlinie(m_x, m_y + m_masse.ascent());
-    if (text.size() == 1) {
-        const auto zeichen = static_cast<unsigned char>(text[0]);
-        const Zeichenmass& mass = zeichenmass(zeichen);
-        if (!unsichtbar(mass)) {
-            textMelden();
-            maler().drawText(grundlinie, zeichenText(zeichen));
-        }
-        m_x += mass.vorschub;
-        return;
+    const Laufmass& mass = laufmass(text);
+    if (!unsichtbar(mass)) {
+        textMelden();
+        // the same glyphs at the same places as drawText would lay them out anew
+        const QPointF oben(m_x, m_y + m_mass->oberlaenge - mass.oberlaenge);
+        for (const QGlyphRun& glyphen : mass.glyphen) maler().drawGlyphRun(oben, glyphen);
     }
-    const QString lauf = toQString(text);
-    textMelden();
-    maler().drawText(grundlinie, lauf);
-    m_x += m_masse.horizontalAdvance(lauf);
+    m_x += mass.vorschub;
 }
 
 double QtSurface::textWidth(const std::string& text) const {
-    if (text.size() == 1) return zeichenmass(static_cast<unsigned char>(text[0])).vorschub;
-    return text.empty() ? 0 : m_masse.horizontalAdvance(toQString(text));
+    return text.empty() ? 0 : laufmass(text).vorschub;
 }
 
 bool QtSurface::loadBackground(const std::string& pfad) {
@@ -197,27 +179,51 @@ Farbwert QtSurface::colorAt(int x, int y) const {
     return farbwert(qRed(punkt), qGreen(punkt), qBlue(punkt));
 }
 
-void QtSurface::schriftAnwenden() {
-    m_masse = QFontMetricsF(m_schrift, &m_bild);
-    m_zeichenmasse.fill(Zeichenmass{});
-    if (m_maler) m_maler->setFont(m_schrift);
+void QtSurface::groesseWaehlen(double punkte) {
+    constexpr std::size_t GemerkteGroessen = 8;
+    const auto gefunden = std::find_if(m_groessen.begin(), m_groessen.end(),
+                                       [&](const auto& mass) { return mass->punkte == punkte; });
+    if (gefunden != m_groessen.end()) {
+        m_mass = gefunden->get();
+    } else {
+        if (m_groessen.size() >= GemerkteGroessen) m_groessen.clear();
+        m_schrift.setPointSizeF(punkte);
+        m_groessen.push_back(std::make_unique<Groessenmass>(punkte, m_schrift, &m_bild));
+        m_mass = m_groessen.back().get();
+    }
+    if (m_maler) m_maler->setFont(m_mass->schrift);
 }
 
-const QtSurface::Zeichenmass& QtSurface::zeichenmass(unsigned char zeichen) const {
-    Zeichenmass& mass = m_zeichenmasse[zeichen];
-    if (!mass.bekannt) {
-        const QString& text = zeichenText(zeichen);
-        mass.vorschub = m_masse.horizontalAdvance(text);
-        mass.tinte = m_masse.boundingRect(text);
-        mass.bekannt = true;
+const QtSurface::Laufmass& QtSurface::laufmass(const std::string& text) const {
+    constexpr std::size_t GemerkteLaeufe = 256;
+    if (text.size() == 1) {
+        Laufmass& mass = m_mass->zeichen[static_cast<unsigned char>(text[0])];
+        if (!mass.bekannt) vermessen(mass, toQString(text));
+        return mass;
     }
+    auto& laeufe = m_mass->laeufe;
+    if (laeufe.size() >= GemerkteLaeufe && !laeufe.contains(text)) laeufe.clear();
+    Laufmass& mass = laeufe[text];
+    if (!mass.bekannt) vermessen(mass, toQString(text));
     return mass;
 }
 
-// A character without ink, or whose ink lies wholly outside the picture, changes no pixel.
-bool QtSurface::unsichtbar(const Zeichenmass& mass) const {
+void QtSurface::vermessen(Laufmass& mass, const QString& text) const {
+    mass.vorschub = m_mass->masse.horizontalAdvance(text);
+    mass.tinte = m_mass->masse.boundingRect(text);
+    QTextLayout zeile(text, m_mass->schrift, &m_bild);
+    zeile.beginLayout();
+    const QTextLine linie = zeile.createLine();
+    zeile.endLayout();
+    mass.oberlaenge = linie.ascent();
+    mass.glyphen = zeile.glyphRuns();
+    mass.bekannt = true;
+}
+
+// A text without ink, or whose ink lies wholly outside the picture, changes no pixel.
+bool QtSurface::unsichtbar(const Laufmass& mass) const {
     if (mass.tinte.isEmpty()) return true;
-    const QRectF flaeche = mass.tinte.translated(m_x, m_y + m_masse.ascent())
+    const QRectF flaeche = mass.tinte.translated(m_x, m_y + m_mass->oberlaenge)
                                .adjusted(-2, -2, 2, 2);  // room for the smoothed edge
     return !flaeche.intersects(QRectF(m_bild.rect()));
 }
@@ -225,7 +231,7 @@ bool QtSurface::unsichtbar(const Zeichenmass& mass) const {
 QPainter& QtSurface::maler() {
     if (!m_maler) {
         m_maler = std::make_unique<QPainter>(&m_bild);
-        m_maler->setFont(m_schrift);
+        m_maler->setFont(m_mass->schrift);
         m_maler->setPen(m_stift);
     }
     return *m_maler;

@@ -3,7 +3,9 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QImage>
+#include <QList>
 #include <QObject>
 #include <QPainter>
 #include <QRectF>
@@ -12,6 +14,8 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "preview/Surface.h"
 
@@ -54,15 +58,30 @@ class QtSurface : public QObject, public Surface {
     void changed();
 
   private:
-    struct Zeichenmass {
+    // A text laid out once: drawing it again only places its glyphs.
+    struct Laufmass {
         bool bekannt = false;
         double vorschub = 0;
-        QRectF tinte;  // the glyph's ink around its origin on the baseline; empty for a blank
+        QRectF tinte;              // the ink around the origin on the baseline; empty for a blank
+        QList<QGlyphRun> glyphen;  // placed with the line's top at 0
+        double oberlaenge = 0;     // of the laid-out line, which fallback fonts may raise
+    };
+    // The measures of the current font at one size, kept for the sizes a template switches
+    // between.
+    struct Groessenmass {
+        Groessenmass(double punkte, const QFont& schrift, const QPaintDevice* geraet);
+        double punkte;
+        QFont schrift;
+        QFontMetricsF masse;
+        double oberlaenge;
+        std::array<Laufmass, 256> zeichen{};
+        std::unordered_map<std::string, Laufmass> laeufe;  // placeholder values come again
     };
 
-    void schriftAnwenden();
-    const Zeichenmass& zeichenmass(unsigned char zeichen) const;
-    bool unsichtbar(const Zeichenmass& mass) const;
+    void groesseWaehlen(double punkte);
+    const Laufmass& laufmass(const std::string& text) const;
+    void vermessen(Laufmass& mass, const QString& text) const;
+    bool unsichtbar(const Laufmass& mass) const;
     QPainter& maler();
     void malerBeenden() const;
     void melden();
@@ -72,13 +91,12 @@ class QtSurface : public QObject, public Surface {
     QImage m_bild;
     std::string m_schriftName = "Arial";
     QFont m_schrift;
-    QFontMetricsF m_masse;
-    double m_groesse = 8.25;
     Farbwert m_farbe = 0;
     QColor m_stift = Qt::black;
     double m_x = 0;
     double m_y = 0;
-    mutable std::array<Zeichenmass, 256> m_zeichenmasse{};
+    mutable std::vector<std::unique_ptr<Groessenmass>> m_groessen;
+    Groessenmass* m_mass = nullptr;
     // Kept open between drawing calls, since opening a painter costs more than a character;
     // ended before the picture is read or replaced. Declared after m_bild: it ends first.
     mutable std::unique_ptr<QPainter> m_maler;

@@ -11,6 +11,8 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/Abgeleitet.h"
 #include "model/Felder.h"
@@ -160,6 +162,29 @@ TEST_F(QtSurfaceTest, CharactersLookAsPlainQtTextDrawingMakesThem) {
         flaeche.drawText(zeichen);
         maler.drawText(QPointF(x, y + masse.ascent()), toQString(zeichen));
         x = flaeche.currentX();
+    }
+    maler.end();
+    const Bereich anders = unterschied(erwartet, flaeche.image());
+    EXPECT_EQ(anders.anzahl, 0) << "first difference near " << anders.links << "," << anders.oben;
+}
+
+TEST_F(QtSurfaceTest, RunsLookAsPlainQtTextDrawingMakesThem) {
+    ASSERT_TRUE(flaeche.loadBackground(""));
+    ASSERT_TRUE(flaeche.setFontSize(16));
+    QImage erwartet = flaeche.image().copy();
+    const QFont schrift = vergleichsschrift(16);
+    const QFontMetricsF masse(schrift, &erwartet);
+    QPainter maler(&erwartet);
+    maler.setFont(schrift);
+    const std::vector<std::pair<QPointF, std::string>> laeufe = {
+        {{2, 0}, "04.11.2010"},   {{150.25, 0}, "AVATAR To"},      {{-20, 20}, "Wald und Feld"},
+        {{420, 20}, "5877 Tage"}, {{2, 40}, "\xC4rger \x80 \xDF"}, {{2, 40}, "04.11.2010"}};
+    for (const auto& [ort, text] : laeufe) {
+        flaeche.setCurrentX(ort.x());
+        flaeche.setCurrentY(ort.y());
+        flaeche.drawText(text);
+        EXPECT_DOUBLE_EQ(flaeche.currentX(), ort.x() + masse.horizontalAdvance(toQString(text)));
+        maler.drawText(ort + QPointF(0, masse.ascent()), toQString(text));
     }
     maler.end();
     const Bereich anders = unterschied(erwartet, flaeche.image());

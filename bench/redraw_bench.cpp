@@ -1,0 +1,84 @@
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <string>
+
+#include "model/Abgeleitet.h"
+#include "model/Felder.h"
+#include "platform/QtSurface.h"
+#include "preview/BildZeichnen.h"
+
+namespace {
+
+using namespace tafomat;
+
+// A template of the given length with a command after every 20 text characters; the
+// commands move, colour, resize, break lines and insert values, so that most text lands on
+// the picture. Without bold commands when all of it is drawn bold.
+std::string dichteVorlage(std::size_t laenge, bool ganzFett) {
+    static const std::string text = "Seit #2 Tagen rauchfrei, gespart: #7 Euro. ";
+    static const std::array<const char*, 8> befehle = {"#F255255255", "#G12",  "#X010", "\r\n",
+                                                       "#F255200000", "#Y020", "#G08",  "#B"};
+    std::string vorlage = ganzFett ? "#B" : "";
+    std::size_t t = 0;
+    std::size_t b = 0;
+    while (vorlage.size() < laenge) {
+        for (int i = 0; i < 20; ++i) vorlage += text[t++ % text.size()];
+        const char* befehl = befehle[b++ % befehle.size()];
+        if (ganzFett && std::string(befehl) == "#B") continue;
+        vorlage += befehl;
+    }
+    vorlage.resize(laenge);
+    return vorlage;
+}
+
+std::string wiederholt(const std::string& vorlage, int mal) {
+    std::string alle;
+    for (int i = 0; i < mal; ++i) alle += vorlage;
+    return alle;
+}
+
+// One redraw as the window sees it: drawn, then the picture read for showing.
+void neuZeichnen(benchmark::State& state, const std::string& vorlage) {
+    QtSurface flaeche;
+    FelderImSpeicher felder;
+    felder.setText(Feld::Txt, vorlage);
+    const FesteUhr uhr(tageszahl({2026, 12, 7}));
+    for (auto _ : state) {
+        BildZeichnen(felder, flaeche, uhr);
+        benchmark::DoNotOptimize(flaeche.image().constBits());
+    }
+    state.SetComplexityN(static_cast<benchmark::IterationCount>(vorlage.size()));
+}
+
+void Startvorlage(benchmark::State& state) {
+    neuZeichnen(state, tafomat::Startvorlage());
+}
+void StartvorlageZehnmal(benchmark::State& state) {
+    neuZeichnen(state, wiederholt(tafomat::Startvorlage(), 10));
+}
+void Befehle5000(benchmark::State& state) {
+    neuZeichnen(state, dichteVorlage(5000, false));
+}
+void Befehle5000Fett(benchmark::State& state) {
+    neuZeichnen(state, dichteVorlage(5000, true));
+}
+void BefehleNachLaenge(benchmark::State& state) {
+    neuZeichnen(state, dichteVorlage(static_cast<std::size_t>(state.range(0)), false));
+}
+
+void mitMedian(benchmark::internal::Benchmark* b) {
+    b->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+}
+
+}  // namespace
+
+BENCHMARK(Startvorlage)->Apply(mitMedian);
+BENCHMARK(StartvorlageZehnmal)->Apply(mitMedian);
+BENCHMARK(Befehle5000)->Apply(mitMedian);
+BENCHMARK(Befehle5000Fett)->Apply(mitMedian);
+BENCHMARK(BefehleNachLaenge)
+    ->RangeMultiplier(4)
+    ->Range(500, 32000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity(benchmark::oN);
