@@ -40,10 +40,10 @@ def main():
         "convert",
         # the ground: deep blue at the left, violet at the right, a little lighter at the top
         "-size", size, "xc:black", "-sparse-color", "bilinear",
-        f"0,0 #101c5c  0,{HEIGHT} #070d33  {WIDTH},0 #5a2a8e  {WIDTH},{HEIGHT} #2e1259",
-        # a broad glow behind the middle
-        "(", "-size", size, "xc:none", "-fill", "rgba(160,120,255,0.35)",
-        "-draw", f"ellipse 300,20 170,26 0,360", "-blur", "0x18", ")",
+        f"0,0 #16247a  0,{HEIGHT} #080e3a  {WIDTH},0 #8a5cc8  {WIDTH},{HEIGHT} #5a2c98",
+        # a broad glow behind the middle, where the start text lies
+        "(", "-size", size, "xc:none", "-fill", "rgba(175,140,255,0.55)",
+        "-draw", "ellipse 300,22 190,30 0,360", "-blur", "0x16", ")",
         "-compose", "screen", "-composite",
         # the streaks, softened a little
         "(", "-size", size, "xc:none", *streaks(), "-blur", "0x0.8", ")",
