@@ -62,6 +62,8 @@ void MainWindow::Hintergrundbild_Click() {
         m_dialoge.Meldung(QStringLiteral("Bitte nur JPEG-Bilder benutzen!"));
         return;
     }
+    // The design holds Windows-1252 texts: a path it cannot hold would name another file.
+    if (!fitsCp1252(wahl->pfad)) return;
     m_felder.setText(Feld::HintergrundPfad, toCp1252(wahl->pfad));
     m_felder.setText(Feld::HintergrundName, toCp1252(wahl->name));
     if (!m_vorschau.loadBackground(m_felder.text(Feld::HintergrundPfad))) return;

@@ -73,6 +73,15 @@ TEST_F(Hintergrund, AbbruchAendertNichts) {
     EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), vorherGröße);
 }
 
+TEST_F(Hintergrund, EinPfadAusserhalbVonWindows1252AendertNichts) {
+    antworten(jpegMachen(QStringLiteral("\u0394elta.jpg"), QSize(100, 20)));
+    const int vorher = probe.fenster->neuzeichnungen();
+    klicken();
+    EXPECT_EQ(probe.text(Feld::HintergrundPfad), "leer.jpg");
+    EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), QSize(460, 66));
+    EXPECT_EQ(probe.fenster->neuzeichnungen(), vorher);
+}
+
 TEST_F(Hintergrund, EinUnlesbaresBildSetztNurPfadUndName) {
     const QString pfad = ordner.filePath(QStringLiteral("kaputt.jpg"));
     QFile datei(pfad);
