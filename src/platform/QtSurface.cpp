@@ -6,7 +6,6 @@
 #include <QTextLayout>
 
 #include <algorithm>
-#include <cmath>
 
 #include "platform/QtText.h"
 

@@ -40,15 +40,19 @@ class QtSurface : public QObject, public Surface {
     double currentY() const override;
     bool setFontSize(double punkte) override;
     double fontSize() const override;
+    // A name that isUsableFontFamily rejects is refused and the previous font stays; the name
+    // is kept as given, since the script names its font file after it.
     bool setFontName(const std::string& name) override;
     std::string fontName() const override;
     void drawText(const std::string& text) override;
     double textWidth(const std::string& text) const override;
+    // Only JPEG content is taken, whatever the name, as the script opens the picture as JPEG.
+    // An empty path leaves a white picture of the current size.
     bool loadBackground(const std::string& pfad) override;
     int width() const override;
     int height() const override;
     void fillBox(int x1, int y1, int x2, int y2, Farbwert farbe) override;
-    Farbwert colorAt(int x, int y) const override;
+    Farbwert colorAt(int x, int y) const override;  // -1 outside the picture
 
   signals:
     // The picture changed (drawn, cleared, or a new background with maybe a new size).
