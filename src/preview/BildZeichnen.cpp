@@ -53,7 +53,8 @@ class Zeichner {
   public:
     Zeichner(Felder& felder, Surface& flaeche) : m_felder(felder), m_flaeche(flaeche) {}
 
-    // Steps 5 to 8: false when the template stops the redraw.
+    // From the start position through the template and back to the base size; false when
+    // the template stops the redraw.
     bool vorlageZeichnen() {
         const int xStart = m_felder.wert(Feld::XPos);
         m_zeileY = m_felder.wert(Feld::YPos);
