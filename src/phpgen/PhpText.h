@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tafomat {
+
+// Texts go into the script inside double-quoted PHP strings. Characters that PHP would read
+// as syntax (the double quote, "$", "\") or that are control codes are closed out of the string
+// and concatenated by their code: ".chr(34).". The caller's string must be open around them.
+bool brauchtChr(unsigned char zeichen);
+std::string chrAusdruck(unsigned char zeichen);
+
+// One character of drawn text as it goes into a string of the script. GD reads the string as
+// UTF-8 with HTML entities, so codes 128 to 191 (never the start of a UTF-8 sequence, but
+// read as its continuation) go in as "&#U;" with their Unicode code point, and "&" as "&#38;"
+// so that text that looks like an entity is drawn as typed. Codes 192 to 255 stay single
+// bytes: GD draws a byte that begins no valid UTF-8 sequence as that Latin-1 character.
+std::string gezeichnetesZeichen(unsigned char zeichen);
+std::string gezeichneterText(std::string_view text);
+
+// A file name inside a string of the script: only what PHP would read as syntax is replaced.
+std::string dateinameImText(std::string_view name);
+
+}  // namespace tafomat

@@ -1,0 +1,222 @@
+#include "phpgen/PhpSkript.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/RecordingSurface.h"
+
+namespace tafomat {
+namespace {
+
+using test::RecordingSurface;
+
+// The start design after start-up: the quality list has set "75".
+FelderImSpeicher startDesign() {
+    FelderImSpeicher felder;
+    felder.setText(Feld::BildQuallität, "75");
+    return felder;
+}
+
+std::vector<std::string> zeilen(const std::string& skript) {
+    std::vector<std::string> ergebnis;
+    std::size_t anfang = 0;
+    for (std::size_t ende; (ende = skript.find("\r\n", anfang)) != std::string::npos;
+         anfang = ende + 2)
+        ergebnis.push_back(skript.substr(anfang, ende - anfang));
+    ergebnis.push_back(skript.substr(anfang));
+    return ergebnis;
+}
+
+std::string zeileMit(const std::string& skript, const std::string& anfang) {
+    for (const std::string& zeile : zeilen(skript))
+        if (zeile.rfind(anfang, 0) == 0) return zeile;
+    return "(no line starting with " + anfang + ")";
+}
+
+std::optional<std::string> skriptMit(Feld feld, const std::string& text) {
+    FelderImSpeicher felder = startDesign();
+    felder.setText(feld, text);
+    RecordingSurface flaeche;
+    return PhpSkript(felder, flaeche);
+}
+
+TEST(PhpSkriptTest, StartDesignGivesTheWholeScript) {
+    FelderImSpeicher felder = startDesign();
+    felder.setText(Feld::Txt, "Am #1");
+    RecordingSurface flaeche;
+    const std::optional<std::string> skript = PhpSkript(felder, flaeche);
+    ASSERT_TRUE(skript.has_value());
+    const std::string erwartet =
+        "<?php\r\n"
+        "Header (\"Content-type: image/jpeg\");\r\n"
+        "// ---------- Eingabe - Werte ----------\r\n"
+        "$Datum=\"04.11.2010\";\r\n"
+        "$Beginn=mktime(0,0,0,11,4,2010);\r\n"
+        "$Heute=time();\r\n"
+        "$Gesamt=$Heute-$Beginn;\r\n"
+        "$Tage=floor($Gesamt/86400);\r\n"
+        "$AlteKosten=500;\r\n"
+        "$Kippen=22;\r\n"
+        "$AlleKippen=$Tage*$Kippen;\r\n"
+        "$Anschaffung=6000;\r\n"
+        "$NeueKosten=100;\r\n"
+        "$Steuern=300;\r\n"
+        "$Gespart=($Tage*($AlteKosten-$NeueKosten))-$Anschaffung;\r\n"
+        "$Fiskus=$Tage*$Steuern;\r\n"
+        "\r\n"
+        "// ---------- Euro-Werte richtig zusammenstellen ----------\r\n"
+        "$A=$AlteKosten; $AlteKosten=substr($A,0,strlen($A)-2).\",\".substr($A,strlen($A)-2,2);\r\n"
+        "$A=$Anschaffung; "
+        "$Anschaffung=substr($A,0,strlen($A)-2).\",\".substr($A,strlen($A)-2,2);\r\n"
+        "$A=$NeueKosten; $NeueKosten=substr($A,0,strlen($A)-2).\",\".substr($A,strlen($A)-2,2);\r\n"
+        "$A=$Steuern; $Steuern=substr($A,0,strlen($A)-2).\",\".substr($A,strlen($A)-2,2);\r\n"
+        "$A=$Gespart; $Gespart=substr($A,0,strlen($A)-2).\",\".substr($A,strlen($A)-2,2);\r\n"
+        "$A=$Fiskus; $Fiskus=substr($A,0,strlen($A)-2).\",\".substr($A,strlen($A)-2,2);\r\n"
+        "\r\n"
+        "// ---------- Texte ins Bild einf\xFCgen ----------\r\n"
+        "putenv(\"GDFONTPATH=\".__DIR__);\r\n"
+        "$Bild=ImageCreateFromJPEG(\"leer.jpg\");\r\n"
+        "\r\n"
+        "$Farbe=ImageColorAllocate($Bild,0,0,0);\r\n"
+        "$Txt=\"Am \".$Datum;\r\n"
+        "ImageTTFText($Bild,8,0,0,11,$Farbe,\"Arial.ttf\",$Txt);\r\n"
+        "\r\n"
+        "Imagejpeg($Bild,Null,75);\r\n"
+        "ImageDestroy($Bild);\r\n"
+        "?>";
+    EXPECT_EQ(*skript, erwartet);
+}
+
+TEST(PhpSkriptTest, EmptyTemplateGoesStraightToTheOutputCall) {
+    const std::optional<std::string> skript = skriptMit(Feld::Txt, "   \r\n ");
+    ASSERT_TRUE(skript.has_value());
+    EXPECT_NE(skript->find("(\"leer.jpg\");\r\n\r\nImagejpeg($Bild,Null,75);\r\n"),
+              std::string::npos);
+}
+
+struct Ausgabe {
+    const char* name;
+    std::string art;
+    std::string qualitaet;
+    std::string schluss;
+};
+
+class AusgabeTest : public ::testing::TestWithParam<Ausgabe> {};
+
+TEST_P(AusgabeTest, HeaderAndOutputCallFollowTheType) {
+    FelderImSpeicher felder = startDesign();
+    felder.setText(Feld::BildArt, GetParam().art);
+    felder.setText(Feld::BildQuallität, GetParam().qualitaet);
+    RecordingSurface flaeche;
+    const std::optional<std::string> skript = PhpSkript(felder, flaeche);
+    ASSERT_TRUE(skript.has_value());
+    EXPECT_EQ(zeilen(*skript)[1], "Header (\"Content-type: image/" + GetParam().art + "\");");
+    const std::string schluss = GetParam().schluss + "\r\nImageDestroy($Bild);\r\n?>";
+    EXPECT_EQ(skript->substr(skript->size() - schluss.size()), schluss);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typen, AusgabeTest,
+    ::testing::Values(Ausgabe{"Jpeg", "jpeg", "100", "Imagejpeg($Bild,Null,100);"},
+                      Ausgabe{"Png", "png", "9", "Imagepng($Bild,Null,9);"},
+                      Ausgabe{"GifReadsNoQuality", "gif", "not read", "Imagegif($Bild);"},
+                      Ausgabe{"TypedTypeAsTyped", "webp", "-1", "Imagewebp($Bild,Null,-1);"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct Zeile {
+    const char* name;
+    Feld feld;
+    std::string text;
+    std::string zeile;
+};
+
+class EingabezeileTest : public ::testing::TestWithParam<Zeile> {};
+
+TEST_P(EingabezeileTest, InputLineIsWrittenAsAPhpValue) {
+    const std::optional<std::string> skript = skriptMit(GetParam().feld, GetParam().text);
+    ASSERT_TRUE(skript.has_value());
+    const std::string anfang = GetParam().zeile.substr(0, GetParam().zeile.find('=') + 1);
+    EXPECT_EQ(zeileMit(*skript, anfang), GetParam().zeile);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Werte, EingabezeileTest,
+    ::testing::Values(
+        Zeile{"DateWithLeadingZeros", Feld::DaTxt, "08.09.2015", "$Beginn=mktime(0,0,0,9,8,2015);"},
+        Zeile{"DateWithoutLeadingZeros", Feld::DaTxt, "4.11.2010",
+              "$Beginn=mktime(0,0,0,11,4,2010);"},
+        Zeile{"DateTextGoesIntoDatum", Feld::DaTxt, "4.11.2010", "$Datum=\"4.11.2010\";"},
+        Zeile{"DateWithATimeCountsFromMidnight", Feld::DaTxt, "04.11.2010 18:30",
+              "$Beginn=mktime(0,0,0,11,4,2010);"},
+        Zeile{"AmountWithPointIsThousands", Feld::AlTxt, "5.00", "$AlteKosten=50000;"},
+        Zeile{"AmountWithOneDecimal", Feld::AnTxt, "5,5", "$Anschaffung=550;"},
+        Zeile{"NegativeAmount", Feld::NeTxt, "-1,50", "$NeueKosten=-150;"},
+        Zeile{"FractionOfACentIsRoundedDown", Feld::StTxt, "0,005", "$Steuern=0;"},
+        Zeile{"NegativeFractionRoundsDown", Feld::StTxt, "-0,005", "$Steuern=-1;"},
+        Zeile{"CigarettesAsTyped", Feld::KiTxt, "22", "$Kippen=22;"},
+        Zeile{"CigarettesWithCommaBecomePhpNumber", Feld::KiTxt, "2,5", "$Kippen=2.5;"},
+        Zeile{"CigarettesBelowOne", Feld::KiTxt, "-0,5", "$Kippen=-.5;"},
+        Zeile{"PictureNameEscaped", Feld::HintergrundName, "a\"b$c\\d.jpg",
+              "$Bild=ImageCreateFromJPEG(\"a\".chr(34).\"b\".chr(36).\"c\".chr(92).\"d.jpg\");"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PhpSkriptTest, DateTextIsEscapedLikeDrawnText) {
+    // The date reading takes blanks around the date; what is around them stays text.
+    FelderImSpeicher felder = startDesign();
+    felder.setText(Feld::DaTxt, " 04.11.2010 ");
+    RecordingSurface flaeche;
+    const std::optional<std::string> skript = PhpSkript(felder, flaeche);
+    ASSERT_TRUE(skript.has_value());
+    EXPECT_EQ(zeileMit(*skript, "$Datum="), "$Datum=\" 04.11.2010 \";");
+}
+
+struct Abbruch {
+    const char* name;
+    Feld feld;
+    std::string text;
+};
+
+class AbbruchTest : public ::testing::TestWithParam<Abbruch> {};
+
+TEST_P(AbbruchTest, InputThatCannotGoIntoAScriptStopsTheGeneration) {
+    EXPECT_FALSE(skriptMit(GetParam().feld, GetParam().text).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Eingaben, AbbruchTest,
+    ::testing::Values(Abbruch{"EmptyOldCost", Feld::AlTxt, ""},
+                      Abbruch{"LettersAsPurchase", Feld::AnTxt, "sechzig"},
+                      Abbruch{"EmptyNewCost", Feld::NeTxt, ""},
+                      Abbruch{"UnreadableFreeAmount", Feld::StTxt, "3,00 Euro"},
+                      Abbruch{"UnreadableCigarettes", Feld::KiTxt, "22; system('x')"},
+                      Abbruch{"EmptyCigarettes", Feld::KiTxt, ""},
+                      Abbruch{"UnreadableDate", Feld::DaTxt, "gestern"},
+                      Abbruch{"TypeWithSyntax", Feld::BildArt, "jpeg($Bild);evil"},
+                      Abbruch{"EmptyType", Feld::BildArt, ""},
+                      Abbruch{"QualityWithSyntax", Feld::BildQuallität, "75);evil("},
+                      Abbruch{"QualityEmpty", Feld::BildQuallität, ""},
+                      Abbruch{"QualityWithFraction", Feld::BildQuallität, "7.5"},
+                      Abbruch{"SizeCommandRefused", Feld::Txt, "#G00x"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PhpSkriptTest, OverflowingAmountStopsTheGeneration) {
+    EXPECT_FALSE(skriptMit(Feld::AlTxt, "1" + std::string(307, '0')).has_value());
+}
+
+TEST(PhpDateinameTest, PhpIsAppendedUnlessTheNameEndsInExactlyPhp) {
+    const std::pair<std::string, std::string> faelle[] = {
+        {"banner", "banner.php"},
+        {"banner.php", "banner.php"},
+        {"banner.PHP", "banner.PHP.php"},
+        {"/tmp/a.b/banner", "/tmp/a.b/banner.php"},
+        {"php", "php.php"},
+        {"", ".php"},
+    };
+    for (const auto& [gewaehlt, erwartet] : faelle)
+        EXPECT_EQ(PhpDateiname(gewaehlt), erwartet) << gewaehlt;
+}
+
+}  // namespace
+}  // namespace tafomat
