@@ -1,0 +1,52 @@
+<?php
+// Picture helpers for the tests that run generated scripts: make a background, list the rows
+// that hold a colour, draw a reference text, compare two pictures, count days.
+function nah($bild, $x, $y, $r, $g, $b) {
+    $farbe = imagecolorsforindex($bild, imagecolorat($bild, $x, $y));
+    return abs($farbe['red'] - $r) + abs($farbe['green'] - $g) + abs($farbe['blue'] - $b) < 90;
+}
+
+function laden($pfad) {
+    $bild = imagecreatefromstring(file_get_contents($pfad));
+    if ($bild === false) { fwrite(STDERR, "not a picture: $pfad\n"); exit(3); }
+    return $bild;
+}
+
+$a = $argv;
+switch ($a[1]) {
+case 'hintergrund':
+    $bild = imagecreatetruecolor((int)$a[3], (int)$a[4]);
+    imagefill($bild, 0, 0, imagecolorallocate($bild, (int)$a[5], (int)$a[6], (int)$a[7]));
+    imagejpeg($bild, $a[2], 95);
+    break;
+case 'zeilen':
+    $info = getimagesize($a[2]);
+    $bild = laden($a[2]);
+    $zeilen = [];
+    for ($y = 0; $y < imagesy($bild); ++$y)
+        for ($x = 0; $x < imagesx($bild); ++$x)
+            if (nah($bild, $x, $y, (int)$a[3], (int)$a[4], (int)$a[5])) { $zeilen[] = $y; break; }
+    echo $info['mime'], ' ', $info[0], ' ', $info[1], "\n", implode(',', $zeilen), "\n";
+    break;
+case 'text':
+    $bild = imagecreatefromjpeg($a[3]);
+    $farbe = imagecolorallocate($bild, (int)$a[8], (int)$a[9], (int)$a[10]);
+    // GD reads entities in any text; "&#38;" is how a literal "&" is drawn.
+    $text = str_replace('&', '&#38;', hex2bin($a[11]));
+    imagettftext($bild, (float)$a[5], 0, (int)$a[6], (int)$a[7], $farbe, $a[4], $text);
+    if ($a[12] === 'fett') imagettftext($bild, (float)$a[5], 0, (int)$a[6] + 1, (int)$a[7], $farbe, $a[4], $text);
+    imagepng($bild, $a[2]);
+    break;
+case 'gleich':
+    $eins = laden($a[2]);
+    $zwei = laden($a[3]);
+    $anders = 0;
+    for ($y = 0; $y < imagesy($eins); ++$y)
+        for ($x = 0; $x < imagesx($eins); ++$x)
+            if (imagecolorat($eins, $x, $y) !== imagecolorat($zwei, $x, $y)) ++$anders;
+    echo $anders, "\n";
+    break;
+case 'tage':
+    echo floor((time() - mktime(0, 0, 0, (int)$a[3], (int)$a[2], (int)$a[4])) / 86400), "\n";
+    break;
+}

@@ -1,0 +1,39 @@
+<?php
+// Reads every *.php file of a folder as a generated script and prints one line per file that
+// breaks a rule: the script must parse, and outside its string literals it may hold only the
+// generator's own variables, functions, numbers and operators, so that no typed text runs.
+$variablen = ['$Datum', '$Beginn', '$Heute', '$Gesamt', '$Tage', '$AlteKosten', '$Kippen',
+    '$AlleKippen', '$Anschaffung', '$NeueKosten', '$Steuern', '$Gespart', '$Fiskus', '$A',
+    '$Bild', '$Farbe', '$Txt'];
+$namen = ['Header', 'mktime', 'time', 'floor', 'substr', 'strlen', 'putenv',
+    'ImageCreateFromJPEG', 'ImageColorAllocate', 'ImageTTFText', 'ImageDestroy', 'chr', 'Null',
+    'Imagegif'];
+$erlaubt = [T_WHITESPACE, T_LNUMBER, T_DNUMBER, T_CONSTANT_ENCAPSED_STRING, T_DIR, T_COMMENT];
+$zeichen = ['=', ';', '(', ')', ',', '.', '*', '-', '+', '/'];
+$dateien = glob($argv[1] . '/*.php');
+foreach ($dateien as $datei) {
+    $code = file_get_contents($datei);
+    try {
+        $tokens = token_get_all($code, TOKEN_PARSE);
+    } catch (ParseError $fehler) {
+        echo basename($datei), ': parse error: ', $fehler->getMessage(), "\n";
+        continue;
+    }
+    $oeffnen = 0; $schliessen = 0; $kommentare = 0;
+    foreach ($tokens as $i => $token) {
+        if (is_string($token)) {
+            if (!in_array($token, $zeichen, true)) echo basename($datei), ": character $token\n";
+            continue;
+        }
+        [$art, $text] = $token;
+        if ($art === T_OPEN_TAG) { ++$oeffnen; if ($i !== 0) echo basename($datei), ": open tag inside\n"; }
+        elseif ($art === T_CLOSE_TAG) { ++$schliessen; if ($i !== count($tokens) - 1) echo basename($datei), ": text after close tag\n"; }
+        elseif ($art === T_VARIABLE) { if (!in_array($text, $variablen, true)) echo basename($datei), ": variable $text\n"; }
+        elseif ($art === T_STRING) { if (!in_array($text, $namen, true) && !preg_match('/^Image[A-Za-z0-9]+$/', $text)) echo basename($datei), ": name $text\n"; }
+        elseif ($art === T_COMMENT) { ++$kommentare; }
+        elseif ($art === T_CONSTANT_ENCAPSED_STRING) { if ($text[0] !== '"') echo basename($datei), ": single-quoted string\n"; }
+        elseif (!in_array($art, $erlaubt, true)) echo basename($datei), ': token ', token_name($art), ' ', $text, "\n";
+    }
+    if ($oeffnen !== 1 || $schliessen !== 1 || $kommentare !== 3) echo basename($datei), ": tags or comments\n";
+}
+echo count($dateien), " checked\n";
