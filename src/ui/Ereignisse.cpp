@@ -26,7 +26,7 @@ std::string Abschlussmeldung(const std::string& hintergrundPfad, const std::stri
 }  // namespace
 
 void MainWindow::Form_Load() {
-    show();
+    if (m_anzeige == Anzeige::Zeigen) show();
     m_s.DaTxt->setFocus();
     BildArt_Click();
     m_felder.setText(Feld::HintergrundPfad, "leer.jpg");
@@ -85,23 +85,30 @@ void MainWindow::BildArt_Click() {
 }
 
 void MainWindow::PhpQuelltext_Click() {
-    if (const std::optional<std::string> skript = PhpSkript(m_felder, m_vorschau)) {
-        m_felder.setText(Feld::QuTxt, *skript);
+    if (const std::optional<std::string> skript = PhpQuelltextErstellen()) {
         m_dialoge.Meldung(toQString(
             Abschlussmeldung(m_felder.text(Feld::HintergrundPfad), m_vorschau.fontName())));
         if (const std::optional<QString> pfad =
-                m_dialoge.DateiDialogSpeichern(QStringLiteral("*.php"))) {
-            // The name rule looks only at the ASCII ending, so the UTF-8 path passes unchanged.
-            const QString ziel = QString::fromStdString(PhpDateiname(pfad->toStdString()));
-            DateiSchreiben(ziel, *skript + std::string(Zeilenumbruch));
-        }
+                m_dialoge.DateiDialogSpeichern(QStringLiteral("*.php")))
+            PhpDateiSchreiben(*pfad, *skript);
     }
-    m_vorschau.setFontSize(Grundgröße(m_felder));
+    GrundgrößeHerstellen();
 }
 
-// Saving and loading a design are added with the settings file.
-void MainWindow::EinstellungenSpeichern_Click() {}
+std::optional<std::string> MainWindow::PhpQuelltextErstellen() {
+    std::optional<std::string> skript = PhpSkript(m_felder, m_vorschau);
+    if (skript) m_felder.setText(Feld::QuTxt, *skript);
+    return skript;
+}
 
-void MainWindow::EinstellungenÖffnen_Click() {}
+bool MainWindow::PhpDateiSchreiben(const QString& pfad, const std::string& skript) {
+    // The name rule looks only at the ASCII ending, so the UTF-8 path passes unchanged.
+    const QString ziel = QString::fromStdString(PhpDateiname(pfad.toStdString()));
+    return DateiSchreiben(ziel, skript + std::string(Zeilenumbruch));
+}
+
+void MainWindow::GrundgrößeHerstellen() {
+    m_vorschau.setFontSize(Grundgröße(m_felder));
+}
 
 }  // namespace tafomat

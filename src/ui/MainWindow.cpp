@@ -5,8 +5,9 @@
 namespace tafomat {
 
 MainWindow::MainWindow(Dialoge& dialoge, const Schriftartenliste& schriftarten, const Uhr& uhr,
-                       QWidget* parent)
+                       QWidget* parent, Anzeige anzeige)
     : QWidget(parent),
+      m_anzeige(anzeige),
       m_dialoge(dialoge),
       m_schriftarten(schriftarten),
       m_uhr(uhr),

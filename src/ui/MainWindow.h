@@ -7,17 +7,36 @@
 #include "platform/PaletteSurface.h"
 #include "platform/QtSurface.h"
 #include "platform/Schriftartenliste.h"
+#include "settings/Einstellungen.h"
 #include "ui/FensterFelder.h"
 #include "ui/Steuerelemente.h"
 
 namespace tafomat {
 
+// What reading a settings file into the window came to.
+struct EinstellungenGelesen {
+    bool geöffnet = false;  // false: the file could not be read at all
+    EinstellungenErgebnis ergebnis;
+};
+
 // The program's one window. Its controls are the store of all state; the preview surface
-// holds the chosen font. Creating the window runs Form_Load, which shows it.
+// holds the chosen font. Creating the window runs Form_Load, which shows it unless the window
+// is made for work without a screen (exporting a design).
 class MainWindow : public QWidget {
   public:
+    enum class Anzeige { Zeigen, Verborgen };
+
     MainWindow(Dialoge& dialoge, const Schriftartenliste& schriftarten, const Uhr& uhr,
-               QWidget* parent = nullptr);
+               QWidget* parent = nullptr, Anzeige anzeige = Anzeige::Zeigen);
+
+    // What the buttons do once their dialog has named the file (EinstellungenDatei.cpp,
+    // Ereignisse.cpp); the command line uses them too.
+    EinstellungenGelesen EinstellungenÖffnen(const QString& pfad);
+    bool EinstellungenSchreiben(const QString& pfad);
+    // The script of the design, also shown in QuTxt; the preview keeps the size of the last #G.
+    std::optional<std::string> PhpQuelltextErstellen();
+    bool PhpDateiSchreiben(const QString& pfad, const std::string& skript);
+    void GrundgrößeHerstellen();
 
     Felder& felder() { return m_felder; }
     QtSurface& vorschau() { return m_vorschau; }
@@ -37,6 +56,7 @@ class MainWindow : public QWidget {
     void PhpQuelltext_Click();
     void EinstellungenSpeichern_Click();
     void EinstellungenÖffnen_Click();
+    EinstellungenGelesen EinstellungenLesen(const QString& pfad);
 
     // Editing aids (Bearbeitungshilfen.cpp).
     void Fett_Click();
@@ -51,6 +71,7 @@ class MainWindow : public QWidget {
     void FarbpaletteZeichnen();
     void befehlSchreiben(const std::string& befehl, int auswahlLänge);
 
+    Anzeige m_anzeige;
     Dialoge& m_dialoge;
     const Schriftartenliste& m_schriftarten;
     const Uhr& m_uhr;
