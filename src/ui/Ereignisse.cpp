@@ -84,6 +84,11 @@ void MainWindow::BildArt_Click() {
     }
 }
 
+void MainWindow::BildArtWählen(const std::string& art) {
+    m_felder.setText(Feld::BildArt, art);
+    BildArt_Click();
+}
+
 void MainWindow::PhpQuelltext_Click() {
     if (const std::optional<std::string> skript = PhpQuelltextErstellen()) {
         m_dialoge.Meldung(toQString(

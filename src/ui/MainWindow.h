@@ -37,6 +37,8 @@ class MainWindow : public QWidget {
     std::optional<std::string> PhpQuelltextErstellen();
     bool PhpDateiSchreiben(const QString& pfad, const std::string& skript);
     void GrundgrößeHerstellen();
+    // Picking an output type from the list.
+    void BildArtWählen(const std::string& art);
 
     Felder& felder() { return m_felder; }
     QtSurface& vorschau() { return m_vorschau; }

@@ -86,7 +86,7 @@ TEST_F(EinstellungenDatei, CancelledDialogsWriteReadAndRedrawNothing) {
 
 // Save in one window, load into a fresh one: every field, the font and the picture come back.
 TEST_F(EinstellungenDatei, DesignComesBackWholeInAFreshWindow) {
-    for (const std::string vorlage : {std::string("#F255255255Zeile 1\r\n#G12Zeile 2\r\n"),
+    for (const std::string& vorlage : {std::string("#F255255255Zeile 1\r\n#G12Zeile 2\r\n"),
                                       std::string("Zeile 1\r\n#BZeile 2"), std::string()}) {
         SCOPED_TRACE(vorlage);
         const QString bild = jpegMachen(QStringLiteral("hinten.jpg"), QSize(300, 80));
@@ -143,7 +143,7 @@ TEST_F(EinstellungenDatei, FileEndingAfterRecord14LeavesTheTemplateAsItWas) {
 }
 
 TEST_F(EinstellungenDatei, BadPositionEndsTheReadingButThePreviewIsRedrawn) {
-    for (const std::string record : {std::string(" 65 "), std::string("links")}) {
+    for (const std::string& record : {std::string(" 65 "), std::string("links")}) {
         SCOPED_TRACE(record);
         Fensterprobe p;
         p.öffnen();

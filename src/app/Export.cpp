@@ -1,0 +1,202 @@
+#include "app/Export.h"
+
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <cstdio>
+
+#include "phpgen/PhpSkript.h"
+#include "platform/QtSurface.h"
+#include "platform/QtText.h"
+#include "platform/Schriftartenliste.h"
+#include "platform/SystemUhr.h"
+#include "preview/BildZeichnen.h"
+#include "ui/MainWindow.h"
+
+namespace tafomat {
+
+namespace {
+
+// Exporting asks nothing: no dialog opens and no message box shows.
+class KeineDialoge : public Dialoge {
+  public:
+    std::optional<DateiWahl> DateiDialogÖffnen(const QString&) override { return std::nullopt; }
+    std::optional<QString> DateiDialogSpeichern(const QString&) override { return std::nullopt; }
+    void Meldung(const QString&) override {}
+};
+
+void melden(const QString& text) {
+    std::fprintf(stderr, "tafomat: %s\n", text.toLocal8Bit().constData());
+}
+
+int eingabefehler(const QString& text) {
+    melden(text);
+    return ExitFehlerEingabe;
+}
+
+const char* datensatzname(int nummer) {
+    static const char* const Namen[] = {"HintergrundPfad",
+                                        "HintergrundName",
+                                        "SchriftartListe",
+                                        "SchriftGröße",
+                                        "text colour",
+                                        "XPos",
+                                        "YPos",
+                                        "Abstand",
+                                        "DaTxt",
+                                        "AlTxt",
+                                        "KiTxt",
+                                        "AnTxt",
+                                        "NeTxt",
+                                        "StTxt",
+                                        "Txt"};
+    return nummer >= 1 && nummer <= 15 ? Namen[nummer - 1] : "?";
+}
+
+QString abbruchText(const EinstellungenErgebnis& ergebnis) {
+    const int nummer = ergebnis.angewendet + 1;
+    const QString datensatz =
+        QStringLiteral("record %1 (%2)").arg(nummer).arg(QString::fromUtf8(datensatzname(nummer)));
+    switch (ergebnis.abbruch) {
+        case Abbruch::DateiEnde:
+            return QStringLiteral("the file ends before %1").arg(datensatz);
+        case Abbruch::KeineZahl:
+            return QStringLiteral("%1 holds no number").arg(datensatz);
+        case Abbruch::AusserhalbBereich: {
+            const Reglerbereich bereich = bereichVon(nummer == 6   ? Feld::XPos
+                                                     : nummer == 7 ? Feld::YPos
+                                                                   : Feld::Abstand);
+            return QStringLiteral("%1 lies outside %2 to %3")
+                .arg(datensatz)
+                .arg(bereich.min)
+                .arg(bereich.max);
+        }
+        case Abbruch::Keiner:
+            break;
+    }
+    return {};
+}
+
+// The first input that stops the redraw and the script, in the order the redraw reads them.
+std::optional<QString> unlesbareEingabe(const Felder& felder) {
+    if (!isUsableFontSize(Grundgröße(felder)))
+        return QStringLiteral("record 4 (SchriftGröße): no usable font size");
+    if (!readDate(felder.text(Feld::DaTxt))) return QStringLiteral("record 9 (DaTxt): no date");
+    static constexpr std::pair<Feld, int> Beträge[] = {{Feld::KiTxt, 11},
+                                                       {Feld::AlTxt, 10},
+                                                       {Feld::NeTxt, 13},
+                                                       {Feld::AnTxt, 12},
+                                                       {Feld::StTxt, 14}};
+    for (const auto& [feld, nummer] : Beträge) {
+        if (!readDecimal(felder.text(feld)))
+            return QStringLiteral("record %1 (%2): no number")
+                .arg(nummer)
+                .arg(QString::fromUtf8(feldName(feld).data(), int(feldName(feld).size())));
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> qualitätPrüfen(const QString& art, const QString& qualität) {
+    bool zahl = false;
+    const int wert = qualität.toInt(&zahl);
+    const int höchste = art == QLatin1String("jpeg") ? 100 : art == QLatin1String("png") ? 9 : -1;
+    if (höchste < 0) return QStringLiteral("--quality: gif takes no quality");
+    if (!zahl || wert < 0 || wert > höchste || qualität != QString::number(wert))
+        return QStringLiteral("--quality: %1 is not a whole number from 0 to %2")
+            .arg(qualität)
+            .arg(höchste);
+    return std::nullopt;
+}
+
+bool pngSchreiben(const QImage& bild, const QString& pfad) {
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly)) return false;
+    QImageWriter schreiber(&datei, "png");
+    if (!schreiber.write(bild)) {
+        datei.cancelWriting();
+        return false;
+    }
+    return datei.commit();
+}
+
+class Export {
+  public:
+    explicit Export(const Exportauftrag& auftrag) : m_auftrag(auftrag) {}
+
+    int ausführen() {
+        if (!QStringList{"jpeg", "png", "gif"}.contains(m_auftrag.art))
+            return eingabefehler(
+                QStringLiteral("--type: %1 is not jpeg, png or gif").arg(m_auftrag.art));
+        if (m_auftrag.qualität)
+            if (const auto fehler = qualitätPrüfen(m_auftrag.art, *m_auftrag.qualität))
+                return eingabefehler(*fehler);
+        if (m_auftrag.heute) m_uhr = std::make_unique<FesteUhr>(*m_auftrag.heute);
+        MainWindow fenster(m_dialoge, m_schriftarten, *m_uhr, nullptr,
+                           MainWindow::Anzeige::Verborgen);
+        fenster.BildArtWählen(m_auftrag.art.toStdString());
+        if (m_auftrag.qualität)
+            fenster.felder().setText(Feld::BildQuallität, m_auftrag.qualität->toStdString());
+        if (const int status = lesen(fenster)) return status;
+        return schreiben(fenster);
+    }
+
+  private:
+    QString designdatei() const {
+        return QString::fromStdString(EinstellungenDateiname(m_auftrag.design.toStdString()));
+    }
+
+    int lesen(MainWindow& fenster) {
+        const EinstellungenGelesen gelesen = fenster.EinstellungenÖffnen(m_auftrag.design);
+        if (!gelesen.geöffnet)
+            return eingabefehler(QStringLiteral("%1: cannot be read").arg(designdatei()));
+        if (gelesen.ergebnis.abbruch != Abbruch::Keiner)
+            return eingabefehler(
+                QStringLiteral("%1: %2").arg(designdatei(), abbruchText(gelesen.ergebnis)));
+        if (gelesen.ergebnis.bildFehlt)
+            melden(
+                QStringLiteral(
+                    "warning: %1: record 1 (HintergrundPfad): the picture %2 cannot be loaded; "
+                    "the preview uses the built-in picture")
+                    .arg(designdatei(), toQString(fenster.felder().text(Feld::HintergrundPfad))));
+        if (const auto fehler = unlesbareEingabe(fenster.felder()))
+            return eingabefehler(QStringLiteral("%1: %2").arg(designdatei(), *fehler));
+        return 0;
+    }
+
+    int schreiben(MainWindow& fenster) {
+        std::optional<std::string> skript;
+        if (m_auftrag.php) {
+            skript = fenster.PhpQuelltextErstellen();
+            fenster.GrundgrößeHerstellen();
+            if (!skript)
+                return eingabefehler(
+                    QStringLiteral("%1: record 15 (Txt): the template holds a size or position "
+                                   "the script cannot draw")
+                        .arg(designdatei()));
+        }
+        if (m_auftrag.vorschau && !pngSchreiben(fenster.vorschau().image(), *m_auftrag.vorschau))
+            return schreibfehler(*m_auftrag.vorschau);
+        if (m_auftrag.php && !fenster.PhpDateiSchreiben(*m_auftrag.php, *skript))
+            return schreibfehler(
+                QString::fromStdString(PhpDateiname(m_auftrag.php->toStdString())));
+        return 0;
+    }
+
+    static int schreibfehler(const QString& pfad) {
+        melden(QStringLiteral("%1: cannot be written").arg(pfad));
+        return ExitFehlerSchreiben;
+    }
+
+    const Exportauftrag& m_auftrag;
+    KeineDialoge m_dialoge;
+    QtSchriftartenliste m_schriftarten;
+    std::unique_ptr<Uhr> m_uhr = std::make_unique<SystemUhr>();
+};
+
+}  // namespace
+
+int Exportieren(const Exportauftrag& auftrag) {
+    return Export(auftrag).ausführen();
+}
+
+}  // namespace tafomat

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+#include "model/Zahlen.h"
+
+namespace tafomat {
+
+// What `tafomat export` is asked to do.
+struct Exportauftrag {
+    QString design;
+    std::optional<QString> php;
+    std::optional<QString> vorschau;
+    QString art = QStringLiteral("jpeg");
+    std::optional<QString> qualität;
+    std::optional<Tageszahl> heute;
+};
+
+inline constexpr int ExitFehlerEingabe = 2;
+inline constexpr int ExitFehlerSchreiben = 1;
+
+// Reads the design as the window's open button does, then writes the script and the preview
+// as the window would. Messages go to standard error; the result is the exit status.
+int Exportieren(const Exportauftrag& auftrag);
+
+}  // namespace tafomat

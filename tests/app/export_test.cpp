@@ -1,0 +1,232 @@
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "ui/Fensterprobe.h"
+
+namespace tafomat::test {
+namespace {
+
+const QString Heute = QStringLiteral("07.12.2026");
+
+struct Lauf {
+    int status;
+    QString ausgabe;
+    QString fehler;
+};
+
+class Export : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(ordner.isValid()); }
+
+    QString pfad(const QString& name) const { return ordner.filePath(name); }
+
+    // The real program, started in the temporary folder, without a display of its own.
+    Lauf starten(const QStringList& argumente) const {
+        QProcess programm;
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        umgebung.remove(QStringLiteral("DISPLAY"));
+        umgebung.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        programm.setProcessEnvironment(umgebung);
+        programm.setWorkingDirectory(ordner.path());
+        programm.start(QStringLiteral(TAFOMAT_EXE), argumente);
+        EXPECT_TRUE(programm.waitForFinished(30000));
+        return {programm.exitCode(), QString::fromLocal8Bit(programm.readAllStandardOutput()),
+                QString::fromLocal8Bit(programm.readAllStandardError())};
+    }
+
+    static std::string lesen(const QString& pfad) {
+        QFile datei(pfad);
+        if (!datei.open(QIODevice::ReadOnly)) return {};
+        return datei.readAll().toStdString();
+    }
+    static void schreiben(const QString& pfad, const std::string& bytes) {
+        QFile datei(pfad);
+        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+        datei.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+
+    // A design saved by a hidden window after the change, as the window's save button writes it.
+    QString designSpeichern(const QString& name,
+                            const std::function<void(MainWindow&)>& ändern = {}) {
+        FesteUhr uhr(*readDate(Heute.toStdString()));
+        MainWindow fenster(dialoge, schriftarten, uhr, nullptr, MainWindow::Anzeige::Verborgen);
+        if (ändern) ändern(fenster);
+        EXPECT_TRUE(fenster.EinstellungenSchreiben(pfad(name)));
+        return pfad(name);
+    }
+
+    // What the window makes of the design: its script as the button saves it, and its preview.
+    std::pair<std::string, QImage> imFenster(const QString& design, const std::string& art = "jpeg",
+                                             const std::string& qualität = {}) {
+        FesteUhr uhr(*readDate(Heute.toStdString()));
+        MainWindow fenster(dialoge, schriftarten, uhr, nullptr, MainWindow::Anzeige::Verborgen);
+        fenster.BildArtWählen(art);
+        if (!qualität.empty()) fenster.felder().setText(Feld::BildQuallität, qualität);
+        const QString alterOrdner = QDir::currentPath();
+        QDir::setCurrent(ordner.path());
+        fenster.EinstellungenÖffnen(design);
+        QDir::setCurrent(alterOrdner);
+        const std::optional<std::string> skript = fenster.PhpQuelltextErstellen();
+        EXPECT_TRUE(skript.has_value());
+        return {skript.value_or("") + "\r\n",
+                fenster.vorschau().image().convertToFormat(QImage::Format_RGB32)};
+    }
+
+    QStringList dateien() const { return QDir(ordner.path()).entryList(QDir::Files); }
+
+    QTemporaryDir ordner;
+    GeskripteteDialoge dialoge;
+    FesteSchriftarten schriftarten;
+};
+
+TEST_F(Export, DefaultDesignGivesTheWindowsScriptAndPreview) {
+    const QString design = designSpeichern(QStringLiteral("design.txt"));
+    const Lauf lauf = starten(
+        {"export", "design.txt", "--php", "banner", "--preview", "vorschau.png", "--today", Heute});
+    EXPECT_EQ(lauf.status, 0);
+    EXPECT_EQ(lauf.ausgabe, QString());
+    // The default design names "leer.jpg", which is not there: a warning, then the built-in
+    // picture.
+    EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("warning"))) << lauf.fehler.toStdString();
+    EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("leer.jpg")));
+    const auto [skript, vorschau] = imFenster(design);
+    EXPECT_EQ(lesen(pfad("banner.php")), skript);
+    EXPECT_EQ(QImage(pfad("vorschau.png")).convertToFormat(QImage::Format_RGB32), vorschau);
+    EXPECT_EQ(vorschau.size(), QSize(460, 66));
+}
+
+TEST_F(Export, DesignWithItsPictureAndEveryCommandExportsSilently) {
+    QImage bild(300, 90, QImage::Format_RGB32);
+    bild.fill(Qt::darkBlue);
+    ASSERT_TRUE(bild.save(pfad("hinten.jpg"), "JPEG"));
+    const QString design = designSpeichern(QStringLiteral("alles.txt"), [&](MainWindow& f) {
+        f.felder().setText(Feld::HintergrundPfad, "hinten.jpg");
+        f.felder().setText(Feld::HintergrundName, "hinten.jpg");
+        f.felder().setText(Feld::Txt,
+                           "#F255255000#G12#BFett#B mager\r\n#X020#Y040#1 #2 #3 #4 #5 #6 #7 #8 "
+                           "#9 #Z ##\"$\\\x80\xE4\r\n");
+        f.felder().setWert(Feld::XPos, 3);
+    });
+    const Lauf lauf = starten({"export", "alles", "--php", "a.php", "--preview", "a.png", "--type",
+                               "png", "--quality", "5", "--today", Heute});
+    EXPECT_EQ(lauf.status, 0);
+    EXPECT_EQ(lauf.fehler, QString());
+    const auto [skript, vorschau] = imFenster(design, "png", "5");
+    EXPECT_EQ(lesen(pfad("a.php")), skript);
+    EXPECT_NE(skript.find("Imagepng($Bild,Null,5);"), std::string::npos);
+    EXPECT_EQ(QImage(pfad("a.png")).convertToFormat(QImage::Format_RGB32), vorschau);
+    EXPECT_EQ(vorschau.size(), QSize(300, 90));
+}
+
+TEST_F(Export, TypeAndQualityAreSetAsPickingThemDoes) {
+    designSpeichern(QStringLiteral("d.txt"));
+    for (const auto& [argumente, schluss] :
+         {std::pair{QStringList{"--type", "gif"}, std::string("Imagegif($Bild);")},
+          std::pair{QStringList{"--type", "png"}, std::string("Imagepng($Bild,Null,9);")},
+          std::pair{QStringList{}, std::string("Imagejpeg($Bild,Null,75);")}}) {
+        SCOPED_TRACE(schluss);
+        const Lauf lauf = starten(QStringList{"export", "d.txt", "--php", "s.php"} + argumente);
+        EXPECT_EQ(lauf.status, 0);
+        EXPECT_NE(lesen(pfad("s.php")).find(schluss), std::string::npos);
+    }
+}
+
+struct Fehlerfall {
+    const char* name;
+    std::string datei;  // the design file's bytes; empty: no file
+    QStringList argumente;
+    int status;
+    QString meldung;
+};
+
+void PrintTo(const Fehlerfall& fall, std::ostream* os) {
+    *os << fall.name;
+}
+
+// The default design with one record replaced, or cut before a record when `ersatz` is null.
+std::string standardMit(int datensatz, const char* ersatz) {
+    std::string datei =
+        "leer.jpg\r\nleer.jpg\r\nArial\r\n 8 \r\n 0 \r\n 0 \r\n 0 \r\n 5 \r\n04.11.2010\r\n"
+        "5,00\r\n22\r\n60,00\r\n1,00\r\n3,00\r\nHallo\r\n";
+    std::size_t anfang = 0;
+    for (int i = 1; i < datensatz; ++i) anfang = datei.find("\r\n", anfang) + 2;
+    if (!ersatz) return datei.substr(0, anfang);
+    return datei.replace(anfang, datei.find("\r\n", anfang) - anfang, ersatz);
+}
+
+class ExportFehler : public Export, public ::testing::WithParamInterface<Fehlerfall> {};
+
+TEST_P(ExportFehler, IsNamedOnStandardErrorAndLeavesNoFile) {
+    const Fehlerfall& fall = GetParam();
+    if (!fall.datei.empty()) schreiben(pfad("d.txt"), fall.datei);
+    const Lauf lauf = starten(QStringList{"export"} + fall.argumente);
+    EXPECT_EQ(lauf.status, fall.status);
+    EXPECT_TRUE(lauf.fehler.contains(fall.meldung)) << lauf.fehler.toStdString();
+    EXPECT_EQ(lauf.ausgabe, QString());
+    EXPECT_EQ(dateien(), fall.datei.empty() ? QStringList{} : QStringList{"d.txt"});
+}
+
+const QStringList Beide{"d.txt", "--php", "s.php", "--preview", "p.png", "--today", "01.01.2020"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, ExportFehler,
+    ::testing::Values(
+        Fehlerfall{
+            "MissingDesign", "", {"fehlt", "--php", "s.php"}, 2, "fehlt.txt: cannot be read"},
+        Fehlerfall{"EndsBeforeTheTemplate", standardMit(15, nullptr), Beide, 2, "record 15 (Txt)"},
+        Fehlerfall{"EndsBeforeAbstand", standardMit(8, nullptr), Beide, 2, "record 8 (Abstand)"},
+        Fehlerfall{"PositionOutOfRange", standardMit(6, " 65 "), Beide, 2,
+                   "record 6 (XPos) lies outside -64 to 64"},
+        Fehlerfall{"PositionNoNumber", standardMit(7, "oben"), Beide, 2,
+                   "record 7 (YPos) holds no number"},
+        Fehlerfall{"UnreadableDate", standardMit(9, "gestern"), Beide, 2, "record 9 (DaTxt)"},
+        Fehlerfall{"EmptyAmount", standardMit(10, ""), Beide, 2, "record 10 (AlTxt)"},
+        Fehlerfall{"UnreadableCigarettes", standardMit(11, "viele"), Beide, 2, "record 11 (KiTxt)"},
+        Fehlerfall{"UnusableSize", standardMit(4, " 0 "), Beide, 2, "record 4 (SchriftGr"},
+        Fehlerfall{"RefusedSizeInTemplate", standardMit(15, "#G00Hallo"), Beide, 2,
+                   "record 15 (Txt)"},
+        Fehlerfall{"UnknownType", standardMit(1, "leer.jpg"), Beide + QStringList{"--type", "bmp"},
+                   2, "--type"},
+        Fehlerfall{"QualityOutOfRange", standardMit(1, "leer.jpg"),
+                   Beide + QStringList{"--quality", "101"}, 2, "--quality"},
+        Fehlerfall{"QualityForGif", standardMit(1, "leer.jpg"),
+                   Beide + QStringList{"--type", "gif", "--quality", "5"}, 2, "--quality"},
+        Fehlerfall{"BadToday",
+                   standardMit(1, "leer.jpg"),
+                   {"d.txt", "--php", "s.php", "--today", "32.13.2026"},
+                   2,
+                   "--today"},
+        Fehlerfall{
+            "UnknownOption", standardMit(1, "leer.jpg"), {"d.txt", "--png", "s.png"}, 2, "'png'"},
+        Fehlerfall{"NoDesign", "", {}, 2, "one design file"},
+        Fehlerfall{"ScriptNotWritable",
+                   standardMit(1, "leer.jpg"),
+                   {"d.txt", "--php", "kein/ordner/s"},
+                   1,
+                   "kein/ordner/s.php: cannot be written"},
+        Fehlerfall{"PreviewNotWritable",
+                   standardMit(1, "leer.jpg"),
+                   {"d.txt", "--preview", "kein/p.png"},
+                   1,
+                   "kein/p.png: cannot be written"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Export, HelpAndVersionNameTheProgram) {
+    const Lauf hilfe = starten({"export", "--help"});
+    EXPECT_EQ(hilfe.status, 0);
+    EXPECT_TRUE(hilfe.ausgabe.contains(QStringLiteral("--preview")));
+    const Lauf version = starten({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.ausgabe.startsWith(QStringLiteral("Tafomat ")));
+    const Lauf unbekannt = starten({"zeichnen"});
+    EXPECT_EQ(unbekannt.status, 2);
+}
+
+}  // namespace
+}  // namespace tafomat::test
