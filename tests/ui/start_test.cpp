@@ -224,13 +224,15 @@ TEST(Start, TabulatorFolgtDerReihenfolgeDesFensters) {
     EXPECT_EQ(gefunden, reihe);
 }
 
+// The screenshot and the start design in the build folder are what tools/docs-pictures uses.
 TEST(Start, BildschirmfotoDesFensters) {
     Fensterprobe probe;
     MainWindow& fenster = probe.öffnen();
     const QImage bild = fenster.grab().toImage();
     EXPECT_EQ(bild.size(), QSize(757, 380) * fenster.devicePixelRatio());
-    EXPECT_TRUE(bild.save(
-        QDir(QStringLiteral(TAFOMAT_BINARY_DIR)).filePath(QStringLiteral("tafomat-fenster.png"))));
+    const QDir bauordner(QStringLiteral(TAFOMAT_BINARY_DIR));
+    EXPECT_TRUE(bild.save(bauordner.filePath(QStringLiteral("tafomat-fenster.png"))));
+    EXPECT_TRUE(fenster.EinstellungenSchreiben(bauordner.filePath(QStringLiteral("tafomat-start.txt"))));
 }
 
 }  // namespace
