@@ -5,6 +5,7 @@
 
 #include "model/Abgeleitet.h"
 #include "model/Felder.h"
+#include "phpgen/PhpSkript.h"
 #include "platform/QtSurface.h"
 #include "preview/BildZeichnen.h"
 
@@ -67,6 +68,23 @@ void BefehleNachLaenge(benchmark::State& state) {
     neuZeichnen(state, dichteVorlage(static_cast<std::size_t>(state.range(0)), false));
 }
 
+// Templates of up to a million characters, redrawn and compiled into the script's drawing block.
+void GrosseVorlageZeichnen(benchmark::State& state) {
+    neuZeichnen(state, dichteVorlage(static_cast<std::size_t>(state.range(0)), false));
+}
+void GrosseVorlageUebersetzen(benchmark::State& state) {
+    QtSurface flaeche;
+    FelderImSpeicher felder;
+    felder.setText(Feld::Txt, dichteVorlage(static_cast<std::size_t>(state.range(0)), false));
+    BildZeichnen(felder, flaeche, FesteUhr(tageszahl({2026, 12, 7})));
+    for (auto _ : state) {
+        const std::optional<std::string> block = VorlageÜbersetzen(felder, flaeche);
+        if (!block) state.SkipWithError("the template did not compile");
+        benchmark::DoNotOptimize(block);
+    }
+    state.SetComplexityN(state.range(0));
+}
+
 void mitMedian(benchmark::internal::Benchmark* b) {
     b->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 }
@@ -81,4 +99,14 @@ BENCHMARK(BefehleNachLaenge)
     ->RangeMultiplier(4)
     ->Range(500, 32000)
     ->Unit(benchmark::kMicrosecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK(GrosseVorlageZeichnen)
+    ->RangeMultiplier(10)
+    ->Range(10000, 1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK(GrosseVorlageUebersetzen)
+    ->RangeMultiplier(10)
+    ->Range(10000, 1000000)
+    ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);

@@ -146,6 +146,9 @@ bool QtSurface::loadBackground(const std::string& pfad) {
     } else {
         QImageReader leser(toQString(pfad));
         leser.setDecideFormatFromContent(true);
+        // A picture of more than 256 MB decoded (8000 x 8000 pixels) is refused before
+        // decoding instead of filling the memory; no banner comes near it.
+        leser.setAllocationLimit(256);
         if (leser.format() != "jpeg") return false;
         const QImage bild = leser.read();
         if (bild.isNull()) return false;
