@@ -1,0 +1,31 @@
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "common/RecordingSurface.h"
+#include "settings/Einstellungen.h"
+
+using namespace tafomat;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const Einstellungen gelesen = EinstellungenParsen(bytes);
+    if (gelesen.gelesen < 0 || gelesen.gelesen > EinstellungenDatensätze) __builtin_trap();
+    if ((gelesen.gelesen == EinstellungenDatensätze) != (gelesen.abbruch == Abbruch::Keiner))
+        __builtin_trap();
+    FelderImSpeicher felder;
+    test::RecordingSurface flaeche;
+    const EinstellungenErgebnis ergebnis = EinstellungenAnwenden(gelesen, felder, flaeche);
+    for (const Feld regler : {Feld::XPos, Feld::YPos, Feld::Abstand}) {
+        const Reglerbereich bereich = bereichVon(regler);
+        if (felder.wert(regler) < bereich.min || felder.wert(regler) > bereich.max)
+            __builtin_trap();
+    }
+    // A design read whole and written again reads back the same.
+    if (ergebnis.abbruch == Abbruch::Keiner && !ergebnis.bildFehlt) {
+        const Einstellungen wieder = EinstellungenParsen(EinstellungenText(felder, flaeche));
+        if (wieder.abbruch != Abbruch::Keiner || wieder.vorlage != felder.text(Feld::Txt))
+            __builtin_trap();
+    }
+    return 0;
+}
