@@ -40,15 +40,9 @@ class Export : public ::testing::Test {
                 QString::fromLocal8Bit(programm.readAllStandardError())};
     }
 
-    static std::string lesen(const QString& pfad) {
-        QFile datei(pfad);
-        if (!datei.open(QIODevice::ReadOnly)) return {};
-        return datei.readAll().toStdString();
-    }
+    static std::string lesen(const QString& pfad) { return dateiLesen(pfad); }
     static void schreiben(const QString& pfad, const std::string& bytes) {
-        QFile datei(pfad);
-        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-        datei.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        ASSERT_TRUE(dateiSchreiben(pfad, bytes));
     }
 
     // A design saved by a hidden window after the change, as the window's save button writes it.

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -99,6 +100,20 @@ struct Fensterprobe {
     std::string text(Feld feld) const { return fenster->felder().text(feld); }
     void setText(Feld feld, const std::string& text) { fenster->felder().setText(feld, text); }
 };
+
+// The bytes of a file, empty when it cannot be read.
+inline std::string dateiLesen(const QString& pfad) {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) return {};
+    return datei.readAll().toStdString();
+}
+
+inline bool dateiSchreiben(const QString& pfad, const std::string& bytes) {
+    QFile datei(pfad);
+    return datei.open(QIODevice::WriteOnly) &&
+           datei.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+               static_cast<qint64>(bytes.size());
+}
 
 inline void mausDrücken(QWidget* ziel, Qt::MouseButton taste, QPointF ort) {
     QMouseEvent ereignis(QEvent::MouseButtonPress, ort, ziel->mapToGlobal(ort), taste, taste,

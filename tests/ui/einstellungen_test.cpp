@@ -25,15 +25,9 @@ class EinstellungenDatei : public ::testing::Test {
         probe.öffnen();
     }
     QString pfad(const QString& name) const { return ordner.filePath(name); }
-    static std::string lesen(const QString& pfad) {
-        QFile datei(pfad);
-        if (!datei.open(QIODevice::ReadOnly)) return {};
-        return datei.readAll().toStdString();
-    }
+    static std::string lesen(const QString& pfad) { return dateiLesen(pfad); }
     static void schreiben(const QString& pfad, const std::string& bytes) {
-        QFile datei(pfad);
-        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-        datei.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        ASSERT_TRUE(dateiSchreiben(pfad, bytes));
     }
     QString jpegMachen(const QString& name, QSize größe) const {
         QImage bild(größe, QImage::Format_RGB32);
@@ -87,7 +81,7 @@ TEST_F(EinstellungenDatei, CancelledDialogsWriteReadAndRedrawNothing) {
 // Save in one window, load into a fresh one: every field, the font and the picture come back.
 TEST_F(EinstellungenDatei, DesignComesBackWholeInAFreshWindow) {
     for (const std::string& vorlage : {std::string("#F255255255Zeile 1\r\n#G12Zeile 2\r\n"),
-                                      std::string("Zeile 1\r\n#BZeile 2"), std::string()}) {
+                                       std::string("Zeile 1\r\n#BZeile 2"), std::string()}) {
         SCOPED_TRACE(vorlage);
         const QString bild = jpegMachen(QStringLiteral("hinten.jpg"), QSize(300, 80));
         probe.dialoge.öffnenAntworten.append(bild);
