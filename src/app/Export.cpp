@@ -164,16 +164,14 @@ class Export {
     }
 
     int schreiben(MainWindow& fenster) {
-        std::optional<std::string> skript;
-        if (m_auftrag.php) {
-            skript = fenster.PhpQuelltextErstellen();
-            fenster.GrundgrößeHerstellen();
-            if (!skript)
-                return eingabefehler(
-                    QStringLiteral("%1: record 15 (Txt): the template holds a size or position "
-                                   "the script cannot draw")
-                        .arg(designdatei()));
-        }
+        // The script is made also when only the preview is asked for: a size in the template
+        // that the surface refuses stops the preview part-way as it stops the script.
+        const std::optional<std::string> skript = fenster.PhpQuelltextErstellen();
+        fenster.GrundgrößeHerstellen();
+        if (!skript)
+            return eingabefehler(QStringLiteral("%1: record 15 (Txt): the template holds a size or "
+                                                "position the preview and the script cannot draw")
+                                     .arg(designdatei()));
         if (m_auftrag.vorschau && !pngSchreiben(fenster.vorschau().image(), *m_auftrag.vorschau))
             return schreibfehler(*m_auftrag.vorschau);
         if (m_auftrag.php && !fenster.PhpDateiSchreiben(*m_auftrag.php, *skript))
