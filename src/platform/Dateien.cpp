@@ -9,7 +9,9 @@ bool DateiSchreiben(const QString& pfad, std::string_view bytes) {
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly)) return false;
     const auto länge = static_cast<qint64>(bytes.size());
-    if (datei.write(bytes.data(), länge) != länge) {
+    // A short write can stay in the buffer until commit, which does not report it: flush
+    // first, so that a full disk cancels instead of replacing the file with a cut one.
+    if (datei.write(bytes.data(), länge) != länge || !datei.flush()) {
         datei.cancelWriting();
         return false;
     }

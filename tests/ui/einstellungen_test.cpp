@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 #include "ui/Fensterprobe.h"
 
 namespace tafomat::test {
@@ -17,6 +21,26 @@ std::string Startdatei() {
            "22\r\n60,00\r\n1,00\r\n3,00\r\n" +
            Startvorlage() + "\r\n";
 }
+
+// While it lives, a write that makes a file longer than the limit fails, as on a full disk.
+class Dateigrenze {
+  public:
+    explicit Dateigrenze(rlim_t bytes) : m_signal(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &m_vorher);
+        const rlimit grenze{bytes, m_vorher.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &grenze);
+    }
+    ~Dateigrenze() {
+        setrlimit(RLIMIT_FSIZE, &m_vorher);
+        std::signal(SIGXFSZ, m_signal);
+    }
+    Dateigrenze(const Dateigrenze&) = delete;
+    Dateigrenze& operator=(const Dateigrenze&) = delete;
+
+  private:
+    rlimit m_vorher{};
+    void (*m_signal)(int);
+};
 
 class EinstellungenDatei : public ::testing::Test {
   protected:
@@ -68,6 +92,19 @@ TEST_F(EinstellungenDatei, DefaultDesignIsSavedByteForByteWithTxtAppended) {
     EXPECT_EQ(lesen(pfad("entwurf.txt")), Startdatei());
     speichern(probe, pfad("zwei.TXT"));
     EXPECT_TRUE(QFile::exists(pfad("zwei.TXT.txt")));
+}
+
+TEST_F(EinstellungenDatei, FailedSaveKeepsThePreviousFileAndClosesTheNewOne) {
+    schreiben(pfad("alt.txt"), "alter Entwurf\r\n");
+    probe.setText(Feld::Txt, std::string(4000, 'x'));
+    {
+        const Dateigrenze grenze(64);
+        speichern(probe, pfad("alt.txt"));
+    }
+    EXPECT_EQ(lesen(pfad("alt.txt")), "alter Entwurf\r\n");
+    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("alt.txt")});
+    speichern(probe, pfad("alt.txt"));
+    EXPECT_EQ(lesen(pfad("alt.txt")).substr(0, 10), "leer.jpg\r\n");
 }
 
 TEST_F(EinstellungenDatei, CancelledDialogsWriteReadAndRedrawNothing) {
@@ -141,6 +178,7 @@ TEST_F(EinstellungenDatei, BadPositionEndsTheReadingButThePreviewIsRedrawn) {
         SCOPED_TRACE(record);
         Fensterprobe p;
         p.öffnen();
+        p.setText(Feld::SchriftGröße, " 8 ");  // records 1 to 5 then change nothing
         std::string datei = startdateiMit(6, record);
         datei.replace(datei.find("04.11.2010"), 10, "01.01.2020");
         schreiben(pfad("x.txt"), datei);
@@ -148,7 +186,7 @@ TEST_F(EinstellungenDatei, BadPositionEndsTheReadingButThePreviewIsRedrawn) {
         laden(p, pfad("x.txt"));
         EXPECT_EQ(p.fenster->felder().wert(Feld::XPos), 0);
         EXPECT_EQ(p.text(Feld::DaTxt), "04.11.2010");
-        EXPECT_GT(p.fenster->neuzeichnungen(), vorher);
+        EXPECT_EQ(p.fenster->neuzeichnungen(), vorher + 1);
     }
 }
 
