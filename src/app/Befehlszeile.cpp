@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "app/Export.h"
 #include "platform/QtText.h"
@@ -46,6 +47,7 @@ std::optional<Exportauftrag> exportauftrag(QCommandLineParser& parser,
         return std::nullopt;
     }
     if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
     const QStringList positionen = parser.positionalArguments();
     if (positionen.size() != 2) {
         fehler(QStringLiteral("export takes exactly one design file"));
@@ -72,8 +74,12 @@ std::optional<Exportauftrag> exportauftrag(QCommandLineParser& parser,
 
 }  // namespace
 
-bool ohneFenster(int argc) {
-    return argc > 1;
+bool ohneFenster(int argc, const char* const* argv) {
+    if (argc < 2) return false;
+    const std::string_view erstes = argv[1];
+    for (const std::string_view auskunft : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
+        if (erstes == auskunft) return true;
+    return !erstes.starts_with('-');
 }
 
 int Befehlszeile(const QStringList& argumente) {

@@ -1,11 +1,12 @@
 #include "app/Export.h"
 
+#include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include <cstdio>
 
 #include "phpgen/PhpSkript.h"
+#include "platform/Dateien.h"
 #include "platform/QtSurface.h"
 #include "platform/QtText.h"
 #include "platform/Schriftartenliste.h"
@@ -109,14 +110,11 @@ std::optional<QString> qualitätPrüfen(const QString& art, const QString& quali
 }
 
 bool pngSchreiben(const QImage& bild, const QString& pfad) {
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly)) return false;
-    QImageWriter schreiber(&datei, "png");
-    if (!schreiber.write(bild)) {
-        datei.cancelWriting();
-        return false;
-    }
-    return datei.commit();
+    QByteArray png;
+    QBuffer puffer(&png);
+    puffer.open(QIODevice::WriteOnly);
+    return QImageWriter(&puffer, "png").write(bild) &&
+           DateiSchreiben(pfad, std::string_view(png.constData(), std::size_t(png.size())));
 }
 
 class Export {

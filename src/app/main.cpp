@@ -18,7 +18,7 @@ void nurSchwereMeldungen(QtMsgType art, const QMessageLogContext& ort, const QSt
 
 int main(int argc, char** argv) {
     // Work on the command line needs no screen.
-    if (tafomat::ohneFenster(argc)) {
+    if (tafomat::ohneFenster(argc, argv)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(nurSchwereMeldungen);
     }

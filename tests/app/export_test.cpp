@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 #include "ui/Fensterprobe.h"
 
 namespace tafomat::test {
@@ -17,6 +21,7 @@ struct Lauf {
     int status;
     QString ausgabe;
     QString fehler;
+    bool normal;  // ended by returning from main, not by a signal
 };
 
 class Export : public ::testing::Test {
@@ -26,7 +31,7 @@ class Export : public ::testing::Test {
     QString pfad(const QString& name) const { return ordner.filePath(name); }
 
     // The real program, started in the temporary folder, without a display of its own.
-    Lauf starten(const QStringList& argumente) const {
+    Lauf starten(const QStringList& argumente, int warten = 30000) const {
         QProcess programm;
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -34,10 +39,19 @@ class Export : public ::testing::Test {
         umgebung.remove(QStringLiteral("WAYLAND_DISPLAY"));
         programm.setProcessEnvironment(umgebung);
         programm.setWorkingDirectory(ordner.path());
+        if (dateigrenze) {
+            // Writing past the limit fails as on a full disk.
+            programm.setChildProcessModifier([grenze = *dateigrenze] {
+                std::signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{grenze, grenze};
+                setrlimit(RLIMIT_FSIZE, &limit);
+            });
+        }
         programm.start(QStringLiteral(TAFOMAT_EXE), argumente);
-        EXPECT_TRUE(programm.waitForFinished(30000));
+        EXPECT_TRUE(programm.waitForFinished(warten)) << "still running, killed";
         return {programm.exitCode(), QString::fromLocal8Bit(programm.readAllStandardOutput()),
-                QString::fromLocal8Bit(programm.readAllStandardError())};
+                QString::fromLocal8Bit(programm.readAllStandardError()),
+                programm.exitStatus() == QProcess::NormalExit};
     }
 
     static std::string lesen(const QString& pfad) { return dateiLesen(pfad); }
@@ -75,6 +89,7 @@ class Export : public ::testing::Test {
     QStringList dateien() const { return QDir(ordner.path()).entryList(QDir::Files); }
 
     QTemporaryDir ordner;
+    std::optional<rlim_t> dateigrenze;  // bytes a file of the started program may hold
     GeskripteteDialoge dialoge;
     FesteSchriftarten schriftarten;
 };
@@ -216,15 +231,44 @@ INSTANTIATE_TEST_SUITE_P(
                    "kein/p.png: cannot be written"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(Export, FailedWriteKeepsTheFilesThatWereThere) {
+    designSpeichern(QStringLiteral("d.txt"));
+    schreiben(pfad("s.php"), "altes Skript");
+    schreiben(pfad("p.png"), "altes Bild");
+    dateigrenze = 64;
+    for (const auto& [ausgabe, datei] :
+         {std::pair{QStringList{"--php", "s.php"}, QStringLiteral("s.php")},
+          std::pair{QStringList{"--preview", "p.png", "--php", "s.php"},
+                    QStringLiteral("p.png")}}) {
+        const Lauf lauf = starten(QStringList{"export", "d.txt"} + ausgabe);
+        EXPECT_EQ(lauf.status, 1);
+        EXPECT_TRUE(lauf.fehler.contains(datei + QStringLiteral(": cannot be written")))
+            << lauf.fehler.toStdString();
+    }
+    EXPECT_EQ(lesen(pfad("s.php")), "altes Skript");
+    EXPECT_EQ(lesen(pfad("p.png")), "altes Bild");
+    EXPECT_EQ(dateien(), (QStringList{"d.txt", "p.png", "s.php"}));
+}
+
 TEST_F(Export, HelpAndVersionNameTheProgram) {
     const Lauf hilfe = starten({"export", "--help"});
     EXPECT_EQ(hilfe.status, 0);
     EXPECT_TRUE(hilfe.ausgabe.contains(QStringLiteral("--preview")));
-    const Lauf version = starten({"--version"});
-    EXPECT_EQ(version.status, 0);
-    EXPECT_TRUE(version.ausgabe.startsWith(QStringLiteral("Tafomat ")));
+    for (const QStringList& argumente : {QStringList{"--version"}, QStringList{"export", "-v"}}) {
+        const Lauf version = starten(argumente);
+        EXPECT_EQ(version.status, 0) << argumente.join(' ').toStdString();
+        EXPECT_TRUE(version.ausgabe.startsWith(QStringLiteral("Tafomat ")));
+    }
     const Lauf unbekannt = starten({"zeichnen"});
     EXPECT_EQ(unbekannt.status, 2);
+    EXPECT_TRUE(unbekannt.fehler.contains(QStringLiteral("zeichnen")));
+}
+
+// Qt's own options are no command: the window is meant for the user's screen, so without one
+// the program cannot start, instead of running on unseen offscreen.
+TEST_F(Export, QtOptionsOpenTheWindowOnTheScreen) {
+    const Lauf lauf = starten({"-reverse"}, 10000);
+    EXPECT_TRUE(!lauf.normal || lauf.status != 0);
 }
 
 }  // namespace
