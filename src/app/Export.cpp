@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QImageWriter>
 
+#include <cmath>
 #include <cstdio>
 
 #include "phpgen/PhpSkript.h"
@@ -89,10 +90,12 @@ std::optional<QString> unlesbareEingabe(const Felder& felder) {
                                                        {Feld::AnTxt, 12},
                                                        {Feld::StTxt, 14}};
     for (const auto& [feld, nummer] : Beträge) {
-        if (!readDecimal(felder.text(feld)))
-            return QStringLiteral("record %1 (%2): no number")
+        const std::optional<double> wert = readDecimal(felder.text(feld));
+        if (!wert || !std::isfinite(*wert * 100))
+            return QStringLiteral("record %1 (%2): %3")
                 .arg(nummer)
-                .arg(QString::fromUtf8(feldName(feld).data(), int(feldName(feld).size())));
+                .arg(QString::fromUtf8(feldName(feld).data(), int(feldName(feld).size())))
+                .arg(wert ? QStringLiteral("too large") : QStringLiteral("no number"));
     }
     return std::nullopt;
 }

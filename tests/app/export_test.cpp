@@ -196,6 +196,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "record 7 (YPos) holds no number"},
         Fehlerfall{"UnreadableDate", standardMit(9, "gestern"), Beide, 2, "record 9 (DaTxt)"},
         Fehlerfall{"EmptyAmount", standardMit(10, ""), Beide, 2, "record 10 (AlTxt)"},
+        Fehlerfall{"AmountBeyondAnyNumber", standardMit(12, std::string(400, '9').c_str()), Beide,
+                   2, "record 12 (AnTxt): too large"},
         Fehlerfall{"UnreadableCigarettes", standardMit(11, "viele"), Beide, 2, "record 11 (KiTxt)"},
         Fehlerfall{"UnusableSize", standardMit(4, " 0 "), Beide, 2, "record 4 (SchriftGr"},
         Fehlerfall{"RefusedSizeInTemplate", standardMit(15, "#G00Hallo"), Beide, 2,
