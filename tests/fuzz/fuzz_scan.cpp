@@ -4,13 +4,72 @@
 
 #include "model/Vorlage.h"
 
+using namespace tafomat;
+
+namespace {
+
+void pruefe(bool bedingung) {
+    if (!bedingung) __builtin_trap();
+}
+
+std::size_t befehlsbreite(TokenArt art) {
+    switch (art) {
+        case TokenArt::BefehlX:
+        case TokenArt::BefehlY:
+            return 5;
+        case TokenArt::BefehlF:
+            return 11;
+        case TokenArt::BefehlG:
+            return 4;
+        case TokenArt::BefehlB:
+        case TokenArt::Platzhalter:
+            return 2;
+        case TokenArt::Textzeichen:
+        case TokenArt::Zeilenumbruch:
+            return 1;
+    }
+    return 0;
+}
+
+// What the template holds at the token's place matches the token's kind.
+void tokenPruefen(std::string_view vorlage, const Token& token) {
+    const char erstes = vorlage[token.position - 1];
+    switch (token.art) {
+        case TokenArt::Zeilenumbruch:
+            pruefe(erstes == '\r');
+            return;
+        case TokenArt::Textzeichen:
+            pruefe(erstes == token.zeichen && static_cast<unsigned char>(erstes) >= 32);
+            return;
+        case TokenArt::Platzhalter:
+            pruefe(erstes == '#' && vorlage[token.position] == token.zeichen);
+            return;
+        default:
+            pruefe(erstes == '#' && token.position < vorlage.size());
+    }
+}
+
+}  // namespace
+
+// The tokens cover the template in order without overlapping; what lies between them is
+// control codes other than the carriage return. Only the last token may reach past the end,
+// a command cut off by it.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view vorlage(reinterpret_cast<const char*>(data), size);
-    std::size_t ende = 0;
-    for (const tafomat::Token& token : tafomat::scanTemplate(vorlage)) {
-        // tokens come in text order and never reach past the template's end
-        if (token.position <= ende || token.position > size || token.breite == 0) __builtin_trap();
-        ende = token.position;
+    std::size_t naechste = 1;  // the first character not yet covered, counted from 1
+    for (const Token& token : scanTemplate(vorlage)) {
+        pruefe(naechste <= size && token.position >= naechste && token.position <= size);
+        pruefe(token.breite == befehlsbreite(token.art));
+        for (std::size_t i = naechste; i < token.position; ++i) {
+            const auto code = static_cast<unsigned char>(vorlage[i - 1]);
+            pruefe(code < 32 && code != '\r');
+        }
+        tokenPruefen(vorlage, token);
+        naechste = token.position + token.breite;
+    }
+    for (std::size_t i = naechste; i <= size; ++i) {
+        const auto code = static_cast<unsigned char>(vorlage[i - 1]);
+        pruefe(code < 32 && code != '\r');
     }
     return 0;
 }
