@@ -25,9 +25,7 @@ std::optional<std::string> ganzeCent(const Felder& felder, Feld feld) {
 std::optional<std::string> kippenImSkript(const Felder& felder) {
     const std::optional<double> kippen = readDecimal(felder.text(Feld::KiTxt));
     if (!kippen || !std::isfinite(*kippen)) return std::nullopt;
-    std::string text = plainNumberText(*kippen);
-    if (text.front() == ' ') text.erase(0, 1);
-    return text;
+    return phpZahl(*kippen);
 }
 
 // mktime's month, day and year as whole numbers: digits with leading zeros would be octal

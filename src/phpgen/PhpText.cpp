@@ -1,6 +1,7 @@
 #include "phpgen/PhpText.h"
 
 #include "model/Cp1252.h"
+#include "model/Zahlen.h"
 
 namespace tafomat {
 
@@ -25,6 +26,12 @@ std::string gezeichneterText(std::string_view text) {
     for (const char zeichen : text)
         ergebnis += gezeichnetesZeichen(static_cast<unsigned char>(zeichen));
     return ergebnis;
+}
+
+std::string phpZahl(double zahl) {
+    std::string text = plainNumberText(zahl);
+    if (text.front() == ' ') text.erase(0, 1);
+    return text;
 }
 
 std::string dateinameImText(std::string_view name) {

@@ -19,6 +19,10 @@ std::string chrAusdruck(unsigned char zeichen);
 std::string gezeichnetesZeichen(unsigned char zeichen);
 std::string gezeichneterText(std::string_view text);
 
+// A finite number as a PHP literal: digits with a decimal point, as the plain number text writes
+// it without its leading blank ("22", "2.5", "-.5"). A decimal comma would split an argument.
+std::string phpZahl(double zahl);
+
 // A file name inside a string of the script: only what PHP would read as syntax is replaced.
 std::string dateinameImText(std::string_view name);
 

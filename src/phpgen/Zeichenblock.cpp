@@ -28,15 +28,6 @@ constexpr Platzhalter Platzhalterliste[] = {
     {'8', "$Steuern", Feld::StTxt},    {'9', "$Fiskus", Feld::GSTxt},
 };
 
-// A number with a fraction goes in with a decimal point: a decimal comma would split the
-// argument in two. Whole numbers are plain digits either way.
-std::string zahlImSkript(double zahl) {
-    if (zahl == std::floor(zahl)) return regionalNumberText(zahl);
-    std::string text = plainNumberText(zahl);
-    if (text.front() == ' ') text.erase(0, 1);
-    return text;
-}
-
 // GD draws at whole pixels and PHP 8 warns about a position with a fraction, so positions are
 // rounded; one beyond GD's coordinate range cannot be drawn at all.
 std::optional<std::string> pixelImSkript(double position) {
@@ -187,7 +178,7 @@ bool Zeichenblock::PhpTextzeile() {
 // Bold draws the run a second time one pixel to the right; y is the baseline.
 bool Zeichenblock::zeichenaufrufeSchreiben() {
     const std::optional<std::string> y = pixelImSkript(m_zeileY + 3 + m_größe);
-    const std::string größe = zahlImSkript(m_größe);
+    const std::string größe = phpZahl(m_größe);
     for (int k = 0; k <= (m_fett ? 1 : 0); ++k) {
         const std::optional<std::string> x =
             pixelImSkript(m_laufStartX + m_felder.wert(Feld::XPos) + k);

@@ -43,10 +43,7 @@ std::optional<std::string> skriptMit(Feld feld, const std::string& text) {
 }
 
 TEST(PhpSkriptTest, StartDesignGivesTheWholeScript) {
-    FelderImSpeicher felder = startDesign();
-    felder.setText(Feld::Txt, "Am #1");
-    RecordingSurface flaeche;
-    const std::optional<std::string> skript = PhpSkript(felder, flaeche);
+    const std::optional<std::string> skript = skriptMit(Feld::Txt, "Am #1");
     ASSERT_TRUE(skript.has_value());
     const std::string erwartet =
         "<?php\r\n"
@@ -164,10 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PhpSkriptTest, DateTextIsEscapedLikeDrawnText) {
     // The date reading takes blanks around the date; what is around them stays text.
-    FelderImSpeicher felder = startDesign();
-    felder.setText(Feld::DaTxt, " 04.11.2010 ");
-    RecordingSurface flaeche;
-    const std::optional<std::string> skript = PhpSkript(felder, flaeche);
+    const std::optional<std::string> skript = skriptMit(Feld::DaTxt, " 04.11.2010 ");
     ASSERT_TRUE(skript.has_value());
     EXPECT_EQ(zeileMit(*skript, "$Datum="), "$Datum=\" 04.11.2010 \";");
 }
