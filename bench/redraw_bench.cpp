@@ -78,7 +78,7 @@ void GrosseVorlageUebersetzen(benchmark::State& state) {
     felder.setText(Feld::Txt, dichteVorlage(static_cast<std::size_t>(state.range(0)), false));
     BildZeichnen(felder, flaeche, FesteUhr(tageszahl({2026, 12, 7})));
     for (auto _ : state) {
-        const std::optional<std::string> block = VorlageÜbersetzen(felder, flaeche);
+        const std::optional<std::string> block = ZeichenblockÜbersetzen(felder, flaeche);
         if (!block) state.SkipWithError("the template did not compile");
         benchmark::DoNotOptimize(block);
     }

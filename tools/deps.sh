@@ -17,5 +17,6 @@ tafomat_need() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
-TAFOMAT_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+TAFOMAT_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+    libgd-dev libfreetype-dev libfontconfig-dev
     fonts-liberation libgtest-dev libgmock-dev googletest libbenchmark-dev)

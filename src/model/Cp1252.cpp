@@ -31,4 +31,23 @@ std::optional<unsigned char> cp1252FromUnicode(char32_t codePoint) {
     return std::nullopt;
 }
 
+std::string utf8FromCp1252(std::string_view text) {
+    std::string utf8;
+    utf8.reserve(text.size());
+    for (const char zeichen : text) {
+        const char32_t c = unicodeFromCp1252(static_cast<unsigned char>(zeichen));
+        if (c < 0x80) {
+            utf8 += static_cast<char>(c);
+        } else if (c < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (c >> 6));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xE0 | (c >> 12));
+            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return utf8;
+}
+
 }  // namespace tafomat

@@ -13,4 +13,7 @@ namespace tafomat {
 std::optional<unsigned char> cp1252FromUnicode(char32_t codePoint);
 char32_t unicodeFromCp1252(unsigned char code);
 
+// Windows-1252 text in UTF-8, as file names are held by the system.
+std::string utf8FromCp1252(std::string_view text);
+
 }  // namespace tafomat

@@ -151,12 +151,14 @@ std::string skriptText(const Felder& felder, const Eingaben& e, const std::strin
 
 }  // namespace
 
-std::optional<std::string> VorlageÜbersetzen(const Felder& felder, Surface& flaeche) {
-    return Zeichenblock(felder, flaeche).übersetzen();
+std::optional<std::string> ZeichenblockÜbersetzen(const Felder& felder, Surface& flaeche) {
+    const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, flaeche);
+    if (!plan) return std::nullopt;
+    return Zeichenblock(*plan, flaeche.fontName());
 }
 
 std::optional<std::string> PhpSkript(const Felder& felder, Surface& flaeche) {
-    const std::optional<std::string> zeichenblock = VorlageÜbersetzen(felder, flaeche);
+    const std::optional<std::string> zeichenblock = ZeichenblockÜbersetzen(felder, flaeche);
     if (!zeichenblock) return std::nullopt;
     const std::optional<Eingaben> eingaben = eingabenLesen(felder);
     if (!eingaben) return std::nullopt;

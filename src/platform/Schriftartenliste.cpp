@@ -1,14 +1,14 @@
 #include "platform/Schriftartenliste.h"
 
-#include <QFontDatabase>
-
 #include "platform/QtText.h"
+#include "render/Schriftsuche.h"
 
 namespace tafomat {
 
 QtSchriftartenliste::QtSchriftartenliste() {
-    for (const QString& familie : QFontDatabase::families()) {
-        if (fitsCp1252(familie)) m_namen.append(familie);
+    for (const std::string& familie : schriftfamilien()) {
+        const QString name = QString::fromStdString(familie);
+        if (fitsCp1252(name)) m_namen.append(name);
     }
 }
 

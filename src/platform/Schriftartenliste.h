@@ -15,7 +15,8 @@ class Schriftartenliste {
     virtual std::optional<QString> name(int index) const = 0;
 };
 
-// The installed font families that a Windows-1252 text can name, in the font database's order.
+// The installed font families that the preview can draw and that a Windows-1252 text can name,
+// in alphabetical order.
 class QtSchriftartenliste : public Schriftartenliste {
   public:
     QtSchriftartenliste();

@@ -86,13 +86,14 @@ class Zeichner {
                 return m_flaeche.setFontSize(token.werte[0]);
             case TokenArt::BefehlB:
                 m_fett = !m_fett;
+                m_flaeche.setBold(m_fett);
                 return true;
             case TokenArt::Platzhalter:
-                laufZeichnen(m_felder.text(feldVonPlatzhalter(token.zeichen)));
+                m_flaeche.drawText(m_felder.text(feldVonPlatzhalter(token.zeichen)));
                 return true;
             case TokenArt::Textzeichen:
                 m_zeichen[0] = token.zeichen;
-                laufZeichnen(m_zeichen);
+                m_flaeche.drawText(m_zeichen);
                 return true;
         }
         return true;
@@ -113,16 +114,6 @@ class Zeichner {
         return true;
     }
 
-    // Bold draws the run once more one pixel to the right; the advance stays that of one copy.
-    void laufZeichnen(const std::string& lauf) {
-        m_flaeche.drawText(lauf);
-        if (!m_fett) return;
-        const double breite = m_flaeche.textWidth(lauf);
-        m_flaeche.setCurrentX(m_flaeche.currentX() - breite + 1);
-        m_flaeche.drawText(lauf);
-        m_flaeche.setCurrentX(m_flaeche.currentX() - 1);
-    }
-
     Felder& m_felder;
     Surface& m_flaeche;
     double m_grundgroesse = 0;
@@ -136,6 +127,7 @@ bool zeichnen(Felder& felder, Surface& flaeche, const Uhr& uhr) {
     if (!AbgeleiteteWerteBerechnen(felder, uhr)) return false;
     flaeche.clear();
     flaeche.setTextColor(Schwarz);
+    flaeche.setBold(false);
     return Zeichner(felder, flaeche).vorlageZeichnen();
 }
 
@@ -148,6 +140,7 @@ double Grundgröße(const Felder& felder) {
 void BildZeichnen(Felder& felder, Surface& flaeche, const Uhr& uhr) {
     zeichnen(felder, flaeche, uhr);
     flaeche.setTextColor(Schwarz);
+    flaeche.setBold(false);
 }
 
 }  // namespace tafomat

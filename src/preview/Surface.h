@@ -12,6 +12,11 @@ inline constexpr Farbwert farbwert(int rot, int gruen, int blau) {
     return rot + 256 * gruen + 65536 * blau;
 }
 
+// GD lays text out at 300 dpi and draws it at 96 dpi: its pen moves in 1/64 of a pixel at
+// 300 dpi, 1/200 of a pixel of the picture. Widths are exact multiples of this unit, so positions
+// kept in it add up without rounding.
+inline constexpr int StiftJePixel = 200;
+
 // A drawing surface measured in pixels, x from the left and y from the top, that keeps what
 // is drawn on it until cleared. The preview renderer and the script compiler draw and measure
 // only through this; texts are Windows-1252 bytes.
@@ -25,7 +30,8 @@ public:
     virtual void setTextColor(Farbwert farbe) = 0;
     virtual Farbwert textColor() const = 0;
 
-    // The next text is drawn with its top-left corner at the current position.
+    // The next text is drawn with its top-left corner at the current position. Setting either
+    // coordinate begins a new run (see drawText).
     virtual void setCurrentX(double x) = 0;
     virtual double currentX() const = 0;
     virtual void setCurrentY(double y) = 0;
@@ -38,9 +44,16 @@ public:
     virtual bool setFontName(const std::string& name) = 0;
     virtual std::string fontName() const = 0;
 
-    // Draws at the current position in the current font, size and colour with a transparent
-    // background; current x then moves right by textWidth(text), current y stays.
+    // Bold text is drawn a second time one pixel to the right; the advance stays that of one copy.
+    virtual void setBold(bool fett) = 0;
+
+    // Draws at the current position in the current font, size, colour and boldness with a
+    // transparent background; current x then moves right by the text's advance, current y stays.
+    // Texts drawn one after another in the same colour, size and boldness form one run, laid out
+    // as the script's drawing call lays out that run on the server (kerned, from a whole pixel);
+    // other text begins a new run where the previous one ended.
     virtual void drawText(const std::string& text) = 0;
+    // The advance of the text as one run of its own, in pixels.
     virtual double textWidth(const std::string& text) const = 0;
 
     // A JPEG file becomes the background and the surface takes its size; an empty path removes

@@ -4,7 +4,6 @@
 
 #include "model/Abgeleitet.h"
 #include "platform/Dialoge.h"
-#include "platform/PaletteSurface.h"
 #include "platform/QtSurface.h"
 #include "platform/Schriftartenliste.h"
 #include "settings/Einstellungen.h"
@@ -78,7 +77,7 @@ class MainWindow : public QWidget {
     const Schriftartenliste& m_schriftarten;
     const Uhr& m_uhr;
     QtSurface m_vorschau;
-    PaletteSurface m_palette;
+    QtSurface m_palette{Bild(128, 32)};  // the colour palette, white
     Steuerelemente m_s;
     FensterFelder m_felder;
     int m_neuzeichnungen = 0;

@@ -38,7 +38,7 @@ void MainWindow::verdrahten() {
 
     // What the surfaces draw shows in their picture boxes.
     connect(&m_vorschau, &QtSurface::changed, m_s.Pic, &PictureBox::refresh);
-    connect(&m_palette, &PaletteSurface::changed, m_s.PicFa, &PictureBox::refresh);
+    connect(&m_palette, &QtSurface::changed, m_s.PicFa, &PictureBox::refresh);
 }
 
 }  // namespace tafomat

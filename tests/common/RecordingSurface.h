@@ -19,6 +19,7 @@ public:
         double groesse;
         Farbwert farbe;
         std::string schrift;
+        bool fett;
     };
 
     std::vector<Gezeichnet> gezeichnet;
@@ -52,8 +53,9 @@ public:
         return true;
     }
     std::string fontName() const override { return m_schrift; }
+    void setBold(bool fett) override { m_fett = fett; }
     void drawText(const std::string& text) override {
-        gezeichnet.push_back({text, m_x, m_y, m_groesse, m_farbe, m_schrift});
+        gezeichnet.push_back({text, m_x, m_y, m_groesse, m_farbe, m_schrift, m_fett});
         m_x += textWidth(text);
     }
     double textWidth(const std::string& text) const override {
@@ -77,6 +79,7 @@ private:
     double m_y = 0;
     double m_groesse = 8.25;
     std::string m_schrift = "Arial";
+    bool m_fett = false;
 };
 
 }  // namespace tafomat::test

@@ -36,7 +36,7 @@ TEST_P(ZeichenblockTest, BlockIsByteExact) {
     felder.setText(Feld::Txt, GetParam().vorlage);
     felder.setWert(Feld::XPos, GetParam().xPos);
     RecordingSurface flaeche;
-    const std::optional<std::string> block = VorlageÜbersetzen(felder, flaeche);
+    const std::optional<std::string> block = ZeichenblockÜbersetzen(felder, flaeche);
     ASSERT_TRUE(block.has_value());
     EXPECT_EQ(*block, GetParam().block);
 }
@@ -98,10 +98,16 @@ INSTANTIATE_TEST_SUITE_P(
                  lauf("\"Klein\"") + aufruf("24", 0, 40) + "\r\n"},
         Fall{"SizeWithAFractionKeepsOneArgument", "#G.5x",
              std::string(Schwarz) + lauf("\"x\"") + aufruf(".5", 0, 4) + "\r\n"},
-        Fall{"FractionalWidthsAreRoundedToWholePixels", "#G09abc#F000000000d",
+        Fall{"RunStartsAtTheWholePixelWhereTheTextBeforeEnds", "#G09abc#F255000000d",
              std::string(Schwarz) + lauf("\"abc\"") + aufruf("9", 0, 12) + "\r\n" +
-                 "$Farbe=ImageColorAllocate($Bild,0,0,0);\r\n" + lauf("\"d\"") +
-                 aufruf("9", 14, 12) + "\r\n"},
+                 "$Farbe=ImageColorAllocate($Bild,255,0,0);\r\n" + lauf("\"d\"") +
+                 aufruf("9", 13, 12) + "\r\n"},
+        Fall{"CommandsThatChangeNothingKeepTheRunWhole", "ab#B#Bc#F000000000d#G08e",
+             std::string(Schwarz) + lauf("\"abcde\"") + aufruf("8", 0, 11) + "\r\n" +
+                 std::string(Schwarz)},
+        Fall{"ChangeAndChangeBackKeepTheRunInItsColour", "ab#F255000000#F000000000c",
+             std::string(Schwarz) + lauf("\"abc\"") + aufruf("8", 0, 11) + "\r\n" +
+                 "$Farbe=ImageColorAllocate($Bild,255,0,0);\r\n" + std::string(Schwarz)},
         Fall{"PlaceholderAloneIsTheBareVariable", "#Z #9",
              std::string(Schwarz) + lauf("$AlleKippen.\" \".$Fiskus") + aufruf("8", 0, 11) +
                  "\r\n"}),
@@ -112,7 +118,7 @@ TEST(ZeichenblockTest, PlaceholdersAreMeasuredByTheirFieldsText) {
     felder.setText(Feld::DaTxt, "1.1.2000");  // 8 characters, 32 pixels
     felder.setText(Feld::Txt, "#1#BX");
     RecordingSurface flaeche;
-    const std::optional<std::string> block = VorlageÜbersetzen(felder, flaeche);
+    const std::optional<std::string> block = ZeichenblockÜbersetzen(felder, flaeche);
     ASSERT_TRUE(block.has_value());
     EXPECT_NE(block->find(aufruf("8", 32, 11)), std::string::npos) << *block;
     EXPECT_NE(block->find(aufruf("8", 33, 11)), std::string::npos) << *block;
@@ -122,7 +128,7 @@ TEST(ZeichenblockTest, SizeCommandLeavesItsSizeOnTheSurface) {
     FelderImSpeicher felder;
     felder.setText(Feld::Txt, "#G12a#G20b");
     RecordingSurface flaeche;
-    ASSERT_TRUE(VorlageÜbersetzen(felder, flaeche).has_value());
+    ASSERT_TRUE(ZeichenblockÜbersetzen(felder, flaeche).has_value());
     EXPECT_EQ(flaeche.fontSize(), 20);
 }
 
@@ -131,7 +137,7 @@ TEST(ZeichenblockTest, RefusedSizeEndsTheCompilation) {
         FelderImSpeicher felder;
         felder.setText(Feld::Txt, vorlage);
         RecordingSurface flaeche;
-        EXPECT_FALSE(VorlageÜbersetzen(felder, flaeche).has_value()) << vorlage;
+        EXPECT_FALSE(ZeichenblockÜbersetzen(felder, flaeche).has_value()) << vorlage;
     }
 }
 
@@ -140,7 +146,7 @@ TEST(ZeichenblockTest, FontNameIsTheSurfacesAndCannotBreakTheString) {
     felder.setText(Feld::Txt, "a");
     RecordingSurface flaeche;
     ASSERT_TRUE(flaeche.setFontName("Bad\"$Font"));
-    const std::optional<std::string> block = VorlageÜbersetzen(felder, flaeche);
+    const std::optional<std::string> block = ZeichenblockÜbersetzen(felder, flaeche);
     ASSERT_TRUE(block.has_value());
     EXPECT_NE(block->find(aufruf("8", 0, 11, "Bad\".chr(34).\"\".chr(36).\"Font")),
               std::string::npos)

@@ -116,14 +116,6 @@ TEST_F(QtSurfaceTest, TextLeavesThePictureVisibleAroundItsStrokes) {
     EXPECT_LT(tinte.anzahl, zelle / 2);
 }
 
-TEST_F(QtSurfaceTest, PointsBecomePixelsAtNinetySixDotsPerInch) {
-    ASSERT_TRUE(flaeche.setFontSize(72));
-    QFont zoll = vergleichsschrift(72);
-    zoll.setPixelSize(96);
-    EXPECT_NEAR(flaeche.textWidth("Tafomat"), QFontMetricsF(zoll).horizontalAdvance("Tafomat"),
-                0.01);
-}
-
 TEST_F(QtSurfaceTest, DrawingAdvancesByTheTextWidth) {
     for (const double groesse : {8.25, 8.0, 13.0, 20.0}) {
         ASSERT_TRUE(flaeche.setFontSize(groesse));
@@ -140,72 +132,6 @@ TEST_F(QtSurfaceTest, DrawingAdvancesByTheTextWidth) {
     EXPECT_EQ(flaeche.textWidth(""), 0);
 }
 
-TEST_F(QtSurfaceTest, CharactersLookAsPlainQtTextDrawingMakesThem) {
-    ASSERT_TRUE(flaeche.loadBackground(""));
-    ASSERT_TRUE(flaeche.setFontSize(12));
-    QImage erwartet = flaeche.image().copy();
-    const QFont schrift = vergleichsschrift(12);
-    const QFontMetricsF masse(schrift, &erwartet);
-    QPainter maler(&erwartet);
-    maler.setFont(schrift);
-    // every code of the code page, partly beyond the left and the right edge
-    double x = -3;
-    double y = -5;
-    for (int code = 32; code < 256; ++code) {
-        if (code % 48 == 0) {
-            x = code % 96 == 0 ? -3 : 400;
-            y += 15;
-        }
-        const std::string zeichen(1, static_cast<char>(code));
-        flaeche.setCurrentX(x);
-        flaeche.setCurrentY(y);
-        flaeche.drawText(zeichen);
-        maler.drawText(QPointF(x, y + masse.ascent()), toQString(zeichen));
-        x = flaeche.currentX();
-    }
-    maler.end();
-    const Bereich anders = unterschied(erwartet, flaeche.image());
-    EXPECT_EQ(anders.anzahl, 0) << "first difference near " << anders.links << "," << anders.oben;
-}
-
-TEST_F(QtSurfaceTest, RunsLookAsPlainQtTextDrawingMakesThem) {
-    ASSERT_TRUE(flaeche.loadBackground(""));
-    ASSERT_TRUE(flaeche.setFontSize(16));
-    QImage erwartet = flaeche.image().copy();
-    const QFont schrift = vergleichsschrift(16);
-    const QFontMetricsF masse(schrift, &erwartet);
-    QPainter maler(&erwartet);
-    maler.setFont(schrift);
-    const std::vector<std::pair<QPointF, std::string>> laeufe = {
-        {{2, 0}, "04.11.2010"},   {{150.25, 0}, "AVATAR To"},      {{-20, 20}, "Wald und Feld"},
-        {{420, 20}, "5877 Tage"}, {{2, 40}, "\xC4rger \x80 \xDF"}, {{2, 40}, "04.11.2010"}};
-    for (const auto& [ort, text] : laeufe) {
-        flaeche.setCurrentX(ort.x());
-        flaeche.setCurrentY(ort.y());
-        flaeche.drawText(text);
-        EXPECT_DOUBLE_EQ(flaeche.currentX(), ort.x() + masse.horizontalAdvance(toQString(text)));
-        maler.drawText(ort + QPointF(0, masse.ascent()), toQString(text));
-    }
-    maler.end();
-    const Bereich anders = unterschied(erwartet, flaeche.image());
-    EXPECT_EQ(anders.anzahl, 0) << "first difference near " << anders.links << "," << anders.oben;
-}
-
-TEST_F(QtSurfaceTest, BoldThickensTheStrokes) {
-    FelderImSpeicher felder;
-    const FesteUhr uhr(tageszahl({2026, 12, 7}));
-    const QImage hintergrund = flaeche.image();
-    const auto tintenpunkte = [&](const std::string& vorlage) {
-        felder.setText(Feld::Txt, vorlage);
-        BildZeichnen(felder, flaeche, uhr);
-        return unterschied(hintergrund, flaeche.image());
-    };
-    const Bereich einfach = tintenpunkte("#G20#F255255255Illi");
-    const Bereich fett = tintenpunkte("#G20#F255255255#BIlli");
-    EXPECT_GT(fett.anzahl, einfach.anzahl * 5 / 4);
-    EXPECT_EQ(fett.links, einfach.links);
-    EXPECT_LE(fett.rechts, einfach.rechts + 1);
-}
 
 TEST_F(QtSurfaceTest, ClearBringsBackThePictureAlone) {
     const QImage hintergrund = flaeche.image();

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "render/Bild.h"
+
+namespace tafomat {
+
+// A JPEG picture as ImageCreateFromJPEG reads it on the server (libgd, with PHP's default of
+// ignoring libjpeg's warnings, so that a cut-off file still shows what it holds). nullopt when
+// GD would not read it.
+std::optional<Bild> jpegLesen(std::string_view bytes);
+
+// A PNG picture as GD reads it; nullopt when it is none.
+std::optional<Bild> pngLesen(std::string_view bytes);
+
+// The picture as GD writes a true-colour PNG; empty when the picture is empty.
+std::string pngSchreiben(const Bild& bild);
+
+// The JPEG bytes of the built-in banner picture of 460 x 66 pixels.
+std::string_view eingebautesBildJpeg();
+
+}  // namespace tafomat

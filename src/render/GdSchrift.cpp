@@ -1,0 +1,352 @@
+#include "render/GdSchrift.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_GLYPH_H
+#include FT_SIZES_H
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "model/Cp1252.h"
+
+namespace tafomat {
+
+namespace {
+
+// GD's resolutions: the layout at 300 dpi, the glyphs drawn at 96 dpi.
+constexpr int LayoutDpi = 300;
+constexpr int BildDpi = 96;
+constexpr int GdAlphaMax = 127;
+// Sizes kept per font, and rendered coverage kept per size, before they are dropped.
+constexpr std::size_t GemerkteGroessen = 16;
+constexpr std::size_t GemerkteRasterBytes = 32 << 20;
+
+// GD's pen to pixels, written as GD writes it, so that the double rounds as on the server.
+double stiftInPixel(Stift stift) {
+    return static_cast<double>(stift) * BildDpi / (LayoutDpi * 64);
+}
+
+// The first character map GD accepts for Unicode text, in the face's order.
+FT_CharMap gdZeichentabelle(FT_Face face) {
+    for (int i = 0; i < face->num_charmaps; ++i) {
+        const FT_Encoding kodierung = face->charmaps[i]->encoding;
+        if (kodierung == FT_ENCODING_MS_SYMBOL || kodierung == FT_ENCODING_UNICODE ||
+            kodierung == FT_ENCODING_ADOBE_CUSTOM || kodierung == FT_ENCODING_ADOBE_STANDARD)
+            return face->charmaps[i];
+    }
+    return nullptr;
+}
+
+std::uint32_t grossEndian(const unsigned char* bytes) {
+    return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) |
+           (std::uint32_t{bytes[2]} << 8) | bytes[3];
+}
+
+// FreeType reads a cut-off TrueType or OpenType file without complaint and draws its missing
+// glyphs empty: every table the file lists must lie inside it. Other formats pass.
+bool tabellenVollstaendig(const std::string& pfad) {
+    std::error_code fehler;
+    const auto groesse = std::filesystem::file_size(pfad, fehler);
+    if (fehler) return false;
+    std::ifstream datei(pfad, std::ios::binary);
+    unsigned char kopf[12] = {};
+    if (!datei.read(reinterpret_cast<char*>(kopf), sizeof kopf)) return true;
+    const std::uint32_t art = grossEndian(kopf);
+    if (art != 0x00010000 && art != 0x4F54544F /* OTTO */ && art != 0x74727565 /* true */)
+        return true;
+    const int tabellen = (kopf[4] << 8) | kopf[5];
+    for (int i = 0; i < tabellen; ++i) {
+        unsigned char eintrag[16];
+        if (!datei.read(reinterpret_cast<char*>(eintrag), sizeof eintrag)) return false;
+        const std::uint64_t ende = std::uint64_t{grossEndian(eintrag + 8)} + grossEndian(eintrag + 12);
+        if (ende > groesse) return false;
+    }
+    return true;
+}
+
+int abrunden64(FT_Pos wert) {
+    return static_cast<int>(std::floor(static_cast<double>(wert) / 64));
+}
+int aufrunden64(FT_Pos wert) {
+    return static_cast<int>(std::ceil(static_cast<double>(wert) / 64));
+}
+
+}  // namespace
+
+struct GdSchrift::Innen {
+    FT_Library bibliothek = nullptr;
+    FT_Face face = nullptr;
+    bool symbol = false;
+
+    ~Innen() {
+        if (face) FT_Done_Face(face);
+        if (bibliothek) FT_Done_FreeType(bibliothek);
+    }
+};
+
+struct GdGroesse::Groessen {
+    FT_Size layout = nullptr;
+    FT_Size bild = nullptr;
+};
+
+std::shared_ptr<GdSchrift> GdSchrift::oeffnen(const std::string& pfad) {
+    if (!tabellenVollstaendig(pfad)) return nullptr;
+    auto innen = std::make_shared<Innen>();
+    if (FT_Init_FreeType(&innen->bibliothek) != 0) return nullptr;
+    if (FT_New_Face(innen->bibliothek, pfad.c_str(), 0, &innen->face) != 0) {
+        innen->face = nullptr;
+        return nullptr;
+    }
+    const FT_CharMap tabelle = gdZeichentabelle(innen->face);
+    if (!tabelle || FT_Set_Charmap(innen->face, tabelle) != 0) return nullptr;
+    innen->symbol = tabelle->encoding == FT_ENCODING_MS_SYMBOL;
+    auto schrift = std::shared_ptr<GdSchrift>(new GdSchrift(std::move(innen), pfad));
+    if (!schrift->probe()) return nullptr;
+    return schrift;
+}
+
+GdSchrift::GdSchrift(std::shared_ptr<Innen> innen, std::string pfad)
+    : m_innen(std::move(innen)), m_pfad(std::move(pfad)) {}
+
+GdSchrift::~GdSchrift() = default;
+
+// A damaged file may open and still fail at its glyphs, and GD then draws no text that holds
+// one: every printable ASCII character must load.
+bool GdSchrift::probe() {
+    const std::shared_ptr<GdGroesse> probe = groesse(12);
+    if (!probe) return false;
+    for (char32_t zeichen = U' '; zeichen <= U'~'; ++zeichen) {
+        const GdGlyphe& glyphe = probe->glyphe(probe->glyphIndex(zeichen));
+        if (glyphe.layoutFehler || glyphe.zeichenFehler) return false;
+    }
+    return !probe->gerastert(probe->glyphIndex(U'A')).zeichenFehler;
+}
+
+std::shared_ptr<GdGroesse> GdSchrift::groesse(double punkte) {
+    for (const auto& groesse : m_groessen)
+        if (groesse->punkte() == punkte) return groesse->gueltig() ? groesse : nullptr;
+    if (m_groessen.size() >= GemerkteGroessen) m_groessen.clear();
+    m_groessen.push_back(std::make_shared<GdGroesse>(m_innen, punkte));
+    return m_groessen.back()->gueltig() ? m_groessen.back() : nullptr;
+}
+
+GdGroesse::GdGroesse(std::shared_ptr<GdSchrift::Innen> schrift, double punkte)
+    : m_schrift(std::move(schrift)), m_ft(std::make_unique<Groessen>()), m_punkte(punkte) {
+    FT_Face face = m_schrift->face;
+    // GD sets the size in 1/64 point, cut towards zero.
+    const auto groesse = static_cast<FT_F26Dot6>(punkte * 64);
+    if (FT_New_Size(face, &m_ft->layout) != 0) return;
+    FT_Activate_Size(m_ft->layout);
+    if (FT_Set_Char_Size(face, 0, groesse, LayoutDpi, LayoutDpi) != 0) return;
+    if (FT_New_Size(face, &m_ft->bild) != 0) return;
+    FT_Activate_Size(m_ft->bild);
+    if (FT_Set_Char_Size(face, 0, groesse, BildDpi, BildDpi) != 0) return;
+    m_oberlaenge = aufrunden64(face->size->metrics.ascender);
+    m_gueltig = true;
+}
+
+GdGroesse::~GdGroesse() {
+    if (m_ft->layout) FT_Done_Size(m_ft->layout);
+    if (m_ft->bild) FT_Done_Size(m_ft->bild);
+}
+
+unsigned GdGroesse::glyphIndex(char32_t zeichen) const {
+    // GD reaches the glyphs of a symbol font through the private-use page.
+    if (m_schrift->symbol) zeichen |= 0xF000;
+    return FT_Get_Char_Index(m_schrift->face, zeichen);
+}
+
+const GdGlyphe& GdGroesse::glyphe(unsigned index) {
+    return eintrag(index);
+}
+
+GdGlyphe& GdGroesse::eintrag(unsigned index) {
+    const auto gefunden = m_glyphen.find(index);
+    if (gefunden != m_glyphen.end()) return gefunden->second;
+    GdGlyphe& glyphe = m_glyphen[index];
+    FT_Face face = m_schrift->face;
+    FT_Activate_Size(m_ft->layout);
+    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) != 0) {
+        glyphe.layoutFehler = true;
+        return glyphe;
+    }
+    glyphe.vorschub = face->glyph->metrics.horiAdvance;
+    FT_Activate_Size(m_ft->bild);
+    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) != 0) {
+        glyphe.zeichenFehler = true;
+        return glyphe;
+    }
+    const FT_Glyph_Metrics& masse = face->glyph->metrics;
+    glyphe.ungefaehrLinks = abrunden64(masse.horiBearingX) - 1;
+    glyphe.ungefaehrOben = aufrunden64(masse.horiBearingY) + 1;
+    glyphe.ungefaehrBreite = aufrunden64(masse.width) + 3;
+    glyphe.ungefaehrHoehe = aufrunden64(masse.height) + 3;
+    return glyphe;
+}
+
+Stift GdGroesse::kerning(unsigned vorher, unsigned index) {
+    FT_Face face = m_schrift->face;
+    if (!vorher || !index || FT_IS_FIXED_WIDTH(face) || !FT_HAS_KERNING(face)) return 0;
+    const std::uint64_t paar = (static_cast<std::uint64_t>(vorher) << 32) | index;
+    const auto gefunden = m_kerning.find(paar);
+    if (gefunden != m_kerning.end()) return gefunden->second;
+    FT_Activate_Size(m_ft->layout);
+    FT_Vector abstand{0, 0};
+    if (FT_Get_Kerning(face, vorher, index, FT_KERNING_DEFAULT, &abstand) != 0) abstand.x = 0;
+    m_kerning.emplace(paar, abstand.x);
+    return abstand.x;
+}
+
+Stift GdGroesse::naechsteZeile(Stift y) const {
+    // GD's line spacing of 1.05, added in floating point and cut to whole 300 dpi pixels.
+    constexpr double Zeilenabstand = 1.05;
+    auto neu = static_cast<Stift>(static_cast<double>(y) +
+                                  Zeilenabstand * m_punkte * 64 * LayoutDpi / 72);
+    return neu & ~Stift{63};
+}
+
+const GdGlyphe& GdGroesse::gerastert(unsigned index) {
+    GdGlyphe& glyphe = eintrag(index);
+    if (glyphe.gerastert || glyphe.layoutFehler || glyphe.zeichenFehler) return glyphe;
+    if (m_rasterBytes > GemerkteRasterBytes) {
+        for (auto& [nummer, andere] : m_glyphen) {
+            andere.gerastert = false;
+            andere.deckung = {};
+        }
+        m_rasterBytes = 0;
+    }
+    FT_Face face = m_schrift->face;
+    FT_Activate_Size(m_ft->bild);
+    FT_Glyph bildglyphe = nullptr;
+    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) != 0 ||
+        FT_Get_Glyph(face->glyph, &bildglyphe) != 0) {
+        glyphe.zeichenFehler = true;
+        return glyphe;
+    }
+    if (bildglyphe->format != FT_GLYPH_FORMAT_BITMAP &&
+        FT_Glyph_To_Bitmap(&bildglyphe, FT_RENDER_MODE_NORMAL, nullptr, 1) != 0) {
+        FT_Done_Glyph(bildglyphe);
+        glyphe.zeichenFehler = true;
+        return glyphe;
+    }
+    const auto* bitmapGlyphe = reinterpret_cast<FT_BitmapGlyph>(bildglyphe);
+    const FT_Bitmap& bitmap = bitmapGlyphe->bitmap;
+    const bool grau = bitmap.pixel_mode == FT_PIXEL_MODE_GRAY;
+    if (!grau && bitmap.pixel_mode != FT_PIXEL_MODE_MONO) {
+        FT_Done_Glyph(bildglyphe);
+        glyphe.zeichenFehler = true;  // GD: "Unsupported ft_pixel_mode"
+        return glyphe;
+    }
+    glyphe.links = bitmapGlyphe->left;
+    glyphe.oben = bitmapGlyphe->top;
+    glyphe.breite = static_cast<int>(bitmap.width);
+    glyphe.hoehe = static_cast<int>(bitmap.rows);
+    glyphe.deckung.resize(static_cast<std::size_t>(glyphe.breite) * glyphe.hoehe);
+    for (int zeile = 0; zeile < glyphe.hoehe; ++zeile) {
+        const unsigned char* quelle = bitmap.buffer + static_cast<std::ptrdiff_t>(zeile) * bitmap.pitch;
+        std::uint8_t* ziel = glyphe.deckung.data() + static_cast<std::size_t>(zeile) * glyphe.breite;
+        for (int spalte = 0; spalte < glyphe.breite; ++spalte) {
+            // GD's scaling of the grey levels to its alpha levels, or a set bit as full ink.
+            ziel[spalte] = grau ? static_cast<std::uint8_t>(quelle[spalte] * GdAlphaMax /
+                                                            (bitmap.num_grays - 1))
+                                : ((quelle[spalte >> 3] & (1 << (~spalte & 7))) ? GdAlphaMax : 0);
+        }
+    }
+    FT_Done_Glyph(bildglyphe);
+    glyphe.gerastert = true;
+    m_rasterBytes += glyphe.deckung.size() + sizeof(GdGlyphe);
+    return glyphe;
+}
+
+void GdLauf::anhaengen(char32_t zeichen) {
+    // GD starts a line anew at a carriage return and moves down at a line feed, without kerning
+    // across them.
+    if (zeichen == U'\r' || zeichen == U'\n') {
+        m_stiftX = 0;
+        if (zeichen == U'\n') m_stiftY = m_groesse->naechsteZeile(m_stiftY);
+        m_vorher = 0;
+        return;
+    }
+    const unsigned index = m_groesse->glyphIndex(zeichen);
+    const GdGlyphe& glyphe = m_groesse->glyphe(index);
+    if (glyphe.layoutFehler) m_abgelehnt = true;
+    m_stiftX += m_groesse->kerning(m_vorher, index);
+    m_gesetzt.push_back({index, m_stiftX, m_stiftY});
+    m_stiftX += glyphe.vorschub;
+    m_vorher = index;
+}
+
+void GdLauf::anhaengen(std::u32string_view text) {
+    for (const char32_t zeichen : text) anhaengen(zeichen);
+}
+
+namespace {
+
+std::uint32_t mischen(std::uint32_t unten, std::uint32_t farbe, int stufe) {
+    // GD's alpha blending of the text colour over an opaque pixel.
+    const int rest = GdAlphaMax - stufe;
+    auto kanal = [&](int verschiebung) {
+        const int oben = static_cast<int>((farbe >> verschiebung) & 0xFF);
+        const int alt = static_cast<int>((unten >> verschiebung) & 0xFF);
+        return static_cast<std::uint32_t>((oben * stufe + alt * rest) / GdAlphaMax) << verschiebung;
+    };
+    return kanal(16) | kanal(8) | kanal(0);
+}
+
+void glypheZeichnen(Bild& bild, const GdGlyphe& glyphe, int links, int oben, std::uint32_t farbe) {
+    for (int zeile = 0; zeile < glyphe.hoehe; ++zeile) {
+        const int y = oben + zeile;
+        if (y < 0 || y >= bild.hoehe()) continue;
+        const std::uint8_t* stufen =
+            glyphe.deckung.data() + static_cast<std::size_t>(zeile) * glyphe.breite;
+        for (int spalte = 0; spalte < glyphe.breite; ++spalte) {
+            const int stufe = stufen[spalte];
+            const int x = links + spalte;
+            if (stufe == 0 || x < 0 || x >= bild.breite()) continue;
+            bild.setzePunkt(x, y, mischen(bild.punkt(x, y), farbe, stufe));
+        }
+    }
+}
+
+bool ausserhalb(const Bild& bild, int links, int oben, int breite, int hoehe) {
+    return links >= bild.breite() || oben >= bild.hoehe() || links + breite <= 0 ||
+           oben + hoehe <= 0;
+}
+
+}  // namespace
+
+void GdLauf::zeichnen(Bild& bild, int x, int y, std::uint32_t farbe) const {
+    if (m_abgelehnt) return;
+    for (const Gesetzt& gesetzt : m_gesetzt) {
+        // The pen in pixels, added and cut towards zero exactly as GD does it for angle 0.
+        const double stiftX = stiftInPixel(gesetzt.x);
+        const double stiftY = stiftInPixel(gesetzt.y);
+        const GdGlyphe& grob = m_groesse->glyphe(gesetzt.index);
+        if (grob.zeichenFehler) return;
+        // Far outside any picture; GD's int arithmetic would not hold it either.
+        if (std::fabs(x + stiftX) > 1e9 || std::fabs(y + stiftY) > 1e9) continue;
+        const int ungefaehrX = static_cast<int>(x + stiftX + grob.ungefaehrLinks);
+        const int ungefaehrY = static_cast<int>(y + stiftY - grob.ungefaehrOben);
+        if (ausserhalb(bild, ungefaehrX - 1, ungefaehrY - 1, grob.ungefaehrBreite + 2,
+                       grob.ungefaehrHoehe + 2))
+            continue;
+        const GdGlyphe& glyphe = m_groesse->gerastert(gesetzt.index);
+        if (glyphe.zeichenFehler) return;
+        const int links = static_cast<int>(x + stiftX + glyphe.links);
+        const int oben = static_cast<int>(y + stiftY - glyphe.oben);
+        glypheZeichnen(bild, glyphe, links, oben, farbe);
+    }
+}
+
+std::u32string unicodeText(std::string_view cp1252) {
+    std::u32string text;
+    text.reserve(cp1252.size());
+    for (const char zeichen : cp1252) text += unicodeFromCp1252(static_cast<unsigned char>(zeichen));
+    return text;
+}
+
+}  // namespace tafomat

@@ -1,0 +1,139 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "preview/Surface.h"
+#include "render/Bild.h"
+
+namespace tafomat {
+
+// GD's pen position, in 1/200 pixel (26.6 fixed point at 300 dpi).
+using Stift = std::int64_t;
+
+// One glyph as GD draws it at 96 dpi: its coverage scaled to GD's 128 alpha levels (0 is no ink)
+// and where the bitmap lies relative to the pen.
+struct GdGlyphe {
+    Stift vorschub = 0;  // the hinted advance at 300 dpi
+    bool layoutFehler = false;   // FreeType cannot load it at 300 dpi: GD refuses the whole call
+    bool zeichenFehler = false;  // nor at 96 dpi: GD stops drawing at this glyph
+    // Where the ink may lie at 96 dpi, from the hinted metrics, with a pixel to spare around it.
+    int ungefaehrLinks = 0;
+    int ungefaehrOben = 0;
+    int ungefaehrBreite = 0;
+    int ungefaehrHoehe = 0;
+
+    bool gerastert = false;
+    int links = 0;
+    int oben = 0;
+    int breite = 0;
+    int hoehe = 0;
+    std::vector<std::uint8_t> deckung;  // breite x hoehe alpha levels, filled when first drawn
+};
+
+class GdGroesse;
+
+// A font file opened as GD opens it for ImageTTFText: its first face, the first Unicode or symbol
+// character map, glyphs hinted by FreeType at 300 dpi for the layout and at 96 dpi for drawing.
+class GdSchrift {
+  public:
+    // nullptr when FreeType cannot read the file or it has no character map GD would take.
+    static std::shared_ptr<GdSchrift> oeffnen(const std::string& pfad);
+    ~GdSchrift();
+    GdSchrift(const GdSchrift&) = delete;
+    GdSchrift& operator=(const GdSchrift&) = delete;
+
+    const std::string& pfad() const { return m_pfad; }
+
+    // The font at a size in points, kept for the sizes last asked for; nullptr for a size that
+    // GD cannot set.
+    std::shared_ptr<GdGroesse> groesse(double punkte);
+
+    struct Innen;  // FreeType's handles
+
+  private:
+    GdSchrift(std::shared_ptr<Innen> innen, std::string pfad);
+    bool probe();
+
+    std::shared_ptr<Innen> m_innen;
+    std::string m_pfad;
+    std::vector<std::shared_ptr<GdGroesse>> m_groessen;
+};
+
+// The font at one size: glyphs, kerning and line measures, computed once and kept.
+class GdGroesse {
+  public:
+    GdGroesse(std::shared_ptr<GdSchrift::Innen> schrift, double punkte);
+    ~GdGroesse();
+    GdGroesse(const GdGroesse&) = delete;
+    GdGroesse& operator=(const GdGroesse&) = delete;
+
+    bool gueltig() const { return m_gueltig; }
+    double punkte() const { return m_punkte; }
+    // The distance from the top of a line to its baseline at 96 dpi, in whole pixels.
+    int oberlaenge() const { return m_oberlaenge; }
+
+    unsigned glyphIndex(char32_t zeichen) const;
+    const GdGlyphe& glyphe(unsigned index);
+    // The kerning GD adds between two neighbours in one call, in pen units.
+    Stift kerning(unsigned vorher, unsigned index);
+    // GD's next line inside one call: the pen's new y.
+    Stift naechsteZeile(Stift y) const;
+    // The glyph's coverage, rendered on first use.
+    const GdGlyphe& gerastert(unsigned index);
+
+  private:
+    struct Groessen;
+    GdGlyphe& eintrag(unsigned index);
+
+    std::shared_ptr<GdSchrift::Innen> m_schrift;
+    std::unique_ptr<Groessen> m_ft;
+    double m_punkte;
+    bool m_gueltig = false;
+    int m_oberlaenge = 0;
+    std::unordered_map<unsigned, GdGlyphe> m_glyphen;
+    std::unordered_map<std::uint64_t, Stift> m_kerning;
+    std::size_t m_rasterBytes = 0;
+};
+
+// One call of ImageTTFText, laid out as GD lays it out: the glyphs of a text at their pen
+// positions, kerned within the call. Text can be added piece by piece.
+class GdLauf {
+  public:
+    explicit GdLauf(std::shared_ptr<GdGroesse> groesse) : m_groesse(std::move(groesse)) {}
+
+    void anhaengen(char32_t zeichen);
+    void anhaengen(std::u32string_view text);
+    // The pen after the last glyph: where GD's layout of the text ends.
+    Stift vorschub() const { return m_stiftX; }
+    bool leer() const { return m_gesetzt.empty(); }
+    // A glyph FreeType could not load at 300 dpi makes GD refuse the whole call.
+    bool abgelehnt() const { return m_abgelehnt; }
+
+    // Draws the glyphs in order with the pen starting at (x, y), as ImageTTFText does on a
+    // true-colour picture with alpha blending; the picture's edges clip.
+    void zeichnen(Bild& bild, int x, int y, std::uint32_t farbe) const;
+
+  private:
+    struct Gesetzt {
+        unsigned index;
+        Stift x;
+        Stift y;
+    };
+
+    std::shared_ptr<GdGroesse> m_groesse;
+    std::vector<Gesetzt> m_gesetzt;
+    Stift m_stiftX = 0;
+    Stift m_stiftY = 0;
+    unsigned m_vorher = 0;
+    bool m_abgelehnt = false;
+};
+
+// The Unicode text GD draws for Windows-1252 bytes.
+std::u32string unicodeText(std::string_view cp1252);
+
+}  // namespace tafomat

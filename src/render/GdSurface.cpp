@@ -1,0 +1,198 @@
+#include "render/GdSurface.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <sys/stat.h>
+
+#include "model/Cp1252.h"
+#include "render/Bilddatei.h"
+#include "render/Schriftsuche.h"
+
+namespace tafomat {
+
+namespace {
+
+std::uint32_t rgb(Farbwert farbe) {
+    return static_cast<std::uint32_t>(((farbe & 0xFF) << 16) | (farbe & 0xFF00) |
+                                      ((farbe >> 16) & 0xFF));
+}
+
+Farbwert farbwertVon(std::uint32_t rgb) {
+    return farbwert(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                    static_cast<int>(rgb & 0xFF));
+}
+
+Stift floorDiv(Stift a, Stift b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
+}
+
+// Far beyond any picture; keeps the pixel arithmetic inside int.
+constexpr double GroessteLage = 1e9;
+
+std::shared_ptr<GdSchrift> schriftOeffnen(const std::string& name) {
+    const std::optional<std::string> datei = schriftdateiSuchen(name);
+    return datei ? GdSchrift::oeffnen(*datei) : nullptr;
+}
+
+std::optional<std::string> dateiLesen(const std::string& pfad) {
+    struct stat angaben {};
+    if (stat(pfad.c_str(), &angaben) != 0 || !S_ISREG(angaben.st_mode)) return std::nullopt;
+    std::ifstream datei(pfad, std::ios::binary);
+    if (!datei) return std::nullopt;
+    std::string bytes((std::istreambuf_iterator<char>(datei)), std::istreambuf_iterator<char>());
+    if (datei.bad()) return std::nullopt;
+    return bytes;
+}
+
+}  // namespace
+
+GdSurface::GdSurface()
+    : m_hintergrund(jpegLesen(eingebautesBildJpeg()).value_or(Bild(460, 66))),
+      m_bild(m_hintergrund),
+      m_schrift(schriftOeffnen(m_schriftName)) {}
+
+const Bild& GdSurface::bild() const {
+    laufZeichnen();
+    if (!m_meldetGerade) m_gemeldet = false;
+    return m_bild;
+}
+
+std::string GdSurface::schriftdatei() const {
+    return m_schrift ? m_schrift->pfad() : std::string();
+}
+
+void GdSurface::clear() {
+    m_lauf.reset();
+    m_bild = m_hintergrund;
+    melden();
+}
+
+void GdSurface::setTextColor(Farbwert farbe) {
+    m_farbe = farbe;
+}
+
+void GdSurface::setCurrentX(double x) {
+    laufZeichnen();
+    m_stift = std::llround(std::clamp(x, -GroessteLage, GroessteLage) * StiftJePixel);
+}
+
+double GdSurface::currentX() const {
+    return static_cast<double>(m_stift) / StiftJePixel;
+}
+
+void GdSurface::setCurrentY(double y) {
+    laufZeichnen();
+    m_y = std::clamp(y, -GroessteLage, GroessteLage);
+}
+
+bool GdSurface::setFontSize(double punkte) {
+    if (!isUsableFontSize(punkte)) return false;
+    if (m_schrift && !m_schrift->groesse(punkte)) return false;
+    m_punkte = punkte;
+    return true;
+}
+
+bool GdSurface::setFontName(const std::string& name) {
+    if (name == m_schriftName && m_schrift) return true;
+    std::shared_ptr<GdSchrift> schrift = schriftOeffnen(name);
+    if (!schrift) return false;
+    laufZeichnen();
+    m_schrift = std::move(schrift);
+    m_schriftName = name;
+    return true;
+}
+
+std::shared_ptr<GdGroesse> GdSurface::groesse() const {
+    return m_schrift ? m_schrift->groesse(m_punkte) : nullptr;
+}
+
+void GdSurface::drawText(const std::string& text) {
+    if (text.empty()) return;
+    if (!setztLaufFort()) laufBeginnen();
+    if (!m_lauf) return;
+    if (!m_gemeldet) melden();
+    m_lauf->lauf.anhaengen(unicodeText(text));
+    m_stift = m_lauf->anfang + m_lauf->lauf.vorschub();
+}
+
+bool GdSurface::setztLaufFort() const {
+    return m_lauf && m_lauf->farbe == m_farbe && m_lauf->punkte == m_punkte &&
+           m_lauf->fett == m_fett;
+}
+
+// The script places a run at the whole pixel where the text before it ended, and GD draws it
+// from there; the exact end still places the run after it.
+void GdSurface::laufBeginnen() {
+    laufZeichnen();
+    std::shared_ptr<GdGroesse> schrift = groesse();
+    if (!schrift) return;
+    const int x = static_cast<int>(floorDiv(m_stift, StiftJePixel));
+    const int y = static_cast<int>(std::llround(m_y)) + schrift->oberlaenge();
+    m_lauf.emplace(OffenerLauf{GdLauf(std::move(schrift)), x, y, m_farbe, m_punkte, m_fett,
+                               m_stift});
+}
+
+void GdSurface::laufZeichnen() const {
+    if (!m_lauf) return;
+    const OffenerLauf lauf = std::move(*m_lauf);
+    m_lauf.reset();
+    for (int kopie = 0; kopie <= (lauf.fett ? 1 : 0); ++kopie)
+        lauf.lauf.zeichnen(m_bild, lauf.x + kopie, lauf.y, rgb(lauf.farbe));
+}
+
+double GdSurface::textWidth(const std::string& text) const {
+    std::shared_ptr<GdGroesse> schrift = groesse();
+    if (!schrift || text.empty()) return 0;
+    GdLauf lauf(std::move(schrift));
+    lauf.anhaengen(unicodeText(text));
+    return static_cast<double>(lauf.vorschub()) / StiftJePixel;
+}
+
+bool GdSurface::loadBackground(const std::string& pfad) {
+    if (pfad.empty()) {
+        setBackground(Bild(m_hintergrund.breite(), m_hintergrund.hoehe()));
+        return true;
+    }
+    const std::optional<std::string> bytes = dateiLesen(utf8FromCp1252(pfad));
+    if (!bytes) return false;
+    std::optional<Bild> bild = jpegLesen(*bytes);
+    if (!bild) return false;
+    setBackground(std::move(*bild));
+    return true;
+}
+
+void GdSurface::setBackground(Bild bild) {
+    m_lauf.reset();
+    m_hintergrund = std::move(bild);
+    m_bild = m_hintergrund;
+    melden();
+}
+
+void GdSurface::fillBox(int x1, int y1, int x2, int y2, Farbwert farbe) {
+    laufZeichnen();
+    const int links = std::max(std::min(x1, x2), 0);
+    const int rechts = std::min(std::max(x1, x2), m_bild.breite() - 1);
+    const int oben = std::max(std::min(y1, y2), 0);
+    const int unten = std::min(std::max(y1, y2), m_bild.hoehe() - 1);
+    for (int y = oben; y <= unten; ++y)
+        for (int x = links; x <= rechts; ++x) m_bild.setzePunkt(x, y, rgb(farbe));
+    melden();
+}
+
+Farbwert GdSurface::colorAt(int x, int y) const {
+    laufZeichnen();
+    if (!m_bild.enthaelt(x, y)) return -1;
+    return farbwertVon(m_bild.punkt(x, y));
+}
+
+void GdSurface::melden() {
+    m_gemeldet = true;
+    if (!m_melden) return;
+    m_meldetGerade = true;
+    m_melden();
+    m_meldetGerade = false;
+}
+
+}  // namespace tafomat

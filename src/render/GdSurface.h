@@ -1,0 +1,101 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "preview/Surface.h"
+#include "render/Bild.h"
+#include "render/GdSchrift.h"
+
+namespace tafomat {
+
+// Sizes above this draw letters far taller than any banner, and their glyphs alone would fill
+// the memory; GD itself cannot set more than 15728 points.
+inline constexpr double LargestFontSize = 2000;
+inline bool isUsableFontSize(double punkte) {
+    return punkte > 0 && punkte <= LargestFontSize;  // also false for NaN
+}
+
+// The preview surface: the background picture with text drawn over it exactly as GD draws it on
+// the server (ImageTTFText at 96 dpi), from the font file that fontconfig gives for the font
+// name. A run of text stays open while more text of the same colour, size and boldness follows,
+// and is drawn, like the script's call, once it is complete.
+class GdSurface : public Surface {
+  public:
+    GdSurface();  // the built-in picture, "Arial" 8.25 pt when a file answers it, black
+
+    // The picture with everything drawn so far.
+    const Bild& bild() const;
+    // Told at every change of the picture (clear, a new background, a box), and at the first
+    // text drawn since the picture was last read outside this call, so that a window repaints
+    // once per redraw and reads the picture when it paints.
+    void beiAenderung(std::function<void()> melden) { m_melden = std::move(melden); }
+    // Whether a font file answers the font name; without one no text is drawn or measured.
+    bool hatSchrift() const { return m_schrift != nullptr; }
+    // The font file the text is drawn from; empty without one.
+    std::string schriftdatei() const;
+
+    // Surface operations: see preview/Surface.h.
+    void clear() override;
+    void setTextColor(Farbwert farbe) override;
+    Farbwert textColor() const override { return m_farbe; }
+    void setCurrentX(double x) override;
+    double currentX() const override;
+    void setCurrentY(double y) override;
+    double currentY() const override { return m_y; }
+    // Refuses sizes that are not finite, 0 or less, above LargestFontSize, or that GD cannot set
+    // for the font.
+    bool setFontSize(double punkte) override;
+    double fontSize() const override { return m_punkte; }
+    // Refuses a name that no font file answers (see schriftdateiSuchen); the font stays. The name
+    // is kept as given, since the script names its font file after it.
+    bool setFontName(const std::string& name) override;
+    std::string fontName() const override { return m_schriftName; }
+    void setBold(bool fett) override { m_fett = fett; }
+    void drawText(const std::string& text) override;
+    double textWidth(const std::string& text) const override;
+    // The path is Windows-1252 text, as the design holds it. Only JPEG content is taken, whatever
+    // the name, read as GD reads it. An empty path leaves a white picture of the current size.
+    bool loadBackground(const std::string& pfad) override;
+    // A picture read elsewhere becomes the background.
+    void setBackground(Bild bild);
+    int width() const override { return m_hintergrund.breite(); }
+    int height() const override { return m_hintergrund.hoehe(); }
+    void fillBox(int x1, int y1, int x2, int y2, Farbwert farbe) override;
+    Farbwert colorAt(int x, int y) const override;  // -1 outside the picture
+
+  private:
+    struct OffenerLauf {
+        GdLauf lauf;
+        int x;
+        int y;
+        Farbwert farbe;
+        double punkte;
+        bool fett;
+        Stift anfang;
+    };
+
+    bool setztLaufFort() const;
+    void laufBeginnen();
+    void laufZeichnen() const;
+    std::shared_ptr<GdGroesse> groesse() const;
+    void melden();
+
+    Bild m_hintergrund;
+    mutable Bild m_bild;
+    std::string m_schriftName = "Arial";
+    std::shared_ptr<GdSchrift> m_schrift;
+    double m_punkte = 8.25;
+    Farbwert m_farbe = 0;
+    bool m_fett = false;
+    Stift m_stift = 0;  // current x, exact in GD's pen units
+    double m_y = 0;
+    mutable std::optional<OffenerLauf> m_lauf;
+    std::function<void()> m_melden;
+    mutable bool m_gemeldet = false;
+    bool m_meldetGerade = false;
+};
+
+}  // namespace tafomat

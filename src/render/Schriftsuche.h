@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tafomat {
+
+// The font file that answers a family name, as fontconfig gives it for a regular face: the family
+// itself, or a stand-in that the system's font configuration names for it (Liberation Sans, made
+// with Arial's widths, for "Arial"). nullopt when only the configuration's last resort would
+// answer, when GD could not use the file, or when the name cannot stand in a script's font file
+// name. GD opens the first face of a file, so a family that lives further inside a collection
+// does not answer either.
+std::optional<std::string> schriftdateiSuchen(const std::string& familie);
+
+// The families of the installed scalable fonts that answer their own name, each once, in
+// alphabetical order; their names as fontconfig gives them, in UTF-8.
+std::vector<std::string> schriftfamilien();
+
+}  // namespace tafomat

@@ -1,0 +1,134 @@
+// The text engine against libgd itself, the library PHP draws with on the server.
+#include <gd.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "render/GdSchrift.h"
+#include "render/Schriftsuche.h"
+
+namespace tafomat {
+namespace {
+
+// A background with a gradient, so that every blended pixel shows a mistake.
+Bild muster(int breite, int hoehe) {
+    Bild bild(breite, hoehe);
+    for (int y = 0; y < hoehe; ++y)
+        for (int x = 0; x < breite; ++x)
+            bild.setzePunkt(x, y, ((x * 7 & 0xFF) << 16) | ((y * 3 & 0xFF) << 8) | 0x40);
+    return bild;
+}
+
+// What ImageTTFText draws: the same background, the text through gdImageStringFTEx, which also
+// reports GD's advance of every character.
+struct GdErgebnis {
+    Bild bild;
+    double vorschub = 0;
+};
+
+GdErgebnis gdZeichnen(const std::string& datei, double punkte, int x, int y,
+                      const std::string& utf8, std::uint32_t farbe) {
+    const Bild hintergrund = muster(700, 110);
+    gdImagePtr gd = gdImageCreateTrueColor(hintergrund.breite(), hintergrund.hoehe());
+    for (int j = 0; j < hintergrund.hoehe(); ++j)
+        for (int i = 0; i < hintergrund.breite(); ++i)
+            gd->tpixels[j][i] = static_cast<int>(hintergrund.punkt(i, j));
+    gdFTStringExtra extra{};
+    extra.flags = gdFTEX_XSHOW;
+    int rahmen[8];
+    const char* fehler = gdImageStringFTEx(gd, rahmen, static_cast<int>(farbe),
+                                           const_cast<char*>(datei.c_str()), punkte, 0, x, y,
+                                           const_cast<char*>(utf8.c_str()), &extra);
+    EXPECT_EQ(fehler, nullptr) << fehler;
+    GdErgebnis ergebnis{Bild(gd->sx, gd->sy)};
+    for (int j = 0; j < gd->sy; ++j)
+        for (int i = 0; i < gd->sx; ++i)
+            ergebnis.bild.setzePunkt(i, j, static_cast<std::uint32_t>(gd->tpixels[j][i]));
+    if (extra.xshow) {
+        std::istringstream abstaende(extra.xshow);
+        for (double abstand; abstaende >> abstand;) ergebnis.vorschub += abstand;
+        gdFree(extra.xshow);
+    }
+    gdImageDestroy(gd);
+    return ergebnis;
+}
+
+int unterschiede(const Bild& a, const Bild& b) {
+    int anzahl = 0;
+    for (int y = 0; y < a.hoehe(); ++y)
+        for (int x = 0; x < a.breite(); ++x) anzahl += a.punkt(x, y) != b.punkt(x, y);
+    return anzahl;
+}
+
+struct Fall {
+    const char* name;
+    const char* familie;
+    std::string cp1252;  // as the template holds it
+    std::string utf8;    // as GD reads the script's string
+};
+
+class GdText : public ::testing::TestWithParam<Fall> {};
+
+// Kerned pairs, a blank before a capital (kerned in Liberation Sans), umlauts and the euro sign,
+// at whole and fractional sizes, at the picture's left edge and beyond it.
+TEST_P(GdText, DrawsEveryPixelAndAdvancesAsLibgd) {
+    const std::optional<std::string> datei = schriftdateiSuchen(GetParam().familie);
+    ASSERT_TRUE(datei.has_value()) << GetParam().familie << " is not installed";
+    const auto schrift = GdSchrift::oeffnen(*datei);
+    ASSERT_NE(schrift, nullptr);
+    for (double punkte = 1; punkte <= 40; punkte += punkte < 12 ? 0.25 : 1) {
+        for (const int x : {0, 3, -7}) {
+            SCOPED_TRACE(std::to_string(punkte) + " pt at x " + std::to_string(x));
+            const GdErgebnis gd = gdZeichnen(*datei, punkte, x, 70, GetParam().utf8, 0xFA1464);
+            Bild bild = muster(700, 110);
+            GdLauf lauf(schrift->groesse(punkte));
+            lauf.anhaengen(unicodeText(GetParam().cp1252));
+            lauf.zeichnen(bild, x, 70, 0xFA1464);
+            ASSERT_EQ(unterschiede(bild, gd.bild), 0);
+            EXPECT_NEAR(static_cast<double>(lauf.vorschub()) / StiftJePixel, gd.vorschub, 1e-3);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Schriften, GdText,
+    ::testing::Values(
+        Fall{"LiberationSansForArial", "Arial", "AVAWAY To. Ty, Wa 1234 Am Ende",
+             "AVAWAY To. Ty, Wa 1234 Am Ende"},
+        Fall{"Umlauts", "Arial", "dann wei\xDF und gelb: \xC4\xD6\xDC \x80 5,00",
+             "dann wei\xC3\x9F und gelb: \xC3\x84\xC3\x96\xC3\x9C \xE2\x82\xAC 5,00"},
+        Fall{"DejaVuSans", "DejaVu Sans", "Yo! AV To W. 99999 Falkenmoor",
+             "Yo! AV To W. 99999 Falkenmoor"},
+        Fall{"LiberationMonoDoesNotKern", "Liberation Mono", "AV To Wa", "AV To Wa"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GdSchrift, SizesAreRefusedWhereGdRefusesThem) {
+    const auto schrift = GdSchrift::oeffnen(*schriftdateiSuchen("Arial"));
+    ASSERT_NE(schrift, nullptr);
+    for (const double punkte : {0.0, -3.0, 0.01, 8.0, 15728.0, 15729.0, 1e6}) {
+        int rahmen[8];
+        const bool gdNimmt = gdImageStringFT(nullptr, rahmen, 0,
+                                             const_cast<char*>(schrift->pfad().c_str()), punkte,
+                                             0, 0, 0, const_cast<char*>("W")) == nullptr;
+        EXPECT_EQ(schrift->groesse(punkte) != nullptr, gdNimmt) << punkte;
+    }
+}
+
+TEST(GdSchrift, DamagedOrForeignFilesAreRefused) {
+    const std::string ordner = ::testing::TempDir();
+    std::ifstream echt(*schriftdateiSuchen("Arial"), std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(echt)), {});
+    const std::string halb = ordner + "/halb.ttf";
+    std::ofstream(halb, std::ios::binary) << bytes.substr(0, bytes.size() / 3);
+    const std::string text = ordner + "/text.ttf";
+    std::ofstream(text, std::ios::binary) << "keine Schrift";
+    for (const std::string& datei : {halb, text, ordner + "/fehlt.ttf", ordner})
+        EXPECT_EQ(GdSchrift::oeffnen(datei), nullptr) << datei;
+}
+
+}  // namespace
+}  // namespace tafomat
