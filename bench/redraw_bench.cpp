@@ -1,13 +1,19 @@
 #include <benchmark/benchmark.h>
+#include <gd.h>
 
 #include <array>
 #include <string>
+#include <variant>
 
 #include "model/Abgeleitet.h"
 #include "model/Felder.h"
 #include "phpgen/PhpSkript.h"
 #include "platform/QtSurface.h"
+#include "model/Cp1252.h"
+#include "phpgen/Zeichenplan.h"
 #include "preview/BildZeichnen.h"
+#include "render/Bilddatei.h"
+#include "render/Schriftsuche.h"
 
 namespace {
 
@@ -55,6 +61,44 @@ void neuZeichnen(benchmark::State& state, const std::string& vorlage) {
 void Startvorlage(benchmark::State& state) {
     neuZeichnen(state, tafomat::Startvorlage());
 }
+
+// The same banner as the server draws it: libgd over the built-in picture, one ImageTTFText call
+// per run of the compiled start template, as the script makes them.
+void StartvorlageMitGd(benchmark::State& state) {
+    GdSurface messung;
+    FelderImSpeicher felder;
+    const FesteUhr uhr(tageszahl({2026, 12, 7}));
+    BildZeichnen(felder, messung, uhr);
+    const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, messung);
+    const std::string_view jpeg = eingebautesBildJpeg();
+    gdImagePtr vorlage = gdImageCreateFromJpegPtr(static_cast<int>(jpeg.size()),
+                                                  const_cast<char*>(jpeg.data()));
+    std::string schrift = *schriftdateiSuchen("Arial");
+    for (auto _ : state) {
+        gdImagePtr bild = gdImageCreateTrueColor(vorlage->sx, vorlage->sy);
+        gdImageCopy(bild, vorlage, 0, 0, 0, 0, vorlage->sx, vorlage->sy);
+        int farbe = 0;
+        for (const Zeichenaufruf& aufruf : plan->aufrufe) {
+            if (const auto* f = std::get_if<Farbaufruf>(&aufruf)) {
+                farbe = gdImageColorAllocate(bild, f->rot, f->gruen, f->blau);
+                continue;
+            }
+            const auto& text = std::get<Textaufruf>(aufruf);
+            std::string inhalt;
+            for (const Stueck& stueck : text.stuecke)
+                inhalt += stueck.platzhalter
+                              ? felder.text(platzhalter(stueck.platzhalter)->gemessen)
+                              : stueck.text;
+            std::string utf8 = utf8FromCp1252(inhalt);
+            int rahmen[8];
+            gdImageStringFT(bild, rahmen, farbe, schrift.data(), text.groesse, 0,
+                            static_cast<int>(text.x), static_cast<int>(text.y), utf8.data());
+        }
+        benchmark::DoNotOptimize(bild->tpixels);
+        gdImageDestroy(bild);
+    }
+    gdImageDestroy(vorlage);
+}
 void StartvorlageZehnmal(benchmark::State& state) {
     neuZeichnen(state, wiederholt(tafomat::Startvorlage(), 10));
 }
@@ -92,6 +136,7 @@ void mitMedian(benchmark::internal::Benchmark* b) {
 }  // namespace
 
 BENCHMARK(Startvorlage)->Apply(mitMedian);
+BENCHMARK(StartvorlageMitGd)->Apply(mitMedian);
 BENCHMARK(StartvorlageZehnmal)->Apply(mitMedian);
 BENCHMARK(Befehle5000)->Apply(mitMedian);
 BENCHMARK(Befehle5000Fett)->Apply(mitMedian);

@@ -1,0 +1,89 @@
+#pragma once
+
+// Runs generated scripts on the real PHP with GD, in a folder of their own that holds what the
+// script needs next to it: the font file and the background picture.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace tafomat::test {
+
+namespace fs = std::filesystem;
+
+struct Ergebnis {
+    int status;
+    std::string ausgabe;
+};
+
+inline std::string inHochkommas(const std::string& text) {
+    std::string ergebnis = "'";
+    for (const char zeichen : text)
+        ergebnis += zeichen == '\'' ? std::string("'\\''") : std::string(1, zeichen);
+    return ergebnis + "'";
+}
+
+inline std::string lesen(const fs::path& pfad) {
+    std::ifstream datei(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(datei), {}};
+}
+
+inline void schreiben(const fs::path& pfad, const std::string& text) {
+    std::ofstream(pfad, std::ios::binary) << text;
+}
+
+// Standard output of the command; standard error goes to the file `fehler` when given.
+inline Ergebnis ausfuehren(const std::string& befehl, const fs::path& fehler = "/dev/null") {
+    std::FILE* rohr = ::popen((befehl + " 2>" + inHochkommas(fehler.string())).c_str(), "r");
+    if (!rohr) return {-1, ""};
+    std::string ausgabe;
+    char puffer[4096];
+    for (std::size_t n; (n = std::fread(puffer, 1, sizeof puffer, rohr)) > 0;)
+        ausgabe.append(puffer, n);
+    return {::pclose(rohr), ausgabe};
+}
+
+inline bool phpMitGd() {
+    return ausfuehren("php -r 'exit(function_exists(\"imagettftext\") ? 0 : 1);'").status == 0;
+}
+
+// A fresh folder for one test's scripts, removed unless the test failed.
+class PhpOrdner {
+  public:
+    PhpOrdner() {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_pfad = fs::temp_directory_path() /
+                 ("tafomat-php-" + std::to_string(::getpid()) + "-" + test->test_suite_name() +
+                  "-" + test->name());
+        fs::remove_all(m_pfad);
+        fs::create_directories(m_pfad);
+    }
+    ~PhpOrdner() {
+        if (!::testing::Test::HasFailure()) fs::remove_all(m_pfad);
+    }
+    const fs::path& pfad() const { return m_pfad; }
+
+    // Runs the script as the server would: it must exit 0 and say nothing on standard error.
+    // Gives what it sends.
+    std::string laufen(const std::string& skript, const std::string& name = "Tafomat.php") const {
+        schreiben(m_pfad / name, skript + "\r\n");
+        const fs::path fehler = m_pfad / "fehler.txt";
+        const Ergebnis lauf =
+            ausfuehren("cd " + inHochkommas(m_pfad.string()) +
+                           " && php -d error_reporting=-1 -d display_errors=stderr " +
+                           inHochkommas(name),
+                       fehler);
+        EXPECT_EQ(lauf.status, 0);
+        EXPECT_EQ(lesen(fehler), "");
+        return lauf.ausgabe;
+    }
+
+  private:
+    fs::path m_pfad;
+};
+
+}  // namespace tafomat::test

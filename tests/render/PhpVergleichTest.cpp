@@ -1,0 +1,126 @@
+// What PHP with GD really draws is the judge: the script's picture against the preview, and
+// against itself with commands that change nothing.
+#include <gd.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "common/PhpLauf.h"
+#include "model/Abgeleitet.h"
+#include "phpgen/PhpSkript.h"
+#include "preview/BildZeichnen.h"
+#include "render/Bilddatei.h"
+#include "render/GdSurface.h"
+#include "render/Schriftsuche.h"
+
+namespace tafomat {
+namespace {
+
+namespace fs = std::filesystem;
+using test::PhpOrdner;
+
+const FesteUhr Uhr(tageszahl({2026, 12, 7}));
+
+// A plain JPEG background, written by GD as a server's picture would be.
+std::string hintergrundJpeg(int breite, int hoehe, std::uint32_t farbe) {
+    gdImagePtr bild = gdImageCreateTrueColor(breite, hoehe);
+    gdImageFilledRectangle(bild, 0, 0, breite - 1, hoehe - 1, static_cast<int>(farbe));
+    int groesse = 0;
+    void* daten = gdImageJpegPtr(bild, &groesse, 95);
+    std::string jpeg(static_cast<const char*>(daten), static_cast<std::size_t>(groesse));
+    gdFree(daten);
+    gdImageDestroy(bild);
+    return jpeg;
+}
+
+class PhpVergleich : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(test::phpMitGd()) << "php-cli with php-gd is needed";
+        jpeg = hintergrundJpeg(1000, 70, 0x102040);
+        test::schreiben(ordner.pfad() / "leer.jpg", jpeg);
+        fs::copy_file(*schriftdateiSuchen("Arial"), ordner.pfad() / "Arial.ttf");
+        felder.setText(Feld::BildArt, "png");
+        felder.setText(Feld::BildQuallität, "9");
+    }
+
+    // The picture the design's script sends.
+    Bild server(const std::string& vorlage, int groesse) {
+        felder.setText(Feld::Txt, vorlage);
+        felder.setText(Feld::SchriftGröße, std::to_string(groesse));
+        GdSurface messung;
+        BildZeichnen(felder, messung, Uhr);
+        const std::optional<std::string> skript = PhpSkript(felder, messung);
+        EXPECT_TRUE(skript.has_value());
+        if (!skript) return {};
+        const std::optional<Bild> bild = pngLesen(ordner.laufen(*skript));
+        EXPECT_TRUE(bild.has_value());
+        return bild.value_or(Bild());
+    }
+
+    Bild vorschau(const std::string& vorlage, int groesse) {
+        felder.setText(Feld::Txt, vorlage);
+        felder.setText(Feld::SchriftGröße, std::to_string(groesse));
+        GdSurface flaeche;
+        flaeche.setBackground(*jpegLesen(jpeg));
+        BildZeichnen(felder, flaeche, Uhr);
+        return flaeche.bild();
+    }
+
+    PhpOrdner ordner;
+    FelderImSpeicher felder;
+    std::string jpeg;
+};
+
+struct Tinte {
+    int links = 1 << 30;
+    int rechts = -1;
+};
+
+// The columns that differ from the background.
+Tinte tinte(const Bild& bild, std::uint32_t hintergrund) {
+    Tinte t;
+    for (int y = 0; y < bild.hoehe(); ++y)
+        for (int x = 0; x < bild.breite(); ++x)
+            if (bild.punkt(x, y) != hintergrund) {
+                t.links = std::min(t.links, x);
+                t.rechts = std::max(t.rechts, x);
+            }
+    return t;
+}
+
+// Bold switched on and off again, and the colour in force set again, between and inside words.
+TEST_F(PhpVergleich, CommandsThatChangeNothingLeaveTheServersPictureAlone) {
+    const std::string schlicht = "dann wei\xDF und gelb AVAWAY To Ty 5,00 \x80";
+    const std::string mitBefehlen =
+        "da#B#Bnn wei#F000000000\xDF und#B#B gelb AV#F000000000AWAY To#B#B Ty 5,#B#B00 \x80";
+    for (int groesse = 6; groesse <= 40; ++groesse) {
+        SCOPED_TRACE(std::to_string(groesse) + " pt");
+        const Bild ohne = server(schlicht, groesse);
+        ASSERT_FALSE(ohne.leer());
+        EXPECT_TRUE(ohne == server(mitBefehlen, groesse));
+    }
+}
+
+// Vertically the preview puts the top of the text at the line's top and the script the baseline
+// below it; horizontally the ink must start and end where the server's does.
+TEST_F(PhpVergleich, PreviewInkStartsAndEndsWhereTheServersDoes) {
+    const std::uint32_t grund = jpegLesen(jpeg)->punkt(0, 0);
+    for (const std::string einzug : {std::string(), std::string(20, ' ')}) {
+        const std::string vorlage =
+            einzug + "Jandor Kelmis aus 99999 Falkenmoor, AVAWAY To. Am #1 f\xFCr #3 \x80!";
+        for (int groesse = 6; groesse <= 20; ++groesse) {
+            SCOPED_TRACE(std::to_string(groesse) + " pt, " + std::to_string(einzug.size()) +
+                         " blanks");
+            const Tinte vom = tinte(server(vorlage, groesse), grund);
+            const Tinte vor = tinte(vorschau(vorlage, groesse), grund);
+            ASSERT_GE(vom.rechts, 0);
+            EXPECT_EQ(vor.links, vom.links);
+            EXPECT_EQ(vor.rechts, vom.rechts);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tafomat
