@@ -32,6 +32,10 @@ void MainWindow::Form_Load() {
     m_felder.setText(Feld::HintergrundPfad, "leer.jpg");
     m_felder.setText(Feld::HintergrundName, "leer.jpg");
     SchriftartenFüllen();
+    // The start font passes the check a chosen one passes; without it the preview shows no text.
+    if (!m_vorschau.hatSchrift())
+        setWindowTitle(QStringLiteral("!!! Schriftart ") + toQString(m_vorschau.fontName()) +
+                       QStringLiteral(" nicht gefunden !!! Programm wird fortgesetzt."));
     FarbpaletteZeichnen();
     BildZeichnen();
 }
