@@ -109,6 +109,17 @@ std::shared_ptr<GdSchrift> GdSchrift::oeffnen(const std::string& pfad) {
     return schrift;
 }
 
+std::shared_ptr<GdSchrift> GdSchrift::geteilt(const std::string& pfad) {
+    static std::vector<std::shared_ptr<GdSchrift>> offen;
+    for (const auto& schrift : offen)
+        if (schrift->pfad() == pfad) return schrift;
+    std::shared_ptr<GdSchrift> schrift = oeffnen(pfad);
+    if (!schrift) return nullptr;
+    if (offen.size() >= 8) offen.erase(offen.begin());
+    offen.push_back(schrift);
+    return schrift;
+}
+
 GdSchrift::GdSchrift(std::shared_ptr<Innen> innen, std::string pfad)
     : m_innen(std::move(innen)), m_pfad(std::move(pfad)) {}
 

@@ -43,6 +43,8 @@ class GdSchrift {
   public:
     // nullptr when FreeType cannot read the file or it has no character map GD would take.
     static std::shared_ptr<GdSchrift> oeffnen(const std::string& pfad);
+    // The same, opened once and shared by everything that draws with the file.
+    static std::shared_ptr<GdSchrift> geteilt(const std::string& pfad);
     ~GdSchrift();
     GdSchrift(const GdSchrift&) = delete;
     GdSchrift& operator=(const GdSchrift&) = delete;

@@ -33,7 +33,7 @@ constexpr double GroessteLage = 1e9;
 
 std::shared_ptr<GdSchrift> schriftOeffnen(const std::string& name) {
     const std::optional<std::string> datei = schriftdateiSuchen(name);
-    return datei ? GdSchrift::oeffnen(*datei) : nullptr;
+    return datei ? GdSchrift::geteilt(*datei) : nullptr;
 }
 
 std::optional<std::string> dateiLesen(const std::string& pfad) {

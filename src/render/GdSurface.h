@@ -28,6 +28,8 @@ class GdSurface : public Surface {
 
     // The picture with everything drawn so far.
     const Bild& bild() const;
+    // The background picture alone.
+    const Bild& hintergrund() const { return m_hintergrund; }
     // Told at every change of the picture (clear, a new background, a box), and at the first
     // text drawn since the picture was last read outside this call, so that a window repaints
     // once per redraw and reads the picture when it paints.

@@ -1,0 +1,55 @@
+#include "render/Serveransicht.h"
+
+#include <variant>
+
+#include "render/GdSchrift.h"
+
+namespace tafomat {
+
+namespace {
+
+class Server {
+  public:
+    Server(std::shared_ptr<GdSchrift> schrift, Bild& bild, const Serverwert& wert)
+        : m_schrift(std::move(schrift)), m_bild(bild), m_wert(wert) {}
+
+    // On a true-colour picture ImageColorAllocate gives the colour itself.
+    void operator()(const Farbaufruf& farbe) {
+        m_farbe = (static_cast<std::uint32_t>(farbe.rot) << 16) |
+                  (static_cast<std::uint32_t>(farbe.gruen) << 8) |
+                  static_cast<std::uint32_t>(farbe.blau);
+    }
+
+    // A size GD cannot set makes ImageTTFText fail with a warning and draw nothing.
+    void operator()(const Textaufruf& aufruf) {
+        std::shared_ptr<GdGroesse> groesse = m_schrift->groesse(aufruf.groesse);
+        if (!groesse) return;
+        std::string text;
+        for (const Stueck& stueck : aufruf.stuecke)
+            text += stueck.platzhalter ? m_wert(stueck.platzhalter) : stueck.text;
+        GdLauf lauf(std::move(groesse));
+        lauf.anhaengen(unicodeText(text));
+        for (int kopie = 0; kopie <= (aufruf.fett ? 1 : 0); ++kopie)
+            lauf.zeichnen(m_bild, static_cast<int>(aufruf.x) + kopie, static_cast<int>(aufruf.y),
+                          m_farbe);
+    }
+
+  private:
+    std::shared_ptr<GdSchrift> m_schrift;
+    Bild& m_bild;
+    const Serverwert& m_wert;
+    std::uint32_t m_farbe = 0;
+};
+
+}  // namespace
+
+std::optional<Bild> PlanZeichnen(const Zeichenplan& plan, const std::string& schriftdatei,
+                                 Bild hintergrund, const Serverwert& wert) {
+    std::shared_ptr<GdSchrift> schrift = GdSchrift::geteilt(schriftdatei);
+    if (!schrift) return std::nullopt;
+    Server server(std::move(schrift), hintergrund, wert);
+    for (const Zeichenaufruf& aufruf : plan.aufrufe) std::visit(server, aufruf);
+    return hintergrund;
+}
+
+}  // namespace tafomat
