@@ -27,4 +27,5 @@ TAFOMAT_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools li
 TAFOMAT_TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev php-cli php-gd)
 
 # What making and checking the Debian package needs (tools/package-test).
-TAFOMAT_PACKAGE_PACKAGES=(dpkg-dev lintian appstream desktop-file-utils librsvg2-bin binutils)
+TAFOMAT_PACKAGE_PACKAGES=(dpkg-dev lintian appstream desktop-file-utils librsvg2-bin binutils
+    groff-base)
