@@ -128,8 +128,10 @@ foreach(size IN LISTS TAFOMAT_ICON_SIZES)
             RENAME tafomat.png)
 endforeach()
 install(FILES ${generated}/tafomat.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The guide with what it links to: its pictures and the example design.
 install(FILES ${generated}/copyright ${generated}/changelog.gz ${generated}/anleitung.md.gz
-              ${CMAKE_SOURCE_DIR}/docs/beispiel.png
+              ${CMAKE_SOURCE_DIR}/docs/fenster.png ${CMAKE_SOURCE_DIR}/docs/beispiel.png
+              ${CMAKE_SOURCE_DIR}/docs/beispiel.txt
         DESTINATION ${docdir})
 
 set(CPACK_GENERATOR DEB)
