@@ -1,4 +1,4 @@
-# Sourced by tools/start and tools/test: installs the Debian packages that are missing.
+# Sourced by the tools: installs the Debian packages that are missing.
 # As root through apt-get; otherwise prints the line to run and stops.
 tafomat_need() {
     local missing=()
@@ -17,6 +17,16 @@ tafomat_need() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
+# What building and running the program need (tools/start): Qt for the window, libgd, FreeType
+# and fontconfig for text as the server's GD draws it. The preview asks for Arial, which
+# fontconfig finds as Liberation Sans.
 TAFOMAT_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-    libgd-dev libfreetype-dev libfontconfig-dev
-    fonts-liberation libgtest-dev libgmock-dev googletest libbenchmark-dev)
+    libgd-dev libfreetype-dev libfontconfig-dev fonts-liberation)
+
+# What the tests and benchmarks need besides (tools/test): GoogleTest, Google Benchmark and
+# PHP with GD, the judge of the generated scripts.
+TAFOMAT_TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev php-cli php-gd)
+
+# What making and checking the Debian package needs (tools/package-test).
+TAFOMAT_PACKAGE_PACKAGES=(dpkg-dev lintian appstream desktop-file-utils librsvg2-bin binutils
+    groff-base)
