@@ -1,5 +1,7 @@
 #include "platform/QtSurface.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QImageReader>
@@ -24,6 +26,17 @@ QImage weissesBild(QSize groesse) {
 QImage eingebautesBild() {
     QImage bild(QStringLiteral(":/hintergrund.jpg"));
     return bild.isNull() ? weissesBild(Startgroesse) : withSurfaceResolution(bild);
+}
+
+// The checked JPEG decoded; null when its decoder gives up.
+QImage jpegDekodieren(const std::string& bytes) {
+    QByteArray daten = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer puffer(&daten);
+    puffer.open(QIODevice::ReadOnly);
+    QImageReader leser(&puffer, "jpeg");
+    // Behind the pixel limit that the file check applies, in case the decoder sees more.
+    leser.setAllocationLimit(256);
+    return leser.read();
 }
 
 }  // namespace
@@ -140,24 +153,40 @@ double QtSurface::textWidth(const std::string& text) const {
 }
 
 bool QtSurface::loadBackground(const std::string& pfad) {
+    m_hintergrundfehler.reset();
     if (pfad.empty()) {
         malerBeenden();
         m_hintergrund = weissesBild(m_bild.size());
     } else {
-        QImageReader leser(toQString(pfad));
-        leser.setDecideFormatFromContent(true);
-        // A picture of more than 256 MB decoded (8000 x 8000 pixels) is refused before
-        // decoding instead of filling the memory; no banner comes near it.
-        leser.setAllocationLimit(256);
-        if (leser.format() != "jpeg") return false;
-        const QImage bild = leser.read();
-        if (bild.isNull()) return false;
+        QImage bild;
+        {
+            const Hintergrunddatei datei =
+                HintergrunddateiLesen(QFile::encodeName(toQString(pfad)).toStdString());
+            m_hintergrundfehler = datei.fehler;
+            if (m_hintergrundfehler) return false;
+            bild = jpegDekodieren(datei.bytes);
+        }  // the file's bytes are gone before the picture is copied
+        if (bild.isNull()) {
+            m_hintergrundfehler = Bildfehler{Bildfehlergrund::Beschaedigt};
+            return false;
+        }
         malerBeenden();
-        m_hintergrund = withSurfaceResolution(bild);
+        m_hintergrund = withSurfaceResolution(std::move(bild));
     }
     m_bild = m_hintergrund;
     melden();
     return true;
+}
+
+const std::optional<Bildfehler>& QtSurface::backgroundFailure() const {
+    return m_hintergrundfehler;
+}
+
+void QtSurface::loadBuiltInBackground() {
+    malerBeenden();
+    m_hintergrund = eingebautesBild();
+    m_bild = m_hintergrund;
+    melden();
 }
 
 int QtSurface::width() const {

@@ -13,11 +13,13 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "preview/Surface.h"
+#include "render/Hintergrunddatei.h"
 
 namespace tafomat {
 
@@ -46,9 +48,15 @@ class QtSurface : public QObject, public Surface {
     std::string fontName() const override;
     void drawText(const std::string& text) override;
     double textWidth(const std::string& text) const override;
-    // Only JPEG content is taken, whatever the name, as the script opens the picture as JPEG.
-    // An empty path leaves a white picture of the current size.
+    // Only JPEG content is taken, whatever the name, as the script opens the picture as JPEG;
+    // the file is checked by HintergrunddateiLesen before it is decoded. An empty path leaves
+    // a white picture of the current size.
     bool loadBackground(const std::string& pfad) override;
+    // Why the last loadBackground failed; empty after a success.
+    const std::optional<Bildfehler>& backgroundFailure() const;
+    // The built-in picture becomes the background again, as at the start; backgroundFailure
+    // still tells why the last picture was refused.
+    void loadBuiltInBackground();
     int width() const override;
     int height() const override;
     void fillBox(int x1, int y1, int x2, int y2, Farbwert farbe) override;
@@ -93,6 +101,7 @@ class QtSurface : public QObject, public Surface {
 
     QImage m_hintergrund;
     QImage m_bild;
+    std::optional<Bildfehler> m_hintergrundfehler;
     std::string m_schriftName = "Arial";
     QFont m_schrift;
     Farbwert m_farbe = 0;
