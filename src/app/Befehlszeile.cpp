@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string_view>
@@ -102,33 +103,28 @@ Befehl beenden(int status) {
     return {status, std::nullopt};
 }
 
-// Qt's own options, as QApplication and the X11 platform take them, and whether a value
-// follows ("-style fusion" or "-style=fusion").
-struct QtOption {
-    std::string_view name;
-    bool mitWert;
-};
-
-constexpr QtOption QtOptionen[] = {
-    {"platform", true},     {"platformpluginpath", true}, {"platformtheme", true},
-    {"plugin", true},       {"qwindowgeometry", true},    {"qwindowicon", true},
-    {"qwindowtitle", true}, {"session", true},            {"style", true},
-    {"stylesheet", true},   {"qmljsdebugger", true},      {"display", true},
-    {"geometry", true},     {"name", true},               {"title", true},
-    {"visual", true},       {"reverse", false},           {"widgetcount", false},
-    {"testability", false}, {"nograb", false},            {"dograb", false},
-    {"sync", false},
-};
+// Qt's own options, as QApplication and the X11 platform take them: those followed by a
+// value ("-style fusion" or "-style=fusion") and those that stand alone.
+constexpr std::string_view QtOptionenMitWert[] = {"platform",        "platformpluginpath",
+                                                  "platformtheme",   "plugin",
+                                                  "qwindowgeometry", "qwindowicon",
+                                                  "qwindowtitle",    "session",
+                                                  "style",           "stylesheet",
+                                                  "qmljsdebugger",   "display",
+                                                  "geometry",        "name",
+                                                  "title",           "visual"};
+constexpr std::string_view QtOptionenOhneWert[] = {"reverse", "widgetcount", "testability",
+                                                   "nograb",  "dograb",      "sync"};
 
 // How many arguments Qt's option at this argument takes: 0 when it is none of them.
 int qtOptionLänge(std::string_view argument) {
     if (!argument.starts_with('-') || argument == "-" || argument == "--") return 0;
     argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
     const std::size_t gleich = argument.find('=');
-    for (const QtOption& option : QtOptionen)
-        if (argument.substr(0, gleich) == option.name)
-            return option.mitWert && gleich == std::string_view::npos ? 2 : 1;
-    return 0;
+    const std::string_view name = argument.substr(0, gleich);
+    if (std::ranges::find(QtOptionenOhneWert, name) != std::end(QtOptionenOhneWert)) return 1;
+    if (std::ranges::find(QtOptionenMitWert, name) == std::end(QtOptionenMitWert)) return 0;
+    return gleich == std::string_view::npos ? 2 : 1;
 }
 
 }  // namespace

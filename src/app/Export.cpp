@@ -112,8 +112,9 @@ QString bildfehlerText(const Bildfehler& fehler) {
         case Bildfehlergrund::KeinJpeg:
             return QStringLiteral("no JPEG picture");
         case Bildfehlergrund::ZuVieleBildpunkte:
-            return QStringLiteral("%1 x %2 pixels, more than the %3 (4096 x 4096) a background "
-                                  "may have")
+            return QStringLiteral(
+                       "%1 x %2 pixels, more than the %3 (4096 x 4096) a background "
+                       "may have")
                 .arg(fehler.breite)
                 .arg(fehler.hoehe)
                 .arg(GroessteBildpunktzahl);
@@ -194,9 +195,8 @@ class Export {
         const EinstellungenGelesen gelesen = fenster.EinstellungenÖffnen(m_auftrag.design);
         if (!gelesen.geöffnet)
             return eingabefehler(QStringLiteral("%1: cannot be read (%2)")
-                                     .arg(designdatei(),
-                                          lesefehlerText(gelesen.lesefehler.value_or(
-                                              ReadFailure::Unreadable))));
+                                     .arg(designdatei(), lesefehlerText(gelesen.lesefehler.value_or(
+                                                             ReadFailure::Unreadable))));
         if (gelesen.ergebnis.abbruch != Abbruch::Keiner)
             return eingabefehler(
                 QStringLiteral("%1: %2").arg(designdatei(), abbruchText(gelesen.ergebnis)));

@@ -65,7 +65,7 @@ std::optional<Bildmass> jpegBildmass(std::string_view bytes) {
             // length, precision, height, width, components
             if (länge < 8) return std::nullopt;
             return Bildmass{static_cast<int>(wortAt(bytes, stelle + 5)),
-                           static_cast<int>(wortAt(bytes, stelle + 3))};
+                            static_cast<int>(wortAt(bytes, stelle + 3))};
         }
         stelle += länge;
     }

@@ -20,10 +20,10 @@ enum class Bildfehlergrund {
     Fehlt,              // no file of that name
     KeineNormaleDatei,  // a folder, pipe, device or socket
     NichtLesbar,        // opening or reading failed
-    ZuGrosseDatei,       // more than GroessteBilddatei bytes
+    ZuGrosseDatei,      // more than GroessteBilddatei bytes
     KeinJpeg,           // the content is no JPEG picture
     ZuVieleBildpunkte,  // declares more than GroessteBildpunktzahl pixels
-    Beschaedigt,         // passed these checks, but its decoder gave up
+    Beschaedigt,        // passed these checks, but its decoder gave up
 };
 
 struct Bildfehler {

@@ -26,8 +26,9 @@ QString bildGrund(const Bildfehler& fehler) {
         case Bildfehlergrund::KeinJpeg:
             return QStringLiteral("ist kein JPEG-Bild");
         case Bildfehlergrund::ZuVieleBildpunkte:
-            return QStringLiteral("hat mit %1 × %2 zu viele Bildpunkte (höchstens 16 Millionen, "
-                                  "etwa 4096 × 4096)")
+            return QStringLiteral(
+                       "hat mit %1 × %2 zu viele Bildpunkte (höchstens 16 Millionen, "
+                       "etwa 4096 × 4096)")
                 .arg(fehler.breite)
                 .arg(fehler.hoehe);
         case Bildfehlergrund::Beschaedigt:
@@ -54,7 +55,8 @@ QString dateiGrund(ReadFailure fehler) {
 }  // namespace
 
 QString Bildmeldung(const Bildfehler& fehler, const QString& pfad) {
-    const QString text = QStringLiteral("Das Hintergrundbild %1 %2!").arg(eckig(pfad), bildGrund(fehler));
+    const QString text =
+        QStringLiteral("Das Hintergrundbild %1 %2!").arg(eckig(pfad), bildGrund(fehler));
     return fehler.grund == Bildfehlergrund::KeinJpeg
                ? text + QStringLiteral(" Bitte nur JPEG-Bilder benutzen!")
                : text;

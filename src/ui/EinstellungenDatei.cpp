@@ -67,7 +67,6 @@ EinstellungenGelesen MainWindow::EinstellungenLesen(const QString& pfad) {
     return {true, ergebnis, std::nullopt};
 }
 
-
 void EinstellungenBeimStartÖffnen(MainWindow& fenster, Dialoge& dialoge, const QString& pfad) {
     const EinstellungenGelesen gelesen = fenster.EinstellungenÖffnen(pfad);
     if (gelesen.lesefehler) dialoge.Meldung(Einstellungsmeldung(*gelesen.lesefehler, mitTxt(pfad)));

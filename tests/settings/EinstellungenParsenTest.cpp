@@ -57,8 +57,8 @@ TEST(EinstellungenParsen, StopsAtTheFirstRecordThatCannotBeRead) {
          Abbruch::AusserhalbBereich},
         {"font name as long as a field holds", mitDatensatz(3, std::string(32767, 'A')), 14,
          Abbruch::DateiEnde},
-        {"AlTxt longer than a field holds", mitDatensatz(10, std::string(32766, '0') + "5,00"),
-         9, Abbruch::ZuLang},
+        {"AlTxt longer than a field holds", mitDatensatz(10, std::string(32766, '0') + "5,00"), 9,
+         Abbruch::ZuLang},
         {"picture path of a megabyte of NULs", std::string(1 << 20, '\0'), 0, Abbruch::ZuLang},
         {"a whole file", vierzehn + "\r\n", 15, Abbruch::Keiner},
     };
