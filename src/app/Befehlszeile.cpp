@@ -172,7 +172,8 @@ Befehl Befehlszeile(const QStringList& argumente, bool mitFenster) {
         return beenden(aufruffehler(QStringLiteral("give one design file or none"), Aufruf));
     // Never a window where no screen is: nobody could close it.
     if (!mitFenster)
-        return beenden(aufruffehler(QStringLiteral("no window opens for this call"), Aufruf));
+        return beenden(aufruffehler(
+            QStringLiteral("the window takes one design file and Qt's own options only"), Aufruf));
     return {std::nullopt, positionen.front()};
 }
 
