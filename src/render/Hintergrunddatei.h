@@ -8,11 +8,13 @@
 
 namespace tafomat {
 
+// Names here are ASCII: moc reads this header through QtSurface.h.
+
 // A background is decoded at 4 bytes per pixel and held in up to three copies (the decoded
 // picture, the background and the drawn preview): 16 megapixels keep that near 200 MB, and
 // no banner comes near 4096 x 4096.
 inline constexpr std::int64_t GroessteBildpunktzahl = 4096 * 4096;
-// A JPEG of that many pixels at the best quality stays far below this.
+// A photo of that many pixels takes a few megabytes; the file is held while it is decoded.
 inline constexpr std::size_t GroessteBilddatei = 32 * 1024 * 1024;
 
 // Why a background picture cannot be loaded.
