@@ -3,10 +3,11 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <string_view>
+#include <vector>
 
 #include "app/Export.h"
 #include "platform/QtText.h"
@@ -15,8 +16,26 @@ namespace tafomat {
 
 namespace {
 
+const QString Aufruf = QStringLiteral(
+    "Usage: tafomat [DESIGN.txt] | tafomat export DESIGN.txt [options] | tafomat --help");
+
 void fehler(const QString& text) {
     std::fprintf(stderr, "tafomat: %s\n", text.toLocal8Bit().constData());
+}
+
+// A call that cannot be right: what is wrong, then how the program is called.
+int aufruffehler(const QString& text, const QString& aufruf) {
+    fehler(text);
+    std::fprintf(stderr, "%s\n", aufruf.toLocal8Bit().constData());
+    return ExitFehlerEingabe;
+}
+
+// "Usage: tafomat export DESIGN.txt [--php FILE] ...", from the options themselves.
+QString exportAufruf(const QList<QCommandLineOption>& optionen) {
+    QString zeile = QStringLiteral("Usage: tafomat export DESIGN.txt");
+    for (const QCommandLineOption& option : optionen)
+        zeile += QStringLiteral(" [--%1 %2]").arg(option.names().constFirst(), option.valueName());
+    return zeile;
 }
 
 std::optional<Exportauftrag> exportauftrag(QCommandLineParser& parser,
@@ -36,27 +55,35 @@ std::optional<Exportauftrag> exportauftrag(QCommandLineParser& parser,
     const QCommandLineOption heute(QStringLiteral("today"),
                                    QStringLiteral("The date the days are counted to, DD.MM.YYYY."),
                                    QStringLiteral("DATE"));
-    parser.addOptions({php, vorschau, art, qualität, heute});
+    const QList<QCommandLineOption> optionen{php, vorschau, art, qualität, heute};
+    parser.addOptions(optionen);
     parser.clearPositionalArguments();
     parser.addPositionalArgument(QStringLiteral("export"),
                                  QStringLiteral("Export a saved design."));
     parser.addPositionalArgument(QStringLiteral("DESIGN.txt"),
                                  QStringLiteral("The settings file of the design."));
     if (!parser.parse(argumente)) {
-        fehler(parser.errorText());
+        aufruffehler(parser.errorText(), exportAufruf(optionen));
         return std::nullopt;
     }
     if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
     if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
     const QStringList positionen = parser.positionalArguments();
     if (positionen.size() != 2) {
-        fehler(QStringLiteral("export takes exactly one design file"));
+        aufruffehler(QStringLiteral("export takes exactly one design file"),
+                     exportAufruf(optionen));
         return std::nullopt;
     }
     Exportauftrag auftrag;
     auftrag.design = positionen.at(1);
     if (parser.isSet(php)) auftrag.php = parser.value(php);
     if (parser.isSet(vorschau)) auftrag.vorschau = parser.value(vorschau);
+    if (!auftrag.hatAusgabe()) {
+        aufruffehler(QStringLiteral("export %1: nothing to do; name an output, e.g. --php FILE.php")
+                         .arg(auftrag.design),
+                     exportAufruf(optionen));
+        return std::nullopt;
+    }
     auftrag.art = parser.value(art);
     if (parser.isSet(qualität)) auftrag.qualität = parser.value(qualität);
     if (parser.isSet(heute)) {
@@ -72,40 +99,82 @@ std::optional<Exportauftrag> exportauftrag(QCommandLineParser& parser,
     return auftrag;
 }
 
+Befehl beenden(int status) {
+    return {status, std::nullopt};
+}
+
+// Qt's own options, as QApplication and the X11 platform take them: those followed by a
+// value ("-style fusion" or "-style=fusion") and those that stand alone.
+constexpr std::string_view QtOptionenMitWert[] = {"platform",        "platformpluginpath",
+                                                  "platformtheme",   "plugin",
+                                                  "qwindowgeometry", "qwindowicon",
+                                                  "qwindowtitle",    "session",
+                                                  "style",           "stylesheet",
+                                                  "qmljsdebugger",   "display",
+                                                  "geometry",        "name",
+                                                  "title",           "visual"};
+constexpr std::string_view QtOptionenOhneWert[] = {"reverse", "widgetcount", "testability",
+                                                   "nograb",  "dograb",      "sync"};
+
+// How many arguments Qt's option at this argument takes: 0 when it is none of them.
+int qtOptionLänge(std::string_view argument) {
+    if (!argument.starts_with('-') || argument == "-" || argument == "--") return 0;
+    argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
+    const std::size_t gleich = argument.find('=');
+    const std::string_view name = argument.substr(0, gleich);
+    if (std::ranges::find(QtOptionenOhneWert, name) != std::end(QtOptionenOhneWert)) return 1;
+    if (std::ranges::find(QtOptionenMitWert, name) == std::end(QtOptionenMitWert)) return 0;
+    return gleich == std::string_view::npos ? 2 : 1;
+}
+
 }  // namespace
 
 bool ohneFenster(int argc, const char* const* argv) {
-    if (argc < 2) return false;
-    const std::string_view erstes = argv[1];
-    for (const std::string_view auskunft : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
-        if (erstes == auskunft) return true;
-    return !erstes.starts_with('-');
+    std::vector<std::string_view> eigene;
+    for (int i = 1; i < argc; ++i) {
+        const int qt = qtOptionLänge(argv[i]);
+        if (qt > 0) {
+            i += qt - 1;
+        } else {
+            eigene.push_back(argv[i]);
+        }
+    }
+    const bool design =
+        eigene.size() == 1 && !eigene.front().starts_with('-') && eigene.front() != "export";
+    return !eigene.empty() && !design;
 }
 
-int Befehlszeile(const QStringList& argumente) {
-    if (argumente.size() <= 1) return -1;
+Befehl Befehlszeile(const QStringList& argumente, bool mitFenster) {
+    if (argumente.size() <= 1) return {};
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Designs forum banners and writes the PHP script that draws them.\n"
-                       "Without arguments the window opens."));
+                       "Without a command the window opens, with the design if one is named."));
     parser.addHelpOption();
     parser.addVersionOption();
     if (argumente.at(1) == QLatin1String("export")) {
         const std::optional<Exportauftrag> auftrag = exportauftrag(parser, argumente);
-        return auftrag ? Exportieren(*auftrag) : ExitFehlerEingabe;
+        return beenden(auftrag ? Exportieren(*auftrag) : ExitFehlerEingabe);
     }
+    parser.addPositionalArgument(
+        QStringLiteral("DESIGN.txt"),
+        QStringLiteral("Open the window with this design, as \"Einstellungen öffnen\" does."),
+        QStringLiteral("[DESIGN.txt]"));
     parser.addPositionalArgument(
         QStringLiteral("export"),
         QStringLiteral("Export a saved design (see: tafomat export --help)."),
-        QStringLiteral("[export]"));
-    if (!parser.parse(argumente)) {
-        fehler(parser.errorText());
-        return ExitFehlerEingabe;
-    }
+        QStringLiteral("| export ..."));
+    if (!parser.parse(argumente)) return beenden(aufruffehler(parser.errorText(), Aufruf));
     if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
     if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
-    fehler(QStringLiteral("unknown command %1 (try --help)").arg(argumente.at(1)));
-    return ExitFehlerEingabe;
+    const QStringList positionen = parser.positionalArguments();
+    if (positionen.size() != 1)
+        return beenden(aufruffehler(QStringLiteral("give one design file or none"), Aufruf));
+    // Never a window where no screen is: nobody could close it.
+    if (!mitFenster)
+        return beenden(aufruffehler(
+            QStringLiteral("the window takes one design file and Qt's own options only"), Aufruf));
+    return {std::nullopt, positionen.front()};
 }
 
 }  // namespace tafomat

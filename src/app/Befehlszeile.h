@@ -1,16 +1,27 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace tafomat {
 
-// True when the arguments ask for work without the window (a command such as export, or help
-// and version), so that main can choose the offscreen platform before the application starts.
-// Qt's own options (-style, -reverse, ...) still open the window on the user's screen.
+// What the command line asks for: the window, with or without a design to open, or work that
+// ends the program with an exit status.
+struct Befehl {
+    std::optional<int> status;      // set: the program ends with it, no window opens
+    std::optional<QString> design;  // the design the window opens with
+};
+
+// True unless the arguments call the window: none, or one design file, besides Qt's own
+// options (-style, -reverse, ...). Commands, help, version and every bad call run without a
+// screen, so main chooses the offscreen platform before the application starts and a bad
+// option is answered with the usage line even where no display is.
 bool ohneFenster(int argc, const char* const* argv);
 
-// Handles the command line of a started application: the exit status, or -1 when the window
-// is to open.
-int Befehlszeile(const QStringList& argumente);
+// Handles the command line of a started application. mitFenster tells whether the window can
+// open on a screen; where it cannot, a call of the window is answered with the usage line.
+Befehl Befehlszeile(const QStringList& argumente, bool mitFenster);
 
 }  // namespace tafomat

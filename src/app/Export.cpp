@@ -13,6 +13,7 @@
 #include "platform/Schriftartenliste.h"
 #include "platform/SystemUhr.h"
 #include "preview/BildZeichnen.h"
+#include "ui/Dateimeldungen.h"
 #include "ui/MainWindow.h"
 
 namespace tafomat {
@@ -73,10 +74,54 @@ QString abbruchText(const EinstellungenErgebnis& ergebnis) {
                 .arg(bereich.min)
                 .arg(bereich.max);
         }
+        case Abbruch::ZuLang:
+            return QStringLiteral("%1 holds more than %2 characters")
+                .arg(datensatz)
+                .arg(LängsteTextzeile);
         case Abbruch::Keiner:
             break;
     }
     return {};
+}
+
+QString lesefehlerText(ReadFailure fehler) {
+    switch (fehler) {
+        case ReadFailure::Missing:
+            return QStringLiteral("no such file");
+        case ReadFailure::NotRegular:
+            return QStringLiteral("not a regular file");
+        case ReadFailure::TooLarge:
+            return QStringLiteral("larger than %1 MiB, far more than a design holds")
+                .arg(GrößteEinstellungsdatei / (1024 * 1024));
+        case ReadFailure::Unreadable:
+            break;
+    }
+    return QStringLiteral("permission denied or read error");
+}
+
+QString bildfehlerText(const Bildfehler& fehler) {
+    switch (fehler.grund) {
+        case Bildfehlergrund::Fehlt:
+            return QStringLiteral("no such file");
+        case Bildfehlergrund::KeineNormaleDatei:
+            return QStringLiteral("not a regular file");
+        case Bildfehlergrund::NichtLesbar:
+            return QStringLiteral("permission denied or read error");
+        case Bildfehlergrund::ZuGrosseDatei:
+            return QStringLiteral("larger than %1 MiB").arg(GroessteBilddatei / (1024 * 1024));
+        case Bildfehlergrund::KeinJpeg:
+            return QStringLiteral("no JPEG picture");
+        case Bildfehlergrund::ZuVieleBildpunkte:
+            return QStringLiteral(
+                       "%1 x %2 pixels, more than the %3 (4096 x 4096) a background "
+                       "may have")
+                .arg(fehler.breite)
+                .arg(fehler.hoehe)
+                .arg(GroessteBildpunktzahl);
+        case Bildfehlergrund::Beschaedigt:
+            break;
+    }
+    return QStringLiteral("damaged");
 }
 
 // The first input that stops the redraw and the script, in the order the redraw reads them.
@@ -149,19 +194,40 @@ class Export {
     int lesen(MainWindow& fenster) {
         const EinstellungenGelesen gelesen = fenster.EinstellungenÖffnen(m_auftrag.design);
         if (!gelesen.geöffnet)
-            return eingabefehler(QStringLiteral("%1: cannot be read").arg(designdatei()));
+            return eingabefehler(QStringLiteral("%1: cannot be read (%2)")
+                                     .arg(designdatei(), lesefehlerText(gelesen.lesefehler.value_or(
+                                                             ReadFailure::Unreadable))));
         if (gelesen.ergebnis.abbruch != Abbruch::Keiner)
             return eingabefehler(
                 QStringLiteral("%1: %2").arg(designdatei(), abbruchText(gelesen.ergebnis)));
-        if (gelesen.ergebnis.bildFehlt)
-            melden(
-                QStringLiteral(
-                    "warning: %1: record 1 (HintergrundPfad): the picture %2 cannot be loaded; "
-                    "the preview uses the built-in picture")
-                    .arg(designdatei(), toQString(fenster.felder().text(Feld::HintergrundPfad))));
+        if (gelesen.ergebnis.bildFehlt) bildWarnen(fenster);
+        schriftWarnen(fenster);
         if (const auto fehler = unlesbareEingabe(fenster.felder()))
             return eingabefehler(QStringLiteral("%1: %2").arg(designdatei(), *fehler));
         return 0;
+    }
+
+    // A path or name of any length stays within one line of the message.
+    static constexpr int LängsterName = 60;
+
+    void bildWarnen(MainWindow& fenster) const {
+        const QString pfad = toQString(fenster.felder().text(Feld::HintergrundPfad));
+        const Bildfehler fehler = fenster.vorschau().backgroundFailure().value_or(
+            Bildfehler{Bildfehlergrund::Beschaedigt});
+        melden(QStringLiteral("warning: %1: record 1 (HintergrundPfad): the picture %2 cannot be "
+                              "loaded (%3); the preview uses the built-in picture")
+                   .arg(designdatei(), shortenMiddle(pfad, LängsterName), bildfehlerText(fehler)));
+    }
+
+    // A font that is not installed here leaves the preview's font, which the script then names.
+    void schriftWarnen(MainWindow& fenster) const {
+        const std::string verlangt = fenster.felder().text(Feld::SchriftartListe);
+        const std::string genommen = fenster.vorschau().fontName();
+        if (verlangt == genommen) return;
+        melden(QStringLiteral("warning: %1: record 3 (SchriftartListe): the font \"%2\" is not "
+                              "installed; the preview draws and the script names %3.ttf")
+                   .arg(designdatei(), shortenMiddle(toQString(verlangt), LängsterName),
+                        toQString(genommen)));
     }
 
     int schreiben(MainWindow& fenster) {

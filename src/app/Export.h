@@ -16,6 +16,9 @@ struct Exportauftrag {
     QString art = QStringLiteral("jpeg");
     std::optional<QString> qualität;
     std::optional<Tageszahl> heute;
+
+    // Whether any output is asked for; every output option belongs here.
+    bool hatAusgabe() const { return php || vorschau; }
 };
 
 inline constexpr int ExitFehlerEingabe = 2;

@@ -1,9 +1,12 @@
 #include <QApplication>
 
+#include <csignal>
+
 #include "app/Befehlszeile.h"
 #include "platform/Dialoge.h"
 #include "platform/Schriftartenliste.h"
 #include "platform/SystemUhr.h"
+#include "ui/EinstellungenDatei.h"
 #include "ui/MainWindow.h"
 
 namespace {
@@ -17,19 +20,24 @@ void nurSchwereMeldungen(QtMsgType art, const QMessageLogContext& ort, const QSt
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A write beyond the file size limit then fails like one on a full disk, and is reported,
+    // instead of ending the program without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Work on the command line needs no screen.
-    if (tafomat::ohneFenster(argc, argv)) {
+    const bool mitFenster = !tafomat::ohneFenster(argc, argv);
+    if (!mitFenster) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(nurSchwereMeldungen);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tafomat"));
     QApplication::setApplicationVersion(QStringLiteral(TAFOMAT_VERSION));
-    if (const int status = tafomat::Befehlszeile(QApplication::arguments()); status >= 0)
-        return status;
+    const tafomat::Befehl befehl = tafomat::Befehlszeile(QApplication::arguments(), mitFenster);
+    if (befehl.status) return *befehl.status;
     tafomat::QtDialoge dialoge;
     const tafomat::QtSchriftartenliste schriftarten;
     const tafomat::SystemUhr uhr;
     tafomat::MainWindow fenster(dialoge, schriftarten, uhr);
+    if (befehl.design) tafomat::EinstellungenBeimStartÖffnen(fenster, dialoge, *befehl.design);
     return QApplication::exec();
 }

@@ -18,12 +18,8 @@ bool DateiSchreiben(const QString& pfad, std::string_view bytes) {
     return datei.commit();
 }
 
-std::optional<std::string> DateiLesen(const QString& pfad) {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray inhalt = datei.readAll();
-    if (datei.error() != QFileDevice::NoError) return std::nullopt;
-    return inhalt.toStdString();
+FileContent DateiLesen(const QString& pfad, std::size_t höchstens) {
+    return readRegularFile(QFile::encodeName(pfad).toStdString(), höchstens);
 }
 
 }  // namespace tafomat

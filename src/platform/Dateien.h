@@ -2,9 +2,10 @@
 
 #include <QString>
 
-#include <optional>
-#include <string>
+#include <cstddef>
 #include <string_view>
+
+#include "render/RegularFile.h"
 
 namespace tafomat {
 
@@ -12,7 +13,8 @@ namespace tafomat {
 // new content was written; the file is closed in every case.
 bool DateiSchreiben(const QString& pfad, std::string_view bytes);
 
-// The whole content of the file, or nullopt when it cannot be read.
-std::optional<std::string> DateiLesen(const QString& pfad);
+// The whole content of a regular file of at most höchstens bytes, or why not; pipes, devices
+// and folders are refused at once, a larger file before it is read.
+FileContent DateiLesen(const QString& pfad, std::size_t höchstens);
 
 }  // namespace tafomat

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <iterator>
-#include <sys/stat.h>
 
 #include "model/Cp1252.h"
 #include "render/Bilddatei.h"
@@ -36,20 +33,14 @@ std::shared_ptr<GdSchrift> schriftOeffnen(const std::string& name) {
     return datei ? GdSchrift::geteilt(*datei) : nullptr;
 }
 
-std::optional<std::string> dateiLesen(const std::string& pfad) {
-    struct stat angaben {};
-    if (stat(pfad.c_str(), &angaben) != 0 || !S_ISREG(angaben.st_mode)) return std::nullopt;
-    std::ifstream datei(pfad, std::ios::binary);
-    if (!datei) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(datei)), std::istreambuf_iterator<char>());
-    if (datei.bad()) return std::nullopt;
-    return bytes;
-}
-
 }  // namespace
 
+static Bild eingebautesBild() {
+    return jpegLesen(eingebautesBildJpeg()).value_or(Bild(460, 66));
+}
+
 GdSurface::GdSurface()
-    : m_hintergrund(jpegLesen(eingebautesBildJpeg()).value_or(Bild(460, 66))),
+    : m_hintergrund(eingebautesBild()),
       m_bild(m_hintergrund),
       m_schrift(schriftOeffnen(m_schriftName)) {}
 
@@ -151,16 +142,28 @@ double GdSurface::textWidth(const std::string& text) const {
 }
 
 bool GdSurface::loadBackground(const std::string& pfad) {
+    m_hintergrundfehler.reset();
     if (pfad.empty()) {
         setBackground(Bild(m_hintergrund.breite(), m_hintergrund.hoehe()));
         return true;
     }
-    const std::optional<std::string> bytes = dateiLesen(utf8FromCp1252(pfad));
-    if (!bytes) return false;
-    std::optional<Bild> bild = jpegLesen(*bytes);
-    if (!bild) return false;
+    std::optional<Bild> bild;
+    {
+        const Hintergrunddatei datei = HintergrunddateiLesen(utf8FromCp1252(pfad));
+        m_hintergrundfehler = datei.fehler;
+        if (m_hintergrundfehler) return false;
+        bild = jpegLesen(datei.bytes);
+    }  // the file's bytes are gone before the picture is copied
+    if (!bild) {
+        m_hintergrundfehler = Bildfehler{Bildfehlergrund::Beschaedigt};
+        return false;
+    }
     setBackground(std::move(*bild));
     return true;
+}
+
+void GdSurface::loadBuiltInBackground() {
+    setBackground(eingebautesBild());
 }
 
 void GdSurface::setBackground(Bild bild) {

@@ -8,6 +8,7 @@
 #include "preview/Surface.h"
 #include "render/Bild.h"
 #include "render/GdSchrift.h"
+#include "render/Hintergrunddatei.h"
 
 namespace tafomat {
 
@@ -61,6 +62,10 @@ class GdSurface : public Surface {
     // The path is Windows-1252 text, as the design holds it. Only JPEG content is taken, whatever
     // the name, read as GD reads it. An empty path leaves a white picture of the current size.
     bool loadBackground(const std::string& pfad) override;
+    // Why the last loadBackground failed; empty after one that succeeded.
+    const std::optional<Bildfehler>& backgroundFailure() const { return m_hintergrundfehler; }
+    // The built-in picture becomes the background again, as at the start.
+    void loadBuiltInBackground();
     // A picture read elsewhere becomes the background.
     void setBackground(Bild bild);
     int width() const override { return m_hintergrund.breite(); }
@@ -87,6 +92,7 @@ class GdSurface : public Surface {
 
     Bild m_hintergrund;
     mutable Bild m_bild;
+    std::optional<Bildfehler> m_hintergrundfehler;
     std::string m_schriftName = "Arial";
     std::shared_ptr<GdSchrift> m_schrift;
     double m_punkte = 8.25;

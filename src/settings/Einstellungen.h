@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,14 @@ namespace tafomat {
 
 inline constexpr int EinstellungenDatensätze = 15;
 
+// A design takes a few hundred bytes; a template of a million characters still fits twice.
+// A larger file is refused before it is read.
+inline constexpr std::size_t GrößteEinstellungsdatei = 2 * 1024 * 1024;
+
+// The most characters of a text record (1 to 4, 9 to 14): what the window's one-line fields
+// hold, so that a record is never cut on its way into a field.
+inline constexpr std::size_t LängsteTextzeile = 32767;
+
 // Records 9 to 14, in file order.
 inline constexpr std::array<Feld, 6> Eingabefelder{Feld::DaTxt, Feld::AlTxt, Feld::KiTxt,
                                                    Feld::AnTxt, Feld::NeTxt, Feld::StTxt};
@@ -28,6 +37,7 @@ enum class Abbruch {
     DateiEnde,          // the file ended before the record began
     KeineZahl,          // a number record (5 to 8) holds no number
     AusserhalbBereich,  // records 6 to 8: outside the scroll bar's range
+    ZuLang,             // a text record holds more than LängsteTextzeile characters
 };
 
 // The records of a settings file as far as they could be read, in file order: a record is
@@ -52,22 +62,25 @@ struct Einstellungen {
 std::string EinstellungenDateiname(std::string name);
 
 // The file's bytes for the current design. Font name, size and colour come from the preview's
-// surface, which holds the font actually in use; the size is cut to a whole number.
+// surface, which holds the font actually in use; the size is cut to a whole number. A text
+// record is written without carriage returns and line feeds, which would end it early and
+// shift every record after it.
 std::string EinstellungenText(const Felder& felder, const Surface& surface);
 
 // Reads the records in order until the bytes end or a record cannot be read.
 // A line ends at CR LF, at a lone CR or at a lone LF, or at the end of the bytes; the line end
-// is not part of the value. A number record is blanks or tabs, a number, blanks or tabs: an
-// optional sign, digits with at most one point ("5", "-12", "5.6", ".5"), rounded to the
-// nearest whole number with halves away from zero. Records 6 to 8 must then lie within
-// XPos's, YPos's and Abstand's range. The template joins the remaining lines with CR LF, so
-// that what EinstellungenText wrote comes back unchanged; a lone CR or LF inside a template
-// comes back as CR LF. Bytes that end right after record 14 leave the template unread.
+// is not part of the value. A text record longer than LängsteTextzeile stops the reading. A
+// number record is blanks or tabs, a number, blanks or tabs: an optional sign, digits with at
+// most one point ("5", "-12", "5.6", ".5"), rounded to the nearest whole number with halves
+// away from zero. Records 6 to 8 must then lie within XPos's, YPos's and Abstand's range. The
+// template joins the remaining lines with CR LF, so that what EinstellungenText wrote comes
+// back unchanged; a lone CR or LF inside a template comes back as CR LF. Bytes that end right
+// after record 14 leave the template unread.
 Einstellungen EinstellungenParsen(std::string_view bytes);
 
 struct EinstellungenErgebnis {
     int angewendet = 0;      // records taken over, 0 to 15 (record 5 counts, changing nothing)
-    bool bildFehlt = false;  // record 1's picture could not be loaded; the preview kept its own
+    bool bildFehlt = false;  // record 1's picture could not be loaded
     Abbruch abbruch = Abbruch::Keiner;  // why record angewendet + 1 was not read
 };
 

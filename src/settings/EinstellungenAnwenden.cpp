@@ -41,7 +41,7 @@ EinstellungenErgebnis EinstellungenAnwenden(const Einstellungen& einstellungen, 
     EinstellungenErgebnis ergebnis{einstellungen.gelesen, false, einstellungen.abbruch};
     if (!übernimm(felder, Feld::HintergrundPfad, einstellungen.hintergrundPfad)) return ergebnis;
     // A design whose picture is missing (the default "leer.jpg" exists nowhere) must still
-    // load; the preview then keeps the picture it shows.
+    // load; the caller decides what the preview shows instead.
     ergebnis.bildFehlt = !surface.loadBackground(*einstellungen.hintergrundPfad);
     restÜbernehmen(einstellungen, felder);
     return ergebnis;

@@ -82,7 +82,9 @@ class Datensatzleser {
 
     bool zeile(std::optional<std::string>& wert) {
         if (!beginnt()) return false;
-        wert = std::string(takeLine(m_rest));
+        const std::string_view text = takeLine(m_rest);
+        if (text.size() > LängsteTextzeile) return abbrechen(Abbruch::ZuLang);
+        wert = std::string(text);
         return gelesen();
     }
 

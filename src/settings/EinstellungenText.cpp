@@ -8,7 +8,8 @@ namespace tafomat {
 namespace {
 
 void textZeile(std::string& datei, const std::string& text) {
-    datei += text;
+    for (const char zeichen : text)
+        if (zeichen != '\r' && zeichen != '\n') datei += zeichen;
     datei += Zeilenumbruch;
 }
 
@@ -43,7 +44,8 @@ std::string EinstellungenText(const Felder& felder, const Surface& surface) {
         zahlZeile(datei, felder.wert(regler));
     }
     for (const Feld feld : Eingabefelder) textZeile(datei, felder.text(feld));
-    textZeile(datei, felder.text(Feld::Txt));
+    datei += felder.text(Feld::Txt);
+    datei += Zeilenumbruch;
     return datei;
 }
 

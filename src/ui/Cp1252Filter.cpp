@@ -8,10 +8,25 @@
 
 namespace tafomat {
 
+namespace {
+
+bool hasLineBreak(const QString& text) {
+    return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
+}
+
+QString keepOneLine(const QString& text) {
+    QString line = keepCp1252(text);
+    line.remove(QLatin1Char('\r'));
+    line.remove(QLatin1Char('\n'));
+    return line;
+}
+
+}  // namespace
+
 QValidator::State Cp1252Validator::validate(QString& input, int& pos) const {
-    if (fitsCp1252(input)) return Acceptable;
-    const QString beforeCaret = keepCp1252(input.left(pos));
-    input = beforeCaret + keepCp1252(input.mid(pos));
+    if (fitsCp1252(input) && !hasLineBreak(input)) return Acceptable;
+    const QString beforeCaret = keepOneLine(input.left(pos));
+    input = beforeCaret + keepOneLine(input.mid(pos));
     pos = static_cast<int>(beforeCaret.size());
     return Acceptable;
 }

@@ -5,8 +5,9 @@
 
 namespace tafomat {
 
-// Keeps characters that Windows-1252 cannot hold out of a line edit, typed or pasted; the
-// rest of a pasted text stays.
+// Keeps characters that Windows-1252 cannot hold, and line breaks, out of a one-line field,
+// typed, pasted or set; the rest of a pasted text stays. A line break would end the field's
+// record in the settings file early.
 class Cp1252Validator : public QValidator {
     Q_OBJECT
   public:

@@ -1,5 +1,8 @@
+#include "ui/EinstellungenDatei.h"
+
 #include "platform/Dateien.h"
-#include "ui/MainWindow.h"
+#include "platform/QtText.h"
+#include "ui/Dateimeldungen.h"
 
 namespace tafomat {
 
@@ -49,10 +52,24 @@ bool MainWindow::EinstellungenSchreiben(const QString& pfad) {
 }
 
 EinstellungenGelesen MainWindow::EinstellungenLesen(const QString& pfad) {
-    const std::optional<std::string> inhalt = DateiLesen(mitTxt(pfad));
-    if (!inhalt) return {};
+    const FileContent inhalt = DateiLesen(mitTxt(pfad), GrößteEinstellungsdatei);
+    if (inhalt.failure) return {false, {}, inhalt.failure};
     const Größenbefehlsperre sperre(m_größenbefehlAus);
-    return {true, EinstellungenAnwenden(EinstellungenParsen(*inhalt), m_felder, m_vorschau)};
+    const EinstellungenErgebnis ergebnis =
+        EinstellungenAnwenden(EinstellungenParsen(inhalt.bytes), m_felder, m_vorschau);
+    if (ergebnis.bildFehlt) {
+        // What a fresh start shows, not the picture of the design before.
+        m_vorschau.loadBuiltInBackground();
+        const Bildfehler fehler =
+            m_vorschau.backgroundFailure().value_or(Bildfehler{Bildfehlergrund::Beschaedigt});
+        setWindowTitle(Bildtitel(fehler, toQString(m_felder.text(Feld::HintergrundPfad))));
+    }
+    return {true, ergebnis, std::nullopt};
+}
+
+void EinstellungenBeimStartÖffnen(MainWindow& fenster, Dialoge& dialoge, const QString& pfad) {
+    const EinstellungenGelesen gelesen = fenster.EinstellungenÖffnen(pfad);
+    if (gelesen.lesefehler) dialoge.Meldung(Einstellungsmeldung(*gelesen.lesefehler, mitTxt(pfad)));
 }
 
 }  // namespace tafomat

@@ -2,6 +2,7 @@
 #include "platform/Dateien.h"
 #include "platform/QtText.h"
 #include "preview/BildZeichnen.h"
+#include "ui/Dateimeldungen.h"
 #include "ui/MainWindow.h"
 
 namespace tafomat {
@@ -70,7 +71,11 @@ void MainWindow::Hintergrundbild_Click() {
     if (!fitsCp1252(wahl->pfad)) return;
     m_felder.setText(Feld::HintergrundPfad, toCp1252(wahl->pfad));
     m_felder.setText(Feld::HintergrundName, toCp1252(wahl->name));
-    if (!m_vorschau.loadBackground(m_felder.text(Feld::HintergrundPfad))) return;
+    if (!m_vorschau.loadBackground(m_felder.text(Feld::HintergrundPfad))) {
+        if (const std::optional<Bildfehler>& fehler = m_vorschau.backgroundFailure())
+            m_dialoge.Meldung(Bildmeldung(*fehler, wahl->pfad));
+        return;
+    }
     BildZeichnen();
 }
 

@@ -6,6 +6,7 @@
 #include "platform/Dialoge.h"
 #include "platform/QtSurface.h"
 #include "platform/Schriftartenliste.h"
+#include "render/RegularFile.h"
 #include "settings/Einstellungen.h"
 #include "ui/FensterFelder.h"
 #include "ui/Steuerelemente.h"
@@ -16,6 +17,7 @@ namespace tafomat {
 struct EinstellungenGelesen {
     bool geöffnet = false;  // false: the file could not be read at all
     EinstellungenErgebnis ergebnis;
+    std::optional<ReadFailure> lesefehler;  // why the file could not be read
 };
 
 // The program's one window. Its controls are the store of all state; the preview surface

@@ -6,9 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "ui/Fensterprobe.h"
 
@@ -37,12 +36,12 @@ class Export : public ::testing::Test {
         umgebung.remove(QStringLiteral("QT_QPA_PLATFORM"));
         umgebung.remove(QStringLiteral("DISPLAY"));
         umgebung.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        if (plattform) umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), *plattform);
         programm.setProcessEnvironment(umgebung);
         programm.setWorkingDirectory(ordner.path());
         if (dateigrenze) {
-            // Writing past the limit fails as on a full disk.
+            // As `ulimit -f` sets it: the signal that the limit sends is the program's to handle.
             programm.setChildProcessModifier([grenze = *dateigrenze] {
-                std::signal(SIGXFSZ, SIG_IGN);
                 const rlimit limit{grenze, grenze};
                 setrlimit(RLIMIT_FSIZE, &limit);
             });
@@ -90,6 +89,7 @@ class Export : public ::testing::Test {
 
     QTemporaryDir ordner;
     std::optional<rlim_t> dateigrenze;  // bytes a file of the started program may hold
+    std::optional<QString> plattform;   // QT_QPA_PLATFORM; none: neither it nor a display
     GeskripteteDialoge dialoge;
     FesteSchriftarten schriftarten;
 };
@@ -261,10 +261,103 @@ TEST_F(Export, HelpAndVersionNameTheProgram) {
         EXPECT_EQ(version.status, 0) << argumente.join(' ').toStdString();
         EXPECT_TRUE(version.ausgabe.startsWith(QStringLiteral("Tafomat ")));
     }
-    const Lauf unbekannt = starten({"zeichnen"});
-    EXPECT_EQ(unbekannt.status, 2);
-    EXPECT_TRUE(unbekannt.fehler.contains(QStringLiteral("zeichnen")));
 }
+
+// What the folder holds before a hostile run: the design d.txt and what it names.
+using Vorbereitung = void (*)(const QString& ordner);
+
+void designSchreiben(const QString& ordner, const std::string& bytes) {
+    ASSERT_TRUE(dateiSchreiben(ordner + QStringLiteral("/d.txt"), bytes));
+}
+
+void pipeMachen(const QString& pfad) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pfad).constData(), 0600), 0);
+}
+
+const Vorbereitung Standard = [](const QString& o) {
+    designSchreiben(o, standardMit(1, "leer.jpg"));
+};
+const Vorbereitung DesignIstPipe = [](const QString& o) { pipeMachen(o + "/d.txt"); };
+// A gigabyte of NUL bytes that takes no room on the disk.
+const Vorbereitung EinGigabyte = [](const QString& o) {
+    QFile datei(o + "/d.txt");
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly) && datei.resize(qint64{1} << 30));
+};
+const Vorbereitung BildIstPipe = [](const QString& o) {
+    designSchreiben(o, standardMit(1, "pipe.jpg"));
+    pipeMachen(o + "/pipe.jpg");
+};
+// A JPEG of a few bytes whose frame header declares 8190 x 8190 pixels.
+const Vorbereitung RiesigesBild = [](const QString& o) {
+    designSchreiben(o, standardMit(1, "riesig.jpg"));
+    ASSERT_TRUE(dateiSchreiben(o + "/riesig.jpg",
+                               std::string("\xFF\xD8\xFF\xC2\x00\x11\x08\x1F\xFE\x1F\xFE\x03"
+                                           "\x01\x22\x00\x02\x11\x01\x03\x11\x01",
+                                           21)));
+};
+const Vorbereitung FremdeSchrift = [](const QString& o) {
+    designSchreiben(o, standardMit(3, "Keine Solche Schrift"));
+};
+const Vorbereitung LangerBetrag = [](const QString& o) {
+    designSchreiben(o, standardMit(10, (std::string(40000, '0') + "5,00").c_str()));
+};
+
+struct Feindlich {
+    const char* name;
+    Vorbereitung vorbereiten;
+    QStringList argumente;
+    const char* plattform;  // QT_QPA_PLATFORM; nullptr: neither it nor a display
+    int status;
+    QString meldung;
+};
+
+void PrintTo(const Feindlich& fall, std::ostream* os) {
+    *os << fall.name;
+}
+
+class ExportFeindlich : public Export, public ::testing::WithParamInterface<Feindlich> {};
+
+// Every run ends by itself with its status and says why; only a run that succeeds writes.
+TEST_P(ExportFeindlich, EndsWithItsStatusAndSaysWhy) {
+    const Feindlich& fall = GetParam();
+    fall.vorbereiten(ordner.path());
+    if (fall.plattform) plattform = QString::fromLatin1(fall.plattform);
+    const Lauf lauf = starten(fall.argumente, 10000);
+    EXPECT_TRUE(lauf.normal);
+    EXPECT_EQ(lauf.status, fall.status);
+    EXPECT_TRUE(lauf.fehler.contains(fall.meldung)) << lauf.fehler.toStdString();
+    EXPECT_EQ(QFile::exists(pfad("s.php")), fall.status == 0);
+}
+
+const QStringList Skript{"export", "d.txt", "--php", "s.php"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, ExportFeindlich,
+    ::testing::Values(
+        Feindlich{"DesignIsAPipe", DesignIstPipe, Skript, nullptr, 2,
+                  "d.txt: cannot be read (not a regular file)"},
+        Feindlich{"DesignOfAGigabyte", EinGigabyte, Skript, nullptr, 2, "larger than 2 MiB"},
+        Feindlich{"RecordLongerThanAField", LangerBetrag, Skript, nullptr, 2,
+                  "record 10 (AlTxt) holds more than 32767 characters"},
+        Feindlich{"PictureIsAPipe", BildIstPipe, Skript, nullptr, 0,
+                  "the picture pipe.jpg cannot be loaded (not a regular file)"},
+        Feindlich{"PictureDeclaresTooManyPixels", RiesigesBild, Skript, nullptr, 0,
+                  "(8190 x 8190 pixels, more than the 16777216"},
+        Feindlich{"FontNotInstalled", FremdeSchrift, Skript, nullptr, 0,
+                  "the font \"Keine Solche Schrift\" is not installed; the preview draws and the "
+                  "script names Arial.ttf"},
+        Feindlich{"NothingToDo", Standard, {"export", "d.txt"}, nullptr, 2, "nothing to do"},
+        Feindlich{"MisspeltHelp", Standard, {"--helpp"}, nullptr, 2, "Usage: tafomat"},
+        Feindlich{"UnknownShortOption", Standard, {"-x"}, nullptr, 2, "Usage: tafomat"},
+        Feindlich{"OptionBeforeTheCommand",
+                  Standard,
+                  {"--php", "s.php", "export", "d.txt"},
+                  nullptr,
+                  2,
+                  "Usage: tafomat"},
+        Feindlich{"UnknownOptionOnAScreen", Standard, {"-x"}, "offscreen", 2, "Usage: tafomat"},
+        Feindlich{"TwoDesigns", Standard, {"d.txt", "e.txt"}, nullptr, 2, "Usage: tafomat"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Qt's own options are no command: the window is meant for the user's screen, so without one
 // the program cannot start, instead of running on unseen offscreen.

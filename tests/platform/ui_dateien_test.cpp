@@ -23,7 +23,7 @@ TEST(Dateien, SchreibenErsetztUndLesenGibtDieBytesZurueck) {
     const std::string bytes("<?php\r\n\xFC\0?>\r\n", 12);
     ASSERT_TRUE(DateiSchreiben(pfad, "alter, l\xE4ngerer Inhalt der Datei"));
     ASSERT_TRUE(DateiSchreiben(pfad, bytes));
-    EXPECT_EQ(DateiLesen(pfad), bytes);
+    EXPECT_EQ(DateiLesen(pfad, bytes.size()).bytes, bytes);
     EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.php")});
 }
 
@@ -32,7 +32,8 @@ TEST(Dateien, EinUnmoeglicherPfadScheitertOhneSpuren) {
     ASSERT_TRUE(ordner.isValid());
     EXPECT_FALSE(DateiSchreiben(ordner.filePath(QStringLiteral("fehlt/a.php")), "x"));
     EXPECT_FALSE(DateiSchreiben(ordner.path(), "x"));  // a folder is no file
-    EXPECT_FALSE(DateiLesen(ordner.filePath(QStringLiteral("fehlt.txt"))).has_value());
+    EXPECT_EQ(DateiLesen(ordner.filePath(QStringLiteral("fehlt.txt")), 100).failure,
+              ReadFailure::Missing);
     EXPECT_TRUE(QDir(ordner.path()).entryList(QDir::Files).isEmpty());
 }
 

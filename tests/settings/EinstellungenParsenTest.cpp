@@ -55,6 +55,11 @@ TEST(EinstellungenParsen, StopsAtTheFirstRecordThatCannotBeRead) {
         {"Abstand -1", mitDatensatz(8, "-1 "), 7, Abbruch::AusserhalbBereich},
         {"Abstand of endless digits", mitDatensatz(8, std::string(400, '9')), 7,
          Abbruch::AusserhalbBereich},
+        {"font name as long as a field holds", mitDatensatz(3, std::string(32767, 'A')), 14,
+         Abbruch::DateiEnde},
+        {"AlTxt longer than a field holds", mitDatensatz(10, std::string(32766, '0') + "5,00"), 9,
+         Abbruch::ZuLang},
+        {"picture path of a megabyte of NULs", std::string(1 << 20, '\0'), 0, Abbruch::ZuLang},
         {"a whole file", vierzehn + "\r\n", 15, Abbruch::Keiner},
     };
     for (const auto& fall : fälle) {

@@ -1,3 +1,5 @@
+#include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -8,7 +10,9 @@
 #include <csignal>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
+#include "ui/EinstellungenDatei.h"
 #include "ui/Fensterprobe.h"
 
 namespace tafomat::test {
@@ -190,18 +194,112 @@ TEST_F(EinstellungenDatei, BadPositionEndsTheReadingButThePreviewIsRedrawn) {
     }
 }
 
-TEST_F(EinstellungenDatei, MissingPictureKeepsThePreviewsPictureAndLoadsTheRest) {
+// The preview of a design whose picture is missing is the same after any design before it,
+// in the window as on the command line: the built-in picture, and the title says why.
+TEST_F(EinstellungenDatei, MissingPictureShowsTheBuiltInPictureSaysSoAndLoadsTheRest) {
+    const QImage eingebaut = probe.fenster->vorschau().image();
+    probe.dialoge.öffnenAntworten.append(jpegMachen(QStringLiteral("wald.jpg"), QSize(300, 80)));
+    probe.finde<QPushButton>("Hintergrundbild")->click();
+    ASSERT_EQ(probe.fenster->vorschau().image().size(), QSize(300, 80));
+
     std::string datei = startdateiMit(1, pfad("weg/nirgends.jpg").toStdString());
     datei.replace(datei.find("leer.jpg"), 8, "nirgends.jpg");
     datei.replace(datei.find("22\r\n"), 2, "40");
     schreiben(pfad("fehlt.txt"), datei);
-    const QImage vorher = probe.fenster->vorschau().image();
     laden(probe, pfad("fehlt.txt"));
     EXPECT_EQ(probe.text(Feld::HintergrundPfad), pfad("weg/nirgends.jpg").toStdString());
     EXPECT_EQ(probe.text(Feld::HintergrundName), "nirgends.jpg");
     EXPECT_EQ(probe.text(Feld::KiTxt), "40");
     EXPECT_EQ(probe.text(Feld::Txt), Startvorlage());
-    EXPECT_EQ(probe.fenster->vorschau().image().size(), vorher.size());
+    EXPECT_EQ(probe.fenster->vorschau().image(), eingebaut);
+    EXPECT_EQ(probe.fenster->windowTitle(),
+              QStringLiteral("Hintergrundbild [%1] wurde nicht gefunden - die Vorschau zeigt das "
+                             "eingebaute Bild")
+                  .arg(pfad("weg/nirgends.jpg")));
+}
+
+// What a spreadsheet cell gives: the value and a line break. The field keeps the value, the
+// preview goes on, and the saved design loads back field for field.
+TEST_F(EinstellungenDatei, PastedLineBreaksAreDroppedAndTheDesignComesBackWhole) {
+    const struct {
+        const char* feld;
+        const char* eingefügt;
+        std::string bleibt;
+    } fälle[] = {
+        {"AlTxt", "7,50\r\n", "7,50"},
+        {"KiTxt", "2\r\n2", "22"},
+        {"DaTxt", "\n01.02.2003\r", "01.02.2003"},
+        {"SchriftartListe", "Liberation Mono\r\n", "Liberation Mono"},
+    };
+    Fensterprobe getippt;  // the same values set without line breaks
+    getippt.öffnen();
+    for (const auto& fall : fälle) {
+        SCOPED_TRACE(fall.feld);
+        auto* liste = probe.finde<QComboBox>(fall.feld);
+        QLineEdit* zeile = liste ? liste->lineEdit() : probe.finde<QLineEdit>(fall.feld);
+        ASSERT_NE(zeile, nullptr);
+        zeile->clear();
+        QApplication::clipboard()->setText(QString::fromLatin1(fall.eingefügt));
+        zeile->paste();
+        EXPECT_EQ(toCp1252(zeile->text()), fall.bleibt);
+    }
+    getippt.setText(Feld::AlTxt, "7,50");
+    getippt.setText(Feld::KiTxt, "22");
+    getippt.setText(Feld::DaTxt, "01.02.2003");
+    getippt.setText(Feld::SchriftartListe, "Liberation Mono");
+    for (const Feld abgeleitet : {Feld::TaTxt, Feld::GZTxt, Feld::GETxt, Feld::GSTxt})
+        EXPECT_EQ(probe.text(abgeleitet), getippt.text(abgeleitet)) << feldName(abgeleitet);
+    EXPECT_EQ(probe.fenster->vorschau().image(), getippt.fenster->vorschau().image());
+
+    speichern(probe, pfad("zelle.txt"));
+    Fensterprobe neu;
+    neu.öffnen();
+    const EinstellungenGelesen gelesen = neu.fenster->EinstellungenÖffnen(pfad("zelle.txt"));
+    EXPECT_EQ(gelesen.ergebnis.angewendet, 15);
+    for (int i = 0; i < FeldAnzahl; ++i) {
+        const auto feld = static_cast<Feld>(i);
+        if (feld == Feld::SchriftGröße || feld == Feld::QuTxt) continue;  // not in the file
+        EXPECT_EQ(neu.text(feld), probe.text(feld)) << feldName(feld);
+    }
+}
+
+// A pipe would block the reading forever, a gigabyte would fill the memory: both are refused
+// before a byte is read, and the open design stays as it was.
+TEST_F(EinstellungenDatei, PipeOrHugeFileLeavesTheOpenDesignUntouched) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pfad("pipe.txt")).constData(), 0600), 0);
+    QFile riesig(pfad("riesig.txt"));
+    ASSERT_TRUE(riesig.open(QIODevice::WriteOnly) && riesig.resize(qint64{1} << 30));
+    riesig.close();
+    probe.setText(Feld::KiTxt, "40");
+    for (const QString& name : {QStringLiteral("pipe.txt"), QStringLiteral("riesig.txt")}) {
+        SCOPED_TRACE(name.toStdString());
+        const int vorher = probe.fenster->neuzeichnungen();
+        const std::string davor =
+            EinstellungenText(probe.fenster->felder(), probe.fenster->vorschau());
+        laden(probe, pfad(name));
+        EXPECT_EQ(EinstellungenText(probe.fenster->felder(), probe.fenster->vorschau()), davor);
+        EXPECT_EQ(probe.fenster->neuzeichnungen(), vorher + 1);
+    }
+}
+
+// tafomat DESIGN.txt: the design loads into the shown window; one that cannot be read leaves
+// the start design and a message says why.
+TEST_F(EinstellungenDatei, DesignNamedAtStartLoadsOrSaysWhyNot) {
+    std::string datei = Startdatei();
+    datei.replace(datei.find("22\r\n"), 2, "40");
+    schreiben(pfad("gut.txt"), datei);
+    EinstellungenBeimStartÖffnen(*probe.fenster, probe.dialoge, pfad("gut"));
+    EXPECT_EQ(probe.text(Feld::KiTxt), "40");
+    EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
+
+    Fensterprobe frisch;
+    frisch.öffnen();
+    EinstellungenBeimStartÖffnen(*frisch.fenster, frisch.dialoge, pfad("fehlt"));
+    EXPECT_EQ(frisch.text(Feld::KiTxt), "22");
+    EXPECT_EQ(frisch.dialoge.meldungen,
+              QStringList{QStringLiteral("Die Einstellungsdatei [%1] wurde nicht gefunden! Es "
+                                         "gelten die Standard-Einstellungen.")
+                              .arg(pfad("fehlt.txt"))});
 }
 
 TEST_F(EinstellungenDatei, UpperCaseTxtGetsTxtAppendedAndLoadsNothing) {

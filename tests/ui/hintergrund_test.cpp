@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "ui/Fensterprobe.h"
 
 namespace tafomat::test {
@@ -82,20 +84,51 @@ TEST_F(Hintergrund, EinPfadAusserhalbVonWindows1252AendertNichts) {
     EXPECT_EQ(probe.fenster->neuzeichnungen(), vorher);
 }
 
-TEST_F(Hintergrund, EinUnlesbaresBildSetztNurPfadUndName) {
-    const QString pfad = ordner.filePath(QStringLiteral("kaputt.jpg"));
-    QFile datei(pfad);
-    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-    datei.write("kein Bild");
-    datei.close();
-    antworten(pfad);
-    const QSize vorherGröße = probe.finde<QWidget>("Pic")->size();
-    const int vorher = probe.fenster->neuzeichnungen();
-    klicken();
-    EXPECT_EQ(probe.text(Feld::HintergrundPfad), toCp1252(pfad));
-    EXPECT_EQ(probe.text(Feld::HintergrundName), "kaputt.jpg");
-    EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), vorherGröße);
-    EXPECT_EQ(probe.fenster->neuzeichnungen(), vorher);
+// A picture that cannot be loaded sets the path and the name, keeps the preview, and a
+// message says why; a pipe or a picture too large to hold is refused before it is read.
+TEST_F(Hintergrund, EinUnlesbaresBildSetztNurPfadUndNameUndSagtWarum) {
+    const auto datei = [&](const char* name, const std::string& bytes) {
+        const QString pfad = ordner.filePath(QString::fromLatin1(name));
+        EXPECT_TRUE(dateiSchreiben(pfad, bytes));
+        return pfad;
+    };
+    const QString pipe = ordner.filePath(QStringLiteral("pipe.jpg"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const std::string riesig(
+        "\xFF\xD8\xFF\xC2\x00\x11\x08\x1F\xFE\x1F\xFE\x03\x01\x22\x00\x02"
+        "\x11\x01\x03\x11\x01",
+        21);
+    // A frame header, then the end: no scan to decode.
+    const std::string ohneScan(
+        "\xFF\xD8\xFF\xC0\x00\x11\x08\x00\x10\x00\x10\x03\x01\x22\x00\x02"
+        "\x11\x01\x03\x11\x01\xFF\xD9",
+        23);
+    const struct {
+        QString pfad;
+        QString grund;
+    } fälle[] = {
+        {datei("kaputt.jpg", "kein Bild"), "ist kein JPEG-Bild! Bitte nur JPEG-Bilder benutzen!"},
+        {datei("riesig.jpg", riesig),
+         "hat mit 8190 × 8190 zu viele Bildpunkte (höchstens 16 Millionen, etwa 4096 × 4096)!"},
+        {datei("leer.jpg", ohneScan), "ist beschädigt!"},
+        {pipe, "ist keine gewöhnliche Datei!"},
+        {ordner.filePath(QStringLiteral("fehlt.jpg")), "wurde nicht gefunden!"},
+    };
+    for (const auto& fall : fälle) {
+        SCOPED_TRACE(fall.pfad.toStdString());
+        probe.dialoge.meldungen.clear();
+        antworten(fall.pfad);
+        const QImage vorherBild = probe.fenster->vorschau().image();
+        const int vorher = probe.fenster->neuzeichnungen();
+        klicken();
+        EXPECT_EQ(probe.text(Feld::HintergrundPfad), toCp1252(fall.pfad));
+        EXPECT_EQ(probe.text(Feld::HintergrundName), toCp1252(QFileInfo(fall.pfad).fileName()));
+        EXPECT_EQ(probe.fenster->vorschau().image(), vorherBild);
+        EXPECT_EQ(probe.fenster->neuzeichnungen(), vorher);
+        EXPECT_EQ(
+            probe.dialoge.meldungen,
+            QStringList{QStringLiteral("Das Hintergrundbild [%1] ").arg(fall.pfad) + fall.grund});
+    }
 }
 
 QStringList einträge(const QComboBox* box) {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include "render/Hintergrunddatei.h"
+#include "render/RegularFile.h"
+
+namespace tafomat {
+
+// The window's messages about files it could not take, in the window's words.
+
+// Message box: a picture chosen with "Hintergrundbild öffnen" that cannot be loaded.
+QString Bildmeldung(const Bildfehler& fehler, const QString& pfad);
+// Title: a design's picture that cannot be loaded, so that the preview shows the built-in one.
+QString Bildtitel(const Bildfehler& fehler, const QString& pfad);
+// Message box: a design named at start-up that cannot be read.
+QString Einstellungsmeldung(ReadFailure fehler, const QString& pfad);
+
+// The text cut in its middle to at most maxLength characters, its start and end kept.
+QString shortenMiddle(const QString& text, int maxLength);
+
+}  // namespace tafomat
