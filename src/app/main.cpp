@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTranslator>
 
 #include "app/Befehlszeile.h"
 #include "platform/Dialoge.h"
@@ -27,6 +28,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(TAFOMAT_VERSION));
     if (const int status = tafomat::Befehlszeile(QApplication::arguments()); status >= 0)
         return status;
+    QTranslator deutsch;
+    if (tafomat::DeutscheStandardtexteLaden(deutsch)) QApplication::installTranslator(&deutsch);
     tafomat::QtDialoge dialoge;
     const tafomat::QtSchriftartenliste schriftarten;
     const tafomat::SystemUhr uhr;
