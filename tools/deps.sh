@@ -19,3 +19,5 @@ tafomat_need() {
 
 TAFOMAT_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-liberation libgtest-dev libgmock-dev googletest libbenchmark-dev)
+# The German texts of Qt's standard dialogs and buttons, which the window loads at start.
+TAFOMAT_BUILD_PACKAGES+=(qt6-translations-l10n)
