@@ -62,8 +62,8 @@ void MainWindow::Pic_MouseMove(Qt::MouseButtons tasten, Qt::KeyboardModifiers, d
     BildZeichnen();
 }
 
-// Leaves the caret at the start of the template, as replacing the whole text would, and the
-// focus in the list, so that the user can go on typing the size.
+// The caret goes to the start of the template and the focus stays in the list, so that the
+// user can go on typing the size.
 void MainWindow::SchriftGrößeSetzen() {
     if (!m_größenbefehlAus) {
         const std::string befehl = Größenbefehl(m_felder.text(Feld::SchriftGröße));

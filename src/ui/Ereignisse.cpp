@@ -12,20 +12,19 @@ namespace {
 const QString FensterSchriftFehler =
     QStringLiteral("!!! Schriftarten-Fehler !!! Programm wird fortgesetzt.");
 
+const QString OhneZeilenumbruch =
+    QStringLiteral("Bitte nur Bilder benutzen, deren Pfad keinen Zeilenumbruch enthält!");
+const QString OhneZeichen = QStringLiteral(
+    "Bitte nur Bilder benutzen, deren Pfad kein „%1“ enthält! Die Einstellungen können dieses "
+    "Zeichen nicht speichern.");
+
 // The design keeps the path as one line of Windows-1252 text; any other path would name
 // another file once saved and loaded. The message names what the path must not hold.
 std::optional<QString> pfadFehler(const QString& pfad) {
     for (const char32_t zeichen : pfad.toUcs4()) {
-        if (zeichen == U'\r' || zeichen == U'\n')
-            return QStringLiteral(
-                "Bitte nur Bilder benutzen, deren Pfad keinen Zeilenumbruch "
-                "enthält!");
+        if (zeichen == U'\r' || zeichen == U'\n') return OhneZeilenumbruch;
         const QString text = QString::fromUcs4(&zeichen, 1);
-        if (!fitsCp1252(text))
-            return QStringLiteral(
-                       "Bitte nur Bilder benutzen, deren Pfad kein „%1“ enthält! "
-                       "Die Einstellungen können dieses Zeichen nicht speichern.")
-                .arg(text);
+        if (!fitsCp1252(text)) return OhneZeichen.arg(text);
     }
     return std::nullopt;
 }

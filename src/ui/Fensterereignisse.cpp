@@ -113,7 +113,7 @@ bool MainWindow::eventFilter(QObject* objekt, QEvent* event) {
     if (art != QEvent::DragEnter && art != QEvent::DragMove && art != QEvent::Drop)
         return QWidget::eventFilter(objekt, event);
     auto* ablage = static_cast<QDropEvent*>(event);
-    if (!ablage->mimeData()->hasUrls()) return false;
+    if (!ablage->mimeData() || !ablage->mimeData()->hasUrls()) return false;
     if (art == QEvent::Drop) {
         dropEvent(ablage);
     } else {

@@ -8,6 +8,7 @@ namespace tafomat {
 
 Vorschaubereich::Vorschaubereich(PictureBox* bild, QWidget* parent) : QScrollArea(parent) {
     setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus);  // the keyboard's order of the window has no stop here
     setWidgetResizable(false);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setWidget(bild);
