@@ -22,6 +22,8 @@ tafomat_need() {
 # fontconfig finds as Liberation Sans.
 TAFOMAT_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
     libgd-dev libfreetype-dev libfontconfig-dev fonts-liberation)
+# The German texts of Qt's standard dialogs and buttons, which the window loads at start.
+TAFOMAT_BUILD_PACKAGES+=(qt6-translations-l10n)
 
 # What the tests and benchmarks need besides (tools/test): GoogleTest, Google Benchmark and
 # PHP with GD, the judge of the generated scripts.

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTranslator>
 
 #include <csignal>
 
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(TAFOMAT_VERSION));
     const tafomat::Befehl befehl = tafomat::Befehlszeile(QApplication::arguments(), mitFenster);
     if (befehl.status) return *befehl.status;
+    QTranslator deutsch;
+    if (tafomat::DeutscheStandardtexteLaden(deutsch)) QApplication::installTranslator(&deutsch);
     tafomat::QtDialoge dialoge;
     const tafomat::QtSchriftartenliste schriftarten;
     const tafomat::SystemUhr uhr;

@@ -3,44 +3,110 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTranslator>
 
 namespace tafomat {
 
 namespace {
 
-struct Vorbelegung {
-    QString name;
+// "jpg" as "[jJ][pP][gG]": the file system's names keep their letter case.
+QString inJederSchreibung(const QString& endung) {
     QString muster;
-};
+    for (const QChar zeichen : endung) {
+        const QChar klein = zeichen.toLower();
+        const QChar groß = zeichen.toUpper();
+        muster += klein == groß ? QString(zeichen) : QStringLiteral("[%1%2]").arg(klein, groß);
+    }
+    return muster;
+}
 
-Vorbelegung vorbelegung(const QString& vorgabe) {
-    if (vorgabe.contains(QLatin1Char('*'))) return {QString(), vorgabe};
-    return {vorgabe, QString()};
+// "*.jpg" becomes "JPEG-Bilder (*.[jJ][pP][gG] *.[jJ][pP][eE][gG])".
+QString namensfilter(const QString& muster) {
+    if (!muster.startsWith(QLatin1String("*."))) return muster;
+    const QString endung = muster.mid(2);
+    const bool jpeg = endung.compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0;
+    QStringList endungen{endung};
+    if (jpeg) endungen.append(QStringLiteral("jpeg"));
+    QStringList namensmuster;
+    for (const QString& e : endungen)
+        namensmuster.append(QStringLiteral("*.") + inJederSchreibung(e));
+    const QString art =
+        jpeg ? QStringLiteral("JPEG-Bilder") : endung.toUpper() + QStringLiteral("-Dateien");
+    return QStringLiteral("%1 (%2)").arg(art, namensmuster.join(QLatin1Char(' ')));
+}
+
+std::optional<QString> gewählterPfad(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString pfad = dialog.selectedFiles().constFirst();
+    if (pfad.isEmpty()) return std::nullopt;
+    return pfad;
 }
 
 }  // namespace
 
+Antwort Dialoge::Frage(const QString&) {
+    return Antwort::Abbrechen;
+}
+
+void DateiDialogVorbereiten(QFileDialog& dialog, const QString& vorgabe) {
+    if (vorgabe.contains(QLatin1Char('*'))) {
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
+        dialog.setNameFilter(namensfilter(vorgabe));
+    } else {
+        dialog.selectFile(vorgabe);
+    }
+}
+
 std::optional<DateiWahl> QtDialoge::DateiDialogÖffnen(const QString& vorgabe) {
-    const auto [name, muster] = vorbelegung(vorgabe);
-    const QString pfad =
-        QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), name, muster);
-    if (pfad.isEmpty()) return std::nullopt;
-    return DateiWahl{pfad, QFileInfo(pfad).fileName()};
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    DateiDialogVorbereiten(dialog, vorgabe);
+    const std::optional<QString> pfad = gewählterPfad(dialog);
+    if (!pfad) return std::nullopt;
+    return DateiWahl{*pfad, QFileInfo(*pfad).fileName()};
 }
 
 std::optional<QString> QtDialoge::DateiDialogSpeichern(const QString& vorgabe) {
-    const auto [name, muster] = vorbelegung(vorgabe);
-    const QString pfad =
-        QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), name, muster);
-    if (pfad.isEmpty()) return std::nullopt;
-    return pfad;
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    DateiDialogVorbereiten(dialog, vorgabe);
+    return gewählterPfad(dialog);
 }
 
 void QtDialoge::Meldung(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tafomat"), text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
+}
+
+Antwort QtDialoge::Frage(const QString& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Tafomat"), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Speichern"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Verwerfen"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return Antwort::Speichern;
+        case QMessageBox::Discard:
+            return Antwort::Verwerfen;
+        default:
+            return Antwort::Abbrechen;
+    }
+}
+
+bool DeutscheStandardtexteLaden(QTranslator& übersetzer) {
+    return übersetzer.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 }  // namespace tafomat

@@ -4,6 +4,9 @@
 
 #include <optional>
 
+class QFileDialog;
+class QTranslator;
+
 namespace tafomat {
 
 struct DateiWahl {
@@ -11,9 +14,13 @@ struct DateiWahl {
     QString name;  // the file's name without its folder
 };
 
-// The file dialogs and the message box of the window. A pre-set name that contains "*" is the
-// dialog's pattern; otherwise it is the proposed file name. A cancelled or failed dialog gives
-// nullopt, so that its caller opens, saves and changes nothing. Neither dialog adds an extension.
+// How the user answered the question whether to save the design's changes.
+enum class Antwort { Speichern, Verwerfen, Abbrechen };
+
+// The file dialogs and the message boxes of the window. A pre-set name that contains "*" is
+// the dialog's pattern; otherwise it is the proposed file name. A cancelled or failed dialog
+// gives nullopt, so that its caller opens, saves and changes nothing. Neither dialog adds an
+// extension.
 class Dialoge {
   public:
     virtual ~Dialoge() = default;
@@ -21,6 +28,9 @@ class Dialoge {
     virtual std::optional<QString> DateiDialogSpeichern(const QString& vorgabe) = 0;
     // Modal, one OK button, titled with the application's name.
     virtual void Meldung(const QString& text) = 0;
+    // Modal, with the buttons "Speichern", "Verwerfen" and "Abbrechen". Where nobody can be
+    // asked, the answer keeps everything as it is.
+    virtual Antwort Frage(const QString& text);
 };
 
 // The system's dialogs, centred over the active window.
@@ -29,6 +39,15 @@ class QtDialoge : public Dialoge {
     std::optional<DateiWahl> DateiDialogÖffnen(const QString& vorgabe) override;
     std::optional<QString> DateiDialogSpeichern(const QString& vorgabe) override;
     void Meldung(const QString& text) override;
+    Antwort Frage(const QString& text) override;
 };
+
+// Prepares a file dialog for a pre-set name. A pattern "*.ext" lists the files with that
+// extension in any letter case; "*.jpg" lists ".jpeg" files as well.
+void DateiDialogVorbereiten(QFileDialog& dialog, const QString& vorgabe);
+
+// Loads Qt's German texts for the standard dialogs and buttons; false when the system has
+// no German translation of Qt.
+bool DeutscheStandardtexteLaden(QTranslator& übersetzer);
 
 }  // namespace tafomat

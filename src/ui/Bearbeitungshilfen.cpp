@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "platform/QtText.h"
 #include "preview/BildZeichnen.h"
 #include "ui/Befehlstexte.h"
 #include "ui/MainWindow.h"
@@ -16,11 +17,12 @@ constexpr int Zellengröße = 8;
 }  // namespace
 
 // Replaces the template's selection with the command and selects what was written, so that
-// using the aid again replaces it.
-void MainWindow::befehlSchreiben(const std::string& befehl, int auswahlLänge) {
+// using the aid again replaces it. Each use is one undo step; the movements of one drag
+// over the preview make one step together.
+void MainWindow::befehlSchreiben(const std::string& befehl, int auswahlLänge,
+                                 Vorlagenfeld::Schritt schritt) {
     const Vorlagenauswahl auswahl = auswahlLesen(*m_s.Txt);
-    m_felder.setText(Feld::Txt,
-                     mitEinsatz(m_felder.text(Feld::Txt), auswahl.start, auswahl.länge, befehl));
+    m_s.Txt->ersetzen(auswahl, toQString(befehl), {auswahl.start, auswahlLänge}, schritt);
     auswahlSetzen(*m_s.Txt, {auswahl.start, auswahlLänge});
     m_s.Txt->setFocus();
 }
@@ -29,12 +31,15 @@ void MainWindow::befehlSchreiben(const std::string& befehl, int auswahlLänge) {
 // while more is selected, such as that "#B", deletes the selection.
 void MainWindow::Fett_Click() {
     const Vorlagenauswahl auswahl = auswahlLesen(*m_s.Txt);
-    const std::string text = m_felder.text(Feld::Txt);
     const bool löschen = auswahl.länge > 1;
-    m_felder.setText(Feld::Txt, löschen ? mitEinsatz(text, auswahl.start, auswahl.länge, "")
-                                        : mitEinsatz(text, auswahl.start, 0, "#B"));
+    const Vorlagenauswahl danach{auswahl.start, löschen ? 0 : 2};
+    if (löschen) {
+        m_s.Txt->ersetzen(auswahl, QString(), danach);
+    } else {
+        m_s.Txt->ersetzen({auswahl.start, 0}, QStringLiteral("#B"), danach);
+    }
     BildZeichnen();
-    auswahlSetzen(*m_s.Txt, {auswahl.start, löschen ? 0 : 2});
+    auswahlSetzen(*m_s.Txt, danach);
     m_s.Txt->setFocus();
 }
 
@@ -44,20 +49,25 @@ void MainWindow::PicFa_MouseDown(Qt::MouseButton taste, Qt::KeyboardModifiers, d
     befehlSchreiben(Farbbefehl(farbe), Farbbefehlsbreite);
 }
 
+void MainWindow::Pic_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double, double) {
+    m_zugBeginnt = true;
+}
+
 void MainWindow::Pic_MouseMove(Qt::MouseButtons tasten, Qt::KeyboardModifiers, double x, double y) {
     if (tasten == Qt::NoButton) return;
-    befehlSchreiben(Positionsbefehl(x, y), Positionsbefehlsbreite);
+    const auto schritt =
+        m_zugBeginnt ? Vorlagenfeld::Schritt::Neu : Vorlagenfeld::Schritt::Fortsetzen;
+    m_zugBeginnt = false;
+    befehlSchreiben(Positionsbefehl(x, y), Positionsbefehlsbreite, schritt);
     BildZeichnen();
 }
 
-// Leaves the caret where replacing the text puts it, at the start, and the focus in the list,
-// so that the user can go on typing the size.
+// The caret goes to the start of the template and the focus stays in the list, so that the
+// user can go on typing the size.
 void MainWindow::SchriftGrößeSetzen() {
     if (!m_größenbefehlAus) {
-        const Vorlagenauswahl auswahl = auswahlLesen(*m_s.Txt);
         const std::string befehl = Größenbefehl(m_felder.text(Feld::SchriftGröße));
-        m_felder.setText(
-            Feld::Txt, mitEinsatz(m_felder.text(Feld::Txt), auswahl.start, auswahl.länge, befehl));
+        m_s.Txt->ersetzen(auswahlLesen(*m_s.Txt), toQString(befehl), {0, 0});
     }
     BildZeichnen();
 }

@@ -37,13 +37,4 @@ std::string Größenbefehl(std::string_view größe) {
     return "#G" + text;
 }
 
-std::string mitEinsatz(std::string_view text, int start, int länge, std::string_view einsatz) {
-    const auto anfang = std::min(static_cast<std::size_t>(std::max(start, 0)), text.size());
-    const auto ende = std::min(anfang + static_cast<std::size_t>(std::max(länge, 0)), text.size());
-    std::string neu(text.substr(0, anfang));
-    neu += einsatz;
-    neu += text.substr(ende);
-    return neu;
-}
-
 }  // namespace tafomat

@@ -12,7 +12,4 @@ std::string Farbbefehl(Farbwert farbe);            // "#F" rrr ggg bbb, 11 chara
 std::string Positionsbefehl(double x, double y);   // "#X" xxx "#Y" yyy, magnitudes
 std::string Größenbefehl(std::string_view größe);  // "#G" with one "0" before a short size
 
-// The text with the `länge` characters from `start` replaced by `einsatz`.
-std::string mitEinsatz(std::string_view text, int start, int länge, std::string_view einsatz);
-
 }  // namespace tafomat

@@ -1,7 +1,9 @@
 #include "ui/EditableList.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalBlocker>
 
 namespace tafomat {
@@ -21,9 +23,10 @@ EditableList::EditableList(QWidget* parent) : QComboBox(parent) {
         if (currentIndex() == -1) emit edited();
     });
     connect(this, &QComboBox::activated, this, [this] {
-        forgetCurrentItem();
+        forgetCurrentItem(0);
         emit picked();
     });
+    view()->setTextElideMode(Qt::ElideNone);
 }
 
 void EditableList::appendItem(const QString& item) {
@@ -40,8 +43,24 @@ void EditableList::clearAll() {
     clearEditText();
 }
 
-void EditableList::forgetCurrentItem() {
-    showWithoutCurrentItem(currentText(), lineEdit()->cursorPosition());
+void EditableList::setTextShownFromStart(const QString& text) {
+    setEditText(text);
+    lineEdit()->setCursorPosition(0);
+}
+
+void EditableList::showPopup() {
+    view()->setMinimumWidth(widestEntry());
+    QComboBox::showPopup();
+}
+
+int EditableList::widestEntry() const {
+    const QAbstractItemView& liste = *view();
+    const int rand = 2 * liste.frameWidth() + liste.verticalScrollBar()->sizeHint().width();
+    return liste.sizeHintForColumn(0) + rand;
+}
+
+void EditableList::forgetCurrentItem(int caret) {
+    showWithoutCurrentItem(currentText(), caret);
 }
 
 void EditableList::showWithoutCurrentItem(const QString& text, int caret) {
@@ -60,7 +79,7 @@ void EditableList::keyPressEvent(QKeyEvent* event) {
         setCurrentIndex(findText(currentText(), Qt::MatchExactly));
     }
     QComboBox::keyPressEvent(event);
-    forgetCurrentItem();
+    forgetCurrentItem(lineEdit()->cursorPosition());
 }
 
 void EditableList::wheelEvent(QWheelEvent* event) {

@@ -17,6 +17,10 @@ class EditableList : public QComboBox {
     void appendItem(const QString& item);
     // Empties the list and the text, without any event.
     void clearAll();
+    // Sets the text as the program does, with its change event, and shows it from its start.
+    void setTextShownFromStart(const QString& text);
+    // Opens the list as wide as its longest entry, so that no entry is cut.
+    void showPopup() override;
 
   signals:
     void edited();
@@ -27,8 +31,9 @@ class EditableList : public QComboBox {
     void wheelEvent(QWheelEvent* event) override;
 
   private:
-    void forgetCurrentItem();
+    void forgetCurrentItem(int caret);
     void showWithoutCurrentItem(const QString& text, int caret);
+    int widestEntry() const;
 };
 
 }  // namespace tafomat

@@ -32,8 +32,12 @@ class Größenbefehlsperre {
 }  // namespace
 
 void MainWindow::EinstellungenSpeichern_Click() {
-    if (const std::optional<QString> pfad = m_dialoge.DateiDialogSpeichern(Vorgabename))
-        EinstellungenSchreiben(*pfad);
+    EinstellungenSpeichernMitDialog();
+}
+
+bool MainWindow::EinstellungenSpeichernMitDialog() {
+    const std::optional<QString> pfad = m_dialoge.DateiDialogSpeichern(Vorgabename);
+    return pfad && EinstellungenSchreiben(*pfad);
 }
 
 void MainWindow::EinstellungenÖffnen_Click() {
@@ -44,11 +48,14 @@ void MainWindow::EinstellungenÖffnen_Click() {
 EinstellungenGelesen MainWindow::EinstellungenÖffnen(const QString& pfad) {
     const EinstellungenGelesen gelesen = EinstellungenLesen(pfad);
     BildZeichnen();
+    if (gelesen.geöffnet && gelesen.ergebnis.abbruch == Abbruch::Keiner) gestaltungMerken();
     return gelesen;
 }
 
 bool MainWindow::EinstellungenSchreiben(const QString& pfad) {
-    return DateiSchreiben(mitTxt(pfad), EinstellungenText(m_felder, m_vorschau));
+    if (!DateiSchreiben(mitTxt(pfad), EinstellungenText(m_felder, m_vorschau))) return false;
+    gestaltungMerken();
+    return true;
 }
 
 EinstellungenGelesen MainWindow::EinstellungenLesen(const QString& pfad) {

@@ -2,6 +2,7 @@
 #include "platform/Dateien.h"
 #include "platform/QtText.h"
 #include "preview/BildZeichnen.h"
+#include "ui/Dateiarten.h"
 #include "ui/Dateimeldungen.h"
 #include "ui/MainWindow.h"
 
@@ -12,10 +13,21 @@ namespace {
 const QString FensterSchriftFehler =
     QStringLiteral("!!! Schriftarten-Fehler !!! Programm wird fortgesetzt.");
 
-// Photos are often named .JPG or .jpeg; the picture is read by its content anyway.
-bool istJpegName(const QString& pfad) {
-    return pfad.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive) ||
-           pfad.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive);
+const QString OhneZeilenumbruch =
+    QStringLiteral("Bitte nur Bilder benutzen, deren Pfad keinen Zeilenumbruch enthält!");
+const QString OhneZeichen = QStringLiteral(
+    "Bitte nur Bilder benutzen, deren Pfad kein „%1“ enthält! Die Einstellungen können dieses "
+    "Zeichen nicht speichern.");
+
+// The design keeps the path as one line of Windows-1252 text; any other path would name
+// another file once saved and loaded. The message names what the path must not hold.
+std::optional<QString> pfadFehler(const QString& pfad) {
+    for (const char32_t zeichen : pfad.toUcs4()) {
+        if (zeichen == U'\r' || zeichen == U'\n') return OhneZeilenumbruch;
+        const QString text = QString::fromUcs4(&zeichen, 1);
+        if (!fitsCp1252(text)) return OhneZeichen.arg(text);
+    }
+    return std::nullopt;
 }
 
 std::string Abschlussmeldung(const std::string& hintergrundPfad, const std::string& schriftart) {
@@ -39,6 +51,7 @@ void MainWindow::Form_Load() {
                        QStringLiteral(" nicht gefunden !!! Programm wird fortgesetzt."));
     FarbpaletteZeichnen();
     BildZeichnen();
+    gestaltungMerken();
 }
 
 void MainWindow::SchriftartenFüllen() {
@@ -61,19 +74,24 @@ void MainWindow::SchriftartenFüllen() {
 }
 
 void MainWindow::Hintergrundbild_Click() {
-    const std::optional<DateiWahl> wahl = m_dialoge.DateiDialogÖffnen(QStringLiteral("*.jpg"));
-    if (!wahl) return;
-    if (!istJpegName(wahl->pfad)) {
+    if (const std::optional<DateiWahl> wahl = m_dialoge.DateiDialogÖffnen(QStringLiteral("*.jpg")))
+        HintergrundbildÜbernehmen(*wahl);
+}
+
+void MainWindow::HintergrundbildÜbernehmen(const DateiWahl& wahl) {
+    if (!istJpegName(wahl.pfad)) {
         m_dialoge.Meldung(QStringLiteral("Bitte nur JPEG-Bilder benutzen!"));
         return;
     }
-    // The design holds Windows-1252 texts: a path it cannot hold would name another file.
-    if (!fitsCp1252(wahl->pfad)) return;
-    m_felder.setText(Feld::HintergrundPfad, toCp1252(wahl->pfad));
-    m_felder.setText(Feld::HintergrundName, toCp1252(wahl->name));
+    if (const std::optional<QString> fehler = pfadFehler(wahl.pfad)) {
+        m_dialoge.Meldung(*fehler);
+        return;
+    }
+    m_felder.setText(Feld::HintergrundPfad, toCp1252(wahl.pfad));
+    m_felder.setText(Feld::HintergrundName, toCp1252(wahl.name));
     if (!m_vorschau.loadBackground(m_felder.text(Feld::HintergrundPfad))) {
         if (const std::optional<Bildfehler>& fehler = m_vorschau.backgroundFailure())
-            m_dialoge.Meldung(Bildmeldung(*fehler, wahl->pfad));
+            m_dialoge.Meldung(Bildmeldung(*fehler, wahl.pfad));
         return;
     }
     BildZeichnen();

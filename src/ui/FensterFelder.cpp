@@ -43,7 +43,7 @@ void FensterFelder::setText(Feld feld, const std::string& text) {
     } else if (QPlainTextEdit* mehrzeilig = m_s.textfeld(feld)) {
         mehrzeilenTextSetzen(*mehrzeilig, text);
     } else if (EditableList* liste = m_s.liste(feld)) {
-        liste->setEditText(toQString(text));
+        liste->setTextShownFromStart(toQString(text));
     }
 }
 

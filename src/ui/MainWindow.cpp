@@ -18,8 +18,9 @@ MainWindow::MainWindow(Dialoge& dialoge, const Schriftartenliste& schriftarten, 
     setObjectName(QStringLiteral("Tafomat"));
     setWindowTitle(QStringLiteral("Tafomat fügt mit Php einen Texte und Daten in ein JPEG-Bild"));
     setWindowIcon(QIcon(QStringLiteral(":/fenster.png")));
-    setFixedSize(757, 380);
+    setAcceptDrops(true);
     verdrahten();
+    fenstergrößeAnpassen();
     Form_Load();
 }
 

@@ -22,7 +22,8 @@ struct EinstellungenGelesen {
 
 // The program's one window. Its controls are the store of all state; the preview surface
 // holds the chosen font. Creating the window runs Form_Load, which shows it unless the window
-// is made for work without a screen (exporting a design).
+// is made for work without a screen (exporting a design). Closing it asks whether to save a
+// changed design; a JPEG picture or a settings file dropped on it is opened.
 class MainWindow : public QWidget {
   public:
     enum class Anzeige { Zeigen, Verborgen };
@@ -31,7 +32,8 @@ class MainWindow : public QWidget {
                QWidget* parent = nullptr, Anzeige anzeige = Anzeige::Zeigen);
 
     // What the buttons do once their dialog has named the file (EinstellungenDatei.cpp,
-    // Ereignisse.cpp); the command line uses them too.
+    // Ereignisse.cpp); the command line uses them too. A complete reading and a successful
+    // writing make the design the saved one.
     EinstellungenGelesen EinstellungenÖffnen(const QString& pfad);
     bool EinstellungenSchreiben(const QString& pfad);
     // The script of the design, also shown in QuTxt; the preview keeps the size of the last #G.
@@ -45,8 +47,24 @@ class MainWindow : public QWidget {
     QtSurface& vorschau() { return m_vorschau; }
     // How often the preview was redrawn since the window was created.
     int neuzeichnungen() const { return m_neuzeichnungen; }
+    // Whether the design differs from the one after start-up or the last save or load.
+    bool gestaltungGeändert() const;
+
+  protected:
+    // Window events (Fensterereignisse.cpp).
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* objekt, QEvent* event) override;
 
   private:
+    std::string Gestaltung() const;
+    void gestaltungMerken();
+    void fenstergrößeAnpassen();
+    void ablegenAnnehmen(QDropEvent* event);
+    void dateiÖffnen(const QString& pfad);
+
     // Wiring (Verdrahtung.cpp): which change runs which procedure.
     void verdrahten();
 
@@ -55,9 +73,11 @@ class MainWindow : public QWidget {
     void SchriftartenFüllen();
     void BildZeichnen();
     void Hintergrundbild_Click();
+    void HintergrundbildÜbernehmen(const DateiWahl& wahl);
     void BildArt_Click();
     void PhpQuelltext_Click();
     void EinstellungenSpeichern_Click();
+    bool EinstellungenSpeichernMitDialog();
     void EinstellungenÖffnen_Click();
     EinstellungenGelesen EinstellungenLesen(const QString& pfad);
 
@@ -65,6 +85,7 @@ class MainWindow : public QWidget {
     void Fett_Click();
     void PicFa_MouseDown(Qt::MouseButton taste, Qt::KeyboardModifiers umschalter, double x,
                          double y);
+    void Pic_MouseDown(Qt::MouseButton taste, Qt::KeyboardModifiers umschalter, double x, double y);
     void Pic_MouseMove(Qt::MouseButtons tasten, Qt::KeyboardModifiers umschalter, double x,
                        double y);
     void SchriftartSetzen();
@@ -72,7 +93,8 @@ class MainWindow : public QWidget {
     void XPos_Change();
     void YPos_Change();
     void FarbpaletteZeichnen();
-    void befehlSchreiben(const std::string& befehl, int auswahlLänge);
+    void befehlSchreiben(const std::string& befehl, int auswahlLänge,
+                         Vorlagenfeld::Schritt schritt = Vorlagenfeld::Schritt::Neu);
 
     Anzeige m_anzeige;
     Dialoge& m_dialoge;
@@ -85,6 +107,9 @@ class MainWindow : public QWidget {
     int m_neuzeichnungen = 0;
     // While set, a change of the size list writes no size command (loading a design).
     bool m_größenbefehlAus = false;
+    // The next movement over the preview with a button held starts a new undo step.
+    bool m_zugBeginnt = true;
+    std::string m_gespeicherteGestaltung;
 };
 
 }  // namespace tafomat

@@ -16,7 +16,10 @@ PictureBox::PictureBox(Source source, QWidget* parent)
 
 void PictureBox::refresh() {
     const QSize pictureSize = m_source().size();
-    if (size() != pictureSize) setFixedSize(pictureSize);
+    if (size() != pictureSize) {
+        setFixedSize(pictureSize);
+        emit resized();
+    }
     update();
 }
 

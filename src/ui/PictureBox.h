@@ -23,6 +23,8 @@ class PictureBox : public QWidget {
   signals:
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x, double y);
     void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x, double y);
+    // The box took the size of a picture of another size.
+    void resized();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -5,6 +5,8 @@
 
 #include "platform/QtText.h"
 #include "ui/Cp1252Filter.h"
+#include "ui/Knopf.h"
+#include "ui/Regler.h"
 #include "ui/WideBlanks.h"
 
 namespace tafomat {
@@ -77,7 +79,7 @@ QGroupBox* rahmen(QWidget* eltern, const QString& name, QRect ort, const QString
 
 QPushButton* knopf(QWidget* eltern, const QString& name, QRect ort, const QString& titel,
                    QColor fläche, bool fett) {
-    auto* k = anlegen<QPushButton>(eltern, name, ort, titel);
+    auto* k = anlegen<Knopf>(eltern, name, ort, titel);
     k->setFont(fensterSchrift(fett));
     färben(k, QPalette::Button, fläche);
     return k;
@@ -95,10 +97,13 @@ void trennlinie(QWidget* eltern, const QString& name, int y) {
     färben(linie, QPalette::Window, linie->palette().color(QPalette::Dark));
 }
 
-// An icon box: the icon's transparent parts show the box's background.
+// An icon box: the icon's transparent parts show the box's background. An icon on a button
+// passes its clicks to the button.
 void knopfBild(QWidget* eltern, int nummer, QRect ort, const QString& bild, QColor hintergrund,
-               const QString& tipp = {}) {
-    auto* box = anlegen<QLabel>(eltern, QStringLiteral("KnopfBild%1").arg(nummer), ort);
+               const QString& tipp = {}, QAbstractButton* knopf = nullptr) {
+    const QString name = QStringLiteral("KnopfBild%1").arg(nummer);
+    QLabel* box =
+        knopf ? anlegen<Knopfbild>(eltern, name, ort, knopf) : anlegen<QLabel>(eltern, name, ort);
     box->setPixmap(QPixmap(QStringLiteral(":/") + bild));
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     box->setAutoFillBackground(true);
@@ -120,8 +125,9 @@ EditableList* liste(QWidget* eltern, Feld feld, QRect ort) {
     return box;
 }
 
-QPlainTextEdit* mehrzeilig(QWidget* eltern, Feld feld, QRect ort, const QFont& font) {
-    auto* feldWidget = anlegen<Cp1252TextEdit>(eltern, QString::fromUtf8(feldName(feld)), ort);
+template <class Textfeld>
+Textfeld* mehrzeilig(QWidget* eltern, Feld feld, QRect ort, const QFont& font) {
+    auto* feldWidget = anlegen<Textfeld>(eltern, QString::fromUtf8(feldName(feld)), ort);
     feldWidget->setFont(font);
     feldWidget->setLineWrapMode(QPlainTextEdit::NoWrap);
     feldWidget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -132,7 +138,7 @@ QPlainTextEdit* mehrzeilig(QWidget* eltern, Feld feld, QRect ort, const QFont& f
 }
 
 QScrollBar* regler(QWidget* eltern, Feld feld, QRect ort, Qt::Orientation richtung, int seite) {
-    auto* bar = anlegen<QScrollBar>(eltern, QString::fromUtf8(feldName(feld)), ort, richtung);
+    auto* bar = anlegen<Regler>(eltern, QString::fromUtf8(feldName(feld)), ort, richtung);
     const Reglerbereich bereich = bereichVon(feld);
     bar->setRange(bereich.min, bereich.max);
     bar->setSingleStep(1);
@@ -196,7 +202,7 @@ void Frame1Füllen(Steuerelemente& s) {
                               QStringLiteral("Hintergrundbild öffnen"), Hellgelb, true);
     knopfBild(f, 2, twips(360, 3780, 240, 240), QStringLiteral("bild.png"),
               f->palette().color(QPalette::Button),
-              QStringLiteral("Ein Hintergrundbild muß ausgewählt werden!"));
+              QStringLiteral("Ein Hintergrundbild muß ausgewählt werden!"), s.Hintergrundbild);
 }
 
 void Frame3Füllen(Steuerelemente& s, PictureBox::Source palette) {
@@ -219,7 +225,7 @@ void Frame2Füllen(Steuerelemente& s, PictureBox::Source palette) {
     s.SchriftGröße = liste(f, Feld::SchriftGröße, twips(3000, 0, 615, 315));
     s.SchriftGröße->setToolTip(
         QStringLiteral("Verändert die Schriftgröße. z.B.: Imt Text mit #G01 bis #G99 "));
-    s.Txt = mehrzeilig(f, Feld::Txt, twips(120, 360, 3255, 1815), arial());
+    s.Txt = mehrzeilig<Vorlagenfeld>(f, Feld::Txt, twips(120, 360, 3255, 1815), arial());
     s.Abstand = regler(f, Feld::Abstand, twips(3480, 360, 150, 1815), Qt::Vertical, 4);
     s.Frame3 = rahmen(f, QStringLiteral("Frame3"), twips(120, 2280, 2175, 855),
                       QStringLiteral("    Schriftfarbe"));
@@ -235,19 +241,21 @@ void Frame2Füllen(Steuerelemente& s, PictureBox::Source palette) {
         knopf(f, QStringLiteral("EinstellungenÖffnen"), twips(120, 3240, 3495, 375),
               QStringLiteral("Einstellungen öffnen"), Hellgelb, false);
     knopfBild(f, 8, twips(240, 3300, 240, 240), QStringLiteral("ordner.png"), Hellgelb,
-              QStringLiteral("Hiermit können Sie Ihre Einstellungen Laden."));
+              QStringLiteral("Hiermit können Sie Ihre Einstellungen Laden."),
+              s.EinstellungenÖffnen);
     s.EinstellungenSpeichern =
         knopf(f, QStringLiteral("EinstellungenSpeichern"), twips(120, 3720, 3495, 375),
               QStringLiteral("Einstellungen speichern"), Hellgrün, false);
     knopfBild(f, 1, twips(240, 3780, 240, 240), QStringLiteral("diskette.png"), Hellgrün,
-              QStringLiteral("Hiermit können Sie Ihre Einstellungen Speichern."));
+              QStringLiteral("Hiermit können Sie Ihre Einstellungen Speichern."),
+              s.EinstellungenSpeichern);
 }
 
 void Frame4Füllen(Steuerelemente& s) {
     QWidget* f = s.Frame4;
     knopfBild(f, 6, twips(120, 0, 240, 240), QStringLiteral("info.png"), Qt::white,
               QStringLiteral("Hier erscheint später der Php-Quelltext."));
-    s.QuTxt = mehrzeilig(f, Feld::QuTxt, twips(120, 240, 3495, 3015), courierNew());
+    s.QuTxt = mehrzeilig<Cp1252TextEdit>(f, Feld::QuTxt, twips(120, 240, 3495, 3015), courierNew());
     auto* label6 =
         anlegen<WideBlankLabel>(f, QStringLiteral("Label6"), twips(120, 3435, 3495, 255),
                                 QStringLiteral("Erzeuge              mit Quallität"), Label6Blank);
@@ -264,8 +272,10 @@ void Frame4Füllen(Steuerelemente& s) {
         f, QStringLiteral("PhpQuelltext"), twips(120, 3720, 3495, 375),
         QStringLiteral("    Php-Quelltext erstellen und        speichern"), KnopfBlank);
     färben(s.PhpQuelltext, QPalette::Button, Hellblau);
-    knopfBild(f, 3, twips(240, 3780, 240, 240), QStringLiteral("blatt.png"), Hellblau);
-    knopfBild(f, 4, twips(2445, 3780, 240, 240), QStringLiteral("diskette.png"), Hellblau);
+    knopfBild(f, 3, twips(240, 3780, 240, 240), QStringLiteral("blatt.png"), Hellblau, {},
+              s.PhpQuelltext);
+    knopfBild(f, 4, twips(2445, 3780, 240, 240), QStringLiteral("diskette.png"), Hellblau, {},
+              s.PhpQuelltext);
 }
 
 void Tabreihenfolge(const Steuerelemente& s) {
@@ -318,9 +328,12 @@ Steuerelemente SteuerelementeAnlegen(QWidget* fenster, PictureBox::Source vorsch
     s.Fett->setToolTip(
         QStringLiteral("Setzt im Text #B ein um den Text breiter anzuzeigen. Das zweite #B "
                        "zeichnet den Text wieder normal weiter."));
-    s.Pic = anlegen<PictureBox>(fenster, QStringLiteral("Pic"), twips(120, 4440, 6900, 990),
-                                std::move(vorschau));
+    s.Pic = new PictureBox(std::move(vorschau));
+    s.Pic->setObjectName(QStringLiteral("Pic"));
+    s.Pic->setFont(fensterSchrift());
     färben(s.Pic, QPalette::Window, Qt::white);
+    s.PicBereich = anlegen<Vorschaubereich>(fenster, QStringLiteral("PicBereich"),
+                                            twips(120, 4440, 6900, 990), s.Pic);
     s.Pic->setToolTip(
         QStringLiteral("Das ist das Ausgabebild, das Zeigt, wie später alles aussieht."));
     Tabreihenfolge(s);

@@ -10,6 +10,8 @@
 #include "model/Feld.h"
 #include "ui/EditableList.h"
 #include "ui/PictureBox.h"
+#include "ui/Vorlagenfeld.h"
+#include "ui/Vorschaubereich.h"
 
 namespace tafomat {
 
@@ -22,6 +24,7 @@ struct Steuerelemente {
     QGroupBox* Frame4;
     QPushButton* Fett;
     PictureBox* Pic;
+    Vorschaubereich* PicBereich;  // holds Pic at Pic's place
     PictureBox* PicFa;
 
     QLineEdit* DaTxt;
@@ -38,7 +41,7 @@ struct Steuerelemente {
 
     EditableList* SchriftartListe;
     EditableList* SchriftGröße;
-    QPlainTextEdit* Txt;
+    Vorlagenfeld* Txt;
     QScrollBar* Abstand;
     QScrollBar* YPos;
     QScrollBar* XPos;

@@ -28,6 +28,7 @@ void MainWindow::verdrahten() {
 
     connect(m_s.Fett, &QPushButton::clicked, this, &MainWindow::Fett_Click);
     connect(m_s.PicFa, &PictureBox::mousePressed, this, &MainWindow::PicFa_MouseDown);
+    connect(m_s.Pic, &PictureBox::mousePressed, this, &MainWindow::Pic_MouseDown);
     connect(m_s.Pic, &PictureBox::mouseMoved, this, &MainWindow::Pic_MouseMove);
     connect(m_s.Hintergrundbild, &QPushButton::clicked, this, &MainWindow::Hintergrundbild_Click);
     connect(m_s.PhpQuelltext, &QPushButton::clicked, this, &MainWindow::PhpQuelltext_Click);
@@ -36,9 +37,15 @@ void MainWindow::verdrahten() {
     connect(m_s.EinstellungenÖffnen, &QPushButton::clicked, this,
             &MainWindow::EinstellungenÖffnen_Click);
 
-    // What the surfaces draw shows in their picture boxes.
+    // What the surfaces draw shows in their picture boxes; the window follows the preview's size.
     connect(&m_vorschau, &QtSurface::changed, m_s.Pic, &PictureBox::refresh);
     connect(&m_palette, &QtSurface::changed, m_s.PicFa, &PictureBox::refresh);
+    connect(m_s.Pic, &PictureBox::resized, this, &MainWindow::fenstergrößeAnpassen);
+
+    // A file dropped anywhere on the window is the window's, also over a text field.
+    for (QWidget* kind : findChildren<QWidget*>()) {
+        if (kind->acceptDrops()) kind->installEventFilter(this);
+    }
 }
 
 }  // namespace tafomat

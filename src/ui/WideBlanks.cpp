@@ -89,20 +89,20 @@ void WideBlankLabel::paintEvent(QPaintEvent*) {
 }
 
 WideBlankButton::WideBlankButton(const QString& text, double blankWidth, QWidget* parent)
-    : QPushButton(text, parent), m_blankWidth(blankWidth) {}
+    : Knopf(text, parent), m_blankWidth(blankWidth) {}
 
 void WideBlankButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
+    flächeZeichnen(painter, option);
     const QFontMetricsF metrics(font());
     const double width = wideBlanksWidth(metrics, text(), m_blankWidth);
     const QPointF start((this->width() - width) / 2,
                         (height() - metrics.height()) / 2 + metrics.ascent());
     painter.setPen(palette().color(QPalette::ButtonText));
     drawWideBlanks(painter, metrics, text(), start, m_blankWidth);
+    fokusZeichnen(painter, option);
 }
 
 }  // namespace tafomat

@@ -3,7 +3,8 @@
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
+
+#include "ui/Knopf.h"
 
 namespace tafomat {
 
@@ -41,7 +42,7 @@ class WideBlankLabel : public QLabel {
 };
 
 // A push button with its caption centred.
-class WideBlankButton : public QPushButton {
+class WideBlankButton : public Knopf {
   public:
     WideBlankButton(const QString& text, double blankWidth, QWidget* parent = nullptr);
 

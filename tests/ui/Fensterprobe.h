@@ -28,15 +28,17 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 namespace tafomat::test {
 
-// Dialogs that answer from a script of paths and record what they were asked; an empty path,
-// or none left, answers like a cancelled dialog.
+// Dialogs that answer from a script of paths and answers and record what they were asked; an
+// empty path, or none left, answers like a cancelled dialog, no answer left like "Abbrechen".
 class GeskripteteDialoge : public Dialoge {
   public:
     QStringList öffnenAntworten;
     QStringList speichernAntworten;
+    std::vector<Antwort> frageAntworten;
     QStringList öffnenVorgaben;
     QStringList speichernVorgaben;
     QStringList meldungen;
+    QStringList fragen;
 
     std::optional<DateiWahl> DateiDialogÖffnen(const QString& vorgabe) override {
         öffnenVorgaben.append(vorgabe);
@@ -51,6 +53,13 @@ class GeskripteteDialoge : public Dialoge {
         return pfad;
     }
     void Meldung(const QString& text) override { meldungen.append(text); }
+    Antwort Frage(const QString& text) override {
+        fragen.append(text);
+        if (frageAntworten.empty()) return Antwort::Abbrechen;
+        const Antwort antwort = frageAntworten.front();
+        frageAntworten.erase(frageAntworten.begin());
+        return antwort;
+    }
 
   private:
     static QString nächste(QStringList& antworten) {

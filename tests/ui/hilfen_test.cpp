@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "ui/Fensterprobe.h"
 #include "ui/Vorlagenauswahl.h"
 
@@ -12,7 +14,7 @@ namespace tafomat::test {
 namespace {
 
 class Hilfen : public ::testing::Test {
-  protected:
+  public:
     void SetUp() override {
         probe.öffnen();
         txt = probe.finde<QPlainTextEdit>("Txt");
@@ -180,6 +182,69 @@ TEST_F(Hilfen, EineGewaehlteGroesseErsetztDieAuswahl) {
     wählen(größe, QStringLiteral("12"));
     EXPECT_EQ(probe.text(Feld::Txt), "Zeile1\r\n#G12 Welt");
     EXPECT_NE(probe.fenster->focusWidget(), txt);
+}
+
+// Each use of an aid is one undo step, a drag from press to release too: undoing it brings
+// back the template and the selection before it, the typing before it stays undoable, and
+// redoing brings back the aid's command with its selection. Every undo or redo redraws once.
+TEST_F(Hilfen, JedeHilfeIstEinRueckgaengigSchritt) {
+    struct Fall {
+        const char* name;
+        Vorlagenauswahl vorher;
+        std::function<void(Hilfen&)> hilfe;
+        int neuzeichnungen;
+        std::string ergebnis;
+        Vorlagenauswahl nachher;
+    };
+    const Fall fälle[] = {
+        {"Fett", {5, 0}, [](Hilfen& h) { h.fett(); }, 2, "Hallo#B Weltxy", {5, 2}},
+        {"Fett löscht", {0, 6}, [](Hilfen& h) { h.fett(); }, 2, "Weltxy", {0, 0}},
+        {"Farbe",
+         {6, 4},
+         [](Hilfen& h) { h.palette(Qt::LeftButton, 127, 31); },
+         1,
+         "Hallo #F255255255xy",
+         {6, 11}},
+        {"Größe",
+         {6, 4},
+         [](Hilfen& h) { h.probe.setText(Feld::SchriftGröße, "12"); },
+         2,
+         "Hallo #G12xy",
+         {0, 0}},
+        {"Ziehen",
+         {6, 4},
+         [](Hilfen& h) {
+             mausDrücken(h.probe.finde<QWidget>("Pic"), Qt::LeftButton, QPointF(44, 12));
+             for (int x : {45, 46, 47}) h.ziehen(Qt::LeftButton, x, 14);
+         },
+         6,
+         "Hallo #X047#Y014xy",
+         {6, 10}},
+    };
+    for (const Fall& fall : fälle) {
+        SCOPED_TRACE(fall.name);
+        vorlage("Hallo Welt", {10, 0});
+        QTest::keyClicks(txt, QStringLiteral("xy"));
+        auswahlSetzen(*txt, fall.vorher);
+        int vorher = neuzeichnungen();
+        fall.hilfe(*this);
+        EXPECT_EQ(neuzeichnungen(), vorher + fall.neuzeichnungen);
+        ASSERT_EQ(probe.text(Feld::Txt), fall.ergebnis);
+
+        vorher = neuzeichnungen();
+        QTest::keyClick(txt, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(probe.text(Feld::Txt), "Hallo Weltxy");
+        EXPECT_EQ(auswahl().start, fall.vorher.start);
+        EXPECT_EQ(auswahl().länge, fall.vorher.länge);
+        QTest::keyClick(txt, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(probe.text(Feld::Txt), "Hallo Welt");
+        QTest::keyClick(txt, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(txt, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(probe.text(Feld::Txt), fall.ergebnis);
+        EXPECT_EQ(auswahl().start, fall.nachher.start);
+        EXPECT_EQ(auswahl().länge, fall.nachher.länge);
+        EXPECT_EQ(neuzeichnungen(), vorher + 4);
+    }
 }
 
 TEST_F(Hilfen, DieSchriftartGiltFuerDieVorschau) {

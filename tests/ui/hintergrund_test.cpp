@@ -2,6 +2,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -75,13 +78,70 @@ TEST_F(Hintergrund, AbbruchAendertNichts) {
     EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), vorherGröße);
 }
 
-TEST_F(Hintergrund, EinPfadAusserhalbVonWindows1252AendertNichts) {
-    antworten(jpegMachen(QStringLiteral("\u0394elta.jpg"), QSize(100, 20)));
-    const int vorher = probe.fenster->neuzeichnungen();
-    klicken();
-    EXPECT_EQ(probe.text(Feld::HintergrundPfad), "leer.jpg");
-    EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), QSize(460, 66));
-    EXPECT_EQ(probe.fenster->neuzeichnungen(), vorher);
+// The design keeps the path as one line of Windows-1252 text.
+TEST_F(Hintergrund, EinPfadDenDieGestaltungNichtHaltenKannWirdMitMeldungAbgewiesen) {
+    const QString zeilenumbruch =
+        QStringLiteral("Bitte nur Bilder benutzen, deren Pfad keinen Zeilenumbruch enthält!");
+    const auto zeichen = [](const QString& z) {
+        return QStringLiteral(
+                   "Bitte nur Bilder benutzen, deren Pfad kein „%1“ enthält! Die "
+                   "Einstellungen können dieses Zeichen nicht speichern.")
+            .arg(z);
+    };
+    const std::pair<QString, QString> fälle[] = {
+        {QStringLiteral("\u03A9mega.jpg"), zeichen(QStringLiteral("\u03A9"))},
+        {QStringLiteral("Gr\u00FC\u00DFe \U0001F600.jpg"), zeichen(QStringLiteral("\U0001F600"))},
+        {QStringLiteral("zwei\nZeilen.jpg"), zeilenumbruch},
+        {QStringLiteral("Wagen\rR\u00FCcklauf.JPG"), zeilenumbruch},
+    };
+    for (const auto& [name, meldung] : fälle) {
+        SCOPED_TRACE(name.toStdString());
+        probe.dialoge.meldungen.clear();
+        antworten(jpegMachen(name, QSize(100, 20)));
+        const int vorher = probe.fenster->neuzeichnungen();
+        klicken();
+        EXPECT_EQ(probe.dialoge.meldungen, QStringList{meldung});
+        EXPECT_EQ(probe.text(Feld::HintergrundPfad), "leer.jpg");
+        EXPECT_EQ(probe.text(Feld::HintergrundName), "leer.jpg");
+        EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), QSize(460, 66));
+        EXPECT_EQ(probe.fenster->neuzeichnungen(), vorher);
+    }
+}
+
+// The preview shows the whole picture; the window grows with it up to the screen, beyond that
+// the preview scrolls. The controls stay where they are.
+TEST_F(Hintergrund, DieVorschauZeigtDasGanzeBildUndDasFensterWaechstMit) {
+    struct Fall {
+        QSize bild;
+        QSize fenster;  // empty: as large as the screen allows
+        bool balken;
+    };
+    const Fall fälle[] = {{{600, 100}, {757, 414}, false},
+                          {{760, 60}, {776, 380}, false},
+                          {{3000, 2000}, {}, true},
+                          {{200, 30}, {757, 380}, false}};
+    MainWindow& fenster = *probe.fenster;
+    auto* bereich = probe.finde<QScrollArea>("PicBereich");
+    const QRect platz = fenster.screen()->availableGeometry();
+    for (const Fall& fall : fälle) {
+        SCOPED_TRACE(std::to_string(fall.bild.width()));
+        antworten(jpegMachen(QStringLiteral("bild%1.jpg").arg(fall.bild.width()), fall.bild));
+        klicken();
+        EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), fall.bild);
+        EXPECT_EQ(bereich->pos(), QPoint(8, 296));
+        EXPECT_EQ(probe.finde<QWidget>("Frame4")->geometry(), QRect(504, 8, 249, 281));
+        EXPECT_TRUE(platz.contains(fenster.frameGeometry()));
+        EXPECT_EQ(bereich->horizontalScrollBar()->isVisible(), fall.balken);
+        EXPECT_EQ(bereich->verticalScrollBar()->isVisible(), fall.balken);
+        if (fall.balken) {
+            EXPECT_GT(fenster.frameGeometry().height(), platz.height() - 4);
+            EXPECT_EQ(bereich->horizontalScrollBar()->maximum(),
+                      fall.bild.width() - bereich->viewport()->width());
+        } else {
+            EXPECT_EQ(fenster.size(), fall.fenster);
+            EXPECT_EQ(bereich->viewport()->size(), fall.bild);
+        }
+    }
 }
 
 // A picture that cannot be loaded sets the path and the name, keeps the preview, and a

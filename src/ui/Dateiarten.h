@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace tafomat {
+
+// Photos are often named .JPG or .jpeg; the picture is read by its content anyway.
+inline bool istJpegName(const QString& pfad) {
+    return pfad.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive) ||
+           pfad.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive);
+}
+
+// A name that the settings reader opens as it is, without appending ".txt".
+inline bool istEinstellungenName(const QString& pfad) {
+    return pfad.endsWith(QLatin1String(".txt"));
+}
+
+}  // namespace tafomat

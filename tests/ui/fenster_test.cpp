@@ -1,0 +1,276 @@
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "ui/Fensterprobe.h"
+
+namespace tafomat::test {
+namespace {
+
+TEST(Fenster, TastenBewegenDieReglerInIhreRichtung) {
+    struct Fall {
+        const char* regler;
+        Qt::Key taste;
+        int erwartet;
+    };
+    const Fall fälle[] = {
+        {"XPos", Qt::Key_Right, 1},   {"XPos", Qt::Key_Left, -1}, {"XPos", Qt::Key_PageDown, 8},
+        {"XPos", Qt::Key_PageUp, -8}, {"XPos", Qt::Key_End, 64},  {"XPos", Qt::Key_Home, -64},
+        {"YPos", Qt::Key_Down, 1},    {"YPos", Qt::Key_Up, -1},   {"YPos", Qt::Key_PageDown, 8},
+        {"Abstand", Qt::Key_Down, 6}, {"Abstand", Qt::Key_Up, 4}, {"Abstand", Qt::Key_End, 64},
+    };
+    for (const Fall& fall : fälle) {
+        SCOPED_TRACE(std::string(fall.regler) + " " + std::to_string(fall.taste));
+        Fensterprobe probe;
+        probe.öffnen();
+        auto* regler = probe.finde<QScrollBar>(fall.regler);
+        QTest::keyClick(regler, fall.taste);
+        EXPECT_EQ(regler->value(), fall.erwartet);
+    }
+}
+
+TEST(Fenster, EinReglerMitFokusTraegtEinenRahmen) {
+    Fensterprobe probe;
+    MainWindow& fenster = probe.öffnen();
+    fenster.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    for (const char* name : {"XPos", "YPos", "Abstand"}) {
+        SCOPED_TRACE(name);
+        auto* regler = probe.finde<QScrollBar>(name);
+        const QColor markierung = regler->palette().color(QPalette::Highlight);
+        const auto ecken = [&] {
+            const QImage bild = regler->grab().toImage();
+            return QList<QColor>{bild.pixelColor(0, 0), bild.pixelColor(bild.width() - 1, 0),
+                                 bild.pixelColor(0, bild.height() - 1)};
+        };
+        probe.finde<QWidget>("DaTxt")->setFocus();
+        EXPECT_FALSE(ecken().contains(markierung));
+        regler->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(regler->hasFocus());
+        EXPECT_EQ(ecken(), QList<QColor>(3, markierung));
+    }
+}
+
+TEST(Fenster, DieBilderAufDenKnoepfenReichenDenKlickWeiter) {
+    const std::pair<const char*, const char*> fälle[] = {
+        {"KnopfBild1", "EinstellungenSpeichern"}, {"KnopfBild8", "EinstellungenÖffnen"},
+        {"KnopfBild2", "Hintergrundbild"},        {"KnopfBild3", "PhpQuelltext"},
+        {"KnopfBild4", "PhpQuelltext"},
+    };
+    Fensterprobe probe;
+    probe.öffnen();
+    for (const auto& [bild, knopf] : fälle) {
+        SCOPED_TRACE(bild);
+        QWidget* symbol = probe.finde<QWidget>(bild);
+        QSignalSpy klicks(probe.finde<QPushButton>(knopf), &QPushButton::clicked);
+        QTest::mouseClick(symbol, Qt::LeftButton, {}, symbol->rect().center());
+        EXPECT_EQ(klicks.count(), 1);
+    }
+    EXPECT_EQ(probe.dialoge.speichernVorgaben,
+              QStringList({QStringLiteral("Tafomat.txt"), QStringLiteral("*.php"),
+                           QStringLiteral("*.php")}));
+    EXPECT_EQ(probe.dialoge.öffnenVorgaben,
+              QStringList({QStringLiteral("Tafomat.txt"), QStringLiteral("*.jpg")}));
+}
+
+// The face is the button's exact colour in every style, so that the icons' boxes match it.
+TEST(Fenster, KnopfflaechenZeigenIhreFarbeGenau) {
+    const std::pair<const char*, QColor> knöpfe[] = {
+        {"Hintergrundbild", QColor(255, 255, 192)},
+        {"EinstellungenÖffnen", QColor(255, 255, 192)},
+        {"EinstellungenSpeichern", QColor(192, 255, 192)},
+        {"PhpQuelltext", QColor(192, 192, 255)},
+    };
+    Fensterprobe probe;
+    probe.öffnen();
+    for (const QString& stilname : QStyleFactory::keys()) {
+        const std::unique_ptr<QStyle> stil(QStyleFactory::create(stilname));
+        for (const auto& [name, farbe] : knöpfe) {
+            SCOPED_TRACE(stilname.toStdString() + " " + name);
+            auto* knopf = probe.finde<QPushButton>(name);
+            knopf->setStyle(stil.get());
+            const QImage bild = knopf->grab().toImage();
+            const int mitte = bild.height() / 2;
+            for (const QPoint ort :
+                 {QPoint(4, mitte), QPoint(bild.width() - 5, mitte), QPoint(bild.width() / 2, 3)}) {
+                EXPECT_EQ(bild.pixelColor(ort), farbe) << ort.x() << "," << ort.y();
+            }
+            knopf->setStyle(nullptr);
+        }
+    }
+}
+
+TEST(Fenster, DieSchriftlisteZeigtLangeNamenGanz) {
+    const QString lang = QStringLiteral("C059 [UKWN] Extra Condensed Bold Italic");
+    Fensterprobe probe;
+    probe.schriftarten.namen.append(lang);
+    probe.öffnen();
+    auto* liste = probe.finde<QComboBox>("SchriftartListe");
+    liste->showPopup();
+    const QAbstractItemView* ansicht = liste->view();
+    const QRect zeile = ansicht->visualRect(ansicht->model()->index(liste->findText(lang), 0));
+    EXPECT_GE(zeile.width(), ansicht->fontMetrics().horizontalAdvance(lang));
+    EXPECT_GE(ansicht->viewport()->width(), zeile.right());
+    EXPECT_EQ(ansicht->textElideMode(), Qt::ElideNone);
+    liste->hidePopup();
+
+    // Loaded or picked, the box shows the name from its start.
+    probe.setText(Feld::SchriftartListe, toCp1252(lang));
+    EXPECT_EQ(liste->lineEdit()->cursorPosition(), 0);
+    probe.setText(Feld::SchriftartListe, "Arial");
+    wählen(liste, lang);
+    EXPECT_EQ(liste->currentText(), lang);
+    EXPECT_EQ(liste->lineEdit()->cursorPosition(), 0);
+}
+
+struct Schliessen : public ::testing::Test {
+    void SetUp() override { ASSERT_TRUE(ordner.isValid()); }
+    QString pfad(const char* name) const { return ordner.filePath(QString::fromLatin1(name)); }
+    void ändern() { QTest::keyClicks(probe.finde<QLineEdit>("KiTxt"), QStringLiteral("1")); }
+
+    QTemporaryDir ordner;
+    Fensterprobe probe;
+};
+
+TEST_F(Schliessen, FragtNurNachEinerAenderungUndSchliesstNurWennNichtsVerlorenGeht) {
+    struct Fall {
+        const char* name;
+        std::function<void(Schliessen&)> vorher;
+        std::vector<Antwort> antworten;
+        const char* speicherziel;  // the save dialog's answer; none: cancelled
+        bool gefragt;
+        bool geschlossen;
+    };
+    const Fall fälle[] = {
+        {"unverändert", [](Schliessen&) {}, {}, nullptr, false, true},
+        {"zurückgetippt",
+         [](Schliessen& s) {
+             s.ändern();
+             QTest::keyClick(s.probe.finde<QLineEdit>("KiTxt"), Qt::Key_Backspace);
+         },
+         {},
+         nullptr,
+         false,
+         true},
+        {"verwerfen", &Schliessen::ändern, {Antwort::Verwerfen}, nullptr, true, true},
+        {"abbrechen", &Schliessen::ändern, {Antwort::Abbrechen}, nullptr, true, false},
+        {"Speichern abgebrochen", &Schliessen::ändern, {Antwort::Speichern}, nullptr, true, false},
+        {"speichern", &Schliessen::ändern, {Antwort::Speichern}, "frage", true, true},
+        {"gespeichert",
+         [](Schliessen& s) {
+             s.ändern();
+             s.probe.dialoge.speichernAntworten.append(s.pfad("vorher"));
+             s.probe.finde<QPushButton>("EinstellungenSpeichern")->click();
+         },
+         {},
+         nullptr,
+         false,
+         true},
+        {"geladen",
+         [](Schliessen& s) {
+             s.ändern();
+             ASSERT_TRUE(s.probe.fenster->EinstellungenSchreiben(s.pfad("datei")));
+             s.probe.setText(Feld::DaTxt, "01.01.2020");
+             s.probe.dialoge.öffnenAntworten.append(s.pfad("datei.txt"));
+             s.probe.finde<QPushButton>("EinstellungenÖffnen")->click();
+         },
+         {},
+         nullptr,
+         false,
+         true},
+    };
+    for (const Fall& fall : fälle) {
+        SCOPED_TRACE(fall.name);
+        probe.dialoge = GeskripteteDialoge();
+        probe.öffnen();
+        fall.vorher(*this);
+        probe.dialoge.fragen.clear();
+        probe.dialoge.frageAntworten = fall.antworten;
+        if (fall.speicherziel) probe.dialoge.speichernAntworten.append(pfad(fall.speicherziel));
+        const std::string gestaltung =
+            EinstellungenText(probe.fenster->felder(), probe.fenster->vorschau());
+
+        EXPECT_EQ(probe.fenster->close(), fall.geschlossen);
+        EXPECT_EQ(probe.dialoge.fragen,
+                  fall.gefragt
+                      ? QStringList{QStringLiteral("Änderungen an der Gestaltung speichern?")}
+                      : QStringList{});
+        EXPECT_EQ(dateiLesen(pfad("frage.txt")), fall.speicherziel ? gestaltung : std::string());
+        QFile::remove(pfad("frage.txt"));
+    }
+}
+
+class Ablegen : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(ordner.isValid());
+        probe.öffnen();
+    }
+    // Drags the files onto the widget and lets them go; true when the window took them.
+    bool ablegen(QWidget* ziel, const QStringList& pfade) {
+        QMimeData daten;
+        QList<QUrl> adressen;
+        for (const QString& pfad : pfade) adressen.append(QUrl::fromLocalFile(pfad));
+        daten.setUrls(adressen);
+        const QPoint ort = ziel->rect().center();
+        QDragEnterEvent hinein(ort, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(ziel, &hinein);
+        if (!hinein.isAccepted()) return false;
+        QDropEvent los(ort, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(ziel, &los);
+        return los.isAccepted();
+    }
+
+    QTemporaryDir ordner;
+    Fensterprobe probe;
+};
+
+TEST_F(Ablegen, EinJpegWirdDerHintergrundEineEinstellungsdateiWirdGeladen) {
+    const QString bild = ordner.filePath(QStringLiteral("Urlaub.JPEG"));
+    QImage inhalt(300, 40, QImage::Format_RGB32);
+    inhalt.fill(Qt::darkRed);
+    ASSERT_TRUE(inhalt.save(bild, "JPEG"));
+    const QString design = ordner.filePath(QStringLiteral("Design.txt"));
+    probe.setText(Feld::DaTxt, "24.12.2020");
+    ASSERT_TRUE(probe.fenster->EinstellungenSchreiben(design));
+    probe.setText(Feld::DaTxt, "01.01.2021");
+    auto* txt = probe.finde<QPlainTextEdit>("Txt");
+
+    // Over the template the file is not text for it.
+    EXPECT_TRUE(ablegen(txt->viewport(), {bild}));
+    EXPECT_EQ(probe.text(Feld::HintergrundName), "Urlaub.JPEG");
+    EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), QSize(300, 40));
+    EXPECT_EQ(probe.text(Feld::Txt), Startvorlage());
+
+    EXPECT_TRUE(ablegen(probe.finde<QWidget>("Frame1"), {design}));
+    EXPECT_EQ(probe.text(Feld::DaTxt), "24.12.2020");
+    EXPECT_EQ(probe.text(Feld::HintergrundName), "leer.jpg");
+    EXPECT_FALSE(probe.fenster->gestaltungGeändert());
+
+    probe.setText(Feld::DaTxt, "01.01.2021");
+    const std::string vorher = probe.text(Feld::DaTxt);
+    for (const QStringList& abgewiesen :
+         {QStringList{ordner.filePath(QStringLiteral("bild.png"))}, QStringList{design, bild},
+          QStringList{ordner.filePath(QStringLiteral("Design.TXT"))}}) {
+        SCOPED_TRACE(abgewiesen.join(QLatin1Char(' ')).toStdString());
+        EXPECT_FALSE(ablegen(probe.finde<QLineEdit>("KiTxt"), abgewiesen));
+        EXPECT_FALSE(ablegen(probe.fenster.get(), abgewiesen));
+        EXPECT_EQ(probe.text(Feld::KiTxt), "22");
+    }
+    EXPECT_EQ(probe.text(Feld::DaTxt), vorher);
+    EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
+}
+
+}  // namespace
+}  // namespace tafomat::test
