@@ -52,6 +52,10 @@ Antwort Dialoge::Frage(const QString&) {
     return Antwort::Abbrechen;
 }
 
+std::optional<QString> Dialoge::OrdnerDialog(const QString&) {
+    return std::nullopt;
+}
+
 void DateiDialogVorbereiten(QFileDialog& dialog, const QString& vorgabe) {
     if (vorgabe.contains(QLatin1Char('*'))) {
         dialog.setOption(QFileDialog::HideNameFilterDetails);
@@ -107,6 +111,12 @@ Antwort QtDialoge::Frage(const QString& text) {
 bool DeutscheStandardtexteLaden(QTranslator& übersetzer) {
     return übersetzer.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
                            QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+std::optional<QString> QtDialoge::OrdnerDialog(const QString& titel) {
+    const QString ordner = QFileDialog::getExistingDirectory(QApplication::activeWindow(), titel);
+    if (ordner.isEmpty()) return std::nullopt;
+    return ordner;
 }
 
 }  // namespace tafomat

@@ -31,6 +31,9 @@ class Dialoge {
     // Modal, with the buttons "Speichern", "Verwerfen" and "Abbrechen". Where nobody can be
     // asked, the answer keeps everything as it is.
     virtual Antwort Frage(const QString& text);
+    // A folder to write into, made anew there if the user wishes. Where nobody can be asked,
+    // none is chosen.
+    virtual std::optional<QString> OrdnerDialog(const QString& titel);
 };
 
 // The system's dialogs, centred over the active window.
@@ -40,6 +43,7 @@ class QtDialoge : public Dialoge {
     std::optional<QString> DateiDialogSpeichern(const QString& vorgabe) override;
     void Meldung(const QString& text) override;
     Antwort Frage(const QString& text) override;
+    std::optional<QString> OrdnerDialog(const QString& titel) override;
 };
 
 // Prepares a file dialog for a pre-set name. A pattern "*.ext" lists the files with that

@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "phpgen/ServerWerte.h"
 #include "render/GdSchrift.h"
 
 namespace tafomat {
@@ -50,6 +51,44 @@ std::optional<Bild> PlanZeichnen(const Zeichenplan& plan, const std::string& sch
     Server server(std::move(schrift), hintergrund, wert);
     for (const Zeichenaufruf& aufruf : plan.aufrufe) std::visit(server, aufruf);
     return hintergrund;
+}
+
+namespace {
+
+const std::string& wertVon(const ServerWerte& werte, char platzhalter) {
+    switch (platzhalter) {
+        case '1':
+            return werte.datum;
+        case '2':
+            return werte.tage;
+        case '3':
+            return werte.alteKosten;
+        case '4':
+            return werte.kippen;
+        case '5':
+            return werte.anschaffung;
+        case '6':
+            return werte.neueKosten;
+        case '7':
+            return werte.gespart;
+        case '8':
+            return werte.steuern;
+        case '9':
+            return werte.fiskus;
+        default:
+            return werte.alleKippen;
+    }
+}
+
+}  // namespace
+
+std::optional<Bild> Serveransicht(const Felder& felder, GdSurface& vorschau, Tageszahl heute) {
+    if (!vorschau.hatSchrift()) return std::nullopt;
+    const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, vorschau);
+    const std::optional<ServerWerte> werte = ServerWerteBerechnen(felder, heute);
+    if (!plan || !werte) return std::nullopt;
+    return PlanZeichnen(*plan, vorschau.schriftdatei(), vorschau.hintergrund(),
+                        [&](char platzhalter) { return wertVon(*werte, platzhalter); });
 }
 
 }  // namespace tafomat

@@ -4,8 +4,10 @@
 #include <optional>
 #include <string>
 
+#include "model/Zahlen.h"
 #include "phpgen/Zeichenplan.h"
 #include "render/Bild.h"
+#include "render/GdSurface.h"
 
 namespace tafomat {
 
@@ -17,5 +19,11 @@ using Serverwert = std::function<std::string(char platzhalter)>;
 // when the font file cannot be read.
 std::optional<Bild> PlanZeichnen(const Zeichenplan& plan, const std::string& schriftdatei,
                                  Bild hintergrund, const Serverwert& wert);
+
+// The banner that the design's script sends on the server's day `heute`: the template compiled
+// on the preview surface as for the script, drawn over the preview's background with its font
+// file and the values the script computes that day. nullopt where no script can be made. Leaves
+// the surface at the size of the last #G, as making the script does.
+std::optional<Bild> Serveransicht(const Felder& felder, GdSurface& vorschau, Tageszahl heute);
 
 }  // namespace tafomat

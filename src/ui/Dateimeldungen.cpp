@@ -54,9 +54,12 @@ QString dateiGrund(ReadFailure fehler) {
 
 }  // namespace
 
+QString Bildzustand(const Bildfehler& fehler, const QString& pfad) {
+    return QStringLiteral("Das Hintergrundbild %1 %2").arg(eckig(pfad), bildGrund(fehler));
+}
+
 QString Bildmeldung(const Bildfehler& fehler, const QString& pfad) {
-    const QString text =
-        QStringLiteral("Das Hintergrundbild %1 %2!").arg(eckig(pfad), bildGrund(fehler));
+    const QString text = Bildzustand(fehler, pfad) + QLatin1Char('!');
     return fehler.grund == Bildfehlergrund::KeinJpeg
                ? text + QStringLiteral(" Bitte nur JPEG-Bilder benutzen!")
                : text;

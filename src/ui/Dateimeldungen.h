@@ -9,6 +9,8 @@ namespace tafomat {
 
 // The window's messages about files it could not take, in the window's words.
 
+// "Das Hintergrundbild [pfad]" and why it cannot be loaded, as a sentence without its end.
+QString Bildzustand(const Bildfehler& fehler, const QString& pfad);
 // Message box: a picture chosen with "Hintergrundbild öffnen" that cannot be loaded.
 QString Bildmeldung(const Bildfehler& fehler, const QString& pfad);
 // Title: a design's picture that cannot be loaded, so that the preview shows the built-in one.

@@ -17,6 +17,10 @@ namespace {
 constexpr QSize Grundfläche(757, 380);
 // Right of and below the preview, as the window leaves it around the built-in picture.
 constexpr QSize Vorschaurand(8, 18);
+// The server's controls stand right of the preview: under the script's frame, or right of a
+// wider preview.
+constexpr int Serverspalte = 504;
+constexpr int Serverabstand = 12;
 
 // The one local file that a drag carries, or an empty path.
 QString abgelegterPfad(const QMimeData* daten) {
@@ -131,8 +135,14 @@ void MainWindow::fenstergrößeAnpassen() {
         bildschirm = anzeige->availableGeometry().size() - fensterrahmen;
     }
     const QPoint ort = m_s.PicBereich->pos();
-    const QSize umVorschau = QSize(ort.x(), ort.y()) + Vorschaurand;
+    const int serverbreite = m_s.ServerPaket->width();
+    const QSize umVorschau =
+        QSize(ort.x() + Serverabstand + serverbreite, ort.y()) + Vorschaurand;
     m_s.PicBereich->anpassen((bildschirm - umVorschau).expandedTo(QSize(64, 64)));
+    const int spalte =
+        std::max(Serverspalte, ort.x() + m_s.PicBereich->width() + Serverabstand);
+    m_s.Serveransicht->move(spalte, ort.y());
+    m_s.ServerPaket->move(spalte, m_s.Serveransicht->geometry().bottom() + 4);
     setFixedSize(Grundfläche.expandedTo(m_s.PicBereich->size() + umVorschau));
     if (!isVisible() || !screen()) return;
     // A grown window that reaches beyond the screen moves back onto it.

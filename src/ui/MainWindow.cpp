@@ -12,7 +12,11 @@ MainWindow::MainWindow(Dialoge& dialoge, const Schriftartenliste& schriftarten, 
       m_schriftarten(schriftarten),
       m_uhr(uhr),
       m_s(SteuerelementeAnlegen(
-          this, [this]() -> const QImage& { return m_vorschau.image(); },
+          this,
+          [this]() -> const QImage& {
+              return m_s.Serveransicht && m_s.Serveransicht->isChecked() ? m_serverBild
+                                                                         : m_vorschau.image();
+          },
           [this]() -> const QImage& { return m_palette.image(); })),
       m_felder(m_s) {
     setObjectName(QStringLiteral("Tafomat"));
@@ -27,6 +31,7 @@ MainWindow::MainWindow(Dialoge& dialoge, const Schriftartenliste& schriftarten, 
 void MainWindow::BildZeichnen() {
     ++m_neuzeichnungen;
     tafomat::BildZeichnen(m_felder, m_vorschau, m_uhr);
+    ServeransichtAktualisieren();
 }
 
 }  // namespace tafomat

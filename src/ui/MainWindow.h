@@ -9,6 +9,7 @@
 #include "render/RegularFile.h"
 #include "settings/Einstellungen.h"
 #include "ui/FensterFelder.h"
+#include "ui/ServerPaket.h"
 #include "ui/Steuerelemente.h"
 
 namespace tafomat {
@@ -40,6 +41,9 @@ class MainWindow : public QWidget {
     std::optional<std::string> PhpQuelltextErstellen();
     bool PhpDateiSchreiben(const QString& pfad, const std::string& skript);
     void GrundgrößeHerstellen();
+    // Writes the script, the background picture and the font file into the folder, made if
+    // missing (Serverteil.cpp).
+    ServerPaket ServerPaketSchreiben(const QString& ordner);
     // Picking an output type from the list.
     void BildArtWählen(const std::string& art);
 
@@ -81,6 +85,12 @@ class MainWindow : public QWidget {
     void EinstellungenÖffnen_Click();
     EinstellungenGelesen EinstellungenLesen(const QString& pfad);
 
+    // The server's side (Serverteil.cpp): while "Serveransicht" is on, Pic shows the banner as
+    // the server sends it today, made anew at every redraw.
+    void Serveransicht_Click();
+    void ServeransichtAktualisieren();
+    void ServerPaket_Click();
+
     // Editing aids (Bearbeitungshilfen.cpp).
     void Fett_Click();
     void PicFa_MouseDown(Qt::MouseButton taste, Qt::KeyboardModifiers umschalter, double x,
@@ -110,6 +120,7 @@ class MainWindow : public QWidget {
     // The next movement over the preview with a button held starts a new undo step.
     bool m_zugBeginnt = true;
     std::string m_gespeicherteGestaltung;
+    QImage m_serverBild;
 };
 
 }  // namespace tafomat

@@ -302,10 +302,30 @@ void Tabreihenfolge(const Steuerelemente& s) {
                               s.Fett,
                               s.BildArt,
                               s.BildQuallität,
-                              s.Txt};
+                              s.Txt,
+                              s.Serveransicht,
+                              s.ServerPaket};
     for (std::size_t i = 1; i < std::size(reihe); ++i) {
         QWidget::setTabOrder(const_cast<QWidget*>(reihe[i - 1]), const_cast<QWidget*>(reihe[i]));
     }
+}
+
+
+
+// Right of the preview, below the script's frame; the window moves them when the preview grows.
+void ServerteilAnlegen(QWidget* fenster, Steuerelemente& s) {
+    s.Serveransicht = anlegen<QCheckBox>(fenster, QStringLiteral("Serveransicht"),
+                                         twips(7560, 4440, 3735, 300));
+    s.Serveransicht->setText(QStringLiteral("Serveransicht"));
+    s.Serveransicht->setToolTip(
+        QStringLiteral("Zeigt das Bild so, wie es der Server heute sendet: mit den Werten, die "
+                       "das Php-Programm berechnet, und an den Stellen, an die es den Text "
+                       "schreibt."));
+    s.ServerPaket = knopf(fenster, QStringLiteral("ServerPaket"), twips(7560, 4800, 3735, 375),
+                          QStringLiteral("Server-Paket speichern"), Hellblau, false);
+    s.ServerPaket->setToolTip(
+        QStringLiteral("Speichert das Php-Programm, das Hintergrundbild und die Schriftart "
+                       "zusammen in einen Ordner, den Sie so auf Ihren Server kopieren können."));
 }
 
 }  // namespace
@@ -336,6 +356,7 @@ Steuerelemente SteuerelementeAnlegen(QWidget* fenster, PictureBox::Source vorsch
                                             twips(120, 4440, 6900, 990), s.Pic);
     s.Pic->setToolTip(
         QStringLiteral("Das ist das Ausgabebild, das Zeigt, wie später alles aussieht."));
+    ServerteilAnlegen(fenster, s);
     Tabreihenfolge(s);
     return s;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,6 +53,10 @@ struct Steuerelemente {
     EditableList* BildArt;
     EditableList* BildQuallität;
     QPushButton* PhpQuelltext;
+
+    // Right of the preview: what the server sends, and the files it needs.
+    QCheckBox* Serveransicht;
+    QPushButton* ServerPaket;
 
     // The control that holds a field, or nullptr when the field is of another kind.
     QLineEdit* zeilenfeld(Feld feld) const;

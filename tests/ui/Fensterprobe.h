@@ -39,6 +39,7 @@ class GeskripteteDialoge : public Dialoge {
     QStringList speichernVorgaben;
     QStringList meldungen;
     QStringList fragen;
+    QStringList ordnerAntworten;
 
     std::optional<DateiWahl> DateiDialogÖffnen(const QString& vorgabe) override {
         öffnenVorgaben.append(vorgabe);
@@ -59,6 +60,12 @@ class GeskripteteDialoge : public Dialoge {
         const Antwort antwort = frageAntworten.front();
         frageAntworten.erase(frageAntworten.begin());
         return antwort;
+    }
+
+    std::optional<QString> OrdnerDialog(const QString&) override {
+        const QString ordner = nächste(ordnerAntworten);
+        if (ordner.isEmpty()) return std::nullopt;
+        return ordner;
     }
 
   private:

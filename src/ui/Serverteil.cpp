@@ -1,0 +1,96 @@
+// The server's side of the design: the banner as the server sends it today, and the folder of
+// files that the server needs.
+#include <QDir>
+
+#include "model/Cp1252.h"
+#include "platform/Dateien.h"
+#include "platform/QtText.h"
+#include "render/Bilddatei.h"
+#include "render/Schriftsuche.h"
+#include "render/Serveransicht.h"
+#include "ui/Dateimeldungen.h"
+#include "ui/MainWindow.h"
+
+namespace tafomat {
+
+namespace {
+
+// Far more than any font file; a font is read whole to be copied.
+constexpr std::size_t GroessteSchriftdatei = 256 * 1024 * 1024;
+
+// The script opens the picture by this name next to itself.
+bool taugtAlsDateiname(const QString& name) {
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
+}
+
+// The design's picture as the preview read it, or the built-in one in its place.
+std::string paketBild(const std::string& pfad, std::optional<Bildfehler>& fehler) {
+    Hintergrunddatei datei = HintergrunddateiLesen(utf8FromCp1252(pfad));
+    if (!datei.fehler && !jpegLesen(datei.bytes)) datei.fehler = Bildfehler{Bildfehlergrund::Beschaedigt};
+    fehler = datei.fehler;
+    return fehler ? std::string(eingebautesBildJpeg()) : std::move(datei.bytes);
+}
+
+}  // namespace
+
+void MainWindow::ServeransichtAktualisieren() {
+    if (!m_s.Serveransicht->isChecked()) return;
+    const std::optional<Bild> bild = Serveransicht(m_felder, m_vorschau, m_uhr.heute());
+    GrundgrößeHerstellen();
+    // Without a script the server sends nothing to draw on: the background alone.
+    m_serverBild = alsQImage(bild ? *bild : m_vorschau.hintergrund()).copy();
+}
+
+void MainWindow::Serveransicht_Click() {
+    ServeransichtAktualisieren();
+    m_s.Pic->refresh();
+}
+
+ServerPaket MainWindow::ServerPaketSchreiben(const QString& ordner) {
+    ServerPaket paket;
+    const std::optional<std::string> skript = PhpQuelltextErstellen();
+    GrundgrößeHerstellen();
+    const std::string schrift = m_vorschau.fontName();
+    const std::optional<std::string> schriftdatei = schriftdateiSuchen(schrift);
+    const QString bildname = toQString(m_felder.text(Feld::HintergrundName));
+    if (!skript) paket.fehler = PaketFehler::KeinSkript;
+    else if (!schriftdatei) paket.fehler = PaketFehler::KeineSchrift, paket.datei = toQString(schrift);
+    else if (!taugtAlsDateiname(bildname)) paket.fehler = PaketFehler::Bildname, paket.datei = bildname;
+    if (paket.fehler) return paket;
+    FileContent schriftbytes = DateiLesen(QString::fromStdString(*schriftdatei), GroessteSchriftdatei);
+    if (schriftbytes.failure) {
+        paket.fehler = PaketFehler::KeineSchrift;
+        paket.datei = toQString(schrift);
+        return paket;
+    }
+    const std::pair<QString, std::string> dateien[] = {
+        {QStringLiteral("Tafomat.php"), *skript + std::string(Zeilenumbruch)},
+        {bildname, paketBild(m_felder.text(Feld::HintergrundPfad), paket.bildfehler)},
+        {toQString(schrift) + QStringLiteral(".ttf"), std::move(schriftbytes.bytes)}};
+    if (!QDir().mkpath(ordner)) {
+        paket.fehler = PaketFehler::Ordner;
+        paket.datei = ordner;
+        return paket;
+    }
+    for (const auto& [name, bytes] : dateien) {
+        if (!DateiSchreiben(QDir(ordner).filePath(name), bytes)) {
+            paket.fehler = PaketFehler::Schreiben;
+            paket.datei = name;
+            return paket;
+        }
+        paket.dateien.append(name);
+    }
+    return paket;
+}
+
+void MainWindow::ServerPaket_Click() {
+    const std::optional<QString> ordner =
+        m_dialoge.OrdnerDialog(QStringLiteral("Ordner für das Server-Paket"));
+    if (!ordner) return;
+    const ServerPaket paket = ServerPaketSchreiben(*ordner);
+    m_dialoge.Meldung(
+        ServerPaketMeldung(paket, *ordner, toQString(m_felder.text(Feld::HintergrundPfad))));
+}
+
+}  // namespace tafomat
