@@ -183,8 +183,8 @@ bool Zeichenblock::zeichenaufrufeSchreiben() {
         const std::optional<std::string> x =
             pixelImSkript(m_laufStartX + m_felder.wert(Feld::XPos) + k);
         if (!x || !y) return false;
-        m_block += "ImageTTFText($Bild," + größe + ",0," + *x + "," + *y + ",$Farbe,\"" +
-                   m_schrift + ".ttf\",$Txt);";
+        m_block += "ImageTTFText($Bild," + größe + ",0," + *x + "," + *y + ",$Farbe," +
+                   schriftdateiImSkript(m_flaeche.fontName()) + ",$Txt);";
         m_block += Zeilenumbruch;
     }
     return true;
