@@ -19,3 +19,15 @@ tafomat_need() {
 
 TAFOMAT_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-liberation libgtest-dev libgmock-dev googletest libbenchmark-dev)
+
+# PHP 7.4 and 8.0 to 8.5 under Node, for the test that runs generated scripts on every version:
+# the npm packages of tools/php-versions, installed into its node_modules (not in git) whenever
+# the lock file changed. Node and npm come from Debian unless the machine has them.
+tafomat_php_versionen() {
+    command -v node >/dev/null && command -v npm >/dev/null || tafomat_need nodejs npm
+    local ordner=tools/php-versions
+    cmp -s "$ordner/package-lock.json" "$ordner/node_modules/.tafomat-lock" && return 0
+    echo "Installing PHP 7.4 to 8.5 under Node into $ordner/node_modules"
+    (cd "$ordner" && npm ci --no-audit --no-fund --loglevel=error)
+    cp "$ordner/package-lock.json" "$ordner/node_modules/.tafomat-lock"
+}
