@@ -116,7 +116,8 @@ std::string skriptText(const Felder& felder, const std::string& art, const Einga
     s.zeile("");
     s.block(zeichenblock);
     // No ImageDestroy: it does nothing since PHP 8.0 and is deprecated since 8.5.
-    return std::move(s).fertig(ausgabe + std::string(Zeilenumbruch) + "?>");
+    s.zeile(ausgabe);
+    return std::move(s).fertig("?>");
 }
 
 }  // namespace

@@ -114,6 +114,8 @@ std::optional<ServerWerte> ServerWerteBerechnen(const Felder& felder, Tageszahl 
     const PhpZahl neueKosten = PhpZahl::literal(werte->neueKosten);
     const PhpZahl steuern = PhpZahl::literal(werte->steuern);
     const PhpZahl gespart = tage * (alteKosten - neueKosten) - anschaffung;
+    // The script's substr lines put the comma before the last two characters, as amountText
+    // does with a text that has no leading blank.
     ServerWerte ergebnis;
     ergebnis.datum = felder.text(Feld::DaTxt);
     ergebnis.tage = tage.text();
