@@ -27,8 +27,20 @@ TAFOMAT_BUILD_PACKAGES+=(qt6-translations-l10n)
 
 # What the tests and benchmarks need besides (tools/test): GoogleTest, Google Benchmark and
 # PHP with GD, the judge of the generated scripts.
-TAFOMAT_TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev php-cli php-gd)
+TAFOMAT_TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev php-cli php-gd faketime)
 
 # What making and checking the Debian package needs (tools/package-test).
 TAFOMAT_PACKAGE_PACKAGES=(dpkg-dev lintian appstream desktop-file-utils librsvg2-bin binutils
     groff-base)
+
+# PHP 7.4 and 8.0 to 8.5 under Node, for the test that runs generated scripts on every version:
+# the npm packages of tools/php-versions, installed into its node_modules (not in git) whenever
+# the lock file changed. Node and npm come from Debian unless the machine has them.
+tafomat_php_versionen() {
+    command -v node >/dev/null && command -v npm >/dev/null || tafomat_need nodejs npm
+    local ordner=tools/php-versions
+    cmp -s "$ordner/package-lock.json" "$ordner/node_modules/.tafomat-lock" && return 0
+    echo "Installing PHP 7.4 to 8.5 under Node into $ordner/node_modules"
+    (cd "$ordner" && npm ci --no-audit --no-fund --loglevel=error)
+    cp "$ordner/package-lock.json" "$ordner/node_modules/.tafomat-lock"
+}

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "phpgen/Bildausgabe.h"
 #include "phpgen/PhpSkript.h"
 #include "platform/Dateien.h"
 #include "platform/QtSurface.h"
@@ -145,15 +146,16 @@ std::optional<QString> unlesbareEingabe(const Felder& felder) {
     return std::nullopt;
 }
 
-std::optional<QString> qualitätPrüfen(const QString& art, const QString& qualität) {
-    bool zahl = false;
-    const int wert = qualität.toInt(&zahl);
-    const int höchste = art == QLatin1String("jpeg") ? 100 : art == QLatin1String("png") ? 9 : -1;
-    if (höchste < 0) return QStringLiteral("--quality: gif takes no quality");
-    if (!zahl || wert < 0 || wert > höchste || qualität != QString::number(wert))
+// The window's rule for the output type and quality; a quality for gif is asked for in vain.
+std::optional<QString> ausgabePrüfen(const std::optional<std::string>& art,
+                                     const Exportauftrag& auftrag) {
+    if (!art) return QStringLiteral("--type: %1 is not jpeg, png or gif").arg(auftrag.art);
+    if (!auftrag.qualität) return std::nullopt;
+    if (*art == "gif") return QStringLiteral("--quality: gif takes no quality");
+    if (!qualitätLesen(*art, auftrag.qualität->toStdString()))
         return QStringLiteral("--quality: %1 is not a whole number from 0 to %2")
-            .arg(qualität)
-            .arg(höchste);
+            .arg(*auftrag.qualität)
+            .arg(höchsteQualität(*art));
     return std::nullopt;
 }
 
@@ -170,16 +172,12 @@ class Export {
     explicit Export(const Exportauftrag& auftrag) : m_auftrag(auftrag) {}
 
     int ausführen() {
-        if (!QStringList{"jpeg", "png", "gif"}.contains(m_auftrag.art))
-            return eingabefehler(
-                QStringLiteral("--type: %1 is not jpeg, png or gif").arg(m_auftrag.art));
-        if (m_auftrag.qualität)
-            if (const auto fehler = qualitätPrüfen(m_auftrag.art, *m_auftrag.qualität))
-                return eingabefehler(*fehler);
+        const std::optional<std::string> art = bildartLesen(m_auftrag.art.toStdString());
+        if (const auto fehler = ausgabePrüfen(art, m_auftrag)) return eingabefehler(*fehler);
         if (m_auftrag.heute) m_uhr = std::make_unique<FesteUhr>(*m_auftrag.heute);
         MainWindow fenster(m_dialoge, m_schriftarten, *m_uhr, nullptr,
                            MainWindow::Anzeige::Verborgen);
-        fenster.BildArtWählen(m_auftrag.art.toStdString());
+        fenster.BildArtWählen(*art);
         if (m_auftrag.qualität)
             fenster.felder().setText(Feld::BildQuallität, m_auftrag.qualität->toStdString());
         if (const int status = lesen(fenster)) return status;

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <optional>
 
+#include "model/Dezimalzahl.h"
+
 namespace tafomat {
 
 namespace {
@@ -13,8 +15,17 @@ std::optional<double> endlich(std::optional<double> wert) {
     return wert;
 }
 
-std::optional<double> dezimal(const Felder& felder, Feld feld) {
-    return endlich(readDecimal(felder.text(feld)));
+std::optional<Dezimalzahl> dezimal(const Felder& felder, Feld feld) {
+    std::optional<Dezimalzahl> zahl = Dezimalzahl::lesen(felder.text(feld));
+    if (!zahl || !endlich(zahl->wert())) return std::nullopt;
+    return zahl;
+}
+
+// The double computation decides whether a result overflows; the text shows the exact result
+// where it fits, so that binary noise of the decimal inputs never shows.
+std::optional<double> ergebnis(double genähert, const Dezimalzahl& exakt) {
+    if (!endlich(genähert)) return std::nullopt;
+    return exakt.istExakt() ? exakt.wert() : genähert;
 }
 
 bool TageBerechnen(Felder& felder, const Uhr& uhr) {
@@ -27,11 +38,12 @@ bool TageBerechnen(Felder& felder, const Uhr& uhr) {
 }
 
 bool ZigarettenBerechnen(Felder& felder) {
-    const std::optional<double> kippen = dezimal(felder, Feld::KiTxt);
+    const std::optional<Dezimalzahl> kippen = dezimal(felder, Feld::KiTxt);
     if (!kippen) return false;
-    const std::optional<double> tage = dezimal(felder, Feld::TaTxt);
+    const std::optional<Dezimalzahl> tage = dezimal(felder, Feld::TaTxt);
     if (!tage) return false;
-    const std::optional<double> alleKippen = endlich(*kippen * *tage);
+    const std::optional<double> alleKippen =
+        ergebnis(kippen->wert() * tage->wert(), *kippen * *tage);
     if (!alleKippen) return false;
     felder.setText(Feld::GZTxt, regionalNumberText(*alleKippen));
     return true;
@@ -39,27 +51,31 @@ bool ZigarettenBerechnen(Felder& felder) {
 
 // In cents: (old cost - new cost) per day over the days, less the one-time purchase.
 bool EinsparungBerechnen(Felder& felder) {
-    const std::optional<double> alteKosten = dezimal(felder, Feld::AlTxt);
+    const std::optional<Dezimalzahl> alteKosten = dezimal(felder, Feld::AlTxt);
     if (!alteKosten) return false;
-    const std::optional<double> neueKosten = dezimal(felder, Feld::NeTxt);
+    const std::optional<Dezimalzahl> neueKosten = dezimal(felder, Feld::NeTxt);
     if (!neueKosten) return false;
-    const std::optional<double> tage = dezimal(felder, Feld::TaTxt);
+    const std::optional<Dezimalzahl> tage = dezimal(felder, Feld::TaTxt);
     if (!tage) return false;
-    const std::optional<double> anschaffung = dezimal(felder, Feld::AnTxt);
+    const std::optional<Dezimalzahl> anschaffung = dezimal(felder, Feld::AnTxt);
     if (!anschaffung) return false;
-    const std::optional<double> gespart =
-        endlich((*alteKosten * 100 - *neueKosten * 100) * *tage - *anschaffung * 100);
+    const double genähert = (alteKosten->wert() * 100 - neueKosten->wert() * 100) * tage->wert() -
+                            anschaffung->wert() * 100;
+    const Dezimalzahl exakt =
+        (alteKosten->malHundert() - neueKosten->malHundert()) * *tage - anschaffung->malHundert();
+    const std::optional<double> gespart = ergebnis(genähert, exakt);
     if (!gespart) return false;
     felder.setText(Feld::GETxt, amountText(plainNumberText(*gespart)));
     return true;
 }
 
 bool FreienBetragBerechnen(Felder& felder) {
-    const std::optional<double> betrag = dezimal(felder, Feld::StTxt);
+    const std::optional<Dezimalzahl> betrag = dezimal(felder, Feld::StTxt);
     if (!betrag) return false;
-    const std::optional<double> tage = dezimal(felder, Feld::TaTxt);
+    const std::optional<Dezimalzahl> tage = dezimal(felder, Feld::TaTxt);
     if (!tage) return false;
-    const std::optional<double> summe = endlich(*betrag * 100 * *tage);
+    const std::optional<double> summe =
+        ergebnis(betrag->wert() * 100 * tage->wert(), betrag->malHundert() * *tage);
     if (!summe) return false;
     felder.setText(Feld::GSTxt, amountText(plainNumberText(*summe)));
     return true;

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <system_error>
 
+#include "model/Dezimalzahl.h"
+
 namespace tafomat {
 
 namespace {
@@ -50,29 +52,6 @@ class Leser {
 // Exponents beyond this give inf or 0 anyway; the limit keeps the exponent text short.
 constexpr long GrößterExponent = 99999;
 
-// The value of a clean number text "[-]digits[.digits][e[-]digits]". Out of range, the
-// result is inf or 0 with the number's sign, as the C library's strtod gives it. The C
-// locale's reading is used, so that a decimal comma of the process locale does not matter.
-double zahlAusText(const std::string& text) {
-    double wert = 0;
-    const char* anfang = text.data();
-    const char* ende = text.data() + text.size();
-    const auto [rest, fehler] = std::from_chars(anfang, ende, wert);
-    if (fehler == std::errc()) return wert;
-    if (fehler != std::errc::result_out_of_range) return 0;
-    // Decimal order of the first nonzero digit decides between overflow and underflow.
-    const bool negativ = text[0] == '-';
-    const std::size_t ePos = text.find('e');
-    const std::string_view mantisse(text.data(), ePos == std::string::npos ? text.size() : ePos);
-    long exponent =
-        ePos == std::string::npos ? 0 : std::strtol(text.c_str() + ePos + 1, nullptr, 10);
-    const std::size_t punkt = std::min(mantisse.find('.'), mantisse.size());
-    const std::size_t ersteZiffer = mantisse.find_first_of("123456789");
-    const long ordnung = static_cast<long>(punkt) - static_cast<long>(ersteZiffer) + exponent;
-    const double betrag = ordnung > 0 ? HUGE_VAL : 0.0;
-    return negativ ? -betrag : betrag;
-}
-
 long exponentWert(std::string_view ziffern) {
     long wert = 0;
     for (char c : ziffern) {
@@ -115,7 +94,7 @@ double dezimalZahl(Leser& leser, bool negativ) {
             text += std::to_string(exponentWert(ziffern));
         }
     }
-    return zahlAusText(text);
+    return numberFromText(text);
 }
 
 // The digits of a finite number rounded to 15 significant digits, without trailing zeros,
@@ -269,33 +248,30 @@ double leadingNumber(std::string_view text) {
 }
 
 std::optional<double> readDecimal(std::string_view text) {
-    Leser leser(text);
-    leser.überspringeBlanks();
-    std::string zahl;
-    if (leser.nimm('-')) {
-        zahl = "-";
-    } else {
-        leser.nimm('+');
-    }
-    zahl += '0';
-    bool hatZiffern = false;
-    bool hatKomma = false;
-    for (;;) {
-        const char c = leser.aktuell();
-        if (isDigit(c)) {
-            zahl += c;
-            hatZiffern = true;
-        } else if (c == ',' && !hatKomma) {
-            zahl += '.';
-            hatKomma = true;
-        } else if (c != '.') {
-            break;
-        }
-        leser.nimm(c);
-    }
-    leser.überspringeBlanks();
-    if (!hatZiffern || !leser.amEnde()) return std::nullopt;
-    return zahlAusText(zahl);
+    const std::optional<Dezimalzahl> zahl = Dezimalzahl::lesen(text);
+    if (!zahl) return std::nullopt;
+    return zahl->wert();
+}
+
+// The C locale's reading is used, so that a decimal comma of the process locale does not matter.
+double numberFromText(const std::string& text) {
+    double wert = 0;
+    const char* anfang = text.data();
+    const char* ende = text.data() + text.size();
+    const auto [rest, fehler] = std::from_chars(anfang, ende, wert);
+    if (fehler == std::errc()) return wert;
+    if (fehler != std::errc::result_out_of_range) return 0;
+    // Decimal order of the first nonzero digit decides between overflow and underflow.
+    const bool negativ = text[0] == '-';
+    const std::size_t ePos = text.find('e');
+    const std::string_view mantisse(text.data(), ePos == std::string::npos ? text.size() : ePos);
+    long exponent =
+        ePos == std::string::npos ? 0 : std::strtol(text.c_str() + ePos + 1, nullptr, 10);
+    const std::size_t punkt = std::min(mantisse.find('.'), mantisse.size());
+    const std::size_t ersteZiffer = mantisse.find_first_of("123456789");
+    const long ordnung = static_cast<long>(punkt) - static_cast<long>(ersteZiffer) + exponent;
+    const double betrag = ordnung > 0 ? HUGE_VAL : 0.0;
+    return negativ ? -betrag : betrag;
 }
 
 Tageszahl tageszahl(Kalenderdatum datum) {

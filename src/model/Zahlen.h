@@ -16,6 +16,10 @@ double leadingNumber(std::string_view text);
 // points as thousands marks ignored wherever they stand. Empty or no number: nullopt.
 std::optional<double> readDecimal(std::string_view text);
 
+// The value of a clean number text "[-]digits[.digits][e[-]digits]". Out of range, the result
+// is inf or 0 with the number's sign, as the C library's strtod gives it.
+double numberFromText(const std::string& text);
+
 // Days since 30.12.1899 (day 0); the fraction is the time of day.
 using Tageszahl = double;
 

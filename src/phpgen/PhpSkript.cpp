@@ -1,10 +1,9 @@
 #include "phpgen/PhpSkript.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cmath>
 
-#include "model/Zahlen.h"
+#include "model/Dezimalzahl.h"
+#include "phpgen/Bildausgabe.h"
 #include "phpgen/PhpText.h"
 #include "phpgen/Zeichenblock.h"
 
@@ -12,13 +11,15 @@ namespace tafomat {
 
 namespace {
 
-// Whole cents of an amount field, rounded down; nullopt when unreadable or beyond any number.
+// Whole cents of an amount field: its exact decimal value times 100, rounded down, so that
+// 4,35 is 435 and not the 434 of a binary fraction. nullopt when unreadable or beyond any
+// number.
 std::optional<std::string> ganzeCent(const Felder& felder, Feld feld) {
-    const std::optional<double> betrag = readDecimal(felder.text(feld));
+    const std::optional<Dezimalzahl> betrag = Dezimalzahl::lesen(felder.text(feld));
     if (!betrag) return std::nullopt;
-    const double cent = std::floor(*betrag * 100);
-    if (!std::isfinite(cent)) return std::nullopt;
-    return regionalNumberText(cent);
+    const Dezimalzahl cent = betrag->malHundert();
+    if (!std::isfinite(cent.wert())) return std::nullopt;
+    return cent.abgerundet();
 }
 
 // The cigarettes per day as a PHP number, so that no typed text runs as code.
@@ -28,36 +29,20 @@ std::optional<std::string> kippenImSkript(const Felder& felder) {
     return phpZahl(*kippen);
 }
 
-// mktime's month, day and year as whole numbers: digits with leading zeros would be octal
-// or no number at all in PHP.
-std::optional<std::string> beginnImSkript(const Felder& felder) {
-    const std::optional<Tageszahl> tag = readDate(felder.text(Feld::DaTxt));
-    if (!tag) return std::nullopt;
-    const Kalenderdatum datum = kalenderdatum(*tag);
-    return "$Beginn=mktime(0,0,0," + std::to_string(datum.monat) + "," + std::to_string(datum.tag) +
-           "," + std::to_string(datum.jahr) + ");";
-}
-
-// The type goes into a function name and the quality into an argument.
-bool istBildart(const std::string& art) {
-    return !art.empty() && std::all_of(art.begin(), art.end(), [](char zeichen) {
-        return std::isalnum(static_cast<unsigned char>(zeichen)) &&
-               static_cast<unsigned char>(zeichen) < 128;
-    });
-}
-
-bool istGanzeZahl(const std::string& text) {
-    const std::size_t ziffern = !text.empty() && text.front() == '-' ? 1 : 0;
-    return text.size() > ziffern &&
-           std::all_of(text.begin() + ziffern, text.end(),
-                       [](char zeichen) { return zeichen >= '0' && zeichen <= '9'; });
+// gmmktime counts the days between two dates without the clock changes of the server's zone.
+// It reads the years 0 to 100 as 1970 to 2069, so such a year is written as months before the
+// next one: 04.11.0100 becomes month -1 of the year 101.
+std::string beginnZeile(Kalenderdatum datum) {
+    for (; datum.jahr <= 100; ++datum.jahr) datum.monat -= 12;
+    return "$Beginn=gmmktime(0,0,0," + std::to_string(datum.monat) + "," +
+           std::to_string(datum.tag) + "," + std::to_string(datum.jahr) + ");";
 }
 
 std::optional<std::string> ausgabeaufruf(const Felder& felder, const std::string& art) {
     if (art == "gif") return std::string("Imagegif($Bild);");
-    const std::string qualität = felder.text(Feld::BildQuallität);
-    if (!istGanzeZahl(qualität)) return std::nullopt;
-    return "Image" + art + "($Bild,Null," + qualität + ");";
+    const std::optional<int> qualität = qualitätLesen(art, felder.text(Feld::BildQuallität));
+    if (!qualität) return std::nullopt;
+    return "Image" + art + "($Bild,Null," + std::to_string(*qualität) + ");";
 }
 
 class Skript {
@@ -84,72 +69,71 @@ std::string euroZeile(std::string_view variable) {
     return "$A=" + v + "; " + v + "=substr($A,0,strlen($A)-2).\",\".substr($A,strlen($A)-2,2);";
 }
 
-struct Eingaben {
-    std::string art;
-    std::string beginn;
-    std::string alteKosten;
-    std::string kippen;
-    std::string anschaffung;
-    std::string neueKosten;
-    std::string steuern;
-    std::string ausgabe;
-};
+// The server's date in its own time zone, counted in whole calendar days from the start.
+void tageZeilen(Skript& s, const Eingabewerte& werte) {
+    s.zeilen({beginnZeile(werte.beginn), "$Heute=time();",
+              "$Gesamt=gmmktime(0,0,0,date(\"n\",$Heute),date(\"j\",$Heute),date(\"Y\",$Heute))-"
+              "$Beginn;",
+              "$Tage=intdiv($Gesamt,86400);"});
+}
 
-std::optional<Eingaben> eingabenLesen(const Felder& felder) {
-    Eingaben e;
-    e.art = felder.text(Feld::BildArt);
-    if (!istBildart(e.art)) return std::nullopt;
-    const auto beginn = beginnImSkript(felder);
+void werteZeilen(Skript& s, const Felder& felder, const Eingabewerte& werte) {
+    s.zeile("$Datum=\"" + gezeichneterText(felder.text(Feld::DaTxt)) + "\";");
+    tageZeilen(s, werte);
+    s.zeile("$AlteKosten=" + werte.alteKosten + ";");
+    s.zeile("$Kippen=" + werte.kippen + ";");
+    s.zeile("$AlleKippen=$Tage*$Kippen;");
+    s.zeile("$Anschaffung=" + werte.anschaffung + ";");
+    s.zeile("$NeueKosten=" + werte.neueKosten + ";");
+    s.zeile("$Steuern=" + werte.steuern + ";");
+    s.zeilen(
+        {"$Gespart=($Tage*($AlteKosten-$NeueKosten))-$Anschaffung;", "$Fiskus=$Tage*$Steuern;"});
+}
+
+// The texts drawn for the values: euros with a comma before the cents, the cigarettes per day
+// as typed and their total with a decimal comma, as the window shows them.
+void texteZeilen(Skript& s, const Felder& felder) {
+    for (const std::string_view variable :
+         {"$AlteKosten", "$Anschaffung", "$NeueKosten", "$Steuern", "$Gespart", "$Fiskus"})
+        s.zeile(euroZeile(variable));
+    s.zeile("$Kippen=\"" + gezeichneterText(felder.text(Feld::KiTxt)) + "\";");
+    s.zeile("$AlleKippen=str_replace(\".\",\",\",$AlleKippen);");
+}
+
+std::string skriptText(const Felder& felder, const std::string& art, const Eingabewerte& werte,
+                       const std::string& zeichenblock, const std::string& ausgabe) {
+    Skript s;
+    s.zeilen({"<?php", "Header (\"Content-type: image/" + art + "\");",
+              "// ---------- Eingabe - Werte ----------"});
+    werteZeilen(s, felder, werte);
+    s.zeilen({"", "// ---------- Euro-Werte richtig zusammenstellen ----------"});
+    texteZeilen(s, felder);
+    s.zeilen({"",
+              "// ---------- Texte ins Bild einf\xFC"
+              "gen ----------"});
+    s.zeile("$Bild=ImageCreateFromJPEG(" + dateiImSkript(felder.text(Feld::HintergrundName)) +
+            ");");
+    s.zeile("");
+    s.block(zeichenblock);
+    // No ImageDestroy: it does nothing since PHP 8.0 and is deprecated since 8.5.
+    s.zeile(ausgabe);
+    return std::move(s).fertig("?>");
+}
+
+}  // namespace
+
+std::optional<Eingabewerte> EingabewerteLesen(const Felder& felder) {
+    const std::optional<Tageszahl> beginn = readDate(felder.text(Feld::DaTxt));
     const auto alteKosten = ganzeCent(felder, Feld::AlTxt);
     const auto kippen = kippenImSkript(felder);
     const auto anschaffung = ganzeCent(felder, Feld::AnTxt);
     const auto neueKosten = ganzeCent(felder, Feld::NeTxt);
     const auto steuern = ganzeCent(felder, Feld::StTxt);
-    const auto ausgabe = ausgabeaufruf(felder, e.art);
-    if (!beginn || !alteKosten || !kippen || !anschaffung || !neueKosten || !steuern || !ausgabe)
+    if (!beginn || !alteKosten || !kippen || !anschaffung || !neueKosten || !steuern)
         return std::nullopt;
-    e.beginn = *beginn;
-    e.alteKosten = *alteKosten;
-    e.kippen = *kippen;
-    e.anschaffung = *anschaffung;
-    e.neueKosten = *neueKosten;
-    e.steuern = *steuern;
-    e.ausgabe = *ausgabe;
-    return e;
+    return Eingabewerte{
+        kalenderdatum(*beginn), *alteKosten, *anschaffung, *neueKosten, *steuern, *kippen};
 }
-
-std::string skriptText(const Felder& felder, const Eingaben& e, const std::string& zeichenblock) {
-    Skript s;
-    s.zeilen({"<?php", "Header (\"Content-type: image/" + e.art + "\");",
-              "// ---------- Eingabe - Werte ----------"});
-    s.zeile("$Datum=\"" + gezeichneterText(felder.text(Feld::DaTxt)) + "\";");
-    s.zeilen(
-        {e.beginn, "$Heute=time();", "$Gesamt=$Heute-$Beginn;", "$Tage=floor($Gesamt/86400);"});
-    s.zeile("$AlteKosten=" + e.alteKosten + ";");
-    s.zeile("$Kippen=" + e.kippen + ";");
-    s.zeile("$AlleKippen=$Tage*$Kippen;");
-    s.zeile("$Anschaffung=" + e.anschaffung + ";");
-    s.zeile("$NeueKosten=" + e.neueKosten + ";");
-    s.zeile("$Steuern=" + e.steuern + ";");
-    s.zeilen({"$Gespart=($Tage*($AlteKosten-$NeueKosten))-$Anschaffung;", "$Fiskus=$Tage*$Steuern;",
-              "", "// ---------- Euro-Werte richtig zusammenstellen ----------"});
-    for (const std::string_view variable :
-         {"$AlteKosten", "$Anschaffung", "$NeueKosten", "$Steuern", "$Gespart", "$Fiskus"})
-        s.zeile(euroZeile(variable));
-    // GD looks for a font name without a folder only along GDFONTPATH, not next to the script.
-    s.zeilen({"",
-              "// ---------- Texte ins Bild einf\xFC"
-              "gen ----------",
-              "putenv(\"GDFONTPATH=\".__DIR__);"});
-    s.zeile("$Bild=ImageCreateFromJPEG(\"" + dateinameImText(felder.text(Feld::HintergrundName)) +
-            "\");");
-    s.zeile("");
-    s.block(zeichenblock);
-    s.zeilen({e.ausgabe, "ImageDestroy($Bild);"});
-    return std::move(s).fertig("?>");
-}
-
-}  // namespace
 
 std::optional<std::string> ZeichenblockÜbersetzen(const Felder& felder, Surface& flaeche) {
     const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, flaeche);
@@ -160,9 +144,12 @@ std::optional<std::string> ZeichenblockÜbersetzen(const Felder& felder, Surface
 std::optional<std::string> PhpSkript(const Felder& felder, Surface& flaeche) {
     const std::optional<std::string> zeichenblock = ZeichenblockÜbersetzen(felder, flaeche);
     if (!zeichenblock) return std::nullopt;
-    const std::optional<Eingaben> eingaben = eingabenLesen(felder);
-    if (!eingaben) return std::nullopt;
-    return skriptText(felder, *eingaben, *zeichenblock);
+    const std::optional<std::string> art = bildartLesen(felder.text(Feld::BildArt));
+    if (!art) return std::nullopt;
+    const std::optional<Eingabewerte> werte = EingabewerteLesen(felder);
+    const std::optional<std::string> ausgabe = ausgabeaufruf(felder, *art);
+    if (!werte || !ausgabe) return std::nullopt;
+    return skriptText(felder, *art, *werte, *zeichenblock, *ausgabe);
 }
 
 std::string PhpDateiname(std::string pfad) {

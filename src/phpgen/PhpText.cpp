@@ -43,4 +43,12 @@ std::string dateinameImText(std::string_view name) {
     return ergebnis;
 }
 
+std::string dateiImSkript(std::string_view dateiname) {
+    return "__DIR__.\"/" + dateinameImText(dateiname) + "\"";
+}
+
+std::string schriftdateiImSkript(const std::string& schriftname) {
+    return dateiImSkript(schriftname + ".ttf");
+}
+
 }  // namespace tafomat

@@ -26,4 +26,10 @@ std::string phpZahl(double zahl);
 // A file name inside a string of the script: only what PHP would read as syntax is replaced.
 std::string dateinameImText(std::string_view name);
 
+// A file next to the script, as a PHP expression: __DIR__."/leer.jpg". A bare name would be
+// looked for in the working folder, and a font along GDFONTPATH, which many hosts cannot set.
+std::string dateiImSkript(std::string_view dateiname);
+// The font file, named after the font: __DIR__."/Arial.ttf".
+std::string schriftdateiImSkript(const std::string& schriftname);
+
 }  // namespace tafomat

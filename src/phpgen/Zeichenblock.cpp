@@ -33,7 +33,7 @@ std::string laufausdruck(const std::vector<Stueck>& stuecke) {
 
 class Block {
   public:
-    explicit Block(const std::string& schriftname) : m_schrift(dateinameImText(schriftname)) {}
+    explicit Block(const std::string& schriftname) : m_schrift(schriftdateiImSkript(schriftname)) {}
 
     void operator()(const Farbaufruf& farbe) {
         zeile("$Farbe=ImageColorAllocate($Bild," + std::to_string(farbe.rot) + "," +
@@ -45,8 +45,8 @@ class Block {
         zeile("$Txt=" + laufausdruck(text.stuecke) + ";");
         for (int kopie = 0; kopie <= (text.fett ? 1 : 0); ++kopie)
             zeile("ImageTTFText($Bild," + phpZahl(text.groesse) + ",0," +
-                  std::to_string(text.x + kopie) + "," + std::to_string(text.y) + ",$Farbe,\"" +
-                  m_schrift + ".ttf\",$Txt);");
+                  std::to_string(text.x + kopie) + "," + std::to_string(text.y) + ",$Farbe," +
+                  m_schrift + ",$Txt);");
         zeile("");
     }
 

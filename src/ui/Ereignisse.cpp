@@ -1,3 +1,4 @@
+#include "phpgen/Bildausgabe.h"
 #include "phpgen/PhpSkript.h"
 #include "platform/Dateien.h"
 #include "platform/QtText.h"
@@ -34,6 +35,20 @@ std::string Abschlussmeldung(const std::string& hintergrundPfad, const std::stri
     return "Bitte unbedingt das Php-Programm [Tafomat.php] mit dem Hintergrundbild [" +
            hintergrundPfad + "] und der Schriftart [" + schriftart +
            ".ttf] in das gleiche Verzeichnis auf Ihrem Server einf\xFCgen!";
+}
+
+// The message for an output type or quality that the script could not use; nullopt when both
+// can go into it.
+std::optional<std::string> AusgabeAbgelehnt(const Felder& felder) {
+    const std::string art = felder.text(Feld::BildArt);
+    const std::optional<std::string> bildart = bildartLesen(art);
+    if (!bildart)
+        return "Die Bildart [" + art + "] gibt es nicht. Bitte jpeg, png oder gif w\xE4hlen!";
+    const std::string qualität = felder.text(Feld::BildQuallität);
+    if (*bildart == "gif" || qualitätLesen(*bildart, qualität)) return std::nullopt;
+    return "Die Qualit\xE4t [" + qualität + "] passt nicht zu " + *bildart +
+           ". Bitte eine ganze Zahl von 0 bis " + std::to_string(höchsteQualität(*bildart)) +
+           " w\xE4hlen!";
 }
 
 }  // namespace
@@ -117,6 +132,10 @@ void MainWindow::BildArtWählen(const std::string& art) {
 }
 
 void MainWindow::PhpQuelltext_Click() {
+    if (const std::optional<std::string> abgelehnt = AusgabeAbgelehnt(m_felder)) {
+        m_dialoge.Meldung(toQString(*abgelehnt));
+        return;
+    }
     if (const std::optional<std::string> skript = PhpQuelltextErstellen()) {
         m_dialoge.Meldung(toQString(
             Abschlussmeldung(m_felder.text(Feld::HintergrundPfad), m_vorschau.fontName())));

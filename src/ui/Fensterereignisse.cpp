@@ -135,14 +135,21 @@ void MainWindow::fenstergrößeAnpassen() {
         bildschirm = anzeige->availableGeometry().size() - fensterrahmen;
     }
     const QPoint ort = m_s.PicBereich->pos();
-    const int serverbreite = m_s.ServerPaket->width();
-    const QSize umVorschau =
-        QSize(ort.x() + Serverabstand + serverbreite, ort.y()) + Vorschaurand;
+    // The server's controls stand right of the preview while it leaves them their place under
+    // the script's frame; a wider preview has them in a row below it.
+    const bool darunter = ort.x() + m_s.Pic->width() + Serverabstand > Serverspalte;
+    const int zeile = m_s.ServerPaket->height() + Serverabstand / 2;
+    const QSize umVorschau = QSize(ort.x(), ort.y() + (darunter ? zeile : 0)) + Vorschaurand;
     m_s.PicBereich->anpassen((bildschirm - umVorschau).expandedTo(QSize(64, 64)));
-    const int spalte =
-        std::max(Serverspalte, ort.x() + m_s.PicBereich->width() + Serverabstand);
-    m_s.Serveransicht->move(spalte, ort.y());
-    m_s.ServerPaket->move(spalte, m_s.Serveransicht->geometry().bottom() + 4);
+    const QRect vorschau = m_s.PicBereich->geometry();
+    if (darunter) {
+        const int y = vorschau.bottom() + Serverabstand / 2;
+        m_s.Serveransicht->move(ort.x(), y + (m_s.ServerPaket->height() - m_s.Serveransicht->height()) / 2);
+        m_s.ServerPaket->move(ort.x() + m_s.Serveransicht->sizeHint().width() + Serverabstand, y);
+    } else {
+        m_s.Serveransicht->move(Serverspalte, ort.y());
+        m_s.ServerPaket->move(Serverspalte, m_s.Serveransicht->geometry().bottom() + 4);
+    }
     setFixedSize(Grundfläche.expandedTo(m_s.PicBereich->size() + umVorschau));
     if (!isVisible() || !screen()) return;
     // A grown window that reaches beyond the screen moves back onto it.

@@ -138,6 +138,8 @@ TEST_F(Export, TypeAndQualityAreSetAsPickingThemDoes) {
     for (const auto& [argumente, schluss] :
          {std::pair{QStringList{"--type", "gif"}, std::string("Imagegif($Bild);")},
           std::pair{QStringList{"--type", "png"}, std::string("Imagepng($Bild,Null,9);")},
+          std::pair{QStringList{"--type", "PNG", "--quality", "09"},
+                    std::string("Imagepng($Bild,Null,9);")},
           std::pair{QStringList{}, std::string("Imagejpeg($Bild,Null,75);")}}) {
         SCOPED_TRACE(schluss);
         const Lauf lauf = starten(QStringList{"export", "d.txt", "--php", "s.php"} + argumente);
@@ -207,10 +209,13 @@ INSTANTIATE_TEST_SUITE_P(
                    {"d.txt", "--preview", "p.png"},
                    2,
                    "record 15 (Txt)"},
-        Fehlerfall{"UnknownType", standardMit(1, "leer.jpg"), Beide + QStringList{"--type", "bmp"},
-                   2, "--type"},
+        Fehlerfall{"UnknownType", standardMit(1, "leer.jpg"), Beide + QStringList{"--type", "jpg"},
+                   2, "--type: jpg is not jpeg, png or gif"},
         Fehlerfall{"QualityOutOfRange", standardMit(1, "leer.jpg"),
                    Beide + QStringList{"--quality", "101"}, 2, "--quality"},
+        Fehlerfall{"QualityOutOfThePngRange", standardMit(1, "leer.jpg"),
+                   Beide + QStringList{"--type", "png", "--quality", "75"}, 2,
+                   "--quality: 75 is not a whole number from 0 to 9"},
         Fehlerfall{"QualityForGif", standardMit(1, "leer.jpg"),
                    Beide + QStringList{"--type", "gif", "--quality", "5"}, 2, "--quality"},
         Fehlerfall{"BadToday",

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/Dezimalzahl.h"
 #include "model/Zahlen.h"
 
 using namespace tafomat;
@@ -45,6 +46,19 @@ void betragPruefen(double cent) {
     pruefe(euro && *euro == cent / 100);
 }
 
+// The exact arithmetic of money agrees with the double one within its rounding: a comma in the
+// wrong place or a lost carry would be far off.
+void exaktPruefen(std::string_view text) {
+    const auto zahl = Dezimalzahl::lesen(text);
+    if (!zahl) return;
+    const double wert = zahl->wert();
+    if (!(std::fabs(wert) < 1e100) || (wert != 0 && std::fabs(wert) < 1e-100)) return;
+    const Dezimalzahl produkt = *zahl * zahl->malHundert();
+    if (produkt.istExakt()) pruefe(fastGleich(produkt.wert(), wert * wert * 100));
+    const Dezimalzahl differenz = zahl->malHundert() - *zahl;
+    if (differenz.istExakt()) pruefe(fastGleich(differenz.wert(), wert * 99));
+}
+
 // The calendar date of a day reading, written again as text, reads as the same day.
 void datumPruefen(Tageszahl tage) {
     const Kalenderdatum tag = kalenderdatum(tage);
@@ -68,6 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         textformenPruefen(*dezimal);
         betragPruefen(*dezimal * 100);
     }
+    exaktPruefen(text);
     if (const auto datum = readDate(text)) datumPruefen(*datum);
     return 0;
 }

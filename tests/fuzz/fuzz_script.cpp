@@ -37,7 +37,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     test::RecordingSurface flaeche;
     const std::optional<std::string> skript = PhpSkript(felder, flaeche);
     if (!skript) return 0;
-    if (skript->rfind("<?php\r\n", 0) != 0 || !endetMit(*skript, "\r\nImageDestroy($Bild);\r\n?>"))
+    // The output call is the last statement: one of the three types, nothing after it.
+    const std::size_t letzte = skript->rfind("\r\nImage");
+    if (skript->rfind("<?php\r\n", 0) != 0 || !endetMit(*skript, ");\r\n?>") ||
+        letzte == std::string::npos || skript->find("\r\n", letzte + 2) != skript->size() - 4)
         __builtin_trap();
     // Only what the generator writes itself may stand outside a string: no raw control code.
     for (const char zeichen : *skript) {

@@ -39,10 +39,29 @@ TEST_F(AbgeleitetTest, DefaultsAfter5875Days) {
     EXPECT_EQ(ausgaben(), (Texte{"5875", "129250", "23440,00", "17625,00"}));
 }
 
-TEST_F(AbgeleitetTest, DecimalNoiseDoesNotShow) {
-    felder.setText(Feld::AlTxt, "5,55");
-    EXPECT_TRUE(berechnen(Beginn + 5875));
-    EXPECT_EQ(felder.text(Feld::GETxt), "26671,25");
+// The amounts are computed with their exact decimal values: no binary noise shows, and a
+// fraction of a cent that is really there keeps its point.
+TEST_F(AbgeleitetTest, MoneyTextsShowTheExactResult) {
+    struct Fall {
+        const char* alteKosten;
+        const char* freierBetrag;
+        const char* tage;
+        Texte erwartet;
+    };
+    const Fall fälle[] = {
+        {"5,55", "3,00", "5875", {"5875", "129250", "26671,25", "17625,00"}},
+        {"8,20", "0,29", "7", {"7", "154", "-9,60", "2,03"}},
+        {"0,10", "0,07", "3", {"3", "66", "-62,70", ",21"}},
+        {"4,35", "0,005", "5555", {"5555", "122210", "18549,25", "2777,.5"}},
+        {"1,1", "0,3", "36525", {"36525", "803550", "3592,50", "10957,50"}},
+    };
+    for (const Fall& fall : fälle) {
+        SCOPED_TRACE(std::string(fall.alteKosten) + " " + fall.freierBetrag);
+        felder.setText(Feld::AlTxt, fall.alteKosten);
+        felder.setText(Feld::StTxt, fall.freierBetrag);
+        EXPECT_TRUE(berechnen(Beginn + std::stoi(fall.tage)));
+        EXPECT_EQ(ausgaben(), fall.erwartet);
+    }
 }
 
 TEST_F(AbgeleitetTest, StartToday) {

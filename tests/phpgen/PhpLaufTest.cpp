@@ -1,64 +1,29 @@
 // Runs generated scripts on the real PHP with GD and looks at the pictures they send.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "common/RecordingSurface.h"
+#include "model/Abgeleitet.h"
+#include "phpgen/PhpAufruf.h"
 #include "phpgen/PhpSkript.h"
 
-namespace tafomat {
+namespace tafomat::test {
 namespace {
-
-namespace fs = std::filesystem;
-using test::RecordingSurface;
 
 const fs::path Hilfe = fs::path(TAFOMAT_SOURCE_DIR) / "tests/phpgen/gd_hilfe.php";
 const fs::path Pruefung = fs::path(TAFOMAT_SOURCE_DIR) / "tests/phpgen/skriptpruefung.php";
 const fs::path Schrift = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
 
-struct Ergebnis {
-    int status;
-    std::string ausgabe;
-};
-
-std::string inHochkommas(const std::string& text) {
-    std::string ergebnis = "'";
-    for (const char zeichen : text)
-        ergebnis += zeichen == '\'' ? std::string("'\\''") : std::string(1, zeichen);
-    return ergebnis + "'";
-}
-
-std::string lesen(const fs::path& pfad) {
-    std::ifstream datei(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(datei), {}};
-}
-
-void schreiben(const fs::path& pfad, const std::string& text) {
-    std::ofstream(pfad, std::ios::binary) << text;
-}
-
-// Standard output of the command; standard error goes to the file `fehler` when given.
-Ergebnis ausfuehren(const std::string& befehl, const fs::path& fehler = "/dev/null") {
-    std::FILE* rohr = ::popen((befehl + " 2>" + inHochkommas(fehler.string())).c_str(), "r");
-    if (!rohr) return {-1, ""};
-    std::string ausgabe;
-    char puffer[4096];
-    for (std::size_t n; (n = std::fread(puffer, 1, sizeof puffer, rohr)) > 0;)
-        ausgabe.append(puffer, n);
-    return {::pclose(rohr), ausgabe};
-}
-
-std::string php(const std::vector<std::string>& argumente) {
-    std::string befehl = "php";
-    for (const std::string& argument : argumente) befehl += " " + inHochkommas(argument);
-    return befehl;
+std::string hex(const std::string& text) {
+    static const char ziffern[] = "0123456789abcdef";
+    std::string ergebnis;
+    for (const unsigned char zeichen : text) {
+        ergebnis += ziffern[zeichen >> 4];
+        ergebnis += ziffern[zeichen & 15];
+    }
+    return ergebnis;
 }
 
 class PhpLaufTest : public ::testing::Test {
@@ -67,11 +32,8 @@ class PhpLaufTest : public ::testing::Test {
         ASSERT_EQ(ausfuehren("php -r 'exit(function_exists(\"imagettftext\") ? 0 : 1);'").status, 0)
             << "php-cli with php-gd is needed";
         ASSERT_TRUE(fs::exists(Schrift)) << "fonts-liberation is needed";
-        ordner = fs::temp_directory_path() /
-                 ("tafomat-php-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(ordner);
-        fs::create_directories(ordner);
+        ASSERT_EQ(ausfuehren("faketime -f '+0' true").status, 0) << "faketime is needed";
+        ordner = testordner("php");
         fs::copy_file(Schrift, ordner / "Arial.ttf");
         hintergrund(ordner / "leer.jpg");
         felder.setText(Feld::BildQuallität, "75");
@@ -88,18 +50,25 @@ class PhpLaufTest : public ::testing::Test {
                   0);
     }
 
-    // Runs the design's script: it must exit 0, say nothing on standard error and send a picture.
-    fs::path laufen() {
+    // Runs the design's script as a shared host would: from another working folder, with putenv
+    // disabled and the server in Europe/Berlin; `uhr`, an instant such as
+    // "2026-07-01 00:30:00+02:00", fixes the server's clock. The script must exit 0, say nothing
+    // on standard error and send a picture.
+    fs::path laufen(const std::string& uhr = {}) {
         const std::optional<std::string> skript = PhpSkript(felder, flaeche);
         EXPECT_TRUE(skript.has_value());
         if (!skript) return {};
         schreiben(ordner / "Tafomat.php", *skript + "\r\n");
         const fs::path bild = ordner / "bild.out";
         const fs::path fehler = ordner / "fehler.txt";
-        const Ergebnis lauf = ausfuehren(
-            "cd " + inHochkommas(ordner.string()) + " && " +
-                "php -d error_reporting=-1 -d display_errors=stderr Tafomat.php > bild.out",
-            fehler);
+        const std::string uhrzeit = uhr.empty() ? "" : mitUhr(uhr);
+        const Ergebnis lauf =
+            ausfuehren("cd / && " + uhrzeit +
+                           php({"-d", "error_reporting=-1", "-d", "display_errors=stderr", "-d",
+                                "disable_functions=putenv", "-d", "date.timezone=Europe/Berlin",
+                                (ordner / "Tafomat.php").string()}) +
+                           " > " + inHochkommas(bild.string()),
+                       fehler);
         EXPECT_EQ(lauf.status, 0);
         EXPECT_EQ(lesen(fehler), "");
         return bild;
@@ -126,6 +95,18 @@ class PhpLaufTest : public ::testing::Test {
         return false;
     }
 
+    // Whether the picture equals GD's drawing of the text (UTF-8) in white at size 14, baseline 17.
+    std::string wieGdZeichnet(const fs::path& bild, const std::string& text) {
+        const fs::path referenz = ordner / "referenz.png";
+        EXPECT_EQ(ausfuehren(php({Hilfe.string(), "text", referenz.string(),
+                                  (ordner / "leer.jpg").string(), (ordner / "Arial.ttf").string(),
+                                  "14", "0", "17", "255", "255", "255", hex(text), "-"}))
+                      .status,
+                  0);
+        return ausfuehren(php({Hilfe.string(), "gleich", bild.string(), referenz.string()}))
+            .ausgabe;
+    }
+
     fs::path ordner;
     FelderImSpeicher felder;
     RecordingSurface flaeche;
@@ -149,7 +130,8 @@ struct Ausgabe {
 TEST_F(PhpLaufTest, EveryOutputTypeSendsItsPicture) {
     for (const Ausgabe& ausgabe :
          {Ausgabe{"jpeg", "100", "image/jpeg"}, Ausgabe{"png", "9", "image/png"},
-          Ausgabe{"gif", "", "image/gif"}}) {
+          Ausgabe{"gif", "", "image/gif"}, Ausgabe{"PNG", "09", "image/png"},
+          Ausgabe{"Jpeg", "010", "image/jpeg"}}) {
         SCOPED_TRACE(ausgabe.art);
         felder.setText(Feld::BildArt, ausgabe.art);
         felder.setText(Feld::BildQuallität, ausgabe.qualitaet);
@@ -182,97 +164,28 @@ TEST_F(PhpLaufTest, SpecialCharactersAreDrawnAsTyped) {
     felder.setText(Feld::Txt,
                    "#F255255255#G14 5\x80 M\xFC\xDF"
                    "e \xB0 $x {$A} \\n \"q\" &amp; &lt; \xA0!");
-    const std::string unicode =
-        " 5\u20AC M\u00FC\u00DFe \u00B0 $x {$A} \\n \"q\" &amp; &lt; \u00A0!";
-    const fs::path bild = laufen();
-    std::string hex;
-    for (const unsigned char zeichen : unicode) {
-        static const char ziffern[] = "0123456789abcdef";
-        hex += ziffern[zeichen >> 4];
-        hex += ziffern[zeichen & 15];
-    }
-    const fs::path referenz = ordner / "referenz.png";
-    ASSERT_EQ(ausfuehren(php({Hilfe.string(), "text", referenz.string(),
-                              (ordner / "leer.jpg").string(), (ordner / "Arial.ttf").string(), "14",
-                              "0", "17", "255", "255", "255", hex, "-"}))
-                  .status,
-              0);
-    EXPECT_EQ(ausfuehren(php({Hilfe.string(), "gleich", bild.string(), referenz.string()})).ausgabe,
+    EXPECT_EQ(wieGdZeichnet(laufen(),
+                            " 5\u20AC M\u00FC\u00DFe \u00B0 $x {$A} \\n \"q\" &amp; &lt; \u00A0!"),
               "0\n");
 }
 
-TEST_F(PhpLaufTest, StartDatesWithAndWithoutLeadingZerosCountTheDays) {
+// On 1 July 2026 at 0:30 summer time the server draws what the window shows for that day: the
+// calendar's day count, the amounts to the cent, the cigarettes with a decimal comma.
+TEST_F(PhpLaufTest, ServerDrawsTheValuesTheWindowShows) {
     felder.setText(Feld::BildArt, "png");
     felder.setText(Feld::BildQuallität, "9");
-    felder.setText(Feld::Txt, "#F255255255#2");
-    for (const auto& [datum, tag, monat, jahr] :
-         {std::tuple{"08.09.2015", "8", "9", "2015"}, std::tuple{"4.11.2010", "4", "11", "2010"}}) {
-        SCOPED_TRACE(datum);
-        felder.setText(Feld::DaTxt, datum);
-        const fs::path bild = laufen();
-        std::string tage = ausfuehren(php({Hilfe.string(), "tage", tag, monat, jahr})).ausgabe;
-        tage.pop_back();
-        std::string hex;
-        for (const char ziffer : tage) hex += "3" + std::string(1, ziffer);
-        const fs::path referenz = ordner / "referenz.png";
-        ASSERT_EQ(ausfuehren(php({Hilfe.string(), "text", referenz.string(),
-                                  (ordner / "leer.jpg").string(), (ordner / "Arial.ttf").string(),
-                                  "8", "0", "11", "255", "255", "255", hex, "-"}))
-                      .status,
-                  0);
-        EXPECT_EQ(
-            ausfuehren(php({Hilfe.string(), "gleich", bild.string(), referenz.string()})).ausgabe,
-            "0\n");
-    }
+    felder.setText(Feld::AlTxt, "8,20");
+    felder.setText(Feld::KiTxt, "2,5");
+    felder.setText(Feld::StTxt, "0,29");
+    felder.setText(Feld::Txt, "#F255255255#G14#2 #3 #4 #Z #7 #9");
+    ASSERT_TRUE(AbgeleiteteWerteBerechnen(felder, FesteUhr(tageszahl({2026, 7, 1}))));
+    std::string gezeigt;
+    for (const Feld feld :
+         {Feld::TaTxt, Feld::AlTxt, Feld::KiTxt, Feld::GZTxt, Feld::GETxt, Feld::GSTxt})
+        gezeigt += (gezeigt.empty() ? "" : " ") + felder.text(feld);
+    ASSERT_EQ(gezeigt, "5718 8,20 2,5 14295 41109,60 1658,22");
+    EXPECT_EQ(wieGdZeichnet(laufen("2026-07-01 00:30:00+02:00"), gezeigt), "0\n");
 }
-
-// Random designs: templates of all 256 codes mixed with commands and placeholders, and random
-// texts in every field that reaches the script.
-class Zufallsdesign {
-  public:
-    explicit Zufallsdesign(unsigned saat) : m_zufall(saat) {}
-
-    void fuellen(Felder& felder, RecordingSurface& flaeche) {
-        felder.setText(Feld::Txt, vorlage());
-        felder.setText(Feld::DaTxt, eins({"04.11.2010", "8.9.15", "29.02.2024 12:00", " 1.1.1 "}) +
-                                        (wuerfel(4) == 0 ? bytes(3) : ""));
-        for (const Feld feld : {Feld::AlTxt, Feld::AnTxt, Feld::NeTxt, Feld::StTxt, Feld::KiTxt})
-            felder.setText(feld, wuerfel(10) == 0 ? bytes(4) : betrag());
-        felder.setText(Feld::HintergrundName, bytes(1 + wuerfel(12)));
-        felder.setText(Feld::BildArt, eins({"jpeg", "png", "gif", "webp", "bmp"}));
-        felder.setText(Feld::BildQuallität, eins({"75", "9", "-1", "100"}));
-        flaeche.setFontName(bytes(1 + wuerfel(10)));
-        for (const Feld feld : {Feld::TaTxt, Feld::GZTxt, Feld::GETxt, Feld::GSTxt})
-            felder.setText(feld, bytes(wuerfel(6)));
-    }
-
-  private:
-    int wuerfel(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_zufall); }
-    std::string eins(std::initializer_list<const char*> auswahl) {
-        return *(auswahl.begin() + wuerfel(int(auswahl.size())));
-    }
-    std::string bytes(int n) {
-        std::string text;
-        for (int i = 0; i < n; ++i) text += static_cast<char>(wuerfel(256));
-        return text;
-    }
-    std::string betrag() {
-        return eins({"", "-", " "}) + std::to_string(wuerfel(100000)) +
-               eins({"", ",", ",5", ",05", ".000"});
-    }
-    std::string vorlage() {
-        static const char* stuecke[] = {"#X",   "#Y", "#F", "#G",  "#B", "#1", "#2",    "#3",
-                                        "#4",   "#5", "#6", "#7",  "#8", "#9", "#Z",    "#",
-                                        "\r\n", "\"", "$",  "\\",  "{$", "?>", "<?php", "'",
-                                        "&",    "&#", "0",  "255", "12", " "};
-        std::string text;
-        for (int n = wuerfel(40); n > 0; --n)
-            text += wuerfel(3) == 0 ? bytes(1 + wuerfel(4)) : stuecke[wuerfel(30)];
-        return text;
-    }
-
-    std::mt19937 m_zufall;
-};
 
 TEST_F(PhpLaufTest, ScriptsOfRandomDesignsParseAndKeepEveryTextInsideStrings) {
     const fs::path skripte = ordner / "skripte";
@@ -297,4 +210,4 @@ TEST_F(PhpLaufTest, ScriptsOfRandomDesignsParseAndKeepEveryTextInsideStrings) {
 }
 
 }  // namespace
-}  // namespace tafomat
+}  // namespace tafomat::test

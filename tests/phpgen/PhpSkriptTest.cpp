@@ -50,10 +50,11 @@ TEST(PhpSkriptTest, StartDesignGivesTheWholeScript) {
         "Header (\"Content-type: image/jpeg\");\r\n"
         "// ---------- Eingabe - Werte ----------\r\n"
         "$Datum=\"04.11.2010\";\r\n"
-        "$Beginn=mktime(0,0,0,11,4,2010);\r\n"
+        "$Beginn=gmmktime(0,0,0,11,4,2010);\r\n"
         "$Heute=time();\r\n"
-        "$Gesamt=$Heute-$Beginn;\r\n"
-        "$Tage=floor($Gesamt/86400);\r\n"
+        "$Gesamt=gmmktime(0,0,0,date(\"n\",$Heute),date(\"j\",$Heute),date(\"Y\",$Heute))-"
+        "$Beginn;\r\n"
+        "$Tage=intdiv($Gesamt,86400);\r\n"
         "$AlteKosten=500;\r\n"
         "$Kippen=22;\r\n"
         "$AlleKippen=$Tage*$Kippen;\r\n"
@@ -71,17 +72,17 @@ TEST(PhpSkriptTest, StartDesignGivesTheWholeScript) {
         "$A=$Steuern; $Steuern=substr($A,0,strlen($A)-2).\",\".substr($A,strlen($A)-2,2);\r\n"
         "$A=$Gespart; $Gespart=substr($A,0,strlen($A)-2).\",\".substr($A,strlen($A)-2,2);\r\n"
         "$A=$Fiskus; $Fiskus=substr($A,0,strlen($A)-2).\",\".substr($A,strlen($A)-2,2);\r\n"
+        "$Kippen=\"22\";\r\n"
+        "$AlleKippen=str_replace(\".\",\",\",$AlleKippen);\r\n"
         "\r\n"
         "// ---------- Texte ins Bild einf\xFCgen ----------\r\n"
-        "putenv(\"GDFONTPATH=\".__DIR__);\r\n"
-        "$Bild=ImageCreateFromJPEG(\"leer.jpg\");\r\n"
+        "$Bild=ImageCreateFromJPEG(__DIR__.\"/leer.jpg\");\r\n"
         "\r\n"
         "$Farbe=ImageColorAllocate($Bild,0,0,0);\r\n"
         "$Txt=\"Am \".$Datum;\r\n"
-        "ImageTTFText($Bild,8,0,0,11,$Farbe,\"Arial.ttf\",$Txt);\r\n"
+        "ImageTTFText($Bild,8,0,0,11,$Farbe,__DIR__.\"/Arial.ttf\",$Txt);\r\n"
         "\r\n"
         "Imagejpeg($Bild,Null,75);\r\n"
-        "ImageDestroy($Bild);\r\n"
         "?>";
     EXPECT_EQ(*skript, erwartet);
 }
@@ -89,7 +90,7 @@ TEST(PhpSkriptTest, StartDesignGivesTheWholeScript) {
 TEST(PhpSkriptTest, EmptyTemplateGoesStraightToTheOutputCall) {
     const std::optional<std::string> skript = skriptMit(Feld::Txt, "   \r\n ");
     ASSERT_TRUE(skript.has_value());
-    EXPECT_NE(skript->find("(\"leer.jpg\");\r\n\r\nImagejpeg($Bild,Null,75);\r\n"),
+    EXPECT_NE(skript->find("/leer.jpg\");\r\n\r\nImagejpeg($Bild,Null,75);\r\n?>"),
               std::string::npos);
 }
 
@@ -97,6 +98,7 @@ struct Ausgabe {
     const char* name;
     std::string art;
     std::string qualitaet;
+    std::string kopf;
     std::string schluss;
 };
 
@@ -109,17 +111,22 @@ TEST_P(AusgabeTest, HeaderAndOutputCallFollowTheType) {
     RecordingSurface flaeche;
     const std::optional<std::string> skript = PhpSkript(felder, flaeche);
     ASSERT_TRUE(skript.has_value());
-    EXPECT_EQ(zeilen(*skript)[1], "Header (\"Content-type: image/" + GetParam().art + "\");");
-    const std::string schluss = GetParam().schluss + "\r\nImageDestroy($Bild);\r\n?>";
+    EXPECT_EQ(zeilen(*skript)[1], "Header (\"Content-type: image/" + GetParam().kopf + "\");");
+    const std::string schluss = GetParam().schluss + "\r\n?>";
     EXPECT_EQ(skript->substr(skript->size() - schluss.size()), schluss);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Typen, AusgabeTest,
-    ::testing::Values(Ausgabe{"Jpeg", "jpeg", "100", "Imagejpeg($Bild,Null,100);"},
-                      Ausgabe{"Png", "png", "9", "Imagepng($Bild,Null,9);"},
-                      Ausgabe{"GifReadsNoQuality", "gif", "not read", "Imagegif($Bild);"},
-                      Ausgabe{"TypedTypeAsTyped", "webp", "-1", "Imagewebp($Bild,Null,-1);"}),
+    ::testing::Values(Ausgabe{"Jpeg", "jpeg", "100", "jpeg", "Imagejpeg($Bild,Null,100);"},
+                      Ausgabe{"Png", "png", "9", "png", "Imagepng($Bild,Null,9);"},
+                      Ausgabe{"GifReadsNoQuality", "gif", "not read", "gif", "Imagegif($Bild);"},
+                      Ausgabe{"TypeInAnyCaseInLowerCase", " PNG ", "0", "png",
+                              "Imagepng($Bild,Null,0);"},
+                      Ausgabe{"QualityWithALeadingZeroAsPlainNumber", "Jpeg", "09", "jpeg",
+                              "Imagejpeg($Bild,Null,9);"},
+                      Ausgabe{"QualityThatLooksOctalAsDecimal", "jpeg", " 010 ", "jpeg",
+                              "Imagejpeg($Bild,Null,10);"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Zeile {
@@ -141,22 +148,21 @@ TEST_P(EingabezeileTest, InputLineIsWrittenAsAPhpValue) {
 INSTANTIATE_TEST_SUITE_P(
     Werte, EingabezeileTest,
     ::testing::Values(
-        Zeile{"DateWithLeadingZeros", Feld::DaTxt, "08.09.2015", "$Beginn=mktime(0,0,0,9,8,2015);"},
+        Zeile{"DateWithLeadingZeros", Feld::DaTxt, "08.09.2015",
+              "$Beginn=gmmktime(0,0,0,9,8,2015);"},
         Zeile{"DateWithoutLeadingZeros", Feld::DaTxt, "4.11.2010",
-              "$Beginn=mktime(0,0,0,11,4,2010);"},
+              "$Beginn=gmmktime(0,0,0,11,4,2010);"},
+        Zeile{"YearThatPhpWouldReadAs2000", Feld::DaTxt, "04.11.0100",
+              "$Beginn=gmmktime(0,0,0,-1,4,101);"},
         Zeile{"DateTextGoesIntoDatum", Feld::DaTxt, "4.11.2010", "$Datum=\"4.11.2010\";"},
         Zeile{"DateWithATimeCountsFromMidnight", Feld::DaTxt, "04.11.2010 18:30",
-              "$Beginn=mktime(0,0,0,11,4,2010);"},
-        Zeile{"AmountWithPointIsThousands", Feld::AlTxt, "5.00", "$AlteKosten=50000;"},
-        Zeile{"AmountWithOneDecimal", Feld::AnTxt, "5,5", "$Anschaffung=550;"},
-        Zeile{"NegativeAmount", Feld::NeTxt, "-1,50", "$NeueKosten=-150;"},
-        Zeile{"FractionOfACentIsRoundedDown", Feld::StTxt, "0,005", "$Steuern=0;"},
-        Zeile{"NegativeFractionRoundsDown", Feld::StTxt, "-0,005", "$Steuern=-1;"},
+              "$Beginn=gmmktime(0,0,0,11,4,2010);"},
         Zeile{"CigarettesAsTyped", Feld::KiTxt, "22", "$Kippen=22;"},
         Zeile{"CigarettesWithCommaBecomePhpNumber", Feld::KiTxt, "2,5", "$Kippen=2.5;"},
         Zeile{"CigarettesBelowOne", Feld::KiTxt, "-0,5", "$Kippen=-.5;"},
         Zeile{"PictureNameEscaped", Feld::HintergrundName, "a\"b$c\\d.jpg",
-              "$Bild=ImageCreateFromJPEG(\"a\".chr(34).\"b\".chr(36).\"c\".chr(92).\"d.jpg\");"}),
+              "$Bild=ImageCreateFromJPEG(__DIR__.\"/"
+              "a\".chr(34).\"b\".chr(36).\"c\".chr(92).\"d.jpg\");"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PhpSkriptTest, DateTextIsEscapedLikeDrawnText) {
@@ -192,6 +198,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Abbruch{"QualityWithSyntax", Feld::BildQuallität, "75);evil("},
                       Abbruch{"QualityEmpty", Feld::BildQuallität, ""},
                       Abbruch{"QualityWithFraction", Feld::BildQuallität, "7.5"},
+                      Abbruch{"QualityAboveTheTypesRange", Feld::BildQuallität, "101"},
+                      Abbruch{"NegativeQuality", Feld::BildQuallität, "-1"},
+                      Abbruch{"TypeNotOfTheList", Feld::BildArt, "jpg"},
                       Abbruch{"SizeCommandRefused", Feld::Txt, "#G00x"}),
     [](const auto& info) { return std::string(info.param.name); });
 

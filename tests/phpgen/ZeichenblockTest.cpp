@@ -14,7 +14,7 @@ constexpr std::string_view Schwarz = "$Farbe=ImageColorAllocate($Bild,0,0,0);\r\
 
 std::string aufruf(const std::string& groesse, int x, int y, const std::string& schrift = "Arial") {
     return "ImageTTFText($Bild," + groesse + ",0," + std::to_string(x) + "," + std::to_string(y) +
-           ",$Farbe,\"" + schrift + ".ttf\",$Txt);\r\n";
+           ",$Farbe,__DIR__.\"/" + schrift + ".ttf\",$Txt);\r\n";
 }
 
 std::string lauf(const std::string& ausdruck) {

@@ -1,6 +1,6 @@
 <?php
 // Picture helpers for the tests that run generated scripts: make a background, list the rows
-// that hold a colour, draw a reference text, compare two pictures, count days.
+// that hold a colour, draw a reference text, compare two pictures.
 function nah($bild, $x, $y, $r, $g, $b) {
     $farbe = imagecolorsforindex($bild, imagecolorat($bild, $x, $y));
     return abs($farbe['red'] - $r) + abs($farbe['green'] - $g) + abs($farbe['blue'] - $b) < 90;
@@ -45,8 +45,5 @@ case 'gleich':
         for ($x = 0; $x < imagesx($eins); ++$x)
             if (imagecolorat($eins, $x, $y) !== imagecolorat($zwei, $x, $y)) ++$anders;
     echo $anders, "\n";
-    break;
-case 'tage':
-    echo floor((time() - mktime(0, 0, 0, (int)$a[3], (int)$a[2], (int)$a[4])) / 86400), "\n";
     break;
 }

@@ -116,8 +116,10 @@ TEST_F(Hintergrund, DieVorschauZeigtDasGanzeBildUndDasFensterWaechstMit) {
         QSize fenster;  // empty: as large as the screen allows
         bool balken;
     };
-    const Fall fälle[] = {{{600, 100}, {757, 414}, false},
-                          {{760, 60}, {776, 380}, false},
+    // A preview wider than the room under the script's frame has the server's controls in a
+    // row below it.
+    const Fall fälle[] = {{{600, 100}, {757, 445}, false},
+                          {{760, 60}, {776, 405}, false},
                           {{3000, 2000}, {}, true},
                           {{200, 30}, {757, 380}, false}};
     MainWindow& fenster = *probe.fenster;
@@ -131,6 +133,11 @@ TEST_F(Hintergrund, DieVorschauZeigtDasGanzeBildUndDasFensterWaechstMit) {
         EXPECT_EQ(bereich->pos(), QPoint(8, 296));
         EXPECT_EQ(probe.finde<QWidget>("Frame4")->geometry(), QRect(504, 8, 249, 281));
         EXPECT_TRUE(platz.contains(fenster.frameGeometry()));
+        for (const char* name : {"Serveransicht", "ServerPaket"}) {
+            const QRect ort = probe.finde<QWidget>(name)->geometry();
+            EXPECT_TRUE(fenster.rect().contains(ort)) << name;
+            EXPECT_FALSE(bereich->geometry().intersects(ort)) << name;
+        }
         EXPECT_EQ(bereich->horizontalScrollBar()->isVisible(), fall.balken);
         EXPECT_EQ(bereich->verticalScrollBar()->isVisible(), fall.balken);
         if (fall.balken) {

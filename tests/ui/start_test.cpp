@@ -218,7 +218,9 @@ TEST(Start, TabulatorFolgtDerReihenfolgeDesFensters) {
                                "Fett",
                                "BildArt",
                                QString::fromUtf8("BildQuallität"),
-                               "Txt"};
+                               "Txt",
+                               "Serveransicht",
+                               "ServerPaket"};
     Fensterprobe probe;
     probe.öffnen();
     QStringList gefunden;

@@ -1,0 +1,116 @@
+// Scripts of random designs, of every output type, run whole on Debian's PHP and on PHP 7.4 and
+// 8.0 to 8.5 under Node (tools/php-versions, which tools/test installs) with every diagnostic
+// shown: none may say anything, apart from the Node builds' warning that their GD has no
+// FreeType, and every version draws the same texts.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <regex>
+#include <set>
+
+#include "phpgen/PhpAufruf.h"
+#include "phpgen/PhpSkript.h"
+
+namespace tafomat::test {
+namespace {
+
+const fs::path Hilfe = fs::path(TAFOMAT_SOURCE_DIR) / "tests/phpgen/gd_hilfe.php";
+const fs::path Cli =
+    fs::path(TAFOMAT_SOURCE_DIR) / "tools/php-versions/node_modules/@php-wasm/cli/php-wasm.js";
+const fs::path Schrift = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
+constexpr int Anzahl = 200;
+// A day the clocks change; Node's clock runs on from it, so it is far from midnight.
+const std::string Uhr = "2026-03-29 14:00:00+02:00";
+
+// Standard error without the scripts' names and, where `ohneFreeType`, GD's warning about it.
+std::string unerwartet(const std::string& fehler, bool ohneFreeType) {
+    std::string muster = "== [^\n]*\n";
+    if (ohneFreeType)
+        muster +=
+            "|(PHP )?Warning: +imagettftext\\(\\): libgd was not built with FreeType font "
+            "support\\s+in [^\n]* on line [0-9]+";
+    const std::string rest = std::regex_replace(fehler, std::regex(muster), "");
+    return rest.find_first_not_of(" \r\n") == std::string::npos ? "" : rest;
+}
+
+class PhpVersionenTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ordner = testordner("versionen");
+        skripte = ordner / "skripte";
+        fs::create_directories(skripte);
+        fs::copy_file(Schrift, skripte / "Arial.ttf");
+        ASSERT_EQ(ausfuehren(php({Hilfe.string(), "hintergrund", (skripte / "leer.jpg").string(),
+                                  "460", "66", "0", "0", "110"}))
+                      .status,
+                  0);
+    }
+    void TearDown() override {
+        if (!HasFailure()) fs::remove_all(ordner);
+    }
+
+    // Random templates and values, with the picture and the font they name.
+    void skripteSchreiben() {
+        std::set<std::string> arten;
+        int geschrieben = 0;
+        for (unsigned saat = 1; geschrieben < Anzahl && saat < 3000; ++saat) {
+            FelderImSpeicher design;
+            RecordingSurface flaeche;
+            Zufallsdesign(saat).fuellen(design, flaeche);
+            design.setText(Feld::HintergrundName, "leer.jpg");
+            flaeche.setFontName("Arial");
+            if (const auto skript = PhpSkript(design, flaeche)) {
+                schreiben(skripte / ("s" + std::to_string(saat) + ".php"), *skript + "\r\n");
+                arten.insert(skript->substr(skript->rfind("\r\nImage") + 7, 3));
+                ++geschrieben;
+            }
+        }
+        ASSERT_EQ(geschrieben, Anzahl);
+        ASSERT_EQ(arten, (std::set<std::string>{"gif", "jpe", "png"}));
+    }
+
+    struct Lauf {
+        std::map<std::string, std::vector<std::string>> werte;
+        std::string fehler;
+    };
+
+    // All scripts run by one program with every diagnostic on standard error; it must get
+    // through all of them.
+    Lauf laufen(const std::string& programm) {
+        const fs::path fehler = ordner / "fehler.txt";
+        const Ergebnis lauf =
+            ausfuehren(befehl(programm, {"-d", "error_reporting=-1", "-d", "display_errors=stderr",
+                                         "-d", "log_errors=0", "-d", "date.timezone=Europe/Berlin",
+                                         Skriptlauf.string(), "ganz", skripte.string()}),
+                       fehler);
+        Lauf ergebnis{skriptWerte(lauf.ausgabe), lesen(fehler)};
+        EXPECT_EQ(lauf.status, 0) << ergebnis.fehler;
+        EXPECT_NE(ergebnis.fehler.find("== fertig\n"), std::string::npos) << ergebnis.fehler;
+        EXPECT_EQ(ergebnis.werte.size(), std::size_t(Anzahl));
+        return ergebnis;
+    }
+
+    fs::path ordner;
+    fs::path skripte;
+};
+
+TEST_F(PhpVersionenTest, ScriptsRunWithoutDiagnosticsAndDrawTheSameOnEveryVersion) {
+    skripteSchreiben();
+    const Lauf debian = laufen(mitUhr(Uhr) + "php");
+    EXPECT_EQ(unerwartet(debian.fehler, false), "");
+
+    if (!fs::exists(Cli)) {
+        if (std::getenv("TAFOMAT_PHP_VERSIONEN")) FAIL() << Cli << " is missing";
+        GTEST_SKIP() << "PHP 7.4 to 8.5 are installed by tools/test into tools/php-versions";
+    }
+    for (const char* version : {"7.4", "8.0", "8.1", "8.2", "8.3", "8.4", "8.5"}) {
+        SCOPED_TRACE(std::string("PHP ") + version);
+        const Lauf lauf = laufen("TZ=UTC faketime " + inHochkommas(Uhr) + " env PHP=" + version +
+                                 " node " + inHochkommas(Cli.string()));
+        EXPECT_EQ(unerwartet(lauf.fehler, true), "");
+        EXPECT_EQ(lauf.werte, debian.werte);
+    }
+}
+
+}  // namespace
+}  // namespace tafomat::test

@@ -1,0 +1,48 @@
+<?php
+// Runs the generated scripts of a folder for the tests and prints one line per script: its name
+// and, in hex, the texts its placeholder variables hold when the drawing calls run, in the
+// order $Datum $Tage $AlteKosten $Kippen $AlleKippen $Anschaffung $NeueKosten $Gespart $Steuern
+// $Fiskus.
+//   skriptlauf.php werte FOLDER   runs only each script's values, up to the opening of the
+//                                 picture, so that no picture or font is needed.
+//   skriptlauf.php ganz FOLDER    runs each script whole, as a server does, and throws its
+//                                 picture away. Each name also goes to standard error before the
+//                                 script runs, so that a diagnostic can be told apart, and
+//                                 "== fertig" after the last.
+
+// PHP 7.4 and 8.0 under Node come without ImageTTFText, their GD has no FreeType: a stand-in
+// that draws nothing lets the rest of each script run there.
+if (!function_exists('imagettftext')) {
+    function imagettftext(...$argumente) { return false; }
+}
+
+function zeile($name, $werte) {
+    $hex = array_map(function ($wert) { return bin2hex((string)$wert); }, $werte);
+    return $name . ' ' . implode(' ', $hex) . "\n";
+}
+
+function werte($code) {
+    eval($code);
+    return [$Datum, $Tage, $AlteKosten, $Kippen, $AlleKippen, $Anschaffung, $NeueKosten,
+        $Gespart, $Steuern, $Fiskus];
+}
+
+// Nothing is printed before the last script has run: a script's Header() needs that.
+$zeilen = '';
+foreach (glob($argv[2] . '/*.php') as $datei) {
+    $name = basename($datei, '.php');
+    if ($argv[1] === 'werte') {
+        $code = file_get_contents($datei);
+        $anfang = strpos($code, '$Datum=');
+        $zeilen .= zeile($name, werte(substr($code, $anfang, strpos($code, '$Bild=') - $anfang)));
+        continue;
+    }
+    fwrite(STDERR, "== $name\n");
+    ob_start();
+    include $datei;
+    ob_end_clean();
+    $zeilen .= zeile($name, [$Datum, $Tage, $AlteKosten, $Kippen, $AlleKippen, $Anschaffung,
+        $NeueKosten, $Gespart, $Steuern, $Fiskus]);
+}
+if ($argv[1] === 'ganz') fwrite(STDERR, "== fertig\n");
+echo $zeilen;
