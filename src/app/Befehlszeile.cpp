@@ -46,6 +46,14 @@ std::optional<Exportauftrag> exportauftrag(QCommandLineParser& parser,
     const QCommandLineOption vorschau(QStringLiteral("preview"),
                                       QStringLiteral("Write the preview picture to FILE, as PNG."),
                                       QStringLiteral("FILE"));
+    const QCommandLineOption server(
+        QStringLiteral("server-preview"),
+        QStringLiteral("Write the banner as the server sends it that day to FILE, as PNG."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption paket(
+        QStringLiteral("bundle"),
+        QStringLiteral("Write Tafomat.php, the background picture and the font file into DIR."),
+        QStringLiteral("DIR"));
     const QCommandLineOption art(QStringLiteral("type"),
                                  QStringLiteral("Picture type the script sends: jpeg, png or gif."),
                                  QStringLiteral("TYPE"), QStringLiteral("jpeg"));
@@ -55,7 +63,7 @@ std::optional<Exportauftrag> exportauftrag(QCommandLineParser& parser,
     const QCommandLineOption heute(QStringLiteral("today"),
                                    QStringLiteral("The date the days are counted to, DD.MM.YYYY."),
                                    QStringLiteral("DATE"));
-    const QList<QCommandLineOption> optionen{php, vorschau, art, qualität, heute};
+    const QList<QCommandLineOption> optionen{php, vorschau, server, paket, art, qualität, heute};
     parser.addOptions(optionen);
     parser.clearPositionalArguments();
     parser.addPositionalArgument(QStringLiteral("export"),
@@ -78,6 +86,8 @@ std::optional<Exportauftrag> exportauftrag(QCommandLineParser& parser,
     auftrag.design = positionen.at(1);
     if (parser.isSet(php)) auftrag.php = parser.value(php);
     if (parser.isSet(vorschau)) auftrag.vorschau = parser.value(vorschau);
+    if (parser.isSet(server)) auftrag.serveransicht = parser.value(server);
+    if (parser.isSet(paket)) auftrag.paket = parser.value(paket);
     if (!auftrag.hatAusgabe()) {
         aufruffehler(QStringLiteral("export %1: nothing to do; name an output, e.g. --php FILE.php")
                          .arg(auftrag.design),

@@ -1,6 +1,7 @@
 #include "app/Export.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QImageWriter>
 
 #include <cmath>
@@ -14,6 +15,7 @@
 #include "platform/Schriftartenliste.h"
 #include "platform/SystemUhr.h"
 #include "preview/BildZeichnen.h"
+#include "render/Serveransicht.h"
 #include "ui/Dateimeldungen.h"
 #include "ui/MainWindow.h"
 
@@ -229,7 +231,7 @@ class Export {
     }
 
     int schreiben(MainWindow& fenster) {
-        // The script is made also when only the preview is asked for: a size in the template
+        // The script is made also when only a picture is asked for: a size in the template
         // that the surface refuses stops the preview part-way as it stops the script.
         const std::optional<std::string> skript = fenster.PhpQuelltextErstellen();
         fenster.GrundgrößeHerstellen();
@@ -237,11 +239,55 @@ class Export {
             return eingabefehler(QStringLiteral("%1: record 15 (Txt): the template holds a size or "
                                                 "position the preview and the script cannot draw")
                                      .arg(designdatei()));
+        // Everything is checked and made before the first file is written.
+        std::optional<ServerPaket> paket;
+        if (m_auftrag.paket) {
+            paket = fenster.ServerPaketVorbereiten();
+            if (paket->fehler) return eingabefehler(paketfehlerText(*paket));
+        }
+        std::optional<Bild> server;
+        if (m_auftrag.serveransicht) {
+            server = Serveransicht(fenster.felder(), fenster.vorschau(), m_uhr->heute());
+            fenster.GrundgrößeHerstellen();
+            if (!server)
+                return eingabefehler(
+                    QStringLiteral("%1: the server would draw nothing").arg(designdatei()));
+        }
         if (m_auftrag.vorschau && !pngSchreiben(fenster.vorschau().image(), *m_auftrag.vorschau))
             return schreibfehler(*m_auftrag.vorschau);
+        if (server && !pngSchreiben(alsQImage(*server), *m_auftrag.serveransicht))
+            return schreibfehler(*m_auftrag.serveransicht);
         if (m_auftrag.php && !fenster.PhpDateiSchreiben(*m_auftrag.php, *skript))
             return schreibfehler(
                 QString::fromStdString(PhpDateiname(m_auftrag.php->toStdString())));
+        return paket ? paketSchreiben(*paket, fenster) : 0;
+    }
+
+    QString paketfehlerText(const ServerPaket& paket) const {
+        switch (paket.fehler.value_or(PaketFehler::KeinSkript)) {
+            case PaketFehler::KeineSchrift:
+                return QStringLiteral("--bundle: no font file answers the font \"%1\"")
+                    .arg(paket.datei);
+            case PaketFehler::Bildname:
+                return QStringLiteral("%1: record 2 (HintergrundName): \"%2\" cannot be a file "
+                                      "next to the script")
+                    .arg(designdatei(), shortenMiddle(paket.datei, LängsterName));
+            default:
+                return QStringLiteral("--bundle: %1 cannot be written").arg(*m_auftrag.paket);
+        }
+    }
+
+    int paketSchreiben(ServerPaket& paket, MainWindow& fenster) const {
+        MainWindow::ServerPaketSchreiben(paket, *m_auftrag.paket);
+        if (paket.fehler == PaketFehler::Ordner) return schreibfehler(*m_auftrag.paket);
+        if (paket.fehler) return schreibfehler(QDir(*m_auftrag.paket).filePath(paket.datei));
+        if (paket.bildfehler)
+            melden(QStringLiteral("warning: --bundle: the picture %1 cannot be read (%2); %3 is "
+                                  "the built-in picture")
+                       .arg(shortenMiddle(
+                                toQString(fenster.felder().text(Feld::HintergrundPfad)),
+                                LängsterName),
+                            bildfehlerText(*paket.bildfehler), paket.dateien.value(1)));
         return 0;
     }
 

@@ -13,12 +13,14 @@ struct Exportauftrag {
     QString design;
     std::optional<QString> php;
     std::optional<QString> vorschau;
+    std::optional<QString> serveransicht;  // the banner as the server sends it, as PNG
+    std::optional<QString> paket;          // the folder of the server bundle
     QString art = QStringLiteral("jpeg");
     std::optional<QString> qualität;
     std::optional<Tageszahl> heute;
 
     // Whether any output is asked for; every output option belongs here.
-    bool hatAusgabe() const { return php || vorschau; }
+    bool hatAusgabe() const { return php || vorschau || serveransicht || paket; }
 };
 
 inline constexpr int ExitFehlerEingabe = 2;

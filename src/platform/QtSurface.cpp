@@ -16,7 +16,9 @@ QImage alsQImage(const Bild& bild) {
 QtSurface::QtSurface(QObject* parent) : QObject(parent) {
     beiAenderung([this] {
         m_veraltet = true;
+        m_imSignal = true;
         emit changed();
+        m_imSignal = false;
     });
 }
 
@@ -29,7 +31,7 @@ const QImage& QtSurface::image() const {
     const Bild& aktuell = bild();
     if (m_veraltet) {
         m_image = alsQImage(aktuell).copy();
-        m_veraltet = false;
+        m_veraltet = m_imSignal;
     }
     return m_image;
 }

@@ -41,9 +41,11 @@ class MainWindow : public QWidget {
     std::optional<std::string> PhpQuelltextErstellen();
     bool PhpDateiSchreiben(const QString& pfad, const std::string& skript);
     void GrundgrößeHerstellen();
-    // Writes the script, the background picture and the font file into the folder, made if
-    // missing (Serverteil.cpp).
-    ServerPaket ServerPaketSchreiben(const QString& ordner);
+    // The server bundle (Serverteil.cpp): the script, the background picture and the font file
+    // are made first, and then written into the folder, made if missing; each file is replaced
+    // whole or not at all.
+    ServerPaket ServerPaketVorbereiten();
+    static void ServerPaketSchreiben(ServerPaket& paket, const QString& ordner);
     // Picking an output type from the list.
     void BildArtWählen(const std::string& art);
 

@@ -4,6 +4,9 @@
 #include <QStringList>
 
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "render/Hintergrunddatei.h"
 
@@ -23,6 +26,7 @@ enum class PaketFehler {
 struct ServerPaket {
     std::optional<PaketFehler> fehler;
     QString datei;  // the file that could not be written, the font or the picture name
+    std::vector<std::pair<QString, std::string>> inhalt;  // each file's name and bytes
     QStringList dateien;  // the files written, by name
     // The design's picture could not be read; the built-in picture stands in under its name.
     std::optional<Bildfehler> bildfehler;

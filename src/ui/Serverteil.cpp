@@ -47,48 +47,54 @@ void MainWindow::Serveransicht_Click() {
     m_s.Pic->refresh();
 }
 
-ServerPaket MainWindow::ServerPaketSchreiben(const QString& ordner) {
+ServerPaket MainWindow::ServerPaketVorbereiten() {
     ServerPaket paket;
     const std::optional<std::string> skript = PhpQuelltextErstellen();
     GrundgrößeHerstellen();
     const std::string schrift = m_vorschau.fontName();
     const std::optional<std::string> schriftdatei = schriftdateiSuchen(schrift);
     const QString bildname = toQString(m_felder.text(Feld::HintergrundName));
-    if (!skript) paket.fehler = PaketFehler::KeinSkript;
-    else if (!schriftdatei) paket.fehler = PaketFehler::KeineSchrift, paket.datei = toQString(schrift);
-    else if (!taugtAlsDateiname(bildname)) paket.fehler = PaketFehler::Bildname, paket.datei = bildname;
-    if (paket.fehler) return paket;
-    FileContent schriftbytes = DateiLesen(QString::fromStdString(*schriftdatei), GroessteSchriftdatei);
-    if (schriftbytes.failure) {
-        paket.fehler = PaketFehler::KeineSchrift;
-        paket.datei = toQString(schrift);
+    const auto scheitern = [&](PaketFehler fehler, const QString& datei) {
+        paket.fehler = fehler;
+        paket.datei = datei;
         return paket;
-    }
-    const std::pair<QString, std::string> dateien[] = {
+    };
+    if (!skript) return scheitern(PaketFehler::KeinSkript, {});
+    if (!schriftdatei) return scheitern(PaketFehler::KeineSchrift, toQString(schrift));
+    if (!taugtAlsDateiname(bildname)) return scheitern(PaketFehler::Bildname, bildname);
+    FileContent schriftbytes =
+        DateiLesen(QString::fromStdString(*schriftdatei), GroessteSchriftdatei);
+    if (schriftbytes.failure) return scheitern(PaketFehler::KeineSchrift, toQString(schrift));
+    paket.inhalt = {
         {QStringLiteral("Tafomat.php"), *skript + std::string(Zeilenumbruch)},
         {bildname, paketBild(m_felder.text(Feld::HintergrundPfad), paket.bildfehler)},
         {toQString(schrift) + QStringLiteral(".ttf"), std::move(schriftbytes.bytes)}};
+    return paket;
+}
+
+void MainWindow::ServerPaketSchreiben(ServerPaket& paket, const QString& ordner) {
+    if (paket.fehler) return;
     if (!QDir().mkpath(ordner)) {
         paket.fehler = PaketFehler::Ordner;
         paket.datei = ordner;
-        return paket;
+        return;
     }
-    for (const auto& [name, bytes] : dateien) {
+    for (const auto& [name, bytes] : paket.inhalt) {
         if (!DateiSchreiben(QDir(ordner).filePath(name), bytes)) {
             paket.fehler = PaketFehler::Schreiben;
             paket.datei = name;
-            return paket;
+            return;
         }
         paket.dateien.append(name);
     }
-    return paket;
 }
 
 void MainWindow::ServerPaket_Click() {
     const std::optional<QString> ordner =
         m_dialoge.OrdnerDialog(QStringLiteral("Ordner für das Server-Paket"));
     if (!ordner) return;
-    const ServerPaket paket = ServerPaketSchreiben(*ordner);
+    ServerPaket paket = ServerPaketVorbereiten();
+    ServerPaketSchreiben(paket, *ordner);
     m_dialoge.Meldung(
         ServerPaketMeldung(paket, *ordner, toQString(m_felder.text(Feld::HintergrundPfad))));
 }

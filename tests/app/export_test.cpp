@@ -122,8 +122,9 @@ TEST_F(Export, DesignWithItsPictureAndEveryCommandExportsSilently) {
                            "#9 #Z ##\"$\\\x80\xE4\r\n");
         f.felder().setWert(Feld::XPos, 3);
     });
-    const Lauf lauf = starten({"export", "alles", "--php", "a.php", "--preview", "a.png", "--type",
-                               "png", "--quality", "5", "--today", Heute});
+    const Lauf lauf = starten({"export", "alles", "--php", "a.php", "--preview", "a.png",
+                               "--server-preview", "s.png", "--bundle", "paket", "--type", "png",
+                               "--quality", "5", "--today", Heute});
     EXPECT_EQ(lauf.status, 0);
     EXPECT_EQ(lauf.fehler, QString());
     const auto [skript, vorschau] = imFenster(design, "png", "5");
@@ -131,6 +132,23 @@ TEST_F(Export, DesignWithItsPictureAndEveryCommandExportsSilently) {
     EXPECT_NE(skript.find("Imagepng($Bild,Null,5);"), std::string::npos);
     EXPECT_EQ(QImage(pfad("a.png")).convertToFormat(QImage::Format_RGB32), vorschau);
     EXPECT_EQ(vorschau.size(), QSize(300, 90));
+    EXPECT_NE(vorschau, QImage(pfad("hinten.jpg")).convertToFormat(QImage::Format_RGB32));
+    // The bundle, run from another folder on that day, sends the server view's picture.
+    EXPECT_EQ(QDir(pfad("paket")).entryList(QDir::Files),
+              (QStringList{"Arial.ttf", "hinten.jpg", "Tafomat.php"}));
+    EXPECT_EQ(lesen(pfad("paket/Tafomat.php")), skript);
+    QProcess php;
+    php.setWorkingDirectory(QStringLiteral("/"));
+    php.start(QStringLiteral("faketime"),
+              {QStringLiteral("2026-12-07 12:00:00"), QStringLiteral("php"),
+               QStringLiteral("-d"), QStringLiteral("error_reporting=-1"), QStringLiteral("-d"),
+               QStringLiteral("display_errors=stderr"), pfad("paket/Tafomat.php")});
+    ASSERT_TRUE(php.waitForFinished(30000));
+    EXPECT_EQ(php.readAllStandardError(), QByteArray());
+    const QImage gesendet = QImage::fromData(php.readAllStandardOutput(), "PNG");
+    ASSERT_FALSE(gesendet.isNull());
+    EXPECT_EQ(gesendet.convertToFormat(QImage::Format_RGB32),
+              QImage(pfad("s.png")).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(Export, TypeAndQualityAreSetAsPickingThemDoes) {

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace tafomat::test {
 
@@ -47,6 +48,22 @@ inline Ergebnis ausfuehren(const std::string& befehl, const fs::path& fehler = "
     return {::pclose(rohr), ausgabe};
 }
 
+inline std::string befehl(const std::string& programm, const std::vector<std::string>& argumente) {
+    std::string text = programm;
+    for (const std::string& argument : argumente) text += " " + inHochkommas(argument);
+    return text;
+}
+
+inline std::string php(const std::vector<std::string>& argumente) {
+    return befehl("php", argumente);
+}
+
+// The start of a command whose clock stands still at an instant such as
+// "2026-07-01 00:30:00+02:00".
+inline std::string mitUhr(const std::string& uhr) {
+    return "TZ=UTC faketime -f \"$(date -u -d " + inHochkommas(uhr) + " '+%Y-%m-%d %H:%M:%S')\" ";
+}
+
 inline bool phpMitGd() {
     return ausfuehren("php -r 'exit(function_exists(\"imagettftext\") ? 0 : 1);'").status == 0;
 }
@@ -67,15 +84,16 @@ class PhpOrdner {
     }
     const fs::path& pfad() const { return m_pfad; }
 
-    // Runs the script as the server would: it must exit 0 and say nothing on standard error.
+    // Runs the script as the server would, from another working folder, on the day the clock
+    // gives (the command's start, see mitUhr): it must exit 0 and say nothing on standard error.
     // Gives what it sends.
-    std::string laufen(const std::string& skript, const std::string& name = "Tafomat.php") const {
+    std::string laufen(const std::string& skript, const std::string& uhr = {},
+                       const std::string& name = "Tafomat.php") const {
         schreiben(m_pfad / name, skript + "\r\n");
         const fs::path fehler = m_pfad / "fehler.txt";
         const Ergebnis lauf =
-            ausfuehren("cd " + inHochkommas(m_pfad.string()) +
-                           " && php -d error_reporting=-1 -d display_errors=stderr " +
-                           inHochkommas(name),
+            ausfuehren("cd / && " + uhr + "php -d error_reporting=-1 -d display_errors=stderr " +
+                           inHochkommas((m_pfad / name).string()),
                        fehler);
         EXPECT_EQ(lauf.status, 0);
         EXPECT_EQ(lesen(fehler), "");

@@ -16,60 +16,11 @@
 #include <string>
 #include <vector>
 
+#include "common/PhpLauf.h"
 #include "common/RecordingSurface.h"
 #include "model/Felder.h"
 
 namespace tafomat::test {
-
-namespace fs = std::filesystem;
-
-struct Ergebnis {
-    int status;
-    std::string ausgabe;
-};
-
-inline std::string inHochkommas(const std::string& text) {
-    std::string ergebnis = "'";
-    for (const char zeichen : text)
-        ergebnis += zeichen == '\'' ? std::string("'\\''") : std::string(1, zeichen);
-    return ergebnis + "'";
-}
-
-inline std::string lesen(const fs::path& pfad) {
-    std::ifstream datei(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(datei), {}};
-}
-
-inline void schreiben(const fs::path& pfad, const std::string& text) {
-    std::ofstream(pfad, std::ios::binary) << text;
-}
-
-// Standard output of the command; standard error goes to the file `fehler` when given.
-inline Ergebnis ausfuehren(const std::string& befehl, const fs::path& fehler = "/dev/null") {
-    std::FILE* rohr = ::popen((befehl + " 2>" + inHochkommas(fehler.string())).c_str(), "r");
-    if (!rohr) return {-1, ""};
-    std::string ausgabe;
-    char puffer[4096];
-    for (std::size_t n; (n = std::fread(puffer, 1, sizeof puffer, rohr)) > 0;)
-        ausgabe.append(puffer, n);
-    return {::pclose(rohr), ausgabe};
-}
-
-inline std::string befehl(const std::string& programm, const std::vector<std::string>& argumente) {
-    std::string text = programm;
-    for (const std::string& argument : argumente) text += " " + inHochkommas(argument);
-    return text;
-}
-
-inline std::string php(const std::vector<std::string>& argumente) {
-    return befehl("php", argumente);
-}
-
-// The start of a command whose clock stands still at an instant such as
-// "2026-07-01 00:30:00+02:00".
-inline std::string mitUhr(const std::string& uhr) {
-    return "TZ=UTC faketime -f \"$(date -u -d " + inHochkommas(uhr) + " '+%Y-%m-%d %H:%M:%S')\" ";
-}
 
 const fs::path Skriptlauf = fs::path(TAFOMAT_SOURCE_DIR) / "tests/phpgen/skriptlauf.php";
 

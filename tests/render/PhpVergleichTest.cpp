@@ -13,6 +13,7 @@
 #include "render/Bilddatei.h"
 #include "render/GdSurface.h"
 #include "render/Schriftsuche.h"
+#include "render/Serveransicht.h"
 
 namespace tafomat {
 namespace {
@@ -119,6 +120,46 @@ TEST_F(PhpVergleich, PreviewInkStartsAndEndsWhereTheServersDoes) {
             EXPECT_EQ(vor.links, vom.links);
             EXPECT_EQ(vor.rechts, vom.rechts);
         }
+    }
+}
+
+// The server view computes the script's values as PHP does on that day and draws the script's
+// calls: every pixel as PHP with GD sends it.
+TEST_F(PhpVergleich, ServerViewIsWhatPhpSendsThatDay) {
+    struct Entwurf {
+        const char* vorlage;
+        const char* datum;
+        const char* kippen;
+        const char* alteKosten;
+        int xPos;
+        int yPos;
+    };
+    const Entwurf entwuerfe[] = {
+        {"#G12#F255255255Seit #2 Tagen rauchfrei: #7 \x80 gespart, #Z Kippen.\r\n"
+         "#X300#Y040#BAm #1#B f\xFCr #3 \x80 pro Tag, #4 am Tag, #5 / #6 / #8 / #9 # Ende",
+         "04.11.2010", "2,5", "5", 3, -2},
+        {"Erst in #2 Tagen: #1", "24.12.2026", "22", "5,00", 0, 0},
+        {"#G20\"$\\&amp; \xC4\xD6\xDC #F255000000#B#B#Z", "1.3.1999", "0,5", "1.234,56", -5, 10}};
+    const std::string uhr = test::mitUhr("2026-12-07 12:00:00+00:00");
+    for (const Entwurf& entwurf : entwuerfe) {
+        SCOPED_TRACE(entwurf.vorlage);
+        felder.setText(Feld::DaTxt, entwurf.datum);
+        felder.setText(Feld::KiTxt, entwurf.kippen);
+        felder.setText(Feld::AlTxt, entwurf.alteKosten);
+        felder.setWert(Feld::XPos, entwurf.xPos);
+        felder.setWert(Feld::YPos, entwurf.yPos);
+        felder.setText(Feld::Txt, entwurf.vorlage);
+        GdSurface flaeche;
+        flaeche.setBackground(*jpegLesen(jpeg));
+        BildZeichnen(felder, flaeche, Uhr);
+        const std::optional<std::string> skript = PhpSkript(felder, flaeche);
+        ASSERT_TRUE(skript.has_value());
+        const std::optional<Bild> gesendet = pngLesen(ordner.laufen(*skript, uhr));
+        ASSERT_TRUE(gesendet.has_value());
+        const std::optional<Bild> ansicht = Serveransicht(felder, flaeche, Uhr.heute());
+        ASSERT_TRUE(ansicht.has_value());
+        EXPECT_TRUE(*ansicht == *gesendet);
+        EXPECT_FALSE(*ansicht == *jpegLesen(jpeg));
     }
 }
 
