@@ -245,6 +245,11 @@ TEST(Start, BildschirmfotoDesFensters) {
     EXPECT_TRUE(bild.save(bauordner.filePath(QStringLiteral("tafomat-fenster.png"))));
     EXPECT_TRUE(
         fenster.EinstellungenSchreiben(bauordner.filePath(QStringLiteral("tafomat-start.txt"))));
+    // The preview's row with the server view switched on.
+    probe.finde<QAbstractButton>("Serveransicht")->click();
+    const QRect reihe(0, 290, 757, 90);
+    EXPECT_TRUE(fenster.grab(reihe).save(
+        bauordner.filePath(QStringLiteral("tafomat-serveransicht.png"))));
 }
 
 }  // namespace

@@ -1,0 +1,87 @@
+// The server's side in the window: the banner as the server sends it, and the server bundle.
+#include <QCheckBox>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "render/Bilddatei.h"
+#include "render/Schriftsuche.h"
+#include "render/Serveransicht.h"
+#include "ui/Fensterprobe.h"
+
+namespace tafomat::test {
+namespace {
+
+// What Pic shows on the screen.
+QImage gezeigt(const Fensterprobe& probe) {
+    return probe.finde<QWidget>("Pic")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage serverbild(Fensterprobe& probe) {
+    MainWindow& fenster = *probe.fenster;
+    const std::optional<Bild> bild = Serveransicht(fenster.felder(), fenster.vorschau(), probe.uhr.heute());
+    fenster.GrundgrößeHerstellen();
+    EXPECT_TRUE(bild.has_value());
+    return alsQImage(bild.value_or(Bild())).copy();
+}
+
+// Off at start; on, Pic shows the server's banner (amounts as the server writes them, the
+// baseline and XPos as the script places them) and follows every change; the aids still write
+// the pointer's position; off again, the preview.
+TEST(Serveransicht, ShowsTheServersBannerAndFollowsEveryChange) {
+    Fensterprobe probe;
+    MainWindow& fenster = probe.öffnen();
+    auto* schalter = probe.finde<QCheckBox>("Serveransicht");
+    ASSERT_FALSE(schalter->isChecked());
+    probe.setText(Feld::AlTxt, "5");
+    probe.setText(Feld::Txt, "#X050Gespart: #3 #7");
+    fenster.felder().setWert(Feld::XPos, 7);
+    const QImage vorschau = gezeigt(probe);
+    EXPECT_EQ(vorschau, fenster.vorschau().image().convertToFormat(QImage::Format_RGB32));
+
+    schalter->click();
+    const QImage server = gezeigt(probe);
+    EXPECT_EQ(server, serverbild(probe));
+    EXPECT_NE(server, vorschau);
+    probe.setText(Feld::Txt, "#X050Gespart: #3 #7 Euro");
+    EXPECT_EQ(gezeigt(probe), serverbild(probe));
+    EXPECT_NE(gezeigt(probe), server);
+    mausDrücken(probe.finde<QWidget>("Pic"), Qt::LeftButton, QPointF(45, 12));
+    mausBewegen(probe.finde<QWidget>("Pic"), Qt::LeftButton, QPointF(45, 12));
+    EXPECT_EQ(probe.text(Feld::Txt), "#X045#Y012#X050Gespart: #3 #7 Euro");
+
+    schalter->click();
+    EXPECT_EQ(gezeigt(probe), fenster.vorschau().image().convertToFormat(QImage::Format_RGB32));
+}
+
+// The three files the server needs, in the folder chosen; the built-in picture under the
+// design's picture name when the design's own is nowhere; a cancelled dialog writes nothing.
+TEST(ServerPaket, WritesScriptPictureAndFontAndSaysSo) {
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    Fensterprobe probe;
+    MainWindow& fenster = probe.öffnen();
+    probe.finde<QPushButton>("ServerPaket")->click();
+    EXPECT_TRUE(QDir(ordner.path()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
+
+    const QString paket = ordner.filePath(QStringLiteral("neu/paket"));
+    probe.dialoge.ordnerAntworten = {paket};
+    probe.finde<QPushButton>("ServerPaket")->click();
+
+    EXPECT_EQ(QDir(paket).entryList(QDir::Files),
+              (QStringList{"Arial.ttf", "leer.jpg", "Tafomat.php"}));
+    EXPECT_EQ(dateiLesen(paket + QStringLiteral("/Tafomat.php")),
+              *fenster.PhpQuelltextErstellen() + "\r\n");
+    EXPECT_EQ(dateiLesen(paket + QStringLiteral("/leer.jpg")), std::string(eingebautesBildJpeg()));
+    EXPECT_EQ(dateiLesen(paket + QStringLiteral("/Arial.ttf")),
+              dateiLesen(QString::fromStdString(*schriftdateiSuchen("Arial"))));
+    ASSERT_EQ(probe.dialoge.meldungen.size(), 1);
+    const QString meldung = probe.dialoge.meldungen.front();
+    for (const char* teil : {"[Tafomat.php]", "[leer.jpg]", "[Arial.ttf]", "eingebaute Bild"})
+        EXPECT_TRUE(meldung.contains(QString::fromUtf8(teil))) << meldung.toStdString();
+}
+
+}  // namespace
+}  // namespace tafomat::test
