@@ -87,7 +87,7 @@ bool GdSurface::setFontSize(double punkte) {
 
 bool GdSurface::setFontName(const std::string& name) {
     if (name == m_schriftName && m_schrift) return true;
-    std::shared_ptr<GdSchrift> schrift = schriftOeffnen(name);
+    std::shared_ptr<GdSchrift> schrift = schriftOeffnen(utf8FromCp1252(name));
     if (!schrift) return false;
     laufZeichnen();
     m_schrift = std::move(schrift);

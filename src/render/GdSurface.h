@@ -52,8 +52,9 @@ class GdSurface : public Surface {
     // for the font.
     bool setFontSize(double punkte) override;
     double fontSize() const override { return m_punkte; }
-    // Refuses a name that no font file answers (see schriftdateiSuchen); the font stays. The name
-    // is kept as given, since the script names its font file after it.
+    // Refuses a name (Windows-1252, as the design holds it) that no font file answers (see
+    // schriftdateiSuchen); the font stays. The name is kept as given, since the script names its
+    // font file after it.
     bool setFontName(const std::string& name) override;
     std::string fontName() const override { return m_schriftName; }
     void setBold(bool fett) override { m_fett = fett; }

@@ -52,7 +52,7 @@ ServerPaket MainWindow::ServerPaketVorbereiten() {
     const std::optional<std::string> skript = PhpQuelltextErstellen();
     GrundgrößeHerstellen();
     const std::string schrift = m_vorschau.fontName();
-    const std::optional<std::string> schriftdatei = schriftdateiSuchen(schrift);
+    const std::optional<std::string> schriftdatei = schriftdateiSuchen(utf8FromCp1252(schrift));
     const QString bildname = toQString(m_felder.text(Feld::HintergrundName));
     const auto scheitern = [&](PaketFehler fehler, const QString& datei) {
         paket.fehler = fehler;
