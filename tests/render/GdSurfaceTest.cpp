@@ -12,6 +12,7 @@
 #include "model/Cp1252.h"
 #include "phpgen/Zeichenplan.h"
 #include "preview/BildZeichnen.h"
+#include "render/GdHilfe.h"
 #include "render/GdSurface.h"
 #include "render/Schriftsuche.h"
 
@@ -29,10 +30,7 @@ std::string utf8(const std::string& cp1252) {
 Bild gdNachPlan(const Zeichenplan& plan, const Felder& felder, const Bild& hintergrund) {
     const std::string datei = *schriftdateiSuchen("Arial");
     const auto schrift = GdSchrift::oeffnen(datei);
-    gdImagePtr gd = gdImageCreateTrueColor(hintergrund.breite(), hintergrund.hoehe());
-    for (int y = 0; y < hintergrund.hoehe(); ++y)
-        for (int x = 0; x < hintergrund.breite(); ++x)
-            gd->tpixels[y][x] = static_cast<int>(hintergrund.punkt(x, y));
+    gdImagePtr gd = test::inGd(hintergrund);
     int farbe = 0;
     for (const Zeichenaufruf& aufruf : plan.aufrufe) {
         if (const auto* f = std::get_if<Farbaufruf>(&aufruf)) {
@@ -53,19 +51,7 @@ Bild gdNachPlan(const Zeichenplan& plan, const Felder& felder, const Bild& hinte
                             const_cast<char*>(utf8(inhalt).c_str()));
         }
     }
-    Bild bild(hintergrund.breite(), hintergrund.hoehe());
-    for (int y = 0; y < bild.hoehe(); ++y)
-        for (int x = 0; x < bild.breite(); ++x)
-            bild.setzePunkt(x, y, static_cast<std::uint32_t>(gd->tpixels[y][x]));
-    gdImageDestroy(gd);
-    return bild;
-}
-
-int unterschiede(const Bild& a, const Bild& b) {
-    int anzahl = 0;
-    for (int y = 0; y < a.hoehe(); ++y)
-        for (int x = 0; x < a.breite(); ++x) anzahl += a.punkt(x, y) != b.punkt(x, y);
-    return anzahl;
+    return test::ausGd(gd);
 }
 
 class VorschauWieSkript : public ::testing::TestWithParam<const char*> {};
@@ -84,7 +70,7 @@ TEST_P(VorschauWieSkript, EveryGlyphLandsWhereGdPutsItInTheScriptsRun) {
         GdSurface messung;
         const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, messung);
         ASSERT_TRUE(plan.has_value());
-        EXPECT_EQ(unterschiede(vorschau.bild(), gdNachPlan(*plan, felder, Bild(600, 80, 0x203040))),
+        EXPECT_EQ(test::unterschiede(vorschau.bild(), gdNachPlan(*plan, felder, Bild(600, 80, 0x203040))),
                   0);
     }
 }

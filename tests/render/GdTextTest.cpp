@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "render/GdHilfe.h"
 #include "render/GdSchrift.h"
 #include "render/Schriftsuche.h"
 
@@ -32,11 +33,7 @@ struct GdErgebnis {
 
 GdErgebnis gdZeichnen(const std::string& datei, double punkte, int x, int y,
                       const std::string& utf8, std::uint32_t farbe) {
-    const Bild hintergrund = muster(700, 110);
-    gdImagePtr gd = gdImageCreateTrueColor(hintergrund.breite(), hintergrund.hoehe());
-    for (int j = 0; j < hintergrund.hoehe(); ++j)
-        for (int i = 0; i < hintergrund.breite(); ++i)
-            gd->tpixels[j][i] = static_cast<int>(hintergrund.punkt(i, j));
+    gdImagePtr gd = test::inGd(muster(700, 110));
     gdFTStringExtra extra{};
     extra.flags = gdFTEX_XSHOW;
     int rahmen[8];
@@ -44,24 +41,13 @@ GdErgebnis gdZeichnen(const std::string& datei, double punkte, int x, int y,
                                            const_cast<char*>(datei.c_str()), punkte, 0, x, y,
                                            const_cast<char*>(utf8.c_str()), &extra);
     EXPECT_EQ(fehler, nullptr) << fehler;
-    GdErgebnis ergebnis{Bild(gd->sx, gd->sy)};
-    for (int j = 0; j < gd->sy; ++j)
-        for (int i = 0; i < gd->sx; ++i)
-            ergebnis.bild.setzePunkt(i, j, static_cast<std::uint32_t>(gd->tpixels[j][i]));
+    GdErgebnis ergebnis{test::ausGd(gd)};
     if (extra.xshow) {
         std::istringstream abstaende(extra.xshow);
         for (double abstand; abstaende >> abstand;) ergebnis.vorschub += abstand;
         gdFree(extra.xshow);
     }
-    gdImageDestroy(gd);
     return ergebnis;
-}
-
-int unterschiede(const Bild& a, const Bild& b) {
-    int anzahl = 0;
-    for (int y = 0; y < a.hoehe(); ++y)
-        for (int x = 0; x < a.breite(); ++x) anzahl += a.punkt(x, y) != b.punkt(x, y);
-    return anzahl;
 }
 
 struct Fall {
@@ -88,7 +74,7 @@ TEST_P(GdText, DrawsEveryPixelAndAdvancesAsLibgd) {
             GdLauf lauf(schrift->groesse(punkte));
             lauf.anhaengen(unicodeText(GetParam().cp1252));
             lauf.zeichnen(bild, x, 70, 0xFA1464);
-            ASSERT_EQ(unterschiede(bild, gd.bild), 0);
+            ASSERT_EQ(test::unterschiede(bild, gd.bild), 0);
             EXPECT_NEAR(static_cast<double>(lauf.vorschub()) / StiftJePixel, gd.vorschub, 1e-3);
         }
     }
