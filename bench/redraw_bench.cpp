@@ -6,11 +6,11 @@
 #include <variant>
 
 #include "model/Abgeleitet.h"
+#include "model/Cp1252.h"
 #include "model/Felder.h"
 #include "phpgen/PhpSkript.h"
-#include "platform/QtSurface.h"
-#include "model/Cp1252.h"
 #include "phpgen/Zeichenplan.h"
+#include "platform/QtSurface.h"
 #include "preview/BildZeichnen.h"
 #include "render/Bilddatei.h"
 #include "render/Schriftsuche.h"
@@ -71,8 +71,8 @@ void StartvorlageMitGd(benchmark::State& state) {
     BildZeichnen(felder, messung, uhr);
     const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, messung);
     const std::string_view jpeg = eingebautesBildJpeg();
-    gdImagePtr vorlage = gdImageCreateFromJpegPtr(static_cast<int>(jpeg.size()),
-                                                  const_cast<char*>(jpeg.data()));
+    gdImagePtr vorlage =
+        gdImageCreateFromJpegPtr(static_cast<int>(jpeg.size()), const_cast<char*>(jpeg.data()));
     std::string schrift = *schriftdateiSuchen("Arial");
     for (auto _ : state) {
         gdImagePtr bild = gdImageCreateTrueColor(vorlage->sx, vorlage->sy);

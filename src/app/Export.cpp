@@ -269,8 +269,9 @@ class Export {
                 return QStringLiteral("--bundle: no font file answers the font \"%1\"")
                     .arg(paket.datei);
             case PaketFehler::Bildname:
-                return QStringLiteral("%1: record 2 (HintergrundName): \"%2\" cannot be a file "
-                                      "next to the script")
+                return QStringLiteral(
+                           "%1: record 2 (HintergrundName): \"%2\" cannot be a file "
+                           "next to the script")
                     .arg(designdatei(), shortenMiddle(paket.datei, LängsterName));
             default:
                 return QStringLiteral("--bundle: %1 cannot be written").arg(*m_auftrag.paket);
@@ -284,9 +285,8 @@ class Export {
         if (paket.bildfehler)
             melden(QStringLiteral("warning: --bundle: the picture %1 cannot be read (%2); %3 is "
                                   "the built-in picture")
-                       .arg(shortenMiddle(
-                                toQString(fenster.felder().text(Feld::HintergrundPfad)),
-                                LängsterName),
+                       .arg(shortenMiddle(toQString(fenster.felder().text(Feld::HintergrundPfad)),
+                                          LängsterName),
                             bildfehlerText(*paket.bildfehler), paket.dateien.value(1)));
         return 0;
     }

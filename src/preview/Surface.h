@@ -21,7 +21,7 @@ inline constexpr int StiftJePixel = 200;
 // is drawn on it until cleared. The preview renderer and the script compiler draw and measure
 // only through this; texts are Windows-1252 bytes.
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     // Removes drawn text and boxes; the background picture alone shows.

@@ -62,7 +62,8 @@ bool tabellenVollstaendig(const std::string& pfad) {
     for (int i = 0; i < tabellen; ++i) {
         unsigned char eintrag[16];
         if (!datei.read(reinterpret_cast<char*>(eintrag), sizeof eintrag)) return false;
-        const std::uint64_t ende = std::uint64_t{grossEndian(eintrag + 8)} + grossEndian(eintrag + 12);
+        const std::uint64_t ende =
+            std::uint64_t{grossEndian(eintrag + 8)} + grossEndian(eintrag + 12);
         if (ende > groesse) return false;
     }
     return true;
@@ -215,8 +216,8 @@ Stift GdGroesse::kerning(unsigned vorher, unsigned index) {
 Stift GdGroesse::naechsteZeile(Stift y) const {
     // GD's line spacing of 1.05, added in floating point and cut to whole 300 dpi pixels.
     constexpr double Zeilenabstand = 1.05;
-    auto neu = static_cast<Stift>(static_cast<double>(y) +
-                                  Zeilenabstand * m_punkte * 64 * LayoutDpi / 72);
+    auto neu =
+        static_cast<Stift>(static_cast<double>(y) + Zeilenabstand * m_punkte * 64 * LayoutDpi / 72);
     return neu & ~Stift{63};
 }
 
@@ -258,8 +259,10 @@ const GdGlyphe& GdGroesse::gerastert(unsigned index) {
     glyphe.hoehe = static_cast<int>(bitmap.rows);
     glyphe.deckung.resize(static_cast<std::size_t>(glyphe.breite) * glyphe.hoehe);
     for (int zeile = 0; zeile < glyphe.hoehe; ++zeile) {
-        const unsigned char* quelle = bitmap.buffer + static_cast<std::ptrdiff_t>(zeile) * bitmap.pitch;
-        std::uint8_t* ziel = glyphe.deckung.data() + static_cast<std::size_t>(zeile) * glyphe.breite;
+        const unsigned char* quelle =
+            bitmap.buffer + static_cast<std::ptrdiff_t>(zeile) * bitmap.pitch;
+        std::uint8_t* ziel =
+            glyphe.deckung.data() + static_cast<std::size_t>(zeile) * glyphe.breite;
         for (int spalte = 0; spalte < glyphe.breite; ++spalte) {
             // GD's scaling of the grey levels to its alpha levels, or a set bit as full ink.
             ziel[spalte] = grau ? static_cast<std::uint8_t>(quelle[spalte] * GdAlphaMax /
@@ -356,7 +359,8 @@ void GdLauf::zeichnen(Bild& bild, int x, int y, std::uint32_t farbe) const {
 std::u32string unicodeText(std::string_view cp1252) {
     std::u32string text;
     text.reserve(cp1252.size());
-    for (const char zeichen : cp1252) text += unicodeFromCp1252(static_cast<unsigned char>(zeichen));
+    for (const char zeichen : cp1252)
+        text += unicodeFromCp1252(static_cast<unsigned char>(zeichen));
     return text;
 }
 

@@ -18,7 +18,7 @@ using Stift = std::int64_t;
 // One glyph as GD draws it at 96 dpi: its coverage scaled to GD's 128 alpha levels (0 is no ink)
 // and where the bitmap lies relative to the pen.
 struct GdGlyphe {
-    Stift vorschub = 0;  // the hinted advance at 300 dpi
+    Stift vorschub = 0;          // the hinted advance at 300 dpi
     bool layoutFehler = false;   // FreeType cannot load it at 300 dpi: GD refuses the whole call
     bool zeichenFehler = false;  // nor at 96 dpi: GD stops drawing at this glyph
     // Where the ink may lie at 96 dpi, from the hinted metrics, with a pixel to spare around it.

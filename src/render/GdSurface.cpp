@@ -121,8 +121,8 @@ void GdSurface::laufBeginnen() {
     if (!schrift) return;
     const int x = static_cast<int>(floorDiv(m_stift, StiftJePixel));
     const int y = static_cast<int>(std::llround(m_y)) + schrift->oberlaenge();
-    m_lauf.emplace(OffenerLauf{GdLauf(std::move(schrift)), x, y, m_farbe, m_punkte, m_fett,
-                               m_stift});
+    m_lauf.emplace(
+        OffenerLauf{GdLauf(std::move(schrift)), x, y, m_farbe, m_punkte, m_fett, m_stift});
 }
 
 void GdSurface::laufZeichnen() const {

@@ -2,12 +2,12 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <strings.h>
 #include <algorithm>
 #include <cctype>
 #include <map>
 #include <memory>
 #include <set>
-#include <strings.h>
 
 #include "render/GdSchrift.h"
 
@@ -78,8 +78,9 @@ std::optional<std::string> suchen(const std::string& familie) {
     if (!taugtAlsDateiname(familie)) return std::nullopt;
     const std::optional<Treffer> treffer = passendeSchrift(familie);
     if (!treffer || !treffer->skalierbar || treffer->index != 0) return std::nullopt;
-    const bool selbst = std::any_of(treffer->familien.begin(), treffer->familien.end(),
-                                    [&](const std::string& name) { return gleicherName(name, familie); });
+    const bool selbst =
+        std::any_of(treffer->familien.begin(), treffer->familien.end(),
+                    [&](const std::string& name) { return gleicherName(name, familie); });
     if (!selbst && treffer->datei == letzteWahl()) return std::nullopt;
     if (!GdSchrift::oeffnen(treffer->datei)) return std::nullopt;
     return treffer->datei;
@@ -112,15 +113,15 @@ std::vector<std::string> schriftfamilien() {
     std::vector<std::string> namen;
     for (const std::string& familie : familien) {
         const std::optional<Treffer> treffer = passendeSchrift(familie);
-        const bool selbst = treffer && std::any_of(treffer->familien.begin(),
-                                                   treffer->familien.end(),
-                                                   [&](const std::string& name) {
-                                                       return gleicherName(name, familie);
-                                                   });
+        const bool selbst =
+            treffer &&
+            std::any_of(treffer->familien.begin(), treffer->familien.end(),
+                        [&](const std::string& name) { return gleicherName(name, familie); });
         if (selbst && schriftdateiSuchen(familie)) namen.push_back(familie);
     }
-    std::sort(namen.begin(), namen.end(),
-              [](const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) < 0; });
+    std::sort(namen.begin(), namen.end(), [](const std::string& a, const std::string& b) {
+        return strcasecmp(a.c_str(), b.c_str()) < 0;
+    });
     return namen;
 }
 

@@ -144,7 +144,8 @@ void MainWindow::fenstergrößeAnpassen() {
     const QRect vorschau = m_s.PicBereich->geometry();
     if (darunter) {
         const int y = vorschau.bottom() + Serverabstand / 2;
-        m_s.Serveransicht->move(ort.x(), y + (m_s.ServerPaket->height() - m_s.Serveransicht->height()) / 2);
+        m_s.Serveransicht->move(ort.x(),
+                                y + (m_s.ServerPaket->height() - m_s.Serveransicht->height()) / 2);
         m_s.ServerPaket->move(ort.x() + m_s.Serveransicht->sizeHint().width() + Serverabstand, y);
     } else {
         m_s.Serveransicht->move(Serverspalte, ort.y());

@@ -27,7 +27,7 @@ struct ServerPaket {
     std::optional<PaketFehler> fehler;
     QString datei;  // the file that could not be written, the font or the picture name
     std::vector<std::pair<QString, std::string>> inhalt;  // each file's name and bytes
-    QStringList dateien;  // the files written, by name
+    QStringList dateien;                                  // the files written, by name
     // The design's picture could not be read; the built-in picture stands in under its name.
     std::optional<Bildfehler> bildfehler;
 };

@@ -27,7 +27,8 @@ bool taugtAlsDateiname(const QString& name) {
 // The design's picture as the preview read it, or the built-in one in its place.
 std::string paketBild(const std::string& pfad, std::optional<Bildfehler>& fehler) {
     Hintergrunddatei datei = HintergrunddateiLesen(utf8FromCp1252(pfad));
-    if (!datei.fehler && !jpegLesen(datei.bytes)) datei.fehler = Bildfehler{Bildfehlergrund::Beschaedigt};
+    if (!datei.fehler && !jpegLesen(datei.bytes))
+        datei.fehler = Bildfehler{Bildfehlergrund::Beschaedigt};
     fehler = datei.fehler;
     return fehler ? std::string(eingebautesBildJpeg()) : std::move(datei.bytes);
 }
@@ -65,10 +66,9 @@ ServerPaket MainWindow::ServerPaketVorbereiten() {
     FileContent schriftbytes =
         DateiLesen(QString::fromStdString(*schriftdatei), GroessteSchriftdatei);
     if (schriftbytes.failure) return scheitern(PaketFehler::KeineSchrift, toQString(schrift));
-    paket.inhalt = {
-        {QStringLiteral("Tafomat.php"), *skript + std::string(Zeilenumbruch)},
-        {bildname, paketBild(m_felder.text(Feld::HintergrundPfad), paket.bildfehler)},
-        {toQString(schrift) + QStringLiteral(".ttf"), std::move(schriftbytes.bytes)}};
+    paket.inhalt = {{QStringLiteral("Tafomat.php"), *skript + std::string(Zeilenumbruch)},
+                    {bildname, paketBild(m_felder.text(Feld::HintergrundPfad), paket.bildfehler)},
+                    {toQString(schrift) + QStringLiteral(".ttf"), std::move(schriftbytes.bytes)}};
     return paket;
 }
 

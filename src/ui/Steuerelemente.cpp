@@ -310,12 +310,10 @@ void Tabreihenfolge(const Steuerelemente& s) {
     }
 }
 
-
-
 // Right of the preview, below the script's frame; the window moves them when the preview grows.
 void ServerteilAnlegen(QWidget* fenster, Steuerelemente& s) {
-    s.Serveransicht = anlegen<QCheckBox>(fenster, QStringLiteral("Serveransicht"),
-                                         twips(7560, 4440, 3735, 300));
+    s.Serveransicht =
+        anlegen<QCheckBox>(fenster, QStringLiteral("Serveransicht"), twips(7560, 4440, 3735, 300));
     s.Serveransicht->setText(QStringLiteral("Serveransicht"));
     s.Serveransicht->setToolTip(
         QStringLiteral("Zeigt das Bild so, wie es der Server heute sendet: mit den Werten, die "

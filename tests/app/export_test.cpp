@@ -140,8 +140,8 @@ TEST_F(Export, DesignWithItsPictureAndEveryCommandExportsSilently) {
     QProcess php;
     php.setWorkingDirectory(QStringLiteral("/"));
     php.start(QStringLiteral("faketime"),
-              {QStringLiteral("2026-12-07 12:00:00"), QStringLiteral("php"),
-               QStringLiteral("-d"), QStringLiteral("error_reporting=-1"), QStringLiteral("-d"),
+              {QStringLiteral("2026-12-07 12:00:00"), QStringLiteral("php"), QStringLiteral("-d"),
+               QStringLiteral("error_reporting=-1"), QStringLiteral("-d"),
                QStringLiteral("display_errors=stderr"), pfad("paket/Tafomat.php")});
     ASSERT_TRUE(php.waitForFinished(30000));
     EXPECT_EQ(php.readAllStandardError(), QByteArray());

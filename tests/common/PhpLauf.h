@@ -73,9 +73,8 @@ class PhpOrdner {
   public:
     PhpOrdner() {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_pfad = fs::temp_directory_path() /
-                 ("tafomat-php-" + std::to_string(::getpid()) + "-" + test->test_suite_name() +
-                  "-" + test->name());
+        m_pfad = fs::temp_directory_path() / ("tafomat-php-" + std::to_string(::getpid()) + "-" +
+                                              test->test_suite_name() + "-" + test->name());
         fs::remove_all(m_pfad);
         fs::create_directories(m_pfad);
     }

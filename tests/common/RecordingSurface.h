@@ -11,7 +11,7 @@ namespace tafomat::test {
 // A fake surface that records what is drawn. Every character is half the font size wide,
 // so widths are easy to compute by hand: 4 pixels a character at 8 points.
 class RecordingSurface : public Surface {
-public:
+  public:
     struct Gezeichnet {
         std::string text;
         double x;
@@ -73,7 +73,7 @@ public:
 
     std::string hintergrund;
 
-private:
+  private:
     Farbwert m_farbe = 0;
     double m_x = 0;
     double m_y = 0;

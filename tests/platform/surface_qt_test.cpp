@@ -132,7 +132,6 @@ TEST_F(QtSurfaceTest, DrawingAdvancesByTheTextWidth) {
     EXPECT_EQ(flaeche.textWidth(""), 0);
 }
 
-
 TEST_F(QtSurfaceTest, ClearBringsBackThePictureAlone) {
     const QImage hintergrund = flaeche.image();
     flaeche.setTextColor(Weiss);

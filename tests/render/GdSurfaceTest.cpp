@@ -70,8 +70,9 @@ TEST_P(VorschauWieSkript, EveryGlyphLandsWhereGdPutsItInTheScriptsRun) {
         GdSurface messung;
         const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, messung);
         ASSERT_TRUE(plan.has_value());
-        EXPECT_EQ(test::unterschiede(vorschau.bild(), gdNachPlan(*plan, felder, Bild(600, 80, 0x203040))),
-                  0);
+        EXPECT_EQ(
+            test::unterschiede(vorschau.bild(), gdNachPlan(*plan, felder, Bild(600, 80, 0x203040))),
+            0);
     }
 }
 
@@ -96,8 +97,8 @@ TEST(GdSurface, StartsWithTheBuiltInPictureArialAndBlack) {
 
 TEST(GdSurface, RefusesNamesAndSizesThatGdCannotDrawAndKeepsItsOwn) {
     GdSurface flaeche;
-    for (const char* name : {"", "   ", "Keine Schrift dieses Namens", "Arial;Helvetica",
-                             "../Arial", "Arial\r\n"}) {
+    for (const char* name :
+         {"", "   ", "Keine Schrift dieses Namens", "Arial;Helvetica", "../Arial", "Arial\r\n"}) {
         EXPECT_FALSE(flaeche.setFontName(name)) << name;
         EXPECT_EQ(flaeche.fontName(), "Arial");
     }

@@ -37,9 +37,9 @@ GdErgebnis gdZeichnen(const std::string& datei, double punkte, int x, int y,
     gdFTStringExtra extra{};
     extra.flags = gdFTEX_XSHOW;
     int rahmen[8];
-    const char* fehler = gdImageStringFTEx(gd, rahmen, static_cast<int>(farbe),
-                                           const_cast<char*>(datei.c_str()), punkte, 0, x, y,
-                                           const_cast<char*>(utf8.c_str()), &extra);
+    const char* fehler =
+        gdImageStringFTEx(gd, rahmen, static_cast<int>(farbe), const_cast<char*>(datei.c_str()),
+                          punkte, 0, x, y, const_cast<char*>(utf8.c_str()), &extra);
     EXPECT_EQ(fehler, nullptr) << fehler;
     GdErgebnis ergebnis{test::ausGd(gd)};
     if (extra.xshow) {
@@ -82,14 +82,13 @@ TEST_P(GdText, DrawsEveryPixelAndAdvancesAsLibgd) {
 
 INSTANTIATE_TEST_SUITE_P(
     Schriften, GdText,
-    ::testing::Values(
-        Fall{"LiberationSansForArial", "Arial", "AVAWAY To. Ty, Wa 1234 Am Ende",
-             "AVAWAY To. Ty, Wa 1234 Am Ende"},
-        Fall{"Umlauts", "Arial", "dann wei\xDF und gelb: \xC4\xD6\xDC \x80 5,00",
-             "dann wei\xC3\x9F und gelb: \xC3\x84\xC3\x96\xC3\x9C \xE2\x82\xAC 5,00"},
-        Fall{"DejaVuSans", "DejaVu Sans", "Yo! AV To W. 99999 Falkenmoor",
-             "Yo! AV To W. 99999 Falkenmoor"},
-        Fall{"LiberationMonoDoesNotKern", "Liberation Mono", "AV To Wa", "AV To Wa"}),
+    ::testing::Values(Fall{"LiberationSansForArial", "Arial", "AVAWAY To. Ty, Wa 1234 Am Ende",
+                           "AVAWAY To. Ty, Wa 1234 Am Ende"},
+                      Fall{"Umlauts", "Arial", "dann wei\xDF und gelb: \xC4\xD6\xDC \x80 5,00",
+                           "dann wei\xC3\x9F und gelb: \xC3\x84\xC3\x96\xC3\x9C \xE2\x82\xAC 5,00"},
+                      Fall{"DejaVuSans", "DejaVu Sans", "Yo! AV To W. 99999 Falkenmoor",
+                           "Yo! AV To W. 99999 Falkenmoor"},
+                      Fall{"LiberationMonoDoesNotKern", "Liberation Mono", "AV To Wa", "AV To Wa"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GdSchrift, SizesAreRefusedWhereGdRefusesThem) {
@@ -97,9 +96,9 @@ TEST(GdSchrift, SizesAreRefusedWhereGdRefusesThem) {
     ASSERT_NE(schrift, nullptr);
     for (const double punkte : {0.0, -3.0, 0.01, 8.0, 15728.0, 15729.0, 1e6}) {
         int rahmen[8];
-        const bool gdNimmt = gdImageStringFT(nullptr, rahmen, 0,
-                                             const_cast<char*>(schrift->pfad().c_str()), punkte,
-                                             0, 0, 0, const_cast<char*>("W")) == nullptr;
+        const bool gdNimmt =
+            gdImageStringFT(nullptr, rahmen, 0, const_cast<char*>(schrift->pfad().c_str()), punkte,
+                            0, 0, 0, const_cast<char*>("W")) == nullptr;
         EXPECT_EQ(schrift->groesse(punkte) != nullptr, gdNimmt) << punkte;
     }
 }

@@ -19,9 +19,10 @@ TEST(Startschrift, MissingArialIsNamedInTheTitle) {
     EXPECT_EXIT(
         {
             Fensterprobe probe;
-            const bool genannt = probe.öffnen().windowTitle() ==
-                                 QStringLiteral("!!! Schriftart Arial nicht gefunden !!! "
-                                                "Programm wird fortgesetzt.");
+            const bool genannt =
+                probe.öffnen().windowTitle() == QStringLiteral(
+                                                    "!!! Schriftart Arial nicht gefunden !!! "
+                                                    "Programm wird fortgesetzt.");
             std::_Exit(genannt && !probe.fenster->vorschau().hatSchrift() ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");

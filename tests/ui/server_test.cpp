@@ -20,7 +20,8 @@ QImage gezeigt(const Fensterprobe& probe) {
 
 QImage serverbild(Fensterprobe& probe) {
     MainWindow& fenster = *probe.fenster;
-    const std::optional<Bild> bild = Serveransicht(fenster.felder(), fenster.vorschau(), probe.uhr.heute());
+    const std::optional<Bild> bild =
+        Serveransicht(fenster.felder(), fenster.vorschau(), probe.uhr.heute());
     fenster.GrundgrößeHerstellen();
     EXPECT_TRUE(bild.has_value());
     return alsQImage(bild.value_or(Bild())).copy();

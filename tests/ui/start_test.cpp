@@ -248,8 +248,8 @@ TEST(Start, BildschirmfotoDesFensters) {
     // The preview's row with the server view switched on.
     probe.finde<QAbstractButton>("Serveransicht")->click();
     const QRect reihe(0, 290, 757, 90);
-    EXPECT_TRUE(fenster.grab(reihe).save(
-        bauordner.filePath(QStringLiteral("tafomat-serveransicht.png"))));
+    EXPECT_TRUE(
+        fenster.grab(reihe).save(bauordner.filePath(QStringLiteral("tafomat-serveransicht.png"))));
 }
 
 }  // namespace
