@@ -44,16 +44,14 @@ const Befehl* befehlVon(char zweites) {
 
 }  // namespace
 
-std::vector<Token> scanTemplate(std::string_view vorlage) {
-    std::vector<Token> tokens;
+bool nextToken(std::string_view vorlage, std::size_t& i, Token& token) {
     const std::size_t laenge = vorlage.size();
-    std::size_t i = 0;
     while (i < laenge) {
         const auto ch = static_cast<unsigned char>(vorlage[i]);
         if (ch == '\r') {
-            tokens.push_back({TokenArt::Zeilenumbruch, i + 1, 1});
+            token = {TokenArt::Zeilenumbruch, i + 1, 1};
             ++i;
-            continue;
+            return true;
         }
         if (ch < 32) {
             ++i;
@@ -62,19 +60,27 @@ std::vector<Token> scanTemplate(std::string_view vorlage) {
         if (ch == '#' && i + 1 < laenge) {
             const char zweites = vorlage[i + 1];
             if (const Befehl* befehl = befehlVon(zweites)) {
-                tokens.push_back(befehlToken(vorlage, i, *befehl));
+                token = befehlToken(vorlage, i, *befehl);
                 i += befehl->breite;
-                continue;
+                return true;
             }
             if (istPlatzhalter(zweites)) {
-                tokens.push_back({TokenArt::Platzhalter, i + 1, 2, zweites});
+                token = {TokenArt::Platzhalter, i + 1, 2, zweites};
                 i += 2;
-                continue;
+                return true;
             }
         }
-        tokens.push_back({TokenArt::Textzeichen, i + 1, 1, static_cast<char>(ch)});
+        token = {TokenArt::Textzeichen, i + 1, 1, static_cast<char>(ch)};
         ++i;
+        return true;
     }
+    return false;
+}
+
+std::vector<Token> scanTemplate(std::string_view vorlage) {
+    std::vector<Token> tokens;
+    std::size_t stelle = 0;
+    for (Token token{}; nextToken(vorlage, stelle, token);) tokens.push_back(token);
     return tokens;
 }
 

@@ -30,4 +30,8 @@ struct Token {
 // Scans the template; codes below 32 other than the carriage return yield nothing.
 std::vector<Token> scanTemplate(std::string_view vorlage);
 
+// The token that starts at or after index `stelle`, which then moves behind it; false at the
+// end. Scanning this way holds no list of a long template's tokens.
+bool nextToken(std::string_view vorlage, std::size_t& stelle, Token& token);
+
 }  // namespace tafomat

@@ -58,7 +58,9 @@ class Übersetzung {
         // The widths are measured at the size that the drawing calls name, also when the last
         // redraw stopped before it set the base size.
         if (!größeSetzen(m_grundgröße)) return std::nullopt;
-        for (const Token& token : scanTemplate(m_felder.text(Feld::Txt))) {
+        const std::string vorlage = m_felder.text(Feld::Txt);
+        std::size_t stelle = 0;
+        for (Token token{}; nextToken(vorlage, stelle, token);) {
             if (!ausführen(token)) return std::nullopt;
         }
         if (!PhpTextzeile()) return std::nullopt;

@@ -62,7 +62,8 @@ class Zeichner {
         m_flaeche.setCurrentY(m_zeileY);
         const std::string vorlage = m_felder.text(Feld::Txt);
         m_grundgroesse = Grundgröße(m_felder);
-        for (const Token& token : scanTemplate(vorlage)) {
+        std::size_t stelle = 0;
+        for (Token token{}; nextToken(vorlage, stelle, token);) {
             if (!ausfuehren(token)) return false;
         }
         return m_flaeche.setFontSize(m_grundgroesse);
