@@ -223,6 +223,12 @@ class Export {
     void schriftWarnen(MainWindow& fenster) const {
         const std::string verlangt = fenster.felder().text(Feld::SchriftartListe);
         const std::string genommen = fenster.vorschau().fontName();
+        if (!fenster.vorschau().hatSchrift()) {
+            melden(QStringLiteral("warning: no font file answers the font \"%1\"; the preview "
+                                  "draws no text and the script's positions are not measured")
+                       .arg(toQString(genommen)));
+            return;
+        }
         if (verlangt == genommen) return;
         melden(QStringLiteral("warning: %1: record 3 (SchriftartListe): the font \"%2\" is not "
                               "installed; the preview draws and the script names %3.ttf")

@@ -249,6 +249,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {"d.txt", "--php", "kein/ordner/s"},
                    1,
                    "kein/ordner/s.php: cannot be written"},
+        Fehlerfall{"BundlePictureNameOutsideTheFolder", standardMit(2, "../weg.jpg"),
+                   Beide + QStringList{"--bundle", "paket"}, 2,
+                   "record 2 (HintergrundName): \"../weg.jpg\" cannot be a file"},
         Fehlerfall{"PreviewNotWritable",
                    standardMit(1, "leer.jpg"),
                    {"d.txt", "--preview", "kein/p.png"},
@@ -273,6 +276,23 @@ TEST_F(Export, FailedWriteKeepsTheFilesThatWereThere) {
     EXPECT_EQ(lesen(pfad("s.php")), "altes Skript");
     EXPECT_EQ(lesen(pfad("p.png")), "altes Bild");
     EXPECT_EQ(dateien(), (QStringList{"d.txt", "p.png", "s.php"}));
+}
+
+// Where no font file answers the design's font, the bundle could not work on the server.
+TEST_F(Export, BundleWithoutAFontFileWritesNothing) {
+    designSpeichern(QStringLiteral("d.txt"));
+    const QString keineSchriften = pfad(QStringLiteral("keine.conf"));
+    schreiben(keineSchriften, "<?xml version=\"1.0\"?><fontconfig></fontconfig>\n");
+    qputenv("FONTCONFIG_FILE", QFile::encodeName(keineSchriften));
+    const Lauf lauf = starten({"export", "d.txt", "--bundle", "paket", "--php", "s.php"});
+    qunsetenv("FONTCONFIG_FILE");
+    EXPECT_EQ(lauf.status, 2);
+    EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("warning: no font file answers the font")))
+        << lauf.fehler.toStdString();
+    EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("--bundle: no font file answers the font")))
+        << lauf.fehler.toStdString();
+    EXPECT_EQ(dateien(), (QStringList{"d.txt", "keine.conf"}));
+    EXPECT_FALSE(QDir(pfad(QStringLiteral("paket"))).exists());
 }
 
 TEST_F(Export, HelpAndVersionNameTheProgram) {
