@@ -250,6 +250,9 @@ class Export {
         if (m_auftrag.paket) {
             paket = fenster.ServerPaketVorbereiten();
             if (paket->fehler) return eingabefehler(paketfehlerText(*paket));
+            MainWindow::ServerPaketOrdnerPrüfen(*paket, *m_auftrag.paket);
+            if (paket->fehler == PaketFehler::Ordner) return schreibfehler(*m_auftrag.paket);
+            if (paket->fehler) return eingabefehler(paketfehlerText(*paket));
         }
         std::optional<Bild> server;
         if (m_auftrag.serveransicht) {
@@ -277,8 +280,13 @@ class Export {
             case PaketFehler::Bildname:
                 return QStringLiteral(
                            "%1: record 2 (HintergrundName): \"%2\" cannot be a file "
-                           "next to the script")
+                           "of its own next to the script and the font file")
                     .arg(designdatei(), shortenMiddle(paket.datei, LängsterName));
+            case PaketFehler::BildVorhanden:
+                return QStringLiteral(
+                           "--bundle: the design's picture cannot be read, and %1 "
+                           "holds a file %2 that the built-in picture would replace")
+                    .arg(*m_auftrag.paket, paket.datei);
             default:
                 return QStringLiteral("--bundle: %1 cannot be written").arg(*m_auftrag.paket);
         }

@@ -56,7 +56,9 @@ std::optional<Bild> pngLesen(std::string_view bytes) {
     return ausGd(gdImageCreateFromPngPtr(static_cast<int>(bytes.size()), gdDaten(bytes)));
 }
 
-std::string pngSchreiben(const Bild& bild) {
+namespace {
+
+std::string schreiben(const Bild& bild, void* (*format)(gdImagePtr, int*, int), int wert) {
     if (bild.leer()) return {};
     GdBild gd(gdImageCreateTrueColor(bild.breite(), bild.hoehe()));
     if (!gd) return {};
@@ -64,11 +66,21 @@ std::string pngSchreiben(const Bild& bild) {
         for (int x = 0; x < bild.breite(); ++x)
             gd->tpixels[y][x] = static_cast<int>(bild.punkt(x, y));
     int groesse = 0;
-    void* daten = gdImagePngPtr(gd.get(), &groesse);
+    void* daten = format(gd.get(), &groesse, wert);
     if (!daten) return {};
-    std::string png(static_cast<const char*>(daten), static_cast<std::size_t>(groesse));
+    std::string bytes(static_cast<const char*>(daten), static_cast<std::size_t>(groesse));
     gdFree(daten);
-    return png;
+    return bytes;
+}
+
+}  // namespace
+
+std::string pngSchreiben(const Bild& bild) {
+    return schreiben(bild, gdImagePngPtrEx, -1);
+}
+
+std::string jpegSchreiben(const Bild& bild) {
+    return schreiben(bild, gdImageJpegPtr, 100);
 }
 
 }  // namespace tafomat

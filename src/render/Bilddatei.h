@@ -18,6 +18,8 @@ std::optional<Bild> pngLesen(std::string_view bytes);
 
 // The picture as GD writes a true-colour PNG; empty when the picture is empty.
 std::string pngSchreiben(const Bild& bild);
+// The picture as GD writes a JPEG of the best quality; empty when the picture is empty.
+std::string jpegSchreiben(const Bild& bild);
 
 // The JPEG bytes of the built-in banner picture of 460 x 66 pixels.
 std::string_view eingebautesBildJpeg();

@@ -21,9 +21,10 @@ namespace {
 constexpr int LayoutDpi = 300;
 constexpr int BildDpi = 96;
 constexpr int GdAlphaMax = 127;
-// Sizes kept per font, and rendered coverage kept per size, before they are dropped.
-constexpr std::size_t GemerkteGroessen = 16;
-constexpr std::size_t GemerkteRasterBytes = 32 << 20;
+// Sizes kept per font, more than a template's two-character size fields can name; the
+// rendered coverage of a font's glyphs kept at all its sizes.
+constexpr std::size_t GemerkteGroessen = 256;
+constexpr std::size_t GemerkteRasterBytes = 64 << 20;
 
 // GD's pen to pixels, written as GD writes it, so that the double rounds as on the server.
 double stiftInPixel(Stift stift) {
@@ -82,6 +83,8 @@ struct GdSchrift::Innen {
     FT_Library bibliothek = nullptr;
     FT_Face face = nullptr;
     bool symbol = false;
+    GdRasterSpeicher raster;
+    std::uint64_t groessen = 0;  // sizes made so far, to number them
 
     ~Innen() {
         if (face) FT_Done_Face(face);
@@ -135,19 +138,28 @@ bool GdSchrift::probe() {
         const GdGlyphe& glyphe = probe->glyphe(probe->glyphIndex(zeichen));
         if (glyphe.layoutFehler || glyphe.zeichenFehler) return false;
     }
-    return !probe->gerastert(probe->glyphIndex(U'A')).zeichenFehler;
+    return probe->gerastert(probe->glyphIndex(U'A')) != nullptr;
 }
 
+// The size last asked for stands last; a new size displaces the one unused longest.
 std::shared_ptr<GdGroesse> GdSchrift::groesse(double punkte) {
-    for (const auto& groesse : m_groessen)
-        if (groesse->punkte() == punkte) return groesse->gueltig() ? groesse : nullptr;
-    if (m_groessen.size() >= GemerkteGroessen) m_groessen.clear();
-    m_groessen.push_back(std::make_shared<GdGroesse>(m_innen, punkte));
+    const auto gefunden =
+        std::find_if(m_groessen.begin(), m_groessen.end(),
+                     [&](const auto& groesse) { return groesse->punkte() == punkte; });
+    if (gefunden != m_groessen.end()) {
+        std::rotate(gefunden, gefunden + 1, m_groessen.end());
+    } else {
+        if (m_groessen.size() >= GemerkteGroessen) m_groessen.erase(m_groessen.begin());
+        m_groessen.push_back(std::make_shared<GdGroesse>(m_innen, punkte));
+    }
     return m_groessen.back()->gueltig() ? m_groessen.back() : nullptr;
 }
 
 GdGroesse::GdGroesse(std::shared_ptr<GdSchrift::Innen> schrift, double punkte)
-    : m_schrift(std::move(schrift)), m_ft(std::make_unique<Groessen>()), m_punkte(punkte) {
+    : m_schrift(std::move(schrift)),
+      m_ft(std::make_unique<Groessen>()),
+      m_punkte(punkte),
+      m_nummer(++m_schrift->groessen) {
     FT_Face face = m_schrift->face;
     // GD sets the size in 1/64 point, cut towards zero.
     const auto groesse = static_cast<FT_F26Dot6>(punkte * 64);
@@ -221,29 +233,46 @@ Stift GdGroesse::naechsteZeile(Stift y) const {
     return neu & ~Stift{63};
 }
 
-const GdGlyphe& GdGroesse::gerastert(unsigned index) {
-    GdGlyphe& glyphe = eintrag(index);
-    if (glyphe.gerastert || glyphe.layoutFehler || glyphe.zeichenFehler) return glyphe;
-    if (m_rasterBytes > GemerkteRasterBytes) {
-        for (auto& [nummer, andere] : m_glyphen) {
-            andere.gerastert = false;
-            andere.deckung = {};
-        }
-        m_rasterBytes = 0;
+const GdRaster* GdRasterSpeicher::finden(std::uint64_t schluessel) {
+    const auto gefunden = m_eintraege.find(schluessel);
+    if (gefunden == m_eintraege.end()) return nullptr;
+    m_reihenfolge.splice(m_reihenfolge.end(), m_reihenfolge, gefunden->second.stelle);
+    return &gefunden->second.raster;
+}
+
+const GdRaster& GdRasterSpeicher::ablegen(std::uint64_t schluessel, GdRaster raster) {
+    const std::size_t bytes = raster.deckung.size() + sizeof(Eintrag);
+    while (!m_reihenfolge.empty() && m_bytes + bytes > GemerkteRasterBytes) {
+        const auto alt = m_eintraege.find(m_reihenfolge.front());
+        m_bytes -= alt->second.raster.deckung.size() + sizeof(Eintrag);
+        m_eintraege.erase(alt);
+        m_reihenfolge.pop_front();
     }
+    m_reihenfolge.push_back(schluessel);
+    m_bytes += bytes;
+    Eintrag& eintrag = m_eintraege[schluessel];
+    eintrag = Eintrag{std::move(raster), std::prev(m_reihenfolge.end())};
+    return eintrag.raster;
+}
+
+const GdRaster* GdGroesse::gerastert(unsigned index) {
+    GdGlyphe& glyphe = eintrag(index);
+    if (glyphe.layoutFehler || glyphe.zeichenFehler) return nullptr;
+    const std::uint64_t schluessel = (m_nummer << 32) | index;
+    if (const GdRaster* raster = m_schrift->raster.finden(schluessel)) return raster;
     FT_Face face = m_schrift->face;
     FT_Activate_Size(m_ft->bild);
     FT_Glyph bildglyphe = nullptr;
     if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) != 0 ||
         FT_Get_Glyph(face->glyph, &bildglyphe) != 0) {
         glyphe.zeichenFehler = true;
-        return glyphe;
+        return nullptr;
     }
     if (bildglyphe->format != FT_GLYPH_FORMAT_BITMAP &&
         FT_Glyph_To_Bitmap(&bildglyphe, FT_RENDER_MODE_NORMAL, nullptr, 1) != 0) {
         FT_Done_Glyph(bildglyphe);
         glyphe.zeichenFehler = true;
-        return glyphe;
+        return nullptr;
     }
     const auto* bitmapGlyphe = reinterpret_cast<FT_BitmapGlyph>(bildglyphe);
     const FT_Bitmap& bitmap = bitmapGlyphe->bitmap;
@@ -251,19 +280,20 @@ const GdGlyphe& GdGroesse::gerastert(unsigned index) {
     if (!grau && bitmap.pixel_mode != FT_PIXEL_MODE_MONO) {
         FT_Done_Glyph(bildglyphe);
         glyphe.zeichenFehler = true;  // GD: "Unsupported ft_pixel_mode"
-        return glyphe;
+        return nullptr;
     }
-    glyphe.links = bitmapGlyphe->left;
-    glyphe.oben = bitmapGlyphe->top;
-    glyphe.breite = static_cast<int>(bitmap.width);
-    glyphe.hoehe = static_cast<int>(bitmap.rows);
-    glyphe.deckung.resize(static_cast<std::size_t>(glyphe.breite) * glyphe.hoehe);
-    for (int zeile = 0; zeile < glyphe.hoehe; ++zeile) {
+    GdRaster raster;
+    raster.links = bitmapGlyphe->left;
+    raster.oben = bitmapGlyphe->top;
+    raster.breite = static_cast<int>(bitmap.width);
+    raster.hoehe = static_cast<int>(bitmap.rows);
+    raster.deckung.resize(static_cast<std::size_t>(raster.breite) * raster.hoehe);
+    for (int zeile = 0; zeile < raster.hoehe; ++zeile) {
         const unsigned char* quelle =
             bitmap.buffer + static_cast<std::ptrdiff_t>(zeile) * bitmap.pitch;
         std::uint8_t* ziel =
-            glyphe.deckung.data() + static_cast<std::size_t>(zeile) * glyphe.breite;
-        for (int spalte = 0; spalte < glyphe.breite; ++spalte) {
+            raster.deckung.data() + static_cast<std::size_t>(zeile) * raster.breite;
+        for (int spalte = 0; spalte < raster.breite; ++spalte) {
             // GD's scaling of the grey levels to its alpha levels, or a set bit as full ink.
             ziel[spalte] = grau ? static_cast<std::uint8_t>(quelle[spalte] * GdAlphaMax /
                                                             (bitmap.num_grays - 1))
@@ -271,9 +301,7 @@ const GdGlyphe& GdGroesse::gerastert(unsigned index) {
         }
     }
     FT_Done_Glyph(bildglyphe);
-    glyphe.gerastert = true;
-    m_rasterBytes += glyphe.deckung.size() + sizeof(GdGlyphe);
-    return glyphe;
+    return &m_schrift->raster.ablegen(schluessel, std::move(raster));
 }
 
 void GdLauf::anhaengen(char32_t zeichen) {
@@ -311,7 +339,7 @@ std::uint32_t mischen(std::uint32_t unten, std::uint32_t farbe, int stufe) {
     return kanal(16) | kanal(8) | kanal(0);
 }
 
-void glypheZeichnen(Bild& bild, const GdGlyphe& glyphe, int links, int oben, std::uint32_t farbe) {
+void glypheZeichnen(Bild& bild, const GdRaster& glyphe, int links, int oben, std::uint32_t farbe) {
     for (int zeile = 0; zeile < glyphe.hoehe; ++zeile) {
         const int y = oben + zeile;
         if (y < 0 || y >= bild.hoehe()) continue;
@@ -333,26 +361,31 @@ bool ausserhalb(const Bild& bild, int links, int oben, int breite, int hoehe) {
 
 }  // namespace
 
-void GdLauf::zeichnen(Bild& bild, int x, int y, std::uint32_t farbe) const {
+void GdLauf::zeichnen(Bild& bild, std::int64_t stiftX0, std::int64_t stiftY0,
+                      std::uint32_t farbe) const {
     if (m_abgelehnt) return;
+    // GD takes the pen's start as int and adds in double; far beyond the picture nothing shows,
+    // and the pixel arithmetic stays inside int.
+    constexpr double Weit = 1e9;
+    const double x = static_cast<double>(stiftX0);
+    const double y = static_cast<double>(stiftY0);
     for (const Gesetzt& gesetzt : m_gesetzt) {
         // The pen in pixels, added and cut towards zero exactly as GD does it for angle 0.
         const double stiftX = stiftInPixel(gesetzt.x);
         const double stiftY = stiftInPixel(gesetzt.y);
         const GdGlyphe& grob = m_groesse->glyphe(gesetzt.index);
         if (grob.zeichenFehler) return;
-        // Far outside any picture; GD's int arithmetic would not hold it either.
-        if (std::fabs(x + stiftX) > 1e9 || std::fabs(y + stiftY) > 1e9) continue;
+        if (std::fabs(x + stiftX) > Weit || std::fabs(y + stiftY) > Weit) continue;
         const int ungefaehrX = static_cast<int>(x + stiftX + grob.ungefaehrLinks);
         const int ungefaehrY = static_cast<int>(y + stiftY - grob.ungefaehrOben);
         if (ausserhalb(bild, ungefaehrX - 1, ungefaehrY - 1, grob.ungefaehrBreite + 2,
                        grob.ungefaehrHoehe + 2))
             continue;
-        const GdGlyphe& glyphe = m_groesse->gerastert(gesetzt.index);
-        if (glyphe.zeichenFehler) return;
-        const int links = static_cast<int>(x + stiftX + glyphe.links);
-        const int oben = static_cast<int>(y + stiftY - glyphe.oben);
-        glypheZeichnen(bild, glyphe, links, oben, farbe);
+        const GdRaster* glyphe = m_groesse->gerastert(gesetzt.index);
+        if (!glyphe) return;
+        const int links = static_cast<int>(x + stiftX + glyphe->links);
+        const int oben = static_cast<int>(y + stiftY - glyphe->oben);
+        glypheZeichnen(bild, *glyphe, links, oben, farbe);
     }
 }
 

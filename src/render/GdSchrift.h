@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,8 +16,8 @@ namespace tafomat {
 // GD's pen position, in 1/200 pixel (26.6 fixed point at 300 dpi).
 using Stift = std::int64_t;
 
-// One glyph as GD draws it at 96 dpi: its coverage scaled to GD's 128 alpha levels (0 is no ink)
-// and where the bitmap lies relative to the pen.
+// One glyph's measures: its advance in GD's layout, and roughly where its ink lies when GD draws
+// it at 96 dpi.
 struct GdGlyphe {
     Stift vorschub = 0;          // the hinted advance at 300 dpi
     bool layoutFehler = false;   // FreeType cannot load it at 300 dpi: GD refuses the whole call
@@ -26,13 +27,34 @@ struct GdGlyphe {
     int ungefaehrOben = 0;
     int ungefaehrBreite = 0;
     int ungefaehrHoehe = 0;
+};
 
-    bool gerastert = false;
+// A glyph as GD draws it at 96 dpi: its coverage scaled to GD's 128 alpha levels (0 is no ink),
+// and where the bitmap lies relative to the pen.
+struct GdRaster {
     int links = 0;
     int oben = 0;
     int breite = 0;
     int hoehe = 0;
-    std::vector<std::uint8_t> deckung;  // breite x hoehe alpha levels, filled when first drawn
+    std::vector<std::uint8_t> deckung;  // breite x hoehe
+};
+
+// The rendered glyphs of one font at all its sizes, within a bound on their memory: the glyphs
+// drawn longest ago go first.
+class GdRasterSpeicher {
+  public:
+    const GdRaster* finden(std::uint64_t schluessel);
+    const GdRaster& ablegen(std::uint64_t schluessel, GdRaster raster);
+
+  private:
+    using Liste = std::list<std::uint64_t>;
+    struct Eintrag {
+        GdRaster raster;
+        Liste::iterator stelle;
+    };
+    std::unordered_map<std::uint64_t, Eintrag> m_eintraege;
+    Liste m_reihenfolge;  // the one drawn last at the back
+    std::size_t m_bytes = 0;
 };
 
 class GdGroesse;
@@ -85,8 +107,9 @@ class GdGroesse {
     Stift kerning(unsigned vorher, unsigned index);
     // GD's next line inside one call: the pen's new y.
     Stift naechsteZeile(Stift y) const;
-    // The glyph's coverage, rendered on first use.
-    const GdGlyphe& gerastert(unsigned index);
+    // The glyph's coverage, rendered on first use; nullptr where FreeType cannot render it
+    // (GD stops drawing there). Valid until the next call.
+    const GdRaster* gerastert(unsigned index);
 
   private:
     struct Groessen;
@@ -99,7 +122,7 @@ class GdGroesse {
     int m_oberlaenge = 0;
     std::unordered_map<unsigned, GdGlyphe> m_glyphen;
     std::unordered_map<std::uint64_t, Stift> m_kerning;
-    std::size_t m_rasterBytes = 0;
+    std::uint64_t m_nummer;  // tells this size's glyphs apart in the font's raster store
 };
 
 // One call of ImageTTFText, laid out as GD lays it out: the glyphs of a text at their pen
@@ -118,7 +141,8 @@ class GdLauf {
 
     // Draws the glyphs in order with the pen starting at (x, y), as ImageTTFText does on a
     // true-colour picture with alpha blending; the picture's edges clip.
-    void zeichnen(Bild& bild, int x, int y, std::uint32_t farbe) const;
+    // Positions far outside the picture draw nothing, as no glyph of them could show.
+    void zeichnen(Bild& bild, std::int64_t x, std::int64_t y, std::uint32_t farbe) const;
 
   private:
     struct Gesetzt {

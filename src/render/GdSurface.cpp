@@ -119,8 +119,8 @@ void GdSurface::laufBeginnen() {
     laufZeichnen();
     std::shared_ptr<GdGroesse> schrift = groesse();
     if (!schrift) return;
-    const int x = static_cast<int>(floorDiv(m_stift, StiftJePixel));
-    const int y = static_cast<int>(std::llround(m_y)) + schrift->oberlaenge();
+    const std::int64_t x = floorDiv(m_stift, StiftJePixel);
+    const std::int64_t y = std::llround(m_y) + schrift->oberlaenge();
     m_lauf.emplace(
         OffenerLauf{GdLauf(std::move(schrift)), x, y, m_farbe, m_punkte, m_fett, m_stift});
 }

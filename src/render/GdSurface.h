@@ -77,8 +77,8 @@ class GdSurface : public Surface {
   private:
     struct OffenerLauf {
         GdLauf lauf;
-        int x;
-        int y;
+        std::int64_t x;
+        std::int64_t y;
         Farbwert farbe;
         double punkte;
         bool fett;

@@ -31,8 +31,7 @@ class Server {
         GdLauf lauf(std::move(groesse));
         lauf.anhaengen(unicodeText(text));
         for (int kopie = 0; kopie <= (aufruf.fett ? 1 : 0); ++kopie)
-            lauf.zeichnen(m_bild, static_cast<int>(aufruf.x) + kopie, static_cast<int>(aufruf.y),
-                          m_farbe);
+            lauf.zeichnen(m_bild, aufruf.x + kopie, aufruf.y, m_farbe);
     }
 
   private:

@@ -45,6 +45,8 @@ class MainWindow : public QWidget {
     // are made first, and then written into the folder, made if missing; each file is replaced
     // whole or not at all.
     ServerPaket ServerPaketVorbereiten();
+    // Makes the folder and refuses what the files would destroy; writing checks this too.
+    static void ServerPaketOrdnerPrüfen(ServerPaket& paket, const QString& ordner);
     static void ServerPaketSchreiben(ServerPaket& paket, const QString& ordner);
     // Picking an output type from the list.
     void BildArtWählen(const std::string& art);

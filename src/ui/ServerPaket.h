@@ -14,11 +14,12 @@ namespace tafomat {
 
 // Why no server bundle was written.
 enum class PaketFehler {
-    KeinSkript,    // the design gives no script
-    KeineSchrift,  // no font file answers the font
-    Bildname,      // the picture's name cannot be a file next to the script
-    Ordner,        // the folder cannot be made
-    Schreiben,     // a file cannot be written (datei names it)
+    KeinSkript,     // the design gives no script
+    KeineSchrift,   // no font file answers the font
+    Bildname,       // the picture's name cannot be a file of its own next to the script
+    BildVorhanden,  // the design's picture cannot be read, and the folder holds a file of its name
+    Ordner,         // the folder cannot be made
+    Schreiben,      // a file cannot be written (datei names it)
 };
 
 // What writing the server bundle came to: the script, the background picture under the name
@@ -26,8 +27,9 @@ enum class PaketFehler {
 struct ServerPaket {
     std::optional<PaketFehler> fehler;
     QString datei;  // the file that could not be written, the font or the picture name
-    std::vector<std::pair<QString, std::string>> inhalt;  // each file's name and bytes
-    QStringList dateien;                                  // the files written, by name
+    // Each file's name, as the bytes the script opens it by, and its content.
+    std::vector<std::pair<std::string, std::string>> inhalt;
+    QStringList dateien;  // the files written, by name
     // The design's picture could not be read; the built-in picture stands in under its name.
     std::optional<Bildfehler> bildfehler;
 };

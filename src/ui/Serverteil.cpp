@@ -18,19 +18,26 @@ namespace {
 // Far more than any font file; a font is read whole to be copied.
 constexpr std::size_t GroessteSchriftdatei = 256 * 1024 * 1024;
 
-// The script opens the picture by this name next to itself.
-bool taugtAlsDateiname(const QString& name) {
+// The script opens the picture by this name next to itself and its font file: it must name a
+// file of its own there.
+bool taugtAlsDateiname(const QString& name, const QString& schriftdatei) {
     return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
-           !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
+           !name.contains(QLatin1Char('/')) && !name.contains(QChar(0)) &&
+           name.compare(QLatin1String("Tafomat.php"), Qt::CaseInsensitive) != 0 &&
+           name.compare(schriftdatei, Qt::CaseInsensitive) != 0;
 }
 
-// The design's picture as the preview read it, or the built-in one in its place.
-std::string paketBild(const std::string& pfad, std::optional<Bildfehler>& fehler) {
+// The design's picture as the file holds it, or, where it cannot be read, the picture the
+// preview shows in its place, so that the server draws over what the server view shows.
+std::string paketBild(const std::string& pfad, const Bild& hintergrund,
+                      std::optional<Bildfehler>& fehler) {
     Hintergrunddatei datei = HintergrunddateiLesen(utf8FromCp1252(pfad));
     if (!datei.fehler && !jpegLesen(datei.bytes))
         datei.fehler = Bildfehler{Bildfehlergrund::Beschaedigt};
     fehler = datei.fehler;
-    return fehler ? std::string(eingebautesBildJpeg()) : std::move(datei.bytes);
+    if (!fehler) return std::move(datei.bytes);
+    if (jpegLesen(eingebautesBildJpeg()) == hintergrund) return std::string(eingebautesBildJpeg());
+    return jpegSchreiben(hintergrund);
 }
 
 }  // namespace
@@ -53,39 +60,53 @@ ServerPaket MainWindow::ServerPaketVorbereiten() {
     const std::optional<std::string> skript = PhpQuelltextErstellen();
     GrundgrößeHerstellen();
     const std::string schrift = m_vorschau.fontName();
+    const std::string schriftname = schrift + ".ttf";
     const std::optional<std::string> schriftdatei = schriftdateiSuchen(utf8FromCp1252(schrift));
-    const QString bildname = toQString(m_felder.text(Feld::HintergrundName));
-    const auto scheitern = [&](PaketFehler fehler, const QString& datei) {
+    const std::string bildname = m_felder.text(Feld::HintergrundName);
+    const auto scheitern = [&](PaketFehler fehler, const std::string& datei) {
         paket.fehler = fehler;
-        paket.datei = datei;
+        paket.datei = toQString(datei);
         return paket;
     };
     if (!skript) return scheitern(PaketFehler::KeinSkript, {});
-    if (!schriftdatei) return scheitern(PaketFehler::KeineSchrift, toQString(schrift));
-    if (!taugtAlsDateiname(bildname)) return scheitern(PaketFehler::Bildname, bildname);
+    if (!schriftdatei) return scheitern(PaketFehler::KeineSchrift, schrift);
+    if (!taugtAlsDateiname(toQString(bildname), toQString(schriftname)))
+        return scheitern(PaketFehler::Bildname, bildname);
     FileContent schriftbytes =
         DateiLesen(QString::fromStdString(*schriftdatei), GroessteSchriftdatei);
-    if (schriftbytes.failure) return scheitern(PaketFehler::KeineSchrift, toQString(schrift));
-    paket.inhalt = {{QStringLiteral("Tafomat.php"), *skript + std::string(Zeilenumbruch)},
-                    {bildname, paketBild(m_felder.text(Feld::HintergrundPfad), paket.bildfehler)},
-                    {toQString(schrift) + QStringLiteral(".ttf"), std::move(schriftbytes.bytes)}};
+    if (schriftbytes.failure) return scheitern(PaketFehler::KeineSchrift, schrift);
+    paket.inhalt = {{"Tafomat.php", *skript + std::string(Zeilenumbruch)},
+                    {bildname, paketBild(m_felder.text(Feld::HintergrundPfad),
+                                         m_vorschau.hintergrund(), paket.bildfehler)},
+                    {schriftname, std::move(schriftbytes.bytes)}};
     return paket;
 }
 
-void MainWindow::ServerPaketSchreiben(ServerPaket& paket, const QString& ordner) {
+void MainWindow::ServerPaketOrdnerPrüfen(ServerPaket& paket, const QString& ordner) {
     if (paket.fehler) return;
     if (!QDir().mkpath(ordner)) {
         paket.fehler = PaketFehler::Ordner;
         paket.datei = ordner;
         return;
     }
+    // A stand-in never replaces a file that may be the very picture that could not be read.
+    const std::string& bildname = paket.inhalt[1].first;
+    if (paket.bildfehler && ImOrdnerVorhanden(ordner, bildname)) {
+        paket.fehler = PaketFehler::BildVorhanden;
+        paket.datei = toQString(bildname);
+    }
+}
+
+void MainWindow::ServerPaketSchreiben(ServerPaket& paket, const QString& ordner) {
+    ServerPaketOrdnerPrüfen(paket, ordner);
+    if (paket.fehler) return;
     for (const auto& [name, bytes] : paket.inhalt) {
-        if (!DateiSchreiben(QDir(ordner).filePath(name), bytes)) {
+        if (!DateiInOrdnerSchreiben(ordner, name, bytes)) {
             paket.fehler = PaketFehler::Schreiben;
-            paket.datei = name;
+            paket.datei = toQString(name);
             return;
         }
-        paket.dateien.append(name);
+        paket.dateien.append(toQString(name));
     }
 }
 

@@ -1,10 +1,14 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -252,6 +256,8 @@ INSTANTIATE_TEST_SUITE_P(
         Fehlerfall{"BundlePictureNameOutsideTheFolder", standardMit(2, "../weg.jpg"),
                    Beide + QStringList{"--bundle", "paket"}, 2,
                    "record 2 (HintergrundName): \"../weg.jpg\" cannot be a file"},
+        Fehlerfall{"BundlePictureNamedLikeTheScript", standardMit(2, "tafomat.PHP"),
+                   Beide + QStringList{"--bundle", "paket"}, 2, "record 2 (HintergrundName)"},
         Fehlerfall{"PreviewNotWritable",
                    standardMit(1, "leer.jpg"),
                    {"d.txt", "--preview", "kein/p.png"},
@@ -276,6 +282,48 @@ TEST_F(Export, FailedWriteKeepsTheFilesThatWereThere) {
     EXPECT_EQ(lesen(pfad("s.php")), "altes Skript");
     EXPECT_EQ(lesen(pfad("p.png")), "altes Bild");
     EXPECT_EQ(dateien(), (QStringList{"d.txt", "p.png", "s.php"}));
+}
+
+// The bundle names its files with the bytes the script opens them by, replaces a link rather
+// than writing where it points, and never puts the built-in picture over a file of the user's.
+TEST_F(Export, BundleWritesItsOwnFilesOnly) {
+    QImage bild(40, 20, QImage::Format_RGB32);
+    bild.fill(Qt::darkGreen);
+    ASSERT_TRUE(bild.save(pfad(QStringLiteral("gr\u00FCn.jpg")), "JPEG"));
+    designSpeichern(QStringLiteral("d.txt"), [](MainWindow& f) {
+        f.felder().setText(Feld::HintergrundPfad, "gr\xFCn.jpg");
+        f.felder().setText(Feld::HintergrundName, "gr\xFCn.jpg");
+    });
+    ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("paket")));
+    schreiben(pfad("draussen.txt"), "bleibt");
+    ASSERT_TRUE(QFile::link(pfad("draussen.txt"), pfad("paket/Tafomat.php")));
+    EXPECT_EQ(starten({"export", "d.txt", "--bundle", "paket"}).status, 0);
+    EXPECT_EQ(lesen(pfad("draussen.txt")), "bleibt");
+    EXPECT_FALSE(QFileInfo(pfad("paket/Tafomat.php")).isSymLink());
+    // "grün.jpg" as the script's Windows-1252 bytes, which PHP finds from any folder.
+    const std::string bildname = QFile::encodeName(pfad("paket")).toStdString() + "/gr\xFCn.jpg";
+    std::ifstream paketbild(bildname, std::ios::binary);
+    EXPECT_TRUE(paketbild.good()) << bildname;
+    QProcess php;
+    php.setWorkingDirectory(QStringLiteral("/"));
+    php.start(QStringLiteral("php"), {QStringLiteral("-d"), QStringLiteral("display_errors=stderr"),
+                                      pfad("paket/Tafomat.php")});
+    ASSERT_TRUE(php.waitForFinished(30000));
+    EXPECT_EQ(php.readAllStandardError(), QByteArray());
+    EXPECT_FALSE(QImage::fromData(php.readAllStandardOutput()).isNull());
+    std::remove(bildname.c_str());  // a name that is no UTF-8 defeats the folder's clean-up
+
+    // A picture that cannot be read is not replaced by the stand-in.
+    schreiben(pfad("paket/kaputt.jpg"), "kein Bild");
+    designSpeichern(QStringLiteral("k.txt"), [&](MainWindow& f) {
+        f.felder().setText(Feld::HintergrundPfad, toCp1252(pfad("paket/kaputt.jpg")));
+        f.felder().setText(Feld::HintergrundName, "kaputt.jpg");
+    });
+    const Lauf lauf = starten({"export", "k.txt", "--bundle", "paket", "--php", "s.php"});
+    EXPECT_EQ(lauf.status, 2);
+    EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("would replace"))) << lauf.fehler.toStdString();
+    EXPECT_EQ(lesen(pfad("paket/kaputt.jpg")), "kein Bild");
+    EXPECT_FALSE(QFile::exists(pfad("s.php")));
 }
 
 // Where no font file answers the design's font, the bundle could not work on the server.
