@@ -16,9 +16,7 @@ QImage alsQImage(const Bild& bild) {
 QtSurface::QtSurface(QObject* parent) : QObject(parent) {
     beiAenderung([this] {
         m_veraltet = true;
-        m_imSignal = true;
         emit changed();
-        m_imSignal = false;
     });
 }
 
@@ -31,7 +29,7 @@ const QImage& QtSurface::image() const {
     const Bild& aktuell = bild();
     if (m_veraltet) {
         m_image = alsQImage(aktuell).copy();
-        m_veraltet = m_imSignal;
+        m_veraltet = meldetGerade();
     }
     return m_image;
 }

@@ -26,8 +26,6 @@ class QtSurface : public QObject, public GdSurface {
   private:
     mutable QImage m_image;
     mutable bool m_veraltet = true;
-    // A picture read while the change is told may still be drawn on before the redraw ends.
-    bool m_imSignal = false;
 };
 
 // The picture's pixels, shared, not copied: valid while the picture is unchanged.

@@ -35,6 +35,9 @@ class GdSurface : public Surface {
     // text drawn since the picture was last read outside this call, so that a window repaints
     // once per redraw and reads the picture when it paints.
     void beiAenderung(std::function<void()> melden) { m_melden = std::move(melden); }
+    // Whether a change is being told right now: a picture read then may still be drawn on
+    // before the redraw ends.
+    bool meldetGerade() const { return m_meldetGerade; }
     // Whether a font file answers the font name; without one no text is drawn or measured.
     bool hatSchrift() const { return m_schrift != nullptr; }
     // The font file the text is drawn from; empty without one.

@@ -108,7 +108,7 @@ TEST_F(PhpVergleich, CommandsThatChangeNothingLeaveTheServersPictureAlone) {
 // below it; horizontally the ink must start and end where the server's does.
 TEST_F(PhpVergleich, PreviewInkStartsAndEndsWhereTheServersDoes) {
     const std::uint32_t grund = jpegLesen(jpeg)->punkt(0, 0);
-    for (const std::string einzug : {std::string(), std::string(20, ' ')}) {
+    for (const std::string& einzug : {std::string(), std::string(20, ' ')}) {
         const std::string vorlage =
             einzug + "Jandor Kelmis aus 99999 Falkenmoor, AVAWAY To. Am #1 f\xFCr #3 \x80!";
         for (int groesse = 6; groesse <= 20; ++groesse) {
