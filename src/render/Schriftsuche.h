@@ -14,6 +14,12 @@ namespace tafomat {
 // does not answer either.
 std::optional<std::string> schriftdateiSuchen(const std::string& familie);
 
+// The family of the font file that schriftdateiSuchen gives for a family, when that is another
+// family than the one asked for: the nearest match fontconfig found. nullopt when the file is the
+// family's own, a stand-in that the system's configuration binds to it as its equal (Liberation
+// Sans, made with Arial's widths, for "Arial"), or no file answers. Names in UTF-8.
+std::optional<std::string> ersatzfamilie(const std::string& familie);
+
 // The families of the installed scalable fonts that answer their own name, each once, in
 // alphabetical order; their names as fontconfig gives them, in UTF-8.
 std::vector<std::string> schriftfamilien();
