@@ -70,10 +70,8 @@ void MainWindow::EingabenMelden(const std::optional<Zeichenstopp>& stopp) {
     }
     if (stopp && stopp->bei == Zeichenstopp::Bei::Vorlage) {
         const Befund befund = Vorlagenbefund(m_felder.text(Feld::Txt), stopp->stelle);
-        hinweis.setzen(
-            Hinweisart::Vorlage, befund.satz,
-            befund.ganz() + QStringLiteral(" Die Vorschau zeigt den Text bis dorthin, und es kann "
-                                           "kein Php-Programm erstellt werden."));
+        hinweis.setzen(Hinweisart::Vorlage, befund.satz,
+                       befund.ganz() + QStringLiteral(" Die Vorschau zeigt den Text bis dorthin."));
     } else {
         hinweis.löschen(Hinweisart::Vorlage);
     }

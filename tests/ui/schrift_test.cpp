@@ -1,4 +1,4 @@
-// Without any font file that answers "Arial" the window says so in its title.
+// Without any font file that answers "Arial" the window says so in its notice line.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,7 +11,7 @@ namespace tafomat::test {
 namespace {
 
 // Runs in a fresh process (the font configuration is read once per process) that knows no fonts.
-TEST(Startschrift, MissingArialIsNamedInTheTitle) {
+TEST(Startschrift, MissingArialIsNamedInTheNoticeLine) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     const std::filesystem::path leer = std::filesystem::path(::testing::TempDir()) / "keine.conf";
     std::ofstream(leer) << "<?xml version=\"1.0\"?><fontconfig></fontconfig>\n";
@@ -19,10 +19,11 @@ TEST(Startschrift, MissingArialIsNamedInTheTitle) {
     EXPECT_EXIT(
         {
             Fensterprobe probe;
-            const bool genannt =
-                probe.öffnen().windowTitle() == QStringLiteral(
-                                                    "!!! Schriftart Arial nicht gefunden !!! "
-                                                    "Programm wird fortgesetzt.");
+            probe.öffnen();
+            const bool genannt = probe.finde<Hinweiszeile>("Hinweis")->satz() ==
+                                 QStringLiteral(
+                                     "Keine Schriftdatei für „Arial“: die Vorschau "
+                                     "zeigt keinen Text.");
             std::_Exit(genannt && !probe.fenster->vorschau().hatSchrift() ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
