@@ -158,8 +158,9 @@ std::string grossesFoto() {
     for (int y = 0; y < foto.hoehe(); ++y)
         for (int x = 0; x < foto.breite(); ++x) {
             const auto gitter = static_cast<std::uint32_t>((x % 64 == 0 || y % 64 == 0) ? 0x40 : 0);
-            foto.setzePunkt(x, y, (static_cast<std::uint32_t>(x / 16) << 16) |
-                                      (static_cast<std::uint32_t>(y / 16) << 8) | gitter);
+            foto.setzePunkt(x, y,
+                            (static_cast<std::uint32_t>(x / 16) << 16) |
+                                (static_cast<std::uint32_t>(y / 16) << 8) | gitter);
         }
     return jpegSchreiben(foto);
 }
