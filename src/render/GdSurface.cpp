@@ -141,6 +141,27 @@ double GdSurface::textWidth(const std::string& text) const {
     return static_cast<double>(lauf.vorschub()) / StiftJePixel;
 }
 
+std::optional<Zeichenmass> GdSurface::zeichenmass(double punkte, unsigned char zeichen) const {
+    const std::shared_ptr<GdGroesse> schrift = m_schrift ? m_schrift->groesse(punkte) : nullptr;
+    if (!schrift) return std::nullopt;
+    const unsigned index = schrift->glyphIndex(unicodeFromCp1252(zeichen));
+    const GdGlyphe& glyphe = schrift->glyphe(index);
+    if (glyphe.layoutFehler || glyphe.zeichenFehler) return std::nullopt;
+    const GdRaster* raster = schrift->gerastert(index);
+    if (!raster) return std::nullopt;
+    const bool tinte = std::any_of(raster->deckung.begin(), raster->deckung.end(),
+                                   [](std::uint8_t stufe) { return stufe != 0; });
+    return Zeichenmass{glyphe.vorschub, glyphe.vorschub96, raster->links, tinte};
+}
+
+Paarmass GdSurface::paarmass(double punkte, unsigned char vorher, unsigned char zeichen) const {
+    const std::shared_ptr<GdGroesse> schrift = m_schrift ? m_schrift->groesse(punkte) : nullptr;
+    if (!schrift) return {};
+    const unsigned a = schrift->glyphIndex(unicodeFromCp1252(vorher));
+    const unsigned b = schrift->glyphIndex(unicodeFromCp1252(zeichen));
+    return {schrift->kerning(a, b), schrift->kerning96(a, b)};
+}
+
 bool GdSurface::loadBackground(const std::string& pfad) {
     m_hintergrundfehler.reset();
     if (pfad.empty()) {

@@ -63,6 +63,8 @@ class GdSurface : public Surface {
     void setBold(bool fett) override { m_fett = fett; }
     void drawText(const std::string& text) override;
     double textWidth(const std::string& text) const override;
+    std::optional<Zeichenmass> zeichenmass(double punkte, unsigned char zeichen) const override;
+    Paarmass paarmass(double punkte, unsigned char vorher, unsigned char zeichen) const override;
     // The path is Windows-1252 text, as the design holds it. Only JPEG content is taken, whatever
     // the name, read as GD reads it. An empty path leaves a white picture of the current size.
     bool loadBackground(const std::string& pfad) override;
