@@ -330,12 +330,12 @@ class Export {
     QString paketfehlerText(const ServerPaket& paket) const {
         const QString datei = toQString(paket.datei);
         switch (paket.fehler.value_or(PaketFehler::KeinSkript)) {
-            case PaketFehler::KeineSchrift:
-                return QStringLiteral("--bundle: %1")
-                    .arg(
-                        nichtZeichenbar(paket.datei)
-                            .value_or(
-                                QStringLiteral("no font file answers the font \"%1\"").arg(datei)));
+            case PaketFehler::KeineSchrift: {
+                const QString keineDatei =
+                    QStringLiteral("no font file answers the font \"%1\"").arg(datei);
+                return QStringLiteral("--bundle: ") +
+                       nichtZeichenbar(paket.datei).value_or(keineDatei);
+            }
             case PaketFehler::Bildname:
                 return QStringLiteral(
                            "%1: record 2 (HintergrundName): \"%2\" cannot be a file "

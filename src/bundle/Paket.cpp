@@ -1,5 +1,6 @@
 #include "bundle/Paket.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
