@@ -164,8 +164,9 @@ Paarmass GdSurface::paarmass(double punkte, unsigned char vorher, unsigned char 
 
 bool GdSurface::loadBackground(const std::string& pfad) {
     m_hintergrundfehler.reset();
+    m_ausrichtung.reset();
     if (pfad.empty()) {
-        setBackground(Bild(m_hintergrund.breite(), m_hintergrund.hoehe()));
+        if (!m_nurPruefen) setBackground(Bild(m_hintergrund.breite(), m_hintergrund.hoehe()));
         return true;
     }
     std::optional<Bild> bild;
@@ -173,10 +174,13 @@ bool GdSurface::loadBackground(const std::string& pfad) {
         const Hintergrunddatei datei = HintergrunddateiLesen(utf8FromCp1252(pfad));
         m_hintergrundfehler = datei.fehler;
         if (m_hintergrundfehler) return false;
+        m_ausrichtung = exifAusrichtung(datei.bytes);
+        if (m_nurPruefen) return true;
         bild = jpegLesen(datei.bytes);
     }  // the file's bytes are gone before the picture is copied
     if (!bild) {
         m_hintergrundfehler = Bildfehler{Bildfehlergrund::Beschaedigt};
+        m_ausrichtung.reset();
         return false;
     }
     setBackground(std::move(*bild));

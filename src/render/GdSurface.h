@@ -70,6 +70,11 @@ class GdSurface : public Surface {
     bool loadBackground(const std::string& pfad) override;
     // Why the last loadBackground failed; empty after one that succeeded.
     const std::optional<Bildfehler>& backgroundFailure() const { return m_hintergrundfehler; }
+    // The Exif orientation of the picture the last loadBackground took; nullopt without one.
+    std::optional<int> backgroundOrientation() const { return m_ausrichtung; }
+    // While set, loadBackground only checks the file and keeps the background it has: work that
+    // needs a picture's name and soundness, but not its pixels, never decodes it.
+    void nurPruefen(bool an) { m_nurPruefen = an; }
     // The built-in picture becomes the background again, as at the start.
     void loadBuiltInBackground();
     // A picture read elsewhere becomes the background.
@@ -99,6 +104,8 @@ class GdSurface : public Surface {
     Bild m_hintergrund;
     mutable Bild m_bild;
     std::optional<Bildfehler> m_hintergrundfehler;
+    std::optional<int> m_ausrichtung;
+    bool m_nurPruefen = false;
     std::string m_schriftName = "Arial";
     std::shared_ptr<GdSchrift> m_schrift;
     double m_punkte = 8.25;
