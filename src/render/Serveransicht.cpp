@@ -11,8 +11,9 @@ namespace {
 
 class Server {
   public:
-    Server(std::shared_ptr<GdSchrift> schrift, Bild& bild, const Serverwert& wert)
-        : m_schrift(std::move(schrift)), m_bild(bild), m_wert(wert) {}
+    Server(std::shared_ptr<GdSchrift> schrift, Bild& bild, const Serverwert& wert,
+           GdFamilie familie)
+        : m_schrift(std::move(schrift)), m_bild(bild), m_wert(wert), m_familie(familie) {}
 
     // On a true-colour picture ImageColorAllocate gives the colour itself.
     void operator()(const Farbaufruf& farbe) {
@@ -28,7 +29,7 @@ class Server {
         std::string text;
         for (const Stueck& stueck : aufruf.stuecke)
             text += stueck.platzhalter ? m_wert(stueck.platzhalter) : stueck.text;
-        GdLauf lauf(std::move(groesse));
+        GdLauf lauf(std::move(groesse), m_familie);
         lauf.anhaengen(unicodeText(text));
         for (int kopie = 0; kopie <= (aufruf.fett ? 1 : 0); ++kopie)
             lauf.zeichnen(m_bild, aufruf.x + kopie, aufruf.y, m_farbe);
@@ -38,23 +39,24 @@ class Server {
     std::shared_ptr<GdSchrift> m_schrift;
     Bild& m_bild;
     const Serverwert& m_wert;
+    GdFamilie m_familie;
     std::uint32_t m_farbe = 0;
 };
 
 }  // namespace
 
 bool PlanZeichnenAuf(const Zeichenplan& plan, const std::string& schriftdatei, Bild& bild,
-                     const Serverwert& wert) {
+                     const Serverwert& wert, GdFamilie familie) {
     std::shared_ptr<GdSchrift> schrift = GdSchrift::geteilt(schriftdatei);
     if (!schrift) return false;
-    Server server(std::move(schrift), bild, wert);
+    Server server(std::move(schrift), bild, wert, familie);
     for (const Zeichenaufruf& aufruf : plan.aufrufe) std::visit(server, aufruf);
     return true;
 }
 
 std::optional<Bild> PlanZeichnen(const Zeichenplan& plan, const std::string& schriftdatei,
-                                 Bild hintergrund, const Serverwert& wert) {
-    if (!PlanZeichnenAuf(plan, schriftdatei, hintergrund, wert)) return std::nullopt;
+                                 Bild hintergrund, const Serverwert& wert, GdFamilie familie) {
+    if (!PlanZeichnenAuf(plan, schriftdatei, hintergrund, wert, familie)) return std::nullopt;
     return hintergrund;
 }
 
@@ -86,20 +88,23 @@ const std::string& wertVon(const ServerWerte& werte, char platzhalter) {
 }
 
 // Draws onto `bild`, which holds the preview's background.
-bool serverZeichnen(const Felder& felder, GdSurface& vorschau, Tageszahl heute, Bild& bild) {
+bool serverZeichnen(const Felder& felder, GdSurface& vorschau, Tageszahl heute, Bild& bild,
+                    GdFamilie familie) {
     if (!vorschau.hatSchrift()) return false;
     const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, vorschau);
     const std::optional<ServerWerte> werte = ServerWerteBerechnen(felder, heute);
     if (!plan || !werte) return false;
-    return PlanZeichnenAuf(*plan, vorschau.schriftdatei(), bild,
-                           [&](char platzhalter) { return wertVon(*werte, platzhalter); });
+    return PlanZeichnenAuf(
+        *plan, vorschau.schriftdatei(), bild,
+        [&](char platzhalter) { return wertVon(*werte, platzhalter); }, familie);
 }
 
 }  // namespace
 
-std::optional<Bild> Serveransicht(const Felder& felder, GdSurface& vorschau, Tageszahl heute) {
+std::optional<Bild> Serveransicht(const Felder& felder, GdSurface& vorschau, Tageszahl heute,
+                                  GdFamilie familie) {
     Bild bild = vorschau.hintergrund();
-    if (!serverZeichnen(felder, vorschau, heute, bild)) return std::nullopt;
+    if (!serverZeichnen(felder, vorschau, heute, bild, familie)) return std::nullopt;
     return bild;
 }
 
@@ -110,7 +115,7 @@ bool Serverbild::zeichnen(const Felder& felder, GdSurface& vorschau, Tageszahl h
         m_bild = vorschau.hintergrund();
         m_hintergrund = vorschau.hintergrundNummer();
     }
-    return serverZeichnen(felder, vorschau, heute, m_bild);
+    return serverZeichnen(felder, vorschau, heute, m_bild, GdFamilie::System);
 }
 
 void Serverbild::freigeben() {

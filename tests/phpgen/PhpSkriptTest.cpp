@@ -1,4 +1,5 @@
 #include "phpgen/PhpSkript.h"
+#include "phpgen/Schriftmasse.h"
 
 #include <gtest/gtest.h>
 
@@ -75,12 +76,15 @@ TEST(PhpSkriptTest, StartDesignGivesTheWholeScript) {
         "$Kippen=\"22\";\r\n"
         "$AlleKippen=str_replace(\".\",\",\",$AlleKippen);\r\n"
         "\r\n"
+        "// ---------- Text setzen wie die GD-Bibliothek des Systems ----------\r\n" +
+        TextZeichnenFunktionen() +
+        "\r\n"
         "// ---------- Texte ins Bild einf\xFCgen ----------\r\n"
         "$Bild=ImageCreateFromJPEG(__DIR__.\"/leer.jpg\");\r\n"
         "\r\n"
         "$Farbe=ImageColorAllocate($Bild,0,0,0);\r\n"
         "$Txt=\"Am \".$Datum;\r\n"
-        "ImageTTFText($Bild,8,0,0,11,$Farbe,__DIR__.\"/Arial.ttf\",$Txt);\r\n"
+        "TextZeichnen($Bild,8,0,0,11,$Farbe,__DIR__.\"/Arial.ttf\",$Txt);\r\n"
         "\r\n"
         "Imagejpeg($Bild,Null,75);\r\n"
         "?>";

@@ -16,6 +16,9 @@ if (!function_exists('imagettftext')) {
     function imagettftext(...$argumente) { return false; }
 }
 
+// The text functions every script declares, from their first line to their closing brace.
+const Funktionen = '/^function .*?^}\r\n/ms';
+
 function zeile($name, $werte) {
     $hex = array_map(function ($wert) { return bin2hex((string)$wert); }, $werte);
     return $name . ' ' . implode(' ', $hex) . "\n";
@@ -34,12 +37,19 @@ foreach (glob($argv[2] . '/*.php') as $datei) {
     if ($argv[1] === 'werte') {
         $code = file_get_contents($datei);
         $anfang = strpos($code, '$Datum=');
-        $zeilen .= zeile($name, werte(substr($code, $anfang, strpos($code, '$Bild=') - $anfang)));
+        $werte = substr($code, $anfang, strpos($code, '$Bild=') - $anfang);
+        $zeilen .= zeile($name, werte(preg_replace(Funktionen, '', $werte)));
         continue;
     }
     fwrite(STDERR, "== $name\n");
+    // Every script declares the same text functions, and one process can declare them once.
+    $lauf = $datei;
+    if (function_exists('TextZeichnen')) {
+        $lauf = "$datei.ohne-funktionen";
+        file_put_contents($lauf, preg_replace(Funktionen, '', file_get_contents($datei)));
+    }
     ob_start();
-    include $datei;
+    include $lauf;
     ob_end_clean();
     $zeilen .= zeile($name, [$Datum, $Tage, $AlteKosten, $Kippen, $AlleKippen, $Anschaffung,
         $NeueKosten, $Gespart, $Steuern, $Fiskus]);
