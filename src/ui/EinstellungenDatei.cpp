@@ -76,6 +76,7 @@ EinstellungenGelesen MainWindow::EinstellungenLesen(const QString& pfad) {
     } else if (ergebnis.angewendet > 0) {
         m_s.Hinweis->löschen(Hinweisart::Bild);
     }
+    DrehungMelden();
     return {true, ergebnis, std::nullopt};
 }
 

@@ -108,6 +108,7 @@ void MainWindow::HintergrundbildÜbernehmen(const DateiWahl& wahl) {
         return;
     }
     m_s.Hinweis->löschen(Hinweisart::Bild);
+    DrehungMelden();
     BildZeichnen();
 }
 

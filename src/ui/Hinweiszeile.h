@@ -14,6 +14,7 @@ enum class Hinweisart {
     Vorlage,    // a command of the template cannot be drawn
     Speichern,  // the last save failed
     Bild,       // the design's picture cannot be loaded
+    Drehung,    // the picture asks by its Exif entry to be turned, which GD ignores
     Schrift,    // the font drawn is not the one chosen
     Punkt,      // a point in an amount that reads as a thousands mark
 };

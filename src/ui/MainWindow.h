@@ -91,6 +91,7 @@ class MainWindow : public QWidget {
     // cannot be drawn, the font drawn instead of the chosen one, saves that fail.
     void EingabenMelden(const std::optional<Zeichenstopp>& stopp);
     void SchriftMelden();
+    void DrehungMelden();
     // Why the design gives no script, nullopt when it gives one.
     std::optional<QString> Skripthindernis();
     QString Serverhindernis();

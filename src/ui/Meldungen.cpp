@@ -5,6 +5,7 @@
 #include "model/Zahlen.h"
 #include "phpgen/Zeichenplan.h"
 #include "platform/QtText.h"
+#include "render/Hintergrunddatei.h"
 #include "render/Schriftsuche.h"
 #include "ui/Dateimeldungen.h"
 #include "ui/Eingabemeldungen.h"
@@ -21,6 +22,25 @@ const QString OhneSkript = QStringLiteral(
 
 QString benannt(Feld feld, const QString& text) {
     return Feldbezeichnung(feld) + QStringLiteral(": ") + text;
+}
+
+// Why GD cannot draw the file of a font that is installed.
+QString schriftmangel(const Schriftfund& fund) {
+    const QString datei = QString::fromStdString(fund.gefunden);
+    switch (fund.mangel) {
+        case Schriftmangel::ZweiterSchnitt:
+            return QStringLiteral(
+                       "sie ist ein späterer Schnitt der Sammlung [%1], und GD zeichnet "
+                       "den ersten")
+                .arg(datei);
+        case Schriftmangel::NurBitmaps:
+            return QStringLiteral(
+                       "ihre Datei [%1] enthält nur Bitmaps, die GD nicht vergrößern "
+                       "kann")
+                .arg(datei);
+        default:
+            return QStringLiteral("ihre Datei [%1] ist abgeschnitten oder beschädigt").arg(datei);
+    }
 }
 
 struct Feldbefund {
@@ -82,12 +102,26 @@ void MainWindow::EingabenMelden(const std::optional<Zeichenstopp>& stopp) {
         hinweis.löschen(Hinweisart::Punkt);
 }
 
-// The font box may name a font that no file answers (the preview keeps its font), or one that
-// fontconfig answers with another family: the script and the bundle name the chosen one.
+// The font box may name a font that no file answers or whose file GD cannot draw (the preview
+// keeps its font), or one that fontconfig answers with another family: the script and the
+// bundle name the chosen one.
 void MainWindow::SchriftMelden() {
     Hinweiszeile& hinweis = *m_s.Hinweis;
     const QString gewählt = toQString(m_felder.text(Feld::SchriftartListe));
     const QString genommen = toQString(m_vorschau.fontName());
+    const Schriftfund fund = schriftSuchen(utf8FromCp1252(m_felder.text(Feld::SchriftartListe)));
+    if (installiertAberNichtZeichenbar(fund)) {
+        hinweis.setzen(
+            Hinweisart::Schrift,
+            QStringLiteral("„%1“ ist installiert, lässt sich aber nicht zeichnen.")
+                .arg(shortenMiddle(gewählt, 40)),
+            QStringLiteral("Die Schriftart „%1“ ist installiert, aber %2. Die Vorschau "
+                           "zeichnet %3.")
+                .arg(gewählt, schriftmangel(fund),
+                     m_vorschau.hatSchrift() ? QStringLiteral("weiter mit „%1“").arg(genommen)
+                                             : QStringLiteral("keinen Text")));
+        return;
+    }
     if (!m_vorschau.hatSchrift()) {
         hinweis.setzen(
             Hinweisart::Schrift,
@@ -120,6 +154,21 @@ void MainWindow::SchriftMelden() {
                        "nächstähnliche, „%2“. Das Php-Programm nennt die Schriftdatei „%1.ttf“, "
                        "und das Server-Paket legt unter diesem Namen die Datei von „%2“ bei.")
             .arg(genommen, gezeichnet));
+}
+
+void MainWindow::DrehungMelden() {
+    const std::optional<int> ausrichtung = m_vorschau.backgroundOrientation();
+    if (!ausrichtung || *ausrichtung == 1) {
+        m_s.Hinweis->löschen(Hinweisart::Drehung);
+        return;
+    }
+    m_s.Hinweis->setzen(
+        Hinweisart::Drehung, QString::fromUtf8(GedrehtesBildHinweis),
+        QString::fromUtf8(GedrehtesBildHinweis) +
+            QStringLiteral(" Die Kamera hat es gedreht aufgenommen (EXIF-Ausrichtung %1); die "
+                           "Vorschau zeigt es wie der Server. Soll es aufrecht stehen, bitte das "
+                           "Bild gedreht speichern und neu öffnen.")
+                .arg(*ausrichtung));
 }
 
 // In the order the script reads the design: the values, then the template.

@@ -251,6 +251,37 @@ TEST_F(Speichern, JedesScheiternSagtDateiUndGrund) {
     EXPECT_EQ(hinweis(probe), QString());
 }
 
+// GD draws a photo as stored, whatever turn its Exif entry asks for: the notice line says so
+// until a picture without a turn comes.
+TEST(Meldungen, EinGedrehtesFotoWirdGenannt) {
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    QImage bild(40, 20, QImage::Format_RGB32);
+    bild.fill(Qt::darkCyan);
+    const QString gerade = ordner.filePath(QStringLiteral("gerade.jpg"));
+    ASSERT_TRUE(bild.save(gerade, "JPEG"));
+    std::string jpeg = dateiLesen(gerade);
+    const char exif[] =  // orientation 6: a quarter turn
+        "\xFF\xE1\0\x1E"
+        "Exif\0\0"
+        "MM\0\x2A\0\0\0\x08"
+        "\0\x01"
+        "\x01\x12\0\x03\0\0\0\x01\0\x06\0\0";
+    jpeg.insert(2, exif, sizeof exif - 1);
+    const QString gedreht = ordner.filePath(QStringLiteral("gedreht.jpg"));
+    ASSERT_TRUE(dateiSchreiben(gedreht, jpeg));
+    Fensterprobe probe;
+    probe.öffnen();
+    probe.dialoge.öffnenAntworten = {gedreht, gerade};
+    probe.finde<QPushButton>("Hintergrundbild")->click();
+    EXPECT_EQ(hinweis(probe), QStringLiteral("Das Bild ist laut EXIF gedreht; der Server zeichnet "
+                                             "es ungedreht."));
+    EXPECT_TRUE(probe.finde<Hinweiszeile>("Hinweis")->toolTip().contains(
+        QStringLiteral("EXIF-Ausrichtung 6")));
+    probe.finde<QPushButton>("Hintergrundbild")->click();
+    EXPECT_EQ(hinweis(probe), QString());
+}
+
 // The notice line shows the most urgent notice; its tooltip holds all of them in full.
 TEST(Meldungen, DieHinweiszeileZeigtDenDringendsten) {
     Hinweiszeile zeile;
