@@ -1,3 +1,9 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 #include <gd.h>
 
@@ -10,10 +16,13 @@
 #include "model/Felder.h"
 #include "phpgen/PhpSkript.h"
 #include "phpgen/Zeichenplan.h"
+#include "platform/Dateien.h"
 #include "platform/QtSurface.h"
 #include "preview/BildZeichnen.h"
 #include "render/Bilddatei.h"
 #include "render/Schriftsuche.h"
+#include "settings/Einstellungen.h"
+#include "ui/MainWindow.h"
 
 namespace {
 
@@ -129,6 +138,88 @@ void GrosseVorlageUebersetzen(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 
+// The window as the user has it: no dialog ever opens, the font list is empty.
+class KeineDialoge : public Dialoge {
+  public:
+    std::optional<DateiWahl> DateiDialogÖffnen(const QString&) override { return std::nullopt; }
+    std::optional<QString> DateiDialogSpeichern(const QString&) override { return std::nullopt; }
+    void Meldung(const QString&) override {}
+};
+
+class KeineSchriftarten : public Schriftartenliste {
+  public:
+    std::optional<int> anzahl() const override { return 0; }
+    std::optional<QString> name(int) const override { return std::nullopt; }
+};
+
+// A picture of the largest size a background may have: colour ramps with a fine grid.
+std::string grossesFoto() {
+    Bild foto(4096, 4096);
+    for (int y = 0; y < foto.hoehe(); ++y)
+        for (int x = 0; x < foto.breite(); ++x) {
+            const auto gitter = static_cast<std::uint32_t>((x % 64 == 0 || y % 64 == 0) ? 0x40 : 0);
+            foto.setzePunkt(x, y,
+                            (static_cast<std::uint32_t>(x / 16) << 16) |
+                                (static_cast<std::uint32_t>(y / 16) << 8) | gitter);
+        }
+    return jpegSchreiben(foto);
+}
+
+void tippen(QWidget* ziel, int taste, const QString& text) {
+    QKeyEvent drücken(QEvent::KeyPress, taste, Qt::NoModifier, text);
+    QApplication::sendEvent(ziel, &drücken);
+    QKeyEvent loslassen(QEvent::KeyRelease, taste, Qt::NoModifier, text);
+    QApplication::sendEvent(ziel, &loslassen);
+}
+
+// One keystroke in the template of the shown window over a 4096 x 4096 background, typed and
+// taken back in turn: the redraw, the derived fields and the repaint of what the screen shows,
+// with the server view on also the server's banner.
+void TastendruckGrossesBild(benchmark::State& state, bool serveransicht) {
+    QTemporaryDir ordner;
+    const QString bild = ordner.filePath(QStringLiteral("foto.jpg"));
+    const QString design = ordner.filePath(QStringLiteral("foto.txt"));
+    FelderImSpeicher felder;
+    felder.setText(Feld::HintergrundPfad, bild.toStdString());
+    felder.setText(Feld::HintergrundName, "foto.jpg");
+    QtSurface messung;
+    if (!DateiSchreiben(bild, grossesFoto()) ||
+        !DateiSchreiben(design, EinstellungenText(felder, messung))) {
+        state.SkipWithError("the picture could not be written");
+        return;
+    }
+    KeineDialoge dialoge;
+    const KeineSchriftarten schriftarten;
+    const FesteUhr uhr(tageszahl({2026, 12, 7}));
+    MainWindow fenster(dialoge, schriftarten, uhr);
+    const EinstellungenGelesen gelesen = fenster.EinstellungenÖffnen(design);
+    if (!gelesen.geöffnet || gelesen.ergebnis.bildFehlt) {
+        state.SkipWithError("the design or its picture did not load");
+        return;
+    }
+    fenster.findChild<QCheckBox*>(QStringLiteral("Serveransicht"))->setChecked(serveransicht);
+    auto* txt = fenster.findChild<QPlainTextEdit*>(QStringLiteral("Txt"));
+    txt->setFocus();
+    txt->moveCursor(QTextCursor::End);
+    QApplication::processEvents();
+    bool zurück = false;
+    for (auto _ : state) {
+        if (zurück)
+            tippen(txt, Qt::Key_Backspace, QString());
+        else
+            tippen(txt, Qt::Key_X, QStringLiteral("x"));
+        zurück = !zurück;
+        QApplication::processEvents();
+    }
+}
+
+void TastendruckVorschau(benchmark::State& state) {
+    TastendruckGrossesBild(state, false);
+}
+void TastendruckServeransicht(benchmark::State& state) {
+    TastendruckGrossesBild(state, true);
+}
+
 void mitMedian(benchmark::internal::Benchmark* b) {
     b->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 }
@@ -136,6 +227,9 @@ void mitMedian(benchmark::internal::Benchmark* b) {
 }  // namespace
 
 BENCHMARK(Startvorlage)->Apply(mitMedian);
+// At most 16 ms each, one frame at 60 Hz.
+BENCHMARK(TastendruckVorschau)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(TastendruckServeransicht)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(StartvorlageMitGd)->Apply(mitMedian);
 BENCHMARK(StartvorlageZehnmal)->Apply(mitMedian);
 BENCHMARK(Befehle5000)->Apply(mitMedian);

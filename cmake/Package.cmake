@@ -133,6 +133,10 @@ install(FILES ${generated}/copyright ${generated}/changelog.gz ${generated}/anle
               ${CMAKE_SOURCE_DIR}/docs/fenster.png ${CMAKE_SOURCE_DIR}/docs/beispiel.png
               ${CMAKE_SOURCE_DIR}/docs/beispiel.txt
         DESTINATION ${docdir})
+# The same, uncompressed where F1 opens it: below the program's prefix, in share/tafomat.
+install(FILES ${CMAKE_SOURCE_DIR}/docs/anleitung.md ${CMAKE_SOURCE_DIR}/docs/fenster.png
+              ${CMAKE_SOURCE_DIR}/docs/beispiel.png ${CMAKE_SOURCE_DIR}/docs/beispiel.txt
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/tafomat)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tafomat)

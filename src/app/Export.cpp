@@ -21,6 +21,7 @@
 #include "render/Schriftsuche.h"
 #include "render/Serveransicht.h"
 #include "ui/Dateimeldungen.h"
+#include "ui/EinstellungenDatei.h"
 #include "ui/MainWindow.h"
 
 namespace tafomat {
@@ -219,9 +220,7 @@ class Export {
     }
 
   private:
-    QString designdatei() const {
-        return QString::fromStdString(EinstellungenDateiname(m_auftrag.design.toStdString()));
-    }
+    QString designdatei() const { return Einstellungsdatei(m_auftrag.design); }
 
     int lesen(MainWindow& fenster) {
         const EinstellungenGelesen gelesen = fenster.EinstellungenÖffnen(m_auftrag.design);

@@ -61,14 +61,21 @@ class Übersetzung {
         const std::string vorlage = m_felder.text(Feld::Txt);
         std::size_t stelle = 0;
         for (Token token{}; nextToken(vorlage, stelle, token);) {
-            if (!ausführen(token)) return std::nullopt;
+            if (!ausführen(token)) {
+                if (!m_stopp) m_stopp = token.position;
+                return std::nullopt;
+            }
         }
         if (!PhpTextzeile()) return std::nullopt;
         return std::move(m_plan);
     }
 
+    // Where übersetzen stopped: 0 at the base size.
+    std::size_t stopp() const { return m_stopp; }
+
   private:
     bool ausführen(const Token& token) {
+        m_stelle = token.position;
         switch (token.art) {
             case TokenArt::Zeilenumbruch:
                 if (!PhpTextzeile()) return false;
@@ -133,6 +140,7 @@ class Übersetzung {
         if (m_lauf.empty()) {
             m_laufZustand = m_zustand;
             m_laufAnfang = m_stift;
+            m_laufStelle = m_stelle;
         }
         if (platzhalterName || m_lauf.empty() || m_lauf.back().platzhalter)
             m_lauf.push_back(Stueck{text, platzhalterName});
@@ -147,8 +155,11 @@ class Übersetzung {
     bool PhpTextzeile() {
         if (m_lauf.empty()) return true;
         const std::optional<std::int64_t> breite = laufbreite();
-        if (!breite) return false;
-        if (!nurBlanks(m_lauf) && !textaufrufSchreiben()) return false;
+        // A run that cannot be written is the fault of its text, not of what ends it.
+        if (!breite || (!nurBlanks(m_lauf) && !textaufrufSchreiben())) {
+            m_stopp = m_laufStelle;
+            return false;
+        }
         m_stift = m_laufAnfang + *breite;
         for (const Farbaufruf& farbe : m_danachFarben) m_plan.aufrufe.emplace_back(farbe);
         m_danachFarben.clear();
@@ -194,6 +205,9 @@ class Übersetzung {
     std::vector<Stueck> m_lauf;
     std::string m_laufGemessen;  // the run's text with each placeholder's field text
     std::vector<Farbaufruf> m_danachFarben;
+    std::size_t m_stelle = 0;      // the token being compiled
+    std::size_t m_laufStelle = 0;  // the pending run's first character
+    std::size_t m_stopp = 0;
 };
 
 }  // namespace
@@ -206,6 +220,12 @@ const Platzhalter* platzhalter(char name) {
 
 std::optional<Zeichenplan> VorlageÜbersetzen(const Felder& felder, Surface& flaeche) {
     return Übersetzung(felder, flaeche).übersetzen();
+}
+
+std::optional<std::size_t> Übersetzungsstopp(const Felder& felder, Surface& flaeche) {
+    Übersetzung übersetzung(felder, flaeche);
+    if (übersetzung.übersetzen()) return std::nullopt;
+    return übersetzung.stopp();
 }
 
 }  // namespace tafomat

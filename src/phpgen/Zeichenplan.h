@@ -68,4 +68,9 @@ struct Zeichenplan {
 // size or a position cannot go into a drawing call.
 std::optional<Zeichenplan> VorlageÜbersetzen(const Felder& felder, Surface& flaeche);
 
+// Where the compilation of the template stops: 0 at the base size, otherwise the first character
+// of the command or text at fault, counted from 1; nullopt when it compiles. Leaves the surface
+// as VorlageÜbersetzen does.
+std::optional<std::size_t> Übersetzungsstopp(const Felder& felder, Surface& flaeche);
+
 }  // namespace tafomat

@@ -1,21 +1,47 @@
 #include "platform/Dateien.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace tafomat {
 
-bool DateiSchreiben(const QString& pfad, std::string_view bytes) {
+namespace {
+
+// Told apart after the failure by what the path is, since the save file's own error is one for
+// all of them.
+Schreibfehler grundVon(const QString& pfad, const QString& systemtext) {
+    const QFileInfo datei(pfad);
+    const QString ordner = datei.absolutePath();
+    const QFileInfo ordnerInfo(ordner);
+    using Grund = Schreibfehler::Grund;
+    if (datei.isDir()) return {Grund::IstOrdner, ordner, {}};
+    if (!ordnerInfo.isDir()) return {Grund::OrdnerFehlt, ordner, {}};
+    const QByteArray name = QFile::encodeName(ordner);
+    if (::access(name.constData(), W_OK | X_OK) != 0 || (datei.exists() && !datei.isWritable()))
+        return {Grund::KeinZugriff, ordner, {}};
+    return {Grund::Schreiben, ordner, systemtext};
+}
+
+}  // namespace
+
+std::optional<Schreibfehler> DateiSpeichern(const QString& pfad, std::string_view bytes) {
     QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly)) return false;
+    if (!datei.open(QIODevice::WriteOnly)) return grundVon(pfad, datei.errorString());
     const auto länge = static_cast<qint64>(bytes.size());
     // A short write can stay in the buffer until commit, which does not report it: flush
     // first, so that a full disk cancels instead of replacing the file with a cut one.
     if (datei.write(bytes.data(), länge) != länge || !datei.flush()) {
+        const QString systemtext = datei.errorString();
         datei.cancelWriting();
-        return false;
+        return grundVon(pfad, systemtext);
     }
-    return datei.commit();
+    if (!datei.commit()) return grundVon(pfad, datei.errorString());
+    return std::nullopt;
+}
+
+bool DateiSchreiben(const QString& pfad, std::string_view bytes) {
+    return !DateiSpeichern(pfad, bytes);
 }
 
 FileContent DateiLesen(const QString& pfad, std::size_t höchstens) {

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,8 +11,23 @@
 
 namespace tafomat {
 
+// Why a file was not written.
+struct Schreibfehler {
+    enum class Grund {
+        OrdnerFehlt,  // the folder it would lie in does not exist
+        IstOrdner,    // the name is a folder's
+        KeinZugriff,  // the folder, or the file there, may not be written
+        Schreiben,    // writing or closing failed, on a full disk for one
+    };
+    Grund grund;
+    QString ordner;      // the folder it would lie in
+    QString systemtext;  // the system's words for the failure, for Schreiben
+};
+
 // Creates or replaces the file with the bytes. The old file stays untouched unless the whole
-// new content was written; the file is closed in every case.
+// new content was written; the file is closed in every case. nullopt when it was written.
+std::optional<Schreibfehler> DateiSpeichern(const QString& pfad, std::string_view bytes);
+// The same, saying only whether it was written.
 bool DateiSchreiben(const QString& pfad, std::string_view bytes);
 
 // The whole content of a regular file of at most höchstens bytes, or why not; pipes, devices

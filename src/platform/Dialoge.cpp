@@ -1,6 +1,7 @@
 #include "platform/Dialoge.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -8,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTranslator>
+#include <QUrl>
 
 namespace tafomat {
 
@@ -54,6 +56,14 @@ Antwort Dialoge::Frage(const QString&) {
 
 std::optional<QString> Dialoge::OrdnerDialog(const QString&) {
     return std::nullopt;
+}
+
+bool Dialoge::DateiZeigen(const QString&) {
+    return false;
+}
+
+void Dialoge::Über(const QString& text) {
+    Meldung(text);
 }
 
 void DateiDialogVorbereiten(QFileDialog& dialog, const QString& vorgabe) {
@@ -117,6 +127,14 @@ std::optional<QString> QtDialoge::OrdnerDialog(const QString& titel) {
     const QString ordner = QFileDialog::getExistingDirectory(QApplication::activeWindow(), titel);
     if (ordner.isEmpty()) return std::nullopt;
     return ordner;
+}
+
+bool QtDialoge::DateiZeigen(const QString& pfad) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
+}
+
+void QtDialoge::Über(const QString& text) {
+    QMessageBox::about(QApplication::activeWindow(), QStringLiteral("Über Tafomat"), text);
 }
 
 }  // namespace tafomat

@@ -34,6 +34,10 @@ class Dialoge {
     // A folder to write into, made anew there if the user wishes. Where nobody can be asked,
     // none is chosen.
     virtual std::optional<QString> OrdnerDialog(const QString& titel);
+    // Opens a file with the program the desktop has for it; false when none opened it.
+    virtual bool DateiZeigen(const QString& pfad);
+    // Modal: what the program is, titled "Über Tafomat".
+    virtual void Über(const QString& text);
 };
 
 // The system's dialogs, centred over the active window.
@@ -44,6 +48,8 @@ class QtDialoge : public Dialoge {
     void Meldung(const QString& text) override;
     Antwort Frage(const QString& text) override;
     std::optional<QString> OrdnerDialog(const QString& titel) override;
+    bool DateiZeigen(const QString& pfad) override;
+    void Über(const QString& text) override;
 };
 
 // Prepares a file dialog for a pre-set name. A pattern "*.ext" lists the files with that

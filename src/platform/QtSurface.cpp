@@ -35,4 +35,9 @@ const QImage& QtSurface::image() const {
     return m_image;
 }
 
+const QImage& QtSurface::ansicht() const {
+    m_ansicht = alsQImage(bild());
+    return m_ansicht;
+}
+
 }  // namespace tafomat

@@ -19,6 +19,9 @@ class QtSurface : public QObject, public GdSurface {
 
     // The picture as it is now; a copy that later drawing leaves alone.
     const QImage& image() const;
+    // The picture as it is now, over the surface's own pixels, not copied: for showing at once,
+    // valid until the next drawing.
+    const QImage& ansicht() const;
 
   signals:
     void changed();
@@ -26,6 +29,7 @@ class QtSurface : public QObject, public GdSurface {
   private:
     mutable QImage m_image;
     mutable bool m_veraltet = true;
+    mutable QImage m_ansicht;
 };
 
 // The picture's pixels, shared, not copied: valid while the picture is unchanged.

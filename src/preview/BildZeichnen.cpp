@@ -53,9 +53,9 @@ class Zeichner {
   public:
     Zeichner(Felder& felder, Surface& flaeche) : m_felder(felder), m_flaeche(flaeche) {}
 
-    // From the start position through the template and back to the base size; false when
-    // the template stops the redraw.
-    bool vorlageZeichnen() {
+    // From the start position through the template and back to the base size; the command
+    // that stops the redraw, if any.
+    std::optional<Zeichenstopp> vorlageZeichnen() {
         const int xStart = m_felder.wert(Feld::XPos);
         m_zeileY = m_felder.wert(Feld::YPos);
         m_flaeche.setCurrentX(xStart);
@@ -64,9 +64,11 @@ class Zeichner {
         m_grundgroesse = Grundgröße(m_felder);
         std::size_t stelle = 0;
         for (Token token{}; nextToken(vorlage, stelle, token);) {
-            if (!ausfuehren(token)) return false;
+            if (!ausfuehren(token)) return Zeichenstopp{Zeichenstopp::Bei::Vorlage, token.position};
         }
-        return m_flaeche.setFontSize(m_grundgroesse);
+        if (!m_flaeche.setFontSize(m_grundgroesse))
+            return Zeichenstopp{Zeichenstopp::Bei::Grundgröße};
+        return std::nullopt;
     }
 
   private:
@@ -123,9 +125,10 @@ class Zeichner {
     std::string m_zeichen = std::string(1, ' ');  // the one-character run, reused
 };
 
-bool zeichnen(Felder& felder, Surface& flaeche, const Uhr& uhr) {
-    if (!flaeche.setFontSize(Grundgröße(felder))) return false;
-    if (!AbgeleiteteWerteBerechnen(felder, uhr)) return false;
+std::optional<Zeichenstopp> zeichnen(Felder& felder, Surface& flaeche, const Uhr& uhr) {
+    if (!flaeche.setFontSize(Grundgröße(felder)))
+        return Zeichenstopp{Zeichenstopp::Bei::Grundgröße};
+    if (!AbgeleiteteWerteBerechnen(felder, uhr)) return Zeichenstopp{Zeichenstopp::Bei::Werte};
     flaeche.clear();
     flaeche.setTextColor(Schwarz);
     flaeche.setBold(false);
@@ -138,10 +141,11 @@ double Grundgröße(const Felder& felder) {
     return std::floor(leadingNumber(felder.text(Feld::SchriftGröße)));
 }
 
-void BildZeichnen(Felder& felder, Surface& flaeche, const Uhr& uhr) {
-    zeichnen(felder, flaeche, uhr);
+std::optional<Zeichenstopp> BildZeichnen(Felder& felder, Surface& flaeche, const Uhr& uhr) {
+    const std::optional<Zeichenstopp> stopp = zeichnen(felder, flaeche, uhr);
     flaeche.setTextColor(Schwarz);
     flaeche.setBold(false);
+    return stopp;
 }
 
 }  // namespace tafomat

@@ -56,7 +56,7 @@ std::string GdSurface::schriftdatei() const {
 
 void GdSurface::clear() {
     m_lauf.reset();
-    m_bild = m_hintergrund;
+    m_bild.zurueckAuf(m_hintergrund);
     melden();
 }
 
@@ -195,6 +195,7 @@ void GdSurface::setBackground(Bild bild) {
     m_lauf.reset();
     m_hintergrund = std::move(bild);
     m_bild = m_hintergrund;
+    ++m_hintergrundNummer;
     melden();
 }
 

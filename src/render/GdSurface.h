@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -31,6 +32,8 @@ class GdSurface : public Surface {
     const Bild& bild() const;
     // The background picture alone.
     const Bild& hintergrund() const { return m_hintergrund; }
+    // Changes whenever another background is set, so that a copy of it knows when it is stale.
+    std::uint64_t hintergrundNummer() const { return m_hintergrundNummer; }
     // Told at every change of the picture (clear, a new background, a box), and at the first
     // text drawn since the picture was last read outside this call, so that a window repaints
     // once per redraw and reads the picture when it paints.
@@ -102,6 +105,7 @@ class GdSurface : public Surface {
     void melden();
 
     Bild m_hintergrund;
+    std::uint64_t m_hintergrundNummer = 0;
     mutable Bild m_bild;
     std::optional<Bildfehler> m_hintergrundfehler;
     std::optional<int> m_ausrichtung;

@@ -91,7 +91,47 @@ Schriftfund suchen(const std::string& familie) {
     return {treffer->datei, Schriftmangel::NichtInstalliert, treffer->datei};
 }
 
+// The families that the configuration binds strongly to the family: the family itself and the
+// stand-ins it names as its equals, not the weak fallbacks it appends.
+std::vector<std::string> gleichwertigeFamilien(const std::string& familie) {
+    std::vector<std::string> namen;
+    Muster muster(FcPatternCreate());
+    if (!muster) return namen;
+    FcPatternAddString(muster.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(familie.c_str()));
+    FcConfigSubstitute(nullptr, muster.get(), FcMatchPattern);
+    FcValue wert;
+    FcValueBinding bindung = FcValueBindingWeak;
+    for (int i = 0;
+         FcPatternGetWithBinding(muster.get(), FC_FAMILY, i, &wert, &bindung) == FcResultMatch;
+         ++i) {
+        if (bindung != FcValueBindingWeak && wert.type == FcTypeString)
+            namen.emplace_back(reinterpret_cast<const char*>(wert.u.s));
+    }
+    return namen;
+}
+
+std::optional<std::string> ersatzSuchen(const std::string& familie) {
+    if (!schriftdateiSuchen(familie)) return std::nullopt;
+    const std::optional<Treffer> treffer = passendeSchrift(familie);
+    if (!treffer || treffer->familien.empty()) return std::nullopt;
+    const std::vector<std::string> gleichwertig = gleichwertigeFamilien(familie);
+    for (const std::string& name : treffer->familien) {
+        if (gleicherName(name, familie)) return std::nullopt;
+        for (const std::string& gleich : gleichwertig)
+            if (gleicherName(name, gleich)) return std::nullopt;
+    }
+    return treffer->familien.front();
+}
+
 }  // namespace
+
+std::optional<std::string> ersatzfamilie(const std::string& familie) {
+    static std::map<std::string, std::optional<std::string>> gefunden;
+    const auto bekannt = gefunden.find(familie);
+    if (bekannt != gefunden.end()) return bekannt->second;
+    if (gefunden.size() > 1024) gefunden.clear();
+    return gefunden[familie] = ersatzSuchen(familie);
+}
 
 Schriftfund schriftSuchen(const std::string& familie) {
     // The configuration does not change while the program runs, and the font box asks at every

@@ -14,6 +14,12 @@ namespace tafomat {
 // does not answer either.
 std::optional<std::string> schriftdateiSuchen(const std::string& familie);
 
+// The family of the font file that schriftdateiSuchen gives for a family, when that is another
+// family than the one asked for: the nearest match fontconfig found. nullopt when the file is the
+// family's own, a stand-in that the system's configuration binds to it as its equal (Liberation
+// Sans, made with Arial's widths, for "Arial"), or no file answers. Names in UTF-8.
+std::optional<std::string> ersatzfamilie(const std::string& familie);
+
 // Why no font file answers a family name.
 enum class Schriftmangel {
     NichtInstalliert,  // only the configuration's last resort answers

@@ -45,12 +45,18 @@ class Server {
 
 }  // namespace
 
+bool PlanZeichnenAuf(const Zeichenplan& plan, const std::string& schriftdatei, Bild& bild,
+                     const Serverwert& wert, GdFamilie familie) {
+    std::shared_ptr<GdSchrift> schrift = GdSchrift::geteilt(schriftdatei);
+    if (!schrift) return false;
+    Server server(std::move(schrift), bild, wert, familie);
+    for (const Zeichenaufruf& aufruf : plan.aufrufe) std::visit(server, aufruf);
+    return true;
+}
+
 std::optional<Bild> PlanZeichnen(const Zeichenplan& plan, const std::string& schriftdatei,
                                  Bild hintergrund, const Serverwert& wert, GdFamilie familie) {
-    std::shared_ptr<GdSchrift> schrift = GdSchrift::geteilt(schriftdatei);
-    if (!schrift) return std::nullopt;
-    Server server(std::move(schrift), hintergrund, wert, familie);
-    for (const Zeichenaufruf& aufruf : plan.aufrufe) std::visit(server, aufruf);
+    if (!PlanZeichnenAuf(plan, schriftdatei, hintergrund, wert, familie)) return std::nullopt;
     return hintergrund;
 }
 
@@ -81,17 +87,40 @@ const std::string& wertVon(const ServerWerte& werte, char platzhalter) {
     }
 }
 
+// Draws onto `bild`, which holds the preview's background.
+bool serverZeichnen(const Felder& felder, GdSurface& vorschau, Tageszahl heute, Bild& bild,
+                    GdFamilie familie) {
+    if (!vorschau.hatSchrift()) return false;
+    const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, vorschau);
+    const std::optional<ServerWerte> werte = ServerWerteBerechnen(felder, heute);
+    if (!plan || !werte) return false;
+    return PlanZeichnenAuf(
+        *plan, vorschau.schriftdatei(), bild,
+        [&](char platzhalter) { return wertVon(*werte, platzhalter); }, familie);
+}
+
 }  // namespace
 
 std::optional<Bild> Serveransicht(const Felder& felder, GdSurface& vorschau, Tageszahl heute,
                                   GdFamilie familie) {
-    if (!vorschau.hatSchrift()) return std::nullopt;
-    const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, vorschau);
-    const std::optional<ServerWerte> werte = ServerWerteBerechnen(felder, heute);
-    if (!plan || !werte) return std::nullopt;
-    return PlanZeichnen(
-        *plan, vorschau.schriftdatei(), vorschau.hintergrund(),
-        [&](char platzhalter) { return wertVon(*werte, platzhalter); }, familie);
+    Bild bild = vorschau.hintergrund();
+    if (!serverZeichnen(felder, vorschau, heute, bild, familie)) return std::nullopt;
+    return bild;
+}
+
+bool Serverbild::zeichnen(const Felder& felder, GdSurface& vorschau, Tageszahl heute) {
+    if (m_hintergrund == vorschau.hintergrundNummer()) {
+        m_bild.zurueckAuf(vorschau.hintergrund());
+    } else {
+        m_bild = vorschau.hintergrund();
+        m_hintergrund = vorschau.hintergrundNummer();
+    }
+    return serverZeichnen(felder, vorschau, heute, m_bild, GdFamilie::System);
+}
+
+void Serverbild::freigeben() {
+    m_bild = Bild();
+    m_hintergrund.reset();
 }
 
 }  // namespace tafomat

@@ -22,6 +22,10 @@ using Serverwert = std::function<std::string(char platzhalter)>;
 std::optional<Bild> PlanZeichnen(const Zeichenplan& plan, const std::string& schriftdatei,
                                  Bild hintergrund, const Serverwert& wert,
                                  GdFamilie familie = GdFamilie::System);
+// The same, drawn onto `bild`, which holds the background; false when the font file cannot be
+// read.
+bool PlanZeichnenAuf(const Zeichenplan& plan, const std::string& schriftdatei, Bild& bild,
+                     const Serverwert& wert, GdFamilie familie = GdFamilie::System);
 
 // The banner that the design's script sends on the server's day `heute`: the template compiled
 // on the preview surface as for the script, drawn over the preview's background with its font
@@ -29,5 +33,21 @@ std::optional<Bild> PlanZeichnen(const Zeichenplan& plan, const std::string& sch
 // the surface at the size of the last #G, as making the script does.
 std::optional<Bild> Serveransicht(const Felder& felder, GdSurface& vorschau, Tageszahl heute,
                                   GdFamilie familie = GdFamilie::System);
+
+// The server's banner kept from one redraw to the next: drawn anew over the preview's background,
+// of which only the rows the last banner changed are copied back.
+class Serverbild {
+  public:
+    // Draws what Serveransicht gives; false where no script can be made, and the picture is then
+    // the background alone. Leaves the surface as Serveransicht does.
+    bool zeichnen(const Felder& felder, GdSurface& vorschau, Tageszahl heute);
+    const Bild& bild() const { return m_bild; }
+    // Lets the picture go until the next drawing.
+    void freigeben();
+
+  private:
+    Bild m_bild;
+    std::optional<std::uint64_t> m_hintergrund;  // the number of the background it holds
+};
 
 }  // namespace tafomat

@@ -72,9 +72,10 @@ void MainWindow::SchriftGrößeSetzen() {
     BildZeichnen();
 }
 
-// A name that the surface cannot use keeps the previous font, without a message.
+// A name that the surface cannot use keeps the previous font; the notice line says so.
 void MainWindow::SchriftartSetzen() {
     m_vorschau.setFontName(m_felder.text(Feld::SchriftartListe));
+    SchriftMelden();
     BildZeichnen();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "platform/Dateien.h"
 #include "render/Hintergrunddatei.h"
 #include "render/RegularFile.h"
 
@@ -13,8 +14,13 @@ namespace tafomat {
 QString Bildzustand(const Bildfehler& fehler, const QString& pfad);
 // Message box: a picture chosen with "Hintergrundbild öffnen" that cannot be loaded.
 QString Bildmeldung(const Bildfehler& fehler, const QString& pfad);
-// Title: a design's picture that cannot be loaded, so that the preview shows the built-in one.
-QString Bildtitel(const Bildfehler& fehler, const QString& pfad);
+// Notice line: a design's picture that cannot be loaded, so that the preview shows the built-in
+// one; the sentence and the full text.
+QString Bildhinweis(const Bildfehler& fehler);
+QString BildhinweisGanz(const Bildfehler& fehler, const QString& pfad);
+// Message box and notice line: a file that was not saved, and why.
+QString Speichermeldung(const Schreibfehler& fehler, const QString& pfad);
+QString Speicherhinweis(const Schreibfehler& fehler, const QString& pfad);
 // Message box: a design named at start-up that cannot be read.
 QString Einstellungsmeldung(ReadFailure fehler, const QString& pfad);
 

@@ -51,6 +51,19 @@ void EditableList::setTextShownFromStart(const QString& text) {
 void EditableList::showPopup() {
     view()->setMinimumWidth(widestEntry());
     QComboBox::showPopup();
+    // Highlighted only: the entry becomes current when it is picked.
+    const QModelIndex eintrag = model()->index(entryOfText(), modelColumn());
+    view()->setCurrentIndex(eintrag);
+    if (eintrag.isValid()) view()->scrollTo(eintrag, QAbstractItemView::PositionAtCenter);
+}
+
+void EditableList::setEntryRule(std::function<QString(const QString&)> rule) {
+    m_entryRule = std::move(rule);
+}
+
+int EditableList::entryOfText() const {
+    const QString text = m_entryRule ? m_entryRule(currentText()) : currentText();
+    return findText(text, Qt::MatchExactly);
 }
 
 int EditableList::widestEntry() const {
@@ -76,7 +89,7 @@ void EditableList::keyPressEvent(QKeyEvent* event) {
     if (step && event->modifiers() == Qt::NoModifier) {
         // The arrow keys step through the list from the entry that matches the text.
         const QSignalBlocker quiet(this);
-        setCurrentIndex(findText(currentText(), Qt::MatchExactly));
+        setCurrentIndex(entryOfText());
     }
     QComboBox::keyPressEvent(event);
     forgetCurrentItem(lineEdit()->cursorPosition());

@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 
+#include <functional>
+
 namespace tafomat {
 
 // An editable list box with the two events of the window's lists: edited for every change of
@@ -19,8 +21,11 @@ class EditableList : public QComboBox {
     void clearAll();
     // Sets the text as the program does, with its change event, and shows it from its start.
     void setTextShownFromStart(const QString& text);
-    // Opens the list as wide as its longest entry, so that no entry is cut.
+    // Opens the list as wide as its longest entry, so that no entry is cut, with the entry
+    // that the text stands for highlighted.
     void showPopup() override;
+    // The entry that a text stands for; without this rule, the entry with the text itself.
+    void setEntryRule(std::function<QString(const QString&)> rule);
 
   signals:
     void edited();
@@ -34,6 +39,9 @@ class EditableList : public QComboBox {
     void forgetCurrentItem(int caret);
     void showWithoutCurrentItem(const QString& text, int caret);
     int widestEntry() const;
+    int entryOfText() const;
+
+    std::function<QString(const QString&)> m_entryRule;
 };
 
 }  // namespace tafomat

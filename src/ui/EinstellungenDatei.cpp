@@ -2,6 +2,7 @@
 
 #include "platform/Dateien.h"
 #include "platform/QtText.h"
+#include "ui/Dateiarten.h"
 #include "ui/Dateimeldungen.h"
 
 namespace tafomat {
@@ -53,13 +54,13 @@ EinstellungenGelesen MainWindow::EinstellungenÖffnen(const QString& pfad) {
 }
 
 bool MainWindow::EinstellungenSchreiben(const QString& pfad) {
-    if (!DateiSchreiben(mitTxt(pfad), EinstellungenText(m_felder, m_vorschau))) return false;
+    if (!Speichern(mitTxt(pfad), EinstellungenText(m_felder, m_vorschau))) return false;
     gestaltungMerken();
     return true;
 }
 
 EinstellungenGelesen MainWindow::EinstellungenLesen(const QString& pfad) {
-    const FileContent inhalt = DateiLesen(mitTxt(pfad), GrößteEinstellungsdatei);
+    const FileContent inhalt = DateiLesen(Einstellungsdatei(pfad), GrößteEinstellungsdatei);
     if (inhalt.failure) return {false, {}, inhalt.failure};
     const Größenbefehlsperre sperre(m_größenbefehlAus);
     const EinstellungenErgebnis ergebnis =
@@ -69,14 +70,24 @@ EinstellungenGelesen MainWindow::EinstellungenLesen(const QString& pfad) {
         m_vorschau.loadBuiltInBackground();
         const Bildfehler fehler =
             m_vorschau.backgroundFailure().value_or(Bildfehler{Bildfehlergrund::Beschaedigt});
-        setWindowTitle(Bildtitel(fehler, toQString(m_felder.text(Feld::HintergrundPfad))));
+        m_s.Hinweis->setzen(
+            Hinweisart::Bild, Bildhinweis(fehler),
+            BildhinweisGanz(fehler, toQString(m_felder.text(Feld::HintergrundPfad))));
+    } else if (ergebnis.angewendet > 0) {
+        m_s.Hinweis->löschen(Hinweisart::Bild);
     }
+    DrehungMelden();
     return {true, ergebnis, std::nullopt};
+}
+
+QString Einstellungsdatei(const QString& pfad) {
+    return istEinstellungenName(pfad) ? pfad : mitTxt(pfad);
 }
 
 void EinstellungenBeimStartÖffnen(MainWindow& fenster, Dialoge& dialoge, const QString& pfad) {
     const EinstellungenGelesen gelesen = fenster.EinstellungenÖffnen(pfad);
-    if (gelesen.lesefehler) dialoge.Meldung(Einstellungsmeldung(*gelesen.lesefehler, mitTxt(pfad)));
+    if (gelesen.lesefehler)
+        dialoge.Meldung(Einstellungsmeldung(*gelesen.lesefehler, Einstellungsdatei(pfad)));
 }
 
 }  // namespace tafomat

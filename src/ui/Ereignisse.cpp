@@ -1,10 +1,10 @@
 #include "phpgen/Bildausgabe.h"
 #include "phpgen/PhpSkript.h"
-#include "platform/Dateien.h"
 #include "platform/QtText.h"
 #include "preview/BildZeichnen.h"
 #include "ui/Dateiarten.h"
 #include "ui/Dateimeldungen.h"
+#include "ui/Eingabemeldungen.h"
 #include "ui/MainWindow.h"
 
 namespace tafomat {
@@ -61,9 +61,7 @@ void MainWindow::Form_Load() {
     m_felder.setText(Feld::HintergrundName, "leer.jpg");
     SchriftartenFüllen();
     // The start font passes the check a chosen one passes; without it the preview shows no text.
-    if (!m_vorschau.hatSchrift())
-        setWindowTitle(QStringLiteral("!!! Schriftart ") + toQString(m_vorschau.fontName()) +
-                       QStringLiteral(" nicht gefunden !!! Programm wird fortgesetzt."));
+    SchriftMelden();
     FarbpaletteZeichnen();
     BildZeichnen();
     gestaltungMerken();
@@ -109,6 +107,8 @@ void MainWindow::HintergrundbildÜbernehmen(const DateiWahl& wahl) {
             m_dialoge.Meldung(Bildmeldung(*fehler, wahl.pfad));
         return;
     }
+    m_s.Hinweis->löschen(Hinweisart::Bild);
+    DrehungMelden();
     BildZeichnen();
 }
 
@@ -142,6 +142,10 @@ void MainWindow::PhpQuelltext_Click() {
         if (const std::optional<QString> pfad =
                 m_dialoge.DateiDialogSpeichern(QStringLiteral("*.php")))
             PhpDateiSchreiben(*pfad, *skript);
+    } else {
+        GrundgrößeHerstellen();
+        m_dialoge.Meldung(KeinSkript(Skripthindernis().value_or(
+            QStringLiteral("Die Tage seit dem Beginn sind zu viele zum Rechnen."))));
     }
     GrundgrößeHerstellen();
 }
@@ -155,7 +159,7 @@ std::optional<std::string> MainWindow::PhpQuelltextErstellen() {
 bool MainWindow::PhpDateiSchreiben(const QString& pfad, const std::string& skript) {
     // The name rule looks only at the ASCII ending, so the UTF-8 path passes unchanged.
     const QString ziel = QString::fromStdString(PhpDateiname(pfad.toStdString()));
-    return DateiSchreiben(ziel, skript + std::string(Zeilenumbruch));
+    return Speichern(ziel, skript + std::string(Zeilenumbruch));
 }
 
 void MainWindow::GrundgrößeHerstellen() {

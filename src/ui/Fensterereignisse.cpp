@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMimeData>
@@ -141,17 +142,8 @@ void MainWindow::fenstergrößeAnpassen() {
     const int zeile = m_s.ServerPaket->height() + Serverabstand / 2;
     const QSize umVorschau = QSize(ort.x(), ort.y() + (darunter ? zeile : 0)) + Vorschaurand;
     m_s.PicBereich->anpassen((bildschirm - umVorschau).expandedTo(QSize(64, 64)));
-    const QRect vorschau = m_s.PicBereich->geometry();
-    if (darunter) {
-        const int y = vorschau.bottom() + Serverabstand / 2;
-        m_s.Serveransicht->move(ort.x(),
-                                y + (m_s.ServerPaket->height() - m_s.Serveransicht->height()) / 2);
-        m_s.ServerPaket->move(ort.x() + m_s.Serveransicht->sizeHint().width() + Serverabstand, y);
-    } else {
-        m_s.Serveransicht->move(Serverspalte, ort.y());
-        m_s.ServerPaket->move(Serverspalte, m_s.Serveransicht->geometry().bottom() + 4);
-    }
     setFixedSize(Grundfläche.expandedTo(m_s.PicBereich->size() + umVorschau));
+    serverteilAnordnen(darunter);
     if (!isVisible() || !screen()) return;
     // A grown window that reaches beyond the screen moves back onto it.
     const QRect platz = screen()->availableGeometry();
@@ -161,6 +153,32 @@ void MainWindow::fenstergrößeAnpassen() {
     rahmen.moveLeft(std::max(rahmen.left(), platz.left()));
     rahmen.moveTop(std::max(rahmen.top(), platz.top()));
     if (rahmen.topLeft() != frameGeometry().topLeft()) move(rahmen.topLeft());
+}
+
+// Right of the preview: the switch with the help button at the end of its line, the bundle's
+// button, and the notice line in the room below. Below a wide preview all four stand in a row.
+void MainWindow::serverteilAnordnen(bool unterDerVorschau) {
+    const QRect vorschau = m_s.PicBereich->geometry();
+    QCheckBox& schalter = *m_s.Serveransicht;
+    QPushButton& paket = *m_s.ServerPaket;
+    QPushButton& hilfe = *m_s.Hilfe;
+    schalter.resize(schalter.sizeHint().width(), schalter.height());
+    if (unterDerVorschau) {
+        const int y = vorschau.bottom() + Serverabstand / 2;
+        schalter.move(vorschau.left(), y + (paket.height() - schalter.height()) / 2);
+        paket.move(schalter.geometry().right() + Serverabstand, y);
+        hilfe.move(width() - Vorschaurand.width() - hilfe.width(),
+                   y + (paket.height() - hilfe.height()) / 2);
+        const int links = paket.geometry().right() + Serverabstand;
+        m_s.Hinweis->setGeometry(links, y, hilfe.x() - Serverabstand / 2 - links, paket.height());
+        return;
+    }
+    schalter.move(Serverspalte, vorschau.top());
+    hilfe.move(Serverspalte + paket.width() - hilfe.width(), vorschau.top());
+    paket.move(Serverspalte, schalter.geometry().bottom() + 4);
+    const int oben = paket.geometry().bottom() + 4;
+    const int unten = std::max(height() - 2, vorschau.bottom());
+    m_s.Hinweis->setGeometry(Serverspalte, oben, paket.width(), unten - oben);
 }
 
 }  // namespace tafomat

@@ -14,8 +14,8 @@ MainWindow::MainWindow(Dialoge& dialoge, const Schriftartenliste& schriftarten, 
       m_s(SteuerelementeAnlegen(
           this,
           [this]() -> const QImage& {
-              return m_s.Serveransicht && m_s.Serveransicht->isChecked() ? m_serverBild
-                                                                         : m_vorschau.image();
+              return m_s.Serveransicht && m_s.Serveransicht->isChecked() ? m_serverAnsicht
+                                                                         : m_vorschau.ansicht();
           },
           [this]() -> const QImage& { return m_palette.image(); })),
       m_felder(m_s) {
@@ -30,7 +30,7 @@ MainWindow::MainWindow(Dialoge& dialoge, const Schriftartenliste& schriftarten, 
 
 void MainWindow::BildZeichnen() {
     ++m_neuzeichnungen;
-    tafomat::BildZeichnen(m_felder, m_vorschau, m_uhr);
+    EingabenMelden(tafomat::BildZeichnen(m_felder, m_vorschau, m_uhr));
     ServeransichtAktualisieren();
 }
 

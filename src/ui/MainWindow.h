@@ -2,11 +2,15 @@
 
 #include <QWidget>
 
+#include <string_view>
+
 #include "model/Abgeleitet.h"
 #include "platform/Dialoge.h"
 #include "platform/QtSurface.h"
 #include "platform/Schriftartenliste.h"
+#include "preview/BildZeichnen.h"
 #include "render/RegularFile.h"
+#include "render/Serveransicht.h"
 #include "settings/Einstellungen.h"
 #include "ui/FensterFelder.h"
 #include "ui/Steuerelemente.h"
@@ -38,6 +42,7 @@ class MainWindow : public QWidget {
     bool EinstellungenSchreiben(const QString& pfad);
     // The script of the design, also shown in QuTxt; the preview keeps the size of the last #G.
     std::optional<std::string> PhpQuelltextErstellen();
+    // A save that fails says why in a message and in the notice line.
     bool PhpDateiSchreiben(const QString& pfad, const std::string& skript);
     void GrundgrößeHerstellen();
     // Picking an output type from the list.
@@ -62,6 +67,7 @@ class MainWindow : public QWidget {
     std::string Gestaltung() const;
     void gestaltungMerken();
     void fenstergrößeAnpassen();
+    void serverteilAnordnen(bool unterDerVorschau);
     void ablegenAnnehmen(QDropEvent* event);
     void dateiÖffnen(const QString& pfad);
 
@@ -80,6 +86,20 @@ class MainWindow : public QWidget {
     bool EinstellungenSpeichernMitDialog();
     void EinstellungenÖffnen_Click();
     EinstellungenGelesen EinstellungenLesen(const QString& pfad);
+
+    // What the window tells (Meldungen.cpp): fields that cannot be read, a template command that
+    // cannot be drawn, the font drawn instead of the chosen one, saves that fail.
+    void EingabenMelden(const std::optional<Zeichenstopp>& stopp);
+    void SchriftMelden();
+    void DrehungMelden();
+    // Why the design gives no script, nullopt when it gives one.
+    std::optional<QString> Skripthindernis();
+    QString Serverhindernis();
+    bool Speichern(const QString& pfad, std::string_view bytes);
+
+    // Help (Hilfe.cpp): F1 opens the guide, "?" the box about the program.
+    void Anleitung_Öffnen();
+    void Hilfe_Click();
 
     // The server's side (Serverteil.cpp): while "Serveransicht" is on, Pic shows the banner as
     // the server sends it today, made anew at every redraw.
@@ -117,7 +137,8 @@ class MainWindow : public QWidget {
     // The next movement over the preview with a button held starts a new undo step.
     bool m_zugBeginnt = true;
     std::string m_gespeicherteGestaltung;
-    QImage m_serverBild;
+    Serverbild m_serverBild;
+    QImage m_serverAnsicht;  // over m_serverBild's pixels
 };
 
 }  // namespace tafomat

@@ -1,6 +1,7 @@
 #include "ui/PictureBox.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <cmath>
@@ -23,9 +24,29 @@ void PictureBox::refresh() {
     update();
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
+void PictureBox::setHinweis(const QString& text) {
+    if (text == m_hinweis) return;
+    m_hinweis = text;
+    update();
+}
+
+// Only what the screen shows is drawn: a large picture in its scroll area is copied in part.
+void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(0, 0, m_source());
+    const QRect teil = event->rect();
+    painter.drawImage(teil.topLeft(), m_source(), teil);
+    if (!m_hinweis.isEmpty()) hinweisZeichnen(painter);
+}
+
+// Over the part in view, so that the text stays in sight when the picture scrolls.
+void PictureBox::hinweisZeichnen(QPainter& painter) const {
+    constexpr int Rand = 4;
+    QRect sichtbar = visibleRegion().boundingRect();
+    if (sichtbar.isEmpty()) sichtbar = rect();
+    painter.fillRect(sichtbar, QColor(0, 0, 0, 170));
+    painter.setPen(Qt::white);
+    painter.drawText(sichtbar.adjusted(Rand, Rand, -Rand, -Rand),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_hinweis);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

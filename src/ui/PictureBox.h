@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 
 #include <functional>
@@ -19,6 +20,9 @@ class PictureBox : public QWidget {
 
     // The picture was drawn on or replaced: take its size and show it anew.
     void refresh();
+    // A text shown over the visible part of the picture, which it dims; empty: none.
+    void setHinweis(const QString& text);
+    const QString& hinweis() const { return m_hinweis; }
 
   signals:
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x, double y);
@@ -32,7 +36,10 @@ class PictureBox : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
+    void hinweisZeichnen(QPainter& painter) const;
+
     Source m_source;
+    QString m_hinweis;
 };
 
 }  // namespace tafomat

@@ -5,16 +5,24 @@
 
 namespace tafomat {
 
+// Without a script the server sends no banner: the view says why over the background.
 void MainWindow::ServeransichtAktualisieren() {
     if (!m_s.Serveransicht->isChecked()) return;
-    const std::optional<Bild> bild = Serveransicht(m_felder, m_vorschau, m_uhr.heute());
+    const bool gezeichnet = m_serverBild.zeichnen(m_felder, m_vorschau, m_uhr.heute());
     GrundgrößeHerstellen();
-    // Without a script the server sends nothing to draw on: the background alone.
-    m_serverBild = alsQImage(bild ? *bild : m_vorschau.hintergrund()).copy();
+    m_serverAnsicht = alsQImage(m_serverBild.bild());
+    m_s.Pic->setHinweis(gezeichnet ? QString() : Serverhindernis());
+    m_s.Pic->refresh();
 }
 
 void MainWindow::Serveransicht_Click() {
-    ServeransichtAktualisieren();
+    if (m_s.Serveransicht->isChecked()) {
+        ServeransichtAktualisieren();
+        return;
+    }
+    m_serverAnsicht = QImage();
+    m_serverBild.freigeben();
+    m_s.Pic->setHinweis(QString());
     m_s.Pic->refresh();
 }
 

@@ -3,6 +3,9 @@
 #include <QFontDatabase>
 #include <QPixmap>
 
+#include <cmath>
+
+#include "model/Zahlen.h"
 #include "platform/QtText.h"
 #include "ui/Cp1252Filter.h"
 #include "ui/Knopf.h"
@@ -223,8 +226,11 @@ void Frame2Füllen(Steuerelemente& s, PictureBox::Source palette) {
                              "vergangenen Tage."));
     s.SchriftartListe = liste(f, Feld::SchriftartListe, twips(2040, 0, 975, 315));
     s.SchriftGröße = liste(f, Feld::SchriftGröße, twips(3000, 0, 615, 315));
-    s.SchriftGröße->setToolTip(
-        QStringLiteral("Verändert die Schriftgröße. z.B.: Imt Text mit #G01 bis #G99 "));
+    s.SchriftGröße->setToolTip(SchriftGrößeTipp());
+    // The entry of the size in force: " 8 " and "8,5" stand for 8.
+    s.SchriftGröße->setEntryRule([](const QString& text) {
+        return QString::number(std::floor(leadingNumber(toCp1252(text))));
+    });
     s.Txt = mehrzeilig<Vorlagenfeld>(f, Feld::Txt, twips(120, 360, 3255, 1815), arial());
     s.Abstand = regler(f, Feld::Abstand, twips(3480, 360, 150, 1815), Qt::Vertical, 4);
     s.Frame3 = rahmen(f, QStringLiteral("Frame3"), twips(120, 2280, 2175, 855),
@@ -304,7 +310,8 @@ void Tabreihenfolge(const Steuerelemente& s) {
                               s.BildQuallität,
                               s.Txt,
                               s.Serveransicht,
-                              s.ServerPaket};
+                              s.ServerPaket,
+                              s.Hilfe};
     for (std::size_t i = 1; i < std::size(reihe); ++i) {
         QWidget::setTabOrder(const_cast<QWidget*>(reihe[i - 1]), const_cast<QWidget*>(reihe[i]));
     }
@@ -324,9 +331,19 @@ void ServerteilAnlegen(QWidget* fenster, Steuerelemente& s) {
     s.ServerPaket->setToolTip(
         QStringLiteral("Speichert das Php-Programm, das Hintergrundbild und die Schriftart "
                        "zusammen in einen Ordner, den Sie so auf Ihren Server kopieren können."));
+    s.Hinweis =
+        anlegen<Hinweiszeile>(fenster, QStringLiteral("Hinweis"), twips(7560, 5220, 3735, 450));
+    s.Hilfe = anlegen<QPushButton>(fenster, QStringLiteral("Hilfe"), twips(10995, 4440, 300, 300),
+                                   QStringLiteral("?"));
+    s.Hilfe->setFont(fensterSchrift(true));
+    s.Hilfe->setToolTip(QStringLiteral("Über Tafomat. Die Anleitung öffnet die Taste F1."));
 }
 
 }  // namespace
+
+QString SchriftGrößeTipp() {
+    return QStringLiteral("Verändert die Schriftgröße. z.B.: Imt Text mit #G01 bis #G99 ");
+}
 
 Steuerelemente SteuerelementeAnlegen(QWidget* fenster, PictureBox::Source vorschau,
                                      PictureBox::Source palette) {

@@ -10,6 +10,7 @@
 
 #include "model/Feld.h"
 #include "ui/EditableList.h"
+#include "ui/Hinweiszeile.h"
 #include "ui/PictureBox.h"
 #include "ui/Vorlagenfeld.h"
 #include "ui/Vorschaubereich.h"
@@ -54,9 +55,12 @@ struct Steuerelemente {
     EditableList* BildQuallität;
     QPushButton* PhpQuelltext;
 
-    // Right of the preview: what the server sends, and the files it needs.
+    // Right of the preview: what the server sends, and the files it needs; what the user needs
+    // to know now, and the help.
     QCheckBox* Serveransicht;
     QPushButton* ServerPaket;
+    Hinweiszeile* Hinweis;
+    QPushButton* Hilfe;
 
     // The control that holds a field, or nullptr when the field is of another kind.
     QLineEdit* zeilenfeld(Feld feld) const;
@@ -64,6 +68,9 @@ struct Steuerelemente {
     EditableList* liste(Feld feld) const;
     QScrollBar* regler(Feld feld) const;
 };
+
+// The size list's own tooltip.
+QString SchriftGrößeTipp();
 
 // Creates every control inside the window at its place, with its start text, look, tooltip
 // and keyboard order. The two picture boxes show the pictures that the sources give.

@@ -1,3 +1,5 @@
+#include <QShortcut>
+
 #include "ui/MainWindow.h"
 
 namespace tafomat {
@@ -38,6 +40,9 @@ void MainWindow::verdrahten() {
             &MainWindow::EinstellungenSpeichern_Click);
     connect(m_s.EinstellungenÖffnen, &QPushButton::clicked, this,
             &MainWindow::EinstellungenÖffnen_Click);
+    connect(m_s.Hilfe, &QPushButton::clicked, this, &MainWindow::Hilfe_Click);
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            &MainWindow::Anleitung_Öffnen);
 
     // What the surfaces draw shows in their picture boxes; the window follows the preview's size.
     connect(&m_vorschau, &QtSurface::changed, m_s.Pic, &PictureBox::refresh);

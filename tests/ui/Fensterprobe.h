@@ -67,6 +67,15 @@ class GeskripteteDialoge : public Dialoge {
         if (ordner.isEmpty()) return std::nullopt;
         return ordner;
     }
+    bool DateiZeigen(const QString& pfad) override {
+        gezeigt.append(pfad);
+        return zeigenGelingt;
+    }
+    void Über(const QString& text) override { überTexte.append(text); }
+
+    QStringList gezeigt;
+    bool zeigenGelingt = true;
+    QStringList überTexte;
 
   private:
     static QString nächste(QStringList& antworten) {

@@ -107,6 +107,12 @@ TEST_F(EinstellungenDatei, FailedSaveKeepsThePreviousFileAndClosesTheNewOne) {
     }
     EXPECT_EQ(lesen(pfad("alt.txt")), "alter Entwurf\r\n");
     EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("alt.txt")});
+    ASSERT_EQ(probe.dialoge.meldungen.size(), 1);
+    EXPECT_TRUE(probe.dialoge.meldungen.front().startsWith(
+        QStringLiteral("Die Datei [%1] wurde nicht gespeichert: das Schreiben ist fehlgeschlagen, "
+                       "ist der Datenträger voll?")
+            .arg(pfad("alt.txt"))))
+        << probe.dialoge.meldungen.front().toStdString();
     speichern(probe, pfad("alt.txt"));
     EXPECT_EQ(lesen(pfad("alt.txt")).substr(0, 10), "leer.jpg\r\n");
 }
@@ -195,7 +201,8 @@ TEST_F(EinstellungenDatei, BadPositionEndsTheReadingButThePreviewIsRedrawn) {
 }
 
 // The preview of a design whose picture is missing is the same after any design before it,
-// in the window as on the command line: the built-in picture, and the title says why.
+// in the window as on the command line: the built-in picture, and the notice line says why
+// until a picture loads.
 TEST_F(EinstellungenDatei, MissingPictureShowsTheBuiltInPictureSaysSoAndLoadsTheRest) {
     const QImage eingebaut = probe.fenster->vorschau().image();
     probe.dialoge.öffnenAntworten.append(jpegMachen(QStringLiteral("wald.jpg"), QSize(300, 80)));
@@ -212,10 +219,15 @@ TEST_F(EinstellungenDatei, MissingPictureShowsTheBuiltInPictureSaysSoAndLoadsThe
     EXPECT_EQ(probe.text(Feld::KiTxt), "40");
     EXPECT_EQ(probe.text(Feld::Txt), Startvorlage());
     EXPECT_EQ(probe.fenster->vorschau().image(), eingebaut);
+    const auto* hinweis = probe.finde<Hinweiszeile>("Hinweis");
+    EXPECT_EQ(hinweis->satz(), QStringLiteral("Das Hintergrundbild wurde nicht gefunden – die "
+                                              "Vorschau zeigt das eingebaute Bild."));
+    EXPECT_TRUE(hinweis->toolTip().contains(pfad("weg/nirgends.jpg")));
     EXPECT_EQ(probe.fenster->windowTitle(),
-              QStringLiteral("Hintergrundbild [%1] wurde nicht gefunden - die Vorschau zeigt das "
-                             "eingebaute Bild")
-                  .arg(pfad("weg/nirgends.jpg")));
+              QStringLiteral("Tafomat fügt mit Php einen Texte und Daten in ein JPEG-Bild"));
+    probe.dialoge.öffnenAntworten.append(pfad(QStringLiteral("wald.jpg")));
+    probe.finde<QPushButton>("Hintergrundbild")->click();
+    EXPECT_EQ(hinweis->satz(), QString());
 }
 
 // What a spreadsheet cell gives: the value and a line break. The field keeps the value, the
@@ -302,14 +314,34 @@ TEST_F(EinstellungenDatei, DesignNamedAtStartLoadsOrSaysWhyNot) {
                               .arg(pfad("fehlt.txt"))});
 }
 
-TEST_F(EinstellungenDatei, UpperCaseTxtGetsTxtAppendedAndLoadsNothing) {
-    std::string datei = Startdatei();
-    datei.replace(datei.find("22\r\n"), 2, "40");
-    schreiben(pfad("gross.TXT"), datei);
-    const int vorher = probe.fenster->neuzeichnungen();
-    laden(probe, pfad("gross.TXT"));
-    EXPECT_EQ(probe.text(Feld::KiTxt), "22");
-    EXPECT_EQ(probe.fenster->neuzeichnungen(), vorher + 1);
+// A file that exists under the chosen name ending in ".txt" in any letter case opens as it is;
+// any other name gets ".txt" appended.
+TEST_F(EinstellungenDatei, AnExistingTxtInAnyCaseOpensAsChosenOtherNamesGetTxt) {
+    const struct {
+        const char* datei;
+        const char* gewählt;
+        bool geladen;
+    } fälle[] = {
+        {"MEIN.TXT", "MEIN.TXT", true},
+        {"Zwei.Txt", "Zwei.Txt", true},
+        {"drei.TXT.txt", "drei.TXT", true},
+        {"vier.txt", "vier", true},
+        {"fünf", "fünf", false},
+        {"sechs.TXT", "SECHS.TXT", false},
+    };
+    for (const auto& fall : fälle) {
+        SCOPED_TRACE(fall.gewählt);
+        std::string datei = Startdatei();
+        datei.replace(datei.find("22\r\n"), 2, "40");
+        schreiben(pfad(QString::fromUtf8(fall.datei)), datei);
+        probe.setText(Feld::KiTxt, "22");
+        const int vorher = probe.fenster->neuzeichnungen();
+        laden(probe, pfad(QString::fromUtf8(fall.gewählt)));
+        EXPECT_EQ(probe.text(Feld::KiTxt), fall.geladen ? "40" : "22");
+        if (!fall.geladen) {
+            EXPECT_EQ(probe.fenster->neuzeichnungen(), vorher + 1);
+        }
+    }
 }
 
 TEST_F(EinstellungenDatei, ColourRecordIsReadAndDropped) {

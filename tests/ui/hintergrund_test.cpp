@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -109,7 +110,8 @@ TEST_F(Hintergrund, EinPfadDenDieGestaltungNichtHaltenKannWirdMitMeldungAbgewies
 }
 
 // The preview shows the whole picture; the window grows with it up to the screen, beyond that
-// the preview scrolls. The controls stay where they are.
+// the preview scrolls. The controls stay where they are. The server view follows the picture in
+// the same way, and switching it on or off changes neither the window nor the picture's place.
 TEST_F(Hintergrund, DieVorschauZeigtDasGanzeBildUndDasFensterWaechstMit) {
     struct Fall {
         QSize bild;
@@ -125,28 +127,44 @@ TEST_F(Hintergrund, DieVorschauZeigtDasGanzeBildUndDasFensterWaechstMit) {
     MainWindow& fenster = *probe.fenster;
     auto* bereich = probe.finde<QScrollArea>("PicBereich");
     const QRect platz = fenster.screen()->availableGeometry();
-    for (const Fall& fall : fälle) {
-        SCOPED_TRACE(std::to_string(fall.bild.width()));
-        antworten(jpegMachen(QStringLiteral("bild%1.jpg").arg(fall.bild.width()), fall.bild));
-        klicken();
-        EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), fall.bild);
-        EXPECT_EQ(bereich->pos(), QPoint(8, 296));
-        EXPECT_EQ(probe.finde<QWidget>("Frame4")->geometry(), QRect(504, 8, 249, 281));
-        EXPECT_TRUE(platz.contains(fenster.frameGeometry()));
-        for (const char* name : {"Serveransicht", "ServerPaket"}) {
-            const QRect ort = probe.finde<QWidget>(name)->geometry();
-            EXPECT_TRUE(fenster.rect().contains(ort)) << name;
-            EXPECT_FALSE(bereich->geometry().intersects(ort)) << name;
-        }
-        EXPECT_EQ(bereich->horizontalScrollBar()->isVisible(), fall.balken);
-        EXPECT_EQ(bereich->verticalScrollBar()->isVisible(), fall.balken);
-        if (fall.balken) {
-            EXPECT_GT(fenster.frameGeometry().height(), platz.height() - 4);
-            EXPECT_EQ(bereich->horizontalScrollBar()->maximum(),
-                      fall.bild.width() - bereich->viewport()->width());
-        } else {
-            EXPECT_EQ(fenster.size(), fall.fenster);
-            EXPECT_EQ(bereich->viewport()->size(), fall.bild);
+    auto* schalter = probe.finde<QAbstractButton>("Serveransicht");
+    for (const bool server : {false, true}) {
+        for (const Fall& fall : fälle) {
+            SCOPED_TRACE(std::to_string(fall.bild.width()) + (server ? " Serveransicht" : ""));
+            schalter->setChecked(server);
+            antworten(jpegMachen(QStringLiteral("bild%1.jpg").arg(fall.bild.width()), fall.bild));
+            klicken();
+            EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), fall.bild);
+            EXPECT_EQ(bereich->pos(), QPoint(8, 296));
+            EXPECT_EQ(probe.finde<QWidget>("Frame4")->geometry(), QRect(504, 8, 249, 281));
+            EXPECT_TRUE(platz.contains(fenster.frameGeometry()));
+            const char* const rechts[] = {"Serveransicht", "ServerPaket", "Hinweis", "Hilfe"};
+            for (const char* name : rechts) {
+                const QRect ort = probe.finde<QWidget>(name)->geometry();
+                EXPECT_TRUE(fenster.rect().contains(ort)) << name;
+                EXPECT_FALSE(bereich->geometry().intersects(ort)) << name;
+                for (const char* anderer : rechts) {
+                    if (anderer == name) continue;
+                    EXPECT_FALSE(probe.finde<QWidget>(anderer)->geometry().intersects(ort))
+                        << name << " " << anderer;
+                }
+            }
+            EXPECT_EQ(bereich->horizontalScrollBar()->isVisible(), fall.balken);
+            EXPECT_EQ(bereich->verticalScrollBar()->isVisible(), fall.balken);
+            if (fall.balken) {
+                EXPECT_GT(fenster.frameGeometry().height(), platz.height() - 4);
+                EXPECT_EQ(bereich->horizontalScrollBar()->maximum(),
+                          fall.bild.width() - bereich->viewport()->width());
+            } else {
+                EXPECT_EQ(fenster.size(), fall.fenster);
+                EXPECT_EQ(bereich->viewport()->size(), fall.bild);
+            }
+            const QSize größe = fenster.size();
+            for (int umschalten = 0; umschalten < 2; ++umschalten) {
+                schalter->toggle();
+                EXPECT_EQ(fenster.size(), größe);
+                EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), fall.bild);
+            }
         }
     }
 }

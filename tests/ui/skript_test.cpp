@@ -71,16 +71,6 @@ TEST_F(Skript, AbbruchSchreibtNichts) {
     EXPECT_EQ(probe.fenster->vorschau().fontSize(), 8);
 }
 
-TEST_F(Skript, EinUnlesbarerBetragStopptVorDerAnzeige) {
-    probe.setText(Feld::QuTxt, "alt");
-    probe.setText(Feld::AlTxt, "");
-    klicken();
-    EXPECT_EQ(probe.text(Feld::QuTxt), "alt");
-    EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
-    EXPECT_TRUE(probe.dialoge.speichernVorgaben.isEmpty());
-    EXPECT_EQ(probe.fenster->vorschau().fontSize(), 8);
-}
-
 // A type of the list in any letter case and a quality of plain digits go into the script; any
 // other type or quality is named in a message, and no script is shown or saved.
 TEST_F(Skript, BildartUndQualitaetNachEinerRegel) {

@@ -220,7 +220,8 @@ TEST(Start, TabulatorFolgtDerReihenfolgeDesFensters) {
                                QString::fromUtf8("BildQuallität"),
                                "Txt",
                                "Serveransicht",
-                               "ServerPaket"};
+                               "ServerPaket",
+                               "Hilfe"};
     Fensterprobe probe;
     probe.öffnen();
     QStringList gefunden;

@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -98,6 +99,24 @@ TEST_F(Verdrahtung, PfeiltastenWaehlenDenNaechstenEintrag) {
     QTest::keyClick(größe, Qt::Key_Up);
     EXPECT_EQ(größe->currentText(), QStringLiteral("8"));
     EXPECT_EQ(probe.text(Feld::Txt), "#G08#G09" + Startvorlage());
+}
+
+// The list opens at the size in force, also when the text carries blanks or a fraction; the
+// arrow keys in the open list go on from there.
+TEST_F(Verdrahtung, DieGroessenlisteOeffnetBeiDerGeltendenGroesse) {
+    auto* größe = probe.finde<QComboBox>("SchriftGröße");
+    for (const auto& [text, markiert] : {std::pair{"12", "12"}, {" 8 ", "8"}, {"20,5", "20"}}) {
+        SCOPED_TRACE(text);
+        probe.setText(Feld::SchriftGröße, text);
+        größe->showPopup();
+        EXPECT_EQ(größe->view()->currentIndex().data().toString(), QString::fromLatin1(markiert));
+        größe->hidePopup();
+    }
+    probe.setText(Feld::SchriftGröße, "12");
+    größe->showPopup();
+    for (int i = 0; i < 4; ++i) QTest::keyClick(größe->view(), Qt::Key_Up);
+    QTest::keyClick(größe->view(), Qt::Key_Return);
+    EXPECT_EQ(größe->currentText(), QStringLiteral("8"));
 }
 
 TEST_F(Verdrahtung, BildArtAntwortetNurAufDieWahl) {

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "model/Feld.h"
+
+namespace tafomat {
+
+// Why the text of an input field cannot be computed with.
+enum class Lesefehler {
+    KeinDatum,  // the start date is no date
+    Leer,       // an amount or count without any text
+    KeineZahl,  // an amount or count that is no number
+    ZuGroß,     // a number beyond what the preview or the script can compute with
+};
+
+// The input fields that the redraw and the script read as a date or a number, in the order of
+// the window.
+inline constexpr Feld Zahlenfelder[] = {Feld::DaTxt, Feld::AlTxt, Feld::KiTxt,
+                                        Feld::AnTxt, Feld::NeTxt, Feld::StTxt};
+
+// Why the field's text stops the redraw and the script, read as both read it; nullopt when it
+// reads.
+std::optional<Lesefehler> LesefehlerVon(Feld feld, std::string_view text);
+
+// Whether a number text that reads holds a point where no thousands mark stands ("5.50", "2.5",
+// ",5."): the reading skips it all the same, so the number is far larger than it looks.
+bool hatVerdächtigenPunkt(std::string_view text);
+
+}  // namespace tafomat

@@ -1,0 +1,376 @@
+// What the window tells: fields that cannot be read, template commands that cannot be drawn,
+// saves that fail, the font drawn in place of the chosen one, and where the guide is.
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "platform/Anleitung.h"
+#include "ui/Fensterprobe.h"
+
+namespace tafomat::test {
+namespace {
+
+const QString KeinSkript =
+    QStringLiteral("Aus dieser Gestaltung kann kein Php-Programm erstellt werden. ");
+const QString KeinBanner = QStringLiteral("Der Server kann dieses Banner nicht zeichnen. ");
+
+QString hinweis(const Fensterprobe& probe) {
+    return probe.finde<Hinweiszeile>("Hinweis")->satz();
+}
+
+// A mark the eye sees: the field's ground is not the window's.
+bool markiert(const Fensterprobe& probe, const char* name) {
+    return probe.finde<QWidget>(name)->palette().color(QPalette::Base) !=
+           probe.fenster->palette().color(QPalette::Base);
+}
+
+QImage gezeigt(const Fensterprobe& probe) {
+    return probe.finde<QWidget>("Pic")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+const char* const Felder[] = {"DaTxt", "AlTxt", "KiTxt", "AnTxt", "NeTxt", "StTxt", "SchriftGröße"};
+
+// A value that stops the preview and the script: its field is marked and says why, the notice
+// line names it, the script's button names it in its message and saves nothing, and the server
+// view says why it draws no banner. The start value takes all of it back.
+TEST(Meldungen, UnlesbareWerteWerdenMarkiertUndGenannt) {
+    struct Fall {
+        Feld feld;
+        std::string text;
+        const char* name;
+        QString bezeichnung;
+        QString grund;  // the field's tooltip, before its own; the message's end
+        QString satz;   // the notice line, after the field's name
+    };
+    const Fall fälle[] = {
+        {Feld::DaTxt, "2020-01-01", "DaTxt", "#1 Datum des Beginns",
+         "„2020-01-01“ ist kein Datum. Bitte als Tag.Monat.Jahr eingeben, z.B. 04.11.2010.",
+         "„2020-01-01“ ist kein Datum."},
+        {Feld::DaTxt, "31.02.2020", "DaTxt", "#1 Datum des Beginns",
+         "„31.02.2020“ ist kein Datum. Bitte als Tag.Monat.Jahr eingeben, z.B. 04.11.2010.",
+         "„31.02.2020“ ist kein Datum."},
+        {Feld::AlTxt, "", "AlTxt", "#3 Alte Kosten pro Tag",
+         "Das Feld ist leer. Bitte einen Betrag mit Komma eingeben, z.B. 5,00.",
+         "Das Feld ist leer."},
+        {Feld::KiTxt, "zwei", "KiTxt", "#4 Zigarettenverbrauch pro Tag",
+         "„zwei“ ist keine Zahl. Bitte eine Zahl eingeben, z.B. 22.", "„zwei“ ist keine Zahl."},
+        {Feld::AnTxt, std::string(400, '9'), "AnTxt", "#5 Einmalige Anschaffungskosten",
+         "„999999999...999999999999999999“ ist zu groß zum Rechnen. Bitte eine kleinere Zahl "
+         "eingeben.",
+         "„999999999...999999999999999999“ ist zu groß zum Rechnen."},
+        {Feld::NeTxt, "1,00 \x80", "NeTxt", "#6 Neue Kosten pro Tag",
+         "„1,00 €“ ist kein Betrag. Bitte einen Betrag mit Komma eingeben, z.B. 5,00.",
+         "„1,00 €“ ist kein Betrag."},
+        {Feld::StTxt, "-", "StTxt", "#8 Freier Betrag pro Tag",
+         "„-“ ist kein Betrag. Bitte einen Betrag mit Komma eingeben, z.B. 5,00.",
+         "„-“ ist kein Betrag."},
+        {Feld::SchriftGröße, "0", "SchriftGröße", "Schriftgröße",
+         "„0“ ist keine Schriftgröße, die sich zeichnen lässt. Bitte eine Größe von 1 bis 2000 "
+         "wählen.",
+         "„0“ ist keine Schriftgröße, die sich zeichnen lässt."},
+    };
+    Fensterprobe probe;
+    probe.öffnen();
+    const QImage hintergrund = alsQImage(probe.fenster->vorschau().hintergrund());
+    auto* schalter = probe.finde<QAbstractButton>("Serveransicht");
+    for (const Fall& fall : fälle) {
+        SCOPED_TRACE(fall.name + (" " + fall.text.substr(0, 12)));
+        const std::string vorher = probe.text(fall.feld);
+        const QString eigenerTipp = probe.finde<QWidget>(fall.name)->toolTip();
+        probe.setText(fall.feld, fall.text);
+        for (const char* name : Felder) EXPECT_EQ(markiert(probe, name), name == fall.name) << name;
+        const QString tipp = probe.finde<QWidget>(fall.name)->toolTip();
+        EXPECT_EQ(tipp, eigenerTipp.isEmpty() ? fall.grund : fall.grund + "\n\n" + eigenerTipp);
+        EXPECT_EQ(hinweis(probe), fall.bezeichnung + ": " + fall.satz);
+
+        probe.dialoge.meldungen.clear();
+        probe.setText(Feld::QuTxt, "alt");
+        probe.finde<QPushButton>("PhpQuelltext")->click();
+        EXPECT_EQ(probe.dialoge.meldungen,
+                  QStringList{KeinSkript + fall.bezeichnung + ": " + fall.grund});
+        EXPECT_EQ(probe.text(Feld::QuTxt), "alt");
+        EXPECT_TRUE(probe.dialoge.speichernVorgaben.isEmpty());
+
+        schalter->click();
+        EXPECT_EQ(probe.finde<PictureBox>("Pic")->hinweis(),
+                  KeinBanner + fall.bezeichnung + ": " + fall.grund);
+        EXPECT_NE(gezeigt(probe), hintergrund);
+        schalter->click();
+
+        probe.setText(fall.feld, vorher);
+        probe.setText(Feld::Txt, Startvorlage());
+        for (const char* name : Felder) EXPECT_FALSE(markiert(probe, name)) << name;
+        EXPECT_EQ(probe.finde<QWidget>(fall.name)->toolTip(), eigenerTipp);
+        EXPECT_EQ(hinweis(probe), QString());
+    }
+}
+
+// A point in an amount or count reads as a thousands mark: the tooltip and the notice line say
+// what it reads as, and the script is made. Points where thousands marks stand say nothing.
+TEST(Meldungen, EinPunktImBetragBekommtEinenHinweis) {
+    const struct {
+        Feld feld;
+        const char* text;
+        const char* name;
+        QString tipp;
+    } fälle[] = {
+        {Feld::AlTxt, "5.50", "AlTxt",
+         "Der Punkt in „5.50“ trennt Tausender: das ist 550. Für Nachkommastellen ein Komma "
+         "schreiben: „5,50“."},
+        {Feld::KiTxt, "2.5", "KiTxt",
+         "Der Punkt in „2.5“ trennt Tausender: das ist 25. Für Nachkommastellen ein Komma "
+         "schreiben: „2,5“."},
+        {Feld::StTxt, "1.000,5.0", "StTxt",
+         "Der Punkt in „1.000,5.0“ trennt Tausender: das ist 1000,5. Für Nachkommastellen ein "
+         "Komma schreiben."},
+        {Feld::AnTxt, "1.234,50", "AnTxt", QString()},
+        {Feld::NeTxt, "1.000.000", "NeTxt", QString()},
+    };
+    Fensterprobe probe;
+    probe.öffnen();
+    for (const auto& fall : fälle) {
+        SCOPED_TRACE(fall.text);
+        const std::string vorher = probe.text(fall.feld);
+        probe.setText(fall.feld, fall.text);
+        EXPECT_FALSE(markiert(probe, fall.name));
+        EXPECT_EQ(probe.finde<QWidget>(fall.name)->toolTip(), fall.tipp);
+        const QString satz = fall.tipp.left(fall.tipp.indexOf(QStringLiteral(". ")) + 1);
+        EXPECT_EQ(hinweis(probe).endsWith(satz), true) << hinweis(probe).toStdString();
+        EXPECT_TRUE(probe.fenster->PhpQuelltextErstellen().has_value());
+        probe.fenster->GrundgrößeHerstellen();
+        probe.setText(fall.feld, vorher);
+        EXPECT_EQ(hinweis(probe), QString());
+    }
+}
+
+// A command that cannot be drawn is named by its line and place; the preview draws up to it. One
+// that the script cannot take either stops the script's button with the same words.
+TEST(Meldungen, EinBefehlDerNichtGezeichnetWerdenKannWirdMitSeinerZeileGenannt) {
+    const struct {
+        std::string vorlage;
+        QString satz;
+        QString ort;
+        bool skript;
+    } fälle[] = {
+        {"Zeile eins\r\nab#G00cd", "Zeile 2 des Textes: „#G00“ lässt sich nicht zeichnen.",
+         "Beim Zeichen 3 dieser Zeile: die Schriftgröße 0 lässt sich nicht zeichnen (#G01 bis "
+         "#G99).",
+         false},
+        {"#G12a\r\n\r\n  #GxyB", "Zeile 3 des Textes: „#Gxy“ lässt sich nicht zeichnen.",
+         "Beim Zeichen 3 dieser Zeile: die Schriftgröße 0 lässt sich nicht zeichnen (#G01 bis "
+         "#G99).",
+         false},
+        {"rot: #F9E9000000x", "Zeile 1 des Textes: „#F9E9000000“ lässt sich nicht zeichnen.",
+         "Beim Zeichen 6 dieser Zeile: diese Farbe lässt sich nicht lesen (#F000000000 bis "
+         "#F255255255).",
+         true},
+    };
+    Fensterprobe probe;
+    probe.öffnen();
+    const auto* zeile = probe.finde<Hinweiszeile>("Hinweis");
+    for (const auto& fall : fälle) {
+        SCOPED_TRACE(fall.vorlage);
+        probe.setText(Feld::Txt, fall.vorlage);
+        EXPECT_EQ(zeile->satz(), fall.satz);
+        EXPECT_TRUE(zeile->toolTip().startsWith(fall.satz + " " + fall.ort));
+        probe.dialoge.meldungen.clear();
+        probe.finde<QPushButton>("PhpQuelltext")->click();
+        ASSERT_EQ(probe.dialoge.meldungen.size(), 1);
+        if (fall.skript)
+            EXPECT_FALSE(probe.dialoge.meldungen.front().startsWith(KeinSkript));
+        else
+            EXPECT_EQ(probe.dialoge.meldungen.front(), KeinSkript + fall.satz + " " + fall.ort);
+        EXPECT_EQ(probe.fenster->vorschau().fontSize(), 8);
+    }
+    probe.setText(Feld::Txt, "gut");
+    EXPECT_EQ(zeile->satz(), QString());
+}
+
+struct Speichern : public ::testing::Test {
+    void SetUp() override {
+        ASSERT_TRUE(ordner.isValid());
+        ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("banner.php")));
+        probe.öffnen();
+    }
+    QString pfad(const char* name) const { return ordner.filePath(QString::fromUtf8(name)); }
+
+    QTemporaryDir ordner;
+    Fensterprobe probe;
+};
+
+// Every save that fails says which file and why, in a message and in the notice line, until a
+// save succeeds; a failed save in the closing question keeps the window open.
+TEST_F(Speichern, JedesScheiternSagtDateiUndGrund) {
+    const QString Unverändert =
+        QStringLiteral(" Eine Datei, die dort schon so heißt, bleibt unverändert.");
+    const struct {
+        const char* name;
+        const char* knopf;  // none: closing the window
+        const char* gewählt;
+        const char* datei;
+        QString grund;
+        QString kurz;
+    } fälle[] = {
+        {"Einstellungen", "EinstellungenSpeichern", "fehlt/entwurf", "fehlt/entwurf.txt",
+         QStringLiteral("den Ordner [%1] gibt es nicht"), QStringLiteral("der Ordner fehlt")},
+        {"Php-Programm", "PhpQuelltext", "banner", "banner.php",
+         QStringLiteral("so heißt ein Ordner"), QStringLiteral("so heißt ein Ordner")},
+        {"Schließen", nullptr, "fehlt/frage", "fehlt/frage.txt",
+         QStringLiteral("den Ordner [%1] gibt es nicht"), QStringLiteral("der Ordner fehlt")},
+    };
+    for (const auto& fall : fälle) {
+        SCOPED_TRACE(fall.name);
+        probe.dialoge.meldungen.clear();
+        probe.dialoge.speichernAntworten = {pfad(fall.gewählt)};
+        probe.setText(Feld::KiTxt, "23");  // a change, so that closing asks
+        if (fall.knopf) {
+            probe.finde<QPushButton>(fall.knopf)->click();
+        } else {
+            probe.dialoge.frageAntworten = {Antwort::Speichern};
+            EXPECT_FALSE(probe.fenster->close());
+            EXPECT_TRUE(probe.fenster->isVisible());
+        }
+        const QString datei = pfad(fall.datei);
+        const QString grund = fall.grund.contains(QLatin1String("%1"))
+                                  ? fall.grund.arg(QFileInfo(datei).absolutePath())
+                                  : fall.grund;
+        EXPECT_EQ(probe.dialoge.meldungen.back(),
+                  QStringLiteral("Die Datei [%1] wurde nicht gespeichert: %2.").arg(datei, grund) +
+                      Unverändert);
+        EXPECT_EQ(hinweis(probe), QStringLiteral("%1 wurde nicht gespeichert: %2.")
+                                      .arg(QFileInfo(datei).fileName(), fall.kurz));
+        EXPECT_FALSE(QFileInfo(datei).isFile());
+    }
+    probe.dialoge.speichernAntworten = {pfad("gut")};
+    probe.finde<QPushButton>("EinstellungenSpeichern")->click();
+    EXPECT_TRUE(QFileInfo(pfad("gut.txt")).isFile());
+    EXPECT_EQ(hinweis(probe), QString());
+}
+
+// GD draws a photo as stored, whatever turn its Exif entry asks for: the notice line says so
+// until a picture without a turn comes.
+TEST(Meldungen, EinGedrehtesFotoWirdGenannt) {
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    QImage bild(40, 20, QImage::Format_RGB32);
+    bild.fill(Qt::darkCyan);
+    const QString gerade = ordner.filePath(QStringLiteral("gerade.jpg"));
+    ASSERT_TRUE(bild.save(gerade, "JPEG"));
+    std::string jpeg = dateiLesen(gerade);
+    const char exif[] =  // orientation 6: a quarter turn
+        "\xFF\xE1\0\x1E"
+        "Exif\0\0"
+        "MM\0\x2A\0\0\0\x08"
+        "\0\x01"
+        "\x01\x12\0\x03\0\0\0\x01\0\x06\0\0";
+    jpeg.insert(2, exif, sizeof exif - 1);
+    const QString gedreht = ordner.filePath(QStringLiteral("gedreht.jpg"));
+    ASSERT_TRUE(dateiSchreiben(gedreht, jpeg));
+    Fensterprobe probe;
+    probe.öffnen();
+    probe.dialoge.öffnenAntworten = {gedreht, gerade};
+    probe.finde<QPushButton>("Hintergrundbild")->click();
+    EXPECT_EQ(hinweis(probe), QStringLiteral("Das Bild ist laut EXIF gedreht; der Server zeichnet "
+                                             "es ungedreht."));
+    EXPECT_TRUE(probe.finde<Hinweiszeile>("Hinweis")->toolTip().contains(
+        QStringLiteral("EXIF-Ausrichtung 6")));
+    probe.finde<QPushButton>("Hintergrundbild")->click();
+    EXPECT_EQ(hinweis(probe), QString());
+}
+
+// The notice line shows the most urgent notice; its tooltip holds all of them in full.
+TEST(Meldungen, DieHinweiszeileZeigtDenDringendsten) {
+    Hinweiszeile zeile;
+    zeile.setzen(Hinweisart::Punkt, QStringLiteral("Punkt."), QStringLiteral("Punkt, ganz."));
+    zeile.setzen(Hinweisart::Bild, QStringLiteral("Bild."));
+    EXPECT_EQ(zeile.satz(), QStringLiteral("Bild."));
+    zeile.setzen(Hinweisart::Eingabe, QStringLiteral("Feld."));
+    EXPECT_EQ(zeile.satz(), QStringLiteral("Feld."));
+    EXPECT_EQ(zeile.toolTip(), QStringLiteral("Feld.\n\nBild.\n\nPunkt, ganz."));
+    zeile.löschen(Hinweisart::Eingabe);
+    zeile.löschen(Hinweisart::Bild);
+    EXPECT_EQ(zeile.satz(), QStringLiteral("Punkt."));
+    zeile.löschen(Hinweisart::Punkt);
+    EXPECT_EQ(zeile.satz(), QString());
+    EXPECT_EQ(zeile.toolTip(), QString());
+}
+
+// A font that is not installed is drawn with what fontconfig finds nearest, or not at all; the
+// notice line names both. Liberation Sans for Arial is the configuration's equal of it.
+TEST(Meldungen, EineErsatzschriftWirdGenannt) {
+    const std::pair<const char*, QString> fälle[] = {
+        {"Arial", QString()},
+        {"Liberation Serif", QString()},
+        {"Courier", QStringLiteral("„Courier“ ist nicht installiert: die Vorschau zeichnet "
+                                   "„Liberation Mono“.")},
+        {"Keine solche Schrift",
+         QStringLiteral("Zu „Keine solche Schrift“ gibt es keine Schriftdatei: die Vorschau "
+                        "zeichnet weiter mit „Arial“.")},
+    };
+    Fensterprobe probe;
+    probe.öffnen();
+    for (const auto& [schrift, satz] : fälle) {
+        SCOPED_TRACE(schrift);
+        probe.setText(Feld::SchriftartListe, "Arial");
+        probe.setText(Feld::SchriftartListe, schrift);
+        EXPECT_EQ(hinweis(probe), satz);
+    }
+}
+
+TEST(Hilfe, DieAnleitungLiegtNebenDemProgrammOderImPaket) {
+    QTemporaryDir wurzel;
+    ASSERT_TRUE(wurzel.isValid());
+    const QDir ordner(wurzel.path());
+    ASSERT_TRUE(ordner.mkpath(QStringLiteral("bin")));
+    EXPECT_EQ(AnleitungSuchen(ordner.filePath(QStringLiteral("bin"))), std::nullopt);
+    ASSERT_TRUE(ordner.mkpath(QStringLiteral("share/tafomat")));
+    const QString paket = ordner.filePath(QStringLiteral("share/tafomat/anleitung.md"));
+    ASSERT_TRUE(dateiSchreiben(paket, "# Anleitung\n"));
+    EXPECT_EQ(AnleitungSuchen(ordner.filePath(QStringLiteral("bin"))), paket);
+    const QString daneben = ordner.filePath(QStringLiteral("bin/anleitung.md"));
+    ASSERT_TRUE(dateiSchreiben(daneben, "# Anleitung\n"));
+    EXPECT_EQ(AnleitungSuchen(ordner.filePath(QStringLiteral("bin"))), daneben);
+}
+
+// F1 hands the guide next to the program to the desktop and says so where that fails or no
+// guide is there; "?" says what the program is and where its guide lies.
+TEST(Hilfe, F1OeffnetDieAnleitungUndFragezeichenSagtWasTafomatIst) {
+    const QString anleitung =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("anleitung.md"));
+    ASSERT_FALSE(QFileInfo::exists(anleitung));
+    ASSERT_TRUE(dateiSchreiben(anleitung, "# Anleitung\n"));
+    const std::unique_ptr<const QString, void (*)(const QString*)> wegräumen(
+        &anleitung, [](const QString* datei) { QFile::remove(*datei); });
+    Fensterprobe probe;
+    MainWindow& fenster = probe.öffnen();
+    fenster.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    QTest::keyClick(&fenster, Qt::Key_F1);
+    EXPECT_EQ(probe.dialoge.gezeigt, QStringList{QFileInfo(anleitung).canonicalFilePath()});
+    EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
+    probe.dialoge.zeigenGelingt = false;
+    QTest::keyClick(probe.finde<QWidget>("Txt"), Qt::Key_F1);
+    ASSERT_EQ(probe.dialoge.meldungen.size(), 1);
+    EXPECT_TRUE(probe.dialoge.meldungen.front().contains(QFileInfo(anleitung).canonicalFilePath()));
+    probe.finde<QPushButton>("Hilfe")->click();
+    ASSERT_EQ(probe.dialoge.überTexte.size(), 1);
+    for (const QString& teil : {QStringLiteral("MIT-Lizenz"), QStringLiteral("F1"),
+                                QFileInfo(anleitung).canonicalFilePath()})
+        EXPECT_TRUE(probe.dialoge.überTexte.front().contains(teil)) << teil.toStdString();
+
+    ASSERT_TRUE(QFile::remove(anleitung));
+    probe.dialoge.meldungen.clear();
+    QTest::keyClick(&fenster, Qt::Key_F1);
+    EXPECT_EQ(probe.dialoge.gezeigt.size(), 2);
+    EXPECT_EQ(probe.dialoge.meldungen,
+              QStringList{QStringLiteral("Die Anleitung (anleitung.md) liegt nicht bei diesem "
+                                         "Programm. Sie steht auch im Quelltext von Tafomat "
+                                         "unter docs/anleitung.md.")});
+}
+
+}  // namespace
+}  // namespace tafomat::test
