@@ -15,6 +15,7 @@
 #include "platform/Schriftartenliste.h"
 #include "platform/SystemUhr.h"
 #include "preview/BildZeichnen.h"
+#include "render/Sendegroesse.h"
 #include "render/Serveransicht.h"
 #include "ui/Dateimeldungen.h"
 #include "ui/MainWindow.h"
@@ -255,7 +256,7 @@ class Export {
             if (paket->fehler) return eingabefehler(paketfehlerText(*paket));
         }
         std::optional<Bild> server;
-        if (m_auftrag.serveransicht) {
+        if (m_auftrag.serveransicht || m_auftrag.info) {
             server = Serveransicht(fenster.felder(), fenster.vorschau(), m_uhr->heute());
             fenster.GrundgrößeHerstellen();
             if (!server)
@@ -264,12 +265,21 @@ class Export {
         }
         if (m_auftrag.vorschau && !pngSchreiben(fenster.vorschau().image(), *m_auftrag.vorschau))
             return schreibfehler(*m_auftrag.vorschau);
-        if (server && !pngSchreiben(alsQImage(*server), *m_auftrag.serveransicht))
+        if (m_auftrag.serveransicht && !pngSchreiben(alsQImage(*server), *m_auftrag.serveransicht))
             return schreibfehler(*m_auftrag.serveransicht);
         if (m_auftrag.php && !fenster.PhpDateiSchreiben(*m_auftrag.php, *skript))
             return schreibfehler(
                 QString::fromStdString(PhpDateiname(m_auftrag.php->toStdString())));
-        return paket ? paketSchreiben(*paket, fenster) : 0;
+        const int status = paket ? paketSchreiben(*paket, fenster) : 0;
+        if (status == 0 && m_auftrag.info) infoAusgeben(*server, fenster.felder());
+        return status;
+    }
+
+    // The figures the window shows beside the server view.
+    static void infoAusgeben(const Bild& server, const Felder& felder) {
+        const std::optional<Bildausgabe> ausgabe = BildausgabeLesen(felder);
+        if (!ausgabe) return;
+        std::printf("%s\n", toQString(Sendegroesse(server, *ausgabe)).toLocal8Bit().constData());
     }
 
     QString paketfehlerText(const ServerPaket& paket) const {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "ui/Bildgroesse.h"
 #include "ui/Dateiarten.h"
 #include "ui/MainWindow.h"
 
@@ -151,6 +152,7 @@ void MainWindow::fenstergrößeAnpassen() {
         m_s.Serveransicht->move(Serverspalte, ort.y());
         m_s.ServerPaket->move(Serverspalte, m_s.Serveransicht->geometry().bottom() + 4);
     }
+    BildgrößeAusrichten(m_s);
     setFixedSize(Grundfläche.expandedTo(m_s.PicBereich->size() + umVorschau));
     if (!isVisible() || !screen()) return;
     // A grown window that reaches beyond the screen moves back onto it.

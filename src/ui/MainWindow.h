@@ -94,6 +94,8 @@ class MainWindow : public QWidget {
     void Serveransicht_Click();
     void ServeransichtAktualisieren();
     void ServerPaket_Click();
+    // Bildgroesse.cpp: the banner's size as the server sends it, beside the server's controls.
+    void BildgrößeZeigen();
 
     // Editing aids (Bearbeitungshilfen.cpp).
     void Fett_Click();
@@ -125,6 +127,8 @@ class MainWindow : public QWidget {
     bool m_zugBeginnt = true;
     std::string m_gespeicherteGestaltung;
     QImage m_serverBild;
+    // The banner as the server sends it after the last redraw, before its encoding.
+    std::optional<Bild> m_serverBanner;
 };
 
 }  // namespace tafomat

@@ -8,6 +8,7 @@
 #include "render/Bilddatei.h"
 #include "render/Schriftsuche.h"
 #include "render/Serveransicht.h"
+#include "ui/Bildgroesse.h"
 #include "ui/Dateimeldungen.h"
 #include "ui/MainWindow.h"
 
@@ -42,12 +43,19 @@ std::string paketBild(const std::string& pfad, const Bild& hintergrund,
 
 }  // namespace
 
+// The banner is made for its size even while the preview shows, unless it is too large to be
+// measured at every redraw.
 void MainWindow::ServeransichtAktualisieren() {
-    if (!m_s.Serveransicht->isChecked()) return;
-    const std::optional<Bild> bild = Serveransicht(m_felder, m_vorschau, m_uhr.heute());
-    GrundgrößeHerstellen();
+    const bool zeigen = m_s.Serveransicht->isChecked();
+    m_serverBanner.reset();
+    if (zeigen || BildgrößeMessbar(m_vorschau.hintergrund())) {
+        m_serverBanner = Serveransicht(m_felder, m_vorschau, m_uhr.heute());
+        GrundgrößeHerstellen();
+    }
+    BildgrößeZeigen();
+    if (!zeigen) return;
     // Without a script the server sends nothing to draw on: the background alone.
-    m_serverBild = alsQImage(bild ? *bild : m_vorschau.hintergrund()).copy();
+    m_serverBild = alsQImage(m_serverBanner ? *m_serverBanner : m_vorschau.hintergrund()).copy();
 }
 
 void MainWindow::Serveransicht_Click() {

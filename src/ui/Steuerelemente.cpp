@@ -4,6 +4,7 @@
 #include <QPixmap>
 
 #include "platform/QtText.h"
+#include "ui/Bildgroesse.h"
 #include "ui/Cp1252Filter.h"
 #include "ui/Knopf.h"
 #include "ui/Regler.h"
@@ -324,6 +325,7 @@ void ServerteilAnlegen(QWidget* fenster, Steuerelemente& s) {
     s.ServerPaket->setToolTip(
         QStringLiteral("Speichert das Php-Programm, das Hintergrundbild und die Schriftart "
                        "zusammen in einen Ordner, den Sie so auf Ihren Server kopieren können."));
+    s.Bildgröße = BildgrößeAnlegen(fenster);
 }
 
 }  // namespace

@@ -57,6 +57,7 @@ struct Steuerelemente {
     // Right of the preview: what the server sends, and the files it needs.
     QCheckBox* Serveransicht;
     QPushButton* ServerPaket;
+    QLabel* Bildgröße;
 
     // The control that holds a field, or nullptr when the field is of another kind.
     QLineEdit* zeilenfeld(Feld feld) const;
