@@ -196,6 +196,7 @@ struct Anfrage {
     const char* name;
     int tag;  // 0: 1 July 2026 at 10:00 in Berlin, 1: 2 July at 9:30
     const char* methode;
+    const char* pfad;
     std::vector<std::string> kopf;
     int status;
     bool bild;  // whether the day's picture is sent
@@ -236,36 +237,29 @@ TEST_F(PhpLaufTest, ServedBundleKeepsItsPictureUntilMidnightAndAnswersWhatStillH
     EXPECT_THAT(werte["{etag0}"], ::testing::MatchesRegex("\"[0-9a-f]{32}\""));
     EXPECT_NE(werte["{etag0}"], werte["{etag1}"]);
 
-    for (const Anfrage& anfrage : {
-             Anfrage{"Plain", 0, "GET", {}, 200, true},
-             Anfrage{"EtagThatHolds", 0, "GET", {"If-None-Match: {etag0}"}, 304, false},
-             Anfrage{
-                 "WeakEtagAmongOthers", 0, "GET", {"If-None-Match: \"x\", W/{etag0}"}, 304, false},
-             Anfrage{"DateThatHolds", 0, "GET", {"If-Modified-Since: {datum0}"}, 304, false},
-             Anfrage{"DateBeforeMidnight",
-                     0,
-                     "GET",
-                     {"If-Modified-Since: Tue, 30 Jun 2026 21:59:59 GMT"},
-                     200,
-                     true},
-             Anfrage{"OtherEtagOutweighsTheDate",
-                     0,
-                     "GET",
-                     {"If-None-Match: \"x\"", "If-Modified-Since: {datum0}"},
-                     200,
-                     true},
-             Anfrage{"Head", 0, "HEAD", {}, 200, false},
-             Anfrage{"HeadThatHolds", 0, "HEAD", {"If-None-Match: {etag0}"}, 304, false},
-             Anfrage{"NextDayWithYesterdaysEtag", 1, "GET", {"If-None-Match: {etag0}"}, 200, true},
-             Anfrage{
-                 "NextDayWithYesterdaysDate", 1, "GET", {"If-Modified-Since: {datum0}"}, 200, true},
-             Anfrage{"NextDayWithItsEtag", 1, "GET", {"If-None-Match: {etag1}"}, 304, false},
-         }) {
+    // clang-format off
+    const Anfrage anfragen[] = {
+        {"Plain",                     0, "GET",  "/Tafomat.php", {}, 200, true},
+        {"EtagThatHolds",             0, "GET",  "/Tafomat.php", {"If-None-Match: {etag0}"}, 304, false},
+        {"WeakEtagAmongOthers",       0, "GET",  "/Tafomat.php", {"If-None-Match: \"x\", W/{etag0}"}, 304, false},
+        {"DateThatHolds",             0, "GET",  "/Tafomat.php", {"If-Modified-Since: {datum0}"}, 304, false},
+        {"DateBeforeMidnight",        0, "GET",  "/Tafomat.php", {"If-Modified-Since: Tue, 30 Jun 2026 21:59:59 GMT"}, 200, true},
+        {"OtherEtagOutweighsTheDate", 0, "GET",  "/Tafomat.php", {"If-None-Match: \"x\"", "If-Modified-Since: {datum0}"}, 200, true},
+        // The address for forums that take only names of pictures.
+        {"PictureNameAfterTheScript", 0, "GET",  "/Tafomat.php/banner.jpg", {}, 200, true},
+        {"Head",                      0, "HEAD", "/Tafomat.php", {}, 200, false},
+        {"HeadThatHolds",             0, "HEAD", "/Tafomat.php", {"If-None-Match: {etag0}"}, 304, false},
+        {"NextDayYesterdaysEtag",     1, "GET",  "/Tafomat.php", {"If-None-Match: {etag0}"}, 200, true},
+        {"NextDayYesterdaysDate",     1, "GET",  "/Tafomat.php", {"If-Modified-Since: {datum0}"}, 200, true},
+        {"NextDayItsOwnEtag",         1, "GET",  "/Tafomat.php", {"If-None-Match: {etag1}"}, 304, false},
+    };
+    // clang-format on
+    for (const Anfrage& anfrage : anfragen) {
         SCOPED_TRACE(anfrage.name);
         std::vector<std::string> kopf;
         for (const std::string& zeile : anfrage.kopf) kopf.push_back(eingesetzt(zeile, werte));
         PhpServer::Antwort antwort =
-            server[anfrage.tag].anfragen(anfrage.methode, "/Tafomat.php", kopf);
+            server[anfrage.tag].anfragen(anfrage.methode, anfrage.pfad, kopf);
         const Tagesstand& stand = tage[anfrage.tag];
         EXPECT_EQ(antwort.status, anfrage.status);
         EXPECT_EQ(antwort.kopf["etag"], werte["{etag" + std::to_string(anfrage.tag) + "}"]);
