@@ -84,6 +84,10 @@ TEST(Bildgröße, FollowsEveryRedrawAndTheChosenTypeAndQuality) {
     EXPECT_EQ(größe->text(), gesendet("gif", -1) + QStringLiteral(" (gif)"));
     probe.setText(Feld::AlTxt, "fünf");
     EXPECT_EQ(größe->text(), QString());
+    // Encoding a picture this large would hold up every keystroke.
+    fenster.vorschau().setBackground(Bild(1024, 257));
+    probe.setText(Feld::AlTxt, "5");
+    EXPECT_EQ(größe->text(), QStringLiteral("1024 × 257 Pixel (KB nicht gemessen)"));
 }
 
 // The three files the server needs, in the folder chosen; the built-in picture under the
