@@ -184,11 +184,14 @@ void fehlerbildZeilen(Skript& s, const Surface& flaeche, const std::string& art,
               "    " + ausgabe, "    exit;", "}"});
 }
 
-// The picture opened, or the picture of what is missing sent in its place. A HEAD request has
-// all it asked for once the picture is known to open.
+// The picture opened, or the picture of what is missing sent in its place; what the user can
+// mend on his own is told first. A HEAD request has all it asked for once the picture is known
+// to open.
 void bildÖffnenZeilen(Skript& s, const Serverdateien& dateien, const Surface& flaeche,
                       const std::string& art, const std::string& ausgabe) {
-    s.zeile("$Fehler=\"\";");
+    s.zeilen({"$Fehler=\"\";",
+              "if (!function_exists(\"ImageTTFText\")) "
+              "$Fehler=\"Tafomat: PHP-GD ohne FreeType\";"});
     dateiPrüfenZeilen(s, "$Schriftdatei", "Schrift", dateien.schriftname);
     dateiPrüfenZeilen(s, "$Bilddatei", "Bild", dateien.bildname);
     s.zeilen({"$Bild=$Fehler===\"\" ? ImageCreateFromJPEG($Bilddatei) : false;",

@@ -98,6 +98,7 @@ TEST(PhpSkriptTest, StartDesignGivesTheWholeScript) {
         "\r\n"
         "// ---------- Texte ins Bild einf\xFCgen ----------\r\n"
         "$Fehler=\"\";\r\n"
+        "if (!function_exists(\"ImageTTFText\")) $Fehler=\"Tafomat: PHP-GD ohne FreeType\";\r\n"
         "if (!is_file($Schriftdatei)) $Fehler=\"Tafomat: Schrift Arial.ttf fehlt\";\r\n"
         "elseif (!is_readable($Schriftdatei)) "
         "$Fehler=\"Tafomat: Schrift Arial.ttf ist nicht lesbar\";\r\n"
