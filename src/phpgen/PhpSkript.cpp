@@ -101,14 +101,6 @@ void texteZeilen(Skript& s, const Felder& felder) {
     s.zeile("$AlleKippen=str_replace(\".\",\",\",$AlleKippen);");
 }
 
-// The display of the script's own errors goes off first: a warning would reach the forum inside
-// the picture's bytes, with the server's folders in it. The server's log still gets it.
-void kopfZeilen(Skript& s, const std::string& art) {
-    s.zeilen({"<?php", "Header (\"Content-type: image/" + art + "\");",
-              "if (function_exists(\"ini_set\")) ini_set(\"display_errors\",\"0\");",
-              "// ---------- Eingabe - Werte ----------"});
-}
-
 // The files the script opens next to itself, as PHP expressions, and their bare names for the
 // picture that says which one is missing.
 struct Serverdateien {
@@ -125,27 +117,54 @@ Serverdateien serverdateien(const Felder& felder, const Surface& flaeche) {
             dateinameImText(schrift)};
 }
 
+// The display of the script's own errors goes off first: a warning would reach the forum inside
+// the picture's bytes, with the server's folders in it. The server's log still gets it.
+void kopfZeilen(Skript& s, const std::string& art) {
+    s.zeilen({"<?php", "Header (\"Content-type: image/" + art + "\");",
+              "if (function_exists(\"ini_set\")) ini_set(\"display_errors\",\"0\");"});
+}
+
+// What a cache needs to keep the picture until the day ends at $Morgen.
+void gültigBisZeilen(Skript& s, const std::string& einzug, const std::string& jetzt) {
+    s.zeilen({einzug + "Header (\"ETag: \".chr(34).$Fassung.\"-\".$Morgen.chr(34));",
+              einzug + "Header (\"Cache-Control: public, max-age=\".($Morgen-" + jetzt + "));",
+              einzug + "Header (\"Expires: \".gmdate(\"D, d M Y H:i:s\",$Morgen).\" GMT\");"});
+}
+
 // The picture changes when the day count moves on at the server's midnight, or when one of its
-// three files is replaced (known by their times and sizes, as static files are): browsers and
-// image proxies may keep it until then, and what they ask again with is answered before the
-// rest is done. An ETag asked for is the one test; only without it does the date count.
-void zwischenspeicherZeilen(Skript& s, const Serverdateien& dateien) {
-    s.zeilen({"", "// ---------- Bis Mitternacht zwischenspeichern ----------",
+// three files is replaced, known by their times and sizes as static files are. Its ETag holds
+// both: the files' state and the instant the day ends. A browser or image proxy that asks again
+// with the ETag before then is answered at once, before the day is even looked up in the
+// server's time zone, which costs more than all the rest of that answer. No day is longer than
+// 25 hours: an end beyond that was not the script's.
+void nochGültigZeilen(Skript& s, const Serverdateien& dateien) {
+    s.zeilen({"// ---------- Zwischenspeicher: gilt das Bild noch? ----------",
               "$Bilddatei=" + dateien.bild + ";", "$Schriftdatei=" + dateien.schrift + ";",
+              "$Fassung=md5(filemtime(__FILE__).\" \".filesize(__FILE__).\" \"."
+              "@filemtime($Bilddatei).\" \".@filesize($Bilddatei).\" \".@filemtime($Schriftdatei)."
+              "\" \".@filesize($Schriftdatei));",
+              "$Anfrage=isset($_SERVER[\"HTTP_IF_NONE_MATCH\"]) ? "
+              "$_SERVER[\"HTTP_IF_NONE_MATCH\"] : \"\";",
+              "$Stelle=strpos($Anfrage,chr(34).$Fassung.\"-\");",
+              "$Morgen=$Stelle===false ? 0 : (int)substr($Anfrage,$Stelle+34);",
+              "if (time()<$Morgen && $Morgen<=time()+90000) {"});
+    gültigBisZeilen(s, "    ", "time()");
+    s.zeilen({"    http_response_code(304);", "    exit;", "}",
+              "// ---------- Eingabe - Werte ----------"});
+}
+
+// Everything else is answered once the day is known: its start is the Last-Modified date, which
+// counts only where no ETag was asked for.
+void bisMitternachtZeilen(Skript& s) {
+    s.zeilen({"", "// ---------- Zwischenspeicher: gilt bis Mitternacht ----------",
               "$Tag=mktime(0,0,0,date(\"n\",$Heute),date(\"j\",$Heute),date(\"Y\",$Heute));",
               "$Morgen=mktime(0,0,0,date(\"n\",$Heute),date(\"j\",$Heute)+1,date(\"Y\",$Heute));",
-              "$Kennung=chr(34).md5($Tag.\" \".filemtime(__FILE__).\" \".filesize(__FILE__).\" \"."
-              "@filemtime($Bilddatei).\" \".@filesize($Bilddatei).\" \".@filemtime($Schriftdatei)."
-              "\" \".@filesize($Schriftdatei)).chr(34);",
-              "Header (\"Last-Modified: \".gmdate(\"D, d M Y H:i:s\",$Tag).\" GMT\");",
-              "Header (\"ETag: \".$Kennung);",
-              "Header (\"Cache-Control: public, max-age=\".($Morgen-$Heute));",
-              "Header (\"Expires: \".gmdate(\"D, d M Y H:i:s\",$Morgen).\" GMT\");",
-              "if (isset($_SERVER[\"HTTP_IF_NONE_MATCH\"]) ? "
-              "strpos($_SERVER[\"HTTP_IF_NONE_MATCH\"],$Kennung)!==false : "
-              "isset($_SERVER[\"HTTP_IF_MODIFIED_SINCE\"]) && "
-              "strtotime($_SERVER[\"HTTP_IF_MODIFIED_SINCE\"])>=$Tag) {",
-              "    http_response_code(304);", "    exit;", "}"});
+              "Header (\"Last-Modified: \".gmdate(\"D, d M Y H:i:s\",$Tag).\" GMT\");"});
+    gültigBisZeilen(s, "", "$Heute");
+    s.zeilen(
+        {"if ($Anfrage===\"\" && isset($_SERVER[\"HTTP_IF_MODIFIED_SINCE\"]) && "
+         "strtotime($_SERVER[\"HTTP_IF_MODIFIED_SINCE\"])>=$Tag) {",
+         "    http_response_code(304);", "    exit;", "}"});
 }
 
 // "Tafomat: Bild leer.jpg fehlt" as a PHP string.
@@ -209,8 +228,9 @@ std::string skriptText(const Felder& felder, const Surface& flaeche, const std::
     const Serverdateien dateien = serverdateien(felder, flaeche);
     Skript s;
     kopfZeilen(s, art);
+    nochGültigZeilen(s, dateien);
     werteZeilen(s, felder, werte);
-    zwischenspeicherZeilen(s, dateien);
+    bisMitternachtZeilen(s);
     s.zeilen({"", "// ---------- Euro-Werte richtig zusammenstellen ----------"});
     texteZeilen(s, felder);
     s.zeilen({"",

@@ -33,7 +33,7 @@ foreach (glob($argv[2] . '/*.php') as $datei) {
     $name = basename($datei, '.php');
     if ($argv[1] === 'werte') {
         // Without the answer to the server's request, which needs the script's own file.
-        $code = preg_replace('~// -+ Bis Mitternacht.*?(?=// -+)~s', '', file_get_contents($datei));
+        $code = preg_replace('~// -+ Zwischenspeicher.*?(?=// -+)~s', '', file_get_contents($datei));
         $anfang = strpos($code, '$Datum=');
         $ende = strpos($code, '$Fehler=');
         $zeilen .= zeile($name, werte(substr($code, $anfang, $ende - $anfang)));

@@ -4,7 +4,8 @@
 // generator's own variables, functions, numbers and operators, so that no typed text runs.
 $variablen = ['$Datum', '$Beginn', '$Heute', '$Gesamt', '$Tage', '$AlteKosten', '$Kippen',
     '$AlleKippen', '$Anschaffung', '$NeueKosten', '$Steuern', '$Gespart', '$Fiskus', '$A',
-    '$Bild', '$Farbe', '$Txt', '$Bilddatei', '$Schriftdatei', '$Tag', '$Morgen', '$Kennung',
+    '$Bild', '$Farbe', '$Txt', '$Bilddatei', '$Schriftdatei', '$Tag', '$Morgen', '$Fassung',
+    '$Anfrage', '$Stelle',
     '$_SERVER', '$Fehler', '$Schriftart', '$Zeilen', '$Y', '$Nummer', '$Zeile'];
 $namen = ['Header', 'gmmktime', 'date', 'time', 'intdiv', 'substr', 'strlen', 'str_replace',
     'ImageCreateFromJPEG', 'ImageColorAllocate', 'ImageTTFText', 'chr', 'Null', 'Imagejpeg',
@@ -12,13 +13,14 @@ $namen = ['Header', 'gmmktime', 'date', 'time', 'intdiv', 'substr', 'strlen', 's
     'filesize', 'gmdate', 'strpos', 'strtotime', 'http_response_code', 'false', 'true', 'is_file',
     'is_readable', 'header_remove', 'ImageCreateTrueColor', 'ImageFill', 'ImageFontWidth',
     'ImageFontHeight', 'explode', 'wordwrap', 'max', 'count', 'ImageString'];
-// The answer to the server's request needs a few statements of control: conditions, loops over
-// the files and the lines of the picture that says what is missing, and exit.
+// The answer to the server's request needs a few statements of control: conditions, the loops
+// of the picture that says what is missing, a cast of the end of the day the ETag names, exit.
 $erlaubt = [T_WHITESPACE, T_LNUMBER, T_DNUMBER, T_CONSTANT_ENCAPSED_STRING, T_DIR, T_COMMENT,
-    T_FILE, T_IF, T_ELSEIF, T_ISSET, T_EXIT, T_FOR, T_FOREACH, T_AS, T_DOUBLE_ARROW, T_ARRAY,
-    T_DEC, T_BOOLEAN_AND, T_IS_IDENTICAL, T_IS_NOT_IDENTICAL, T_IS_GREATER_OR_EQUAL];
+    T_FILE, T_IF, T_ELSEIF, T_ISSET, T_EXIT, T_FOR, T_FOREACH, T_AS, T_DOUBLE_ARROW,
+    T_DEC, T_INT_CAST, T_BOOLEAN_AND, T_IS_IDENTICAL, T_IS_NOT_IDENTICAL, T_IS_GREATER_OR_EQUAL,
+    T_IS_SMALLER_OR_EQUAL];
 $zeichen = ['=', ';', '(', ')', ',', '.', '*', '-', '+', '/', '[', ']', '{', '}', '?', ':', '!',
-    '>', '@'];
+    '>', '<', '@'];
 $dateien = glob($argv[1] . '/*.php');
 foreach ($dateien as $datei) {
     $code = file_get_contents($datei);
@@ -43,6 +45,6 @@ foreach ($dateien as $datei) {
         elseif ($art === T_CONSTANT_ENCAPSED_STRING) { if ($text[0] !== '"') echo basename($datei), ": single-quoted string\n"; }
         elseif (!in_array($art, $erlaubt, true)) echo basename($datei), ': token ', token_name($art), ' ', $text, "\n";
     }
-    if ($oeffnen !== 1 || $schliessen !== 1 || $kommentare !== 4) echo basename($datei), ": tags or comments\n";
+    if ($oeffnen !== 1 || $schliessen !== 1 || $kommentare !== 5) echo basename($datei), ": tags or comments\n";
 }
 echo count($dateien), " checked\n";
