@@ -2,11 +2,14 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QImageWriter>
 
 #include <cmath>
 #include <cstdio>
 
+#include "bundle/Paket.h"
+#include "model/Cp1252.h"
 #include "phpgen/Bildausgabe.h"
 #include "phpgen/PhpSkript.h"
 #include "platform/Dateien.h"
@@ -15,6 +18,7 @@
 #include "platform/Schriftartenliste.h"
 #include "platform/SystemUhr.h"
 #include "preview/BildZeichnen.h"
+#include "render/Schriftsuche.h"
 #include "render/Sendegroesse.h"
 #include "render/Serveransicht.h"
 #include "ui/Dateimeldungen.h"
@@ -128,6 +132,29 @@ QString bildfehlerText(const Bildfehler& fehler) {
     return QStringLiteral("damaged");
 }
 
+// Why a font that is there cannot be drawn, in parentheses after "cannot be drawn".
+QString schriftmangelText(const Schriftfund& fund) {
+    const QString datei = QString::fromStdString(fund.gefunden);
+    switch (fund.mangel) {
+        case Schriftmangel::ZweiterSchnitt:
+            return QStringLiteral("it is a later face of the collection %1, and GD draws its first")
+                .arg(datei);
+        case Schriftmangel::NurBitmaps:
+            return QStringLiteral("its file %1 holds bitmaps only, which GD cannot scale")
+                .arg(datei);
+        default:
+            return QStringLiteral("its file %1 is cut off or damaged").arg(datei);
+    }
+}
+
+// "the font "X" is installed, but cannot be drawn (why)" for a font that is there; else nullopt.
+std::optional<QString> nichtZeichenbar(const std::string& schrift) {
+    const Schriftfund fund = schriftSuchen(utf8FromCp1252(schrift));
+    if (!installiertAberNichtZeichenbar(fund)) return std::nullopt;
+    return QStringLiteral("the font \"%1\" is installed, but cannot be drawn (%2)")
+        .arg(toQString(schrift), schriftmangelText(fund));
+}
+
 // The first input that stops the redraw and the script, in the order the redraw reads them.
 std::optional<QString> unlesbareEingabe(const Felder& felder) {
     if (!isUsableFontSize(Grundgröße(felder)))
@@ -180,6 +207,12 @@ class Export {
         if (m_auftrag.heute) m_uhr = std::make_unique<FesteUhr>(*m_auftrag.heute);
         MainWindow fenster(m_dialoge, m_schriftarten, *m_uhr, nullptr,
                            MainWindow::Anzeige::Verborgen);
+        // The script needs the picture's name, the bundle its bytes: only a picture asked for
+        // decodes the background. A window without a screen shows nothing, so its picture box
+        // need not copy the preview at every redraw.
+        fenster.vorschau().nurPruefen(!m_auftrag.vorschau && !m_auftrag.serveransicht &&
+                                      !m_auftrag.info);
+        QObject::disconnect(&fenster.vorschau(), &QtSurface::changed, nullptr, nullptr);
         fenster.BildArtWählen(*art);
         if (m_auftrag.qualität)
             fenster.felder().setText(Feld::BildQuallität, m_auftrag.qualität->toStdString());
@@ -202,6 +235,7 @@ class Export {
             return eingabefehler(
                 QStringLiteral("%1: %2").arg(designdatei(), abbruchText(gelesen.ergebnis)));
         if (gelesen.ergebnis.bildFehlt) bildWarnen(fenster);
+        drehungWarnen(fenster);
         schriftWarnen(fenster);
         if (const auto fehler = unlesbareEingabe(fenster.felder()))
             return eingabefehler(QStringLiteral("%1: %2").arg(designdatei(), *fehler));
@@ -220,20 +254,39 @@ class Export {
                    .arg(designdatei(), shortenMiddle(pfad, LängsterName), bildfehlerText(fehler)));
     }
 
-    // A font that is not installed here leaves the preview's font, which the script then names.
+    // GD on the server draws a photo as stored, whatever turn its Exif entry asks for.
+    void drehungWarnen(MainWindow& fenster) const {
+        const std::optional<int> ausrichtung = fenster.vorschau().backgroundOrientation();
+        if (!ausrichtung || *ausrichtung == 1) return;
+        melden(QStringLiteral("warning: %1: record 1 (HintergrundPfad): the picture %2 asks to be "
+                              "turned (EXIF orientation %3); the server draws it as stored, "
+                              "unrotated, and so does the preview")
+                   .arg(designdatei(),
+                        shortenMiddle(toQString(fenster.felder().text(Feld::HintergrundPfad)),
+                                      LängsterName))
+                   .arg(*ausrichtung));
+    }
+
+    // A font that is not installed here, or cannot be drawn, leaves the preview's font, which the
+    // script then names.
     void schriftWarnen(MainWindow& fenster) const {
         const std::string verlangt = fenster.felder().text(Feld::SchriftartListe);
         const std::string genommen = fenster.vorschau().fontName();
         if (!fenster.vorschau().hatSchrift()) {
-            melden(QStringLiteral("warning: no font file answers the font \"%1\"; the preview "
-                                  "draws no text and the script's positions are not measured")
-                       .arg(toQString(genommen)));
+            melden(QStringLiteral("warning: %1; the preview draws no text and the script's "
+                                  "positions are not measured")
+                       .arg(nichtZeichenbar(genommen).value_or(
+                           QStringLiteral("no font file answers the font \"%1\"")
+                               .arg(toQString(genommen)))));
             return;
         }
         if (verlangt == genommen) return;
-        melden(QStringLiteral("warning: %1: record 3 (SchriftartListe): the font \"%2\" is not "
-                              "installed; the preview draws and the script names %3.ttf")
-                   .arg(designdatei(), shortenMiddle(toQString(verlangt), LängsterName),
+        const QString name = shortenMiddle(toQString(verlangt), LängsterName);
+        melden(QStringLiteral("warning: %1: record 3 (SchriftartListe): %2; the preview draws and "
+                              "the script names %3.ttf")
+                   .arg(designdatei(),
+                        nichtZeichenbar(verlangt).value_or(
+                            QStringLiteral("the font \"%1\" is not installed").arg(name)),
                         toQString(genommen)));
     }
 
@@ -249,9 +302,9 @@ class Export {
         // Everything is checked and made before the first file is written.
         std::optional<ServerPaket> paket;
         if (m_auftrag.paket) {
-            paket = fenster.ServerPaketVorbereiten();
+            paket = ServerPaketPlanen(fenster.felder(), fenster.vorschau(), skript);
             if (paket->fehler) return eingabefehler(paketfehlerText(*paket));
-            MainWindow::ServerPaketOrdnerPrüfen(*paket, *m_auftrag.paket);
+            ServerPaketOrdnerPrüfen(*paket, paketordner());
             if (paket->fehler == PaketFehler::Ordner) return schreibfehler(*m_auftrag.paket);
             if (paket->fehler) return eingabefehler(paketfehlerText(*paket));
         }
@@ -263,7 +316,8 @@ class Export {
                 return eingabefehler(
                     QStringLiteral("%1: the server would draw nothing").arg(designdatei()));
         }
-        if (m_auftrag.vorschau && !pngSchreiben(fenster.vorschau().image(), *m_auftrag.vorschau))
+        if (m_auftrag.vorschau &&
+            !pngSchreiben(alsQImage(fenster.vorschau().bild()), *m_auftrag.vorschau))
             return schreibfehler(*m_auftrag.vorschau);
         if (m_auftrag.serveransicht && !pngSchreiben(alsQImage(*server), *m_auftrag.serveransicht))
             return schreibfehler(*m_auftrag.serveransicht);
@@ -282,36 +336,43 @@ class Export {
         std::printf("%s\n", toQString(Sendegroesse(server, *ausgabe)).toLocal8Bit().constData());
     }
 
+    std::string paketordner() const { return QFile::encodeName(*m_auftrag.paket).toStdString(); }
+
     QString paketfehlerText(const ServerPaket& paket) const {
+        const QString datei = toQString(paket.datei);
         switch (paket.fehler.value_or(PaketFehler::KeinSkript)) {
-            case PaketFehler::KeineSchrift:
-                return QStringLiteral("--bundle: no font file answers the font \"%1\"")
-                    .arg(paket.datei);
+            case PaketFehler::KeineSchrift: {
+                const QString keineDatei =
+                    QStringLiteral("no font file answers the font \"%1\"").arg(datei);
+                return QStringLiteral("--bundle: ") +
+                       nichtZeichenbar(paket.datei).value_or(keineDatei);
+            }
             case PaketFehler::Bildname:
                 return QStringLiteral(
                            "%1: record 2 (HintergrundName): \"%2\" cannot be a file "
                            "of its own next to the script and the font file")
-                    .arg(designdatei(), shortenMiddle(paket.datei, LängsterName));
+                    .arg(designdatei(), shortenMiddle(datei, LängsterName));
             case PaketFehler::BildVorhanden:
                 return QStringLiteral(
                            "--bundle: the design's picture cannot be read, and %1 "
                            "holds a file %2 that the built-in picture would replace")
-                    .arg(*m_auftrag.paket, paket.datei);
+                    .arg(*m_auftrag.paket, datei);
             default:
                 return QStringLiteral("--bundle: %1 cannot be written").arg(*m_auftrag.paket);
         }
     }
 
     int paketSchreiben(ServerPaket& paket, MainWindow& fenster) const {
-        MainWindow::ServerPaketSchreiben(paket, *m_auftrag.paket);
+        ServerPaketSchreiben(paket, paketordner());
         if (paket.fehler == PaketFehler::Ordner) return schreibfehler(*m_auftrag.paket);
-        if (paket.fehler) return schreibfehler(QDir(*m_auftrag.paket).filePath(paket.datei));
+        if (paket.fehler)
+            return schreibfehler(QDir(*m_auftrag.paket).filePath(toQString(paket.datei)));
         if (paket.bildfehler)
             melden(QStringLiteral("warning: --bundle: the picture %1 cannot be read (%2); %3 is "
                                   "the built-in picture")
                        .arg(shortenMiddle(toQString(fenster.felder().text(Feld::HintergrundPfad)),
                                           LängsterName),
-                            bildfehlerText(*paket.bildfehler), paket.dateien.value(1)));
+                            bildfehlerText(*paket.bildfehler), toQString(paket.bild.name)));
         return 0;
     }
 

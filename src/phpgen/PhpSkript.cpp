@@ -6,6 +6,7 @@
 #include "model/Dezimalzahl.h"
 #include "phpgen/Bildausgabe.h"
 #include "phpgen/PhpText.h"
+#include "phpgen/Schriftmasse.h"
 #include "phpgen/Zeichenblock.h"
 
 namespace tafomat {
@@ -100,6 +101,12 @@ void texteZeilen(Skript& s, const Felder& felder) {
     s.zeile("$Kippen=\"" + gezeichneterText(felder.text(Feld::KiTxt)) + "\";");
     s.zeile("$AlleKippen=str_replace(\".\",\",\",$AlleKippen);");
 }
+
+// The drawing block, and the font's measures that its calls place the glyphs with.
+struct Zeichenteil {
+    std::string masse;
+    std::string block;
+};
 
 // The files the script opens next to itself, as PHP expressions, and their bare names for the
 // picture that says which one is missing.
@@ -223,7 +230,7 @@ void bildÖffnenZeilen(Skript& s, const Serverdateien& dateien, const Surface& f
 }
 
 std::string skriptText(const Felder& felder, const Surface& flaeche, const std::string& art,
-                       const Eingabewerte& werte, const std::string& zeichenblock,
+                       const Eingabewerte& werte, const Zeichenteil& zeichnen,
                        const std::string& ausgabe) {
     const Serverdateien dateien = serverdateien(felder, flaeche);
     Skript s;
@@ -233,12 +240,15 @@ std::string skriptText(const Felder& felder, const Surface& flaeche, const std::
     bisMitternachtZeilen(s);
     s.zeilen({"", "// ---------- Euro-Werte richtig zusammenstellen ----------"});
     texteZeilen(s, felder);
+    s.zeilen({"", "// ---------- Text setzen wie die GD-Bibliothek des Systems ----------"});
+    s.block(zeichnen.masse);
+    s.block(TextZeichnenFunktionen());
     s.zeilen({"",
               "// ---------- Texte ins Bild einf\xFC"
               "gen ----------"});
     bildÖffnenZeilen(s, dateien, flaeche, art, ausgabe);
     s.zeile("");
-    s.block(zeichenblock);
+    s.block(zeichnen.block);
     // No ImageDestroy: it does nothing since PHP 8.0 and is deprecated since 8.5.
     s.zeile(ausgabe);
     return std::move(s).fertig("?>");
@@ -266,14 +276,16 @@ std::optional<std::string> ZeichenblockÜbersetzen(const Felder& felder, Surface
 }
 
 std::optional<std::string> PhpSkript(const Felder& felder, Surface& flaeche) {
-    const std::optional<std::string> zeichenblock = ZeichenblockÜbersetzen(felder, flaeche);
-    if (!zeichenblock) return std::nullopt;
+    const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, flaeche);
+    if (!plan) return std::nullopt;
+    const Zeichenteil zeichnen{SchriftmasseZeilen(*plan, felder, flaeche),
+                               Zeichenblock(*plan, flaeche.fontName())};
     const std::optional<std::string> art = bildartLesen(felder.text(Feld::BildArt));
     if (!art) return std::nullopt;
     const std::optional<Eingabewerte> werte = EingabewerteLesen(felder);
     const std::optional<std::string> ausgabe = ausgabeaufruf(felder, *art);
     if (!werte || !ausgabe) return std::nullopt;
-    return skriptText(felder, flaeche, *art, *werte, *zeichenblock, *ausgabe);
+    return skriptText(felder, flaeche, *art, *werte, zeichnen, *ausgabe);
 }
 
 std::string PhpDateiname(std::string pfad) {

@@ -44,7 +44,7 @@ class Block {
     void operator()(const Textaufruf& text) {
         zeile("$Txt=" + laufausdruck(text.stuecke) + ";");
         for (int kopie = 0; kopie <= (text.fett ? 1 : 0); ++kopie)
-            zeile("ImageTTFText($Bild," + phpZahl(text.groesse) + ",0," +
+            zeile("TextZeichnen($Bild," + phpZahl(text.groesse) + ",0," +
                   std::to_string(text.x + kopie) + "," + std::to_string(text.y) + ",$Farbe," +
                   m_schrift + ",$Txt);");
         zeile("");

@@ -3,11 +3,6 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <cerrno>
-
 namespace tafomat {
 
 bool DateiSchreiben(const QString& pfad, std::string_view bytes) {
@@ -21,42 +16,6 @@ bool DateiSchreiben(const QString& pfad, std::string_view bytes) {
         return false;
     }
     return datei.commit();
-}
-
-namespace {
-
-std::string imOrdner(const QString& ordner, const std::string& name) {
-    return QFile::encodeName(ordner).toStdString() + "/" + name;
-}
-
-bool allesSchreiben(int datei, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t geschrieben = ::write(datei, bytes.data(), bytes.size());
-        if (geschrieben < 0 && errno == EINTR) continue;
-        if (geschrieben <= 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(geschrieben));
-    }
-    return true;
-}
-
-}  // namespace
-
-bool DateiInOrdnerSchreiben(const QString& ordner, const std::string& name,
-                            std::string_view bytes) {
-    const std::string ziel = imOrdner(ordner, name);
-    std::string neu = ziel + ".tafomat-XXXXXX";
-    const int datei = ::mkstemp(neu.data());
-    if (datei < 0) return false;
-    const bool geschrieben = allesSchreiben(datei, bytes) && ::fchmod(datei, 0644) == 0;
-    // rename replaces the name itself, also a link, and never leaves half a file under it.
-    if (::close(datei) == 0 && geschrieben && ::rename(neu.c_str(), ziel.c_str()) == 0) return true;
-    ::unlink(neu.c_str());
-    return false;
-}
-
-bool ImOrdnerVorhanden(const QString& ordner, const std::string& name) {
-    struct stat angaben {};
-    return ::lstat(imOrdner(ordner, name).c_str(), &angaben) == 0;
 }
 
 FileContent DateiLesen(const QString& pfad, std::size_t höchstens) {

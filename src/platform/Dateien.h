@@ -14,13 +14,6 @@ namespace tafomat {
 // new content was written; the file is closed in every case.
 bool DateiSchreiben(const QString& pfad, std::string_view bytes);
 
-// Writes the file `name` into the folder, its name given as the bytes the file system is to hold
-// (a script opens its files by such bytes), replacing a file of that name whole or not at all. A
-// link of that name is replaced, not followed.
-bool DateiInOrdnerSchreiben(const QString& ordner, const std::string& name, std::string_view bytes);
-// Whether the folder holds anything of that name, given as bytes.
-bool ImOrdnerVorhanden(const QString& ordner, const std::string& name);
-
 // The whole content of a regular file of at most höchstens bytes, or why not; pipes, devices
 // and folders are refused at once, a larger file before it is read.
 FileContent DateiLesen(const QString& pfad, std::size_t höchstens);

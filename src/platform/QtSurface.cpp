@@ -28,6 +28,7 @@ QtSurface::QtSurface(Bild hintergrund, QObject* parent) : QtSurface(parent) {
 const QImage& QtSurface::image() const {
     const Bild& aktuell = bild();
     if (m_veraltet) {
+        m_image = QImage();  // a large picture is not held twice while it is copied
         m_image = alsQImage(aktuell).copy();
         m_veraltet = meldetGerade();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tafomat {
@@ -16,6 +17,24 @@ inline constexpr Farbwert farbwert(int rot, int gruen, int blau) {
 // 300 dpi, 1/200 of a pixel of the picture. Widths are exact multiples of this unit, so positions
 // kept in it add up without rounding.
 inline constexpr int StiftJePixel = 200;
+
+// How the two GD families lay out one character at a size, for a script that places glyphs
+// itself: the system libgd's advance in pen units and bundled GD's in 1/64 pixel, where the
+// glyph's bitmap begins left of the pen at 96 dpi, and whether it has any ink.
+struct Zeichenmass {
+    std::int64_t vorschub = 0;
+    std::int64_t vorschub96 = 0;
+    int links = 0;
+    bool tinte = false;
+};
+
+// The kerning between two neighbours in one call: the system libgd's in pen units, bundled
+// GD's in 1/64 pixel.
+struct Paarmass {
+    std::int64_t kerning = 0;
+    std::int64_t kerning96 = 0;
+    bool operator==(const Paarmass&) const = default;
+};
 
 // A drawing surface measured in pixels, x from the left and y from the top, that keeps what
 // is drawn on it until cleared. The preview renderer and the script compiler draw and measure
@@ -55,6 +74,12 @@ class Surface {
     virtual void drawText(const std::string& text) = 0;
     // The advance of the text as one run of its own, in pixels.
     virtual double textWidth(const std::string& text) const = 0;
+    // A character's and a pair's measures at a size in the current font, without changing the
+    // surface; nullopt where the surface cannot tell or GD would refuse the character.
+    virtual std::optional<Zeichenmass> zeichenmass(double, unsigned char) const {
+        return std::nullopt;
+    }
+    virtual Paarmass paarmass(double, unsigned char, unsigned char) const { return {}; }
 
     // A JPEG file becomes the background and the surface takes its size; an empty path removes
     // the background picture. A file that cannot be loaded is refused: false, nothing changes.

@@ -170,6 +170,7 @@ GdGroesse::GdGroesse(std::shared_ptr<GdSchrift::Innen> schrift, double punkte)
     FT_Activate_Size(m_ft->bild);
     if (FT_Set_Char_Size(face, 0, groesse, BildDpi, BildDpi) != 0) return;
     m_oberlaenge = aufrunden64(face->size->metrics.ascender);
+    m_zeilenhoehe96 = face->size->metrics.height;
     m_gueltig = true;
 }
 
@@ -194,16 +195,17 @@ GdGlyphe& GdGroesse::eintrag(unsigned index) {
     GdGlyphe& glyphe = m_glyphen[index];
     FT_Face face = m_schrift->face;
     FT_Activate_Size(m_ft->layout);
-    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) != 0) {
+    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) != 0)
         glyphe.layoutFehler = true;
-        return glyphe;
-    }
-    glyphe.vorschub = face->glyph->metrics.horiAdvance;
+    else
+        glyphe.vorschub = face->glyph->metrics.horiAdvance;
     FT_Activate_Size(m_ft->bild);
     if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) != 0) {
         glyphe.zeichenFehler = true;
         return glyphe;
     }
+    // Bundled GD moves its pen by the advance of the glyph image, in whole pixels when hinted.
+    glyphe.vorschub96 = face->glyph->advance.x;
     const FT_Glyph_Metrics& masse = face->glyph->metrics;
     glyphe.ungefaehrLinks = abrunden64(masse.horiBearingX) - 1;
     glyphe.ungefaehrOben = aufrunden64(masse.horiBearingY) + 1;
@@ -223,6 +225,26 @@ Stift GdGroesse::kerning(unsigned vorher, unsigned index) {
     if (FT_Get_Kerning(face, vorher, index, FT_KERNING_DEFAULT, &abstand) != 0) abstand.x = 0;
     m_kerning.emplace(paar, abstand.x);
     return abstand.x;
+}
+
+Stift GdGroesse::kerning96(unsigned vorher, unsigned index) {
+    FT_Face face = m_schrift->face;
+    if (!vorher || !index || !FT_HAS_KERNING(face)) return 0;
+    const std::uint64_t paar = (static_cast<std::uint64_t>(vorher) << 32) | index;
+    const auto gefunden = m_kerning96.find(paar);
+    if (gefunden != m_kerning96.end()) return gefunden->second;
+    FT_Activate_Size(m_ft->bild);
+    FT_Vector abstand{0, 0};
+    if (FT_Get_Kerning(face, vorher, index, FT_KERNING_DEFAULT, &abstand) != 0) abstand.x = 0;
+    m_kerning96.emplace(paar, abstand.x);
+    return abstand.x;
+}
+
+Stift GdGroesse::naechsteZeile96(Stift y) const {
+    // Bundled GD's line spacing: the 96 dpi line height times 1.05, rounded to the next row.
+    constexpr double Zeilenabstand = 1.05;
+    y -= static_cast<long>(static_cast<double>(m_zeilenhoehe96) * Zeilenabstand);
+    return (y - 32) & -64;
 }
 
 Stift GdGroesse::naechsteZeile(Stift y) const {
@@ -304,21 +326,30 @@ const GdRaster* GdGroesse::gerastert(unsigned index) {
     return &m_schrift->raster.ablegen(schluessel, std::move(raster));
 }
 
-void GdLauf::anhaengen(char32_t zeichen) {
-    // GD starts a line anew at a carriage return and moves down at a line feed, without kerning
-    // across them.
-    if (zeichen == U'\r' || zeichen == U'\n') {
-        m_stiftX = 0;
-        if (zeichen == U'\n') m_stiftY = m_groesse->naechsteZeile(m_stiftY);
-        m_vorher = 0;
-        return;
+// GD starts a line anew at a carriage return and moves down at a line feed, without kerning
+// across them. Bundled GD keeps its line in whole pixels (y is then in pixels).
+void GdLauf::zeilenwechsel(char32_t zeichen) {
+    m_stiftX = 0;
+    m_vorher = 0;
+    if (zeichen != U'\n') return;
+    if (m_familie == GdFamilie::System) {
+        m_stiftY = m_groesse->naechsteZeile(m_stiftY);
+    } else {
+        m_stiftY96 = m_groesse->naechsteZeile96(m_stiftY96);
+        m_stiftY = static_cast<int>(static_cast<double>(-m_stiftY96) + 32) / 64;
     }
+}
+
+void GdLauf::anhaengen(char32_t zeichen) {
+    if (zeichen == U'\r' || zeichen == U'\n') return zeilenwechsel(zeichen);
     const unsigned index = m_groesse->glyphIndex(zeichen);
     const GdGlyphe& glyphe = m_groesse->glyphe(index);
-    if (glyphe.layoutFehler) m_abgelehnt = true;
-    m_stiftX += m_groesse->kerning(m_vorher, index);
+    const bool system = m_familie == GdFamilie::System;
+    if (system && glyphe.layoutFehler) m_abgelehnt = true;
+    m_stiftX +=
+        system ? m_groesse->kerning(m_vorher, index) : m_groesse->kerning96(m_vorher, index);
     m_gesetzt.push_back({index, m_stiftX, m_stiftY});
-    m_stiftX += glyphe.vorschub;
+    m_stiftX += system ? glyphe.vorschub : glyphe.vorschub96;
     m_vorher = index;
 }
 
@@ -361,9 +392,37 @@ bool ausserhalb(const Bild& bild, int links, int oben, int breite, int hoehe) {
 
 }  // namespace
 
-void GdLauf::zeichnen(Bild& bild, std::int64_t stiftX0, std::int64_t stiftY0,
-                      std::uint32_t farbe) const {
+void GdLauf::zeichnen(Bild& bild, std::int64_t x, std::int64_t y, std::uint32_t farbe) const {
     if (m_abgelehnt) return;
+    if (m_familie == GdFamilie::System)
+        zeichnenSystem(bild, x, y, farbe);
+    else
+        zeichnenGebuendelt(bild, x, y, farbe);
+}
+
+// Bundled GD rounds its pen to whole pixels at each glyph and adds them as int.
+void GdLauf::zeichnenGebuendelt(Bild& bild, std::int64_t x, std::int64_t y,
+                                std::uint32_t farbe) const {
+    constexpr std::int64_t Weit = 1000000000;
+    for (const Gesetzt& gesetzt : m_gesetzt) {
+        const GdGlyphe& grob = m_groesse->glyphe(gesetzt.index);
+        if (grob.zeichenFehler) return;
+        const std::int64_t ursprungX = x + ((gesetzt.x + 31) >> 6);
+        const std::int64_t ursprungY = y + gesetzt.y;
+        if (std::llabs(ursprungX) > Weit || std::llabs(ursprungY) > Weit) continue;
+        if (ausserhalb(bild, static_cast<int>(ursprungX) + grob.ungefaehrLinks - 1,
+                       static_cast<int>(ursprungY) - grob.ungefaehrOben - 1,
+                       grob.ungefaehrBreite + 2, grob.ungefaehrHoehe + 2))
+            continue;
+        const GdRaster* glyphe = m_groesse->gerastert(gesetzt.index);
+        if (!glyphe) return;
+        glypheZeichnen(bild, *glyphe, static_cast<int>(ursprungX) + glyphe->links,
+                       static_cast<int>(ursprungY) - glyphe->oben, farbe);
+    }
+}
+
+void GdLauf::zeichnenSystem(Bild& bild, std::int64_t stiftX0, std::int64_t stiftY0,
+                            std::uint32_t farbe) const {
     // GD takes the pen's start as int and adds in double; far beyond the picture nothing shows,
     // and the pixel arithmetic stays inside int.
     constexpr double Weit = 1e9;

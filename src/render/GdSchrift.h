@@ -16,10 +16,18 @@ namespace tafomat {
 // GD's pen position, in 1/200 pixel (26.6 fixed point at 300 dpi).
 using Stift = std::int64_t;
 
+// The two families of GD that draw on servers. The system libgd (2.1 and later: Debian, Ubuntu)
+// lays a call out at 300 dpi and cuts the pen to pixels at each glyph; the copy bundled inside
+// PHP (official container images, PHP for Windows, many hosts) lays it out at 96 dpi with
+// advances and kerning in whole pixels, and kerns fixed-width fonts too. Both draw a single
+// glyph alike.
+enum class GdFamilie { System, Gebuendelt };
+
 // One glyph's measures: its advance in GD's layout, and roughly where its ink lies when GD draws
 // it at 96 dpi.
 struct GdGlyphe {
     Stift vorschub = 0;          // the hinted advance at 300 dpi
+    Stift vorschub96 = 0;        // the hinted advance at 96 dpi, in 1/64 pixel (bundled GD)
     bool layoutFehler = false;   // FreeType cannot load it at 300 dpi: GD refuses the whole call
     bool zeichenFehler = false;  // nor at 96 dpi: GD stops drawing at this glyph
     // Where the ink may lie at 96 dpi, from the hinted metrics, with a pixel to spare around it.
@@ -105,8 +113,12 @@ class GdGroesse {
     const GdGlyphe& glyphe(unsigned index);
     // The kerning GD adds between two neighbours in one call, in pen units.
     Stift kerning(unsigned vorher, unsigned index);
-    // GD's next line inside one call: the pen's new y.
+    // The kerning bundled GD adds, in 1/64 pixel at 96 dpi: whole pixels, fixed-width fonts too.
+    Stift kerning96(unsigned vorher, unsigned index);
+    // GD's next line inside one call: the pen's new y; for bundled GD in 1/64 pixel, downwards
+    // negative.
     Stift naechsteZeile(Stift y) const;
+    Stift naechsteZeile96(Stift y) const;
     // The glyph's coverage, rendered on first use; nullptr where FreeType cannot render it
     // (GD stops drawing there). Valid until the next call.
     const GdRaster* gerastert(unsigned index);
@@ -120,20 +132,24 @@ class GdGroesse {
     double m_punkte;
     bool m_gueltig = false;
     int m_oberlaenge = 0;
+    Stift m_zeilenhoehe96 = 0;
     std::unordered_map<unsigned, GdGlyphe> m_glyphen;
     std::unordered_map<std::uint64_t, Stift> m_kerning;
+    std::unordered_map<std::uint64_t, Stift> m_kerning96;
     std::uint64_t m_nummer;  // tells this size's glyphs apart in the font's raster store
 };
 
-// One call of ImageTTFText, laid out as GD lays it out: the glyphs of a text at their pen
-// positions, kerned within the call. Text can be added piece by piece.
+// One call of ImageTTFText, laid out as a GD family lays it out: the glyphs of a text at their
+// pen positions, kerned within the call. Text can be added piece by piece.
 class GdLauf {
   public:
-    explicit GdLauf(std::shared_ptr<GdGroesse> groesse) : m_groesse(std::move(groesse)) {}
+    explicit GdLauf(std::shared_ptr<GdGroesse> groesse, GdFamilie familie = GdFamilie::System)
+        : m_groesse(std::move(groesse)), m_familie(familie) {}
 
     void anhaengen(char32_t zeichen);
     void anhaengen(std::u32string_view text);
-    // The pen after the last glyph: where GD's layout of the text ends.
+    // The pen after the last glyph: where GD's layout of the text ends. In pen units for the
+    // system libgd, in 1/64 pixel for bundled GD.
     Stift vorschub() const { return m_stiftX; }
     bool leer() const { return m_gesetzt.empty(); }
     // A glyph FreeType could not load at 300 dpi makes GD refuse the whole call.
@@ -151,10 +167,16 @@ class GdLauf {
         Stift y;
     };
 
+    void zeilenwechsel(char32_t zeichen);
+    void zeichnenSystem(Bild& bild, std::int64_t x, std::int64_t y, std::uint32_t farbe) const;
+    void zeichnenGebuendelt(Bild& bild, std::int64_t x, std::int64_t y, std::uint32_t farbe) const;
+
     std::shared_ptr<GdGroesse> m_groesse;
+    GdFamilie m_familie;
     std::vector<Gesetzt> m_gesetzt;
     Stift m_stiftX = 0;
     Stift m_stiftY = 0;
+    Stift m_stiftY96 = 0;  // bundled GD's line, in 1/64 pixel
     unsigned m_vorher = 0;
     bool m_abgelehnt = false;
 };

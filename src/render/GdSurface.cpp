@@ -141,10 +141,32 @@ double GdSurface::textWidth(const std::string& text) const {
     return static_cast<double>(lauf.vorschub()) / StiftJePixel;
 }
 
+std::optional<Zeichenmass> GdSurface::zeichenmass(double punkte, unsigned char zeichen) const {
+    const std::shared_ptr<GdGroesse> schrift = m_schrift ? m_schrift->groesse(punkte) : nullptr;
+    if (!schrift) return std::nullopt;
+    const unsigned index = schrift->glyphIndex(unicodeFromCp1252(zeichen));
+    const GdGlyphe& glyphe = schrift->glyphe(index);
+    if (glyphe.layoutFehler || glyphe.zeichenFehler) return std::nullopt;
+    const GdRaster* raster = schrift->gerastert(index);
+    if (!raster) return std::nullopt;
+    const bool tinte = std::any_of(raster->deckung.begin(), raster->deckung.end(),
+                                   [](std::uint8_t stufe) { return stufe != 0; });
+    return Zeichenmass{glyphe.vorschub, glyphe.vorschub96, raster->links, tinte};
+}
+
+Paarmass GdSurface::paarmass(double punkte, unsigned char vorher, unsigned char zeichen) const {
+    const std::shared_ptr<GdGroesse> schrift = m_schrift ? m_schrift->groesse(punkte) : nullptr;
+    if (!schrift) return {};
+    const unsigned a = schrift->glyphIndex(unicodeFromCp1252(vorher));
+    const unsigned b = schrift->glyphIndex(unicodeFromCp1252(zeichen));
+    return {schrift->kerning(a, b), schrift->kerning96(a, b)};
+}
+
 bool GdSurface::loadBackground(const std::string& pfad) {
     m_hintergrundfehler.reset();
+    m_ausrichtung.reset();
     if (pfad.empty()) {
-        setBackground(Bild(m_hintergrund.breite(), m_hintergrund.hoehe()));
+        if (!m_nurPruefen) setBackground(Bild(m_hintergrund.breite(), m_hintergrund.hoehe()));
         return true;
     }
     std::optional<Bild> bild;
@@ -152,10 +174,13 @@ bool GdSurface::loadBackground(const std::string& pfad) {
         const Hintergrunddatei datei = HintergrunddateiLesen(utf8FromCp1252(pfad));
         m_hintergrundfehler = datei.fehler;
         if (m_hintergrundfehler) return false;
+        m_ausrichtung = exifAusrichtung(datei.bytes);
+        if (m_nurPruefen) return true;
         bild = jpegLesen(datei.bytes);
     }  // the file's bytes are gone before the picture is copied
     if (!bild) {
         m_hintergrundfehler = Bildfehler{Bildfehlergrund::Beschaedigt};
+        m_ausrichtung.reset();
         return false;
     }
     setBackground(std::move(*bild));

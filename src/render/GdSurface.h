@@ -63,11 +63,18 @@ class GdSurface : public Surface {
     void setBold(bool fett) override { m_fett = fett; }
     void drawText(const std::string& text) override;
     double textWidth(const std::string& text) const override;
+    std::optional<Zeichenmass> zeichenmass(double punkte, unsigned char zeichen) const override;
+    Paarmass paarmass(double punkte, unsigned char vorher, unsigned char zeichen) const override;
     // The path is Windows-1252 text, as the design holds it. Only JPEG content is taken, whatever
     // the name, read as GD reads it. An empty path leaves a white picture of the current size.
     bool loadBackground(const std::string& pfad) override;
     // Why the last loadBackground failed; empty after one that succeeded.
     const std::optional<Bildfehler>& backgroundFailure() const { return m_hintergrundfehler; }
+    // The Exif orientation of the picture the last loadBackground took; nullopt without one.
+    std::optional<int> backgroundOrientation() const { return m_ausrichtung; }
+    // While set, loadBackground only checks the file and keeps the background it has: work that
+    // needs a picture's name and soundness, but not its pixels, never decodes it.
+    void nurPruefen(bool an) { m_nurPruefen = an; }
     // The built-in picture becomes the background again, as at the start.
     void loadBuiltInBackground();
     // A picture read elsewhere becomes the background.
@@ -97,6 +104,8 @@ class GdSurface : public Surface {
     Bild m_hintergrund;
     mutable Bild m_bild;
     std::optional<Bildfehler> m_hintergrundfehler;
+    std::optional<int> m_ausrichtung;
+    bool m_nurPruefen = false;
     std::string m_schriftName = "Arial";
     std::shared_ptr<GdSchrift> m_schrift;
     double m_punkte = 8.25;

@@ -10,12 +10,21 @@ namespace tafomat {
 
 // Names here are ASCII: moc reads this header through QtSurface.h.
 
-// A background is decoded at 4 bytes per pixel and held in up to three copies (the decoded
-// picture, the background and the drawn preview): 16 megapixels keep that near 200 MB, and
-// no banner comes near 4096 x 4096.
+// A background is decoded at 4 bytes per pixel. The command line holds it in at most three
+// copies (the background, the drawn preview and the server view): at 16 megapixels its peak
+// was 235 MB, measured. No banner comes near 4096 x 4096.
 inline constexpr std::int64_t GroessteBildpunktzahl = 4096 * 4096;
 // A photo of that many pixels takes a few megabytes; the file is held while it is decoded.
 inline constexpr std::size_t GroessteBilddatei = 32 * 1024 * 1024;
+
+// Every scan is a pass of the decoder over the whole picture, so a small file that repeats one
+// scan keeps it busy for minutes, and GD on the server too. Encoders write few: libjpeg's
+// progressive script, which jpegtran -progressive and GD's interlaced JPEG follow, has 10 for a
+// colour picture. Decoders draw a line: Chromium's JPEG decoder gives up at scan 100, the
+// TurboJPEG scan limit that libjpeg-turbo's fuzzers and tjbench -limitscans set is 500 (its
+// djpeg -maxscans has no default), ImageMagick's is 1024. 100, ten times what libjpeg writes,
+// keeps the largest allowed picture within seconds (3 s of CPU here).
+inline constexpr int GroessteScanzahl = 100;
 
 // Why a background picture cannot be loaded.
 enum class Bildfehlergrund {
@@ -25,7 +34,7 @@ enum class Bildfehlergrund {
     ZuGrosseDatei,      // more than GroessteBilddatei bytes
     KeinJpeg,           // the content is no JPEG picture
     ZuVieleBildpunkte,  // declares more than GroessteBildpunktzahl pixels
-    Beschaedigt,        // passed these checks, but its decoder gave up
+    Beschaedigt,        // more than GroessteScanzahl scans, or its decoder gave up
 };
 
 struct Bildfehler {
@@ -51,10 +60,21 @@ struct Hintergrunddatei {
     std::optional<Bildfehler> fehler;
 };
 
+// The scans of a JPEG up to its end marker, counted without decoding.
+int jpegScans(std::string_view bytes);
+
+// The orientation (1 to 8) that a JPEG's first Exif segment (APP1) gives its picture; nullopt
+// without one. Cameras store a turned photo as taken and leave the turn to this entry, which
+// GD on the server ignores.
+std::optional<int> exifAusrichtung(std::string_view bytes);
+// The window's notice for a background whose orientation is not 1 (UTF-8).
+inline constexpr const char* GedrehtesBildHinweis =
+    "Das Bild ist laut EXIF gedreht; der Server zeichnet es ungedreht.";
+
 // Reads a background picture safely: a regular file of at most GroessteBilddatei bytes that
-// holds a JPEG declaring at most GroessteBildpunktzahl pixels. The path is given as the file
-// system takes it. Decoding is left to the caller, whose decoder may still fail
-// (Bildfehlergrund::Beschaedigt).
+// holds a JPEG declaring at most GroessteBildpunktzahl pixels in at most GroessteScanzahl scans.
+// The path is given as the file system takes it. Decoding is left to the caller, whose decoder may
+// still fail (Bildfehlergrund::Beschaedigt).
 Hintergrunddatei HintergrunddateiLesen(const std::string& pfad);
 
 }  // namespace tafomat

@@ -74,28 +74,37 @@ bool taugtAlsDateiname(const std::string& familie) {
     });
 }
 
-std::optional<std::string> suchen(const std::string& familie) {
-    if (!taugtAlsDateiname(familie)) return std::nullopt;
+Schriftfund suchen(const std::string& familie) {
+    if (!taugtAlsDateiname(familie)) return {std::nullopt, Schriftmangel::KeinDateiname, {}};
     const std::optional<Treffer> treffer = passendeSchrift(familie);
-    if (!treffer || !treffer->skalierbar || treffer->index != 0) return std::nullopt;
+    if (!treffer) return {};
     const bool selbst =
         std::any_of(treffer->familien.begin(), treffer->familien.end(),
                     [&](const std::string& name) { return gleicherName(name, familie); });
-    if (!selbst && treffer->datei == letzteWahl()) return std::nullopt;
-    if (!GdSchrift::oeffnen(treffer->datei)) return std::nullopt;
-    return treffer->datei;
+    if (!selbst && treffer->datei == letzteWahl()) return {};
+    const auto mangel = [&](Schriftmangel grund) {
+        return Schriftfund{std::nullopt, grund, treffer->datei};
+    };
+    if (!treffer->skalierbar) return mangel(Schriftmangel::NurBitmaps);
+    if (treffer->index != 0) return mangel(Schriftmangel::ZweiterSchnitt);
+    if (!GdSchrift::oeffnen(treffer->datei)) return mangel(Schriftmangel::Beschaedigt);
+    return {treffer->datei, Schriftmangel::NichtInstalliert, treffer->datei};
 }
 
 }  // namespace
 
-std::optional<std::string> schriftdateiSuchen(const std::string& familie) {
+Schriftfund schriftSuchen(const std::string& familie) {
     // The configuration does not change while the program runs, and the font box asks at every
     // keystroke.
-    static std::map<std::string, std::optional<std::string>> gefunden;
+    static std::map<std::string, Schriftfund> gefunden;
     const auto bekannt = gefunden.find(familie);
     if (bekannt != gefunden.end()) return bekannt->second;
     if (gefunden.size() > 1024) gefunden.clear();
     return gefunden[familie] = suchen(familie);
+}
+
+std::optional<std::string> schriftdateiSuchen(const std::string& familie) {
+    return schriftSuchen(familie).datei;
 }
 
 std::vector<std::string> schriftfamilien() {

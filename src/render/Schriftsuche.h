@@ -14,6 +14,30 @@ namespace tafomat {
 // does not answer either.
 std::optional<std::string> schriftdateiSuchen(const std::string& familie);
 
+// Why no font file answers a family name.
+enum class Schriftmangel {
+    NichtInstalliert,  // only the configuration's last resort answers
+    KeinDateiname,     // the name cannot stand in a script's font file name
+    Beschaedigt,       // the file that answers is cut off or damaged: GD cannot read it
+    ZweiterSchnitt,    // the family is a later face of a collection, and GD opens the first
+    NurBitmaps,        // the file that answers holds bitmaps only, which GD cannot scale
+};
+
+// The font file that answers a family name, or why none does; a file fontconfig gives that fails
+// GD's checks is named too (datei stays empty then).
+struct Schriftfund {
+    std::optional<std::string> datei;
+    Schriftmangel mangel = Schriftmangel::NichtInstalliert;
+    std::string gefunden;  // the file fontconfig gives, where one answers
+};
+Schriftfund schriftSuchen(const std::string& familie);
+
+// Whether the family is there, only GD cannot draw it.
+inline bool installiertAberNichtZeichenbar(const Schriftfund& fund) {
+    return !fund.datei && fund.mangel != Schriftmangel::NichtInstalliert &&
+           fund.mangel != Schriftmangel::KeinDateiname;
+}
+
 // The families of the installed scalable fonts that answer their own name, each once, in
 // alphabetical order; their names as fontconfig gives them, in UTF-8.
 std::vector<std::string> schriftfamilien();

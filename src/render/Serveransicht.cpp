@@ -11,8 +11,9 @@ namespace {
 
 class Server {
   public:
-    Server(std::shared_ptr<GdSchrift> schrift, Bild& bild, const Serverwert& wert)
-        : m_schrift(std::move(schrift)), m_bild(bild), m_wert(wert) {}
+    Server(std::shared_ptr<GdSchrift> schrift, Bild& bild, const Serverwert& wert,
+           GdFamilie familie)
+        : m_schrift(std::move(schrift)), m_bild(bild), m_wert(wert), m_familie(familie) {}
 
     // On a true-colour picture ImageColorAllocate gives the colour itself.
     void operator()(const Farbaufruf& farbe) {
@@ -28,7 +29,7 @@ class Server {
         std::string text;
         for (const Stueck& stueck : aufruf.stuecke)
             text += stueck.platzhalter ? m_wert(stueck.platzhalter) : stueck.text;
-        GdLauf lauf(std::move(groesse));
+        GdLauf lauf(std::move(groesse), m_familie);
         lauf.anhaengen(unicodeText(text));
         for (int kopie = 0; kopie <= (aufruf.fett ? 1 : 0); ++kopie)
             lauf.zeichnen(m_bild, aufruf.x + kopie, aufruf.y, m_farbe);
@@ -38,16 +39,17 @@ class Server {
     std::shared_ptr<GdSchrift> m_schrift;
     Bild& m_bild;
     const Serverwert& m_wert;
+    GdFamilie m_familie;
     std::uint32_t m_farbe = 0;
 };
 
 }  // namespace
 
 std::optional<Bild> PlanZeichnen(const Zeichenplan& plan, const std::string& schriftdatei,
-                                 Bild hintergrund, const Serverwert& wert) {
+                                 Bild hintergrund, const Serverwert& wert, GdFamilie familie) {
     std::shared_ptr<GdSchrift> schrift = GdSchrift::geteilt(schriftdatei);
     if (!schrift) return std::nullopt;
-    Server server(std::move(schrift), hintergrund, wert);
+    Server server(std::move(schrift), hintergrund, wert, familie);
     for (const Zeichenaufruf& aufruf : plan.aufrufe) std::visit(server, aufruf);
     return hintergrund;
 }
@@ -81,13 +83,15 @@ const std::string& wertVon(const ServerWerte& werte, char platzhalter) {
 
 }  // namespace
 
-std::optional<Bild> Serveransicht(const Felder& felder, GdSurface& vorschau, Tageszahl heute) {
+std::optional<Bild> Serveransicht(const Felder& felder, GdSurface& vorschau, Tageszahl heute,
+                                  GdFamilie familie) {
     if (!vorschau.hatSchrift()) return std::nullopt;
     const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, vorschau);
     const std::optional<ServerWerte> werte = ServerWerteBerechnen(felder, heute);
     if (!plan || !werte) return std::nullopt;
-    return PlanZeichnen(*plan, vorschau.schriftdatei(), vorschau.hintergrund(),
-                        [&](char platzhalter) { return wertVon(*werte, platzhalter); });
+    return PlanZeichnen(
+        *plan, vorschau.schriftdatei(), vorschau.hintergrund(),
+        [&](char platzhalter) { return wertVon(*werte, platzhalter); }, familie);
 }
 
 }  // namespace tafomat

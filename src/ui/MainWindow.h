@@ -9,7 +9,6 @@
 #include "render/RegularFile.h"
 #include "settings/Einstellungen.h"
 #include "ui/FensterFelder.h"
-#include "ui/ServerPaket.h"
 #include "ui/Steuerelemente.h"
 
 namespace tafomat {
@@ -41,13 +40,6 @@ class MainWindow : public QWidget {
     std::optional<std::string> PhpQuelltextErstellen();
     bool PhpDateiSchreiben(const QString& pfad, const std::string& skript);
     void GrundgrößeHerstellen();
-    // The server bundle (Serverteil.cpp): the script, the background picture and the font file
-    // are made first, and then written into the folder, made if missing; each file is replaced
-    // whole or not at all.
-    ServerPaket ServerPaketVorbereiten();
-    // Makes the folder and refuses what the files would destroy; writing checks this too.
-    static void ServerPaketOrdnerPrüfen(ServerPaket& paket, const QString& ordner);
-    static void ServerPaketSchreiben(ServerPaket& paket, const QString& ordner);
     // Picking an output type from the list.
     void BildArtWählen(const std::string& art);
 
@@ -93,6 +85,7 @@ class MainWindow : public QWidget {
     // the server sends it today, made anew at every redraw.
     void Serveransicht_Click();
     void ServeransichtAktualisieren();
+    // "Server-Paket speichern" (ServerPaket.cpp): the bundle of bundle/Paket.h into a folder.
     void ServerPaket_Click();
     // Bildgroesse.cpp: the banner's size as the server sends it, beside the server's controls.
     void BildgrößeZeigen();

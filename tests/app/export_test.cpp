@@ -1,3 +1,4 @@
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +16,8 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include "common/Schriftdateien.h"
+#include "render/Bilddatei.h"
 #include "ui/Fensterprobe.h"
 
 namespace tafomat::test {
@@ -43,6 +46,9 @@ class Export : public ::testing::Test {
         umgebung.remove(QStringLiteral("DISPLAY"));
         umgebung.remove(QStringLiteral("WAYLAND_DISPLAY"));
         if (plattform) umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), *plattform);
+        // A fonts.conf in the folder is the program's font configuration.
+        if (QFile::exists(pfad(QStringLiteral("fonts.conf"))))
+            umgebung.insert(QStringLiteral("FONTCONFIG_FILE"), pfad(QStringLiteral("fonts.conf")));
         programm.setProcessEnvironment(umgebung);
         programm.setWorkingDirectory(ordner.path());
         if (dateigrenze) {
@@ -192,7 +198,7 @@ TEST_F(Export, InfoGivesTheBannersSizeAsPhpSendsIt) {
         EXPECT_EQ(lauf.ausgabe, erwartet + QStringLiteral("\n"));
 
         FesteUhr uhr(*readDate(Heute.toStdString()));
-        MainWindow fenster(dialoge, schriftarten, uhr, nullptr, MainWindow::Anzeige::Verborgen);
+        MainWindow fenster(dialoge, schriftarten, uhr);
         fenster.BildArtWählen(art);
         if (*qualität) fenster.felder().setText(Feld::BildQuallität, qualität);
         const QString alterOrdner = QDir::currentPath();
@@ -313,28 +319,50 @@ INSTANTIATE_TEST_SUITE_P(
                    "kein/p.png: cannot be written"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A file that the file size limit cuts short fails the whole output, and a bundle whose font
+// file fails after its script and picture were written leaves the old bundle whole.
 TEST_F(Export, FailedWriteKeepsTheFilesThatWereThere) {
     designSpeichern(QStringLiteral("d.txt"));
     schreiben(pfad("s.php"), "altes Skript");
     schreiben(pfad("p.png"), "altes Bild");
-    dateigrenze = 64;
-    for (const auto& [ausgabe, datei] :
-         {std::pair{QStringList{"--php", "s.php"}, QStringLiteral("s.php")},
-          std::pair{QStringList{"--preview", "p.png", "--php", "s.php"},
-                    QStringLiteral("p.png")}}) {
-        const Lauf lauf = starten(QStringList{"export", "d.txt"} + ausgabe);
+    ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("paket")));
+    schreiben(pfad("paket/Tafomat.php"), "altes Skript");
+    schreiben(pfad("paket/Arial.ttf"), "alte Schrift");
+    const struct {
+        QStringList ausgabe;
+        QString datei;
+        rlim_t grenze;
+    } fälle[] = {
+        {{"--php", "s.php"}, QStringLiteral("s.php"), 64},
+        {{"--preview", "p.png", "--php", "s.php"}, QStringLiteral("p.png"), 64},
+        // more than the script and the built-in picture, less than Liberation Sans
+        {{"--bundle", "paket"}, QStringLiteral("paket/Arial.ttf"), 64 * 1024},
+    };
+    for (const auto& fall : fälle) {
+        dateigrenze = fall.grenze;
+        const Lauf lauf = starten(QStringList{"export", "d.txt"} + fall.ausgabe);
         EXPECT_EQ(lauf.status, 1);
-        EXPECT_TRUE(lauf.fehler.contains(datei + QStringLiteral(": cannot be written")))
+        EXPECT_TRUE(lauf.fehler.contains(fall.datei + QStringLiteral(": cannot be written")))
             << lauf.fehler.toStdString();
     }
     EXPECT_EQ(lesen(pfad("s.php")), "altes Skript");
     EXPECT_EQ(lesen(pfad("p.png")), "altes Bild");
     EXPECT_EQ(dateien(), (QStringList{"d.txt", "p.png", "s.php"}));
+    EXPECT_EQ(lesen(pfad("paket/Tafomat.php")), "altes Skript");
+    EXPECT_EQ(lesen(pfad("paket/Arial.ttf")), "alte Schrift");
+    EXPECT_EQ(QDir(pfad("paket")).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"Arial.ttf", "Tafomat.php"}));
 }
 
 // The bundle names its files with the bytes the script opens them by, replaces a link rather
-// than writing where it points, and never puts the built-in picture over a file of the user's.
+// than writing where it points, and never puts the built-in picture over a file of the user's,
+// only over the stand-in it wrote itself.
 TEST_F(Export, BundleWritesItsOwnFilesOnly) {
+    designSpeichern(QStringLiteral("leer.txt"));
+    for (int lauf = 1; lauf <= 2; ++lauf)
+        EXPECT_EQ(starten({"export", "leer.txt", "--bundle", "leer"}).status, 0) << lauf;
+    EXPECT_EQ(lesen(pfad("leer/leer.jpg")), std::string(eingebautesBildJpeg()));
+
     QImage bild(40, 20, QImage::Format_RGB32);
     bild.fill(Qt::darkGreen);
     ASSERT_TRUE(bild.save(pfad(QStringLiteral("gr\u00FCn.jpg")), "JPEG"));
@@ -437,6 +465,35 @@ const Vorbereitung RiesigesBild = [](const QString& o) {
 const Vorbereitung FremdeSchrift = [](const QString& o) {
     designSchreiben(o, standardMit(3, "Keine Solche Schrift"));
 };
+// A font of bitmaps only, installed by a font configuration that takes it.
+const Vorbereitung RasterSchrift = [](const QString& o) {
+    designSchreiben(o, standardMit(3, "Tafomat Raster"));
+    ASSERT_TRUE(QDir(o).mkdir(QStringLiteral("schriften")));
+    ASSERT_TRUE(dateiSchreiben(o + "/schriften/raster.bdf", test::Rasterschrift));
+    const std::string ordner = QFile::encodeName(o).toStdString();
+    ASSERT_TRUE(dateiSchreiben(
+        o + "/fonts.conf",
+        "<?xml version=\"1.0\"?><fontconfig><include>/etc/fonts/fonts.conf</include><dir>" +
+            ordner + "/schriften</dir><cachedir>" + ordner + "/cache</cachedir>" +
+            test::RasterschriftAnnehmen + "</fontconfig>"));
+};
+// A photo whose Exif entry asks to turn it by a quarter.
+const Vorbereitung GedrehtesBild = [](const QString& o) {
+    designSchreiben(o, standardMit(1, "gedreht.jpg"));
+    QImage bild(40, 20, QImage::Format_RGB32);
+    bild.fill(Qt::darkCyan);
+    QByteArray jpeg;
+    QBuffer puffer(&jpeg);
+    ASSERT_TRUE(puffer.open(QIODevice::WriteOnly) && bild.save(&puffer, "JPEG"));
+    const char exif[] =
+        "\xFF\xE1\0\x1E"
+        "Exif\0\0"
+        "MM\0\x2A\0\0\0\x08"
+        "\0\x01"
+        "\x01\x12\0\x03\0\0\0\x01\0\x06\0\0";
+    jpeg.insert(2, exif, sizeof exif - 1);
+    ASSERT_TRUE(dateiSchreiben(o + "/gedreht.jpg", jpeg.toStdString()));
+};
 const Vorbereitung LangerBetrag = [](const QString& o) {
     designSchreiben(o, standardMit(10, (std::string(40000, '0') + "5,00").c_str()));
 };
@@ -485,6 +542,11 @@ INSTANTIATE_TEST_SUITE_P(
         Feindlich{"FontNotInstalled", FremdeSchrift, Skript, nullptr, 0,
                   "the font \"Keine Solche Schrift\" is not installed; the preview draws and the "
                   "script names Arial.ttf"},
+        Feindlich{"FontOfBitmapsOnly", RasterSchrift, Skript, nullptr, 0,
+                  "the font \"Tafomat Raster\" is installed, but cannot be drawn (its file"},
+        Feindlich{"PictureTurnedByExif", GedrehtesBild, Skript, nullptr, 0,
+                  "the picture gedreht.jpg asks to be turned (EXIF orientation 6); the server "
+                  "draws it as stored"},
         Feindlich{"NothingToDo", Standard, {"export", "d.txt"}, nullptr, 2, "nothing to do"},
         Feindlich{"MisspeltHelp", Standard, {"--helpp"}, nullptr, 2, "Usage: tafomat"},
         Feindlich{"UnknownShortOption", Standard, {"-x"}, nullptr, 2, "Usage: tafomat"},

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -79,6 +80,18 @@ inline bool phpMitGd() {
     return ausfuehren("php -r 'exit(function_exists(\"imagettftext\") ? 0 : 1);'").status == 0;
 }
 
+// The PHP built with PHP's own bundled GD (tools/php-bundled): the path in TAFOMAT_PHP_BUNDLED,
+// which the test command sets and which must then work, or the one in the user's cache. Empty
+// when there is none.
+inline std::string phpGebuendelt() {
+    if (const char* pfad = std::getenv("TAFOMAT_PHP_BUNDLED")) return pfad;
+    const char* cache = std::getenv("XDG_CACHE_HOME");
+    const char* heim = std::getenv("HOME");
+    const fs::path ordner = cache ? fs::path(cache) : fs::path(heim ? heim : "/") / ".cache";
+    const fs::path php = ordner / "tafomat/php-bundled/bin/php";
+    return ::access(php.c_str(), X_OK) == 0 ? php.string() : std::string();
+}
+
 // A fresh folder for one test's scripts, removed unless the test failed.
 class PhpOrdner {
   public:
@@ -98,13 +111,14 @@ class PhpOrdner {
     // gives (the command's start, see mitUhr): it must exit 0 and say nothing on standard error.
     // Gives what it sends.
     std::string laufen(const std::string& skript, const std::string& uhr = {},
-                       const std::string& name = "Tafomat.php") const {
+                       const std::string& name = "Tafomat.php",
+                       const std::string& php = "php") const {
         schreiben(m_pfad / name, skript + "\r\n");
         const fs::path fehler = m_pfad / "fehler.txt";
-        const Ergebnis lauf =
-            ausfuehren("cd / && " + uhr + "php -d error_reporting=-1 -d display_errors=stderr " +
-                           inHochkommas((m_pfad / name).string()),
-                       fehler);
+        const Ergebnis lauf = ausfuehren("cd / && " + uhr + inHochkommas(php) +
+                                             " -d error_reporting=-1 -d display_errors=stderr " +
+                                             inHochkommas((m_pfad / name).string()),
+                                         fehler);
         EXPECT_EQ(lauf.status, 0);
         EXPECT_EQ(lesen(fehler), "");
         return lauf.ausgabe;

@@ -61,6 +61,15 @@ class RecordingSurface : public Surface {
     double textWidth(const std::string& text) const override {
         return static_cast<double>(text.size()) * m_groesse / 2;
     }
+    // With `misst`, the script carries measures of these widths, and "AV" kerns.
+    std::optional<Zeichenmass> zeichenmass(double punkte, unsigned char zeichen) const override {
+        if (!misst || !(punkte > 0)) return std::nullopt;
+        return Zeichenmass{std::llround(punkte / 2 * StiftJePixel), std::llround(punkte / 2 * 64),
+                           0, zeichen != ' '};
+    }
+    Paarmass paarmass(double, unsigned char vorher, unsigned char zeichen) const override {
+        return misst && vorher == 'A' && zeichen == 'V' ? Paarmass{-100, -64} : Paarmass{};
+    }
     bool loadBackground(const std::string& pfad) override {
         if (pfad == "fehlt.jpg") return false;
         hintergrund = pfad;
@@ -72,6 +81,7 @@ class RecordingSurface : public Surface {
     Farbwert colorAt(int, int) const override { return 0; }
 
     std::string hintergrund;
+    bool misst = false;
 
   private:
     Farbwert m_farbe = 0;

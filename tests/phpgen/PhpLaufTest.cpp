@@ -339,6 +339,7 @@ TEST_F(PhpLaufTest, ScriptsOfRandomDesignsParseAndKeepEveryTextInsideStrings) {
     for (unsigned saat = 1; geschrieben < 300 && saat < 3000; ++saat) {
         FelderImSpeicher zufall;
         RecordingSurface zufallsflaeche;
+        zufallsflaeche.misst = true;
         Zufallsdesign(saat).fuellen(zufall, zufallsflaeche);
         if (const auto skript = PhpSkript(zufall, zufallsflaeche)) {
             schreiben(skripte / ("s" + std::to_string(saat) + ".php"), *skript + "\r\n");

@@ -1,4 +1,5 @@
 #include "phpgen/PhpSkript.h"
+#include "phpgen/Schriftmasse.h"
 
 #include <gtest/gtest.h>
 
@@ -106,6 +107,9 @@ TEST(PhpSkriptTest, StartDesignGivesTheWholeScript) {
         "$Kippen=\"22\";\r\n"
         "$AlleKippen=str_replace(\".\",\",\",$AlleKippen);\r\n"
         "\r\n"
+        "// ---------- Text setzen wie die GD-Bibliothek des Systems ----------\r\n" +
+        TextZeichnenFunktionen() +
+        "\r\n"
         "// ---------- Texte ins Bild einf\xFCgen ----------\r\n"
         "$Fehler=\"\";\r\n"
         "if (!function_exists(\"ImageTTFText\")) $Fehler=\"Tafomat: PHP-GD ohne FreeType\";\r\n"
@@ -140,7 +144,7 @@ TEST(PhpSkriptTest, StartDesignGivesTheWholeScript) {
         "\r\n"
         "$Farbe=ImageColorAllocate($Bild,0,0,0);\r\n"
         "$Txt=\"Am \".$Datum;\r\n"
-        "ImageTTFText($Bild,8,0,0,11,$Farbe,__DIR__.\"/Arial.ttf\",$Txt);\r\n"
+        "TextZeichnen($Bild,8,0,0,11,$Farbe,__DIR__.\"/Arial.ttf\",$Txt);\r\n"
         "\r\n"
         "Imagejpeg($Bild,Null,75);\r\n"
         "?>";

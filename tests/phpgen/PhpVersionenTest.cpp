@@ -56,6 +56,7 @@ class PhpVersionenTest : public ::testing::Test {
         for (unsigned saat = 1; geschrieben < Anzahl && saat < 3000; ++saat) {
             FelderImSpeicher design;
             RecordingSurface flaeche;
+            flaeche.misst = true;
             Zufallsdesign(saat).fuellen(design, flaeche);
             design.setText(Feld::HintergrundName, "leer.jpg");
             flaeche.setFontName("Arial");

@@ -13,7 +13,7 @@ using test::RecordingSurface;
 constexpr std::string_view Schwarz = "$Farbe=ImageColorAllocate($Bild,0,0,0);\r\n";
 
 std::string aufruf(const std::string& groesse, int x, int y, const std::string& schrift = "Arial") {
-    return "ImageTTFText($Bild," + groesse + ",0," + std::to_string(x) + "," + std::to_string(y) +
+    return "TextZeichnen($Bild," + groesse + ",0," + std::to_string(x) + "," + std::to_string(y) +
            ",$Farbe,__DIR__.\"/" + schrift + ".ttf\",$Txt);\r\n";
 }
 

@@ -16,6 +16,9 @@ if (!function_exists('imagettftext')) {
     function imagettftext(...$argumente) { return false; }
 }
 
+// The text functions every script declares, from their first line to their closing brace.
+const Funktionen = '/^function .*?^}\r\n/ms';
+
 function zeile($name, $werte) {
     $hex = array_map(function ($wert) { return bin2hex((string)$wert); }, $werte);
     return $name . ' ' . implode(' ', $hex) . "\n";
@@ -36,12 +39,19 @@ foreach (glob($argv[2] . '/*.php') as $datei) {
         $code = preg_replace('~// -+ Zwischenspeicher.*?(?=// -+)~s', '', file_get_contents($datei));
         $anfang = strpos($code, '$Datum=');
         $ende = strpos($code, '$Fehler=');
-        $zeilen .= zeile($name, werte(substr($code, $anfang, $ende - $anfang)));
+        $werte = substr($code, $anfang, $ende - $anfang);
+        $zeilen .= zeile($name, werte(preg_replace(Funktionen, '', $werte)));
         continue;
     }
     fwrite(STDERR, "== $name\n");
+    // Every script declares the same text functions, and one process can declare them once.
+    $lauf = $datei;
+    if (function_exists('TextZeichnen')) {
+        $lauf = "$datei.ohne-funktionen";
+        file_put_contents($lauf, preg_replace(Funktionen, '', file_get_contents($datei)));
+    }
     ob_start();
-    include $datei;
+    include $lauf;
     ob_end_clean();
     $zeilen .= zeile($name, [$Datum, $Tage, $AlteKosten, $Kippen, $AlleKippen, $Anschaffung,
         $NeueKosten, $Gespart, $Steuern, $Fiskus]);

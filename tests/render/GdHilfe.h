@@ -26,7 +26,9 @@ inline Bild ausGd(gdImagePtr gd) {
     return bild;
 }
 
+// The pixels that differ; -1 for pictures of different sizes.
 inline int unterschiede(const Bild& a, const Bild& b) {
+    if (a.breite() != b.breite() || a.hoehe() != b.hoehe()) return -1;
     int anzahl = 0;
     for (int y = 0; y < a.hoehe(); ++y)
         for (int x = 0; x < a.breite(); ++x) anzahl += a.punkt(x, y) != b.punkt(x, y);

@@ -1,12 +1,18 @@
 // The preview draws its characters one at a time; they must land where GD puts them inside the
 // runs that the script draws.
+#include <fontconfig/fontconfig.h>
 #include <gd.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <variant>
+
+#include "common/Schriftdateien.h"
 
 #include "model/Abgeleitet.h"
 #include "model/Cp1252.h"
@@ -118,6 +124,57 @@ TEST(GdSurface, FontListHoldsOnlyFamiliesThatAnswerTheirOwnName) {
         EXPECT_EQ(familie.find('['), std::string::npos) << familie;
         EXPECT_TRUE(schriftdateiSuchen(familie).has_value()) << familie;
     }
+}
+
+// A font that is there but that GD cannot draw is named so, with its file; fontconfig takes the
+// files as the program's own fonts, under family names no other font has.
+TEST(Schriftsuche, SaysWhyAFontThatIsThereCannotBeDrawn) {
+    const std::string ordner =
+        ::testing::TempDir() + "tafomat-schriften-" + std::to_string(::getpid());
+    std::filesystem::create_directories(ordner);
+    const std::string annehmen =
+        std::string("<fontconfig>") + test::RasterschriftAnnehmen + "</fontconfig>";
+    ASSERT_TRUE(FcConfigParseAndLoadFromMemory(
+        FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(annehmen.c_str()), FcTrue));
+    const auto installieren = [&](const std::string& name, const std::string& bytes) {
+        const std::string pfad = ordner + "/" + name;
+        std::ofstream(pfad, std::ios::binary) << bytes;
+        EXPECT_TRUE(
+            FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(pfad.c_str())));
+        return pfad;
+    };
+    std::ifstream datei(*schriftdateiSuchen("Arial"), std::ios::binary);
+    const std::string arial((std::istreambuf_iterator<char>(datei)), {});
+    const std::string halb = test::umbenannt(arial, "Tafomat Halb");
+    const std::string abgeschnitten = installieren("halb.ttf", halb.substr(0, halb.size() / 2));
+    const std::string zwei =
+        installieren("zwei.ttc", test::sammlung(test::umbenannt(arial, "Tafomat Eins"),
+                                                test::umbenannt(arial, "Tafomat Zwei")));
+    const std::string raster = installieren("raster.bdf", test::Rasterschrift);
+    const struct {
+        const char* familie;
+        std::optional<std::string> datei;
+        Schriftmangel mangel;  // where no file answers
+        std::string gefunden;
+        bool daAberNichtZeichenbar;
+    } fälle[] = {
+        {"Tafomat Halb", std::nullopt, Schriftmangel::Beschaedigt, abgeschnitten, true},
+        {"Tafomat Zwei", std::nullopt, Schriftmangel::ZweiterSchnitt, zwei, true},
+        {"Tafomat Raster", std::nullopt, Schriftmangel::NurBitmaps, raster, true},
+        {"Tafomat Eins", zwei, {}, zwei, false},
+        {"Keine Schrift dieses Namens", std::nullopt, Schriftmangel::NichtInstalliert, "", false},
+        {"Arial;Helvetica", std::nullopt, Schriftmangel::KeinDateiname, "", false},
+    };
+    for (const auto& fall : fälle) {
+        const Schriftfund fund = schriftSuchen(fall.familie);
+        EXPECT_EQ(fund.datei, fall.datei) << fall.familie;
+        if (!fall.datei) {
+            EXPECT_EQ(fund.mangel, fall.mangel) << fall.familie;
+        }
+        EXPECT_EQ(fund.gefunden, fall.gefunden) << fall.familie;
+        EXPECT_EQ(installiertAberNichtZeichenbar(fund), fall.daAberNichtZeichenbar) << fall.familie;
+    }
+    std::filesystem::remove_all(ordner);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -7,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "render/Bilddatei.h"
 #include "render/Hintergrunddatei.h"
 #include "render/RegularFile.h"
 
@@ -33,6 +35,38 @@ const std::string Anfang("\xFF\xD8", 2);
 const std::string App0 = segment(0xE0, std::string("JFIF\0\x01\x01\0\0\x01\0\x01\0\0", 14));
 const std::string Tabelle = segment(0xC4, std::string(20, '\x01'));
 const std::string Scan = segment(0xDA, std::string("\x03\x01\x00\x02\x11\x03\x11\x00\x3F\x00", 10));
+
+// An 8 x 8 grey progressive JPEG: its DC scan, then its AC scan again and again, as a picture
+// made to keep decoders busy repeats it. Each table has one code, the bit 0, for the value 0, so
+// each scan's data is one byte, 0 and padding.
+std::string progressiv(int scans) {
+    const std::string code = "\x01" + std::string(16, '\0');
+    std::string bytes =
+        Anfang + segment(0xDB, '\0' + std::string(64, '\x01')) +
+        segment(0xC2, "\x08" + wort(8) + wort(8) + std::string("\x01\x01\x11\0", 4)) +
+        segment(0xC4, '\0' + code) + segment(0xC4, "\x10" + code) +
+        segment(0xDA, std::string("\x01\x01\0\0\0\0", 6)) + "\x7F";
+    for (int scan = 1; scan < scans; ++scan)
+        bytes += segment(0xDA, std::string("\x01\x01\0\x01\x3F\0", 6)) + "\x7F";
+    return bytes + "\xFF\xD9";
+}
+
+// An Exif segment whose first directory holds the entries (tag, type, count, value), in Intel
+// or Motorola byte order.
+std::string exif(bool intel, std::initializer_list<std::array<unsigned, 4>> einträge,
+                 unsigned verzeichnis = 8) {
+    const auto zahl = [intel](unsigned wert, int bytes) {
+        std::string text;
+        for (int i = bytes - 1; i >= 0; --i) text += static_cast<char>(wert >> (8 * i) & 0xFF);
+        return intel ? std::string(text.rbegin(), text.rend()) : text;
+    };
+    std::string tiff = (intel ? "II" : "MM") + zahl(42, 2) + zahl(verzeichnis, 4) +
+                       zahl(static_cast<unsigned>(einträge.size()), 2);
+    for (const auto& [marke, art, anzahl, wert] : einträge)
+        tiff += zahl(marke, 2) + zahl(art, 2) + zahl(anzahl, 4) + zahl(wert, 2) + zahl(0, 2);
+    return segment(0xE1, std::string("Exif\0\0", 6) + tiff);
+}
+constexpr unsigned Ausrichtung = 0x0112, Kurz = 3, Lang = 4;
 
 TEST(JpegBildmass, ComesFromTheFirstFrameHeaderBeforeTheScan) {
     const struct {
@@ -63,6 +97,36 @@ TEST(JpegBildmass, ComesFromTheFirstFrameHeaderBeforeTheScan) {
          std::nullopt},
     };
     for (const auto& fall : fälle) EXPECT_EQ(jpegBildmass(fall.bytes), fall.mass) << fall.name;
+}
+
+TEST(ExifAusrichtung, ComesFromTheFirstExifSegmentBeforeTheScan) {
+    const std::string kopf = bildkopf(0xC0, 460, 66) + Scan;
+    const std::string xmp = segment(0xE1, std::string("http://ns.adobe.com/xap/1.0/\0<x/>", 34));
+    const std::string gedreht = exif(false, {{0x0110, 2, 4, 0}, {Ausrichtung, Kurz, 1, 6}});
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::optional<int> ausrichtung;
+    } fälle[] = {
+        {"no Exif", Anfang + App0 + kopf, std::nullopt},
+        {"turned by a quarter, Motorola", Anfang + gedreht + kopf, 6},
+        {"upside down, Intel", Anfang + App0 + exif(true, {{Ausrichtung, Kurz, 1, 3}}) + kopf, 3},
+        {"as stored", Anfang + exif(true, {{Ausrichtung, Kurz, 1, 1}}) + kopf, 1},
+        {"after an XMP segment", Anfang + xmp + gedreht + kopf, 6},
+        {"after the scan", Anfang + kopf + gedreht, std::nullopt},
+        {"no orientation", Anfang + exif(true, {{0x0110, 2, 4, 0}}) + kopf, std::nullopt},
+        {"beyond 8", Anfang + exif(false, {{Ausrichtung, Kurz, 1, 9}}) + kopf, std::nullopt},
+        {"as a LONG", Anfang + exif(false, {{Ausrichtung, Lang, 1, 6}}) + kopf, std::nullopt},
+        {"two values", Anfang + exif(false, {{Ausrichtung, Kurz, 2, 6}}) + kopf, std::nullopt},
+        {"directory beyond the segment",
+         Anfang + exif(true, {{Ausrichtung, Kurz, 1, 6}}, 0xFFFFFFF0) + kopf, std::nullopt},
+        {"entry cut short", Anfang + gedreht.substr(0, gedreht.size() - 3) + kopf, std::nullopt},
+        {"no TIFF block", Anfang + segment(0xE1, std::string("Exif\0\0MM\0\x2B", 10)) + kopf,
+         std::nullopt},
+        {"empty", "", std::nullopt},
+    };
+    for (const auto& fall : fälle)
+        EXPECT_EQ(exifAusrichtung(fall.bytes), fall.ausrichtung) << fall.name;
 }
 
 class Dateien : public ::testing::Test {
@@ -119,6 +183,10 @@ TEST_F(Dateien, ABackgroundIsARegularJpegFileWithinTheLimits) {
         {"a device without end", "/dev/zero", Bildfehler{Bildfehlergrund::KeineNormaleDatei}},
         {"a byte beyond the file limit", leer("gross.jpg", GroessteBilddatei + 1),
          Bildfehler{Bildfehlergrund::ZuGrosseDatei}},
+        {"as many scans as allowed", schreiben("scans.jpg", progressiv(GroessteScanzahl)),
+         std::nullopt},
+        {"a scan more", schreiben("mehr-scans.jpg", progressiv(GroessteScanzahl + 1)),
+         Bildfehler{Bildfehlergrund::Beschaedigt}},
     };
     for (const auto& fall : fälle) {
         const Hintergrunddatei datei = HintergrunddateiLesen(fall.pfad);
@@ -126,6 +194,11 @@ TEST_F(Dateien, ABackgroundIsARegularJpegFileWithinTheLimits) {
         EXPECT_EQ(datei.bytes.empty(), fall.fehler.has_value()) << fall.name;
     }
     EXPECT_EQ(HintergrunddateiLesen(schreiben("g.jpg", grenze)).bytes, grenze);
+    // The scans are real: GD decodes them all, in vain after the first two.
+    EXPECT_EQ(jpegScans(progressiv(GroessteScanzahl + 1)), GroessteScanzahl + 1);
+    const std::optional<Bild> bild = jpegLesen(progressiv(GroessteScanzahl));
+    ASSERT_TRUE(bild.has_value());
+    EXPECT_EQ(bild->breite(), 8);
 }
 
 TEST_F(Dateien, ARegularFileIsReadWholeUpToTheBound) {

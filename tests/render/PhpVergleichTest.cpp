@@ -11,6 +11,7 @@
 #include "phpgen/PhpSkript.h"
 #include "preview/BildZeichnen.h"
 #include "render/Bilddatei.h"
+#include "render/GdHilfe.h"
 #include "render/GdSurface.h"
 #include "render/Schriftsuche.h"
 #include "render/Serveransicht.h"
@@ -123,51 +124,183 @@ TEST_F(PhpVergleich, PreviewInkStartsAndEndsWhereTheServersDoes) {
     }
 }
 
+// One design, everything else at its start value.
+struct Entwurf {
+    const char* vorlage = nullptr;  // nullptr: the start template
+    const char* schrift = "Arial";
+    int groesse = 8;
+    const char* datum = "04.11.2010";
+    const char* kippen = "22";
+    const char* alteKosten = "5,00";
+    const char* anschaffung = "60,00";
+    const char* neueKosten = "1,00";
+    const char* steuern = "3,00";
+    int xPos = 0;
+    int yPos = 0;
+    int breite = 1000;
+};
+
+// Beyond any double once multiplied by the days: the server's totals become INF.
+const std::string Riesig = "1" + std::string(305, '0');
+
+// Each font style, sizes from 1 to 40 points, kerning pairs, bold, colours, a #G inside a line,
+// #X and #Y with the start positions, umlauts and typographic characters, every placeholder with
+// ordinary and extreme values (exponents, INF, negative amounts), lines over the right edge.
+const Entwurf Entwuerfe[] = {
+    {},
+    {.vorlage = "#G12#F255255255Seit #2 Tagen rauchfrei: #7 \x80 gespart, #Z Kippen.\r\n"
+                "#X300#Y040#BAm #1#B f\xFCr #3 \x80 pro Tag, #4 am Tag, #5 / #6 / #8 / #9 # Ende",
+     .kippen = "2,5",
+     .alteKosten = "5",
+     .xPos = 3,
+     .yPos = -2},
+    {.vorlage = "Erst in #2 Tagen: #1", .datum = "24.12.2026"},
+    {.vorlage = "#G20\"$\\&amp; \xC4\xD6\xDC #F255000000#B#B#Z",
+     .datum = "1.3.1999",
+     .kippen = "0,5",
+     .alteKosten = "1.234,56",
+     .xPos = -5,
+     .yPos = 10},
+    {.vorlage = "AVAWAY To Ty LT Wa Yo P. F, r. 'A' \"A\" 11 17 71", .groesse = 6},
+    {.vorlage = "AVAWAY To Ty LT Wa #2", .groesse = 40},
+    {.vorlage = "Umlaute \xE4\xF6\xFC \xC4\xD6\xDC \xDF \x80 \x84"
+                "Anf\xFChrung\x93 \x96 \x85 #1",
+     .schrift = "DejaVu Sans",
+     .groesse = 11},
+    {.vorlage = "#BWAVE Tafomat #2 Tage#B AV", .schrift = "DejaVu Sans", .groesse = 28},
+    {.vorlage = "Mono: AV To 1234567890 #3 #5 #6 #8", .schrift = "Liberation Mono", .groesse = 9},
+    {.vorlage = "#B#F200100050Mono fett #Z#B und #F000255000gr\xFCn AVAWAY",
+     .schrift = "Liberation Mono",
+     .groesse = 16,
+     .xPos = 64},
+    {.vorlage = "Klein #G16Gro\xDF#G08 klein #G24X#G06y und #2 #G13Tage"},
+    {.vorlage = "#X100#Y005Oben #X010#Y030Unten\r\nn\xE4"
+                "chste Zeile #X200 #2",
+     .xPos = 7,
+     .yPos = 3},
+    {.vorlage = "Dieser Text l\xE4uft bis an den rechten Rand des Banners und dar\xFC"
+                "ber hinaus, Kuchen\r\n#X400Kuchen #2",
+     .groesse = 10,
+     .breite = 460},
+    {.vorlage = "#Z Kippen, #4 am Tag", .groesse = 9, .kippen = "1000000000000000000000000"},
+    {.vorlage = "#3 / #7 / #9 / #5",
+     .groesse = 7,
+     .alteKosten = "99999999999999999999",
+     .anschaffung = "-0,01",
+     .steuern = "12345678901234567"},
+    {.vorlage = "Gespart: #7 (#3 - #6 am Tag, #5 einmal)",
+     .groesse = 12,
+     .alteKosten = "1,00",
+     .anschaffung = "500,00",
+     .neueKosten = "9,99"},
+    {.vorlage = "#Z / #9 / #7 / #8",
+     .datum = "01.01.1900",
+     .kippen = Riesig.c_str(),
+     .steuern = Riesig.c_str()},
+    {.vorlage = "#1 #2 #3 #4 #5 #6 #7 #8 #9 #Z", .groesse = 7, .xPos = -64, .yPos = 64},
+    {.vorlage = "#F000128255##1 # Ende #F255255000#0 x", .groesse = 6},
+    {.vorlage = "Zeile eins #2\r\nZeile zwei\r\n#BZeile drei", .groesse = 32},
+    {.vorlage = "#G.8mini#G12 gro\xDF #G01klein#G02 #2", .groesse = 1},
+    {.vorlage = "Tafomat \x80 1.234,56 Tage #7", .schrift = "DejaVu Sans", .groesse = 40},
+    {.vorlage = "\x84G\xE4nsef\xFC\xDF"
+                "chen\x93 \x82"
+                "einfach\x91 \xBBGuillemets\xAB \xBC \xBD "
+                "\xBE \xA9 \xAE \x99",
+     .groesse = 14},
+};
+
 // The server view computes the script's values as PHP does on that day and draws the script's
-// calls: every pixel as PHP with GD sends it, and encoded as the script encodes it, every byte.
-TEST_F(PhpVergleich, ServerViewIsWhatPhpSendsThatDay) {
-    struct Entwurf {
-        const char* vorlage;
-        const char* datum;
-        const char* kippen;
-        const char* alteKosten;
-        int xPos;
-        int yPos;
-        const char* art;
-        int qualitaet;
-    };
-    const Entwurf entwuerfe[] = {
-        {"#G12#F255255255Seit #2 Tagen rauchfrei: #7 \x80 gespart, #Z Kippen.\r\n"
-         "#X300#Y040#BAm #1#B f\xFCr #3 \x80 pro Tag, #4 am Tag, #5 / #6 / #8 / #9 # Ende",
-         "04.11.2010", "2,5", "5", 3, -2, "png", 9},
-        {"Erst in #2 Tagen: #1", "24.12.2026", "22", "5,00", 0, 0, "jpeg", 75},
-        {"#G20\"$\\&amp; \xC4\xD6\xDC #F255000000#B#B#Z", "1.3.1999", "0,5", "1.234,56", -5, 10,
-         "gif", -1}};
+// calls: every pixel as PHP sends it, with the system's libgd and with PHP's bundled GD alike.
+// A script of plain ImageTTFText calls would send on bundled GD what the engine's second layout
+// draws.
+TEST_F(PhpVergleich, ServerViewIsWhatEitherGdSendsThatDay) {
+    const std::string gebuendelt = test::phpGebuendelt();
+    if (gebuendelt.empty()) GTEST_SKIP() << "no PHP with bundled GD: run tools/php-bundled";
     const std::string uhr = test::mitUhr("2026-12-07 12:00:00+00:00");
-    for (const Entwurf& entwurf : entwuerfe) {
-        SCOPED_TRACE(entwurf.vorlage);
+    for (const Entwurf& entwurf : Entwuerfe) {
+        SCOPED_TRACE(std::string(entwurf.vorlage ? entwurf.vorlage : "start template") + ", " +
+                     entwurf.schrift + " " + std::to_string(entwurf.groesse));
+        if (entwurf.vorlage) felder.setText(Feld::Txt, entwurf.vorlage);
+        felder.setText(Feld::SchriftartListe, entwurf.schrift);
+        felder.setText(Feld::SchriftGröße, std::to_string(entwurf.groesse));
         felder.setText(Feld::DaTxt, entwurf.datum);
         felder.setText(Feld::KiTxt, entwurf.kippen);
         felder.setText(Feld::AlTxt, entwurf.alteKosten);
+        felder.setText(Feld::AnTxt, entwurf.anschaffung);
+        felder.setText(Feld::NeTxt, entwurf.neueKosten);
+        felder.setText(Feld::StTxt, entwurf.steuern);
         felder.setWert(Feld::XPos, entwurf.xPos);
         felder.setWert(Feld::YPos, entwurf.yPos);
-        felder.setText(Feld::Txt, entwurf.vorlage);
-        felder.setText(Feld::BildArt, entwurf.art);
-        felder.setText(Feld::BildQuallität, std::to_string(entwurf.qualitaet));
+        const std::string bild = hintergrundJpeg(entwurf.breite, 70, 0x102040);
+        test::schreiben(ordner.pfad() / "leer.jpg", bild);
         GdSurface flaeche;
-        flaeche.setBackground(*jpegLesen(jpeg));
+        ASSERT_TRUE(flaeche.setFontName(entwurf.schrift));
+        fs::copy_file(flaeche.schriftdatei(),
+                      ordner.pfad() / (std::string(entwurf.schrift) + ".ttf"),
+                      fs::copy_options::overwrite_existing);
+        flaeche.setBackground(*jpegLesen(bild));
         BildZeichnen(felder, flaeche, Uhr);
         const std::optional<std::string> skript = PhpSkript(felder, flaeche);
         ASSERT_TRUE(skript.has_value());
-        const std::string gesendet = ordner.laufen(*skript, uhr);
+        const std::optional<Bild> ansicht = Serveransicht(felder, flaeche, Uhr.heute());
+        const std::optional<Bild> einfach =
+            Serveransicht(felder, flaeche, Uhr.heute(), GdFamilie::Gebuendelt);
+        ASSERT_TRUE(ansicht && einfach);
+        EXPECT_FALSE(*ansicht == *jpegLesen(bild));
+        const auto gesendet = [&](const std::string& text, const std::string& php) {
+            return pngLesen(ordner.laufen(text, uhr, "Tafomat.php", php)).value_or(Bild());
+        };
+        EXPECT_EQ(test::unterschiede(gesendet(*skript, "php"), *ansicht), 0);
+        EXPECT_EQ(test::unterschiede(gesendet(*skript, gebuendelt), *ansicht), 0);
+        std::string schlicht = *skript;
+        for (std::size_t stelle; (stelle = schlicht.find("\nTextZeichnen(")) != std::string::npos;)
+            schlicht.replace(stelle + 1, 12, "ImageTTFText");
+        EXPECT_EQ(test::unterschiede(gesendet(schlicht, gebuendelt), *einfach), 0);
+    }
+}
+
+// Encoded as the script's output call encodes it, the server view is every byte that PHP sends,
+// for each type: what the window's size figure counts.
+TEST_F(PhpVergleich, EncodedServerViewIsEveryByteThatPhpSends) {
+    felder.setText(Feld::Txt, "#G12#F255255255Seit #2 Tagen rauchfrei: #7 \x80 gespart, #Z Kippen");
+    GdSurface flaeche;
+    flaeche.setBackground(*jpegLesen(jpeg));
+    BildZeichnen(felder, flaeche, Uhr);
+    for (const auto& [art, qualitaet] :
+         {std::pair{"jpeg", 75}, std::pair{"png", 9}, std::pair{"gif", -1}}) {
+        SCOPED_TRACE(art);
+        felder.setText(Feld::BildArt, art);
+        felder.setText(Feld::BildQuallität, std::to_string(qualitaet));
+        const std::optional<std::string> skript = PhpSkript(felder, flaeche);
+        ASSERT_TRUE(skript.has_value());
         const std::optional<Bild> ansicht = Serveransicht(felder, flaeche, Uhr.heute());
         ASSERT_TRUE(ansicht.has_value());
-        EXPECT_TRUE(ausgabeBytes(*ansicht, entwurf.art, entwurf.qualitaet) == gesendet);
-        if (std::string(entwurf.art) == "png") {
-            EXPECT_TRUE(*ansicht == *pngLesen(gesendet));
-        }
-        EXPECT_FALSE(*ansicht == *jpegLesen(jpeg));
+        EXPECT_TRUE(ausgabeBytes(*ansicht, art, qualitaet) ==
+                    ordner.laufen(*skript, test::mitUhr("2026-12-07 12:00:00+00:00")));
     }
+}
+
+// A character whose measures the script lacks (a font file on the server that differs from the
+// bundle's could give one) draws its whole run as bundled GD lays it out, without a word.
+TEST_F(PhpVergleich, ACharacterWithoutMeasuresStillDraws) {
+    const std::string gebuendelt = test::phpGebuendelt();
+    if (gebuendelt.empty()) GTEST_SKIP() << "no PHP with bundled GD: run tools/php-bundled";
+    felder.setText(Feld::Txt, "Seit #2 Tagen");
+    GdSurface flaeche;
+    flaeche.setBackground(*jpegLesen(jpeg));
+    BildZeichnen(felder, flaeche, Uhr);
+    std::string skript = *PhpSkript(felder, flaeche);
+    const std::size_t texte = skript.find("// ---------- Texte ins Bild");
+    ASSERT_NE(texte, std::string::npos);
+    skript.insert(
+        texte,
+        "foreach(range(48,57) as $Code)unset($Schriftmasse[\"8\"][\"Zeichen\"][$Code]);\r\n");
+    const std::optional<Bild> gesendet = pngLesen(ordner.laufen(
+        skript, test::mitUhr("2026-12-07 12:00:00+00:00"), "Tafomat.php", gebuendelt));
+    const std::optional<Bild> einfach =
+        Serveransicht(felder, flaeche, Uhr.heute(), GdFamilie::Gebuendelt);
+    ASSERT_TRUE(gesendet && einfach);
+    EXPECT_EQ(test::unterschiede(*gesendet, *einfach), 0);
 }
 
 }  // namespace

@@ -91,7 +91,8 @@ TEST(Bildgröße, FollowsEveryRedrawAndTheChosenTypeAndQuality) {
 }
 
 // The three files the server needs, in the folder chosen; the built-in picture under the
-// design's picture name when the design's own is nowhere; a cancelled dialog writes nothing.
+// design's picture name when the design's own is nowhere, replaced by the next bundle; a
+// cancelled dialog writes nothing; a bundle that cannot be written says which file and why.
 TEST(ServerPaket, WritesScriptPictureAndFontAndSaysSo) {
     QTemporaryDir ordner;
     ASSERT_TRUE(ordner.isValid());
@@ -116,6 +117,21 @@ TEST(ServerPaket, WritesScriptPictureAndFontAndSaysSo) {
     const QString meldung = probe.dialoge.meldungen.front();
     for (const char* teil : {"[Tafomat.php]", "[leer.jpg]", "[Arial.ttf]", "eingebaute Bild"})
         EXPECT_TRUE(meldung.contains(QString::fromUtf8(teil))) << meldung.toStdString();
+
+    probe.dialoge.ordnerAntworten = {paket};
+    probe.finde<QPushButton>("ServerPaket")->click();
+    ASSERT_EQ(probe.dialoge.meldungen.size(), 2);
+    EXPECT_EQ(probe.dialoge.meldungen.back(), meldung);
+
+    const QString besetzt = ordner.filePath(QStringLiteral("besetzt"));
+    ASSERT_TRUE(QDir().mkpath(besetzt + QStringLiteral("/Arial.ttf")));
+    probe.dialoge.ordnerAntworten = {besetzt};
+    probe.finde<QPushButton>("ServerPaket")->click();
+    EXPECT_TRUE(QDir(besetzt).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    ASSERT_EQ(probe.dialoge.meldungen.size(), 3);
+    const QString fehler = probe.dialoge.meldungen.back();
+    for (const char* teil : {"[Arial.ttf]", "Ordner dieses Namens", "Keine Datei"})
+        EXPECT_TRUE(fehler.contains(QString::fromUtf8(teil))) << fehler.toStdString();
 }
 
 }  // namespace

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/Felder.h"
+#include "phpgen/Zeichenplan.h"
+#include "preview/Surface.h"
+
+namespace tafomat {
+
+// Every character that the value of a number or amount placeholder can hold on the server:
+// PHP's int and float texts ("-12", "1.0E+25", "INF", "NAN") with the comma the script puts in.
+inline constexpr std::string_view Wertzeichen = "0123456789-+,.EINFA";
+
+// The script's measures of its font, one line per size that its runs use: each character that a
+// run of that size can draw (its text, the typed values, the characters of computed values) and
+// every kerned pair of them, for both GD families. Sizes whose key PHP would not write as the
+// drawing call's size, and characters that GD refuses or that break lines, are left out: the
+// script then draws such a run with one call.
+std::string SchriftmasseZeilen(const Zeichenplan& plan, const Felder& felder,
+                               const Surface& flaeche);
+
+// The script's functions TextZeichnen and GlyphenSetzen: ImageTTFText with each glyph where the
+// system's libgd puts it, on PHP's bundled GD too. Lines end in CR LF.
+std::string TextZeichnenFunktionen();
+
+}  // namespace tafomat
