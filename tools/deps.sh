@@ -26,8 +26,10 @@ TAFOMAT_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-d
 TAFOMAT_BUILD_PACKAGES+=(qt6-translations-l10n)
 
 # What the tests and benchmarks need besides (tools/test): GoogleTest, Google Benchmark and
-# PHP with GD, the judge of the generated scripts.
-TAFOMAT_TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev php-cli php-gd faketime)
+# PHP with GD, the judge of the generated scripts; wrk measures the bundle served by PHP's own
+# web server (bench/php-server.sh).
+TAFOMAT_TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev php-cli php-gd faketime
+    wrk)
 
 # What making and checking the Debian package needs (tools/package-test).
 TAFOMAT_PACKAGE_PACKAGES=(dpkg-dev lintian appstream desktop-file-utils librsvg2-bin binutils

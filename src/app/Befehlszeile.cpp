@@ -34,7 +34,10 @@ int aufruffehler(const QString& text, const QString& aufruf) {
 QString exportAufruf(const QList<QCommandLineOption>& optionen) {
     QString zeile = QStringLiteral("Usage: tafomat export DESIGN.txt");
     for (const QCommandLineOption& option : optionen)
-        zeile += QStringLiteral(" [--%1 %2]").arg(option.names().constFirst(), option.valueName());
+        zeile +=
+            option.valueName().isEmpty()
+                ? QStringLiteral(" [--%1]").arg(option.names().constFirst())
+                : QStringLiteral(" [--%1 %2]").arg(option.names().constFirst(), option.valueName());
     return zeile;
 }
 
@@ -54,6 +57,10 @@ std::optional<Exportauftrag> exportauftrag(QCommandLineParser& parser,
         QStringLiteral("bundle"),
         QStringLiteral("Write Tafomat.php, the background picture and the font file into DIR."),
         QStringLiteral("DIR"));
+    const QCommandLineOption info(
+        QStringLiteral("info"),
+        QStringLiteral("Print the banner's size as the server sends it that day: pixels, KB, type "
+                       "and quality."));
     const QCommandLineOption art(QStringLiteral("type"),
                                  QStringLiteral("Picture type the script sends: jpeg, png or gif."),
                                  QStringLiteral("TYPE"), QStringLiteral("jpeg"));
@@ -63,7 +70,8 @@ std::optional<Exportauftrag> exportauftrag(QCommandLineParser& parser,
     const QCommandLineOption heute(QStringLiteral("today"),
                                    QStringLiteral("The date the days are counted to, DD.MM.YYYY."),
                                    QStringLiteral("DATE"));
-    const QList<QCommandLineOption> optionen{php, vorschau, server, paket, art, qualität, heute};
+    const QList<QCommandLineOption> optionen{php,  vorschau, server,   paket,
+                                             info, art,      qualität, heute};
     parser.addOptions(optionen);
     parser.clearPositionalArguments();
     parser.addPositionalArgument(QStringLiteral("export"),
@@ -88,6 +96,7 @@ std::optional<Exportauftrag> exportauftrag(QCommandLineParser& parser,
     if (parser.isSet(vorschau)) auftrag.vorschau = parser.value(vorschau);
     if (parser.isSet(server)) auftrag.serveransicht = parser.value(server);
     if (parser.isSet(paket)) auftrag.paket = parser.value(paket);
+    auftrag.info = parser.isSet(info);
     if (!auftrag.hatAusgabe()) {
         aufruffehler(QStringLiteral("export %1: nothing to do; name an output, e.g. --php FILE.php")
                          .arg(auftrag.design),

@@ -19,6 +19,7 @@
 #include "platform/SystemUhr.h"
 #include "preview/BildZeichnen.h"
 #include "render/Schriftsuche.h"
+#include "render/Sendegroesse.h"
 #include "render/Serveransicht.h"
 #include "ui/Dateimeldungen.h"
 #include "ui/EinstellungenDatei.h"
@@ -210,7 +211,8 @@ class Export {
         // The script needs the picture's name, the bundle its bytes: only a picture asked for
         // decodes the background. A window without a screen shows nothing, so its picture box
         // need not copy the preview at every redraw.
-        fenster.vorschau().nurPruefen(!m_auftrag.vorschau && !m_auftrag.serveransicht);
+        fenster.vorschau().nurPruefen(!m_auftrag.vorschau && !m_auftrag.serveransicht &&
+                                      !m_auftrag.info);
         QObject::disconnect(&fenster.vorschau(), &QtSurface::changed, nullptr, nullptr);
         fenster.BildArtWählen(*art);
         if (m_auftrag.qualität)
@@ -306,7 +308,7 @@ class Export {
             if (paket->fehler) return eingabefehler(paketfehlerText(*paket));
         }
         std::optional<Bild> server;
-        if (m_auftrag.serveransicht) {
+        if (m_auftrag.serveransicht || m_auftrag.info) {
             server = Serveransicht(fenster.felder(), fenster.vorschau(), m_uhr->heute());
             fenster.GrundgrößeHerstellen();
             if (!server)
@@ -316,12 +318,21 @@ class Export {
         if (m_auftrag.vorschau &&
             !pngSchreiben(alsQImage(fenster.vorschau().bild()), *m_auftrag.vorschau))
             return schreibfehler(*m_auftrag.vorschau);
-        if (server && !pngSchreiben(alsQImage(*server), *m_auftrag.serveransicht))
+        if (m_auftrag.serveransicht && !pngSchreiben(alsQImage(*server), *m_auftrag.serveransicht))
             return schreibfehler(*m_auftrag.serveransicht);
         if (m_auftrag.php && !fenster.PhpDateiSchreiben(*m_auftrag.php, *skript))
             return schreibfehler(
                 QString::fromStdString(PhpDateiname(m_auftrag.php->toStdString())));
-        return paket ? paketSchreiben(*paket, fenster) : 0;
+        const int status = paket ? paketSchreiben(*paket, fenster) : 0;
+        if (status == 0 && m_auftrag.info) infoAusgeben(*server, fenster.felder());
+        return status;
+    }
+
+    // The figures the window shows beside the server view.
+    static void infoAusgeben(const Bild& server, const Felder& felder) {
+        const std::optional<Bildausgabe> ausgabe = BildausgabeLesen(felder);
+        if (!ausgabe) return;
+        std::printf("%s\n", toQString(Sendegroesse(server, *ausgabe)).toLocal8Bit().constData());
     }
 
     std::string paketordner() const { return QFile::encodeName(*m_auftrag.paket).toStdString(); }

@@ -15,12 +15,13 @@ struct Exportauftrag {
     std::optional<QString> vorschau;
     std::optional<QString> serveransicht;  // the banner as the server sends it, as PNG
     std::optional<QString> paket;          // the folder of the server bundle
+    bool info = false;  // print the banner's size as the server sends it that day
     QString art = QStringLiteral("jpeg");
     std::optional<QString> qualität;
     std::optional<Tageszahl> heute;
 
     // Whether any output is asked for; every output option belongs here.
-    bool hatAusgabe() const { return php || vorschau || serveransicht || paket; }
+    bool hatAusgabe() const { return php || vorschau || serveransicht || paket || info; }
 };
 
 inline constexpr int ExitFehlerEingabe = 2;

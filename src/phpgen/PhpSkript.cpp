@@ -1,5 +1,6 @@
 #include "phpgen/PhpSkript.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/Dezimalzahl.h"
@@ -107,12 +108,136 @@ struct Zeichenteil {
     std::string block;
 };
 
-std::string skriptText(const Felder& felder, const std::string& art, const Eingabewerte& werte,
-                       const Zeichenteil& zeichnen, const std::string& ausgabe) {
-    Skript s;
+// The files the script opens next to itself, as PHP expressions, and their bare names for the
+// picture that says which one is missing.
+struct Serverdateien {
+    std::string bild;
+    std::string bildname;
+    std::string schrift;
+    std::string schriftname;
+};
+
+Serverdateien serverdateien(const Felder& felder, const Surface& flaeche) {
+    const std::string bild = felder.text(Feld::HintergrundName);
+    const std::string schrift = flaeche.fontName() + ".ttf";
+    return {dateiImSkript(bild), dateinameImText(bild), dateiImSkript(schrift),
+            dateinameImText(schrift)};
+}
+
+// The display of the script's own errors goes off first: a warning would reach the forum inside
+// the picture's bytes, with the server's folders in it. The server's log still gets it.
+void kopfZeilen(Skript& s, const std::string& art) {
     s.zeilen({"<?php", "Header (\"Content-type: image/" + art + "\");",
+              "if (function_exists(\"ini_set\")) ini_set(\"display_errors\",\"0\");"});
+}
+
+// What a cache needs to keep the picture until the day ends at $Morgen.
+void gültigBisZeilen(Skript& s, const std::string& einzug, const std::string& jetzt) {
+    s.zeilen({einzug + "Header (\"ETag: \".chr(34).$Fassung.\"-\".$Morgen.chr(34));",
+              einzug + "Header (\"Cache-Control: public, max-age=\".($Morgen-" + jetzt + "));",
+              einzug + "Header (\"Expires: \".gmdate(\"D, d M Y H:i:s\",$Morgen).\" GMT\");"});
+}
+
+// The picture changes when the day count moves on at the server's midnight, or when one of its
+// three files is replaced, known by their times and sizes as static files are. Its ETag holds
+// both: the files' state and the instant the day ends. A browser or image proxy that asks again
+// with the ETag before then is answered at once, before the day is even looked up in the
+// server's time zone, which costs more than all the rest of that answer. No day is longer than
+// 25 hours: an end beyond that was not the script's.
+void nochGültigZeilen(Skript& s, const Serverdateien& dateien) {
+    s.zeilen({"// ---------- Zwischenspeicher: gilt das Bild noch? ----------",
+              "$Bilddatei=" + dateien.bild + ";", "$Schriftdatei=" + dateien.schrift + ";",
+              "$Fassung=md5(filemtime(__FILE__).\" \".filesize(__FILE__).\" \"."
+              "@filemtime($Bilddatei).\" \".@filesize($Bilddatei).\" \".@filemtime($Schriftdatei)."
+              "\" \".@filesize($Schriftdatei));",
+              "$Anfrage=isset($_SERVER[\"HTTP_IF_NONE_MATCH\"]) ? "
+              "$_SERVER[\"HTTP_IF_NONE_MATCH\"] : \"\";",
+              "$Stelle=strpos($Anfrage,chr(34).$Fassung.\"-\");",
+              "$Morgen=$Stelle===false ? 0 : (int)substr($Anfrage,$Stelle+34);",
+              "if (time()<$Morgen && $Morgen<=time()+90000) {"});
+    gültigBisZeilen(s, "    ", "time()");
+    s.zeilen({"    http_response_code(304);", "    exit;", "}",
               "// ---------- Eingabe - Werte ----------"});
+}
+
+// Everything else is answered once the day is known: its start is the Last-Modified date, which
+// counts only where no ETag was asked for.
+void bisMitternachtZeilen(Skript& s) {
+    s.zeilen({"", "// ---------- Zwischenspeicher: gilt bis Mitternacht ----------",
+              "$Tag=mktime(0,0,0,date(\"n\",$Heute),date(\"j\",$Heute),date(\"Y\",$Heute));",
+              "$Morgen=mktime(0,0,0,date(\"n\",$Heute),date(\"j\",$Heute)+1,date(\"Y\",$Heute));",
+              "Header (\"Last-Modified: \".gmdate(\"D, d M Y H:i:s\",$Tag).\" GMT\");"});
+    gültigBisZeilen(s, "", "$Heute");
+    s.zeilen(
+        {"if ($Anfrage===\"\" && isset($_SERVER[\"HTTP_IF_MODIFIED_SINCE\"]) && "
+         "strtotime($_SERVER[\"HTTP_IF_MODIFIED_SINCE\"])>=$Tag) {",
+         "    http_response_code(304);", "    exit;", "}"});
+}
+
+// "Tafomat: Bild leer.jpg fehlt" as a PHP string.
+std::string fehlertext(const std::string& was, const std::string& name, const char* warum) {
+    return "\"Tafomat: " + was + " " + name + " " + warum + "\"";
+}
+
+void dateiPrüfenZeilen(Skript& s, const std::string& datei, const std::string& was,
+                       const std::string& name) {
+    s.zeilen({"if (!is_file(" + datei + ")) $Fehler=" + fehlertext(was, name, "fehlt") + ";",
+              "elseif (!is_readable(" + datei +
+                  ")) $Fehler=" + fehlertext(was, name, "ist nicht lesbar") + ";"});
+}
+
+// Instead of a broken picture the forum shows one of the banner's size and type that says what
+// is missing, in the largest of GD's own fonts that fits, so that it needs no font file. It is
+// never kept: once the file is there, the banner shows.
+void fehlerbildZeilen(Skript& s, const Surface& flaeche, const std::string& art,
+                      const std::string& ausgabe) {
+    const std::string breite = std::to_string(std::max(flaeche.width(), 1));
+    const std::string hoehe = std::to_string(std::max(flaeche.height(), 1));
+    const std::string platz = std::to_string(std::max(flaeche.width() - 4, 1));
+    s.zeilen({"if ($Fehler!==\"\") {", "    header_remove();",
+              "    Header (\"Content-type: image/" + art + "\");",
+              "    Header (\"Cache-Control: no-store\");",
+              "    $Bild=ImageCreateTrueColor(" + breite + "," + hoehe + ");",
+              "    ImageFill($Bild,0,0,ImageColorAllocate($Bild,255,255,255));",
+              "    for ($Schriftart=5; $Schriftart>1 && "
+              "ImageFontWidth($Schriftart)*strlen($Fehler)>" +
+                  platz + "; --$Schriftart);",
+              "    $Zeilen=explode(\"\\n\",wordwrap($Fehler,max(1,intdiv(" + platz +
+                  ",ImageFontWidth($Schriftart))),\"\\n\",true));",
+              "    $Y=max(0,intdiv(" + hoehe + "-count($Zeilen)*ImageFontHeight($Schriftart),2));",
+              "    foreach ($Zeilen as $Nummer=>$Zeile) ImageString($Bild,$Schriftart,2,"
+              "$Y+$Nummer*ImageFontHeight($Schriftart),$Zeile,ImageColorAllocate($Bild,170,0,0));",
+              "    " + ausgabe, "    exit;", "}"});
+}
+
+// The picture opened, or the picture of what is missing sent in its place; what the user can
+// mend on his own is told first. A HEAD request has all it asked for once the picture is known
+// to open.
+void bildÖffnenZeilen(Skript& s, const Serverdateien& dateien, const Surface& flaeche,
+                      const std::string& art, const std::string& ausgabe) {
+    s.zeilen({"$Fehler=\"\";",
+              "if (!function_exists(\"ImageTTFText\")) "
+              "$Fehler=\"Tafomat: PHP-GD ohne FreeType\";"});
+    dateiPrüfenZeilen(s, "$Schriftdatei", "Schrift", dateien.schriftname);
+    dateiPrüfenZeilen(s, "$Bilddatei", "Bild", dateien.bildname);
+    s.zeilen({"$Bild=$Fehler===\"\" ? ImageCreateFromJPEG($Bilddatei) : false;",
+              "if ($Bild===false && $Fehler===\"\") $Fehler=" +
+                  fehlertext("Bild", dateien.bildname, "ist kein JPEG-Bild") + ";"});
+    fehlerbildZeilen(s, flaeche, art, ausgabe);
+    s.zeile(
+        "if (isset($_SERVER[\"REQUEST_METHOD\"]) && $_SERVER[\"REQUEST_METHOD\"]===\"HEAD\") "
+        "exit;");
+}
+
+std::string skriptText(const Felder& felder, const Surface& flaeche, const std::string& art,
+                       const Eingabewerte& werte, const Zeichenteil& zeichnen,
+                       const std::string& ausgabe) {
+    const Serverdateien dateien = serverdateien(felder, flaeche);
+    Skript s;
+    kopfZeilen(s, art);
+    nochGültigZeilen(s, dateien);
     werteZeilen(s, felder, werte);
+    bisMitternachtZeilen(s);
     s.zeilen({"", "// ---------- Euro-Werte richtig zusammenstellen ----------"});
     texteZeilen(s, felder);
     s.zeilen({"", "// ---------- Text setzen wie die GD-Bibliothek des Systems ----------"});
@@ -121,8 +246,7 @@ std::string skriptText(const Felder& felder, const std::string& art, const Einga
     s.zeilen({"",
               "// ---------- Texte ins Bild einf\xFC"
               "gen ----------"});
-    s.zeile("$Bild=ImageCreateFromJPEG(" + dateiImSkript(felder.text(Feld::HintergrundName)) +
-            ");");
+    bildÖffnenZeilen(s, dateien, flaeche, art, ausgabe);
     s.zeile("");
     s.block(zeichnen.block);
     // No ImageDestroy: it does nothing since PHP 8.0 and is deprecated since 8.5.
@@ -161,7 +285,7 @@ std::optional<std::string> PhpSkript(const Felder& felder, Surface& flaeche) {
     const std::optional<Eingabewerte> werte = EingabewerteLesen(felder);
     const std::optional<std::string> ausgabe = ausgabeaufruf(felder, *art);
     if (!werte || !ausgabe) return std::nullopt;
-    return skriptText(felder, *art, *werte, zeichnen, *ausgabe);
+    return skriptText(felder, flaeche, *art, *werte, zeichnen, *ausgabe);
 }
 
 std::string PhpDateiname(std::string pfad) {

@@ -83,4 +83,12 @@ std::string jpegSchreiben(const Bild& bild) {
     return schreiben(bild, gdImageJpegPtr, 100);
 }
 
+std::string ausgabeBytes(const Bild& bild, const std::string& art, int qualitaet) {
+    if (art == "jpeg") return schreiben(bild, gdImageJpegPtr, qualitaet);
+    if (art == "png") return schreiben(bild, gdImagePngPtrEx, qualitaet);
+    if (art != "gif") return {};
+    return schreiben(
+        bild, [](gdImagePtr gd, int* groesse, int) { return gdImageGifPtr(gd, groesse); }, 0);
+}
+
 }  // namespace tafomat

@@ -21,6 +21,11 @@ std::string pngSchreiben(const Bild& bild);
 // The picture as GD writes a JPEG of the best quality; empty when the picture is empty.
 std::string jpegSchreiben(const Bild& bild);
 
+// The picture as the script's output call sends it, byte for byte as GD writes it for PHP:
+// Imagejpeg with the quality, Imagepng with the compression level, Imagegif (which takes none).
+// Empty when the picture is empty or the type none of "jpeg", "png" and "gif".
+std::string ausgabeBytes(const Bild& bild, const std::string& art, int qualitaet);
+
 // The JPEG bytes of the built-in banner picture of 460 x 66 pixels.
 std::string_view eingebautesBildJpeg();
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "ui/Bildgroesse.h"
 #include "ui/Dateiarten.h"
 #include "ui/MainWindow.h"
 
@@ -142,7 +143,8 @@ void MainWindow::fenstergrößeAnpassen() {
     const int zeile = m_s.ServerPaket->height() + Serverabstand / 2;
     const QSize umVorschau = QSize(ort.x(), ort.y() + (darunter ? zeile : 0)) + Vorschaurand;
     m_s.PicBereich->anpassen((bildschirm - umVorschau).expandedTo(QSize(64, 64)));
-    setFixedSize(Grundfläche.expandedTo(m_s.PicBereich->size() + umVorschau));
+    const QSize fenster = Grundfläche.expandedTo(m_s.PicBereich->size() + umVorschau);
+    setFixedSize(fenster.expandedTo(QSize(0, darunter ? 0 : serverspalteHöhe())));
     serverteilAnordnen(darunter);
     if (!isVisible() || !screen()) return;
     // A grown window that reaches beyond the screen moves back onto it.
@@ -156,29 +158,43 @@ void MainWindow::fenstergrößeAnpassen() {
 }
 
 // Right of the preview: the switch with the help button at the end of its line, the bundle's
-// button, and the notice line in the room below. Below a wide preview all four stand in a row.
+// button, the banner's size and the notice line in the room below. Below a wide preview all five
+// stand in a row.
 void MainWindow::serverteilAnordnen(bool unterDerVorschau) {
     const QRect vorschau = m_s.PicBereich->geometry();
     QCheckBox& schalter = *m_s.Serveransicht;
     QPushButton& paket = *m_s.ServerPaket;
     QPushButton& hilfe = *m_s.Hilfe;
+    QLabel& groesse = *m_s.Bildgröße;
     schalter.resize(schalter.sizeHint().width(), schalter.height());
+    const int textzeile = groesse.fontMetrics().height() + 4;
     if (unterDerVorschau) {
         const int y = vorschau.bottom() + Serverabstand / 2;
         schalter.move(vorschau.left(), y + (paket.height() - schalter.height()) / 2);
         paket.move(schalter.geometry().right() + Serverabstand, y);
+        groesse.setGeometry(paket.geometry().right() + Serverabstand,
+                            y + (paket.height() - textzeile) / 2, paket.width(), textzeile);
         hilfe.move(width() - Vorschaurand.width() - hilfe.width(),
                    y + (paket.height() - hilfe.height()) / 2);
-        const int links = paket.geometry().right() + Serverabstand;
+        const int links = groesse.geometry().right() + Serverabstand;
         m_s.Hinweis->setGeometry(links, y, hilfe.x() - Serverabstand / 2 - links, paket.height());
         return;
     }
     schalter.move(Serverspalte, vorschau.top());
     hilfe.move(Serverspalte + paket.width() - hilfe.width(), vorschau.top());
     paket.move(Serverspalte, schalter.geometry().bottom() + 4);
-    const int oben = paket.geometry().bottom() + 4;
+    groesse.setGeometry(Serverspalte, paket.geometry().bottom() + 4, paket.width(), textzeile);
+    const int oben = groesse.geometry().bottom() + 2;
     const int unten = std::max(height() - 2, vorschau.bottom());
     m_s.Hinweis->setGeometry(Serverspalte, oben, paket.width(), unten - oben);
+}
+
+// Right of the preview the server's controls need this much height, the notice line two lines
+// of text.
+int MainWindow::serverspalteHöhe() const {
+    const int textzeile = m_s.Bildgröße->fontMetrics().height() + 4;
+    return m_s.PicBereich->y() + m_s.Serveransicht->height() + 4 + m_s.ServerPaket->height() + 4 +
+           textzeile + 2 + 2 * textzeile + 2;
 }
 
 }  // namespace tafomat

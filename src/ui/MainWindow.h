@@ -68,6 +68,7 @@ class MainWindow : public QWidget {
     void gestaltungMerken();
     void fenstergrößeAnpassen();
     void serverteilAnordnen(bool unterDerVorschau);
+    int serverspalteHöhe() const;
     void ablegenAnnehmen(QDropEvent* event);
     void dateiÖffnen(const QString& pfad);
 
@@ -107,6 +108,8 @@ class MainWindow : public QWidget {
     void ServeransichtAktualisieren();
     // "Server-Paket speichern" (ServerPaket.cpp): the bundle of bundle/Paket.h into a folder.
     void ServerPaket_Click();
+    // Bildgroesse.cpp: the banner's size as the server sends it, beside the server's controls.
+    void BildgrößeZeigen();
 
     // Editing aids (Bearbeitungshilfen.cpp).
     void Fett_Click();
@@ -138,7 +141,8 @@ class MainWindow : public QWidget {
     bool m_zugBeginnt = true;
     std::string m_gespeicherteGestaltung;
     Serverbild m_serverBild;
-    QImage m_serverAnsicht;  // over m_serverBild's pixels
+    QImage m_serverAnsicht;           // over m_serverBild's pixels
+    bool m_serverGezeichnet = false;  // whether m_serverBild holds a banner of the script
 };
 
 }  // namespace tafomat

@@ -7,6 +7,7 @@
 
 #include "model/Zahlen.h"
 #include "platform/QtText.h"
+#include "ui/Bildgroesse.h"
 #include "ui/Cp1252Filter.h"
 #include "ui/Knopf.h"
 #include "ui/Regler.h"
@@ -337,6 +338,7 @@ void ServerteilAnlegen(QWidget* fenster, Steuerelemente& s) {
                                    QStringLiteral("?"));
     s.Hilfe->setFont(fensterSchrift(true));
     s.Hilfe->setToolTip(QStringLiteral("Über Tafomat. Die Anleitung öffnet die Taste F1."));
+    s.Bildgröße = BildgrößeAnlegen(fenster);
 }
 
 }  // namespace

@@ -61,6 +61,7 @@ struct Steuerelemente {
     QPushButton* ServerPaket;
     Hinweiszeile* Hinweis;
     QPushButton* Hilfe;
+    QLabel* Bildgröße;
 
     // The control that holds a field, or nullptr when the field is of another kind.
     QLineEdit* zeilenfeld(Feld feld) const;

@@ -6,8 +6,8 @@ namespace tafomat {
 
 // Every change of a field, by the user or by the program, runs its procedure at once, nested
 // in whatever made the change. The derived fields TaTxt, GZTxt, GETxt and GSTxt, QuTxt and
-// BildQuallität have no change handling, so writing them never redraws; BildArt answers only
-// to picking an entry.
+// BildQuallität have no change handling that redraws, so writing them never redraws; BildArt
+// answers only to picking an entry. Both lists keep the banner's size current.
 void MainWindow::verdrahten() {
     // DaTxt_Change, AlTxt_Change, KiTxt_Change, AnTxt_Change, NeTxt_Change, StTxt_Change:
     // redraw, nothing else.
@@ -27,6 +27,11 @@ void MainWindow::verdrahten() {
     connect(m_s.SchriftGröße, &EditableList::edited, this, &MainWindow::SchriftGrößeSetzen);
     connect(m_s.SchriftGröße, &EditableList::picked, this, &MainWindow::SchriftGrößeSetzen);
     connect(m_s.BildArt, &EditableList::picked, this, &MainWindow::BildArt_Click);
+    // The banner's size follows the type and the quality without a redraw.
+    for (EditableList* liste : {m_s.BildArt, m_s.BildQuallität}) {
+        connect(liste, &EditableList::edited, this, &MainWindow::BildgrößeZeigen);
+        connect(liste, &EditableList::picked, this, &MainWindow::BildgrößeZeigen);
+    }
 
     connect(m_s.Fett, &QPushButton::clicked, this, &MainWindow::Fett_Click);
     connect(m_s.PicFa, &PictureBox::mousePressed, this, &MainWindow::PicFa_MouseDown);

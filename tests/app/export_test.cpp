@@ -3,11 +3,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 
@@ -159,6 +161,52 @@ TEST_F(Export, DesignWithItsPictureAndEveryCommandExportsSilently) {
     ASSERT_FALSE(gesendet.isNull());
     EXPECT_EQ(gesendet.convertToFormat(QImage::Format_RGB32),
               QImage(pfad("s.png")).convertToFormat(QImage::Format_RGB32));
+}
+
+// What a forum checks: --info prints what the window shows beside the server view, and its
+// bytes are those that PHP sends that day, for every type.
+TEST_F(Export, InfoGivesTheBannersSizeAsPhpSendsIt) {
+    QImage bild(468, 60, QImage::Format_RGB32);
+    bild.fill(QColor(20, 40, 120));
+    ASSERT_TRUE(bild.save(pfad("hinten.jpg"), "JPEG"));
+    const QString design = designSpeichern(QStringLiteral("d.txt"), [](MainWindow& f) {
+        f.felder().setText(Feld::HintergrundPfad, "hinten.jpg");
+        f.felder().setText(Feld::HintergrundName, "hinten.jpg");
+        f.felder().setText(Feld::Txt, "#F255255255#G12Seit #2 Tagen rauchfrei, #7 gespart");
+    });
+    for (const auto& [art, qualität, schluss] :
+         {std::tuple{"jpeg", "60", " (jpeg 60)"}, std::tuple{"png", "9", " (png 9)"},
+          std::tuple{"gif", "", " (gif)"}}) {
+        SCOPED_TRACE(art);
+        const QString paket = QStringLiteral("paket-") + art;
+        QStringList argumente{"export", "d.txt", "--info",  "--bundle", paket,
+                              "--type", art,     "--today", Heute};
+        if (*qualität) argumente << "--quality" << qualität;
+        const Lauf lauf = starten(argumente);
+        EXPECT_EQ(lauf.status, 0);
+        EXPECT_EQ(lauf.fehler, QString());
+        QProcess php;
+        php.start(QStringLiteral("faketime"),
+                  {QStringLiteral("2026-12-07 12:00:00"), QStringLiteral("php"),
+                   pfad(paket + "/Tafomat.php")});
+        ASSERT_TRUE(php.waitForFinished(30000));
+        const qint64 bytes = php.readAllStandardOutput().size();
+        const long zehntel = std::lround(double(bytes) / 102.4);
+        const QString erwartet =
+            QStringLiteral("468 × 60 Pixel, %1,%2 KB").arg(zehntel / 10).arg(zehntel % 10) +
+            QString::fromUtf8(schluss);
+        EXPECT_EQ(lauf.ausgabe, erwartet + QStringLiteral("\n"));
+
+        FesteUhr uhr(*readDate(Heute.toStdString()));
+        MainWindow fenster(dialoge, schriftarten, uhr);
+        fenster.BildArtWählen(art);
+        if (*qualität) fenster.felder().setText(Feld::BildQuallität, qualität);
+        const QString alterOrdner = QDir::currentPath();
+        QDir::setCurrent(ordner.path());
+        fenster.EinstellungenÖffnen(design);
+        QDir::setCurrent(alterOrdner);
+        EXPECT_EQ(fenster.findChild<QLabel*>(QStringLiteral("Bildgröße"))->text(), erwartet);
+    }
 }
 
 TEST_F(Export, TypeAndQualityAreSetAsPickingThemDoes) {

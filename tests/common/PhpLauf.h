@@ -2,15 +2,26 @@
 
 // Runs generated scripts on the real PHP with GD, in a folder of their own that holds what the
 // script needs next to it: the font file and the background picture.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace tafomat::test {
@@ -115,6 +126,145 @@ class PhpOrdner {
 
   private:
     fs::path m_pfad;
+};
+
+// PHP's built-in web server over a folder, on a free port of this machine, started by a shell
+// command that may fix its clock (mitUhr). It runs in a process group of its own, which the
+// object stops with everything in it.
+class PhpServer {
+  public:
+    struct Antwort {
+        int status = 0;
+        std::map<std::string, std::string> kopf;  // the header names in lower case
+        std::string inhalt;
+        std::string roh;  // every byte sent
+    };
+
+    PhpServer(const fs::path& ordner, const std::string& uhr,
+              const std::vector<std::string>& optionen) {
+        for (int versuch = 0; versuch < 5 && !m_gruppe; ++versuch) starten(ordner, uhr, optionen);
+        EXPECT_NE(m_gruppe, 0) << "php -S did not start";
+    }
+    ~PhpServer() { beenden(); }
+    PhpServer(const PhpServer&) = delete;
+    PhpServer& operator=(const PhpServer&) = delete;
+
+    Antwort anfragen(const std::string& methode, const std::string& pfad,
+                     const std::vector<std::string>& kopfzeilen = {}) const {
+        std::string anfrage = methode + " " + pfad + " HTTP/1.1\r\nHost: 127.0.0.1\r\n";
+        for (const std::string& zeile : kopfzeilen) anfrage += zeile + "\r\n";
+        anfrage += "Connection: close\r\n\r\n";
+        Antwort antwort;
+        const int verbindung = verbinden();
+        if (verbindung < 0) return antwort;
+        if (::send(verbindung, anfrage.data(), anfrage.size(), MSG_NOSIGNAL) ==
+            static_cast<ssize_t>(anfrage.size())) {
+            char puffer[65536];
+            for (ssize_t n; (n = ::recv(verbindung, puffer, sizeof puffer, 0)) > 0;)
+                antwort.roh.append(puffer, static_cast<std::size_t>(n));
+        }
+        ::close(verbindung);
+        zerlegen(antwort);
+        return antwort;
+    }
+
+  private:
+    static int freierPort() {
+        const int sockel = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in adresse{};
+        adresse.sin_family = AF_INET;
+        adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t laenge = sizeof adresse;
+        int port = 0;
+        if (::bind(sockel, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse) == 0 &&
+            ::getsockname(sockel, reinterpret_cast<sockaddr*>(&adresse), &laenge) == 0)
+            port = ntohs(adresse.sin_port);
+        ::close(sockel);
+        return port;
+    }
+
+    int verbinden() const {
+        const int sockel = ::socket(AF_INET, SOCK_STREAM, 0);
+        const timeval warten{60, 0};
+        ::setsockopt(sockel, SOL_SOCKET, SO_RCVTIMEO, &warten, sizeof warten);
+        sockaddr_in adresse{};
+        adresse.sin_family = AF_INET;
+        adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        adresse.sin_port = htons(static_cast<std::uint16_t>(m_port));
+        if (::connect(sockel, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse) == 0)
+            return sockel;
+        ::close(sockel);
+        return -1;
+    }
+
+    // Waits until the server answers, at most 20 s; a port taken meanwhile ends it at once.
+    void starten(const fs::path& ordner, const std::string& uhr,
+                 const std::vector<std::string>& optionen) {
+        m_port = freierPort();
+        const std::string befehl = "cd / && " + uhr + "php" + argumente(optionen) +
+                                   " -S 127.0.0.1:" + std::to_string(m_port) + " -t " +
+                                   inHochkommas(ordner.string()) + " >/dev/null 2>&1";
+        const char* aufruf[] = {"/bin/sh", "-c", befehl.c_str(), nullptr};
+        posix_spawnattr_t merkmale;
+        posix_spawnattr_init(&merkmale);
+        posix_spawnattr_setflags(&merkmale, POSIX_SPAWN_SETPGROUP);
+        posix_spawnattr_setpgroup(&merkmale, 0);
+        pid_t pid = 0;
+        const int fehler = ::posix_spawn(&pid, "/bin/sh", nullptr, &merkmale,
+                                         const_cast<char* const*>(aufruf), environ);
+        posix_spawnattr_destroy(&merkmale);
+        if (fehler != 0) return;
+        m_gruppe = pid;
+        for (int i = 0; i < 200; ++i) {
+            if (::waitpid(pid, nullptr, WNOHANG) == pid) {
+                m_gruppe = 0;
+                return;
+            }
+            if (const int verbindung = verbinden(); verbindung >= 0) {
+                ::close(verbindung);
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        beenden();
+    }
+
+    static std::string argumente(const std::vector<std::string>& optionen) {
+        std::string text;
+        for (const std::string& option : optionen) text += " " + inHochkommas(option);
+        return text;
+    }
+
+    void beenden() {
+        if (!m_gruppe) return;
+        ::kill(-m_gruppe, SIGTERM);
+        ::waitpid(m_gruppe, nullptr, 0);
+        m_gruppe = 0;
+    }
+
+    static void zerlegen(Antwort& antwort) {
+        const std::size_t ende = antwort.roh.find("\r\n\r\n");
+        if (ende == std::string::npos) return;
+        antwort.inhalt = antwort.roh.substr(ende + 4);
+        std::istringstream kopf(antwort.roh.substr(0, ende));
+        std::string zeile;
+        std::getline(kopf, zeile);
+        if (zeile.size() > 12) antwort.status = std::atoi(zeile.c_str() + 9);
+        while (std::getline(kopf, zeile)) {
+            const std::size_t doppelpunkt = zeile.find(':');
+            if (doppelpunkt == std::string::npos) continue;
+            std::string name = zeile.substr(0, doppelpunkt);
+            std::transform(name.begin(), name.end(), name.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+            std::string wert = zeile.substr(doppelpunkt + 1);
+            wert.erase(0, wert.find_first_not_of(' '));
+            wert.erase(wert.find_last_not_of("\r ") + 1);
+            antwort.kopf[name] = wert;
+        }
+    }
+
+    pid_t m_gruppe = 0;
+    int m_port = 0;
 };
 
 }  // namespace tafomat::test

@@ -1,6 +1,8 @@
 // Runs generated scripts on the real PHP with GD and looks at the pictures they send.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -185,6 +187,149 @@ TEST_F(PhpLaufTest, ServerDrawsTheValuesTheWindowShows) {
         gezeigt += (gezeigt.empty() ? "" : " ") + felder.text(feld);
     ASSERT_EQ(gezeigt, "5718 8,20 2,5 14295 41109,60 1658,22");
     EXPECT_EQ(wieGdZeichnet(laufen("2026-07-01 00:30:00+02:00"), gezeigt), "0\n");
+}
+
+// The bundle as a web server serves it on two days: the picture with what browsers and image
+// proxies need to keep it until the server's midnight, and no picture where what they kept still
+// holds. {etag0}, {etag1} and {datum0} stand for the validators of the first and second day,
+// {fassung0} for the first day's ETag without the end of its day.
+struct Anfrage {
+    const char* name;
+    int tag;  // 0: 1 July 2026 at 10:00 in Berlin, 1: 2 July at 9:30
+    const char* methode;
+    const char* pfad;
+    std::vector<std::string> kopf;
+    int status;
+    bool bild;  // whether the day's picture is sent
+};
+
+struct Tagesstand {
+    const char* uhr;
+    const char* letzteAenderung;  // the server's midnight that began the day
+    const char* ablauf;           // the next one
+    const char* zwischenspeicher;
+};
+
+std::string eingesetzt(std::string zeile, const std::map<std::string, std::string>& werte) {
+    for (const auto& [name, wert] : werte)
+        if (const std::size_t stelle = zeile.find(name); stelle != std::string::npos)
+            zeile.replace(stelle, name.size(), wert);
+    return zeile;
+}
+
+TEST_F(PhpLaufTest, ServedBundleKeepsItsPictureUntilMidnightAndAnswersWhatStillHolds) {
+    const Tagesstand tage[] = {{"2026-07-01 10:00:00+02:00", "Tue, 30 Jun 2026 22:00:00 GMT",
+                                "Wed, 01 Jul 2026 22:00:00 GMT", "public, max-age=50400"},
+                               {"2026-07-02 09:30:00+02:00", "Wed, 01 Jul 2026 22:00:00 GMT",
+                                "Thu, 02 Jul 2026 22:00:00 GMT", "public, max-age=52200"}};
+    felder.setText(Feld::Txt, "#F255255255#G14Seit #2 Tagen");
+    std::string bilder[2];
+    for (const int tag : {0, 1}) bilder[tag] = lesen(laufen(tage[tag].uhr));
+    ASSERT_NE(bilder[0], bilder[1]);
+    const std::vector<std::string> optionen = {
+        "-d", "date.timezone=Europe/Berlin", "-d", "error_reporting=-1", "-d", "display_errors=1"};
+    const PhpServer server[] = {{ordner, mitUhr(tage[0].uhr), optionen},
+                                {ordner, mitUhr(tage[1].uhr), optionen}};
+    std::map<std::string, std::string> werte;
+    for (const int tag : {0, 1})
+        werte["{etag" + std::to_string(tag) + "}"] =
+            server[tag].anfragen("GET", "/Tafomat.php").kopf["etag"];
+    werte["{datum0}"] = tage[0].letzteAenderung;
+    werte["{fassung0}"] = werte["{etag0}"].substr(0, werte["{etag0}"].find('-'));
+    // The files' state and the instant the day ends: 1 July 2026 at 24:00 in Berlin.
+    EXPECT_THAT(werte["{etag0}"], ::testing::MatchesRegex("\"[0-9a-f]{32}-1782943200\""));
+    EXPECT_NE(werte["{etag0}"], werte["{etag1}"]);
+
+    // clang-format off
+    const Anfrage anfragen[] = {
+        {"Plain",                     0, "GET",  "/Tafomat.php", {}, 200, true},
+        {"EtagThatHolds",             0, "GET",  "/Tafomat.php", {"If-None-Match: {etag0}"}, 304, false},
+        {"WeakEtagAmongOthers",       0, "GET",  "/Tafomat.php", {"If-None-Match: \"x\", W/{etag0}"}, 304, false},
+        {"DateThatHolds",             0, "GET",  "/Tafomat.php", {"If-Modified-Since: {datum0}"}, 304, false},
+        {"DateBeforeMidnight",        0, "GET",  "/Tafomat.php", {"If-Modified-Since: Tue, 30 Jun 2026 21:59:59 GMT"}, 200, true},
+        {"EtagEndingBeyondAnyDay",    0, "GET",  "/Tafomat.php", {"If-None-Match: {fassung0}-4102444800\""}, 200, true},
+        {"OtherEtagOutweighsTheDate", 0, "GET",  "/Tafomat.php", {"If-None-Match: \"x\"", "If-Modified-Since: {datum0}"}, 200, true},
+        // The address for forums that take only names of pictures.
+        {"PictureNameAfterTheScript", 0, "GET",  "/Tafomat.php/banner.jpg", {}, 200, true},
+        {"Head",                      0, "HEAD", "/Tafomat.php", {}, 200, false},
+        {"HeadThatHolds",             0, "HEAD", "/Tafomat.php", {"If-None-Match: {etag0}"}, 304, false},
+        {"NextDayYesterdaysEtag",     1, "GET",  "/Tafomat.php", {"If-None-Match: {etag0}"}, 200, true},
+        {"NextDayYesterdaysDate",     1, "GET",  "/Tafomat.php", {"If-Modified-Since: {datum0}"}, 200, true},
+        {"NextDayItsOwnEtag",         1, "GET",  "/Tafomat.php", {"If-None-Match: {etag1}"}, 304, false},
+    };
+    // clang-format on
+    for (const Anfrage& anfrage : anfragen) {
+        SCOPED_TRACE(anfrage.name);
+        std::vector<std::string> kopf;
+        for (const std::string& zeile : anfrage.kopf) kopf.push_back(eingesetzt(zeile, werte));
+        PhpServer::Antwort antwort =
+            server[anfrage.tag].anfragen(anfrage.methode, anfrage.pfad, kopf);
+        const Tagesstand& stand = tage[anfrage.tag];
+        EXPECT_EQ(antwort.status, anfrage.status);
+        EXPECT_EQ(antwort.kopf["etag"], werte["{etag" + std::to_string(anfrage.tag) + "}"]);
+        // A 304 to an ETag is sent before the day is looked up, without the day's date.
+        if (anfrage.status == 200 || antwort.kopf.count("last-modified")) {
+            EXPECT_EQ(antwort.kopf["last-modified"], stand.letzteAenderung);
+        }
+        EXPECT_EQ(antwort.kopf["expires"], stand.ablauf);
+        EXPECT_EQ(antwort.kopf["cache-control"], stand.zwischenspeicher);
+        EXPECT_EQ(antwort.kopf["content-type"], "image/jpeg");
+        EXPECT_TRUE(antwort.inhalt == (anfrage.bild ? bilder[anfrage.tag] : ""));
+    }
+}
+
+// A missing or broken file gives, with the display of errors on and off, a picture of the
+// design's type and size that says what is missing, never kept, with no server path in any byte.
+struct Fehlen {
+    const char* name;
+    const char* art;
+    const char* datei;   // the file of the bundle that is missing or replaced
+    const char* inhalt;  // what replaces it; nullptr: nothing
+    const char* meldung;
+};
+
+TEST_F(PhpLaufTest, MissingFilesGiveAPictureThatSaysSo) {
+    const Fehlen faelle[] = {
+        {"Bild", "gif", "leer.jpg", nullptr, "Tafomat: Bild leer.jpg fehlt"},
+        {"Schrift", "png", "Arial.ttf", nullptr, "Tafomat: Schrift Arial.ttf fehlt"},
+        {"KeinJpeg", "jpeg", "leer.jpg", "\x89PNG\r\n\x1a\n",
+         "Tafomat: Bild leer.jpg ist kein JPEG-Bild"},
+    };
+    for (const Fehlen& fall : faelle) {
+        const fs::path bundle = ordner / fall.name;
+        fs::create_directory(bundle);
+        felder.setText(Feld::BildArt, fall.art);
+        felder.setText(Feld::BildQuallität, std::string(fall.art) == "png" ? "9" : "75");
+        schreiben(bundle / "Tafomat.php", *PhpSkript(felder, flaeche) + "\r\n");
+        for (const char* datei : {"leer.jpg", "Arial.ttf"})
+            fs::copy_file(ordner / datei, bundle / datei);
+        fs::remove(bundle / fall.datei);
+        if (fall.inhalt) schreiben(bundle / fall.datei, fall.inhalt);
+    }
+    for (const char* anzeige : {"1", "0"}) {
+        const PhpServer server(
+            ordner, "",
+            {"-d", "error_reporting=-1", "-d", std::string("display_errors=") + anzeige});
+        for (const Fehlen& fall : faelle) {
+            SCOPED_TRACE(std::string(fall.name) + ", display_errors=" + anzeige);
+            PhpServer::Antwort antwort =
+                server.anfragen("GET", "/" + std::string(fall.name) + "/Tafomat.php");
+            const fs::path meldung = ordner / (std::string(fall.name) + ".meldung");
+            ASSERT_EQ(ausfuehren(php({Hilfe.string(), "meldung", meldung.string(), fall.art, "460",
+                                      "66", fall.meldung}))
+                          .status,
+                      0);
+            EXPECT_EQ(antwort.status, 200);
+            EXPECT_EQ(antwort.kopf["content-type"], std::string("image/") + fall.art);
+            EXPECT_EQ(antwort.kopf["cache-control"], "no-store");
+            EXPECT_EQ(antwort.kopf.count("etag") + antwort.kopf.count("expires") +
+                          antwort.kopf.count("last-modified"),
+                      0u);
+            EXPECT_TRUE(antwort.inhalt == lesen(meldung)) << antwort.roh.substr(0, 300);
+            EXPECT_EQ(antwort.roh.find(ordner.string()), std::string::npos);
+            EXPECT_EQ(antwort.roh.find("/tmp"), std::string::npos);
+        }
+    }
 }
 
 TEST_F(PhpLaufTest, ScriptsOfRandomDesignsParseAndKeepEveryTextInsideStrings) {

@@ -49,6 +49,24 @@ TEST(PhpSkriptTest, StartDesignGivesTheWholeScript) {
     const std::string erwartet =
         "<?php\r\n"
         "Header (\"Content-type: image/jpeg\");\r\n"
+        "if (function_exists(\"ini_set\")) ini_set(\"display_errors\",\"0\");\r\n"
+        "// ---------- Zwischenspeicher: gilt das Bild noch? ----------\r\n"
+        "$Bilddatei=__DIR__.\"/leer.jpg\";\r\n"
+        "$Schriftdatei=__DIR__.\"/Arial.ttf\";\r\n"
+        "$Fassung=md5(filemtime(__FILE__).\" \".filesize(__FILE__).\" \".@filemtime($Bilddatei).\" "
+        "\"."
+        "@filesize($Bilddatei).\" \".@filemtime($Schriftdatei).\" \".@filesize($Schriftdatei));\r\n"
+        "$Anfrage=isset($_SERVER[\"HTTP_IF_NONE_MATCH\"]) ? $_SERVER[\"HTTP_IF_NONE_MATCH\"] : "
+        "\"\";\r\n"
+        "$Stelle=strpos($Anfrage,chr(34).$Fassung.\"-\");\r\n"
+        "$Morgen=$Stelle===false ? 0 : (int)substr($Anfrage,$Stelle+34);\r\n"
+        "if (time()<$Morgen && $Morgen<=time()+90000) {\r\n"
+        "    Header (\"ETag: \".chr(34).$Fassung.\"-\".$Morgen.chr(34));\r\n"
+        "    Header (\"Cache-Control: public, max-age=\".($Morgen-time()));\r\n"
+        "    Header (\"Expires: \".gmdate(\"D, d M Y H:i:s\",$Morgen).\" GMT\");\r\n"
+        "    http_response_code(304);\r\n"
+        "    exit;\r\n"
+        "}\r\n"
         "// ---------- Eingabe - Werte ----------\r\n"
         "$Datum=\"04.11.2010\";\r\n"
         "$Beginn=gmmktime(0,0,0,11,4,2010);\r\n"
@@ -65,6 +83,19 @@ TEST(PhpSkriptTest, StartDesignGivesTheWholeScript) {
         "$Gespart=($Tage*($AlteKosten-$NeueKosten))-$Anschaffung;\r\n"
         "$Fiskus=$Tage*$Steuern;\r\n"
         "\r\n"
+        "// ---------- Zwischenspeicher: gilt bis Mitternacht ----------\r\n"
+        "$Tag=mktime(0,0,0,date(\"n\",$Heute),date(\"j\",$Heute),date(\"Y\",$Heute));\r\n"
+        "$Morgen=mktime(0,0,0,date(\"n\",$Heute),date(\"j\",$Heute)+1,date(\"Y\",$Heute));\r\n"
+        "Header (\"Last-Modified: \".gmdate(\"D, d M Y H:i:s\",$Tag).\" GMT\");\r\n"
+        "Header (\"ETag: \".chr(34).$Fassung.\"-\".$Morgen.chr(34));\r\n"
+        "Header (\"Cache-Control: public, max-age=\".($Morgen-$Heute));\r\n"
+        "Header (\"Expires: \".gmdate(\"D, d M Y H:i:s\",$Morgen).\" GMT\");\r\n"
+        "if ($Anfrage===\"\" && isset($_SERVER[\"HTTP_IF_MODIFIED_SINCE\"]) && "
+        "strtotime($_SERVER[\"HTTP_IF_MODIFIED_SINCE\"])>=$Tag) {\r\n"
+        "    http_response_code(304);\r\n"
+        "    exit;\r\n"
+        "}\r\n"
+        "\r\n"
         "// ---------- Euro-Werte richtig zusammenstellen ----------\r\n"
         "$A=$AlteKosten; $AlteKosten=substr($A,0,strlen($A)-2).\",\".substr($A,strlen($A)-2,2);\r\n"
         "$A=$Anschaffung; "
@@ -80,7 +111,36 @@ TEST(PhpSkriptTest, StartDesignGivesTheWholeScript) {
         TextZeichnenFunktionen() +
         "\r\n"
         "// ---------- Texte ins Bild einf\xFCgen ----------\r\n"
-        "$Bild=ImageCreateFromJPEG(__DIR__.\"/leer.jpg\");\r\n"
+        "$Fehler=\"\";\r\n"
+        "if (!function_exists(\"ImageTTFText\")) $Fehler=\"Tafomat: PHP-GD ohne FreeType\";\r\n"
+        "if (!is_file($Schriftdatei)) $Fehler=\"Tafomat: Schrift Arial.ttf fehlt\";\r\n"
+        "elseif (!is_readable($Schriftdatei)) "
+        "$Fehler=\"Tafomat: Schrift Arial.ttf ist nicht lesbar\";\r\n"
+        "if (!is_file($Bilddatei)) $Fehler=\"Tafomat: Bild leer.jpg fehlt\";\r\n"
+        "elseif (!is_readable($Bilddatei)) $Fehler=\"Tafomat: Bild leer.jpg ist nicht lesbar\";\r\n"
+        "$Bild=$Fehler===\"\" ? ImageCreateFromJPEG($Bilddatei) : false;\r\n"
+        "if ($Bild===false && $Fehler===\"\") "
+        "$Fehler=\"Tafomat: Bild leer.jpg ist kein JPEG-Bild\";\r\n"
+        "if ($Fehler!==\"\") {\r\n"
+        "    header_remove();\r\n"
+        "    Header (\"Content-type: image/jpeg\");\r\n"
+        "    Header (\"Cache-Control: no-store\");\r\n"
+        "    $Bild=ImageCreateTrueColor(460,66);\r\n"
+        "    ImageFill($Bild,0,0,ImageColorAllocate($Bild,255,255,255));\r\n"
+        "    for ($Schriftart=5; $Schriftart>1 && ImageFontWidth($Schriftart)*strlen($Fehler)>456; "
+        "--$Schriftart);\r\n"
+        "    "
+        "$Zeilen=explode(\"\\n\",wordwrap($Fehler,max(1,intdiv(456,ImageFontWidth($Schriftart))),"
+        "\"\\n\",true));\r\n"
+        "    $Y=max(0,intdiv(66-count($Zeilen)*ImageFontHeight($Schriftart),2));\r\n"
+        "    foreach ($Zeilen as $Nummer=>$Zeile) "
+        "ImageString($Bild,$Schriftart,2,$Y+$Nummer*ImageFontHeight($Schriftart),$Zeile,"
+        "ImageColorAllocate($Bild,170,0,0));\r\n"
+        "    Imagejpeg($Bild,Null,75);\r\n"
+        "    exit;\r\n"
+        "}\r\n"
+        "if (isset($_SERVER[\"REQUEST_METHOD\"]) && $_SERVER[\"REQUEST_METHOD\"]===\"HEAD\") "
+        "exit;\r\n"
         "\r\n"
         "$Farbe=ImageColorAllocate($Bild,0,0,0);\r\n"
         "$Txt=\"Am \".$Datum;\r\n"
@@ -94,7 +154,7 @@ TEST(PhpSkriptTest, StartDesignGivesTheWholeScript) {
 TEST(PhpSkriptTest, EmptyTemplateGoesStraightToTheOutputCall) {
     const std::optional<std::string> skript = skriptMit(Feld::Txt, "   \r\n ");
     ASSERT_TRUE(skript.has_value());
-    EXPECT_NE(skript->find("/leer.jpg\");\r\n\r\nImagejpeg($Bild,Null,75);\r\n?>"),
+    EXPECT_NE(skript->find("===\"HEAD\") exit;\r\n\r\nImagejpeg($Bild,Null,75);\r\n?>"),
               std::string::npos);
 }
 
@@ -165,8 +225,10 @@ INSTANTIATE_TEST_SUITE_P(
         Zeile{"CigarettesWithCommaBecomePhpNumber", Feld::KiTxt, "2,5", "$Kippen=2.5;"},
         Zeile{"CigarettesBelowOne", Feld::KiTxt, "-0,5", "$Kippen=-.5;"},
         Zeile{"PictureNameEscaped", Feld::HintergrundName, "a\"b$c\\d.jpg",
-              "$Bild=ImageCreateFromJPEG(__DIR__.\"/"
-              "a\".chr(34).\"b\".chr(36).\"c\".chr(92).\"d.jpg\");"}),
+              "$Bilddatei=__DIR__.\"/a\".chr(34).\"b\".chr(36).\"c\".chr(92).\"d.jpg\";"},
+        Zeile{"PictureNameEscapedInItsMessage", Feld::HintergrundName, "a\"b$c\\d.jpg",
+              "if (!is_file($Bilddatei)) $Fehler=\"Tafomat: Bild "
+              "a\".chr(34).\"b\".chr(36).\"c\".chr(92).\"d.jpg fehlt\";"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PhpSkriptTest, DateTextIsEscapedLikeDrawnText) {

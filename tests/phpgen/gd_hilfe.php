@@ -1,6 +1,7 @@
 <?php
 // Picture helpers for the tests that run generated scripts: make a background, list the rows
-// that hold a colour, draw a reference text, compare two pictures.
+// that hold a colour, draw a reference text or the message of a missing file, compare two
+// pictures.
 function nah($bild, $x, $y, $r, $g, $b) {
     $farbe = imagecolorsforindex($bild, imagecolorat($bild, $x, $y));
     return abs($farbe['red'] - $r) + abs($farbe['green'] - $g) + abs($farbe['blue'] - $b) < 90;
@@ -36,6 +37,16 @@ case 'text':
     imagettftext($bild, (float)$a[5], 0, (int)$a[6], (int)$a[7], $farbe, $a[4], $text);
     if ($a[12] === 'fett') imagettftext($bild, (float)$a[5], 0, (int)$a[6] + 1, (int)$a[7], $farbe, $a[4], $text);
     imagepng($bild, $a[2]);
+    break;
+case 'meldung':
+    // What the script sends when a file is missing: the text in GD's largest built-in font, dark
+    // red on white, 2 pixels from the left and centred in height.
+    $bild = imagecreatetruecolor((int)$a[4], (int)$a[5]);
+    imagefill($bild, 0, 0, imagecolorallocate($bild, 255, 255, 255));
+    imagestring($bild, 5, 2, intdiv((int)$a[5] - 15, 2), $a[6], imagecolorallocate($bild, 170, 0, 0));
+    if ($a[3] === 'gif') imagegif($bild, $a[2]);
+    elseif ($a[3] === 'png') imagepng($bild, $a[2], 9);
+    else imagejpeg($bild, $a[2], 75);
     break;
 case 'gleich':
     $eins = laden($a[2]);

@@ -3,8 +3,8 @@
 // and, in hex, the texts its placeholder variables hold when the drawing calls run, in the
 // order $Datum $Tage $AlteKosten $Kippen $AlleKippen $Anschaffung $NeueKosten $Gespart $Steuern
 // $Fiskus.
-//   skriptlauf.php werte FOLDER   runs only each script's values, up to the opening of the
-//                                 picture, so that no picture or font is needed.
+//   skriptlauf.php werte FOLDER   runs only each script's values, up to the check of its
+//                                 files, so that no picture or font is needed.
 //   skriptlauf.php ganz FOLDER    runs each script whole, as a server does, and throws its
 //                                 picture away. Each name also goes to standard error before the
 //                                 script runs, so that a diagnostic can be told apart, and
@@ -35,9 +35,11 @@ $zeilen = '';
 foreach (glob($argv[2] . '/*.php') as $datei) {
     $name = basename($datei, '.php');
     if ($argv[1] === 'werte') {
-        $code = file_get_contents($datei);
+        // Without the answer to the server's request, which needs the script's own file.
+        $code = preg_replace('~// -+ Zwischenspeicher.*?(?=// -+)~s', '', file_get_contents($datei));
         $anfang = strpos($code, '$Datum=');
-        $werte = substr($code, $anfang, strpos($code, '$Bild=') - $anfang);
+        $ende = strpos($code, '$Fehler=');
+        $werte = substr($code, $anfang, $ende - $anfang);
         $zeilen .= zeile($name, werte(preg_replace(Funktionen, '', $werte)));
         continue;
     }

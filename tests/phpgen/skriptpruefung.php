@@ -5,13 +5,23 @@
 // text-drawing functions at the end must be exactly the generator's.
 $variablen = ['$Datum', '$Beginn', '$Heute', '$Gesamt', '$Tage', '$AlteKosten', '$Kippen',
     '$AlleKippen', '$Anschaffung', '$NeueKosten', '$Steuern', '$Gespart', '$Fiskus', '$A',
-    '$Bild', '$Farbe', '$Txt', '$Schriftmasse'];
+    '$Bild', '$Farbe', '$Txt', '$Schriftmasse', '$Bilddatei', '$Schriftdatei', '$Tag', '$Morgen',
+    '$Fassung', '$Anfrage', '$Stelle', '$_SERVER', '$Fehler', '$Schriftart', '$Zeilen', '$Y',
+    '$Nummer', '$Zeile'];
 $namen = ['Header', 'gmmktime', 'date', 'time', 'intdiv', 'substr', 'strlen', 'str_replace',
     'ImageCreateFromJPEG', 'ImageColorAllocate', 'TextZeichnen', 'chr', 'Null', 'Imagejpeg',
-    'Imagepng', 'Imagegif'];
+    'Imagepng', 'Imagegif', 'function_exists', 'ini_set', 'mktime', 'md5', 'filemtime',
+    'filesize', 'gmdate', 'strpos', 'strtotime', 'http_response_code', 'false', 'true', 'is_file',
+    'is_readable', 'header_remove', 'ImageCreateTrueColor', 'ImageFill', 'ImageFontWidth',
+    'ImageFontHeight', 'explode', 'wordwrap', 'max', 'count', 'ImageString'];
+// The answer to the server's request needs a few statements of control: conditions, the loops
+// of the picture that says what is missing, a cast of the end of the day the ETag names, exit.
 $erlaubt = [T_WHITESPACE, T_LNUMBER, T_DNUMBER, T_CONSTANT_ENCAPSED_STRING, T_DIR, T_COMMENT,
-    T_DOUBLE_ARROW];
-$zeichen = ['=', ';', '(', ')', ',', '.', '*', '-', '+', '/', '[', ']'];
+    T_DOUBLE_ARROW, T_FILE, T_IF, T_ELSEIF, T_ISSET, T_EXIT, T_FOR, T_FOREACH, T_AS, T_DEC,
+    T_INT_CAST, T_BOOLEAN_AND, T_IS_IDENTICAL, T_IS_NOT_IDENTICAL, T_IS_GREATER_OR_EQUAL,
+    T_IS_SMALLER_OR_EQUAL];
+$zeichen = ['=', ';', '(', ')', ',', '.', '*', '-', '+', '/', '[', ']', '{', '}', '?', ':', '!',
+    '>', '<', '@'];
 $funktionen = str_replace("\n", "\r\n", file_get_contents(__DIR__ . '/../../src/phpgen/TextZeichnen.php'));
 $danach = "\r\n// ---------- Texte ins Bild einf";
 $dateien = glob($argv[1] . '/*.php');
@@ -44,6 +54,6 @@ foreach ($dateien as $datei) {
         elseif ($art === T_CONSTANT_ENCAPSED_STRING) { if ($text[0] !== '"') echo basename($datei), ": single-quoted string\n"; }
         elseif (!in_array($art, $erlaubt, true)) echo basename($datei), ': token ', token_name($art), ' ', $text, "\n";
     }
-    if ($oeffnen !== 1 || $schliessen !== 1 || $kommentare !== 4) echo basename($datei), ": tags or comments\n";
+    if ($oeffnen !== 1 || $schliessen !== 1 || $kommentare !== 6) echo basename($datei), ": tags or comments\n";
 }
 echo count($dateien), " checked\n";

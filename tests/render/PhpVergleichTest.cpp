@@ -259,6 +259,27 @@ TEST_F(PhpVergleich, ServerViewIsWhatEitherGdSendsThatDay) {
     }
 }
 
+// Encoded as the script's output call encodes it, the server view is every byte that PHP sends,
+// for each type: what the window's size figure counts.
+TEST_F(PhpVergleich, EncodedServerViewIsEveryByteThatPhpSends) {
+    felder.setText(Feld::Txt, "#G12#F255255255Seit #2 Tagen rauchfrei: #7 \x80 gespart, #Z Kippen");
+    GdSurface flaeche;
+    flaeche.setBackground(*jpegLesen(jpeg));
+    BildZeichnen(felder, flaeche, Uhr);
+    for (const auto& [art, qualitaet] :
+         {std::pair{"jpeg", 75}, std::pair{"png", 9}, std::pair{"gif", -1}}) {
+        SCOPED_TRACE(art);
+        felder.setText(Feld::BildArt, art);
+        felder.setText(Feld::BildQuallität, std::to_string(qualitaet));
+        const std::optional<std::string> skript = PhpSkript(felder, flaeche);
+        ASSERT_TRUE(skript.has_value());
+        const std::optional<Bild> ansicht = Serveransicht(felder, flaeche, Uhr.heute());
+        ASSERT_TRUE(ansicht.has_value());
+        EXPECT_TRUE(ausgabeBytes(*ansicht, art, qualitaet) ==
+                    ordner.laufen(*skript, test::mitUhr("2026-12-07 12:00:00+00:00")));
+    }
+}
+
 // A character whose measures the script lacks (a font file on the server that differs from the
 // bundle's could give one) draws its whole run as bundled GD lays it out, without a word.
 TEST_F(PhpVergleich, ACharacterWithoutMeasuresStillDraws) {

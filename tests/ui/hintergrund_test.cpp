@@ -123,7 +123,7 @@ TEST_F(Hintergrund, DieVorschauZeigtDasGanzeBildUndDasFensterWaechstMit) {
     const Fall fälle[] = {{{600, 100}, {757, 445}, false},
                           {{760, 60}, {776, 405}, false},
                           {{3000, 2000}, {}, true},
-                          {{200, 30}, {757, 380}, false}};
+                          {{200, 30}, {757, 398}, false}};
     MainWindow& fenster = *probe.fenster;
     auto* bereich = probe.finde<QScrollArea>("PicBereich");
     const QRect platz = fenster.screen()->availableGeometry();
@@ -138,7 +138,8 @@ TEST_F(Hintergrund, DieVorschauZeigtDasGanzeBildUndDasFensterWaechstMit) {
             EXPECT_EQ(bereich->pos(), QPoint(8, 296));
             EXPECT_EQ(probe.finde<QWidget>("Frame4")->geometry(), QRect(504, 8, 249, 281));
             EXPECT_TRUE(platz.contains(fenster.frameGeometry()));
-            const char* const rechts[] = {"Serveransicht", "ServerPaket", "Hinweis", "Hilfe"};
+            const char* const rechts[] = {"Serveransicht", "ServerPaket", "Bildgröße", "Hinweis",
+                                          "Hilfe"};
             for (const char* name : rechts) {
                 const QRect ort = probe.finde<QWidget>(name)->geometry();
                 EXPECT_TRUE(fenster.rect().contains(ort)) << name;

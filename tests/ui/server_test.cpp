@@ -1,9 +1,12 @@
 // The server's side in the window: the banner as the server sends it, and the server bundle.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "render/Bilddatei.h"
 #include "render/Schriftsuche.h"
@@ -54,6 +57,37 @@ TEST(Serveransicht, ShowsTheServersBannerAndFollowsEveryChange) {
 
     schalter->click();
     EXPECT_EQ(gezeigt(probe), fenster.vorschau().image().convertToFormat(QImage::Format_RGB32));
+}
+
+// Beside the server's controls, inside the window: the banner's size as the server sends it, at
+// every redraw and for the type and quality chosen; none for a design that gives no script.
+TEST(Bildgröße, FollowsEveryRedrawAndTheChosenTypeAndQuality) {
+    Fensterprobe probe;
+    MainWindow& fenster = probe.öffnen();
+    const auto* größe = probe.finde<QLabel>("Bildgröße");
+    EXPECT_TRUE(fenster.rect().contains(größe->geometry()));
+    const auto gesendet = [&](const std::string& art, int qualität) {
+        const std::optional<Bild> bild =
+            Serveransicht(fenster.felder(), fenster.vorschau(), probe.uhr.heute());
+        fenster.GrundgrößeHerstellen();
+        const long zehntel = std::lround(double(ausgabeBytes(*bild, art, qualität).size()) / 102.4);
+        return QStringLiteral("460 × 66 Pixel, %1,%2 KB").arg(zehntel / 10).arg(zehntel % 10);
+    };
+    const QString start = größe->text();
+    EXPECT_EQ(start, gesendet("jpeg", 75) + QStringLiteral(" (jpeg 75)"));
+    probe.setText(Feld::Txt, "#G20" + std::string(60, 'W'));
+    EXPECT_EQ(größe->text(), gesendet("jpeg", 75) + QStringLiteral(" (jpeg 75)"));
+    EXPECT_NE(größe->text(), start);
+    wählen(probe.finde<QComboBox>("BildQuallität"), QStringLiteral("10"));
+    EXPECT_EQ(größe->text(), gesendet("jpeg", 10) + QStringLiteral(" (jpeg 10)"));
+    wählen(probe.finde<QComboBox>("BildArt"), QStringLiteral("gif"));
+    EXPECT_EQ(größe->text(), gesendet("gif", -1) + QStringLiteral(" (gif)"));
+    probe.setText(Feld::AlTxt, "fünf");
+    EXPECT_EQ(größe->text(), QString());
+    // Encoding a picture this large would hold up every keystroke.
+    fenster.vorschau().setBackground(Bild(1024, 257));
+    probe.setText(Feld::AlTxt, "5");
+    EXPECT_EQ(größe->text(), QStringLiteral("1024 × 257 Pixel (KB nicht gemessen)"));
 }
 
 // The three files the server needs, in the folder chosen; the built-in picture under the

@@ -32,7 +32,7 @@ TEST(Start, FuelltDieFelderUndZeichnetEinmal) {
 
     EXPECT_TRUE(fenster.isVisible());
     EXPECT_EQ(fenster.windowTitle(), Titel);
-    EXPECT_EQ(fenster.size(), QSize(757, 380));
+    EXPECT_EQ(fenster.size(), QSize(757, 398));
     EXPECT_EQ(fenster.focusWidget(), probe.finde<QWidget>("DaTxt"));
     EXPECT_EQ(fenster.neuzeichnungen(), 1);
 
@@ -241,7 +241,7 @@ TEST(Start, BildschirmfotoDesFensters) {
     Fensterprobe probe;
     MainWindow& fenster = probe.öffnen();
     const QImage bild = fenster.grab().toImage();
-    EXPECT_EQ(bild.size(), QSize(757, 380) * fenster.devicePixelRatio());
+    EXPECT_EQ(bild.size(), QSize(757, 398) * fenster.devicePixelRatio());
     const QDir bauordner(QStringLiteral(TAFOMAT_BINARY_DIR));
     EXPECT_TRUE(bild.save(bauordner.filePath(QStringLiteral("tafomat-fenster.png"))));
     EXPECT_TRUE(
