@@ -25,7 +25,6 @@ QImage serverbild(Fensterprobe& probe) {
     MainWindow& fenster = *probe.fenster;
     const std::optional<Bild> bild =
         Serveransicht(fenster.felder(), fenster.vorschau(), probe.uhr.heute());
-    fenster.GrundgrößeHerstellen();
     EXPECT_TRUE(bild.has_value());
     return alsQImage(bild.value_or(Bild())).copy();
 }
@@ -69,7 +68,6 @@ TEST(Bildgröße, FollowsEveryRedrawAndTheChosenTypeAndQuality) {
     const auto gesendet = [&](const std::string& art, int qualität) {
         const std::optional<Bild> bild =
             Serveransicht(fenster.felder(), fenster.vorschau(), probe.uhr.heute());
-        fenster.GrundgrößeHerstellen();
         const long zehntel = std::lround(double(ausgabeBytes(*bild, art, qualität).size()) / 102.4);
         return QStringLiteral("460 × 66 Pixel, %1,%2 KB").arg(zehntel / 10).arg(zehntel % 10);
     };
