@@ -22,6 +22,7 @@ QString fehlermeldung(const ServerPaket& paket, const QString& ordner) {
                        "installierte Schriftart wählen!")
                 .arg(eckig(paket.datei));
         case PaketFehler::Bildname:
+        case PaketFehler::BildVorhanden:
             return QStringLiteral(
                        "Der Name des Hintergrundbildes %1 taugt nicht als Dateiname "
                        "auf dem Server: bitte das Bild neu öffnen!")
