@@ -92,15 +92,6 @@ function(tafomat_debian_copyright out)
          "Files: *\nCopyright: ${holders}\nLicense: Expat\n ${body}\n")
 endfunction()
 
-# The example design with its first record, the picture's path, set to where it is installed.
-function(tafomat_installed_example in out picture)
-    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${in})
-    file(READ ${in} design)
-    string(FIND "${design}" "\r\n" ende)
-    string(SUBSTRING "${design}" ${ende} -1 rest)
-    file(WRITE ${out} "${picture}${rest}")
-endfunction()
-
 function(tafomat_gzip in out)
     execute_process(COMMAND gzip -9 -n -c ${in} OUTPUT_FILE ${out} COMMAND_ERROR_IS_FATAL ANY)
 endfunction()
@@ -150,16 +141,20 @@ install(FILES ${generated}/tafomat.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
 install(CODE "execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
     \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/tafomat\"
     COMMAND_ERROR_IS_FATAL ANY)")
-# The guide with what it links to: its pictures and the example design, which names its
-# picture by the path where the package puts it (the built-in picture as leer.jpg), so that it
-# opens and exports from any folder.
-tafomat_installed_example(${CMAKE_SOURCE_DIR}/docs/beispiel.txt ${generated}/beispiel.txt
-                          ${CMAKE_INSTALL_FULL_DATADIR}/doc/tafomat/leer.jpg)
+# The guide with what it links to: its pictures and the example design. The design names its
+# picture by the path where it is installed (the built-in picture as leer.jpg), so that it opens
+# and exports from any folder; the path is known only when installing. sed, because CMake's
+# reading of text drops the line ends' carriage returns.
 install(FILES ${generated}/copyright ${generated}/changelog.gz ${generated}/anleitung.md.gz
               ${CMAKE_SOURCE_DIR}/docs/fenster.png ${CMAKE_SOURCE_DIR}/docs/beispiel.png
-              ${generated}/beispiel.txt
         DESTINATION ${docdir})
 install(FILES ${CMAKE_SOURCE_DIR}/assets/hintergrund.jpg DESTINATION ${docdir} RENAME leer.jpg)
+install(CODE "message(STATUS \"prefix \${CMAKE_INSTALL_PREFIX} destdir \$ENV{DESTDIR}\")
+    execute_process(
+    COMMAND sed \"1s|^[^[:cntrl:]]*|\${CMAKE_INSTALL_PREFIX}/${docdir}/leer.jpg|\"
+            ${CMAKE_SOURCE_DIR}/docs/beispiel.txt
+    OUTPUT_FILE \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${docdir}/beispiel.txt\"
+    COMMAND_ERROR_IS_FATAL ANY)")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tafomat)

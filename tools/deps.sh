@@ -59,14 +59,15 @@ tafomat_test_packages() {
 }
 
 # tools/php-bundled downloads Debian's php8.2 source and needs a deb-src entry for it, which it
-# makes itself as root. A user who is not root is told before anything is built.
-tafomat_need_deb_src() {
+# makes itself as root. A user who is not root is told, together with the packages, before
+# anything is built; returns 1 then.
+tafomat_check_deb_src() {
     [ "$(id -u)" -eq 0 ] && return 0
     [ -x "${XDG_CACHE_HOME:-$HOME/.cache}/tafomat/php-bundled/bin/php" ] && return 0
     apt-cache showsrc php8.2 2>/dev/null | grep -q '^Package: php8.2' && return 0
-    echo "tools/php-bundled needs a deb-src entry for Debian's php8.2 source. Run as root once:" >&2
-    echo "  tools/php-bundled" >&2
-    exit 1
+    echo "PHP with its bundled GD is built from Debian's php8.2 source, which needs a deb-src" >&2
+    echo "entry; tools/php-bundled makes it when run as root once." >&2
+    return 1
 }
 
 # PHP 7.4 and 8.0 to 8.5 under Node, for the test that runs generated scripts on every version:

@@ -6,7 +6,7 @@ TAFOMAT_FUZZ_TARGETS=(scan numbers redraw script settings)
 tafomat_fuzz_build() {
     local fuzz="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
     cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
-        -DTAFOMAT_QT=OFF -DTAFOMAT_TESTS=OFF -DTAFOMAT_BENCH=OFF -DTAFOMAT_FUZZ=ON -DTAFOMAT_WERROR=ON \
+        -DTAFOMAT_QT=OFF -DTAFOMAT_TESTS=OFF -DTAFOMAT_BENCH=OFF -DTAFOMAT_FUZZ=ON -DTAFOMAT_WERROR=ON -DTAFOMAT_HARDENING=OFF \
         -DCMAKE_CXX_FLAGS="$fuzz" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
     cmake --build build-fuzz
 }
