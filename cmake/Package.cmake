@@ -149,8 +149,7 @@ install(FILES ${generated}/copyright ${generated}/changelog.gz ${generated}/anle
               ${CMAKE_SOURCE_DIR}/docs/fenster.png ${CMAKE_SOURCE_DIR}/docs/beispiel.png
         DESTINATION ${docdir})
 install(FILES ${CMAKE_SOURCE_DIR}/assets/hintergrund.jpg DESTINATION ${docdir} RENAME leer.jpg)
-install(CODE "message(STATUS \"prefix \${CMAKE_INSTALL_PREFIX} destdir \$ENV{DESTDIR}\")
-    execute_process(
+install(CODE "execute_process(
     COMMAND sed \"1s|^[^[:cntrl:]]*|\${CMAKE_INSTALL_PREFIX}/${docdir}/leer.jpg|\"
             ${CMAKE_SOURCE_DIR}/docs/beispiel.txt
     OUTPUT_FILE \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${docdir}/beispiel.txt\"
