@@ -3,11 +3,10 @@
 include(GNUInstallDirs)
 
 set(TAFOMAT_ICON_SIZES 16 22 32 48 64 128 256)
-# Placeholders until the project has a public home: they name it in the metainfo and the
-# package's Homepage field. The id must not change once the program is published.
+# The project has no public home yet: the package has no Homepage field, and the metainfo names
+# no homepage and no screenshots (their pictures need an address to be fetched from). The id
+# must not change once the program is published.
 set(TAFOMAT_APP_ID "org.example.tafomat" CACHE STRING "AppStream component id")
-set(TAFOMAT_PICTURES_URL "${PROJECT_HOMEPAGE_URL}/docs" CACHE STRING
-    "Address of the folder that holds docs/fenster.png and docs/beispiel.png")
 set(TAFOMAT_MAINTAINER "The Tafomat developers <tafomat@example.org>" CACHE STRING
     "Maintainer of the Debian package")
 
@@ -16,7 +15,11 @@ set(TAFOMAT_MAINTAINER "The Tafomat developers <tafomat@example.org>" CACHE STRI
 function(tafomat_release_notes changelog version)
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
     string(REPLACE "." "\\." pattern "${version}")
-    file(STRINGS ${changelog} lines ENCODING UTF-8)
+    # A ";" would split an item in two as CMake lists do: it is kept as a stand-in until the
+    # item is written out (tafomat_release_text).
+    file(READ ${changelog} text)
+    string(REPLACE ";" "<semicolon>" text "${text}")
+    string(REPLACE "\n" ";" lines "${text}")
     set(inside FALSE)
     set(items)
     set(date)
@@ -42,13 +45,18 @@ function(tafomat_release_notes changelog version)
     set(TAFOMAT_RELEASE_ITEMS_LIST ${items} PARENT_SCOPE)
 endfunction()
 
+function(tafomat_release_text item out)
+    string(REPLACE "<semicolon>" ";" item "${item}")
+    string(REPLACE "`" "" item "${item}")
+    set(${out} "${item}" PARENT_SCOPE)
+endfunction()
+
 # A Debian changelog entry for the release; a native package ships it as changelog.gz.
 function(tafomat_debian_changelog out)
     execute_process(COMMAND date -u -R -d "${TAFOMAT_RELEASE_DATE} 12:00"
                     OUTPUT_VARIABLE when OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
     set(text "tafomat (${PROJECT_VERSION}) unstable; urgency=medium\n\n")
     foreach(item IN LISTS TAFOMAT_RELEASE_ITEMS_LIST)
-        string(REPLACE "`" "" item "${item}")
         set(line "  *")
         string(REPLACE " " ";" words "${item}")
         foreach(word IN LISTS words)
@@ -57,6 +65,7 @@ function(tafomat_debian_changelog out)
                 string(APPEND text "${line}\n")
                 set(line "   ")
             endif()
+            tafomat_release_text("${word}" word)
             string(APPEND line " ${word}")
         endforeach()
         string(APPEND text "${line}\n")
@@ -79,7 +88,7 @@ function(tafomat_debian_copyright out)
     string(REPLACE "\n" "\n " body "${body}")
     file(WRITE ${out}
          "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
-         "Upstream-Name: Tafomat\nSource: ${PROJECT_HOMEPAGE_URL}\n\n"
+         "Upstream-Name: Tafomat\n\n"
          "Files: *\nCopyright: ${holders}\nLicense: Expat\n ${body}\n")
 endfunction()
 
@@ -90,9 +99,9 @@ endfunction()
 tafomat_release_notes(${CMAKE_SOURCE_DIR}/CHANGELOG.md ${PROJECT_VERSION})
 set(TAFOMAT_RELEASE_ITEMS)
 foreach(item IN LISTS TAFOMAT_RELEASE_ITEMS_LIST)
+    tafomat_release_text("${item}" item)
     string(REPLACE "&" "&amp;" item "${item}")
     string(REPLACE "<" "&lt;" item "${item}")
-    string(REPLACE "`" "" item "${item}")
     string(APPEND TAFOMAT_RELEASE_ITEMS "          <li>${item}</li>\n")
 endforeach()
 string(REGEX REPLACE "\n$" "" TAFOMAT_RELEASE_ITEMS "${TAFOMAT_RELEASE_ITEMS}")
@@ -128,15 +137,27 @@ foreach(size IN LISTS TAFOMAT_ICON_SIZES)
             RENAME tafomat.png)
 endforeach()
 install(FILES ${generated}/tafomat.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-# The guide with what it links to: its pictures and the example design.
+# Debian's packages carry no compiler notes; the strip before this leaves them in.
+install(CODE "execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
+    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/tafomat\"
+    COMMAND_ERROR_IS_FATAL ANY)")
+# The guide with what it links to: its pictures and the example design. The design names its
+# picture by the path where it is installed (the built-in picture as leer.jpg), so that it opens
+# and exports from any folder; the path is known only when installing. sed, because CMake's
+# reading of text drops the line ends' carriage returns.
 install(FILES ${generated}/copyright ${generated}/changelog.gz ${generated}/anleitung.md.gz
               ${CMAKE_SOURCE_DIR}/docs/fenster.png ${CMAKE_SOURCE_DIR}/docs/beispiel.png
-              ${CMAKE_SOURCE_DIR}/docs/beispiel.txt
         DESTINATION ${docdir})
 # The same, uncompressed where F1 opens it: below the program's prefix, in share/tafomat.
 install(FILES ${CMAKE_SOURCE_DIR}/docs/anleitung.md ${CMAKE_SOURCE_DIR}/docs/fenster.png
               ${CMAKE_SOURCE_DIR}/docs/beispiel.png ${CMAKE_SOURCE_DIR}/docs/beispiel.txt
         DESTINATION ${CMAKE_INSTALL_DATADIR}/tafomat)
+install(FILES ${CMAKE_SOURCE_DIR}/assets/hintergrund.jpg DESTINATION ${docdir} RENAME leer.jpg)
+install(CODE "execute_process(
+    COMMAND sed \"1s|^[^[:cntrl:]]*|\${CMAKE_INSTALL_PREFIX}/${docdir}/leer.jpg|\"
+            ${CMAKE_SOURCE_DIR}/docs/beispiel.txt
+    OUTPUT_FILE \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${docdir}/beispiel.txt\"
+    COMMAND_ERROR_IS_FATAL ANY)")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tafomat)
@@ -158,10 +179,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TAFOMAT_MAINTAINER}")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The preview asks for Arial; without Liberation Sans, its metric twin, fontconfig silently
-# takes another font and the preview no longer matches the server.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# takes another font and the preview no longer matches the server. The window loads Qt's German
+# texts for its standard dialogs and buttons.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -2,6 +2,8 @@
 #include <QTranslator>
 
 #include <csignal>
+#include <cstdio>
+#include <string_view>
 
 #include "app/Befehlszeile.h"
 #include "platform/Dialoge.h"
@@ -18,6 +20,20 @@ void nurSchwereMeldungen(QtMsgType art, const QMessageLogContext& ort, const QSt
     if (art == QtCriticalMsg || art == QtFatalMsg) qt_message_output(art, ort, text);
 }
 
+// Qt's own answer to a missing display is an abort with advice to reinstall. The platforms
+// that need one are the default (X11 or Wayland) and those two named; one given with -platform
+// is left to Qt.
+bool ohneBildschirm(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::string_view(argv[i]) == "-platform" || std::string_view(argv[i]) == "--platform")
+            return false;
+    const QByteArray plattform = qgetenv("QT_QPA_PLATFORM");
+    const bool braucht =
+        plattform.isEmpty() || plattform.startsWith("xcb") || plattform.startsWith("wayland");
+    return braucht && qEnvironmentVariableIsEmpty("DISPLAY") &&
+           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -29,6 +45,14 @@ int main(int argc, char** argv) {
     if (!mitFenster) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(nurSchwereMeldungen);
+    } else if (ohneBildschirm(argc, argv)) {
+        std::fputs(
+            "Tafomat: Kein Bildschirm gefunden; das Fenster braucht einen, "
+            "\"tafomat export\" arbeitet ohne.\n"
+            "Tafomat: no display found; the window needs one, "
+            "\"tafomat export\" works without.\n",
+            stderr);
+        return 1;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tafomat"));

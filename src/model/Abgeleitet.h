@@ -7,17 +7,17 @@ namespace tafomat {
 
 // Today's date comes in from outside, so that nothing here reads the clock.
 class Uhr {
-public:
+  public:
     virtual ~Uhr() = default;
     virtual Tageszahl heute() const = 0;  // the local calendar date, a whole day number
 };
 
 class FesteUhr : public Uhr {
-public:
+  public:
     explicit FesteUhr(Tageszahl tag) : m_tag(tag) {}
     Tageszahl heute() const override { return m_tag; }
 
-private:
+  private:
     Tageszahl m_tag;
 };
 

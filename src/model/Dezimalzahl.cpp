@@ -9,6 +9,7 @@ namespace tafomat {
 namespace {
 
 __extension__ using Ganz128 = __int128;
+__extension__ using Betrag128 = unsigned __int128;
 
 // 10^38 - 1 is the largest run of nines below 2^127.
 constexpr std::size_t HöchsteStellen = 38;
@@ -33,9 +34,11 @@ std::string umEinsGrößer(std::string ziffern) {
     return "1" + ziffern;
 }
 
+// The digits of the magnitude. It is taken unsigned, where -2^127 has its positive counterpart.
 std::string zifferntext(Ganz128 zahl) {
     std::string text;
-    for (Ganz128 rest = zahl < 0 ? -zahl : zahl; rest != 0; rest /= 10)
+    const Betrag128 betrag = static_cast<Betrag128>(zahl);
+    for (Betrag128 rest = zahl < 0 ? Betrag128(0) - betrag : betrag; rest != 0; rest /= 10)
         text.insert(text.begin(), static_cast<char>('0' + static_cast<int>(rest % 10)));
     return text;
 }

@@ -19,7 +19,7 @@ constexpr std::array<Eintrag, FeldAnzahl> Einträge{{
     {"StTxt", "3,00"},
     {"Txt", ""},  // the start template, see Startvorlage()
     {"SchriftartListe", "Arial"},
-    {"SchriftGr\xC3\xB6\xC3\x9F" "e", "8"},
+    {"SchriftGröße", "8"},
     {"XPos", "0"},
     {"YPos", "0"},
     {"Abstand", "5"},
@@ -34,7 +34,9 @@ constexpr std::array<Eintrag, FeldAnzahl> Einträge{{
     {"HintergrundName", "leer.jpg"},
 }};
 
-const Eintrag& eintrag(Feld feld) { return Einträge[static_cast<int>(feld)]; }
+const Eintrag& eintrag(Feld feld) {
+    return Einträge[static_cast<int>(feld)];
+}
 
 }  // namespace
 
@@ -46,19 +48,24 @@ Reglerbereich bereichVon(Feld regler) {
     return regler == Feld::Abstand ? Reglerbereich{0, 64} : Reglerbereich{-64, 64};
 }
 
-std::string_view feldName(Feld feld) { return eintrag(feld).name; }
+std::string_view feldName(Feld feld) {
+    return eintrag(feld).name;
+}
 
 std::string startText(Feld feld) {
     if (feld == Feld::Txt) return Startvorlage();
     return std::string(eintrag(feld).text);
 }
 
-int startWert(Feld regler) { return std::stoi(std::string(eintrag(regler).text)); }
+int startWert(Feld regler) {
+    return std::stoi(std::string(eintrag(regler).text));
+}
 
 std::string Startvorlage() {
     const std::string cr = std::string(Zeilenumbruch);
-    return std::string(20, ' ') + "Jandor Kelmis aus 99999 Falkenmoor hat dieses Programm programmiert." +
-           cr + std::string(95, ' ') + "24 Stunden hat er daf\xFCr gebraucht." + cr + cr +
+    return std::string(20, ' ') +
+           "Jandor Kelmis aus 99999 Falkenmoor hat dieses Programm programmiert." + cr +
+           std::string(95, ' ') + "24 Stunden hat er daf\xFCr gebraucht." + cr + cr +
            std::string(109, ' ') + "Das war vor #2 Tagen." + cr + std::string(120, ' ') + "Am #1" +
            cr;
 }

@@ -21,8 +21,12 @@ void FelderImSpeicher::setText(Feld feld, const std::string& text) {
     m_texte[static_cast<int>(feld)] = text;
 }
 
-int FelderImSpeicher::wert(Feld regler) const { return m_werte[static_cast<int>(regler)]; }
+int FelderImSpeicher::wert(Feld regler) const {
+    return m_werte[static_cast<int>(regler)];
+}
 
-void FelderImSpeicher::setWert(Feld regler, int wert) { m_werte[static_cast<int>(regler)] = wert; }
+void FelderImSpeicher::setWert(Feld regler, int wert) {
+    m_werte[static_cast<int>(regler)] = wert;
+}
 
 }  // namespace tafomat

@@ -11,7 +11,7 @@ namespace tafomat {
 // so that writing a field runs that field's change handling at once, as a user's edit does.
 // Texts are Windows-1252 byte strings; scroll bars hold whole numbers.
 class Felder {
-public:
+  public:
     virtual ~Felder() = default;
     virtual std::string text(Feld feld) const = 0;
     virtual void setText(Feld feld, const std::string& text) = 0;
@@ -21,14 +21,14 @@ public:
 
 // A plain store over an array, starting from the design's start values; no change handling.
 class FelderImSpeicher : public Felder {
-public:
+  public:
     FelderImSpeicher();
     std::string text(Feld feld) const override;
     void setText(Feld feld, const std::string& text) override;
     int wert(Feld regler) const override;
     void setWert(Feld regler, int wert) override;
 
-private:
+  private:
     std::array<std::string, FeldAnzahl> m_texte;
     std::array<int, FeldAnzahl> m_werte{};
 };

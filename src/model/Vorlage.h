@@ -21,9 +21,9 @@ enum class TokenArt {
 
 struct Token {
     TokenArt art;
-    std::size_t position;  // first character, counted from 1
-    std::size_t breite;    // width in characters
-    char zeichen = 0;      // the text character, or the placeholder's name ('1'..'9', 'Z')
+    std::size_t position;         // first character, counted from 1
+    std::size_t breite;           // width in characters
+    char zeichen = 0;             // the text character, or the placeholder's name ('1'..'9', 'Z')
     double werte[3] = {0, 0, 0};  // field values: #X/#Y/#G in [0]; #F red, green, blue
 };
 

@@ -32,6 +32,8 @@ bool fitsCp1252(const QString& text) {
     return true;
 }
 
-QString keepCp1252(const QString& text) { return toQString(toCp1252(text)); }
+QString keepCp1252(const QString& text) {
+    return toQString(toCp1252(text));
+}
 
 }  // namespace tafomat

@@ -1,9 +1,11 @@
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/Dezimalzahl.h"
 #include "model/Zahlen.h"
@@ -46,17 +48,108 @@ void betragPruefen(double cent) {
     pruefe(euro && *euro == cent / 100);
 }
 
-// The exact arithmetic of money agrees with the double one within its rounding: a comma in the
-// wrong place or a lost carry would be far off.
+// Whole numbers as digit strings, the oracle of the exact arithmetic: schoolbook sums and
+// products share nothing with the 128-bit code they judge.
+std::string ohneNullenVorn(std::string ziffern) {
+    ziffern.erase(0, std::min(ziffern.find_first_not_of('0'), ziffern.size()));
+    return ziffern.empty() ? "0" : ziffern;
+}
+
+std::string summe(const std::string& a, const std::string& b) {
+    std::string ergebnis;
+    int übertrag = 0;
+    for (std::size_t i = 0; i < std::max(a.size(), b.size()) || übertrag; ++i) {
+        const int x = i < a.size() ? a[a.size() - 1 - i] - '0' : 0;
+        const int y = i < b.size() ? b[b.size() - 1 - i] - '0' : 0;
+        ergebnis.insert(ergebnis.begin(), static_cast<char>('0' + (x + y + übertrag) % 10));
+        übertrag = (x + y + übertrag) / 10;
+    }
+    return ohneNullenVorn(ergebnis);
+}
+
+// Zeros at the end are set aside first, so that a long run of them costs nothing.
+std::string produkt(std::string a, std::string b) {
+    std::size_t nullen = 0;
+    for (std::string* zahl : {&a, &b}) {
+        const std::size_t letzte = zahl->find_last_not_of('0');
+        if (letzte == std::string::npos) return "0";
+        nullen += zahl->size() - letzte - 1;
+        zahl->erase(letzte + 1);
+    }
+    std::vector<int> stellen(a.size() + b.size(), 0);
+    for (std::size_t i = 0; i < a.size(); ++i)
+        for (std::size_t j = 0; j < b.size(); ++j)
+            stellen[i + j + 1] += (a[i] - '0') * (b[j] - '0');
+    for (std::size_t k = stellen.size() - 1; k > 0; --k) {
+        stellen[k - 1] += stellen[k] / 10;
+        stellen[k] %= 10;
+    }
+    std::string ergebnis;
+    for (const int ziffer : stellen) ergebnis += static_cast<char>('0' + ziffer);
+    return ohneNullenVorn(ergebnis) + std::string(nullen, '0');
+}
+
+std::string mitVorzeichen(bool negativ, const std::string& ziffern) {
+    return negativ && ziffern != "0" ? "-" + ziffern : ziffern;
+}
+
+// The number times 10^stellen (an even count) as a whole number in digits: exactly its digits
+// once stellen covers its places after the comma, however close to zero its value lies.
+std::string verschoben(Dezimalzahl zahl, std::size_t stellen) {
+    for (; stellen > 0; stellen -= 2) zahl = zahl.malHundert();
+    return zahl.abgerundet();
+}
+
+// Places after the comma as the text has them, rounded up to an even count.
+std::size_t geradeStellen(std::string_view text) {
+    const std::size_t komma = text.find(',');
+    if (komma == std::string_view::npos) return 0;
+    std::size_t stellen = 0;
+    for (const char zeichen : text.substr(komma + 1)) stellen += zeichen >= '0' && zeichen <= '9';
+    return stellen + stellen % 2;
+}
+
+std::string gegenzeichen(std::string_view text) {
+    std::string gegen(text);
+    const std::size_t pos = gegen.find_first_not_of(' ');
+    if (gegen[pos] == '-' || gegen[pos] == '+')
+        gegen[pos] = gegen[pos] == '-' ? '+' : '-';
+    else
+        gegen.insert(pos, 1, '-');
+    return gegen;
+}
+
+// 10^38 - 1 with the comma `stellen` places from the right.
+std::string neunen(bool negativ, std::size_t stellen) {
+    std::string ziffern = std::string(stellen > 38 ? stellen - 38 : 0, '0') + std::string(38, '9');
+    ziffern.insert(ziffern.size() - stellen, stellen == ziffern.size() ? "0," : ",");
+    if (stellen == 0) ziffern.pop_back();
+    return (negativ ? "-" : "") + ziffern;
+}
+
+// A result that the exact arithmetic calls exact has the oracle's digits, also when it lies at
+// the edge of 128 bits (-2^127 has no positive counterpart) or rounds to zero as a double.
+void exaktGleich(const Dezimalzahl& ergebnis, std::size_t stellen, const std::string& erwartet) {
+    if (ergebnis.istExakt()) pruefe(verschoben(ergebnis, stellen) == erwartet);
+}
+
 void exaktPruefen(std::string_view text) {
     const auto zahl = Dezimalzahl::lesen(text);
     if (!zahl) return;
-    const double wert = zahl->wert();
-    if (!(std::fabs(wert) < 1e100) || (wert != 0 && std::fabs(wert) < 1e-100)) return;
-    const Dezimalzahl produkt = *zahl * zahl->malHundert();
-    if (produkt.istExakt()) pruefe(fastGleich(produkt.wert(), wert * wert * 100));
-    const Dezimalzahl differenz = zahl->malHundert() - *zahl;
-    if (differenz.istExakt()) pruefe(fastGleich(differenz.wert(), wert * 99));
+    const std::size_t s = geradeStellen(text);
+    const std::string ganz = verschoben(*zahl, s);
+    const bool negativ = ganz[0] == '-';
+    const std::string x = negativ ? ganz.substr(1) : ganz;
+    const auto gegen = Dezimalzahl::lesen(gegenzeichen(text));
+    const auto grenze = Dezimalzahl::lesen(neunen(!negativ, s));
+    pruefe(gegen && grenze);
+
+    exaktGleich(*zahl * zahl->malHundert(), 2 * s, produkt(produkt(x, x), "100"));
+    exaktGleich(zahl->malHundert() - *zahl, s, mitVorzeichen(negativ, produkt(x, "99")));
+    // Near +-2^127: a square and its negative, and 10^38 - 1 of the other sign less the number.
+    exaktGleich(*zahl * *zahl, 2 * s, produkt(x, x));
+    exaktGleich(*zahl * *gegen, 2 * s, mitVorzeichen(true, produkt(x, x)));
+    exaktGleich(*grenze - *zahl, s, mitVorzeichen(!negativ, summe(std::string(38, '9'), x)));
 }
 
 // The calendar date of a day reading, written again as text, reads as the same day.

@@ -15,8 +15,7 @@ void pruefe(bool bedingung) {
 }
 
 bool istAusgabe(Feld feld) {
-    return feld == Feld::TaTxt || feld == Feld::GZTxt || feld == Feld::GETxt ||
-           feld == Feld::GSTxt;
+    return feld == Feld::TaTxt || feld == Feld::GZTxt || feld == Feld::GETxt || feld == Feld::GSTxt;
 }
 
 // Huge sizes can run the position into inf and, under bold, into nan; nan equals nan here.
@@ -50,6 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto erstes = flaeche.gezeichnet;
     BildZeichnen(felder, flaeche, uhr);
     pruefe(flaeche.gezeichnet.size() == erstes.size());
-    for (std::size_t i = 0; i < erstes.size(); ++i) pruefe(gleich(flaeche.gezeichnet[i], erstes[i]));
+    for (std::size_t i = 0; i < erstes.size(); ++i)
+        pruefe(gleich(flaeche.gezeichnet[i], erstes[i]));
     return 0;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/Abgeleitet.h"
@@ -39,27 +40,44 @@ TEST_F(AbgeleitetTest, DefaultsAfter5875Days) {
     EXPECT_EQ(ausgaben(), (Texte{"5875", "129250", "23440,00", "17625,00"}));
 }
 
-// The amounts are computed with their exact decimal values: no binary noise shows, and a
-// fraction of a cent that is really there keeps its point.
+// The amounts are computed with their exact decimal values: no binary noise shows, a fraction
+// of a cent that is really there keeps its point, and a saving of exactly -2^127 units of its
+// last place keeps its digits.
 TEST_F(AbgeleitetTest, MoneyTextsShowTheExactResult) {
     struct Fall {
-        const char* alteKosten;
-        const char* freierBetrag;
-        const char* tage;
+        std::vector<std::pair<Feld, const char*>> eingaben;
+        int tage;
         Texte erwartet;
     };
     const Fall fälle[] = {
-        {"5,55", "3,00", "5875", {"5875", "129250", "26671,25", "17625,00"}},
-        {"8,20", "0,29", "7", {"7", "154", "-9,60", "2,03"}},
-        {"0,10", "0,07", "3", {"3", "66", "-62,70", ",21"}},
-        {"4,35", "0,005", "5555", {"5555", "122210", "18549,25", "2777,.5"}},
-        {"1,1", "0,3", "36525", {"36525", "803550", "3592,50", "10957,50"}},
+        {{{Feld::AlTxt, "5,55"}, {Feld::StTxt, "3,00"}},
+         5875,
+         {"5875", "129250", "26671,25", "17625,00"}},
+        {{{Feld::AlTxt, "8,20"}, {Feld::StTxt, "0,29"}}, 7, {"7", "154", "-9,60", "2,03"}},
+        {{{Feld::AlTxt, "0,10"}, {Feld::StTxt, "0,07"}}, 3, {"3", "66", "-62,70", ",21"}},
+        {{{Feld::AlTxt, "4,35"}, {Feld::StTxt, "0,005"}},
+         5555,
+         {"5555", "122210", "18549,25", "2777,.5"}},
+        {{{Feld::AlTxt, "1,1"}, {Feld::StTxt, "0,3"}},
+         36525,
+         {"36525", "803550", "3592,50", "10957,50"}},
+        // (0 - 1) cent - 0,70141183460469231731687303715884105728 cent = -2^127 / 10^38 cent
+        {{{Feld::AlTxt, "0"},
+          {Feld::NeTxt, "0,01"},
+          {Feld::AnTxt, "0,0070141183460469231731687303715884105728"}},
+         1,
+         {"1", "22", "-1.701411834604,69", "3,00"}},
     };
     for (const Fall& fall : fälle) {
-        SCOPED_TRACE(std::string(fall.alteKosten) + " " + fall.freierBetrag);
-        felder.setText(Feld::AlTxt, fall.alteKosten);
-        felder.setText(Feld::StTxt, fall.freierBetrag);
-        EXPECT_TRUE(berechnen(Beginn + std::stoi(fall.tage)));
+        FelderImSpeicher frisch;
+        felder = frisch;
+        std::string eingaben;
+        for (const auto& [feld, text] : fall.eingaben) {
+            felder.setText(feld, text);
+            eingaben += std::string(feldName(feld)) + "=" + text + " ";
+        }
+        SCOPED_TRACE(eingaben);
+        EXPECT_TRUE(berechnen(Beginn + fall.tage));
         EXPECT_EQ(ausgaben(), fall.erwartet);
     }
 }

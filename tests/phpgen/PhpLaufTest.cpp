@@ -347,12 +347,9 @@ TEST_F(PhpLaufTest, ScriptsOfRandomDesignsParseAndKeepEveryTextInsideStrings) {
         }
     }
     ASSERT_EQ(geschrieben, 300);
+    // One PHP for all of them: the check parses each script with PHP's own parser.
     const Ergebnis pruefung = ausfuehren(php({Pruefung.string(), skripte.string()}));
     EXPECT_EQ(pruefung.ausgabe, "300 checked\n");
-    const Ergebnis lint =
-        ausfuehren("cd " + inHochkommas(skripte.string()) +
-                   " && for f in *.php; do php -l \"$f\" >/dev/null || echo \"$f\"; done");
-    EXPECT_EQ(lint.ausgabe, "");
 }
 
 }  // namespace
