@@ -65,7 +65,6 @@ QString fehlermeldung(const ServerPaket& paket, const QString& ordner, const QSt
         case PaketFehler::KeineSchrift:
             return schriftmeldung(paket);
         case PaketFehler::Bildname:
-        case PaketFehler::BildVorhanden:
             return QStringLiteral(
                        "Der Name des Hintergrundbildes %1 taugt nicht als Dateiname "
                        "auf dem Server: bitte das Bild neu öffnen!")
