@@ -9,6 +9,8 @@
 #include <unistd.h>
 
 #include "render/Bilddatei.h"
+#include "render/GdHilfe.h"
+#include "render/GdSurface.h"
 #include "render/Hintergrunddatei.h"
 #include "render/RegularFile.h"
 
@@ -199,6 +201,45 @@ TEST_F(Dateien, ABackgroundIsARegularJpegFileWithinTheLimits) {
     const std::optional<Bild> bild = jpegLesen(progressiv(GroessteScanzahl));
     ASSERT_TRUE(bild.has_value());
     EXPECT_EQ(bild->breite(), 8);
+}
+
+// The preview takes what GD takes, under a Windows-1252 path: a JPEG, also one cut off in its
+// scan (libjpeg fills in the rest); for anything else it keeps the picture it has.
+TEST_F(Dateien, ThePreviewTakesTheJpegsGdTakesAndKeepsItsPictureOtherwise) {
+    Bild muster(200, 100);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 200; ++x)
+            muster.setzePunkt(x, y, (x * 7 % 256) << 16 | (y * 13 % 256) << 8 | ((x ^ y) % 256));
+    const std::string jpeg = ausgabeBytes(muster, "jpeg", 90);
+    schreiben("gr\xC3\xBCn.jpg", jpeg);
+    const struct {
+        const char* name;
+        std::string pfad;
+        bool genommen;
+    } fälle[] = {
+        {"a JPEG", ordner.string() + "/gr\xFCn.jpg", true},
+        {"cut off in its scan", schreiben("halb.jpg", jpeg.substr(0, jpeg.size() / 2)), true},
+        {"cut off in its header", schreiben("kopf.jpg", jpeg.substr(0, 40)), false},
+        {"a PNG named .jpg", schreiben("png.jpg", ausgabeBytes(muster, "png", 9)), false},
+        {"empty", schreiben("leer.jpg", ""), false},
+        {"missing", (ordner / "fehlt.jpg").string(), false},
+        {"a folder", ordner.string(), false},
+    };
+    for (const auto& fall : fälle) {
+        GdSurface flaeche;
+        const Bild vorher = flaeche.bild();
+        flaeche.drawText("Text");
+        EXPECT_EQ(flaeche.loadBackground(fall.pfad), fall.genommen) << fall.name;
+        flaeche.clear();
+        if (!fall.genommen) {
+            EXPECT_EQ(test::unterschiede(flaeche.bild(), vorher), 0) << fall.name;
+        } else if (fall.name == fälle[0].name) {
+            EXPECT_EQ(test::unterschiede(flaeche.bild(), *jpegLesen(jpeg)), 0);
+        } else {
+            EXPECT_EQ(flaeche.width(), 200) << fall.name;
+            EXPECT_EQ(flaeche.height(), 100) << fall.name;
+        }
+    }
 }
 
 TEST_F(Dateien, ARegularFileIsReadWholeUpToTheBound) {
