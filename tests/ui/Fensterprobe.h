@@ -1,14 +1,19 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <optional>
@@ -126,6 +131,28 @@ struct Fensterprobe {
     void setText(Feld feld, const std::string& text) { fenster->felder().setText(feld, text); }
 };
 
+// A window opened afresh for each test, with a folder of its own for the files it writes.
+class Fenstertest : public ::testing::Test {
+  public:
+    void SetUp() override {
+        ASSERT_TRUE(ordner.isValid());
+        probe.öffnen();
+    }
+    QString pfad(const QString& name) const { return ordner.filePath(name); }
+    void klicken(const char* knopf) { probe.finde<QAbstractButton>(knopf)->click(); }
+    int neuzeichnungen() const { return probe.fenster->neuzeichnungen(); }
+    // A JPEG picture of one colour in the folder; its path.
+    QString jpegMachen(const QString& name, QSize größe) const {
+        QImage bild(größe, QImage::Format_RGB32);
+        bild.fill(Qt::darkCyan);
+        EXPECT_TRUE(bild.save(pfad(name), "JPEG"));
+        return pfad(name);
+    }
+
+    QTemporaryDir ordner;
+    Fensterprobe probe;
+};
+
 // The bytes of a file, empty when it cannot be read.
 inline std::string dateiLesen(const QString& pfad) {
     QFile datei(pfad);
@@ -161,6 +188,12 @@ inline void tippen(QWidget* ziel, const QString& text) {
         QKeyEvent loslassen(QEvent::KeyRelease, 0, Qt::NoModifier, QString(zeichen));
         QApplication::sendEvent(ziel, &loslassen);
     }
+}
+
+inline QStringList einträge(const QComboBox* box) {
+    QStringList liste;
+    for (int i = 0; i < box->count(); ++i) liste.append(box->itemText(i));
+    return liste;
 }
 
 // Picks an entry as the user does: opens the list, goes to the entry and presses Return.

@@ -46,54 +46,40 @@ class Dateigrenze {
     void (*m_signal)(int);
 };
 
-class EinstellungenDatei : public ::testing::Test {
+class EinstellungenDatei : public Fenstertest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(ordner.isValid());
-        probe.öffnen();
-    }
-    QString pfad(const QString& name) const { return ordner.filePath(name); }
-    static std::string lesen(const QString& pfad) { return dateiLesen(pfad); }
     static void schreiben(const QString& pfad, const std::string& bytes) {
         ASSERT_TRUE(dateiSchreiben(pfad, bytes));
     }
-    QString jpegMachen(const QString& name, QSize größe) const {
-        QImage bild(größe, QImage::Format_RGB32);
-        bild.fill(Qt::darkCyan);
-        EXPECT_TRUE(bild.save(pfad(name), "JPEG"));
-        return pfad(name);
-    }
-    void speichern(Fensterprobe& p, const QString& ziel) {
+    static void speichern(Fensterprobe& p, const QString& ziel) {
         p.dialoge.speichernAntworten.append(ziel);
         p.finde<QPushButton>("EinstellungenSpeichern")->click();
     }
-    void laden(Fensterprobe& p, const QString& quelle) {
+    static void laden(Fensterprobe& p, const QString& quelle) {
         p.dialoge.öffnenAntworten.append(quelle);
         p.finde<QPushButton>("EinstellungenÖffnen")->click();
     }
-    // A file that holds the default design with one record replaced, or cut after a record.
-    static std::string startdateiMit(int datensatz, const std::string& inhalt) {
-        std::string datei = Startdatei();
-        std::size_t anfang = 0;
-        for (int i = 1; i < datensatz; ++i) anfang = datei.find("\r\n", anfang) + 2;
-        const std::size_t ende = datei.find("\r\n", anfang);
-        return datei.replace(anfang, ende - anfang, inhalt);
+    // The file with one record replaced, by default the default design's.
+    static std::string mit(int datensatz, const std::string& inhalt,
+                           std::string datei = Startdatei()) {
+        const std::size_t anfang = zeilenanfang(datei, datensatz - 1);
+        return datei.replace(anfang, datei.find("\r\n", anfang) - anfang, inhalt);
     }
+    // The default design cut off after a record.
     static std::string startdateiBis(int datensatz) {
-        std::string datei = Startdatei();
-        std::size_t ende = 0;
-        for (int i = 0; i < datensatz; ++i) ende = datei.find("\r\n", ende) + 2;
-        return datei.substr(0, ende);
+        return Startdatei().substr(0, zeilenanfang(Startdatei(), datensatz));
     }
-
-    QTemporaryDir ordner;
-    Fensterprobe probe;
+    static std::size_t zeilenanfang(const std::string& datei, int zeilen) {
+        std::size_t anfang = 0;
+        for (int i = 0; i < zeilen; ++i) anfang = datei.find("\r\n", anfang) + 2;
+        return anfang;
+    }
 };
 
 TEST_F(EinstellungenDatei, DefaultDesignIsSavedByteForByteWithTxtAppended) {
     speichern(probe, pfad("entwurf"));
     EXPECT_EQ(probe.dialoge.speichernVorgaben, QStringList{QStringLiteral("Tafomat.txt")});
-    EXPECT_EQ(lesen(pfad("entwurf.txt")), Startdatei());
+    EXPECT_EQ(dateiLesen(pfad("entwurf.txt")), Startdatei());
     speichern(probe, pfad("zwei.TXT"));
     EXPECT_TRUE(QFile::exists(pfad("zwei.TXT.txt")));
 }
@@ -105,7 +91,7 @@ TEST_F(EinstellungenDatei, FailedSaveKeepsThePreviousFileAndClosesTheNewOne) {
         const Dateigrenze grenze(64);
         speichern(probe, pfad("alt.txt"));
     }
-    EXPECT_EQ(lesen(pfad("alt.txt")), "alter Entwurf\r\n");
+    EXPECT_EQ(dateiLesen(pfad("alt.txt")), "alter Entwurf\r\n");
     EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("alt.txt")});
     ASSERT_EQ(probe.dialoge.meldungen.size(), 1);
     EXPECT_TRUE(probe.dialoge.meldungen.front().startsWith(
@@ -114,15 +100,15 @@ TEST_F(EinstellungenDatei, FailedSaveKeepsThePreviousFileAndClosesTheNewOne) {
             .arg(pfad("alt.txt"))))
         << probe.dialoge.meldungen.front().toStdString();
     speichern(probe, pfad("alt.txt"));
-    EXPECT_EQ(lesen(pfad("alt.txt")).substr(0, 10), "leer.jpg\r\n");
+    EXPECT_EQ(dateiLesen(pfad("alt.txt")).substr(0, 10), "leer.jpg\r\n");
 }
 
 TEST_F(EinstellungenDatei, CancelledDialogsWriteReadAndRedrawNothing) {
-    const int vorher = probe.fenster->neuzeichnungen();
+    const int vorher = neuzeichnungen();
     speichern(probe, QString());
     laden(probe, QString());
     EXPECT_TRUE(QDir(ordner.path()).isEmpty());
-    EXPECT_EQ(probe.fenster->neuzeichnungen(), vorher);
+    EXPECT_EQ(neuzeichnungen(), vorher);
 }
 
 // Save in one window, load into a fresh one: every field, the font and the picture come back.
@@ -132,7 +118,7 @@ TEST_F(EinstellungenDatei, DesignComesBackWholeInAFreshWindow) {
         SCOPED_TRACE(vorlage);
         const QString bild = jpegMachen(QStringLiteral("hinten.jpg"), QSize(300, 80));
         probe.dialoge.öffnenAntworten.append(bild);
-        probe.finde<QPushButton>("Hintergrundbild")->click();
+        klicken("Hintergrundbild");
         probe.setText(Feld::SchriftartListe, "Liberation Mono");
         probe.setText(Feld::SchriftGröße, "11");
         probe.fenster->felder().setWert(Feld::XPos, -12);
@@ -164,21 +150,13 @@ TEST_F(EinstellungenDatei, DesignComesBackWholeInAFreshWindow) {
     }
 }
 
-TEST_F(EinstellungenDatei, SizeBoxShowsTheRecordWithItsBlanksAndWritesNoSizeCommand) {
-    schreiben(pfad("g.txt"), startdateiMit(4, " 12 "));
-    laden(probe, pfad("g.txt"));
-    EXPECT_EQ(probe.text(Feld::SchriftGröße), " 12 ");
-    EXPECT_EQ(probe.fenster->vorschau().fontSize(), 12);
-    EXPECT_EQ(probe.text(Feld::Txt), Startvorlage());
-}
-
+// The size record fills the size list without writing a size command into the template.
 TEST_F(EinstellungenDatei, FileEndingAfterRecord14LeavesTheTemplateAsItWas) {
     probe.setText(Feld::Txt, "mein Text");
-    std::string kurz = startdateiBis(14);
-    kurz.replace(kurz.find(" 8 "), 3, " 20 ");
-    schreiben(pfad("kurz.txt"), kurz);
+    schreiben(pfad("kurz.txt"), mit(4, " 20 ", startdateiBis(14)));
     laden(probe, pfad("kurz.txt"));
     EXPECT_EQ(probe.text(Feld::SchriftGröße), " 20 ");
+    EXPECT_EQ(probe.fenster->vorschau().fontSize(), 20);
     EXPECT_EQ(probe.text(Feld::StTxt), "3,00");
     EXPECT_EQ(probe.text(Feld::Txt), "mein Text");
 }
@@ -189,9 +167,7 @@ TEST_F(EinstellungenDatei, BadPositionEndsTheReadingButThePreviewIsRedrawn) {
         Fensterprobe p;
         p.öffnen();
         p.setText(Feld::SchriftGröße, " 8 ");  // records 1 to 5 then change nothing
-        std::string datei = startdateiMit(6, record);
-        datei.replace(datei.find("04.11.2010"), 10, "01.01.2020");
-        schreiben(pfad("x.txt"), datei);
+        schreiben(pfad("x.txt"), mit(6, record, mit(9, "01.01.2020")));
         const int vorher = p.fenster->neuzeichnungen();
         laden(p, pfad("x.txt"));
         EXPECT_EQ(p.fenster->felder().wert(Feld::XPos), 0);
@@ -206,13 +182,11 @@ TEST_F(EinstellungenDatei, BadPositionEndsTheReadingButThePreviewIsRedrawn) {
 TEST_F(EinstellungenDatei, MissingPictureShowsTheBuiltInPictureSaysSoAndLoadsTheRest) {
     const QImage eingebaut = probe.fenster->vorschau().image();
     probe.dialoge.öffnenAntworten.append(jpegMachen(QStringLiteral("wald.jpg"), QSize(300, 80)));
-    probe.finde<QPushButton>("Hintergrundbild")->click();
+    klicken("Hintergrundbild");
     ASSERT_EQ(probe.fenster->vorschau().image().size(), QSize(300, 80));
 
-    std::string datei = startdateiMit(1, pfad("weg/nirgends.jpg").toStdString());
-    datei.replace(datei.find("leer.jpg"), 8, "nirgends.jpg");
-    datei.replace(datei.find("22\r\n"), 2, "40");
-    schreiben(pfad("fehlt.txt"), datei);
+    schreiben(pfad("fehlt.txt"), mit(1, pfad("weg/nirgends.jpg").toStdString(),
+                                     mit(2, "nirgends.jpg", mit(11, "40"))));
     laden(probe, pfad("fehlt.txt"));
     EXPECT_EQ(probe.text(Feld::HintergrundPfad), pfad("weg/nirgends.jpg").toStdString());
     EXPECT_EQ(probe.text(Feld::HintergrundName), "nirgends.jpg");
@@ -226,7 +200,7 @@ TEST_F(EinstellungenDatei, MissingPictureShowsTheBuiltInPictureSaysSoAndLoadsThe
     EXPECT_EQ(probe.fenster->windowTitle(),
               QStringLiteral("Tafomat fügt mit Php einen Texte und Daten in ein JPEG-Bild"));
     probe.dialoge.öffnenAntworten.append(pfad(QStringLiteral("wald.jpg")));
-    probe.finde<QPushButton>("Hintergrundbild")->click();
+    klicken("Hintergrundbild");
     EXPECT_EQ(hinweis->satz(), QString());
 }
 
@@ -285,21 +259,19 @@ TEST_F(EinstellungenDatei, PipeOrHugeFileLeavesTheOpenDesignUntouched) {
     probe.setText(Feld::KiTxt, "40");
     for (const QString& name : {QStringLiteral("pipe.txt"), QStringLiteral("riesig.txt")}) {
         SCOPED_TRACE(name.toStdString());
-        const int vorher = probe.fenster->neuzeichnungen();
+        const int vorher = neuzeichnungen();
         const std::string davor =
             EinstellungenText(probe.fenster->felder(), probe.fenster->vorschau());
         laden(probe, pfad(name));
         EXPECT_EQ(EinstellungenText(probe.fenster->felder(), probe.fenster->vorschau()), davor);
-        EXPECT_EQ(probe.fenster->neuzeichnungen(), vorher + 1);
+        EXPECT_EQ(neuzeichnungen(), vorher + 1);
     }
 }
 
 // tafomat DESIGN.txt: the design loads into the shown window; one that cannot be read leaves
 // the start design and a message says why.
 TEST_F(EinstellungenDatei, DesignNamedAtStartLoadsOrSaysWhyNot) {
-    std::string datei = Startdatei();
-    datei.replace(datei.find("22\r\n"), 2, "40");
-    schreiben(pfad("gut.txt"), datei);
+    schreiben(pfad("gut.txt"), mit(11, "40"));
     EinstellungenBeimStartÖffnen(*probe.fenster, probe.dialoge, pfad("gut"));
     EXPECT_EQ(probe.text(Feld::KiTxt), "40");
     EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
@@ -331,26 +303,15 @@ TEST_F(EinstellungenDatei, AnExistingTxtInAnyCaseOpensAsChosenOtherNamesGetTxt) 
     };
     for (const auto& fall : fälle) {
         SCOPED_TRACE(fall.gewählt);
-        std::string datei = Startdatei();
-        datei.replace(datei.find("22\r\n"), 2, "40");
-        schreiben(pfad(QString::fromUtf8(fall.datei)), datei);
+        schreiben(pfad(QString::fromUtf8(fall.datei)), mit(11, "40"));
         probe.setText(Feld::KiTxt, "22");
-        const int vorher = probe.fenster->neuzeichnungen();
+        const int vorher = neuzeichnungen();
         laden(probe, pfad(QString::fromUtf8(fall.gewählt)));
         EXPECT_EQ(probe.text(Feld::KiTxt), fall.geladen ? "40" : "22");
         if (!fall.geladen) {
-            EXPECT_EQ(probe.fenster->neuzeichnungen(), vorher + 1);
+            EXPECT_EQ(neuzeichnungen(), vorher + 1);
         }
     }
-}
-
-TEST_F(EinstellungenDatei, ColourRecordIsReadAndDropped) {
-    std::string datei = startdateiMit(5, " 255 ");
-    datei.replace(datei.find("22\r\n"), 2, "40");
-    schreiben(pfad("farbe.txt"), datei);
-    laden(probe, pfad("farbe.txt"));
-    EXPECT_EQ(probe.text(Feld::KiTxt), "40");
-    EXPECT_EQ(probe.fenster->vorschau().textColor(), 0);
 }
 
 }  // namespace

@@ -134,13 +134,8 @@ TEST(Fenster, DieSchriftlisteZeigtLangeNamenGanz) {
     EXPECT_EQ(liste->lineEdit()->cursorPosition(), 0);
 }
 
-struct Schliessen : public ::testing::Test {
-    void SetUp() override { ASSERT_TRUE(ordner.isValid()); }
-    QString pfad(const char* name) const { return ordner.filePath(QString::fromLatin1(name)); }
+struct Schliessen : public Fenstertest {
     void ändern() { QTest::keyClicks(probe.finde<QLineEdit>("KiTxt"), QStringLiteral("1")); }
-
-    QTemporaryDir ordner;
-    Fensterprobe probe;
 };
 
 TEST_F(Schliessen, FragtNurNachEinerAenderungUndSchliesstNurWennNichtsVerlorenGeht) {
@@ -171,7 +166,7 @@ TEST_F(Schliessen, FragtNurNachEinerAenderungUndSchliesstNurWennNichtsVerlorenGe
          [](Schliessen& s) {
              s.ändern();
              s.probe.dialoge.speichernAntworten.append(s.pfad("vorher"));
-             s.probe.finde<QPushButton>("EinstellungenSpeichern")->click();
+             s.klicken("EinstellungenSpeichern");
          },
          {},
          nullptr,
@@ -183,7 +178,7 @@ TEST_F(Schliessen, FragtNurNachEinerAenderungUndSchliesstNurWennNichtsVerlorenGe
              ASSERT_TRUE(s.probe.fenster->EinstellungenSchreiben(s.pfad("datei")));
              s.probe.setText(Feld::DaTxt, "01.01.2020");
              s.probe.dialoge.öffnenAntworten.append(s.pfad("datei.txt"));
-             s.probe.finde<QPushButton>("EinstellungenÖffnen")->click();
+             s.klicken("EinstellungenÖffnen");
          },
          {},
          nullptr,
@@ -211,12 +206,8 @@ TEST_F(Schliessen, FragtNurNachEinerAenderungUndSchliesstNurWennNichtsVerlorenGe
     }
 }
 
-class Ablegen : public ::testing::Test {
+class Ablegen : public Fenstertest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(ordner.isValid());
-        probe.öffnen();
-    }
     // Drags the files onto the widget and lets them go; true when the window took them.
     bool ablegen(QWidget* ziel, const QStringList& pfade) {
         QMimeData daten;
@@ -231,17 +222,11 @@ class Ablegen : public ::testing::Test {
         QApplication::sendEvent(ziel, &los);
         return los.isAccepted();
     }
-
-    QTemporaryDir ordner;
-    Fensterprobe probe;
 };
 
 TEST_F(Ablegen, EinJpegWirdDerHintergrundEineEinstellungsdateiWirdGeladen) {
-    const QString bild = ordner.filePath(QStringLiteral("Urlaub.JPEG"));
-    QImage inhalt(300, 40, QImage::Format_RGB32);
-    inhalt.fill(Qt::darkRed);
-    ASSERT_TRUE(inhalt.save(bild, "JPEG"));
-    const QString design = ordner.filePath(QStringLiteral("Design.txt"));
+    const QString bild = jpegMachen(QStringLiteral("Urlaub.JPEG"), QSize(300, 40));
+    const QString design = pfad(QStringLiteral("Design.txt"));
     probe.setText(Feld::DaTxt, "24.12.2020");
     ASSERT_TRUE(probe.fenster->EinstellungenSchreiben(design));
     probe.setText(Feld::DaTxt, "01.01.2021");
@@ -260,9 +245,8 @@ TEST_F(Ablegen, EinJpegWirdDerHintergrundEineEinstellungsdateiWirdGeladen) {
 
     probe.setText(Feld::DaTxt, "01.01.2021");
     const std::string vorher = probe.text(Feld::DaTxt);
-    for (const QStringList& abgewiesen :
-         {QStringList{ordner.filePath(QStringLiteral("bild.png"))}, QStringList{design, bild},
-          QStringList{ordner.filePath(QStringLiteral("Design.TXT"))}}) {
+    for (const QStringList& abgewiesen : {QStringList{pfad("bild.png")}, QStringList{design, bild},
+                                          QStringList{pfad("Design.TXT")}}) {
         SCOPED_TRACE(abgewiesen.join(QLatin1Char(' ')).toStdString());
         EXPECT_FALSE(ablegen(probe.finde<QLineEdit>("KiTxt"), abgewiesen));
         EXPECT_FALSE(ablegen(probe.fenster.get(), abgewiesen));

@@ -190,16 +190,12 @@ TEST(Meldungen, EinBefehlDerNichtGezeichnetWerdenKannWirdMitSeinerZeileGenannt) 
     EXPECT_EQ(zeile->satz(), QString());
 }
 
-struct Speichern : public ::testing::Test {
+class Speichern : public Fenstertest {
+  protected:
     void SetUp() override {
-        ASSERT_TRUE(ordner.isValid());
+        Fenstertest::SetUp();
         ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("banner.php")));
-        probe.öffnen();
     }
-    QString pfad(const char* name) const { return ordner.filePath(QString::fromUtf8(name)); }
-
-    QTemporaryDir ordner;
-    Fensterprobe probe;
 };
 
 // Every save that fails says which file and why, in a message and in the notice line, until a
@@ -228,7 +224,7 @@ TEST_F(Speichern, JedesScheiternSagtDateiUndGrund) {
         probe.dialoge.speichernAntworten = {pfad(fall.gewählt)};
         probe.setText(Feld::KiTxt, "23");  // a change, so that closing asks
         if (fall.knopf) {
-            probe.finde<QPushButton>(fall.knopf)->click();
+            klicken(fall.knopf);
         } else {
             probe.dialoge.frageAntworten = {Antwort::Speichern};
             EXPECT_FALSE(probe.fenster->close());
@@ -246,7 +242,7 @@ TEST_F(Speichern, JedesScheiternSagtDateiUndGrund) {
         EXPECT_FALSE(QFileInfo(datei).isFile());
     }
     probe.dialoge.speichernAntworten = {pfad("gut")};
-    probe.finde<QPushButton>("EinstellungenSpeichern")->click();
+    klicken("EinstellungenSpeichern");
     EXPECT_TRUE(QFileInfo(pfad("gut.txt")).isFile());
     EXPECT_EQ(hinweis(probe), QString());
 }

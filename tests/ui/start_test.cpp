@@ -11,12 +11,6 @@ const QString Titel = QStringLiteral("Tafomat fügt mit Php einen Texte und Date
 const QString SchriftFehler =
     QStringLiteral("!!! Schriftarten-Fehler !!! Programm wird fortgesetzt.");
 
-QStringList einträge(const QComboBox* box) {
-    QStringList liste;
-    for (int i = 0; i < box->count(); ++i) liste.append(box->itemText(i));
-    return liste;
-}
-
 QStringList zahlen(int von, int bis, int schritt) {
     QStringList liste;
     for (int i = von; i != bis + schritt; i += schritt) liste.append(QString::number(i));
