@@ -24,6 +24,7 @@
 #include "platform/QtText.h"
 #include "platform/Schriftartenliste.h"
 #include "ui/MainWindow.h"
+#include "ui/Vorlagenauswahl.h"
 
 #include <ostream>
 
@@ -31,32 +32,38 @@ inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }
 
+namespace tafomat {
+inline bool operator==(const Vorlagenauswahl& a, const Vorlagenauswahl& b) {
+    return a.start == b.start && a.länge == b.länge;
+}
+inline void PrintTo(const Vorlagenauswahl& auswahl, std::ostream* os) {
+    *os << "{" << auswahl.start << ", " << auswahl.länge << "}";
+}
+}  // namespace tafomat
+
 namespace tafomat::test {
 
 // Dialogs that answer from a script of paths and answers and record what they were asked; an
 // empty path, or none left, answers like a cancelled dialog, no answer left like "Abbrechen".
 class GeskripteteDialoge : public Dialoge {
   public:
-    QStringList öffnenAntworten;
-    QStringList speichernAntworten;
+    QStringList öffnenAntworten, speichernAntworten, ordnerAntworten;
     std::vector<Antwort> frageAntworten;
-    QStringList öffnenVorgaben;
-    QStringList speichernVorgaben;
-    QStringList meldungen;
-    QStringList fragen;
-    QStringList ordnerAntworten;
+    bool zeigenGelingt = true;
+    QStringList öffnenVorgaben, speichernVorgaben, meldungen, fragen, gezeigt, überTexte;
 
     std::optional<DateiWahl> DateiDialogÖffnen(const QString& vorgabe) override {
         öffnenVorgaben.append(vorgabe);
-        const QString pfad = nächste(öffnenAntworten);
-        if (pfad.isEmpty()) return std::nullopt;
-        return DateiWahl{pfad, QFileInfo(pfad).fileName()};
+        const std::optional<QString> pfad = nächste(öffnenAntworten);
+        if (!pfad) return std::nullopt;
+        return DateiWahl{*pfad, QFileInfo(*pfad).fileName()};
     }
     std::optional<QString> DateiDialogSpeichern(const QString& vorgabe) override {
         speichernVorgaben.append(vorgabe);
-        const QString pfad = nächste(speichernAntworten);
-        if (pfad.isEmpty()) return std::nullopt;
-        return pfad;
+        return nächste(speichernAntworten);
+    }
+    std::optional<QString> OrdnerDialog(const QString&) override {
+        return nächste(ordnerAntworten);
     }
     void Meldung(const QString& text) override { meldungen.append(text); }
     Antwort Frage(const QString& text) override {
@@ -66,25 +73,17 @@ class GeskripteteDialoge : public Dialoge {
         frageAntworten.erase(frageAntworten.begin());
         return antwort;
     }
-
-    std::optional<QString> OrdnerDialog(const QString&) override {
-        const QString ordner = nächste(ordnerAntworten);
-        if (ordner.isEmpty()) return std::nullopt;
-        return ordner;
-    }
     bool DateiZeigen(const QString& pfad) override {
         gezeigt.append(pfad);
         return zeigenGelingt;
     }
     void Über(const QString& text) override { überTexte.append(text); }
 
-    QStringList gezeigt;
-    bool zeigenGelingt = true;
-    QStringList überTexte;
-
   private:
-    static QString nächste(QStringList& antworten) {
-        return antworten.isEmpty() ? QString() : antworten.takeFirst();
+    static std::optional<QString> nächste(QStringList& antworten) {
+        const QString pfad = antworten.isEmpty() ? QString() : antworten.takeFirst();
+        if (pfad.isEmpty()) return std::nullopt;
+        return pfad;
     }
 };
 

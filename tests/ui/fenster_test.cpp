@@ -6,12 +6,9 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleFactory>
-#include <QTemporaryDir>
 #include <QUrl>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 #include "ui/Fensterprobe.h"
 
@@ -135,61 +132,50 @@ TEST(Fenster, DieSchriftlisteZeigtLangeNamenGanz) {
 }
 
 struct Schliessen : public Fenstertest {
+    void nichts() {}
     void ändern() { QTest::keyClicks(probe.finde<QLineEdit>("KiTxt"), QStringLiteral("1")); }
+    void zurücktippen() {
+        ändern();
+        QTest::keyClick(probe.finde<QLineEdit>("KiTxt"), Qt::Key_Backspace);
+    }
+    void speichern() {
+        ändern();
+        probe.dialoge.speichernAntworten.append(pfad("vorher"));
+        klicken("EinstellungenSpeichern");
+    }
+    void laden() {
+        ändern();
+        ASSERT_TRUE(probe.fenster->EinstellungenSchreiben(pfad("datei")));
+        probe.setText(Feld::DaTxt, "01.01.2020");
+        probe.dialoge.öffnenAntworten.append(pfad("datei.txt"));
+        klicken("EinstellungenÖffnen");
+    }
 };
 
 TEST_F(Schliessen, FragtNurNachEinerAenderungUndSchliesstNurWennNichtsVerlorenGeht) {
     struct Fall {
         const char* name;
-        std::function<void(Schliessen&)> vorher;
+        void (Schliessen::*vorher)();
         std::vector<Antwort> antworten;
         const char* speicherziel;  // the save dialog's answer; none: cancelled
         bool gefragt;
         bool geschlossen;
     };
     const Fall fälle[] = {
-        {"unverändert", [](Schliessen&) {}, {}, nullptr, false, true},
-        {"zurückgetippt",
-         [](Schliessen& s) {
-             s.ändern();
-             QTest::keyClick(s.probe.finde<QLineEdit>("KiTxt"), Qt::Key_Backspace);
-         },
-         {},
-         nullptr,
-         false,
-         true},
+        {"unverändert", &Schliessen::nichts, {}, nullptr, false, true},
+        {"zurückgetippt", &Schliessen::zurücktippen, {}, nullptr, false, true},
         {"verwerfen", &Schliessen::ändern, {Antwort::Verwerfen}, nullptr, true, true},
         {"abbrechen", &Schliessen::ändern, {Antwort::Abbrechen}, nullptr, true, false},
         {"Speichern abgebrochen", &Schliessen::ändern, {Antwort::Speichern}, nullptr, true, false},
         {"speichern", &Schliessen::ändern, {Antwort::Speichern}, "frage", true, true},
-        {"gespeichert",
-         [](Schliessen& s) {
-             s.ändern();
-             s.probe.dialoge.speichernAntworten.append(s.pfad("vorher"));
-             s.klicken("EinstellungenSpeichern");
-         },
-         {},
-         nullptr,
-         false,
-         true},
-        {"geladen",
-         [](Schliessen& s) {
-             s.ändern();
-             ASSERT_TRUE(s.probe.fenster->EinstellungenSchreiben(s.pfad("datei")));
-             s.probe.setText(Feld::DaTxt, "01.01.2020");
-             s.probe.dialoge.öffnenAntworten.append(s.pfad("datei.txt"));
-             s.klicken("EinstellungenÖffnen");
-         },
-         {},
-         nullptr,
-         false,
-         true},
+        {"gespeichert", &Schliessen::speichern, {}, nullptr, false, true},
+        {"geladen", &Schliessen::laden, {}, nullptr, false, true},
     };
     for (const Fall& fall : fälle) {
         SCOPED_TRACE(fall.name);
         probe.dialoge = GeskripteteDialoge();
         probe.öffnen();
-        fall.vorher(*this);
+        (this->*fall.vorher)();
         probe.dialoge.fragen.clear();
         probe.dialoge.frageAntworten = fall.antworten;
         if (fall.speicherziel) probe.dialoge.speichernAntworten.append(pfad(fall.speicherziel));
