@@ -93,10 +93,3 @@ TEST(AmountText, FromPlainText) {
         EXPECT_EQ(amountText(fall.plain), fall.betrag) << '"' << fall.plain << '"';
     }
 }
-
-TEST(AmountText, OfCents) {
-    EXPECT_EQ(amountText(plainNumberText(2344000)), "23440,00");
-    EXPECT_EQ(amountText(plainNumberText(-6000)), "-60,00");
-    EXPECT_EQ(amountText(plainNumberText(2777.5)), "2777,.5");
-    EXPECT_EQ(amountText(plainNumberText((555 - 100) * 5875.0 - 6000)), "26671,25");
-}
