@@ -15,23 +15,6 @@ std::string mitDatensatz(int nummer, const std::string& zeile) {
     return datei(zeilen);
 }
 
-TEST(EinstellungenParsen, ReadsEveryRecordOfAWholeFile) {
-    const Einstellungen e = EinstellungenParsen(datei(andereDatensätze()) + "A\r\nB\r\n");
-    EXPECT_EQ(e.gelesen, 15);
-    EXPECT_EQ(e.abbruch, Abbruch::Keiner);
-    EXPECT_EQ(e.hintergrundPfad, "C:\\Bilder\\wald.jpg");
-    EXPECT_EQ(e.hintergrundName, "wald.jpg");
-    EXPECT_EQ(e.schriftart, "Courier New");
-    EXPECT_EQ(e.schriftGröße, " 12 ");
-    EXPECT_EQ(e.farbe, 255);
-    EXPECT_EQ(e.xPos, -12);
-    EXPECT_EQ(e.yPos, 7);
-    EXPECT_EQ(e.abstand, 64);
-    const std::array<std::string, 6> eingaben{"01.02.2003", "6,50", "30", "99,95", "0,50", "2,25"};
-    for (std::size_t i = 0; i < eingaben.size(); ++i) EXPECT_EQ(e.eingaben[i], eingaben[i]);
-    EXPECT_EQ(e.vorlage, "A\r\nB");
-}
-
 TEST(EinstellungenParsen, StopsAtTheFirstRecordThatCannotBeRead) {
     const std::string vierzehn = datei(andereDatensätze());
     const struct {

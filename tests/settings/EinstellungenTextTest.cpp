@@ -39,13 +39,6 @@ TEST(EinstellungenText, NumberLinesCarryASignPlaceAndOneTrailingBlank) {
     EXPECT_EQ(EinstellungenText(felder, surface).substr(0, anfang.size()), anfang);
 }
 
-TEST(EinstellungenText, SizeBelowOneIsWrittenAsZero) {
-    const FelderImSpeicher felder;
-    RecordingSurface surface;
-    surface.setFontSize(0.75);
-    EXPECT_NE(EinstellungenText(felder, surface).find("Arial\r\n 0 \r\n"), std::string::npos);
-}
-
 TEST(EinstellungenText, TemplateGetsOneMoreLineBreak) {
     const struct {
         const char* vorlage;

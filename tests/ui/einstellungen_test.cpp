@@ -12,18 +12,16 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include "common/RecordingSurface.h"
 #include "ui/EinstellungenDatei.h"
 #include "ui/Fensterprobe.h"
 
 namespace tafomat::test {
 namespace {
 
-// The default design as saved right after start-up.
+// The default design as saved right after start-up, as the settings suite spells it out.
 std::string Startdatei() {
-    return "leer.jpg\r\nleer.jpg\r\nArial\r\n 8 \r\n 0 \r\n 0 \r\n 0 \r\n 5 "
-           "\r\n04.11.2010\r\n5,00\r\n"
-           "22\r\n60,00\r\n1,00\r\n3,00\r\n" +
-           Startvorlage() + "\r\n";
+    return EinstellungenText(FelderImSpeicher{}, RecordingSurface{});
 }
 
 // While it lives, a write that makes a file longer than the limit fails, as on a full disk.
@@ -204,9 +202,9 @@ TEST_F(EinstellungenDatei, MissingPictureShowsTheBuiltInPictureSaysSoAndLoadsThe
     EXPECT_EQ(hinweis->satz(), QString());
 }
 
-// What a spreadsheet cell gives: the value and a line break. The field keeps the value, the
-// preview goes on, and the saved design loads back field for field.
-TEST_F(EinstellungenDatei, PastedLineBreaksAreDroppedAndTheDesignComesBackWhole) {
+// What a spreadsheet cell gives: the value and a line break. The field keeps the value and the
+// preview goes on as with the value typed.
+TEST_F(EinstellungenDatei, PastedLineBreaksAreDropped) {
     const struct {
         const char* feld;
         const char* eingefügt;
@@ -236,17 +234,6 @@ TEST_F(EinstellungenDatei, PastedLineBreaksAreDroppedAndTheDesignComesBackWhole)
     for (const Feld abgeleitet : {Feld::TaTxt, Feld::GZTxt, Feld::GETxt, Feld::GSTxt})
         EXPECT_EQ(probe.text(abgeleitet), getippt.text(abgeleitet)) << feldName(abgeleitet);
     EXPECT_EQ(probe.fenster->vorschau().image(), getippt.fenster->vorschau().image());
-
-    speichern(probe, pfad("zelle.txt"));
-    Fensterprobe neu;
-    neu.öffnen();
-    const EinstellungenGelesen gelesen = neu.fenster->EinstellungenÖffnen(pfad("zelle.txt"));
-    EXPECT_EQ(gelesen.ergebnis.angewendet, 15);
-    for (int i = 0; i < FeldAnzahl; ++i) {
-        const auto feld = static_cast<Feld>(i);
-        if (feld == Feld::SchriftGröße || feld == Feld::QuTxt) continue;  // not in the file
-        EXPECT_EQ(neu.text(feld), probe.text(feld)) << feldName(feld);
-    }
 }
 
 // A pipe would block the reading forever, a gigabyte would fill the memory: both are refused

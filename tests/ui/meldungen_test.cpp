@@ -41,51 +41,47 @@ TEST(Meldungen, UnlesbareWerteWerdenMarkiertUndGenannt) {
     struct Fall {
         Feld feld;
         std::string text;
-        const char* name;
         QString bezeichnung;
         QString grund;  // the field's tooltip, before its own; the message's end
-        QString satz;   // the notice line, after the field's name
     };
     const Fall fälle[] = {
-        {Feld::DaTxt, "2020-01-01", "DaTxt", "#1 Datum des Beginns",
-         "„2020-01-01“ ist kein Datum. Bitte als Tag.Monat.Jahr eingeben, z.B. 04.11.2010.",
-         "„2020-01-01“ ist kein Datum."},
-        {Feld::DaTxt, "31.02.2020", "DaTxt", "#1 Datum des Beginns",
-         "„31.02.2020“ ist kein Datum. Bitte als Tag.Monat.Jahr eingeben, z.B. 04.11.2010.",
-         "„31.02.2020“ ist kein Datum."},
-        {Feld::AlTxt, "", "AlTxt", "#3 Alte Kosten pro Tag",
-         "Das Feld ist leer. Bitte einen Betrag mit Komma eingeben, z.B. 5,00.",
-         "Das Feld ist leer."},
-        {Feld::KiTxt, "zwei", "KiTxt", "#4 Zigarettenverbrauch pro Tag",
-         "„zwei“ ist keine Zahl. Bitte eine Zahl eingeben, z.B. 22.", "„zwei“ ist keine Zahl."},
-        {Feld::AnTxt, std::string(400, '9'), "AnTxt", "#5 Einmalige Anschaffungskosten",
+        {Feld::DaTxt, "2020-01-01", "#1 Datum des Beginns",
+         "„2020-01-01“ ist kein Datum. Bitte als Tag.Monat.Jahr eingeben, z.B. 04.11.2010."},
+        {Feld::DaTxt, "31.02.2020", "#1 Datum des Beginns",
+         "„31.02.2020“ ist kein Datum. Bitte als Tag.Monat.Jahr eingeben, z.B. 04.11.2010."},
+        {Feld::AlTxt, "", "#3 Alte Kosten pro Tag",
+         "Das Feld ist leer. Bitte einen Betrag mit Komma eingeben, z.B. 5,00."},
+        {Feld::KiTxt, "zwei", "#4 Zigarettenverbrauch pro Tag",
+         "„zwei“ ist keine Zahl. Bitte eine Zahl eingeben, z.B. 22."},
+        {Feld::AnTxt, std::string(400, '9'), "#5 Einmalige Anschaffungskosten",
          "„999999999...999999999999999999“ ist zu groß zum Rechnen. Bitte eine kleinere Zahl "
-         "eingeben.",
-         "„999999999...999999999999999999“ ist zu groß zum Rechnen."},
-        {Feld::NeTxt, "1,00 \x80", "NeTxt", "#6 Neue Kosten pro Tag",
-         "„1,00 €“ ist kein Betrag. Bitte einen Betrag mit Komma eingeben, z.B. 5,00.",
-         "„1,00 €“ ist kein Betrag."},
-        {Feld::StTxt, "-", "StTxt", "#8 Freier Betrag pro Tag",
-         "„-“ ist kein Betrag. Bitte einen Betrag mit Komma eingeben, z.B. 5,00.",
-         "„-“ ist kein Betrag."},
-        {Feld::SchriftGröße, "0", "SchriftGröße", "Schriftgröße",
+         "eingeben."},
+        {Feld::NeTxt, "1,00 \x80", "#6 Neue Kosten pro Tag",
+         "„1,00 €“ ist kein Betrag. Bitte einen Betrag mit Komma eingeben, z.B. 5,00."},
+        {Feld::StTxt, "-", "#8 Freier Betrag pro Tag",
+         "„-“ ist kein Betrag. Bitte einen Betrag mit Komma eingeben, z.B. 5,00."},
+        {Feld::SchriftGröße, "0", "Schriftgröße",
          "„0“ ist keine Schriftgröße, die sich zeichnen lässt. Bitte eine Größe von 1 bis 2000 "
-         "wählen.",
-         "„0“ ist keine Schriftgröße, die sich zeichnen lässt."},
+         "wählen."},
     };
     Fensterprobe probe;
     probe.öffnen();
     const QImage hintergrund = alsQImage(probe.fenster->vorschau().hintergrund());
     auto* schalter = probe.finde<QAbstractButton>("Serveransicht");
     for (const Fall& fall : fälle) {
-        SCOPED_TRACE(fall.name + (" " + fall.text.substr(0, 12)));
+        const std::string name(feldName(fall.feld));
+        SCOPED_TRACE(name + " " + fall.text.substr(0, 12));
+        QWidget* feld = probe.finde<QWidget>(name.c_str());
         const std::string vorher = probe.text(fall.feld);
-        const QString eigenerTipp = probe.finde<QWidget>(fall.name)->toolTip();
+        const QString eigenerTipp = feld->toolTip();
         probe.setText(fall.feld, fall.text);
-        for (const char* name : Felder) EXPECT_EQ(markiert(probe, name), name == fall.name) << name;
-        const QString tipp = probe.finde<QWidget>(fall.name)->toolTip();
-        EXPECT_EQ(tipp, eigenerTipp.isEmpty() ? fall.grund : fall.grund + "\n\n" + eigenerTipp);
-        EXPECT_EQ(hinweis(probe), fall.bezeichnung + ": " + fall.satz);
+        for (const char* anderes : Felder)
+            EXPECT_EQ(markiert(probe, anderes), anderes == name) << anderes;
+        EXPECT_EQ(feld->toolTip(),
+                  eigenerTipp.isEmpty() ? fall.grund : fall.grund + "\n\n" + eigenerTipp);
+        // The notice line says the reason's first sentence.
+        EXPECT_EQ(hinweis(probe),
+                  fall.bezeichnung + ": " + fall.grund.left(fall.grund.indexOf(". ") + 1));
 
         probe.dialoge.meldungen.clear();
         probe.setText(Feld::QuTxt, "alt");
@@ -103,8 +99,8 @@ TEST(Meldungen, UnlesbareWerteWerdenMarkiertUndGenannt) {
 
         probe.setText(fall.feld, vorher);
         probe.setText(Feld::Txt, Startvorlage());
-        for (const char* name : Felder) EXPECT_FALSE(markiert(probe, name)) << name;
-        EXPECT_EQ(probe.finde<QWidget>(fall.name)->toolTip(), eigenerTipp);
+        for (const char* anderes : Felder) EXPECT_FALSE(markiert(probe, anderes)) << anderes;
+        EXPECT_EQ(feld->toolTip(), eigenerTipp);
         EXPECT_EQ(hinweis(probe), QString());
     }
 }
