@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -183,7 +184,9 @@ TEST_F(Hintergrund, EinUnlesbaresBildSetztNurPfadUndNameUndSagtWarum) {
     }
 }
 
-TEST_F(Hintergrund, DieBildArtBestimmtDieQualitaetsliste) {
+// Picking a type builds its quality list anew with the type's default; a type written or typed
+// changes only the text. None of it redraws.
+TEST_F(Hintergrund, DieGewaehlteBildArtBestimmtDieQualitaetsliste) {
     struct Fall {
         const char* art;
         int anzahl;
@@ -192,6 +195,13 @@ TEST_F(Hintergrund, DieBildArtBestimmtDieQualitaetsliste) {
     };
     auto* art = probe.finde<QComboBox>("BildArt");
     auto* qualität = probe.finde<QComboBox>("BildQuallität");
+    const int vorher = neuzeichnungen();
+    probe.setText(Feld::BildArt, "png");
+    art->lineEdit()->selectAll();
+    QTest::keyClicks(art, QStringLiteral("gif"));
+    EXPECT_EQ(probe.text(Feld::BildArt), "gif");
+    EXPECT_EQ(qualität->count(), 101);
+    EXPECT_EQ(qualität->currentText(), QStringLiteral("75"));
     for (const Fall fall : {Fall{"png", 10, "9", "9"}, Fall{"gif", 0, "", ""},
                             Fall{"jpeg", 101, "100", "75"}, Fall{"png", 10, "9", "9"}}) {
         SCOPED_TRACE(fall.art);
@@ -205,6 +215,7 @@ TEST_F(Hintergrund, DieBildArtBestimmtDieQualitaetsliste) {
             EXPECT_EQ(einträge(qualität).back(), QStringLiteral("0"));
         }
     }
+    EXPECT_EQ(neuzeichnungen(), vorher);
 }
 
 }  // namespace

@@ -236,6 +236,7 @@ TEST_F(Speichern, JedesScheiternSagtDateiUndGrund) {
         EXPECT_EQ(hinweis(probe), QStringLiteral("%1 wurde nicht gespeichert: %2.")
                                       .arg(QFileInfo(datei).fileName(), fall.kurz));
         EXPECT_FALSE(QFileInfo(datei).isFile());
+        EXPECT_TRUE(QDir(ordner.path()).entryList(QDir::Files).isEmpty());  // nor a trace
     }
     probe.dialoge.speichernAntworten = {pfad("gut")};
     klicken("EinstellungenSpeichern");

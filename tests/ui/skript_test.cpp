@@ -34,18 +34,6 @@ TEST_F(Skript, SchreibtDieDateiDieDerDialogNennt) {
     EXPECT_EQ(probe.fenster->vorschau().fontSize(), 8);
 }
 
-TEST_F(Skript, DieEndungPhpWirdAngehaengtWennSieFehlt) {
-    const std::pair<const char*, const char*> fälle[] = {
-        {"a.php", "a.php"}, {"b.PHP", "b.PHP.php"}, {"c.txt", "c.txt.php"}, {"d", "d.php"}};
-    for (const auto& [gewählt, geschrieben] : fälle) {
-        SCOPED_TRACE(gewählt);
-        probe.dialoge.speichernAntworten.append(pfad(gewählt));
-        klicken();
-        EXPECT_TRUE(QFile::exists(pfad(geschrieben)));
-    }
-    EXPECT_EQ(dateien().size(), 4);
-}
-
 TEST_F(Skript, AbbruchSchreibtNichts) {
     probe.setText(Feld::Txt, "#G20x");
     klicken();

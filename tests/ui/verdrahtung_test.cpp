@@ -106,21 +106,5 @@ TEST_F(Verdrahtung, DieGroessenlisteOeffnetBeiDerGeltendenGroesse) {
     EXPECT_EQ(größe->currentText(), QStringLiteral("8"));
 }
 
-TEST_F(Verdrahtung, BildArtAntwortetNurAufDieWahl) {
-    auto* art = probe.finde<QComboBox>("BildArt");
-    auto* qualität = probe.finde<QComboBox>("BildQuallität");
-    const int vorher = neuzeichnungen();
-    probe.setText(Feld::BildArt, "png");
-    art->lineEdit()->selectAll();
-    QTest::keyClicks(art, QStringLiteral("gif"));
-    EXPECT_EQ(qualität->count(), 101);
-    EXPECT_EQ(qualität->currentText(), QStringLiteral("75"));
-    EXPECT_EQ(probe.text(Feld::BildArt), "gif");
-    wählen(art, QStringLiteral("png"));
-    EXPECT_EQ(probe.text(Feld::BildArt), "png");
-    EXPECT_EQ(qualität->count(), 10);
-    EXPECT_EQ(neuzeichnungen(), vorher);
-}
-
 }  // namespace
 }  // namespace tafomat::test
