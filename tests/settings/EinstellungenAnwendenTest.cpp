@@ -95,17 +95,6 @@ TEST(EinstellungenAnwenden, StopsWhereTheReadingStopped) {
     }
 }
 
-TEST(EinstellungenAnwenden, FileEndingAfterRecord14LeavesTheTemplate) {
-    FelderImSpeicher felder;
-    felder.setText(Feld::Txt, "bleibt\r\n");
-    RecordingSurface surface;
-    const auto ergebnis = laden(datei(andereDatensätze()), felder, surface);
-    EXPECT_EQ(ergebnis.angewendet, 14);
-    EXPECT_EQ(ergebnis.abbruch, Abbruch::DateiEnde);
-    EXPECT_EQ(felder.text(Feld::StTxt), "2,25");
-    EXPECT_EQ(felder.text(Feld::Txt), "bleibt\r\n");
-}
-
 TEST(EinstellungenAnwenden, EditedColourRecordChangesNothing) {
     std::vector<std::string> schwarz, weiß;
     std::vector<std::string> zeilen = andereDatensätze();
