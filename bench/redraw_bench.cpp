@@ -95,9 +95,8 @@ void StartvorlageMitGd(benchmark::State& state) {
             const auto& text = std::get<Textaufruf>(aufruf);
             std::string inhalt;
             for (const Stueck& stueck : text.stuecke)
-                inhalt += stueck.platzhalter
-                              ? felder.text(platzhalter(stueck.platzhalter)->gemessen)
-                              : stueck.text;
+                inhalt += stueck.platzhalter ? felder.text(platzhalter(stueck.platzhalter)->feld)
+                                             : stueck.text;
             std::string utf8 = utf8FromCp1252(inhalt);
             int rahmen[8];
             gdImageStringFT(bild, rahmen, farbe, schrift.data(), text.groesse, 0,

@@ -293,7 +293,6 @@ class Export {
         // The script is made also when only a picture is asked for: a size in the template
         // that the surface refuses stops the preview part-way as it stops the script.
         const std::optional<std::string> skript = fenster.PhpQuelltextErstellen();
-        fenster.GrundgrößeHerstellen();
         if (!skript)
             return eingabefehler(QStringLiteral("%1: record 15 (Txt): the template holds a size or "
                                                 "position the preview and the script cannot draw")
@@ -310,7 +309,6 @@ class Export {
         std::optional<Bild> server;
         if (m_auftrag.serveransicht || m_auftrag.info) {
             server = Serveransicht(fenster.felder(), fenster.vorschau(), m_uhr->heute());
-            fenster.GrundgrößeHerstellen();
             if (!server)
                 return eingabefehler(
                     QStringLiteral("%1: the server would draw nothing").arg(designdatei()));

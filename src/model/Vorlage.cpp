@@ -1,5 +1,6 @@
 #include "model/Vorlage.h"
 
+#include "model/Platzhalter.h"
 #include "model/Zahlen.h"
 
 namespace tafomat {
@@ -17,7 +18,9 @@ constexpr Befehl Befehle[] = {
     {'G', TokenArt::BefehlG, 4}, {'B', TokenArt::BefehlB, 2},
 };
 
-bool istPlatzhalter(char c) { return (c >= '1' && c <= '9') || c == 'Z'; }
+bool istPlatzhalter(char c) {
+    return platzhalter(c) != nullptr;
+}
 
 // A field of the given width starting at index i; shorter where the template ends.
 double feldWert(std::string_view vorlage, std::size_t i, std::size_t breite) {

@@ -7,6 +7,7 @@
 #include "phpgen/Bildausgabe.h"
 #include "phpgen/PhpText.h"
 #include "phpgen/Schriftmasse.h"
+#include "phpgen/ServerWerte.h"
 #include "phpgen/Zeichenblock.h"
 
 namespace tafomat {
@@ -82,24 +83,22 @@ void tageZeilen(Skript& s, const Eingabewerte& werte) {
 void werteZeilen(Skript& s, const Felder& felder, const Eingabewerte& werte) {
     s.zeile("$Datum=\"" + gezeichneterText(felder.text(Feld::DaTxt)) + "\";");
     tageZeilen(s, werte);
-    s.zeile("$AlteKosten=" + werte.alteKosten + ";");
-    s.zeile("$Kippen=" + werte.kippen + ";");
-    s.zeile("$AlleKippen=$Tage*$Kippen;");
-    s.zeile("$Anschaffung=" + werte.anschaffung + ";");
-    s.zeile("$NeueKosten=" + werte.neueKosten + ";");
-    s.zeile("$Steuern=" + werte.steuern + ";");
-    s.zeilen(
-        {"$Gespart=($Tage*($AlteKosten-$NeueKosten))-$Anschaffung;", "$Fiskus=$Tage*$Steuern;"});
+    for (const Serverrechnung& rechnung : Serverrechnungen)
+        s.zeile(std::string(rechnung.variable) + "=" +
+                (rechnung.eingabe ? werte.*rechnung.eingabe : std::string(rechnung.formel)) + ";");
 }
 
-// The texts drawn for the values: euros with a comma before the cents, the cigarettes per day
-// as typed and their total with a decimal comma, as the window shows them.
+// The texts drawn for the values: the euro texts first, then the others in their order.
 void texteZeilen(Skript& s, const Felder& felder) {
-    for (const std::string_view variable :
-         {"$AlteKosten", "$Anschaffung", "$NeueKosten", "$Steuern", "$Gespart", "$Fiskus"})
-        s.zeile(euroZeile(variable));
-    s.zeile("$Kippen=\"" + gezeichneterText(felder.text(Feld::KiTxt)) + "\";");
-    s.zeile("$AlleKippen=str_replace(\".\",\",\",$AlleKippen);");
+    for (const Serverrechnung& rechnung : Serverrechnungen)
+        if (rechnung.text == Serverrechnung::Text::Euro) s.zeile(euroZeile(rechnung.variable));
+    for (const Serverrechnung& rechnung : Serverrechnungen) {
+        const std::string variable(rechnung.variable);
+        if (rechnung.text == Serverrechnung::Text::Getippt)
+            s.zeile(variable + "=\"" + gezeichneterText(felder.text(rechnung.getippt)) + "\";");
+        else if (rechnung.text == Serverrechnung::Text::Komma)
+            s.zeile(variable + "=str_replace(\".\",\",\"," + variable + ");");
+    }
 }
 
 // The drawing block, and the font's measures that its calls place the glyphs with.
@@ -269,13 +268,13 @@ std::optional<Eingabewerte> EingabewerteLesen(const Felder& felder) {
         kalenderdatum(*beginn), *alteKosten, *anschaffung, *neueKosten, *steuern, *kippen};
 }
 
-std::optional<std::string> ZeichenblockÜbersetzen(const Felder& felder, Surface& flaeche) {
+std::optional<std::string> ZeichenblockÜbersetzen(const Felder& felder, const Surface& flaeche) {
     const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, flaeche);
     if (!plan) return std::nullopt;
     return Zeichenblock(*plan, flaeche.fontName());
 }
 
-std::optional<std::string> PhpSkript(const Felder& felder, Surface& flaeche) {
+std::optional<std::string> PhpSkript(const Felder& felder, const Surface& flaeche) {
     const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, flaeche);
     if (!plan) return std::nullopt;
     const Zeichenteil zeichnen{SchriftmasseZeilen(*plan, felder, flaeche),

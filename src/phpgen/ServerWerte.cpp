@@ -1,9 +1,11 @@
 #include "phpgen/ServerWerte.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <map>
 
 #include "phpgen/PhpSkript.h"
 
@@ -100,6 +102,62 @@ std::string mitKomma(std::string text) {
     return text;
 }
 
+// A PHP expression of products and differences of variables, evaluated as PHP does.
+class Formel {
+  public:
+    Formel(std::string_view text, const std::map<std::string_view, PhpZahl>& zahlen)
+        : m_text(text), m_zahlen(zahlen) {}
+
+    PhpZahl differenz() {
+        PhpZahl wert = produkt();
+        while (nimm('-')) wert = wert - produkt();
+        return wert;
+    }
+
+  private:
+    PhpZahl produkt() {
+        PhpZahl wert = faktor();
+        while (nimm('*')) wert = wert * faktor();
+        return wert;
+    }
+    PhpZahl faktor() {
+        if (nimm('(')) {
+            const PhpZahl wert = differenz();
+            nimm(')');
+            return wert;
+        }
+        std::size_t ende = m_stelle + 1;
+        while (ende < m_text.size() && std::isalpha(static_cast<unsigned char>(m_text[ende])))
+            ++ende;
+        const std::string_view name = m_text.substr(m_stelle, ende - m_stelle);
+        m_stelle = ende;
+        return m_zahlen.at(name);
+    }
+    bool nimm(char zeichen) {
+        if (m_stelle >= m_text.size() || m_text[m_stelle] != zeichen) return false;
+        ++m_stelle;
+        return true;
+    }
+
+    std::string_view m_text;
+    const std::map<std::string_view, PhpZahl>& m_zahlen;
+    std::size_t m_stelle = 0;
+};
+
+std::string textVon(const Serverrechnung& rechnung, const PhpZahl& zahl, const Felder& felder) {
+    switch (rechnung.text) {
+        case Serverrechnung::Text::Euro:
+            // The script's substr lines put the comma before the last two characters, as
+            // amountText does with a text that has no leading blank.
+            return amountText(zahl.text());
+        case Serverrechnung::Text::Komma:
+            return mitKomma(zahl.text());
+        case Serverrechnung::Text::Getippt:
+            break;
+    }
+    return felder.text(rechnung.getippt);
+}
+
 }  // namespace
 
 std::optional<ServerWerte> ServerWerteBerechnen(const Felder& felder, Tageszahl heute) {
@@ -108,26 +166,25 @@ std::optional<ServerWerte> ServerWerteBerechnen(const Felder& felder, Tageszahl 
     const double tageszahlen = std::floor(heute) - tageszahl(werte->beginn);
     if (!(std::fabs(tageszahlen) <= 1e15)) return std::nullopt;
     const PhpZahl tage = PhpZahl::ganz(static_cast<std::int64_t>(tageszahlen));
-    const PhpZahl alteKosten = PhpZahl::literal(werte->alteKosten);
-    const PhpZahl kippen = PhpZahl::literal(werte->kippen);
-    const PhpZahl anschaffung = PhpZahl::literal(werte->anschaffung);
-    const PhpZahl neueKosten = PhpZahl::literal(werte->neueKosten);
-    const PhpZahl steuern = PhpZahl::literal(werte->steuern);
-    const PhpZahl gespart = tage * (alteKosten - neueKosten) - anschaffung;
-    // The script's substr lines put the comma before the last two characters, as amountText
-    // does with a text that has no leading blank.
     ServerWerte ergebnis;
     ergebnis.datum = felder.text(Feld::DaTxt);
     ergebnis.tage = tage.text();
-    ergebnis.alteKosten = amountText(alteKosten.text());
-    ergebnis.kippen = felder.text(Feld::KiTxt);
-    ergebnis.alleKippen = mitKomma((tage * kippen).text());
-    ergebnis.anschaffung = amountText(anschaffung.text());
-    ergebnis.neueKosten = amountText(neueKosten.text());
-    ergebnis.gespart = amountText(gespart.text());
-    ergebnis.steuern = amountText(steuern.text());
-    ergebnis.fiskus = amountText((tage * steuern).text());
+    std::map<std::string_view, PhpZahl> zahlen{{"$Tage", tage}};
+    for (const Serverrechnung& rechnung : Serverrechnungen) {
+        const PhpZahl zahl = rechnung.eingabe ? PhpZahl::literal(*werte.*rechnung.eingabe)
+                                              : Formel(rechnung.formel, zahlen).differenz();
+        zahlen.insert_or_assign(rechnung.variable, zahl);
+        ergebnis.*rechnung.wert = textVon(rechnung, zahl, felder);
+    }
     return ergebnis;
+}
+
+const std::string& ServerwertVon(const ServerWerte& werte, const Platzhalter& platzhalter) {
+    if (platzhalter.variable == "$Datum") return werte.datum;
+    if (platzhalter.variable == "$Tage") return werte.tage;
+    for (const Serverrechnung& rechnung : Serverrechnungen)
+        if (rechnung.variable == platzhalter.variable) return werte.*rechnung.wert;
+    return werte.datum;
 }
 
 }  // namespace tafomat

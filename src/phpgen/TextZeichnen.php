@@ -33,6 +33,7 @@ function GlyphenSetzen($Masse, $X, $Txt) {
     $Vorher = -1;
     foreach ($Teile[0] as $Teil) {
         $Code = strlen($Teil) > 1 ? (int)substr($Teil, 2) : ord($Teil);
+        if ($Teil === chr(0)) break;  // GD reads its text no further
         if (!isset($Masse["Zeichen"][$Code])) return null;
         [$Vorschub, $Vorschub96, $Links, $Tinte] = $Masse["Zeichen"][$Code];
         $Kerning = $Masse["Paare"][$Vorher][$Code] ?? [0, 0];

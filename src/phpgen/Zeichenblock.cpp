@@ -43,10 +43,11 @@ class Block {
     // Bold draws the run a second time one pixel to the right.
     void operator()(const Textaufruf& text) {
         zeile("$Txt=" + laufausdruck(text.stuecke) + ";");
-        for (int kopie = 0; kopie <= (text.fett ? 1 : 0); ++kopie)
+        kopienZeichnen(text.fett, [&](int rechts) {
             zeile("TextZeichnen($Bild," + phpZahl(text.groesse) + ",0," +
-                  std::to_string(text.x + kopie) + "," + std::to_string(text.y) + ",$Farbe," +
+                  std::to_string(text.x + rechts) + "," + std::to_string(text.y) + ",$Farbe," +
                   m_schrift + ",$Txt);");
+        });
         zeile("");
     }
 

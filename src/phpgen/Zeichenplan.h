@@ -8,28 +8,10 @@
 
 #include "model/Feld.h"
 #include "model/Felder.h"
+#include "model/Platzhalter.h"
 #include "preview/Surface.h"
 
 namespace tafomat {
-
-// A placeholder as the script draws it: the script variable that holds its value on the server,
-// and the field whose current text stands for that value while positions are measured.
-struct Platzhalter {
-    char name;
-    std::string_view variable;
-    Feld gemessen;
-};
-
-// In the order in which the compiler tests them.
-inline constexpr Platzhalter Platzhalterliste[] = {
-    {'1', "$Datum", Feld::DaTxt},      {'2', "$Tage", Feld::TaTxt},
-    {'3', "$AlteKosten", Feld::AlTxt}, {'4', "$Kippen", Feld::KiTxt},
-    {'Z', "$AlleKippen", Feld::GZTxt}, {'5', "$Anschaffung", Feld::AnTxt},
-    {'6', "$NeueKosten", Feld::NeTxt}, {'7', "$Gespart", Feld::GETxt},
-    {'8', "$Steuern", Feld::StTxt},    {'9', "$Fiskus", Feld::GSTxt},
-};
-
-const Platzhalter* platzhalter(char name);
 
 // A piece of a run: typed text (Windows-1252), or a placeholder's value.
 struct Stueck {
@@ -63,14 +45,12 @@ struct Zeichenplan {
     std::vector<Zeichenaufruf> aufrufe;
 };
 
-// Compiles the template, measuring runs on the surface in its current font. Each #G leaves its
-// size on the surface; the caller restores the base size. nullopt when the surface refuses a
-// size or a position cannot go into a drawing call.
-std::optional<Zeichenplan> VorlageÜbersetzen(const Felder& felder, Surface& flaeche);
+// Compiles the template, measuring runs on the surface in its font without changing it. nullopt
+// when the surface refuses a size or a position cannot go into a drawing call.
+std::optional<Zeichenplan> VorlageÜbersetzen(const Felder& felder, const Surface& flaeche);
 
 // Where the compilation of the template stops: 0 at the base size, otherwise the first character
-// of the command or text at fault, counted from 1; nullopt when it compiles. Leaves the surface
-// as VorlageÜbersetzen does.
-std::optional<std::size_t> Übersetzungsstopp(const Felder& felder, Surface& flaeche);
+// of the command or text at fault, counted from 1; nullopt when it compiles.
+std::optional<std::size_t> Übersetzungsstopp(const Felder& felder, const Surface& flaeche);
 
 }  // namespace tafomat

@@ -6,6 +6,7 @@
 #include "model/Abgeleitet.h"
 #include "model/Felder.h"
 #include "preview/Surface.h"
+#include "preview/Vorlagenleser.h"
 
 namespace tafomat {
 
@@ -24,8 +25,5 @@ struct Zeichenstopp {
 // A failure ends the redraw with the text colour black, what was drawn before staying; the
 // result says where it stopped, nullopt when it drew everything.
 std::optional<Zeichenstopp> BildZeichnen(Felder& felder, Surface& flaeche, const Uhr& uhr);
-
-// The base size: the leading-number reading of the size text, rounded down.
-double Grundgröße(const Felder& felder);
 
 }  // namespace tafomat

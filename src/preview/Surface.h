@@ -18,6 +18,28 @@ inline constexpr Farbwert farbwert(int rot, int gruen, int blau) {
 // kept in it add up without rounding.
 inline constexpr int StiftJePixel = 200;
 
+// A position in pen units, from pixels far beyond any picture on cut back to a bound that keeps
+// all arithmetic of the pen inside its range.
+std::int64_t inStift(double pixel);
+// The whole pixel a pen position lies in (rounded down, also left of 0).
+std::int64_t ganzerPixel(std::int64_t stift);
+
+// What a run of text is drawn with. Text that follows in the same state continues the open run,
+// laid out with it as one drawing call; text in another state begins a new run.
+struct Laufart {
+    double größe = 0;
+    bool fett = false;
+    Farbwert farbe = 0;
+    bool operator==(const Laufart&) const = default;
+};
+
+// Bold text is drawn a second time one pixel to the right: `zeichnen` gets each copy's shift.
+template <typename Zeichnen>
+void kopienZeichnen(bool fett, Zeichnen&& zeichnen) {
+    zeichnen(0);
+    if (fett) zeichnen(1);
+}
+
 // How the two GD families lay out one character at a size, for a script that places glyphs
 // itself: the system libgd's advance in pen units and bundled GD's in 1/64 pixel, where the
 // glyph's bitmap begins left of the pen at 96 dpi, and whether it has any ink.
@@ -74,6 +96,8 @@ class Surface {
     virtual void drawText(const std::string& text) = 0;
     // The advance of the text as one run of its own, in pixels.
     virtual double textWidth(const std::string& text) const = 0;
+    // The same at a size, without changing the surface; nullopt for a size it cannot use.
+    virtual std::optional<double> widthAt(double punkte, const std::string& text) const = 0;
     // A character's and a pair's measures at a size in the current font, without changing the
     // surface; nullopt where the surface cannot tell or GD would refuse the character.
     virtual std::optional<Zeichenmass> zeichenmass(double, unsigned char) const {

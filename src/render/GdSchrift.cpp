@@ -341,6 +341,11 @@ void GdLauf::zeilenwechsel(char32_t zeichen) {
 }
 
 void GdLauf::anhaengen(char32_t zeichen) {
+    // GD reads its text as a C string: nothing after a NUL is drawn.
+    if (m_beendet || zeichen == U'\0') {
+        m_beendet = true;
+        return;
+    }
     if (zeichen == U'\r' || zeichen == U'\n') return zeilenwechsel(zeichen);
     const unsigned index = m_groesse->glyphIndex(zeichen);
     const GdGlyphe& glyphe = m_groesse->glyphe(index);

@@ -179,6 +179,7 @@ class GdLauf {
     Stift m_stiftY96 = 0;  // bundled GD's line, in 1/64 pixel
     unsigned m_vorher = 0;
     bool m_abgelehnt = false;
+    bool m_beendet = false;  // a NUL came
 };
 
 // The Unicode text GD draws for Windows-1252 bytes.

@@ -21,10 +21,6 @@ Farbwert farbwertVon(std::uint32_t rgb) {
                     static_cast<int>(rgb & 0xFF));
 }
 
-Stift floorDiv(Stift a, Stift b) {
-    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
-}
-
 // Far beyond any picture; keeps the pixel arithmetic inside int.
 constexpr double GroessteLage = 1e9;
 
@@ -66,7 +62,7 @@ void GdSurface::setTextColor(Farbwert farbe) {
 
 void GdSurface::setCurrentX(double x) {
     laufZeichnen();
-    m_stift = std::llround(std::clamp(x, -GroessteLage, GroessteLage) * StiftJePixel);
+    m_stift = inStift(x);
 }
 
 double GdSurface::currentX() const {
@@ -109,8 +105,11 @@ void GdSurface::drawText(const std::string& text) {
 }
 
 bool GdSurface::setztLaufFort() const {
-    return m_lauf && m_lauf->farbe == m_farbe && m_lauf->punkte == m_punkte &&
-           m_lauf->fett == m_fett;
+    return m_lauf && m_lauf->art == laufart();
+}
+
+Laufart GdSurface::laufart() const {
+    return {m_punkte, m_fett, m_farbe};
 }
 
 // The script places a run at the whole pixel where the text before it ended, and GD draws it
@@ -119,23 +118,30 @@ void GdSurface::laufBeginnen() {
     laufZeichnen();
     std::shared_ptr<GdGroesse> schrift = groesse();
     if (!schrift) return;
-    const std::int64_t x = floorDiv(m_stift, StiftJePixel);
+    const std::int64_t x = ganzerPixel(m_stift);
     const std::int64_t y = std::llround(m_y) + schrift->oberlaenge();
-    m_lauf.emplace(
-        OffenerLauf{GdLauf(std::move(schrift)), x, y, m_farbe, m_punkte, m_fett, m_stift});
+    m_lauf.emplace(OffenerLauf{GdLauf(std::move(schrift)), x, y, laufart(), m_stift});
 }
 
 void GdSurface::laufZeichnen() const {
     if (!m_lauf) return;
     const OffenerLauf lauf = std::move(*m_lauf);
     m_lauf.reset();
-    for (int kopie = 0; kopie <= (lauf.fett ? 1 : 0); ++kopie)
-        lauf.lauf.zeichnen(m_bild, lauf.x + kopie, lauf.y, rgb(lauf.farbe));
+    kopienZeichnen(lauf.art.fett, [&](int rechts) {
+        lauf.lauf.zeichnen(m_bild, lauf.x + rechts, lauf.y, rgb(lauf.art.farbe));
+    });
 }
 
 double GdSurface::textWidth(const std::string& text) const {
-    std::shared_ptr<GdGroesse> schrift = groesse();
-    if (!schrift || text.empty()) return 0;
+    return widthAt(m_punkte, text).value_or(0);
+}
+
+std::optional<double> GdSurface::widthAt(double punkte, const std::string& text) const {
+    if (!isUsableFontSize(punkte)) return std::nullopt;
+    if (!m_schrift) return 0;
+    std::shared_ptr<GdGroesse> schrift = m_schrift->groesse(punkte);
+    if (!schrift) return std::nullopt;
+    if (text.empty()) return 0;
     GdLauf lauf(std::move(schrift));
     lauf.anhaengen(unicodeText(text));
     return static_cast<double>(lauf.vorschub()) / StiftJePixel;

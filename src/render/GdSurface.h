@@ -66,6 +66,7 @@ class GdSurface : public Surface {
     void setBold(bool fett) override { m_fett = fett; }
     void drawText(const std::string& text) override;
     double textWidth(const std::string& text) const override;
+    std::optional<double> widthAt(double punkte, const std::string& text) const override;
     std::optional<Zeichenmass> zeichenmass(double punkte, unsigned char zeichen) const override;
     Paarmass paarmass(double punkte, unsigned char vorher, unsigned char zeichen) const override;
     // The path is Windows-1252 text, as the design holds it. Only JPEG content is taken, whatever
@@ -92,13 +93,12 @@ class GdSurface : public Surface {
         GdLauf lauf;
         std::int64_t x;
         std::int64_t y;
-        Farbwert farbe;
-        double punkte;
-        bool fett;
+        Laufart art;
         Stift anfang;
     };
 
     bool setztLaufFort() const;
+    Laufart laufart() const;
     void laufBeginnen();
     void laufZeichnen() const;
     std::shared_ptr<GdGroesse> groesse() const;

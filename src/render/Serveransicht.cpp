@@ -31,8 +31,9 @@ class Server {
             text += stueck.platzhalter ? m_wert(stueck.platzhalter) : stueck.text;
         GdLauf lauf(std::move(groesse), m_familie);
         lauf.anhaengen(unicodeText(text));
-        for (int kopie = 0; kopie <= (aufruf.fett ? 1 : 0); ++kopie)
-            lauf.zeichnen(m_bild, aufruf.x + kopie, aufruf.y, m_farbe);
+        kopienZeichnen(aufruf.fett, [&](int rechts) {
+            lauf.zeichnen(m_bild, aufruf.x + rechts, aufruf.y, m_farbe);
+        });
     }
 
   private:
@@ -62,33 +63,8 @@ std::optional<Bild> PlanZeichnen(const Zeichenplan& plan, const std::string& sch
 
 namespace {
 
-const std::string& wertVon(const ServerWerte& werte, char platzhalter) {
-    switch (platzhalter) {
-        case '1':
-            return werte.datum;
-        case '2':
-            return werte.tage;
-        case '3':
-            return werte.alteKosten;
-        case '4':
-            return werte.kippen;
-        case '5':
-            return werte.anschaffung;
-        case '6':
-            return werte.neueKosten;
-        case '7':
-            return werte.gespart;
-        case '8':
-            return werte.steuern;
-        case '9':
-            return werte.fiskus;
-        default:
-            return werte.alleKippen;
-    }
-}
-
 // Draws onto `bild`, which holds the preview's background.
-bool serverZeichnen(const Felder& felder, GdSurface& vorschau, Tageszahl heute, Bild& bild,
+bool serverZeichnen(const Felder& felder, const GdSurface& vorschau, Tageszahl heute, Bild& bild,
                     GdFamilie familie) {
     if (!vorschau.hatSchrift()) return false;
     const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, vorschau);
@@ -96,19 +72,19 @@ bool serverZeichnen(const Felder& felder, GdSurface& vorschau, Tageszahl heute, 
     if (!plan || !werte) return false;
     return PlanZeichnenAuf(
         *plan, vorschau.schriftdatei(), bild,
-        [&](char platzhalter) { return wertVon(*werte, platzhalter); }, familie);
+        [&](char name) { return ServerwertVon(*werte, *platzhalter(name)); }, familie);
 }
 
 }  // namespace
 
-std::optional<Bild> Serveransicht(const Felder& felder, GdSurface& vorschau, Tageszahl heute,
+std::optional<Bild> Serveransicht(const Felder& felder, const GdSurface& vorschau, Tageszahl heute,
                                   GdFamilie familie) {
     Bild bild = vorschau.hintergrund();
     if (!serverZeichnen(felder, vorschau, heute, bild, familie)) return std::nullopt;
     return bild;
 }
 
-bool Serverbild::zeichnen(const Felder& felder, GdSurface& vorschau, Tageszahl heute) {
+bool Serverbild::zeichnen(const Felder& felder, const GdSurface& vorschau, Tageszahl heute) {
     if (m_hintergrund == vorschau.hintergrundNummer()) {
         m_bild.zurueckAuf(vorschau.hintergrund());
     } else {

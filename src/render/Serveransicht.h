@@ -29,9 +29,8 @@ bool PlanZeichnenAuf(const Zeichenplan& plan, const std::string& schriftdatei, B
 
 // The banner that the design's script sends on the server's day `heute`: the template compiled
 // on the preview surface as for the script, drawn over the preview's background with its font
-// file and the values the script computes that day. nullopt where no script can be made. Leaves
-// the surface at the size of the last #G, as making the script does.
-std::optional<Bild> Serveransicht(const Felder& felder, GdSurface& vorschau, Tageszahl heute,
+// file and the values the script computes that day. nullopt where no script can be made.
+std::optional<Bild> Serveransicht(const Felder& felder, const GdSurface& vorschau, Tageszahl heute,
                                   GdFamilie familie = GdFamilie::System);
 
 // The server's banner kept from one redraw to the next: drawn anew over the preview's background,
@@ -39,8 +38,8 @@ std::optional<Bild> Serveransicht(const Felder& felder, GdSurface& vorschau, Tag
 class Serverbild {
   public:
     // Draws what Serveransicht gives; false where no script can be made, and the picture is then
-    // the background alone. Leaves the surface as Serveransicht does.
-    bool zeichnen(const Felder& felder, GdSurface& vorschau, Tageszahl heute);
+    // the background alone.
+    bool zeichnen(const Felder& felder, const GdSurface& vorschau, Tageszahl heute);
     const Bild& bild() const { return m_bild; }
     // Lets the picture go until the next drawing.
     void freigeben();

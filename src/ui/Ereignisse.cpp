@@ -143,11 +143,9 @@ void MainWindow::PhpQuelltext_Click() {
                 m_dialoge.DateiDialogSpeichern(QStringLiteral("*.php")))
             PhpDateiSchreiben(*pfad, *skript);
     } else {
-        GrundgrößeHerstellen();
         m_dialoge.Meldung(KeinSkript(Skripthindernis().value_or(
             QStringLiteral("Die Tage seit dem Beginn sind zu viele zum Rechnen."))));
     }
-    GrundgrößeHerstellen();
 }
 
 std::optional<std::string> MainWindow::PhpQuelltextErstellen() {
@@ -160,10 +158,6 @@ bool MainWindow::PhpDateiSchreiben(const QString& pfad, const std::string& skrip
     // The name rule looks only at the ASCII ending, so the UTF-8 path passes unchanged.
     const QString ziel = QString::fromStdString(PhpDateiname(pfad.toStdString()));
     return Speichern(ziel, skript + std::string(Zeilenumbruch));
-}
-
-void MainWindow::GrundgrößeHerstellen() {
-    m_vorschau.setFontSize(Grundgröße(m_felder));
 }
 
 }  // namespace tafomat

@@ -40,11 +40,10 @@ class MainWindow : public QWidget {
     // writing make the design the saved one.
     EinstellungenGelesen EinstellungenÖffnen(const QString& pfad);
     bool EinstellungenSchreiben(const QString& pfad);
-    // The script of the design, also shown in QuTxt; the preview keeps the size of the last #G.
+    // The script of the design, also shown in QuTxt.
     std::optional<std::string> PhpQuelltextErstellen();
     // A save that fails says why in a message and in the notice line.
     bool PhpDateiSchreiben(const QString& pfad, const std::string& skript);
-    void GrundgrößeHerstellen();
     // Picking an output type from the list.
     void BildArtWählen(const std::string& art);
 

@@ -179,7 +179,6 @@ std::optional<QString> MainWindow::Skripthindernis() {
             return benannt(feld, Lesebefund(feld, *fehler, text).ganz());
     }
     const std::optional<std::size_t> stopp = Übersetzungsstopp(m_felder, m_vorschau);
-    GrundgrößeHerstellen();
     if (!stopp) return std::nullopt;
     if (*stopp == 0)
         return benannt(Feld::SchriftGröße, Größenbefund(m_felder.text(Feld::SchriftGröße)).ganz());

@@ -125,7 +125,6 @@ void MainWindow::ServerPaket_Click() {
         m_dialoge.OrdnerDialog(QStringLiteral("Ordner für das Server-Paket"));
     if (!ordner) return;
     const std::optional<std::string> skript = PhpQuelltextErstellen();
-    GrundgrößeHerstellen();
     ServerPaket paket = ServerPaketPlanen(m_felder, m_vorschau, skript);
     ServerPaketSchreiben(paket, QFile::encodeName(*ordner).toStdString());
     m_dialoge.Meldung(

@@ -15,7 +15,6 @@ void MainWindow::ServeransichtAktualisieren() {
     m_serverGezeichnet = false;
     if (zeigen || messen) {
         m_serverGezeichnet = m_serverBild.zeichnen(m_felder, m_vorschau, m_uhr.heute());
-        GrundgrößeHerstellen();
     }
     BildgrößeZeigen();
     if (!zeigen) return;

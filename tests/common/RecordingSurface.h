@@ -61,6 +61,10 @@ class RecordingSurface : public Surface {
     double textWidth(const std::string& text) const override {
         return static_cast<double>(text.size()) * m_groesse / 2;
     }
+    std::optional<double> widthAt(double punkte, const std::string& text) const override {
+        if (!(punkte > 0) || !std::isfinite(punkte)) return std::nullopt;
+        return static_cast<double>(text.size()) * punkte / 2;
+    }
     // With `misst`, the script carries measures of these widths, and "AV" kerns.
     std::optional<Zeichenmass> zeichenmass(double punkte, unsigned char zeichen) const override {
         if (!misst || !(punkte > 0)) return std::nullopt;

@@ -124,12 +124,17 @@ TEST(ZeichenblockTest, PlaceholdersAreMeasuredByTheirFieldsText) {
     EXPECT_NE(block->find(aufruf("8", 33, 11)), std::string::npos) << *block;
 }
 
-TEST(ZeichenblockTest, SizeCommandLeavesItsSizeOnTheSurface) {
+TEST(ZeichenblockTest, SizeCommandsMeasureWithoutChangingTheSurface) {
     FelderImSpeicher felder;
-    felder.setText(Feld::Txt, "#G12a#G20b");
+    felder.setText(Feld::Txt, "#G12a#G20bc#G08d");
     RecordingSurface flaeche;
-    ASSERT_TRUE(ZeichenblockÜbersetzen(felder, flaeche).has_value());
-    EXPECT_EQ(flaeche.fontSize(), 20);
+    const std::optional<std::string> block = ZeichenblockÜbersetzen(felder, flaeche);
+    ASSERT_TRUE(block.has_value());
+    EXPECT_NE(block->find(aufruf("12", 0, 15)), std::string::npos) << *block;
+    EXPECT_NE(block->find(aufruf("20", 6, 23)), std::string::npos) << *block;
+    EXPECT_NE(block->find(aufruf("8", 26, 11)), std::string::npos) << *block;
+    EXPECT_EQ(flaeche.fontSize(), 8.25);
+    EXPECT_TRUE(flaeche.groessen.empty());
 }
 
 TEST(ZeichenblockTest, RefusedSizeEndsTheCompilation) {

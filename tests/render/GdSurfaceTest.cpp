@@ -46,7 +46,7 @@ Bild gdNachPlan(const Zeichenplan& plan, const Felder& felder, const Bild& hinte
         const auto& text = std::get<Textaufruf>(aufruf);
         std::string inhalt;
         for (const Stueck& stueck : text.stuecke)
-            inhalt += stueck.platzhalter ? felder.text(platzhalter(stueck.platzhalter)->gemessen)
+            inhalt += stueck.platzhalter ? felder.text(platzhalter(stueck.platzhalter)->feld)
                                          : stueck.text;
         const int oben = static_cast<int>(text.y - 3 - static_cast<std::int64_t>(text.groesse));
         const int y = oben + schrift->groesse(text.groesse)->oberlaenge();

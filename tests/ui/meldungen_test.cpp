@@ -140,7 +140,6 @@ TEST(Meldungen, EinPunktImBetragBekommtEinenHinweis) {
         EXPECT_EQ(probe.finde<QWidget>(name.c_str())->toolTip(), fall.tipp);
         EXPECT_EQ(hinweis(probe), fall.hinweis);
         EXPECT_TRUE(probe.fenster->PhpQuelltextErstellen().has_value());
-        probe.fenster->GrundgrößeHerstellen();
         probe.setText(fall.feld, vorher);
         EXPECT_EQ(hinweis(probe), QString());
     }
@@ -177,13 +176,14 @@ TEST(Meldungen, EinBefehlDerNichtGezeichnetWerdenKannWirdMitSeinerZeileGenannt) 
         EXPECT_EQ(zeile->satz(), fall.satz);
         EXPECT_TRUE(zeile->toolTip().startsWith(fall.satz + " " + fall.ort));
         probe.dialoge.meldungen.clear();
+        const double größe = probe.fenster->vorschau().fontSize();
         probe.finde<QPushButton>("PhpQuelltext")->click();
         ASSERT_EQ(probe.dialoge.meldungen.size(), 1);
         if (fall.skript)
             EXPECT_FALSE(probe.dialoge.meldungen.front().startsWith(KeinSkript));
         else
             EXPECT_EQ(probe.dialoge.meldungen.front(), KeinSkript + fall.satz + " " + fall.ort);
-        EXPECT_EQ(probe.fenster->vorschau().fontSize(), 8);
+        EXPECT_EQ(probe.fenster->vorschau().fontSize(), größe);
     }
     probe.setText(Feld::Txt, "gut");
     EXPECT_EQ(zeile->satz(), QString());

@@ -25,7 +25,6 @@ QImage gezeigt(const Fensterprobe& probe) {
 Bild gesendet(Fensterprobe& probe) {
     const std::optional<Bild> bild =
         Serveransicht(probe.fenster->felder(), probe.fenster->vorschau(), probe.uhr.heute());
-    probe.fenster->GrundgrößeHerstellen();
     EXPECT_TRUE(bild.has_value());
     return bild.value_or(Bild());
 }

@@ -1,0 +1,23 @@
+#include "preview/Surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tafomat {
+
+namespace {
+
+// Far beyond any picture, and still far inside the pen's range.
+constexpr double GrößteLage = 1e12;
+
+}  // namespace
+
+std::int64_t inStift(double pixel) {
+    return std::llround(std::clamp(pixel, -GrößteLage, GrößteLage) * StiftJePixel);
+}
+
+std::int64_t ganzerPixel(std::int64_t stift) {
+    return stift / StiftJePixel - ((stift % StiftJePixel != 0) && (stift < 0) ? 1 : 0);
+}
+
+}  // namespace tafomat
