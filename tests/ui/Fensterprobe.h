@@ -32,6 +32,7 @@ inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }
 
+// Selections are expected as a whole.
 namespace tafomat {
 inline bool operator==(const Vorlagenauswahl& a, const Vorlagenauswahl& b) {
     return a.start == b.start && a.länge == b.länge;
