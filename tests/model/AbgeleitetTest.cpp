@@ -12,147 +12,101 @@ namespace {
 
 const Tageszahl Beginn = tageszahl({2010, 11, 4});
 
-// Outputs preset, so that a test can see which steps wrote them.
-class AbgeleitetTest : public ::testing::Test {
-  protected:
-    AbgeleitetTest() {
-        for (Feld feld : {Feld::TaTxt, Feld::GZTxt, Feld::GETxt, Feld::GSTxt}) {
-            felder.setText(feld, "alt");
-        }
-    }
-
-    bool berechnen(Tageszahl heute) { return AbgeleiteteWerteBerechnen(felder, FesteUhr(heute)); }
-
-    std::vector<std::string> ausgaben() const {
-        return {felder.text(Feld::TaTxt), felder.text(Feld::GZTxt), felder.text(Feld::GETxt),
-                felder.text(Feld::GSTxt)};
-    }
-
-    FelderImSpeicher felder;
-};
-
 using Texte = std::vector<std::string>;
+using Eingaben = std::vector<std::pair<Feld, std::string>>;
+
+// The four outputs after computing on the day, with the outputs preset, so that a test can see
+// which steps wrote them, and the inputs at their start values but those given.
+struct Berechnung {
+    bool fertig;
+    Texte ausgaben;
+};
+Berechnung berechnen(const Eingaben& eingaben, Tageszahl heute) {
+    FelderImSpeicher felder;
+    for (const Feld feld : {Feld::TaTxt, Feld::GZTxt, Feld::GETxt, Feld::GSTxt})
+        felder.setText(feld, "alt");
+    for (const auto& [feld, text] : eingaben) felder.setText(feld, text);
+    const bool fertig = AbgeleiteteWerteBerechnen(felder, FesteUhr(heute));
+    return {fertig,
+            {felder.text(Feld::TaTxt), felder.text(Feld::GZTxt), felder.text(Feld::GETxt),
+             felder.text(Feld::GSTxt)}};
+}
 
 }  // namespace
 
-TEST_F(AbgeleitetTest, DefaultsAfter5875Days) {
-    EXPECT_TRUE(berechnen(Beginn + 5875));
-    EXPECT_EQ(ausgaben(), (Texte{"5875", "129250", "23440,00", "17625,00"}));
-}
-
-// The amounts are computed with their exact decimal values: no binary noise shows, a fraction
-// of a cent that is really there keeps its point, and a saving of exactly -2^127 units of its
-// last place keeps its digits.
-TEST_F(AbgeleitetTest, MoneyTextsShowTheExactResult) {
-    struct Fall {
-        std::vector<std::pair<Feld, const char*>> eingaben;
+// The amounts are computed with their exact decimal values: no binary noise shows, a
+// fraction of a cent that is really there keeps its point, and a saving of exactly -2^127 units of
+// its last place keeps its digits.
+TEST(Abgeleitet, DaysCigarettesSavingAndFreeTotal) {
+    const struct {
+        const char* name;
+        Eingaben eingaben;
         int tage;
         Texte erwartet;
-    };
-    const Fall fälle[] = {
-        {{{Feld::AlTxt, "5,55"}, {Feld::StTxt, "3,00"}},
-         5875,
-         {"5875", "129250", "26671,25", "17625,00"}},
-        {{{Feld::AlTxt, "8,20"}, {Feld::StTxt, "0,29"}}, 7, {"7", "154", "-9,60", "2,03"}},
-        {{{Feld::AlTxt, "0,10"}, {Feld::StTxt, "0,07"}}, 3, {"3", "66", "-62,70", ",21"}},
-        {{{Feld::AlTxt, "4,35"}, {Feld::StTxt, "0,005"}},
+    } fälle[] = {
+        {"start values", {}, 5875, {"5875", "129250", "23440,00", "17625,00"}},
+        {"cents", {{Feld::AlTxt, "5,55"}}, 5875, {"5875", "129250", "26671,25", "17625,00"}},
+        {"negative saving",
+         {{Feld::AlTxt, "8,20"}, {Feld::StTxt, "0,29"}},
+         7,
+         {"7", "154", "-9,60", "2,03"}},
+        {"below one euro",
+         {{Feld::AlTxt, "0,10"}, {Feld::StTxt, "0,07"}},
+         3,
+         {"3", "66", "-62,70", ",21"}},
+        {"half a cent",
+         {{Feld::AlTxt, "4,35"}, {Feld::StTxt, "0,005"}},
          5555,
          {"5555", "122210", "18549,25", "2777,.5"}},
-        {{{Feld::AlTxt, "1,1"}, {Feld::StTxt, "0,3"}},
+        {"a hundred years",
+         {{Feld::AlTxt, "1,1"}, {Feld::StTxt, "0,3"}},
          36525,
          {"36525", "803550", "3592,50", "10957,50"}},
-        // (0 - 1) cent - 0,70141183460469231731687303715884105728 cent = -2^127 / 10^38 cent
-        {{{Feld::AlTxt, "0"},
-          {Feld::NeTxt, "0,01"},
-          {Feld::AnTxt, "0,0070141183460469231731687303715884105728"}},
-         1,
-         {"1", "22", "-1.701411834604,69", "3,00"}},
+        {"start today", {}, 0, {"0", "0", "-60,00", ",0"}},
+        {"start in the future", {}, -3, {"-3", "-66", "-72,00", "-9,00"}},
+        {"time of day",
+         {{Feld::DaTxt, "04.11.2010 12:00"}},
+         5875,
+         {"5874,5", "129239", "23438,00", "17623,50"}},
+        {"no free amount", {{Feld::StTxt, "0,00"}}, 5875, {"5875", "129250", "23440,00", ",0"}},
+        // (50000 - 100) * 5875 - 6000 cents
+        {"a point is a thousands mark",
+         {{Feld::AlTxt, "5.00"}},
+         5875,
+         {"5875", "129250", "2931565,00", "17625,00"}},
     };
-    for (const Fall& fall : fälle) {
-        FelderImSpeicher frisch;
-        felder = frisch;
-        std::string eingaben;
-        for (const auto& [feld, text] : fall.eingaben) {
-            felder.setText(feld, text);
-            eingaben += std::string(feldName(feld)) + "=" + text + " ";
-        }
-        SCOPED_TRACE(eingaben);
-        EXPECT_TRUE(berechnen(Beginn + fall.tage));
-        EXPECT_EQ(ausgaben(), fall.erwartet);
+    for (const auto& fall : fälle) {
+        const Berechnung ergebnis = berechnen(fall.eingaben, Beginn + fall.tage);
+        EXPECT_TRUE(ergebnis.fertig) << fall.name;
+        EXPECT_EQ(ergebnis.ausgaben, fall.erwartet) << fall.name;
     }
 }
 
-TEST_F(AbgeleitetTest, StartToday) {
-    EXPECT_TRUE(berechnen(Beginn));
-    EXPECT_EQ(ausgaben(), (Texte{"0", "0", "-60,00", ",0"}));
-}
-
-TEST_F(AbgeleitetTest, StartInTheFutureCountsNegative) {
-    EXPECT_TRUE(berechnen(Beginn - 3));
-    EXPECT_EQ(ausgaben(), (Texte{"-3", "-66", "-72,00", "-9,00"}));
-}
-
-TEST_F(AbgeleitetTest, TimeOfDayGivesFractionalDays) {
-    felder.setText(Feld::DaTxt, "04.11.2010 12:00");
-    EXPECT_TRUE(berechnen(Beginn + 5875));
-    EXPECT_EQ(ausgaben(), (Texte{"5874,5", "129239", "23438,00", "17623,50"}));
-}
-
-TEST_F(AbgeleitetTest, FreeAmountOfZero) {
-    felder.setText(Feld::StTxt, "0,00");
-    EXPECT_TRUE(berechnen(Beginn + 5875));
-    EXPECT_EQ(felder.text(Feld::GSTxt), ",0");
-}
-
-TEST_F(AbgeleitetTest, PointIsAThousandsMark) {
-    felder.setText(Feld::AlTxt, "5.00");
-    EXPECT_TRUE(berechnen(Beginn + 5875));
-    EXPECT_EQ(felder.text(Feld::GETxt), "2931565,00");  // (50000 - 100) * 5875 - 6000 cents
-}
-
-TEST_F(AbgeleitetTest, LettersAsDateStopBeforeTheFirstStep) {
-    felder.setText(Feld::DaTxt, "Montag");
-    EXPECT_FALSE(berechnen(Beginn + 5875));
-    EXPECT_EQ(ausgaben(), (Texte{"alt", "alt", "alt", "alt"}));
-}
-
-TEST_F(AbgeleitetTest, EachUnreadableInputStopsAtItsStep) {
-    struct Fall {
+// An input that cannot be read, or a result beyond any number, stops at its step; what the steps
+// before wrote stays.
+TEST(Abgeleitet, EachUnreadableInputStopsAtItsStep) {
+    const struct {
         Feld feld;
-        const char* text;
+        std::string text;
         Texte erwartet;
-    };
-    const Fall fälle[] = {
+    } fälle[] = {
+        {Feld::DaTxt, "Montag", {"alt", "alt", "alt", "alt"}},
         {Feld::DaTxt, "31.02.2010", {"alt", "alt", "alt", "alt"}},
         {Feld::KiTxt, "", {"5875", "alt", "alt", "alt"}},
         {Feld::KiTxt, "zwei", {"5875", "alt", "alt", "alt"}},
+        {Feld::KiTxt, std::string(400, '9'), {"5875", "alt", "alt", "alt"}},
         {Feld::AlTxt, "", {"5875", "129250", "alt", "alt"}},
+        {Feld::AlTxt, "1" + std::string(306, '0'), {"5875", "129250", "alt", "alt"}},  // finite
         {Feld::NeTxt, "1;00", {"5875", "129250", "alt", "alt"}},
         {Feld::AnTxt, " ", {"5875", "129250", "alt", "alt"}},
         {Feld::StTxt, "-", {"5875", "129250", "23440,00", "alt"}},
     };
-    for (const Fall& fall : fälle) {
-        SCOPED_TRACE(std::string(feldName(fall.feld)) + " = \"" + fall.text + "\"");
-        FelderImSpeicher frisch;
-        felder = frisch;
-        for (Feld feld : {Feld::TaTxt, Feld::GZTxt, Feld::GETxt, Feld::GSTxt}) {
-            felder.setText(feld, "alt");
-        }
-        felder.setText(fall.feld, fall.text);
-        EXPECT_FALSE(berechnen(Beginn + 5875));
-        EXPECT_EQ(ausgaben(), fall.erwartet);
+    for (const auto& fall : fälle) {
+        SCOPED_TRACE(std::string(feldName(fall.feld)) + " = \"" + fall.text.substr(0, 12) + "\"");
+        const Berechnung ergebnis = berechnen({{fall.feld, fall.text}}, Beginn + 5875);
+        EXPECT_FALSE(ergebnis.fertig);
+        EXPECT_EQ(ergebnis.ausgaben, fall.erwartet);
     }
-}
-
-TEST_F(AbgeleitetTest, OverflowStopsLikeAnUnreadableInput) {
-    felder.setText(Feld::AlTxt, "1" + std::string(306, '0'));  // 1e306 euros, finite
-    EXPECT_FALSE(berechnen(Beginn + 5875));
-    EXPECT_EQ(ausgaben(), (Texte{"5875", "129250", "alt", "alt"}));
-
-    felder.setText(Feld::AlTxt, "5,00");
-    felder.setText(Feld::KiTxt, std::string(400, '9'));
-    EXPECT_FALSE(berechnen(Beginn + 5875));
-    EXPECT_EQ(felder.text(Feld::GZTxt), "129250");
 }
 
 namespace {

@@ -72,31 +72,17 @@ TEST(NumberText, RegionalTextReadsBack) {
 }
 
 TEST(AmountText, FromPlainText) {
-    struct Fall {
-        const char* plain;
-        const char* betrag;
-    };
-    const Fall fälle[] = {
-        {" 1994000", "19940,00"},
-        {"-6000", "-60,00"},
-        {" 50", ",50"},
-        {"-50", "-,50"},
-        {"-5", ",-5"},
-        {" 5", ",5"},
-        {" 0", ",0"},
-        {" 2777.5", "2777,.5"},
-        {" .5", ",.5"},
-        {"", ","},
-        {" 100", "1,00"},
-    };
-    for (const Fall& fall : fälle) {
-        EXPECT_EQ(amountText(fall.plain), fall.betrag) << '"' << fall.plain << '"';
-    }
-}
-
-TEST(AmountText, OfCents) {
-    EXPECT_EQ(amountText(plainNumberText(2344000)), "23440,00");
-    EXPECT_EQ(amountText(plainNumberText(-6000)), "-60,00");
-    EXPECT_EQ(amountText(plainNumberText(2777.5)), "2777,.5");
-    EXPECT_EQ(amountText(plainNumberText((555 - 100) * 5875.0 - 6000)), "26671,25");
+    const std::pair<const char*, const char*> fälle[] = {{" 1994000", "19940,00"},
+                                                         {"-6000", "-60,00"},
+                                                         {" 50", ",50"},
+                                                         {"-50", "-,50"},
+                                                         {"-5", ",-5"},
+                                                         {" 5", ",5"},
+                                                         {" 0", ",0"},
+                                                         {" 2777.5", "2777,.5"},
+                                                         {" .5", ",.5"},
+                                                         {"", ","},
+                                                         {" 100", "1,00"}};
+    for (const auto& [plain, betrag] : fälle)
+        EXPECT_EQ(amountText(plain), betrag) << '"' << plain << '"';
 }

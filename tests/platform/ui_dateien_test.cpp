@@ -27,16 +27,6 @@ TEST(Dateien, SchreibenErsetztUndLesenGibtDieBytesZurueck) {
     EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.php")});
 }
 
-TEST(Dateien, EinUnmoeglicherPfadScheitertOhneSpuren) {
-    QTemporaryDir ordner;
-    ASSERT_TRUE(ordner.isValid());
-    EXPECT_FALSE(DateiSchreiben(ordner.filePath(QStringLiteral("fehlt/a.php")), "x"));
-    EXPECT_FALSE(DateiSchreiben(ordner.path(), "x"));  // a folder is no file
-    EXPECT_EQ(DateiLesen(ordner.filePath(QStringLiteral("fehlt.txt")), 100).failure,
-              ReadFailure::Missing);
-    EXPECT_TRUE(QDir(ordner.path()).entryList(QDir::Files).isEmpty());
-}
-
 TEST(Schriftartenliste, NenntInstallierteSchriftenInWindows1252) {
     const QtSchriftartenliste liste;
     const std::optional<int> anzahl = liste.anzahl();

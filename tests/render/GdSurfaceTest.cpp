@@ -103,18 +103,43 @@ TEST(GdSurface, StartsWithTheBuiltInPictureArialAndBlack) {
 
 TEST(GdSurface, RefusesNamesAndSizesThatGdCannotDrawAndKeepsItsOwn) {
     GdSurface flaeche;
-    for (const char* name :
-         {"", "   ", "Keine Schrift dieses Namens", "Arial;Helvetica", "../Arial", "Arial\r\n"}) {
+    const double breite = flaeche.textWidth("Tafomat");
+    for (const char* name : {"", "   ", "Ar", "Keine Schrift dieses Namens", "Arial;Helvetica",
+                             "../Arial", "Arial\r\n"}) {
         EXPECT_FALSE(flaeche.setFontName(name)) << name;
         EXPECT_EQ(flaeche.fontName(), "Arial");
+        EXPECT_EQ(flaeche.textWidth("Tafomat"), breite);
     }
     ASSERT_TRUE(flaeche.setFontSize(12));
-    for (const double groesse : {0.0, -1.0, 2000.5, 1e9, std::nan(""), HUGE_VAL}) {
+    for (const double groesse : {0.0, -0.0, -1.0, 2000.5, 1e9, std::nan(""), HUGE_VAL, -HUGE_VAL}) {
         EXPECT_FALSE(flaeche.setFontSize(groesse)) << groesse;
         EXPECT_EQ(flaeche.fontSize(), 12);
     }
+    EXPECT_TRUE(flaeche.setFontSize(0.5));
+    EXPECT_TRUE(flaeche.setFontSize(2000));
     EXPECT_TRUE(flaeche.setFontName("DejaVu Sans"));
     EXPECT_NE(flaeche.schriftdatei(), *schriftdateiSuchen("Arial"));
+}
+
+TEST(GdSurface, ClearBringsBackTheBackgroundAndBoxesHoldBothCorners) {
+    GdSurface flaeche;
+    const Bild hintergrund = flaeche.hintergrund();
+    flaeche.setTextColor(0xFFFFFF);
+    flaeche.drawText("Hallo");
+    const Farbwert blau = farbwert(0, 85, 170);
+    flaeche.fillBox(20, 12, 10, 5, blau);
+    EXPECT_EQ(flaeche.colorAt(10, 5), blau);
+    EXPECT_EQ(flaeche.colorAt(20, 12), blau);
+    EXPECT_NE(flaeche.colorAt(21, 12), blau);
+    EXPECT_NE(flaeche.colorAt(20, 13), blau);
+    EXPECT_EQ(flaeche.colorAt(-1, 0), -1);
+    EXPECT_EQ(flaeche.colorAt(0, 66), -1);
+    EXPECT_GT(test::unterschiede(flaeche.bild(), hintergrund), 0);
+    flaeche.clear();
+    EXPECT_EQ(test::unterschiede(flaeche.bild(), hintergrund), 0);
+    // No path: a white picture of the size the background had.
+    ASSERT_TRUE(flaeche.loadBackground(""));
+    EXPECT_EQ(test::unterschiede(flaeche.bild(), Bild(460, 66, 0xFFFFFF)), 0);
 }
 
 TEST(GdSurface, FontListHoldsOnlyFamiliesThatAnswerTheirOwnName) {

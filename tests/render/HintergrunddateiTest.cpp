@@ -9,6 +9,8 @@
 #include <unistd.h>
 
 #include "render/Bilddatei.h"
+#include "render/GdHilfe.h"
+#include "render/GdSurface.h"
 #include "render/Hintergrunddatei.h"
 #include "render/RegularFile.h"
 
@@ -199,6 +201,32 @@ TEST_F(Dateien, ABackgroundIsARegularJpegFileWithinTheLimits) {
     const std::optional<Bild> bild = jpegLesen(progressiv(GroessteScanzahl));
     ASSERT_TRUE(bild.has_value());
     EXPECT_EQ(bild->breite(), 8);
+}
+
+// The preview takes what GD takes, under a Windows-1252 path: a JPEG, also one cut off in its
+// scan (libjpeg fills in the rest); for anything else it keeps the picture it has.
+TEST_F(Dateien, ThePreviewTakesTheJpegsGdTakesAndKeepsItsPictureOtherwise) {
+    Bild muster(200, 100);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 200; ++x)
+            muster.setzePunkt(x, y, (x * 7 % 256) << 16 | (y * 13 % 256) << 8 | ((x ^ y) % 256));
+    const std::string jpeg = ausgabeBytes(muster, "jpeg", 90);
+    schreiben("gr\xC3\xBCn.jpg", jpeg);
+    GdSurface flaeche;
+    const Bild eingebaut = flaeche.bild();
+    for (const std::string& pfad :
+         {schreiben("kopf.jpg", jpeg.substr(0, 40)),
+          schreiben("png.jpg", ausgabeBytes(muster, "png", 9)), ordner.string()}) {
+        flaeche.drawText("Text");
+        EXPECT_FALSE(flaeche.loadBackground(pfad)) << pfad;
+        flaeche.clear();
+        EXPECT_EQ(test::unterschiede(flaeche.bild(), eingebaut), 0) << pfad;
+    }
+    ASSERT_TRUE(flaeche.loadBackground(ordner.string() + "/gr\xFCn.jpg"));
+    EXPECT_EQ(test::unterschiede(flaeche.bild(), *jpegLesen(jpeg)), 0);
+    ASSERT_TRUE(flaeche.loadBackground(schreiben("halb.jpg", jpeg.substr(0, jpeg.size() / 2))));
+    EXPECT_EQ(flaeche.width(), 200);
+    EXPECT_EQ(flaeche.height(), 100);
 }
 
 TEST_F(Dateien, ARegularFileIsReadWholeUpToTheBound) {

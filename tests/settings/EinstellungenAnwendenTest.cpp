@@ -15,44 +15,46 @@ EinstellungenErgebnis laden(const std::string& bytes, Felder& felder, Surface& s
     return EinstellungenAnwenden(EinstellungenParsen(bytes), felder, surface);
 }
 
+// Each field that the file changes is written once, in the file's order, the picture loaded
+// right after its path; a field that keeps its text is not written.
 TEST(EinstellungenAnwenden, WritesEachChangedFieldOnceInFileOrder) {
-    std::vector<std::string> protokoll;
-    ProtokollFelder felder(protokoll);
-    ProtokollSurface surface(protokoll);
-    const auto ergebnis = laden(datei(andereDatensätze()) + "A\r\n", felder, surface);
-    const std::vector<std::string> erwartet{"HintergrundPfad=C:\\Bilder\\wald.jpg",
-                                            "laden C:\\Bilder\\wald.jpg",
-                                            "HintergrundName=wald.jpg",
-                                            "SchriftartListe=Courier New",
-                                            "SchriftGr\xC3\xB6\xC3\x9F"
-                                            "e= 12 ",
-                                            "XPos=-12",
-                                            "YPos=7",
-                                            "Abstand=64",
-                                            "DaTxt=01.02.2003",
-                                            "AlTxt=6,50",
-                                            "KiTxt=30",
-                                            "AnTxt=99,95",
-                                            "NeTxt=0,50",
-                                            "StTxt=2,25",
-                                            "Txt=A"};
-    EXPECT_EQ(protokoll, erwartet);
-    EXPECT_EQ(ergebnis.angewendet, 15);
-    EXPECT_FALSE(ergebnis.bildFehlt);
-    EXPECT_EQ(ergebnis.abbruch, Abbruch::Keiner);
-    EXPECT_EQ(surface.hintergrund, "C:\\Bilder\\wald.jpg");
-}
-
-TEST(EinstellungenAnwenden, DefaultFileIntoTheDefaultDesignChangesOnlyTheSizeText) {
-    std::vector<std::string> protokoll;
-    ProtokollFelder felder(protokoll);
-    ProtokollSurface surface(protokoll);
-    laden(EinstellungenText(FelderImSpeicher{}, RecordingSurface{}), felder, surface);
-    const std::vector<std::string> erwartet{"laden leer.jpg",
-                                            "SchriftGr\xC3\xB6\xC3\x9F"
-                                            "e= 8 "};
-    EXPECT_EQ(protokoll, erwartet);
-    EXPECT_EQ(felder.text(Feld::SchriftGröße), " 8 ");
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> protokoll;
+        int angewendet;
+        Abbruch abbruch;
+    } fälle[] = {
+        {"every record another",
+         datei(andereDatensätze()) + "A\r\n",
+         {"HintergrundPfad=C:\\Bilder\\wald.jpg", "laden C:\\Bilder\\wald.jpg",
+          "HintergrundName=wald.jpg", "SchriftartListe=Courier New",
+          "SchriftGr\xC3\xB6\xC3\x9F"
+          "e= 12 ",
+          "XPos=-12", "YPos=7", "Abstand=64", "DaTxt=01.02.2003", "AlTxt=6,50", "KiTxt=30",
+          "AnTxt=99,95", "NeTxt=0,50", "StTxt=2,25", "Txt=A"},
+         15,
+         Abbruch::Keiner},
+        {"the default design's file",
+         EinstellungenText(FelderImSpeicher{}, RecordingSurface{}),
+         {"laden leer.jpg",
+          "SchriftGr\xC3\xB6\xC3\x9F"
+          "e= 8 "},
+         15,
+         Abbruch::Keiner},
+        {"an empty file", "", {}, 0, Abbruch::DateiEnde},
+    };
+    for (const auto& fall : fälle) {
+        SCOPED_TRACE(fall.name);
+        std::vector<std::string> protokoll;
+        ProtokollFelder felder(protokoll);
+        ProtokollSurface surface(protokoll);
+        const auto ergebnis = laden(fall.bytes, felder, surface);
+        EXPECT_EQ(protokoll, fall.protokoll);
+        EXPECT_EQ(ergebnis.angewendet, fall.angewendet);
+        EXPECT_EQ(ergebnis.abbruch, fall.abbruch);
+        EXPECT_FALSE(ergebnis.bildFehlt);
+    }
 }
 
 TEST(EinstellungenAnwenden, MissingPictureIsReportedAndTheRestLoads) {
@@ -91,28 +93,6 @@ TEST(EinstellungenAnwenden, StopsWhereTheReadingStopped) {
         EXPECT_EQ(felder.text(Feld::DaTxt), "04.11.2010");
         EXPECT_EQ(felder.text(Feld::Txt), Startvorlage());
     }
-}
-
-TEST(EinstellungenAnwenden, FileEndingAfterRecord14LeavesTheTemplate) {
-    FelderImSpeicher felder;
-    felder.setText(Feld::Txt, "bleibt\r\n");
-    RecordingSurface surface;
-    const auto ergebnis = laden(datei(andereDatensätze()), felder, surface);
-    EXPECT_EQ(ergebnis.angewendet, 14);
-    EXPECT_EQ(ergebnis.abbruch, Abbruch::DateiEnde);
-    EXPECT_EQ(felder.text(Feld::StTxt), "2,25");
-    EXPECT_EQ(felder.text(Feld::Txt), "bleibt\r\n");
-}
-
-TEST(EinstellungenAnwenden, EmptyFileChangesNothing) {
-    std::vector<std::string> protokoll;
-    ProtokollFelder felder(protokoll);
-    ProtokollSurface surface(protokoll);
-    const auto ergebnis = laden("", felder, surface);
-    EXPECT_TRUE(protokoll.empty());
-    EXPECT_EQ(ergebnis.angewendet, 0);
-    EXPECT_FALSE(ergebnis.bildFehlt);
-    EXPECT_EQ(ergebnis.abbruch, Abbruch::DateiEnde);
 }
 
 TEST(EinstellungenAnwenden, EditedColourRecordChangesNothing) {

@@ -39,13 +39,6 @@ TEST(EinstellungenText, NumberLinesCarryASignPlaceAndOneTrailingBlank) {
     EXPECT_EQ(EinstellungenText(felder, surface).substr(0, anfang.size()), anfang);
 }
 
-TEST(EinstellungenText, SizeBelowOneIsWrittenAsZero) {
-    const FelderImSpeicher felder;
-    RecordingSurface surface;
-    surface.setFontSize(0.75);
-    EXPECT_NE(EinstellungenText(felder, surface).find("Arial\r\n 0 \r\n"), std::string::npos);
-}
-
 TEST(EinstellungenText, TemplateGetsOneMoreLineBreak) {
     const struct {
         const char* vorlage;
@@ -64,23 +57,17 @@ TEST(EinstellungenText, TemplateGetsOneMoreLineBreak) {
 }
 
 TEST(EinstellungenDateiname, AppendsTxtUnlessTheNameEndsInExactlyTxt) {
-    const struct {
-        const char* name;
-        const char* erwartet;
-    } fälle[] = {
-        {"Tafomat", "Tafomat.txt"},
-        {"Tafomat.txt", "Tafomat.txt"},
-        {"name.TXT", "name.TXT.txt"},
-        {"name.Txt", "name.Txt.txt"},
-        {"", ".txt"},
-        {"txt", "txt.txt"},
-        {".txt", ".txt"},
-        {"a.txt ", "a.txt .txt"},
-        {"/home/a/b.tx", "/home/a/b.tx.txt"},
-    };
-    for (const auto& fall : fälle) {
-        EXPECT_EQ(EinstellungenDateiname(fall.name), fall.erwartet) << fall.name;
-    }
+    const std::pair<const char*, const char*> fälle[] = {{"Tafomat", "Tafomat.txt"},
+                                                         {"Tafomat.txt", "Tafomat.txt"},
+                                                         {"name.TXT", "name.TXT.txt"},
+                                                         {"name.Txt", "name.Txt.txt"},
+                                                         {"", ".txt"},
+                                                         {"txt", "txt.txt"},
+                                                         {".txt", ".txt"},
+                                                         {"a.txt ", "a.txt .txt"},
+                                                         {"/home/a/b.tx", "/home/a/b.tx.txt"}};
+    for (const auto& [name, erwartet] : fälle)
+        EXPECT_EQ(EinstellungenDateiname(name), erwartet) << name;
 }
 
 }  // namespace

@@ -1,14 +1,19 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <optional>
@@ -19,6 +24,7 @@
 #include "platform/QtText.h"
 #include "platform/Schriftartenliste.h"
 #include "ui/MainWindow.h"
+#include "ui/Vorlagenauswahl.h"
 
 #include <ostream>
 
@@ -26,32 +32,39 @@ inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }
 
+// Selections are expected as a whole.
+namespace tafomat {
+inline bool operator==(const Vorlagenauswahl& a, const Vorlagenauswahl& b) {
+    return a.start == b.start && a.länge == b.länge;
+}
+inline void PrintTo(const Vorlagenauswahl& auswahl, std::ostream* os) {
+    *os << "{" << auswahl.start << ", " << auswahl.länge << "}";
+}
+}  // namespace tafomat
+
 namespace tafomat::test {
 
 // Dialogs that answer from a script of paths and answers and record what they were asked; an
 // empty path, or none left, answers like a cancelled dialog, no answer left like "Abbrechen".
 class GeskripteteDialoge : public Dialoge {
   public:
-    QStringList öffnenAntworten;
-    QStringList speichernAntworten;
+    QStringList öffnenAntworten, speichernAntworten, ordnerAntworten;
     std::vector<Antwort> frageAntworten;
-    QStringList öffnenVorgaben;
-    QStringList speichernVorgaben;
-    QStringList meldungen;
-    QStringList fragen;
-    QStringList ordnerAntworten;
+    bool zeigenGelingt = true;
+    QStringList öffnenVorgaben, speichernVorgaben, meldungen, fragen, gezeigt, überTexte;
 
     std::optional<DateiWahl> DateiDialogÖffnen(const QString& vorgabe) override {
         öffnenVorgaben.append(vorgabe);
-        const QString pfad = nächste(öffnenAntworten);
-        if (pfad.isEmpty()) return std::nullopt;
-        return DateiWahl{pfad, QFileInfo(pfad).fileName()};
+        const std::optional<QString> pfad = nächste(öffnenAntworten);
+        if (!pfad) return std::nullopt;
+        return DateiWahl{*pfad, QFileInfo(*pfad).fileName()};
     }
     std::optional<QString> DateiDialogSpeichern(const QString& vorgabe) override {
         speichernVorgaben.append(vorgabe);
-        const QString pfad = nächste(speichernAntworten);
-        if (pfad.isEmpty()) return std::nullopt;
-        return pfad;
+        return nächste(speichernAntworten);
+    }
+    std::optional<QString> OrdnerDialog(const QString&) override {
+        return nächste(ordnerAntworten);
     }
     void Meldung(const QString& text) override { meldungen.append(text); }
     Antwort Frage(const QString& text) override {
@@ -61,25 +74,17 @@ class GeskripteteDialoge : public Dialoge {
         frageAntworten.erase(frageAntworten.begin());
         return antwort;
     }
-
-    std::optional<QString> OrdnerDialog(const QString&) override {
-        const QString ordner = nächste(ordnerAntworten);
-        if (ordner.isEmpty()) return std::nullopt;
-        return ordner;
-    }
     bool DateiZeigen(const QString& pfad) override {
         gezeigt.append(pfad);
         return zeigenGelingt;
     }
     void Über(const QString& text) override { überTexte.append(text); }
 
-    QStringList gezeigt;
-    bool zeigenGelingt = true;
-    QStringList überTexte;
-
   private:
-    static QString nächste(QStringList& antworten) {
-        return antworten.isEmpty() ? QString() : antworten.takeFirst();
+    static std::optional<QString> nächste(QStringList& antworten) {
+        const QString pfad = antworten.isEmpty() ? QString() : antworten.takeFirst();
+        if (pfad.isEmpty()) return std::nullopt;
+        return pfad;
     }
 };
 
@@ -126,6 +131,28 @@ struct Fensterprobe {
     void setText(Feld feld, const std::string& text) { fenster->felder().setText(feld, text); }
 };
 
+// A window opened afresh for each test, with a folder of its own for the files it writes.
+class Fenstertest : public ::testing::Test {
+  public:
+    void SetUp() override {
+        ASSERT_TRUE(ordner.isValid());
+        probe.öffnen();
+    }
+    QString pfad(const QString& name) const { return ordner.filePath(name); }
+    void klicken(const char* knopf) { probe.finde<QAbstractButton>(knopf)->click(); }
+    int neuzeichnungen() const { return probe.fenster->neuzeichnungen(); }
+    // A JPEG picture of one colour in the folder; its path.
+    QString jpegMachen(const QString& name, QSize größe) const {
+        QImage bild(größe, QImage::Format_RGB32);
+        bild.fill(Qt::darkCyan);
+        EXPECT_TRUE(bild.save(pfad(name), "JPEG"));
+        return pfad(name);
+    }
+
+    QTemporaryDir ordner;
+    Fensterprobe probe;
+};
+
 // The bytes of a file, empty when it cannot be read.
 inline std::string dateiLesen(const QString& pfad) {
     QFile datei(pfad);
@@ -161,6 +188,12 @@ inline void tippen(QWidget* ziel, const QString& text) {
         QKeyEvent loslassen(QEvent::KeyRelease, 0, Qt::NoModifier, QString(zeichen));
         QApplication::sendEvent(ziel, &loslassen);
     }
+}
+
+inline QStringList einträge(const QComboBox* box) {
+    QStringList liste;
+    for (int i = 0; i < box->count(); ++i) liste.append(box->itemText(i));
+    return liste;
 }
 
 // Picks an entry as the user does: opens the list, goes to the entry and presses Return.

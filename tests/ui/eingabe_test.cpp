@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "ui/Fensterprobe.h"
-#include "ui/Vorlagenauswahl.h"
 
 namespace tafomat::test {
 namespace {
@@ -63,16 +62,13 @@ TEST(Eingabe, AuswahlZaehltZeilenumbruecheDoppelt) {
     auswahlSetzen(feld, {4, 6});  // "cd", CR LF, CR LF
     EXPECT_EQ(feld.textCursor().selectedText(),
               QStringLiteral("cd") + QChar::ParagraphSeparator + QChar::ParagraphSeparator);
-    const Vorlagenauswahl gelesen = auswahlLesen(feld);
-    EXPECT_EQ(gelesen.start, 4);
-    EXPECT_EQ(gelesen.länge, 6);
+    EXPECT_EQ(auswahlLesen(feld), (Vorlagenauswahl{4, 6}));
 
     QTextCursor rückwärts(feld.document());  // selected from right to left
     rückwärts.setPosition(8);
     rückwärts.setPosition(4, QTextCursor::KeepAnchor);
     feld.setTextCursor(rückwärts);
-    EXPECT_EQ(auswahlLesen(feld).start, 5);
-    EXPECT_EQ(auswahlLesen(feld).länge, 6);
+    EXPECT_EQ(auswahlLesen(feld), (Vorlagenauswahl{5, 6}));
 }
 
 }  // namespace

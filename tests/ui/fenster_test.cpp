@@ -6,12 +6,9 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleFactory>
-#include <QTemporaryDir>
 #include <QUrl>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 #include "ui/Fensterprobe.h"
 
@@ -134,67 +131,51 @@ TEST(Fenster, DieSchriftlisteZeigtLangeNamenGanz) {
     EXPECT_EQ(liste->lineEdit()->cursorPosition(), 0);
 }
 
-struct Schliessen : public ::testing::Test {
-    void SetUp() override { ASSERT_TRUE(ordner.isValid()); }
-    QString pfad(const char* name) const { return ordner.filePath(QString::fromLatin1(name)); }
+struct Schliessen : public Fenstertest {
+    void nichts() {}
     void ändern() { QTest::keyClicks(probe.finde<QLineEdit>("KiTxt"), QStringLiteral("1")); }
-
-    QTemporaryDir ordner;
-    Fensterprobe probe;
+    void zurücktippen() {
+        ändern();
+        QTest::keyClick(probe.finde<QLineEdit>("KiTxt"), Qt::Key_Backspace);
+    }
+    void speichern() {
+        ändern();
+        probe.dialoge.speichernAntworten.append(pfad("vorher"));
+        klicken("EinstellungenSpeichern");
+    }
+    void laden() {
+        ändern();
+        ASSERT_TRUE(probe.fenster->EinstellungenSchreiben(pfad("datei")));
+        probe.setText(Feld::DaTxt, "01.01.2020");
+        probe.dialoge.öffnenAntworten.append(pfad("datei.txt"));
+        klicken("EinstellungenÖffnen");
+    }
 };
 
 TEST_F(Schliessen, FragtNurNachEinerAenderungUndSchliesstNurWennNichtsVerlorenGeht) {
     struct Fall {
         const char* name;
-        std::function<void(Schliessen&)> vorher;
+        void (Schliessen::*vorher)();
         std::vector<Antwort> antworten;
         const char* speicherziel;  // the save dialog's answer; none: cancelled
         bool gefragt;
         bool geschlossen;
     };
     const Fall fälle[] = {
-        {"unverändert", [](Schliessen&) {}, {}, nullptr, false, true},
-        {"zurückgetippt",
-         [](Schliessen& s) {
-             s.ändern();
-             QTest::keyClick(s.probe.finde<QLineEdit>("KiTxt"), Qt::Key_Backspace);
-         },
-         {},
-         nullptr,
-         false,
-         true},
+        {"unverändert", &Schliessen::nichts, {}, nullptr, false, true},
+        {"zurückgetippt", &Schliessen::zurücktippen, {}, nullptr, false, true},
         {"verwerfen", &Schliessen::ändern, {Antwort::Verwerfen}, nullptr, true, true},
         {"abbrechen", &Schliessen::ändern, {Antwort::Abbrechen}, nullptr, true, false},
         {"Speichern abgebrochen", &Schliessen::ändern, {Antwort::Speichern}, nullptr, true, false},
         {"speichern", &Schliessen::ändern, {Antwort::Speichern}, "frage", true, true},
-        {"gespeichert",
-         [](Schliessen& s) {
-             s.ändern();
-             s.probe.dialoge.speichernAntworten.append(s.pfad("vorher"));
-             s.probe.finde<QPushButton>("EinstellungenSpeichern")->click();
-         },
-         {},
-         nullptr,
-         false,
-         true},
-        {"geladen",
-         [](Schliessen& s) {
-             s.ändern();
-             ASSERT_TRUE(s.probe.fenster->EinstellungenSchreiben(s.pfad("datei")));
-             s.probe.setText(Feld::DaTxt, "01.01.2020");
-             s.probe.dialoge.öffnenAntworten.append(s.pfad("datei.txt"));
-             s.probe.finde<QPushButton>("EinstellungenÖffnen")->click();
-         },
-         {},
-         nullptr,
-         false,
-         true},
+        {"gespeichert", &Schliessen::speichern, {}, nullptr, false, true},
+        {"geladen", &Schliessen::laden, {}, nullptr, false, true},
     };
     for (const Fall& fall : fälle) {
         SCOPED_TRACE(fall.name);
         probe.dialoge = GeskripteteDialoge();
         probe.öffnen();
-        fall.vorher(*this);
+        (this->*fall.vorher)();
         probe.dialoge.fragen.clear();
         probe.dialoge.frageAntworten = fall.antworten;
         if (fall.speicherziel) probe.dialoge.speichernAntworten.append(pfad(fall.speicherziel));
@@ -211,12 +192,8 @@ TEST_F(Schliessen, FragtNurNachEinerAenderungUndSchliesstNurWennNichtsVerlorenGe
     }
 }
 
-class Ablegen : public ::testing::Test {
+class Ablegen : public Fenstertest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(ordner.isValid());
-        probe.öffnen();
-    }
     // Drags the files onto the widget and lets them go; true when the window took them.
     bool ablegen(QWidget* ziel, const QStringList& pfade) {
         QMimeData daten;
@@ -231,17 +208,11 @@ class Ablegen : public ::testing::Test {
         QApplication::sendEvent(ziel, &los);
         return los.isAccepted();
     }
-
-    QTemporaryDir ordner;
-    Fensterprobe probe;
 };
 
 TEST_F(Ablegen, EinJpegWirdDerHintergrundEineEinstellungsdateiWirdGeladen) {
-    const QString bild = ordner.filePath(QStringLiteral("Urlaub.JPEG"));
-    QImage inhalt(300, 40, QImage::Format_RGB32);
-    inhalt.fill(Qt::darkRed);
-    ASSERT_TRUE(inhalt.save(bild, "JPEG"));
-    const QString design = ordner.filePath(QStringLiteral("Design.txt"));
+    const QString bild = jpegMachen(QStringLiteral("Urlaub.JPEG"), QSize(300, 40));
+    const QString design = pfad(QStringLiteral("Design.txt"));
     probe.setText(Feld::DaTxt, "24.12.2020");
     ASSERT_TRUE(probe.fenster->EinstellungenSchreiben(design));
     probe.setText(Feld::DaTxt, "01.01.2021");
@@ -260,9 +231,8 @@ TEST_F(Ablegen, EinJpegWirdDerHintergrundEineEinstellungsdateiWirdGeladen) {
 
     probe.setText(Feld::DaTxt, "01.01.2021");
     const std::string vorher = probe.text(Feld::DaTxt);
-    for (const QStringList& abgewiesen :
-         {QStringList{ordner.filePath(QStringLiteral("bild.png"))}, QStringList{design, bild},
-          QStringList{ordner.filePath(QStringLiteral("Design.TXT"))}}) {
+    for (const QStringList& abgewiesen : {QStringList{pfad("bild.png")}, QStringList{design, bild},
+                                          QStringList{pfad("Design.TXT")}}) {
         SCOPED_TRACE(abgewiesen.join(QLatin1Char(' ')).toStdString());
         EXPECT_FALSE(ablegen(probe.finde<QLineEdit>("KiTxt"), abgewiesen));
         EXPECT_FALSE(ablegen(probe.fenster.get(), abgewiesen));

@@ -1,22 +1,17 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QTextBlock>
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "ui/Fensterprobe.h"
-#include "ui/Vorlagenauswahl.h"
 
 namespace tafomat::test {
 namespace {
 
-class Hilfen : public ::testing::Test {
+class Hilfen : public Fenstertest {
   public:
     void SetUp() override {
-        probe.öffnen();
+        Fenstertest::SetUp();
         txt = probe.finde<QPlainTextEdit>("Txt");
     }
     void vorlage(const std::string& text, Vorlagenauswahl auswahl) {
@@ -25,43 +20,36 @@ class Hilfen : public ::testing::Test {
     }
     Vorlagenauswahl auswahl() const { return auswahlLesen(*txt); }
     QString markiert() const { return txt->textCursor().selectedText(); }
-    int neuzeichnungen() const { return probe.fenster->neuzeichnungen(); }
-    void fett() { probe.finde<QPushButton>("Fett")->click(); }
+    void fett() { klicken("Fett"); }
     void palette(Qt::MouseButton taste, int x, int y) {
         mausDrücken(probe.finde<QWidget>("PicFa"), taste, QPointF(x, y));
     }
+    void weiß() { palette(Qt::LeftButton, 127, 31); }
+    void größe12() { probe.setText(Feld::SchriftGröße, "12"); }
     void ziehen(Qt::MouseButtons tasten, double x, double y) {
         mausBewegen(probe.finde<QWidget>("Pic"), tasten, QPointF(x, y));
     }
+    // Pressed at one place, moved over three.
+    void ziehenÜberDrei() {
+        mausDrücken(probe.finde<QWidget>("Pic"), Qt::LeftButton, QPointF(44, 12));
+        for (int x : {45, 46, 47}) ziehen(Qt::LeftButton, x, 14);
+    }
 
-    Fensterprobe probe;
     QPlainTextEdit* txt = nullptr;
 };
 
-TEST_F(Hilfen, FettSetztUndEntferntDasB) {
-    vorlage("Hallo Welt", {5, 0});
-    const int vorher = neuzeichnungen();
-    fett();
-    EXPECT_EQ(probe.text(Feld::Txt), "Hallo#B Welt");
-    EXPECT_EQ(auswahl().start, 5);
-    EXPECT_EQ(auswahl().länge, 2);
-    EXPECT_EQ(neuzeichnungen(), vorher + 2);
-    EXPECT_TRUE(txt->hasFocus() || probe.fenster->focusWidget() == txt);
-    fett();
-    EXPECT_EQ(probe.text(Feld::Txt), "Hallo Welt");
-    EXPECT_EQ(auswahl().start, 5);
-    EXPECT_EQ(auswahl().länge, 0);
-}
-
-TEST_F(Hilfen, FettMitAuswahl) {
-    struct Fall {
+// "Fett" replaces the selection with "#B" and selects it, so that a second click takes it out;
+// the focus goes back to the template.
+TEST_F(Hilfen, FettErsetztDieAuswahl) {
+    const struct {
         const char* name;
         std::string text;
         Vorlagenauswahl vorher;
         std::string ergebnis;
         Vorlagenauswahl nachher;
-    };
-    const Fall fälle[] = {
+    } fälle[] = {
+        {"ohne Auswahl", "Hallo Welt", {5, 0}, "Hallo#B Welt", {5, 2}},
+        {"zweiter Klick", "Hallo#B Welt", {5, 2}, "Hallo Welt", {5, 0}},
         {"ein Zeichen bleibt", "Hallo Welt", {6, 1}, "Hallo #BWelt", {6, 2}},
         {"mehr wird gelöscht", "Hallo Welt", {6, 4}, "Hallo ", {6, 0}},
         {"leere Vorlage", "", {0, 0}, "#B", {0, 2}},
@@ -72,34 +60,31 @@ TEST_F(Hilfen, FettMitAuswahl) {
          {13, 2}},
         {"Zeilenumbruch gelöscht", "ab\r\ncd", {1, 4}, "ad", {1, 0}},
     };
-    for (const Fall& fall : fälle) {
+    for (const auto& fall : fälle) {
         SCOPED_TRACE(fall.name);
         vorlage(fall.text, fall.vorher);
+        probe.finde<QWidget>("DaTxt")->setFocus();
+        const int vorher = neuzeichnungen();
         fett();
         EXPECT_EQ(probe.text(Feld::Txt), fall.ergebnis);
-        EXPECT_EQ(auswahl().start, fall.nachher.start);
-        EXPECT_EQ(auswahl().länge, fall.nachher.länge);
+        EXPECT_EQ(auswahl(), fall.nachher);
+        EXPECT_EQ(markiert().size(), fall.nachher.länge);
+        EXPECT_EQ(neuzeichnungen(), vorher + 2);
+        EXPECT_EQ(probe.fenster->focusWidget(), txt);
     }
-    EXPECT_EQ(markiert(), QString());
-    vorlage("Zeile1\r\nHallo Welt\r\n", {13, 0});
-    fett();
-    EXPECT_EQ(markiert(), QStringLiteral("#B"));
 }
 
 TEST_F(Hilfen, DiePaletteSchreibtDieFarbeDerZelle) {
-    struct Fall {
-        int spalte, zeile;
-        const char* befehl;
-    };
-    const Fall fälle[] = {{0, 0, "#F000000000"}, {15, 3, "#F255255255"}, {5, 1, "#F085085085"},
-                          {2, 2, "#F170000170"}, {3, 0, "#F255000000"},  {12, 0, "#F000255000"}};
-    for (const Fall& fall : fälle) {
+    const std::pair<QPoint, const char*> fälle[] = {
+        {{0, 0}, "#F000000000"}, {{15, 3}, "#F255255255"}, {{5, 1}, "#F085085085"},
+        {{2, 2}, "#F170000170"}, {{3, 0}, "#F255000000"},  {{12, 0}, "#F000255000"}};
+    for (const auto& [zelle, befehl] : fälle) {
         for (const QPoint ecke : {QPoint(0, 0), QPoint(7, 7), QPoint(3, 6)}) {
-            SCOPED_TRACE(fall.befehl);
+            SCOPED_TRACE(befehl);
             vorlage("ab", {1, 0});
-            palette(Qt::LeftButton, 8 * fall.spalte + ecke.x(), 8 * fall.zeile + ecke.y());
-            EXPECT_EQ(probe.text(Feld::Txt), std::string("a") + fall.befehl + "b");
-            EXPECT_EQ(markiert(), QString::fromLatin1(fall.befehl));
+            palette(Qt::LeftButton, 8 * zelle.x() + ecke.x(), 8 * zelle.y() + ecke.y());
+            EXPECT_EQ(probe.text(Feld::Txt), std::string("a") + befehl + "b");
+            EXPECT_EQ(markiert(), QString::fromLatin1(befehl));
         }
     }
 }
@@ -109,17 +94,19 @@ TEST_F(Hilfen, EinZweiterFarbklickErsetztDenErsten) {
     const int vorher = neuzeichnungen();
     palette(Qt::LeftButton, 0, 0);
     EXPECT_EQ(neuzeichnungen(), vorher + 1);
-    palette(Qt::LeftButton, 127, 31);
+    weiß();
     EXPECT_EQ(probe.text(Feld::Txt), "Zeile1\r\na#F255255255b");
-    EXPECT_EQ(auswahl().start, 9);
-    EXPECT_EQ(auswahl().länge, 11);
+    EXPECT_EQ(auswahl(), (Vorlagenauswahl{9, 11}));
 }
 
-TEST_F(Hilfen, RechteUndMittlereTasteTunNichts) {
+// The palette answers the left button only; the preview writes a place only while a button is
+// held.
+TEST_F(Hilfen, AndereTastenUndBewegungOhneTasteAendernNichts) {
     vorlage("ab", {1, 0});
     const int vorher = neuzeichnungen();
     palette(Qt::RightButton, 10, 10);
     palette(Qt::MiddleButton, 10, 10);
+    ziehen(Qt::NoButton, 45, 12);
     EXPECT_EQ(probe.text(Feld::Txt), "ab");
     EXPECT_EQ(neuzeichnungen(), vorher);
 }
@@ -138,8 +125,7 @@ TEST_F(Hilfen, ZiehenUeberDerVorschauLaesstEinPaarStehen) {
     EXPECT_EQ(probe.text(Feld::Txt), "Zeile1\r\na#X003#Y012b");
     ziehen(Qt::LeftButton, 460, -7.0);
     EXPECT_EQ(probe.text(Feld::Txt), "Zeile1\r\na#X460#Y007b");
-    EXPECT_EQ(auswahl().start, 9);
-    EXPECT_EQ(auswahl().länge, 10);
+    EXPECT_EQ(auswahl(), (Vorlagenauswahl{9, 10}));
 }
 
 TEST_F(Hilfen, VierstelligeXLassenIhreLetzteZifferZurueck) {
@@ -151,14 +137,7 @@ TEST_F(Hilfen, VierstelligeXLassenIhreLetzteZifferZurueck) {
     EXPECT_EQ(probe.text(Feld::Txt), "#X007#Y0075");
 }
 
-TEST_F(Hilfen, BewegungOhneTasteAendertNichts) {
-    vorlage("ab", {1, 0});
-    const int vorher = neuzeichnungen();
-    ziehen(Qt::NoButton, 45, 12);
-    EXPECT_EQ(probe.text(Feld::Txt), "ab");
-    EXPECT_EQ(neuzeichnungen(), vorher);
-}
-
+// The caret stands at the start afterwards, with nothing selected.
 TEST_F(Hilfen, DieGroesseSchreibtIhrenBefehl) {
     const std::pair<const char*, const char*> fälle[] = {
         {"12", "#G12"}, {"", "#G0"}, {"100", "#G100"}, {"8", "#G08"}};
@@ -169,9 +148,7 @@ TEST_F(Hilfen, DieGroesseSchreibtIhrenBefehl) {
         probe.setText(Feld::SchriftGröße, größe);
         EXPECT_EQ(probe.text(Feld::Txt), std::string("Ha") + befehl + "llo");
         EXPECT_EQ(neuzeichnungen(), vorher + 2);
-        // The caret stands at the start, with nothing selected.
-        EXPECT_EQ(auswahl().start, 0);
-        EXPECT_EQ(auswahl().länge, 0);
+        EXPECT_EQ(auswahl(), (Vorlagenauswahl{0, 0}));
     }
 }
 
@@ -188,61 +165,40 @@ TEST_F(Hilfen, EineGewaehlteGroesseErsetztDieAuswahl) {
 // back the template and the selection before it, the typing before it stays undoable, and
 // redoing brings back the aid's command with its selection. Every undo or redo redraws once.
 TEST_F(Hilfen, JedeHilfeIstEinRueckgaengigSchritt) {
-    struct Fall {
+    const struct {
         const char* name;
         Vorlagenauswahl vorher;
-        std::function<void(Hilfen&)> hilfe;
+        void (Hilfen::*hilfe)();
         int neuzeichnungen;
         std::string ergebnis;
         Vorlagenauswahl nachher;
+    } fälle[] = {
+        {"Fett", {5, 0}, &Hilfen::fett, 2, "Hallo#B Weltxy", {5, 2}},
+        {"Fett löscht", {0, 6}, &Hilfen::fett, 2, "Weltxy", {0, 0}},
+        {"Farbe", {6, 4}, &Hilfen::weiß, 1, "Hallo #F255255255xy", {6, 11}},
+        {"Größe", {6, 4}, &Hilfen::größe12, 2, "Hallo #G12xy", {0, 0}},
+        {"Ziehen", {6, 4}, &Hilfen::ziehenÜberDrei, 6, "Hallo #X047#Y014xy", {6, 10}},
     };
-    const Fall fälle[] = {
-        {"Fett", {5, 0}, [](Hilfen& h) { h.fett(); }, 2, "Hallo#B Weltxy", {5, 2}},
-        {"Fett löscht", {0, 6}, [](Hilfen& h) { h.fett(); }, 2, "Weltxy", {0, 0}},
-        {"Farbe",
-         {6, 4},
-         [](Hilfen& h) { h.palette(Qt::LeftButton, 127, 31); },
-         1,
-         "Hallo #F255255255xy",
-         {6, 11}},
-        {"Größe",
-         {6, 4},
-         [](Hilfen& h) { h.probe.setText(Feld::SchriftGröße, "12"); },
-         2,
-         "Hallo #G12xy",
-         {0, 0}},
-        {"Ziehen",
-         {6, 4},
-         [](Hilfen& h) {
-             mausDrücken(h.probe.finde<QWidget>("Pic"), Qt::LeftButton, QPointF(44, 12));
-             for (int x : {45, 46, 47}) h.ziehen(Qt::LeftButton, x, 14);
-         },
-         6,
-         "Hallo #X047#Y014xy",
-         {6, 10}},
-    };
-    for (const Fall& fall : fälle) {
+    for (const auto& fall : fälle) {
         SCOPED_TRACE(fall.name);
         vorlage("Hallo Welt", {10, 0});
         QTest::keyClicks(txt, QStringLiteral("xy"));
         auswahlSetzen(*txt, fall.vorher);
         int vorher = neuzeichnungen();
-        fall.hilfe(*this);
+        (this->*fall.hilfe)();
         EXPECT_EQ(neuzeichnungen(), vorher + fall.neuzeichnungen);
         ASSERT_EQ(probe.text(Feld::Txt), fall.ergebnis);
 
         vorher = neuzeichnungen();
         QTest::keyClick(txt, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(probe.text(Feld::Txt), "Hallo Weltxy");
-        EXPECT_EQ(auswahl().start, fall.vorher.start);
-        EXPECT_EQ(auswahl().länge, fall.vorher.länge);
+        EXPECT_EQ(auswahl(), fall.vorher);
         QTest::keyClick(txt, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(probe.text(Feld::Txt), "Hallo Welt");
         QTest::keyClick(txt, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QTest::keyClick(txt, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(probe.text(Feld::Txt), fall.ergebnis);
-        EXPECT_EQ(auswahl().start, fall.nachher.start);
-        EXPECT_EQ(auswahl().länge, fall.nachher.länge);
+        EXPECT_EQ(auswahl(), fall.nachher);
         EXPECT_EQ(neuzeichnungen(), vorher + 4);
     }
 }
@@ -259,17 +215,6 @@ TEST_F(Hilfen, DieSchriftartGiltFuerDieVorschau) {
     EXPECT_EQ(neuzeichnungen(), vorher + 3);
     EXPECT_EQ(probe.text(Feld::Txt), Startvorlage());
     EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
-}
-
-TEST_F(Hilfen, FeinreglerZeigenIhrenWert) {
-    const std::pair<Feld, int> fälle[] = {{Feld::XPos, -12}, {Feld::YPos, 64}, {Feld::XPos, 0}};
-    for (const auto& [regler, wert] : fälle) {
-        SCOPED_TRACE(wert);
-        const int vorher = neuzeichnungen();
-        probe.fenster->felder().setWert(regler, wert);
-        EXPECT_EQ(probe.fenster->windowTitle(), QString::number(wert));
-        EXPECT_EQ(neuzeichnungen(), vorher + 1);
-    }
 }
 
 }  // namespace

@@ -41,51 +41,47 @@ TEST(Meldungen, UnlesbareWerteWerdenMarkiertUndGenannt) {
     struct Fall {
         Feld feld;
         std::string text;
-        const char* name;
         QString bezeichnung;
         QString grund;  // the field's tooltip, before its own; the message's end
-        QString satz;   // the notice line, after the field's name
     };
     const Fall fälle[] = {
-        {Feld::DaTxt, "2020-01-01", "DaTxt", "#1 Datum des Beginns",
-         "„2020-01-01“ ist kein Datum. Bitte als Tag.Monat.Jahr eingeben, z.B. 04.11.2010.",
-         "„2020-01-01“ ist kein Datum."},
-        {Feld::DaTxt, "31.02.2020", "DaTxt", "#1 Datum des Beginns",
-         "„31.02.2020“ ist kein Datum. Bitte als Tag.Monat.Jahr eingeben, z.B. 04.11.2010.",
-         "„31.02.2020“ ist kein Datum."},
-        {Feld::AlTxt, "", "AlTxt", "#3 Alte Kosten pro Tag",
-         "Das Feld ist leer. Bitte einen Betrag mit Komma eingeben, z.B. 5,00.",
-         "Das Feld ist leer."},
-        {Feld::KiTxt, "zwei", "KiTxt", "#4 Zigarettenverbrauch pro Tag",
-         "„zwei“ ist keine Zahl. Bitte eine Zahl eingeben, z.B. 22.", "„zwei“ ist keine Zahl."},
-        {Feld::AnTxt, std::string(400, '9'), "AnTxt", "#5 Einmalige Anschaffungskosten",
+        {Feld::DaTxt, "2020-01-01", "#1 Datum des Beginns",
+         "„2020-01-01“ ist kein Datum. Bitte als Tag.Monat.Jahr eingeben, z.B. 04.11.2010."},
+        {Feld::DaTxt, "31.02.2020", "#1 Datum des Beginns",
+         "„31.02.2020“ ist kein Datum. Bitte als Tag.Monat.Jahr eingeben, z.B. 04.11.2010."},
+        {Feld::AlTxt, "", "#3 Alte Kosten pro Tag",
+         "Das Feld ist leer. Bitte einen Betrag mit Komma eingeben, z.B. 5,00."},
+        {Feld::KiTxt, "zwei", "#4 Zigarettenverbrauch pro Tag",
+         "„zwei“ ist keine Zahl. Bitte eine Zahl eingeben, z.B. 22."},
+        {Feld::AnTxt, std::string(400, '9'), "#5 Einmalige Anschaffungskosten",
          "„999999999...999999999999999999“ ist zu groß zum Rechnen. Bitte eine kleinere Zahl "
-         "eingeben.",
-         "„999999999...999999999999999999“ ist zu groß zum Rechnen."},
-        {Feld::NeTxt, "1,00 \x80", "NeTxt", "#6 Neue Kosten pro Tag",
-         "„1,00 €“ ist kein Betrag. Bitte einen Betrag mit Komma eingeben, z.B. 5,00.",
-         "„1,00 €“ ist kein Betrag."},
-        {Feld::StTxt, "-", "StTxt", "#8 Freier Betrag pro Tag",
-         "„-“ ist kein Betrag. Bitte einen Betrag mit Komma eingeben, z.B. 5,00.",
-         "„-“ ist kein Betrag."},
-        {Feld::SchriftGröße, "0", "SchriftGröße", "Schriftgröße",
+         "eingeben."},
+        {Feld::NeTxt, "1,00 \x80", "#6 Neue Kosten pro Tag",
+         "„1,00 €“ ist kein Betrag. Bitte einen Betrag mit Komma eingeben, z.B. 5,00."},
+        {Feld::StTxt, "-", "#8 Freier Betrag pro Tag",
+         "„-“ ist kein Betrag. Bitte einen Betrag mit Komma eingeben, z.B. 5,00."},
+        {Feld::SchriftGröße, "0", "Schriftgröße",
          "„0“ ist keine Schriftgröße, die sich zeichnen lässt. Bitte eine Größe von 1 bis 2000 "
-         "wählen.",
-         "„0“ ist keine Schriftgröße, die sich zeichnen lässt."},
+         "wählen."},
     };
     Fensterprobe probe;
     probe.öffnen();
     const QImage hintergrund = alsQImage(probe.fenster->vorschau().hintergrund());
     auto* schalter = probe.finde<QAbstractButton>("Serveransicht");
     for (const Fall& fall : fälle) {
-        SCOPED_TRACE(fall.name + (" " + fall.text.substr(0, 12)));
+        const std::string name(feldName(fall.feld));
+        SCOPED_TRACE(name + " " + fall.text.substr(0, 12));
+        QWidget* feld = probe.finde<QWidget>(name.c_str());
         const std::string vorher = probe.text(fall.feld);
-        const QString eigenerTipp = probe.finde<QWidget>(fall.name)->toolTip();
+        const QString eigenerTipp = feld->toolTip();
         probe.setText(fall.feld, fall.text);
-        for (const char* name : Felder) EXPECT_EQ(markiert(probe, name), name == fall.name) << name;
-        const QString tipp = probe.finde<QWidget>(fall.name)->toolTip();
-        EXPECT_EQ(tipp, eigenerTipp.isEmpty() ? fall.grund : fall.grund + "\n\n" + eigenerTipp);
-        EXPECT_EQ(hinweis(probe), fall.bezeichnung + ": " + fall.satz);
+        for (const char* anderes : Felder)
+            EXPECT_EQ(markiert(probe, anderes), anderes == name) << anderes;
+        EXPECT_EQ(feld->toolTip(),
+                  eigenerTipp.isEmpty() ? fall.grund : fall.grund + "\n\n" + eigenerTipp);
+        // The notice line says the reason's first sentence.
+        EXPECT_EQ(hinweis(probe),
+                  fall.bezeichnung + ": " + fall.grund.left(fall.grund.indexOf(". ") + 1));
 
         probe.dialoge.meldungen.clear();
         probe.setText(Feld::QuTxt, "alt");
@@ -103,8 +99,8 @@ TEST(Meldungen, UnlesbareWerteWerdenMarkiertUndGenannt) {
 
         probe.setText(fall.feld, vorher);
         probe.setText(Feld::Txt, Startvorlage());
-        for (const char* name : Felder) EXPECT_FALSE(markiert(probe, name)) << name;
-        EXPECT_EQ(probe.finde<QWidget>(fall.name)->toolTip(), eigenerTipp);
+        for (const char* anderes : Felder) EXPECT_FALSE(markiert(probe, anderes)) << anderes;
+        EXPECT_EQ(feld->toolTip(), eigenerTipp);
         EXPECT_EQ(hinweis(probe), QString());
     }
 }
@@ -115,31 +111,34 @@ TEST(Meldungen, EinPunktImBetragBekommtEinenHinweis) {
     const struct {
         Feld feld;
         const char* text;
-        const char* name;
+        QString hinweis;  // the notice line: the field's label and the tooltip's first sentence
         QString tipp;
     } fälle[] = {
-        {Feld::AlTxt, "5.50", "AlTxt",
+        {Feld::AlTxt, "5.50",
+         "#3 Alte Kosten pro Tag: Der Punkt in „5.50“ trennt Tausender: das ist 550.",
          "Der Punkt in „5.50“ trennt Tausender: das ist 550. Für Nachkommastellen ein Komma "
          "schreiben: „5,50“."},
-        {Feld::KiTxt, "2.5", "KiTxt",
+        {Feld::KiTxt, "2.5",
+         "#4 Zigarettenverbrauch pro Tag: Der Punkt in „2.5“ trennt Tausender: das ist 25.",
          "Der Punkt in „2.5“ trennt Tausender: das ist 25. Für Nachkommastellen ein Komma "
          "schreiben: „2,5“."},
-        {Feld::StTxt, "1.000,5.0", "StTxt",
+        {Feld::StTxt, "1.000,5.0",
+         "#8 Freier Betrag pro Tag: Der Punkt in „1.000,5.0“ trennt Tausender: das ist 1000,5.",
          "Der Punkt in „1.000,5.0“ trennt Tausender: das ist 1000,5. Für Nachkommastellen ein "
          "Komma schreiben."},
-        {Feld::AnTxt, "1.234,50", "AnTxt", QString()},
-        {Feld::NeTxt, "1.000.000", "NeTxt", QString()},
+        {Feld::AnTxt, "1.234,50", QString(), QString()},
+        {Feld::NeTxt, "1.000.000", QString(), QString()},
     };
     Fensterprobe probe;
     probe.öffnen();
     for (const auto& fall : fälle) {
         SCOPED_TRACE(fall.text);
+        const std::string name(feldName(fall.feld));
         const std::string vorher = probe.text(fall.feld);
         probe.setText(fall.feld, fall.text);
-        EXPECT_FALSE(markiert(probe, fall.name));
-        EXPECT_EQ(probe.finde<QWidget>(fall.name)->toolTip(), fall.tipp);
-        const QString satz = fall.tipp.left(fall.tipp.indexOf(QStringLiteral(". ")) + 1);
-        EXPECT_EQ(hinweis(probe).endsWith(satz), true) << hinweis(probe).toStdString();
+        EXPECT_FALSE(markiert(probe, name.c_str()));
+        EXPECT_EQ(probe.finde<QWidget>(name.c_str())->toolTip(), fall.tipp);
+        EXPECT_EQ(hinweis(probe), fall.hinweis);
         EXPECT_TRUE(probe.fenster->PhpQuelltextErstellen().has_value());
         probe.setText(fall.feld, vorher);
         EXPECT_EQ(hinweis(probe), QString());
@@ -190,16 +189,12 @@ TEST(Meldungen, EinBefehlDerNichtGezeichnetWerdenKannWirdMitSeinerZeileGenannt) 
     EXPECT_EQ(zeile->satz(), QString());
 }
 
-struct Speichern : public ::testing::Test {
+class Speichern : public Fenstertest {
+  protected:
     void SetUp() override {
-        ASSERT_TRUE(ordner.isValid());
+        Fenstertest::SetUp();
         ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("banner.php")));
-        probe.öffnen();
     }
-    QString pfad(const char* name) const { return ordner.filePath(QString::fromUtf8(name)); }
-
-    QTemporaryDir ordner;
-    Fensterprobe probe;
 };
 
 // Every save that fails says which file and why, in a message and in the notice line, until a
@@ -228,7 +223,7 @@ TEST_F(Speichern, JedesScheiternSagtDateiUndGrund) {
         probe.dialoge.speichernAntworten = {pfad(fall.gewählt)};
         probe.setText(Feld::KiTxt, "23");  // a change, so that closing asks
         if (fall.knopf) {
-            probe.finde<QPushButton>(fall.knopf)->click();
+            klicken(fall.knopf);
         } else {
             probe.dialoge.frageAntworten = {Antwort::Speichern};
             EXPECT_FALSE(probe.fenster->close());
@@ -244,9 +239,10 @@ TEST_F(Speichern, JedesScheiternSagtDateiUndGrund) {
         EXPECT_EQ(hinweis(probe), QStringLiteral("%1 wurde nicht gespeichert: %2.")
                                       .arg(QFileInfo(datei).fileName(), fall.kurz));
         EXPECT_FALSE(QFileInfo(datei).isFile());
+        EXPECT_TRUE(QDir(ordner.path()).entryList(QDir::Files).isEmpty());  // nor a trace
     }
     probe.dialoge.speichernAntworten = {pfad("gut")};
-    probe.finde<QPushButton>("EinstellungenSpeichern")->click();
+    klicken("EinstellungenSpeichern");
     EXPECT_TRUE(QFileInfo(pfad("gut.txt")).isFile());
     EXPECT_EQ(hinweis(probe), QString());
 }

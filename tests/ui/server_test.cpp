@@ -21,12 +21,15 @@ QImage gezeigt(const Fensterprobe& probe) {
     return probe.finde<QWidget>("Pic")->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-QImage serverbild(Fensterprobe& probe) {
-    MainWindow& fenster = *probe.fenster;
+// The banner as the server sends it on the probe's day.
+Bild gesendet(Fensterprobe& probe) {
     const std::optional<Bild> bild =
-        Serveransicht(fenster.felder(), fenster.vorschau(), probe.uhr.heute());
+        Serveransicht(probe.fenster->felder(), probe.fenster->vorschau(), probe.uhr.heute());
     EXPECT_TRUE(bild.has_value());
-    return alsQImage(bild.value_or(Bild())).copy();
+    return bild.value_or(Bild());
+}
+QImage serverbild(Fensterprobe& probe) {
+    return alsQImage(gesendet(probe)).copy();
 }
 
 // Off at start; on, Pic shows the server's banner (amounts as the server writes them, the
@@ -65,21 +68,20 @@ TEST(Bildgröße, FollowsEveryRedrawAndTheChosenTypeAndQuality) {
     MainWindow& fenster = probe.öffnen();
     const auto* größe = probe.finde<QLabel>("Bildgröße");
     EXPECT_TRUE(fenster.rect().contains(größe->geometry()));
-    const auto gesendet = [&](const std::string& art, int qualität) {
-        const std::optional<Bild> bild =
-            Serveransicht(fenster.felder(), fenster.vorschau(), probe.uhr.heute());
-        const long zehntel = std::lround(double(ausgabeBytes(*bild, art, qualität).size()) / 102.4);
+    const auto kilobytes = [&](const std::string& art, int qualität) {
+        const Bild bild = gesendet(probe);
+        const long zehntel = std::lround(double(ausgabeBytes(bild, art, qualität).size()) / 102.4);
         return QStringLiteral("460 × 66 Pixel, %1,%2 KB").arg(zehntel / 10).arg(zehntel % 10);
     };
     const QString start = größe->text();
-    EXPECT_EQ(start, gesendet("jpeg", 75) + QStringLiteral(" (jpeg 75)"));
+    EXPECT_EQ(start, kilobytes("jpeg", 75) + QStringLiteral(" (jpeg 75)"));
     probe.setText(Feld::Txt, "#G20" + std::string(60, 'W'));
-    EXPECT_EQ(größe->text(), gesendet("jpeg", 75) + QStringLiteral(" (jpeg 75)"));
+    EXPECT_EQ(größe->text(), kilobytes("jpeg", 75) + QStringLiteral(" (jpeg 75)"));
     EXPECT_NE(größe->text(), start);
     wählen(probe.finde<QComboBox>("BildQuallität"), QStringLiteral("10"));
-    EXPECT_EQ(größe->text(), gesendet("jpeg", 10) + QStringLiteral(" (jpeg 10)"));
+    EXPECT_EQ(größe->text(), kilobytes("jpeg", 10) + QStringLiteral(" (jpeg 10)"));
     wählen(probe.finde<QComboBox>("BildArt"), QStringLiteral("gif"));
-    EXPECT_EQ(größe->text(), gesendet("gif", -1) + QStringLiteral(" (gif)"));
+    EXPECT_EQ(größe->text(), kilobytes("gif", -1) + QStringLiteral(" (gif)"));
     probe.setText(Feld::AlTxt, "fünf");
     EXPECT_EQ(größe->text(), QString());
     // Encoding a picture this large would hold up every keystroke.
