@@ -13,6 +13,7 @@
 #include "design/Gestaltung.h"
 #include "model/Cp1252.h"
 #include "model/Eingabefehler.h"
+#include "model/Wortlaut.h"
 #include "phpgen/Bildausgabe.h"
 #include "phpgen/PhpSkript.h"
 #include "platform/Dateien.h"
@@ -188,11 +189,10 @@ class Export {
     void drehungWarnen() const {
         const std::optional<int> ausrichtung = m_vorschau.backgroundOrientation();
         if (!ausrichtung || *ausrichtung == 1) return;
-        melden(QStringLiteral(
-                   "warning: %1: the picture %2 asks to be turned (EXIF orientation %3); the "
-                   "server draws it as stored, unrotated, and so does the preview")
-                   .arg(ort(Feld::HintergrundPfad), kurz(Feld::HintergrundPfad))
-                   .arg(*ausrichtung));
+        melden(
+            QStringLiteral("warning: %1: ").arg(ort(Feld::HintergrundPfad)) +
+            englisch(einsetzen(GedrehtesBild.englisch, {kurz(Feld::HintergrundPfad).toStdString(),
+                                                        std::to_string(*ausrichtung)})));
     }
 
     // A font that is not installed here, or cannot be drawn, leaves the preview's font, which the

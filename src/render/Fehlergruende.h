@@ -16,6 +16,13 @@ namespace tafomat {
 // sentence that names the file ("Die Datei [a.txt] wurde nicht gefunden").
 Wortlaut Lesegrund(ReadFailure fehler);
 
+// A background whose orientation is not 1, which GD on the server draws as stored: the window's
+// notice, and the command line's words with the picture (%1) and its orientation (%2).
+inline constexpr Wortlaut GedrehtesBild{
+    "Das Bild ist laut EXIF gedreht; der Server zeichnet es ungedreht.",
+    "the picture %1 asks to be turned (EXIF orientation %2); the server draws it as stored, "
+    "unrotated, and so does the preview"};
+
 // Why a background picture cannot be loaded, with its sizes filled in: "no JPEG picture"; in
 // German the end of a sentence about the picture ("ist kein JPEG-Bild").
 std::string Bildgrund(const Bildfehler& fehler, Sprache sprache);

@@ -150,8 +150,8 @@ void MainWindow::DrehungMelden() {
         return;
     }
     m_s.Hinweis->setzen(
-        Hinweisart::Drehung, QString::fromUtf8(GedrehtesBildHinweis),
-        QString::fromUtf8(GedrehtesBildHinweis) +
+        Hinweisart::Drehung, QString::fromUtf8(GedrehtesBild.deutsch),
+        QString::fromUtf8(GedrehtesBild.deutsch) +
             QStringLiteral(" Die Kamera hat es gedreht aufgenommen (EXIF-Ausrichtung %1); die "
                            "Vorschau zeigt es wie der Server. Soll es aufrecht stehen, bitte das "
                            "Bild gedreht speichern und neu öffnen.")
