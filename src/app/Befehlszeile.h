@@ -9,8 +9,8 @@ namespace tafomat {
 
 // True unless the arguments call the window: none, or one design file, besides Qt's own
 // options (-style, -reverse, ...). Commands, help, version and every bad call run without a
-// screen, so main chooses the offscreen platform before the application starts and a bad
-// option is answered with the usage line even where no display is.
+// screen and without any window system, so that a bad option is answered with the usage line
+// even where no display is.
 bool ohneFenster(int argc, const char* const* argv);
 
 // Handles the command line of a started application. mitFenster tells whether the window can

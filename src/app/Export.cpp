@@ -153,6 +153,7 @@ class Export {
                                                              *inhalt.failure, Sprache::Englisch))));
         const EinstellungenErgebnis ergebnis =
             EinstellungenLaden(inhalt.bytes, m_felder, m_vorschau);
+        // As "Einstellungen öffnen" redraws after reading, whether it read all or not.
         m_felder.neuZeichnen();
         if (ergebnis.abbruch != Abbruch::Keiner)
             return eingabefehler(
