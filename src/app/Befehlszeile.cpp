@@ -118,7 +118,7 @@ std::optional<Exportauftrag> exportauftrag(QCommandLineParser& parser,
     return auftrag;
 }
 
-Befehl beenden(int status) {
+Fensterauftrag beenden(int status) {
     return {status, std::nullopt};
 }
 
@@ -146,6 +146,18 @@ int qtOptionLänge(std::string_view argument) {
     return gleich == std::string_view::npos ? 2 : 1;
 }
 
+QStringList ohneQtOptionen(const QStringList& argumente) {
+    QStringList eigene;
+    for (qsizetype i = 0; i < argumente.size(); ++i) {
+        const int qt = i == 0 ? 0 : qtOptionLänge(argumente.at(i).toStdString());
+        if (qt > 0)
+            i += qt - 1;
+        else
+            eigene.append(argumente.at(i));
+    }
+    return eigene;
+}
+
 }  // namespace
 
 bool ohneFenster(int argc, const char* const* argv) {
@@ -163,7 +175,7 @@ bool ohneFenster(int argc, const char* const* argv) {
     return !eigene.empty() && !design;
 }
 
-Befehl Befehlszeile(const QStringList& argumente, bool mitFenster) {
+Fensterauftrag Befehlszeile(const QStringList& argumente, bool mitFenster) {
     if (argumente.size() <= 1) return {};
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -194,6 +206,10 @@ Befehl Befehlszeile(const QStringList& argumente, bool mitFenster) {
         return beenden(aufruffehler(
             QStringLiteral("the window takes one design file and Qt's own options only"), Aufruf));
     return {std::nullopt, positionen.front()};
+}
+
+int BefehlAusführen(const QStringList& argumente) {
+    return Befehlszeile(ohneQtOptionen(argumente), false).status.value_or(ExitFehlerEingabe);
 }
 
 }  // namespace tafomat

@@ -1,21 +1,16 @@
-#include <QApplication>
-#include <QTranslator>
+#include <QCoreApplication>
 
 #include <csignal>
 #include <cstdio>
 #include <string_view>
 
 #include "app/Befehlszeile.h"
-#include "platform/Dialoge.h"
-#include "platform/Schriftartenliste.h"
-#include "platform/SystemUhr.h"
-#include "ui/EinstellungenDatei.h"
-#include "ui/MainWindow.h"
+#include "ui/Fensterstart.h"
 
 namespace {
 
-// On the command line only the program's own messages reach standard error, not the
-// platform's notes about its environment.
+// On the command line only the program's own messages reach standard error, not Qt's notes
+// about its environment.
 void nurSchwereMeldungen(QtMsgType art, const QMessageLogContext& ort, const QString& text) {
     if (art == QtCriticalMsg || art == QtFatalMsg) qt_message_output(art, ort, text);
 }
@@ -40,12 +35,15 @@ int main(int argc, char** argv) {
     // A write beyond the file size limit then fails like one on a full disk, and is reported,
     // instead of ending the program without a word.
     std::signal(SIGXFSZ, SIG_IGN);
-    // Work on the command line needs no screen.
-    const bool mitFenster = !tafomat::ohneFenster(argc, argv);
-    if (!mitFenster) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QCoreApplication::setApplicationName(QStringLiteral("Tafomat"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TAFOMAT_VERSION));
+    // Work on the command line needs no screen and no widget.
+    if (tafomat::ohneFenster(argc, argv)) {
         qInstallMessageHandler(nurSchwereMeldungen);
-    } else if (ohneBildschirm(argc, argv)) {
+        const QCoreApplication app(argc, argv);
+        return tafomat::BefehlAusführen(QCoreApplication::arguments());
+    }
+    if (ohneBildschirm(argc, argv)) {
         std::fputs(
             "Tafomat: Kein Bildschirm gefunden; das Fenster braucht einen, "
             "\"tafomat export\" arbeitet ohne.\n"
@@ -54,17 +52,7 @@ int main(int argc, char** argv) {
             stderr);
         return 1;
     }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tafomat"));
-    QApplication::setApplicationVersion(QStringLiteral(TAFOMAT_VERSION));
-    const tafomat::Befehl befehl = tafomat::Befehlszeile(QApplication::arguments(), mitFenster);
-    if (befehl.status) return *befehl.status;
-    QTranslator deutsch;
-    if (tafomat::DeutscheStandardtexteLaden(deutsch)) QApplication::installTranslator(&deutsch);
-    tafomat::QtDialoge dialoge;
-    const tafomat::QtSchriftartenliste schriftarten;
-    const tafomat::SystemUhr uhr;
-    tafomat::MainWindow fenster(dialoge, schriftarten, uhr);
-    if (befehl.design) tafomat::EinstellungenBeimStartÖffnen(fenster, dialoge, *befehl.design);
-    return QApplication::exec();
+    return tafomat::FensterStarten(argc, argv, [](const QStringList& argumente) {
+        return tafomat::Befehlszeile(argumente, true);
+    });
 }

@@ -42,6 +42,21 @@ std::optional<Lesefehler> LesefehlerVon(Feld feld, std::string_view text) {
     }
 }
 
+Wortlaut Eingabegrund(Feld feld, Lesefehler fehler) {
+    switch (fehler) {
+        case Lesefehler::KeinDatum:
+            return {"%1 ist kein Datum.", "no date"};
+        case Lesefehler::Leer:
+            return {"Das Feld ist leer.", "no number"};
+        case Lesefehler::KeineZahl:
+            if (feld == Feld::KiTxt) return {"%1 ist keine Zahl.", "no number"};
+            return {"%1 ist kein Betrag.", "no number"};
+        case Lesefehler::ZuGroß:
+            break;
+    }
+    return {"%1 ist zu groß zum Rechnen.", "too large"};
+}
+
 // A thousands mark stands before a group of exactly three digits that ends the number, meets
 // the comma or meets the next mark.
 bool hatVerdächtigenPunkt(std::string_view text) {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "model/Feld.h"
+#include "model/Wortlaut.h"
 
 namespace tafomat {
 
@@ -20,9 +21,21 @@ enum class Lesefehler {
 inline constexpr Feld Zahlenfelder[] = {Feld::DaTxt, Feld::AlTxt, Feld::KiTxt,
                                         Feld::AnTxt, Feld::NeTxt, Feld::StTxt};
 
+// The same fields in the order the redraw computes with them (AbgeleiteteWerteBerechnen): the
+// first of them that cannot be read is the one that stops it.
+inline constexpr Feld Rechenfelder[] = {Feld::DaTxt, Feld::KiTxt, Feld::AlTxt,
+                                        Feld::NeTxt, Feld::AnTxt, Feld::StTxt};
+
 // Why the field's text stops the redraw and the script, read as both read it; nullopt when it
 // reads.
 std::optional<Lesefehler> LesefehlerVon(Feld feld, std::string_view text);
+
+// Why the field's text cannot be read, as the window's sentence with the typed text quoted as
+// %1 ("„viele“ ist keine Zahl.") and the command line's words ("no number").
+Wortlaut Eingabegrund(Feld feld, Lesefehler fehler);
+// A size text whose base size the preview cannot draw.
+inline constexpr Wortlaut UnbrauchbareGröße{"%1 ist keine Schriftgröße, die sich zeichnen lässt.",
+                                            "no usable font size"};
 
 // Whether a number text that reads holds a point where no thousands mark stands ("5.50", "2.5",
 // ",5."): the reading skips it all the same, so the number is far larger than it looks.

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "settings/Einstellungen.h"
+
 namespace tafomat {
 
 namespace {
@@ -46,6 +48,20 @@ bool DateiSchreiben(const QString& pfad, std::string_view bytes) {
 
 FileContent DateiLesen(const QString& pfad, std::size_t höchstens) {
     return readRegularFile(QFile::encodeName(pfad).toStdString(), höchstens);
+}
+
+bool istEinstellungenName(const QString& pfad) {
+    if (pfad.endsWith(QLatin1String(".txt"))) return true;
+    const QFileInfo datei(pfad);
+    return pfad.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) && datei.exists() &&
+           !datei.isDir();
+}
+
+QString Einstellungsdatei(const QString& pfad) {
+    // The name rule looks only at the ASCII ending, so the UTF-8 path passes unchanged.
+    return istEinstellungenName(pfad)
+               ? pfad
+               : QString::fromStdString(EinstellungenDateiname(pfad.toStdString()));
 }
 
 }  // namespace tafomat

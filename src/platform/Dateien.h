@@ -34,4 +34,11 @@ bool DateiSchreiben(const QString& pfad, std::string_view bytes);
 // and folders are refused at once, a larger file before it is read.
 FileContent DateiLesen(const QString& pfad, std::size_t höchstens);
 
+// A name that the settings reader opens as it is, without appending ".txt": one that ends in
+// exactly ".txt", and a file that exists under a name ending in ".txt" in any letter case.
+bool istEinstellungenName(const QString& pfad);
+// The file that "Einstellungen öffnen" reads for a chosen name: the name as it is when it ends
+// in ".txt" (a file that exists also in another letter case), otherwise with ".txt" appended.
+QString Einstellungsdatei(const QString& pfad);
+
 }  // namespace tafomat

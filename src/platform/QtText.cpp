@@ -36,4 +36,12 @@ QString keepCp1252(const QString& text) {
     return toQString(toCp1252(text));
 }
 
+QString shortenMiddle(const QString& text, int maxLength) {
+    if (text.size() <= maxLength) return text;
+    const QString mitte = QStringLiteral("...");
+    const int vorn = (maxLength - static_cast<int>(mitte.size())) / 3;
+    const int hinten = maxLength - static_cast<int>(mitte.size()) - vorn;
+    return text.left(vorn) + mitte + text.right(hinten);
+}
+
 }  // namespace tafomat

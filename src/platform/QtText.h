@@ -14,4 +14,7 @@ bool fitsCp1252(const QString& text);
 // The text with every character that Windows-1252 cannot hold removed.
 QString keepCp1252(const QString& text);
 
+// The text cut in its middle to at most maxLength characters, its start and end kept.
+QString shortenMiddle(const QString& text, int maxLength);
+
 }  // namespace tafomat

@@ -12,7 +12,7 @@ namespace tafomat {
 
 // A background is decoded at 4 bytes per pixel. The command line holds it in at most three
 // copies (the background, the drawn preview and the server view): at 16 megapixels its peak
-// was 235 MB, measured. No banner comes near 4096 x 4096.
+// was 291 MB, measured. No banner comes near 4096 x 4096.
 inline constexpr std::int64_t GroessteBildpunktzahl = 4096 * 4096;
 // A photo of that many pixels takes a few megabytes; the file is held while it is decoded.
 inline constexpr std::size_t GroessteBilddatei = 32 * 1024 * 1024;
@@ -67,9 +67,6 @@ int jpegScans(std::string_view bytes);
 // without one. Cameras store a turned photo as taken and leave the turn to this entry, which
 // GD on the server ignores.
 std::optional<int> exifAusrichtung(std::string_view bytes);
-// The window's notice for a background whose orientation is not 1 (UTF-8).
-inline constexpr const char* GedrehtesBildHinweis =
-    "Das Bild ist laut EXIF gedreht; der Server zeichnet es ungedreht.";
 
 // Reads a background picture safely: a regular file of at most GroessteBilddatei bytes that
 // holds a JPEG declaring at most GroessteBildpunktzahl pixels in at most GroessteScanzahl scans.

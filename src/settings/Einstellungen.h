@@ -7,7 +7,9 @@
 #include <string_view>
 
 #include "model/Felder.h"
+#include "model/Wortlaut.h"
 #include "preview/Surface.h"
+#include "render/RegularFile.h"
 
 namespace tafomat {
 
@@ -18,6 +20,30 @@ namespace tafomat {
 // template is the rest of the file. Every line ends with CR LF.
 
 inline constexpr int EinstellungenDatensätze = 15;
+
+// The field each record fills, in file order: record 5, the text colour, fills none.
+inline constexpr std::array<std::optional<Feld>, EinstellungenDatensätze> Datensätze{
+    Feld::HintergrundPfad,
+    Feld::HintergrundName,
+    Feld::SchriftartListe,
+    Feld::SchriftGröße,
+    std::nullopt,
+    Feld::XPos,
+    Feld::YPos,
+    Feld::Abstand,
+    Feld::DaTxt,
+    Feld::AlTxt,
+    Feld::KiTxt,
+    Feld::AnTxt,
+    Feld::NeTxt,
+    Feld::StTxt,
+    Feld::Txt};
+
+// A record's name in messages, its field's name or "text colour"; "?" for a number beyond the
+// records.
+std::string_view Datensatzname(int nummer);
+// The number of the record that fills the field, counted from 1; 0 for a field of none.
+int Datensatznummer(Feld feld);
 
 // A design takes a few hundred bytes; a template of a million characters still fits twice.
 // A larger file is refused before it is read.
@@ -57,6 +83,9 @@ struct Einstellungen {
     int gelesen = 0;  // records read, 0 to 15
     Abbruch abbruch = Abbruch::Keiner;
 };
+
+// Why a settings file cannot be read, as the end of a sentence that names the file.
+std::string Einstellungsdateigrund(ReadFailure fehler, Sprache sprache);
 
 // Appends ".txt" unless the name's last four characters are exactly ".txt" (case-sensitive).
 std::string EinstellungenDateiname(std::string name);

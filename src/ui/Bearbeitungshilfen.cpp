@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "design/Gestaltung.h"
 #include "platform/QtText.h"
 #include "preview/BildZeichnen.h"
 #include "ui/Befehlstexte.h"
@@ -74,7 +75,7 @@ void MainWindow::SchriftGrößeSetzen() {
 
 // A name that the surface cannot use keeps the previous font; the notice line says so.
 void MainWindow::SchriftartSetzen() {
-    m_vorschau.setFontName(m_felder.text(Feld::SchriftartListe));
+    SchriftartAnwenden(m_felder, m_vorschau);
     SchriftMelden();
     BildZeichnen();
 }

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "render/Fehlergruende.h"
 #include "settings/Einstellungen.h"
 
 namespace tafomat {
@@ -16,42 +17,11 @@ QString eckig(const QString& pfad) {
 }
 
 QString bildGrund(const Bildfehler& fehler) {
-    switch (fehler.grund) {
-        case Bildfehlergrund::Fehlt:
-            return QStringLiteral("wurde nicht gefunden");
-        case Bildfehlergrund::KeineNormaleDatei:
-            return QStringLiteral("ist keine gewöhnliche Datei");
-        case Bildfehlergrund::NichtLesbar:
-            return QStringLiteral("lässt sich nicht lesen");
-        case Bildfehlergrund::ZuGrosseDatei:
-            return QStringLiteral("ist größer als %1 MB").arg(GroessteBilddatei / (1024 * 1024));
-        case Bildfehlergrund::KeinJpeg:
-            return QStringLiteral("ist kein JPEG-Bild");
-        case Bildfehlergrund::ZuVieleBildpunkte:
-            return QStringLiteral(
-                       "hat mit %1 × %2 zu viele Bildpunkte (höchstens 16 Millionen, "
-                       "etwa 4096 × 4096)")
-                .arg(fehler.breite)
-                .arg(fehler.hoehe);
-        case Bildfehlergrund::Beschaedigt:
-            break;
-    }
-    return QStringLiteral("ist beschädigt");
+    return QString::fromStdString(Bildgrund(fehler, Sprache::Deutsch));
 }
 
 QString dateiGrund(ReadFailure fehler) {
-    switch (fehler) {
-        case ReadFailure::Missing:
-            return QStringLiteral("wurde nicht gefunden");
-        case ReadFailure::NotRegular:
-            return QStringLiteral("ist keine gewöhnliche Datei");
-        case ReadFailure::TooLarge:
-            return QStringLiteral("ist größer als %1 MB und damit keine Einstellungsdatei")
-                .arg(GrößteEinstellungsdatei / (1024 * 1024));
-        case ReadFailure::Unreadable:
-            break;
-    }
-    return QStringLiteral("lässt sich nicht lesen");
+    return QString::fromStdString(Einstellungsdateigrund(fehler, Sprache::Deutsch));
 }
 
 QString speicherGrund(const Schreibfehler& fehler) {
@@ -128,14 +98,6 @@ QString Speicherhinweis(const Schreibfehler& fehler, const QString& pfad) {
 QString Einstellungsmeldung(ReadFailure fehler, const QString& pfad) {
     return QStringLiteral("Die Einstellungsdatei %1 %2! Es gelten die Standard-Einstellungen.")
         .arg(eckig(pfad), dateiGrund(fehler));
-}
-
-QString shortenMiddle(const QString& text, int maxLength) {
-    if (text.size() <= maxLength) return text;
-    const QString mitte = QStringLiteral("...");
-    const int vorn = (maxLength - static_cast<int>(mitte.size())) / 3;
-    const int hinten = maxLength - static_cast<int>(mitte.size()) - vorn;
-    return text.left(vorn) + mitte + text.right(hinten);
 }
 
 }  // namespace tafomat

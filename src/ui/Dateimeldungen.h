@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "platform/Dateien.h"
+#include "platform/QtText.h"
 #include "render/Hintergrunddatei.h"
 #include "render/RegularFile.h"
 
@@ -23,8 +24,5 @@ QString Speichermeldung(const Schreibfehler& fehler, const QString& pfad);
 QString Speicherhinweis(const Schreibfehler& fehler, const QString& pfad);
 // Message box: a design named at start-up that cannot be read.
 QString Einstellungsmeldung(ReadFailure fehler, const QString& pfad);
-
-// The text cut in its middle to at most maxLength characters, its start and end kept.
-QString shortenMiddle(const QString& text, int maxLength);
 
 }  // namespace tafomat

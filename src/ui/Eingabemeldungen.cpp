@@ -52,26 +52,24 @@ QString Feldbezeichnung(Feld feld) {
 }
 
 Befund Lesebefund(Feld feld, Lesefehler fehler, const std::string& text) {
+    const QString satz = QString::fromStdString(
+        einsetzen(Eingabegrund(feld, fehler).deutsch, {zitat(text).toStdString()}));
     switch (fehler) {
         case Lesefehler::KeinDatum:
-            return {QStringLiteral("%1 ist kein Datum.").arg(zitat(text)),
-                    QStringLiteral("Bitte als Tag.Monat.Jahr eingeben, z.B. 04.11.2010.")};
+            return {satz, QStringLiteral("Bitte als Tag.Monat.Jahr eingeben, z.B. 04.11.2010.")};
         case Lesefehler::Leer:
-            return {QStringLiteral("Das Feld ist leer."), zahlenrat(feld)};
         case Lesefehler::KeineZahl:
-            return {istBetrag(feld) ? QStringLiteral("%1 ist kein Betrag.").arg(zitat(text))
-                                    : QStringLiteral("%1 ist keine Zahl.").arg(zitat(text)),
-                    zahlenrat(feld)};
+            return {satz, zahlenrat(feld)};
         case Lesefehler::ZuGroß:
             break;
     }
-    return {QStringLiteral("%1 ist zu groß zum Rechnen.").arg(zitat(text)),
-            QStringLiteral("Bitte eine kleinere Zahl eingeben.")};
+    return {satz, QStringLiteral("Bitte eine kleinere Zahl eingeben.")};
 }
 
 Befund Größenbefund(const std::string& text) {
-    return {QStringLiteral("%1 ist keine Schriftgröße, die sich zeichnen lässt.").arg(zitat(text)),
-            QStringLiteral("Bitte eine Größe von 1 bis %1 wählen.").arg(LargestFontSize)};
+    return {
+        QString::fromStdString(einsetzen(UnbrauchbareGröße.deutsch, {zitat(text).toStdString()})),
+        QStringLiteral("Bitte eine Größe von 1 bis %1 wählen.").arg(LargestFontSize)};
 }
 
 // "5.50" reads as 550: the suggestion writes the point as a comma where that gives one number.

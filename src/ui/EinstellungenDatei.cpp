@@ -1,8 +1,8 @@
 #include "ui/EinstellungenDatei.h"
 
+#include "design/Gestaltung.h"
 #include "platform/Dateien.h"
 #include "platform/QtText.h"
-#include "ui/Dateiarten.h"
 #include "ui/Dateimeldungen.h"
 
 namespace tafomat {
@@ -63,11 +63,8 @@ EinstellungenGelesen MainWindow::EinstellungenLesen(const QString& pfad) {
     const FileContent inhalt = DateiLesen(Einstellungsdatei(pfad), GrößteEinstellungsdatei);
     if (inhalt.failure) return {false, {}, inhalt.failure};
     const Größenbefehlsperre sperre(m_größenbefehlAus);
-    const EinstellungenErgebnis ergebnis =
-        EinstellungenAnwenden(EinstellungenParsen(inhalt.bytes), m_felder, m_vorschau);
+    const EinstellungenErgebnis ergebnis = EinstellungenLaden(inhalt.bytes, m_felder, m_vorschau);
     if (ergebnis.bildFehlt) {
-        // What a fresh start shows, not the picture of the design before.
-        m_vorschau.loadBuiltInBackground();
         const Bildfehler fehler =
             m_vorschau.backgroundFailure().value_or(Bildfehler{Bildfehlergrund::Beschaedigt});
         m_s.Hinweis->setzen(
@@ -78,10 +75,6 @@ EinstellungenGelesen MainWindow::EinstellungenLesen(const QString& pfad) {
     }
     DrehungMelden();
     return {true, ergebnis, std::nullopt};
-}
-
-QString Einstellungsdatei(const QString& pfad) {
-    return istEinstellungenName(pfad) ? pfad : mitTxt(pfad);
 }
 
 void EinstellungenBeimStartÖffnen(MainWindow& fenster, Dialoge& dialoge, const QString& pfad) {

@@ -7,10 +7,6 @@
 
 namespace tafomat {
 
-// The file that "Einstellungen öffnen" reads for a chosen name: the name as it is when it ends
-// in ".txt" (a file that exists also in another letter case), otherwise with ".txt" appended.
-QString Einstellungsdatei(const QString& pfad);
-
 // A design named when the program starts: read into the shown window as "Einstellungen
 // öffnen" reads it. A file that cannot be read leaves the start design, and a message says
 // why.

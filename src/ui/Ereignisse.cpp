@@ -1,3 +1,4 @@
+#include "design/Gestaltung.h"
 #include "phpgen/Bildausgabe.h"
 #include "phpgen/PhpSkript.h"
 #include "platform/QtText.h"
@@ -113,17 +114,8 @@ void MainWindow::HintergrundbildÜbernehmen(const DateiWahl& wahl) {
 }
 
 void MainWindow::BildArt_Click() {
-    const std::string art = m_felder.text(Feld::BildArt);
     m_s.BildQuallität->clearAll();
-    if (art == "jpeg") {
-        for (int q = 100; q >= 0; --q) m_s.BildQuallität->appendItem(QString::number(q));
-        m_felder.setText(Feld::BildQuallität, "75");
-    } else if (art == "png") {
-        for (int q = 9; q >= 0; --q) m_s.BildQuallität->appendItem(QString::number(q));
-        m_felder.setText(Feld::BildQuallität, "9");
-    } else {
-        m_felder.setText(Feld::BildArt, "gif");
-    }
+    for (const int q : BildArtAnwenden(m_felder)) m_s.BildQuallität->appendItem(QString::number(q));
 }
 
 void MainWindow::BildArtWählen(const std::string& art) {

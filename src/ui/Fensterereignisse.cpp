@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "platform/Dateien.h"
 #include "ui/Bildgroesse.h"
 #include "ui/Dateiarten.h"
 #include "ui/MainWindow.h"

@@ -26,7 +26,7 @@ struct EinstellungenGelesen {
 
 // The program's one window. Its controls are the store of all state; the preview surface
 // holds the chosen font. Creating the window runs Form_Load, which shows it unless the window
-// is made for work without a screen (exporting a design). Closing it asks whether to save a
+// is made to stay hidden. Closing it asks whether to save a
 // changed design; a JPEG picture or a settings file dropped on it is opened.
 class MainWindow : public QWidget {
   public:
@@ -36,8 +36,8 @@ class MainWindow : public QWidget {
                QWidget* parent = nullptr, Anzeige anzeige = Anzeige::Zeigen);
 
     // What the buttons do once their dialog has named the file (EinstellungenDatei.cpp,
-    // Ereignisse.cpp); the command line uses them too. A complete reading and a successful
-    // writing make the design the saved one.
+    // Ereignisse.cpp). A complete reading and a successful writing make the design the saved
+    // one.
     EinstellungenGelesen EinstellungenÖffnen(const QString& pfad);
     bool EinstellungenSchreiben(const QString& pfad);
     // The script of the design, also shown in QuTxt.

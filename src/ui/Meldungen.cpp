@@ -5,6 +5,7 @@
 #include "model/Zahlen.h"
 #include "phpgen/Zeichenplan.h"
 #include "platform/QtText.h"
+#include "render/Fehlergruende.h"
 #include "render/Hintergrunddatei.h"
 #include "render/Schriftsuche.h"
 #include "ui/Dateimeldungen.h"
@@ -26,21 +27,7 @@ QString benannt(Feld feld, const QString& text) {
 
 // Why GD cannot draw the file of a font that is installed.
 QString schriftmangel(const Schriftfund& fund) {
-    const QString datei = QString::fromStdString(fund.gefunden);
-    switch (fund.mangel) {
-        case Schriftmangel::ZweiterSchnitt:
-            return QStringLiteral(
-                       "sie ist ein späterer Schnitt der Sammlung [%1], und GD zeichnet "
-                       "den ersten")
-                .arg(datei);
-        case Schriftmangel::NurBitmaps:
-            return QStringLiteral(
-                       "ihre Datei [%1] enthält nur Bitmaps, die GD nicht vergrößern "
-                       "kann")
-                .arg(datei);
-        default:
-            return QStringLiteral("ihre Datei [%1] ist abgeschnitten oder beschädigt").arg(datei);
-    }
+    return QString::fromStdString(Mangelgrund(fund, Sprache::Deutsch));
 }
 
 struct Feldbefund {
@@ -163,8 +150,8 @@ void MainWindow::DrehungMelden() {
         return;
     }
     m_s.Hinweis->setzen(
-        Hinweisart::Drehung, QString::fromUtf8(GedrehtesBildHinweis),
-        QString::fromUtf8(GedrehtesBildHinweis) +
+        Hinweisart::Drehung, QString::fromUtf8(GedrehtesBild.deutsch),
+        QString::fromUtf8(GedrehtesBild.deutsch) +
             QStringLiteral(" Die Kamera hat es gedreht aufgenommen (EXIF-Ausrichtung %1); die "
                            "Vorschau zeigt es wie der Server. Soll es aufrecht stehen, bitte das "
                            "Bild gedreht speichern und neu öffnen.")

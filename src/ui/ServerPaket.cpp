@@ -5,7 +5,10 @@
 #include <cerrno>
 #include <cstring>
 
+#include "bundle/Paketmeldung.h"
+#include "model/Cp1252.h"
 #include "platform/QtText.h"
+#include "render/Fehlergruende.h"
 #include "ui/Dateimeldungen.h"
 #include "ui/MainWindow.h"
 
@@ -44,66 +47,30 @@ QString fehlergrund(int fehlernummer) {
     }
 }
 
-QString schriftmeldung(const ServerPaket& paket) {
-    const QString schrift = eckig(toQString(paket.datei));
-    if (paket.schriftmangel && *paket.schriftmangel != Schriftmangel::NichtInstalliert &&
-        *paket.schriftmangel != Schriftmangel::KeinDateiname)
-        return SchriftNichtZeichenbar(toQString(paket.datei), *paket.schriftmangel) +
-               QStringLiteral(": bitte eine andere Schriftart wählen!");
-    return QStringLiteral(
-               "Zur Schriftart %1 gibt es keine Schriftdatei: bitte eine installierte "
-               "Schriftart wählen!")
-        .arg(schrift);
+// A font that is installed but cannot be drawn wants another one; a font without a file an
+// installed one.
+std::string schriftmeldung(const ServerPaket& paket) {
+    const Schriftfund fund{
+        std::nullopt, paket.schriftmangel.value_or(Schriftmangel::NichtInstalliert), {}};
+    const std::string rat = installiertAberNichtZeichenbar(fund)
+                                ? ": bitte eine andere Schriftart wählen"
+                                : ": bitte eine installierte Schriftart wählen";
+    return Schriftgrund(utf8FromCp1252(paket.datei), fund, Sprache::Deutsch) + rat;
 }
 
 QString fehlermeldung(const ServerPaket& paket, const QString& ordner, const QString& bildpfad) {
-    switch (*paket.fehler) {
-        case PaketFehler::KeinSkript:
-            return QStringLiteral(
-                "Aus dieser Gestaltung kann kein Php-Programm erstellt werden: "
-                "bitte die Werte und den Text prüfen!");
-        case PaketFehler::KeineSchrift:
-            return schriftmeldung(paket);
-        case PaketFehler::Bildname:
-            return QStringLiteral(
-                       "Der Name des Hintergrundbildes %1 taugt nicht als Dateiname "
-                       "auf dem Server: bitte das Bild neu öffnen!")
-                .arg(eckig(toQString(paket.datei)));
-        case PaketFehler::BildVorhanden:
-            return QStringLiteral(
-                       "%1, und im Ordner %2 liegt schon eine eigene Datei %3, die das "
-                       "eingebaute Bild ersetzen würde: bitte das Bild neu öffnen oder einen "
-                       "anderen Ordner wählen!")
-                .arg(Bildzustand(paket.bildfehler.value_or(Bildfehler{Bildfehlergrund::Fehlt}),
-                                 bildpfad),
-                     eckig(ordner), eckig(toQString(paket.datei)));
-        case PaketFehler::Ordner:
-            return QStringLiteral("Der Ordner %1 kann nicht angelegt werden: %2!")
-                .arg(eckig(ordner), fehlergrund(paket.fehlernummer));
-        case PaketFehler::Schreiben:
-            return QStringLiteral(
-                       "Die Datei %1 kann im Ordner %2 nicht gespeichert werden: %3. Keine "
-                       "Datei des Pakets wurde gespeichert, was dort lag, ist unverändert.")
-                .arg(eckig(toQString(paket.datei)), eckig(ordner), fehlergrund(paket.fehlernummer));
-    }
-    return QStringLiteral("Das Server-Paket kann im Ordner %1 nicht gespeichert werden!")
-        .arg(eckig(ordner));
+    const Bildfehler bildfehler = paket.bildfehler.value_or(Bildfehler{Bildfehlergrund::Fehlt});
+    Paketangaben angaben;
+    angaben.datei = utf8FromCp1252(paket.datei);
+    angaben.ordner = ordner.toStdString();
+    angaben.grund = paket.fehler == PaketFehler::KeineSchrift
+                        ? schriftmeldung(paket)
+                        : fehlergrund(paket.fehlernummer).toStdString();
+    angaben.bild = Bildzustand(bildfehler, bildpfad).toStdString();
+    return QString::fromStdString(Paketmeldung(*paket.fehler, Sprache::Deutsch, angaben));
 }
 
 }  // namespace
-
-QString SchriftNichtZeichenbar(const QString& schrift, Schriftmangel mangel) {
-    QString grund = QStringLiteral("ihre Datei ist abgeschnitten oder beschädigt");
-    if (mangel == Schriftmangel::ZweiterSchnitt)
-        grund = QStringLiteral(
-            "sie ist ein weiterer Schnitt einer Sammeldatei, deren ersten "
-            "GD nimmt");
-    else if (mangel == Schriftmangel::NurBitmaps)
-        grund = QStringLiteral("ihre Datei enthält nur Rasterbilder, die GD nicht skaliert");
-    return QStringLiteral(
-               "Die Schriftart %1 ist installiert, kann aber nicht gezeichnet werden (%2)")
-        .arg(eckig(schrift), grund);
-}
 
 QString ServerPaketMeldung(const ServerPaket& paket, const QString& ordner,
                            const QString& bildpfad) {

@@ -7,7 +7,7 @@
 namespace tafomat {
 
 // The banner is made for its size even while the preview shows, unless it is too large to be
-// measured at every redraw or nobody sees the window (the command line's). Without a script the
+// measured at every redraw or nobody sees the window (a hidden one). Without a script the
 // server sends no banner: the view says why over the background.
 void MainWindow::ServeransichtAktualisieren() {
     const bool zeigen = m_s.Serveransicht->isChecked();

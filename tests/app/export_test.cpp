@@ -122,6 +122,27 @@ TEST_F(Export, DefaultDesignGivesTheWindowsScriptAndPreview) {
     EXPECT_EQ(vorschau.size(), QSize(460, 66));
 }
 
+// Values too large to compute stop every redraw after the first of them, in the window as here:
+// the preview keeps the picture of the last redraw that could compute, drawn while the design was
+// loading.
+TEST_F(Export, PreviewOfValuesTooLargeToComputeIsTheWindows) {
+    QImage bild(200, 40, QImage::Format_RGB32);
+    bild.fill(Qt::darkRed);
+    ASSERT_TRUE(bild.save(pfad("hinten.jpg"), "JPEG"));
+    const QString design = designSpeichern(QStringLiteral("d.txt"), [](MainWindow& f) {
+        f.felder().setText(Feld::HintergrundPfad, "hinten.jpg");
+        f.felder().setText(Feld::AlTxt, "1" + std::string(305, '0'));
+        f.felder().setText(Feld::Txt, "#F255255255Gespart: #7");
+    });
+    const Lauf lauf =
+        starten({"export", "d.txt", "--php", "s.php", "--preview", "p.png", "--today", Heute});
+    EXPECT_EQ(lauf.status, 0);
+    const auto [skript, vorschau] = imFenster(design);
+    EXPECT_EQ(lesen(pfad("s.php")), skript);
+    EXPECT_EQ(QImage(pfad("p.png")).convertToFormat(QImage::Format_RGB32), vorschau);
+    EXPECT_NE(vorschau, QImage(pfad("hinten.jpg")).convertToFormat(QImage::Format_RGB32));
+}
+
 TEST_F(Export, DesignWithItsPictureAndEveryCommandExportsSilently) {
     QImage bild(300, 90, QImage::Format_RGB32);
     bild.fill(Qt::darkBlue);
@@ -557,14 +578,21 @@ INSTANTIATE_TEST_SUITE_P(
                   2,
                   "Usage: tafomat"},
         Feindlich{"UnknownOptionOnAScreen", Standard, {"-x"}, "offscreen", 2, "Usage: tafomat"},
-        Feindlich{"TwoDesigns", Standard, {"d.txt", "e.txt"}, nullptr, 2, "Usage: tafomat"}),
+        Feindlich{"TwoDesigns", Standard, {"d.txt", "e.txt"}, nullptr, 2, "Usage: tafomat"},
+        // Exporting builds no widget and opens no platform, not even one that is not there.
+        Feindlich{"NoGuiPlatformAtAll", Standard, Skript, "keine", 0, ""},
+        Feindlich{"QtOptionsBesideTheCommand", Standard,
+                  Skript + QStringList{"-style", "fusion", "-reverse"}, nullptr, 0, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Qt's own options are no command: the window is meant for the user's screen, so without one
-// the program cannot start, instead of running on unseen offscreen.
+// the program says so and ends, instead of running on unseen offscreen.
 TEST_F(Export, QtOptionsOpenTheWindowOnTheScreen) {
     const Lauf lauf = starten({"-reverse"}, 10000);
-    EXPECT_TRUE(!lauf.normal || lauf.status != 0);
+    EXPECT_TRUE(lauf.normal);
+    EXPECT_EQ(lauf.status, 1);
+    EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("no display found")))
+        << lauf.fehler.toStdString();
 }
 
 }  // namespace

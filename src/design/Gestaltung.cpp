@@ -1,0 +1,88 @@
+#include "design/Gestaltung.h"
+
+namespace tafomat {
+
+namespace {
+
+std::vector<int> abwärts(int höchste) {
+    std::vector<int> liste;
+    for (int q = höchste; q >= 0; --q) liste.push_back(q);
+    return liste;
+}
+
+bool zeichnetNeu(Feld feld) {
+    switch (feld) {
+        case Feld::DaTxt:
+        case Feld::AlTxt:
+        case Feld::KiTxt:
+        case Feld::AnTxt:
+        case Feld::NeTxt:
+        case Feld::StTxt:
+        case Feld::Txt:
+        case Feld::SchriftartListe:
+        case Feld::SchriftGröße:
+        case Feld::XPos:
+        case Feld::YPos:
+        case Feld::Abstand:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+std::vector<int> BildArtAnwenden(Felder& felder) {
+    const std::string art = felder.text(Feld::BildArt);
+    if (art == "jpeg") {
+        felder.setText(Feld::BildQuallität, "75");
+        return abwärts(100);
+    }
+    if (art == "png") {
+        felder.setText(Feld::BildQuallität, "9");
+        return abwärts(9);
+    }
+    felder.setText(Feld::BildArt, "gif");
+    felder.setText(Feld::BildQuallität, "");
+    return {};
+}
+
+void SchriftartAnwenden(const Felder& felder, GdSurface& vorschau) {
+    vorschau.setFontName(felder.text(Feld::SchriftartListe));
+}
+
+EinstellungenErgebnis EinstellungenLaden(std::string_view bytes, Felder& felder,
+                                         GdSurface& vorschau) {
+    const EinstellungenErgebnis ergebnis =
+        EinstellungenAnwenden(EinstellungenParsen(bytes), felder, vorschau);
+    // What a fresh start shows, not the picture of the design before.
+    if (ergebnis.bildFehlt) vorschau.loadBuiltInBackground();
+    return ergebnis;
+}
+
+Gestaltungsfelder::Gestaltungsfelder(GdSurface& vorschau, const Uhr& uhr)
+    : m_vorschau(vorschau), m_uhr(uhr) {}
+
+void Gestaltungsfelder::setText(Feld feld, const std::string& text) {
+    if (m_felder.text(feld) == text) return;
+    m_felder.setText(feld, text);
+    geändert(feld);
+}
+
+void Gestaltungsfelder::setWert(Feld regler, int wert) {
+    if (m_felder.wert(regler) == wert) return;
+    m_felder.setWert(regler, wert);
+    geändert(regler);
+}
+
+std::optional<Zeichenstopp> Gestaltungsfelder::neuZeichnen() {
+    return BildZeichnen(m_felder, m_vorschau, m_uhr);
+}
+
+void Gestaltungsfelder::geändert(Feld feld) {
+    if (!zeichnetNeu(feld)) return;
+    if (feld == Feld::SchriftartListe) SchriftartAnwenden(m_felder, m_vorschau);
+    neuZeichnen();
+}
+
+}  // namespace tafomat

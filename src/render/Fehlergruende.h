@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "model/Wortlaut.h"
+#include "render/Hintergrunddatei.h"
+#include "render/RegularFile.h"
+#include "render/Schriftsuche.h"
+
+namespace tafomat {
+
+// Why a file, a background picture or a font cannot be taken, in the window's German and the
+// command line's English, each reason in one row of both.
+
+// Why a file cannot be read; %1 is the largest size taken, in MiB. The German is the end of a
+// sentence that names the file ("Die Datei [a.txt] wurde nicht gefunden").
+Wortlaut Lesegrund(ReadFailure fehler);
+
+// A background whose orientation is not 1, which GD on the server draws as stored: the window's
+// notice, and the command line's words with the picture (%1) and its orientation (%2).
+inline constexpr Wortlaut GedrehtesBild{
+    "Das Bild ist laut EXIF gedreht; der Server zeichnet es ungedreht.",
+    "the picture %1 asks to be turned (EXIF orientation %2); the server draws it as stored, "
+    "unrotated, and so does the preview"};
+
+// Why a background picture cannot be loaded, with its sizes filled in: "no JPEG picture"; in
+// German the end of a sentence about the picture ("ist kein JPEG-Bild").
+std::string Bildgrund(const Bildfehler& fehler, Sprache sprache);
+
+// Why GD cannot draw the file that fontconfig gives for an installed font (fund.gefunden, which
+// the German puts in brackets): "its file ... holds bitmaps only, which GD cannot scale".
+std::string Mangelgrund(const Schriftfund& fund, Sprache sprache);
+
+// Why the font cannot serve the script: the font is installed but GD cannot draw it (why, in
+// German without the file's name), or no font file answers its name at all. The name is UTF-8.
+std::string Schriftgrund(const std::string& schrift, const Schriftfund& fund, Sprache sprache);
+
+}  // namespace tafomat
