@@ -19,24 +19,24 @@ namespace {
 
 using namespace tafomat;
 
-void StartvorlageGroesse(benchmark::State& state, const char* art, int qualitaet) {
-    GdSurface flaeche;
+void StartvorlageGröße(benchmark::State& state, const char* art, int qualität) {
+    GdSurface fläche;
     FelderImSpeicher felder;
     const FesteUhr uhr(tageszahl({2026, 12, 7}));
-    BildZeichnen(felder, flaeche, uhr);
+    BildZeichnen(felder, fläche, uhr);
     for (auto _ : state) {
-        const std::optional<Bild> banner = Serveransicht(felder, flaeche, uhr.heute());
+        const std::optional<Bild> banner = Serveransicht(felder, fläche, uhr.heute());
         if (!banner) state.SkipWithError("no server view");
-        benchmark::DoNotOptimize(Sendegroesse(*banner, {art, qualitaet}));
+        benchmark::DoNotOptimize(Sendegröße(*banner, {art, qualität}));
     }
 }
 
-void GroessteMessflaecheMitRauschen(benchmark::State& state, const char* art, int qualitaet) {
-    Bild bild(512, static_cast<int>(GroessteMessflaeche / 512));
+void GrößteMessflächeMitRauschen(benchmark::State& state, const char* art, int qualität) {
+    Bild bild(512, static_cast<int>(GrößteMessfläche / 512));
     std::mt19937 zufall(1);
-    for (int y = 0; y < bild.hoehe(); ++y)
+    for (int y = 0; y < bild.höhe(); ++y)
         for (int x = 0; x < bild.breite(); ++x) bild.setzePunkt(x, y, zufall() & 0xFFFFFF);
-    for (auto _ : state) benchmark::DoNotOptimize(Sendegroesse(bild, {art, qualitaet}));
+    for (auto _ : state) benchmark::DoNotOptimize(Sendegröße(bild, {art, qualität}));
 }
 
 void mitMedian(benchmark::internal::Benchmark* b) {
@@ -45,9 +45,9 @@ void mitMedian(benchmark::internal::Benchmark* b) {
 
 }  // namespace
 
-BENCHMARK_CAPTURE(StartvorlageGroesse, jpeg75, "jpeg", 75)->Apply(mitMedian);
-BENCHMARK_CAPTURE(StartvorlageGroesse, png9, "png", 9)->Apply(mitMedian);
-BENCHMARK_CAPTURE(StartvorlageGroesse, gif, "gif", -1)->Apply(mitMedian);
-BENCHMARK_CAPTURE(GroessteMessflaecheMitRauschen, jpeg75, "jpeg", 75)->Apply(mitMedian);
-BENCHMARK_CAPTURE(GroessteMessflaecheMitRauschen, png9, "png", 9)->Apply(mitMedian);
-BENCHMARK_CAPTURE(GroessteMessflaecheMitRauschen, gif, "gif", -1)->Apply(mitMedian);
+BENCHMARK_CAPTURE(StartvorlageGröße, jpeg75, "jpeg", 75)->Apply(mitMedian);
+BENCHMARK_CAPTURE(StartvorlageGröße, png9, "png", 9)->Apply(mitMedian);
+BENCHMARK_CAPTURE(StartvorlageGröße, gif, "gif", -1)->Apply(mitMedian);
+BENCHMARK_CAPTURE(GrößteMessflächeMitRauschen, jpeg75, "jpeg", 75)->Apply(mitMedian);
+BENCHMARK_CAPTURE(GrößteMessflächeMitRauschen, png9, "png", 9)->Apply(mitMedian);
+BENCHMARK_CAPTURE(GrößteMessflächeMitRauschen, gif, "gif", -1)->Apply(mitMedian);

@@ -31,20 +31,20 @@ using namespace tafomat;
 // A template of the given length with a command after every 20 text characters; the
 // commands move, colour, resize, break lines and insert values, so that most text lands on
 // the picture. Without bold commands when all of it is drawn bold.
-std::string dichteVorlage(std::size_t laenge, bool ganzFett) {
+std::string dichteVorlage(std::size_t länge, bool ganzFett) {
     static const std::string text = "Seit #2 Tagen rauchfrei, gespart: #7 Euro. ";
     static const std::array<const char*, 8> befehle = {"#F255255255", "#G12",  "#X010", "\r\n",
                                                        "#F255200000", "#Y020", "#G08",  "#B"};
     std::string vorlage = ganzFett ? "#B" : "";
     std::size_t t = 0;
     std::size_t b = 0;
-    while (vorlage.size() < laenge) {
+    while (vorlage.size() < länge) {
         for (int i = 0; i < 20; ++i) vorlage += text[t++ % text.size()];
         const char* befehl = befehle[b++ % befehle.size()];
         if (ganzFett && std::string(befehl) == "#B") continue;
         vorlage += befehl;
     }
-    vorlage.resize(laenge);
+    vorlage.resize(länge);
     return vorlage;
 }
 
@@ -56,13 +56,13 @@ std::string wiederholt(const std::string& vorlage, int mal) {
 
 // One redraw as the window sees it: drawn, then the picture read for showing.
 void neuZeichnen(benchmark::State& state, const std::string& vorlage) {
-    QtSurface flaeche;
+    QtSurface fläche;
     FelderImSpeicher felder;
     felder.setText(Feld::Txt, vorlage);
     const FesteUhr uhr(tageszahl({2026, 12, 7}));
     for (auto _ : state) {
-        BildZeichnen(felder, flaeche, uhr);
-        benchmark::DoNotOptimize(flaeche.image().constBits());
+        BildZeichnen(felder, fläche, uhr);
+        benchmark::DoNotOptimize(fläche.image().constBits());
     }
     state.SetComplexityN(static_cast<benchmark::IterationCount>(vorlage.size()));
 }
@@ -89,17 +89,17 @@ void StartvorlageMitGd(benchmark::State& state) {
         int farbe = 0;
         for (const Zeichenaufruf& aufruf : plan->aufrufe) {
             if (const auto* f = std::get_if<Farbaufruf>(&aufruf)) {
-                farbe = gdImageColorAllocate(bild, f->rot, f->gruen, f->blau);
+                farbe = gdImageColorAllocate(bild, f->rot, f->grün, f->blau);
                 continue;
             }
             const auto& text = std::get<Textaufruf>(aufruf);
             std::string inhalt;
-            for (const Stueck& stueck : text.stuecke)
-                inhalt += stueck.platzhalter ? felder.text(platzhalter(stueck.platzhalter)->feld)
-                                             : stueck.text;
+            for (const Stück& stück : text.stücke)
+                inhalt += stück.platzhalter ? felder.text(platzhalter(stück.platzhalter)->feld)
+                                            : stück.text;
             std::string utf8 = utf8FromCp1252(inhalt);
             int rahmen[8];
-            gdImageStringFT(bild, rahmen, farbe, schrift.data(), text.groesse, 0,
+            gdImageStringFT(bild, rahmen, farbe, schrift.data(), text.größe, 0,
                             static_cast<int>(text.x), static_cast<int>(text.y), utf8.data());
         }
         benchmark::DoNotOptimize(bild->tpixels);
@@ -125,12 +125,12 @@ void GrosseVorlageZeichnen(benchmark::State& state) {
     neuZeichnen(state, dichteVorlage(static_cast<std::size_t>(state.range(0)), false));
 }
 void GrosseVorlageUebersetzen(benchmark::State& state) {
-    QtSurface flaeche;
+    QtSurface fläche;
     FelderImSpeicher felder;
     felder.setText(Feld::Txt, dichteVorlage(static_cast<std::size_t>(state.range(0)), false));
-    BildZeichnen(felder, flaeche, FesteUhr(tageszahl({2026, 12, 7})));
+    BildZeichnen(felder, fläche, FesteUhr(tageszahl({2026, 12, 7})));
     for (auto _ : state) {
-        const std::optional<std::string> block = ZeichenblockÜbersetzen(felder, flaeche);
+        const std::optional<std::string> block = ZeichenblockÜbersetzen(felder, fläche);
         if (!block) state.SkipWithError("the template did not compile");
         benchmark::DoNotOptimize(block);
     }
@@ -152,9 +152,9 @@ class KeineSchriftarten : public Schriftartenliste {
 };
 
 // A picture of the largest size a background may have: colour ramps with a fine grid.
-std::string grossesFoto() {
+std::string großesFoto() {
     Bild foto(4096, 4096);
-    for (int y = 0; y < foto.hoehe(); ++y)
+    for (int y = 0; y < foto.höhe(); ++y)
         for (int x = 0; x < foto.breite(); ++x) {
             const auto gitter = static_cast<std::uint32_t>((x % 64 == 0 || y % 64 == 0) ? 0x40 : 0);
             foto.setzePunkt(x, y,
@@ -174,7 +174,7 @@ void tippen(QWidget* ziel, int taste, const QString& text) {
 // One keystroke in the template of the shown window over a 4096 x 4096 background, typed and
 // taken back in turn: the redraw, the derived fields and the repaint of what the screen shows,
 // with the server view on also the server's banner.
-void TastendruckGrossesBild(benchmark::State& state, bool serveransicht) {
+void TastendruckGroßesBild(benchmark::State& state, bool serveransicht) {
     QTemporaryDir ordner;
     const QString bild = ordner.filePath(QStringLiteral("foto.jpg"));
     const QString design = ordner.filePath(QStringLiteral("foto.txt"));
@@ -182,7 +182,7 @@ void TastendruckGrossesBild(benchmark::State& state, bool serveransicht) {
     felder.setText(Feld::HintergrundPfad, bild.toStdString());
     felder.setText(Feld::HintergrundName, "foto.jpg");
     QtSurface messung;
-    if (!DateiSchreiben(bild, grossesFoto()) ||
+    if (!DateiSchreiben(bild, großesFoto()) ||
         !DateiSchreiben(design, EinstellungenText(felder, messung))) {
         state.SkipWithError("the picture could not be written");
         return;
@@ -213,10 +213,10 @@ void TastendruckGrossesBild(benchmark::State& state, bool serveransicht) {
 }
 
 void TastendruckVorschau(benchmark::State& state) {
-    TastendruckGrossesBild(state, false);
+    TastendruckGroßesBild(state, false);
 }
 void TastendruckServeransicht(benchmark::State& state) {
-    TastendruckGrossesBild(state, true);
+    TastendruckGroßesBild(state, true);
 }
 
 void mitMedian(benchmark::internal::Benchmark* b) {

@@ -57,7 +57,7 @@ QString abbruchText(const EinstellungenErgebnis& ergebnis) {
             return QStringLiteral("the file ends before %1").arg(datensatz(nummer));
         case Abbruch::KeineZahl:
             return QStringLiteral("%1 holds no number").arg(datensatz(nummer));
-        case Abbruch::AusserhalbBereich: {
+        case Abbruch::AußerhalbBereich: {
             const Reglerbereich bereich =
                 bereichVon(Datensätze[static_cast<std::size_t>(nummer - 1)].value_or(Feld::XPos));
             return QStringLiteral("%1 lies outside %2 to %3")
@@ -133,7 +133,7 @@ class Export {
         if (const auto fehler = ausgabePrüfen(art, m_auftrag)) return eingabefehler(*fehler);
         // The script needs the picture's name, the bundle its bytes: only a picture asked for
         // decodes the background.
-        m_vorschau.nurPruefen(!m_auftrag.vorschau && !m_auftrag.serveransicht && !m_auftrag.info);
+        m_vorschau.nurPrüfen(!m_auftrag.vorschau && !m_auftrag.serveransicht && !m_auftrag.info);
         m_felder.setText(Feld::BildArt, *art);
         BildArtAnwenden(m_felder);
         if (m_auftrag.qualität)
@@ -265,7 +265,7 @@ class Export {
     void infoAusgeben(const Bild& server) const {
         const std::optional<Bildausgabe> ausgabe = BildausgabeLesen(m_felder);
         if (!ausgabe) return;
-        std::printf("%s\n", toQString(Sendegroesse(server, *ausgabe)).toLocal8Bit().constData());
+        std::printf("%s\n", toQString(Sendegröße(server, *ausgabe)).toLocal8Bit().constData());
     }
 
     std::string paketordner() const { return QFile::encodeName(*m_auftrag.paket).toStdString(); }

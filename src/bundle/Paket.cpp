@@ -17,11 +17,11 @@ namespace tafomat {
 namespace {
 
 // Far more than any font file; a font is read whole to be copied.
-constexpr std::size_t GroessteSchriftdatei = 256 * 1024 * 1024;
+constexpr std::size_t GrößteSchriftdatei = 256 * 1024 * 1024;
 constexpr const char* Skriptname = "Tafomat.php";
 
 // A server on Windows takes names that differ only in letter case for one file.
-std::string ohneGrossschreibung(std::string name) {
+std::string ohneGroßschreibung(std::string name) {
     for (char& zeichen : name) {
         const auto code = static_cast<unsigned char>(zeichen);
         if ((code >= 'A' && code <= 'Z') || (code >= 0xC0 && code <= 0xDE && code != 0xD7))
@@ -37,10 +37,10 @@ std::string ohneGrossschreibung(std::string name) {
 // The script opens the picture by this name next to itself and its font file: it must name a
 // file of its own there.
 bool taugtAlsDateiname(const std::string& name, const std::string& schriftname) {
-    const std::string klein = ohneGrossschreibung(name);
+    const std::string klein = ohneGroßschreibung(name);
     return !name.empty() && name != "." && name != ".." &&
            name.find_first_of(std::string("/\0", 2)) == std::string::npos &&
-           klein != ohneGrossschreibung(Skriptname) && klein != ohneGrossschreibung(schriftname);
+           klein != ohneGroßschreibung(Skriptname) && klein != ohneGroßschreibung(schriftname);
 }
 
 std::string ersatzbild(const Bild& hintergrund) {
@@ -97,7 +97,7 @@ ServerPaket ServerPaketPlanen(const Felder& felder, const GdSurface& vorschau,
     paket.bild.name = felder.text(Feld::HintergrundName);
     if (!taugtAlsDateiname(paket.bild.name, paket.schrift.name))
         return scheitern(std::move(paket), PaketFehler::Bildname, paket.bild.name);
-    FileContent schriftbytes = readRegularFile(*fund.datei, GroessteSchriftdatei);
+    FileContent schriftbytes = readRegularFile(*fund.datei, GrößteSchriftdatei);
     if (schriftbytes.failure)
         return scheitern(std::move(paket), PaketFehler::KeineSchrift, schrift);
     paket.schrift.bytes = std::move(schriftbytes.bytes);

@@ -48,8 +48,8 @@ const Befehl* befehlVon(char zweites) {
 }  // namespace
 
 bool nextToken(std::string_view vorlage, std::size_t& i, Token& token) {
-    const std::size_t laenge = vorlage.size();
-    while (i < laenge) {
+    const std::size_t länge = vorlage.size();
+    while (i < länge) {
         const auto ch = static_cast<unsigned char>(vorlage[i]);
         if (ch == '\r') {
             token = {TokenArt::Zeilenumbruch, i + 1, 1};
@@ -60,7 +60,7 @@ bool nextToken(std::string_view vorlage, std::size_t& i, Token& token) {
             ++i;
             continue;
         }
-        if (ch == '#' && i + 1 < laenge) {
+        if (ch == '#' && i + 1 < länge) {
             const char zweites = vorlage[i + 1];
             if (const Befehl* befehl = befehlVon(zweites)) {
                 token = befehlToken(vorlage, i, *befehl);

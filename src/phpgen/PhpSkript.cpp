@@ -103,7 +103,7 @@ void texteZeilen(Skript& s, const Felder& felder) {
 
 // The drawing block, and the font's measures that its calls place the glyphs with.
 struct Zeichenteil {
-    std::string masse;
+    std::string maße;
     std::string block;
 };
 
@@ -116,9 +116,9 @@ struct Serverdateien {
     std::string schriftname;
 };
 
-Serverdateien serverdateien(const Felder& felder, const Surface& flaeche) {
+Serverdateien serverdateien(const Felder& felder, const Surface& fläche) {
     const std::string bild = felder.text(Feld::HintergrundName);
-    const std::string schrift = flaeche.fontName() + ".ttf";
+    const std::string schrift = fläche.fontName() + ".ttf";
     return {dateiImSkript(bild), dateinameImText(bild), dateiImSkript(schrift),
             dateinameImText(schrift)};
 }
@@ -188,22 +188,22 @@ void dateiPrüfenZeilen(Skript& s, const std::string& datei, const std::string& 
 // Instead of a broken picture the forum shows one of the banner's size and type that says what
 // is missing, in the largest of GD's own fonts that fits, so that it needs no font file. It is
 // never kept: once the file is there, the banner shows.
-void fehlerbildZeilen(Skript& s, const Surface& flaeche, const std::string& art,
+void fehlerbildZeilen(Skript& s, const Surface& fläche, const std::string& art,
                       const std::string& ausgabe) {
-    const std::string breite = std::to_string(std::max(flaeche.width(), 1));
-    const std::string hoehe = std::to_string(std::max(flaeche.height(), 1));
-    const std::string platz = std::to_string(std::max(flaeche.width() - 4, 1));
+    const std::string breite = std::to_string(std::max(fläche.width(), 1));
+    const std::string höhe = std::to_string(std::max(fläche.height(), 1));
+    const std::string platz = std::to_string(std::max(fläche.width() - 4, 1));
     s.zeilen({"if ($Fehler!==\"\") {", "    header_remove();",
               "    Header (\"Content-type: image/" + art + "\");",
               "    Header (\"Cache-Control: no-store\");",
-              "    $Bild=ImageCreateTrueColor(" + breite + "," + hoehe + ");",
+              "    $Bild=ImageCreateTrueColor(" + breite + "," + höhe + ");",
               "    ImageFill($Bild,0,0,ImageColorAllocate($Bild,255,255,255));",
               "    for ($Schriftart=5; $Schriftart>1 && "
               "ImageFontWidth($Schriftart)*strlen($Fehler)>" +
                   platz + "; --$Schriftart);",
               "    $Zeilen=explode(\"\\n\",wordwrap($Fehler,max(1,intdiv(" + platz +
                   ",ImageFontWidth($Schriftart))),\"\\n\",true));",
-              "    $Y=max(0,intdiv(" + hoehe + "-count($Zeilen)*ImageFontHeight($Schriftart),2));",
+              "    $Y=max(0,intdiv(" + höhe + "-count($Zeilen)*ImageFontHeight($Schriftart),2));",
               "    foreach ($Zeilen as $Nummer=>$Zeile) ImageString($Bild,$Schriftart,2,"
               "$Y+$Nummer*ImageFontHeight($Schriftart),$Zeile,ImageColorAllocate($Bild,170,0,0));",
               "    " + ausgabe, "    exit;", "}"});
@@ -212,7 +212,7 @@ void fehlerbildZeilen(Skript& s, const Surface& flaeche, const std::string& art,
 // The picture opened, or the picture of what is missing sent in its place; what the user can
 // mend on his own is told first. A HEAD request has all it asked for once the picture is known
 // to open.
-void bildÖffnenZeilen(Skript& s, const Serverdateien& dateien, const Surface& flaeche,
+void bildÖffnenZeilen(Skript& s, const Serverdateien& dateien, const Surface& fläche,
                       const std::string& art, const std::string& ausgabe) {
     s.zeilen({"$Fehler=\"\";",
               "if (!function_exists(\"ImageTTFText\")) "
@@ -222,16 +222,16 @@ void bildÖffnenZeilen(Skript& s, const Serverdateien& dateien, const Surface& f
     s.zeilen({"$Bild=$Fehler===\"\" ? ImageCreateFromJPEG($Bilddatei) : false;",
               "if ($Bild===false && $Fehler===\"\") $Fehler=" +
                   fehlertext("Bild", dateien.bildname, "ist kein JPEG-Bild") + ";"});
-    fehlerbildZeilen(s, flaeche, art, ausgabe);
+    fehlerbildZeilen(s, fläche, art, ausgabe);
     s.zeile(
         "if (isset($_SERVER[\"REQUEST_METHOD\"]) && $_SERVER[\"REQUEST_METHOD\"]===\"HEAD\") "
         "exit;");
 }
 
-std::string skriptText(const Felder& felder, const Surface& flaeche, const std::string& art,
+std::string skriptText(const Felder& felder, const Surface& fläche, const std::string& art,
                        const Eingabewerte& werte, const Zeichenteil& zeichnen,
                        const std::string& ausgabe) {
-    const Serverdateien dateien = serverdateien(felder, flaeche);
+    const Serverdateien dateien = serverdateien(felder, fläche);
     Skript s;
     kopfZeilen(s, art);
     nochGültigZeilen(s, dateien);
@@ -240,12 +240,12 @@ std::string skriptText(const Felder& felder, const Surface& flaeche, const std::
     s.zeilen({"", "// ---------- Euro-Werte richtig zusammenstellen ----------"});
     texteZeilen(s, felder);
     s.zeilen({"", "// ---------- Text setzen wie die GD-Bibliothek des Systems ----------"});
-    s.block(zeichnen.masse);
+    s.block(zeichnen.maße);
     s.block(TextZeichnenFunktionen());
     s.zeilen({"",
               "// ---------- Texte ins Bild einf\xFC"
               "gen ----------"});
-    bildÖffnenZeilen(s, dateien, flaeche, art, ausgabe);
+    bildÖffnenZeilen(s, dateien, fläche, art, ausgabe);
     s.zeile("");
     s.block(zeichnen.block);
     // No ImageDestroy: it does nothing since PHP 8.0 and is deprecated since 8.5.
@@ -268,23 +268,23 @@ std::optional<Eingabewerte> EingabewerteLesen(const Felder& felder) {
         kalenderdatum(*beginn), *alteKosten, *anschaffung, *neueKosten, *steuern, *kippen};
 }
 
-std::optional<std::string> ZeichenblockÜbersetzen(const Felder& felder, const Surface& flaeche) {
-    const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, flaeche);
+std::optional<std::string> ZeichenblockÜbersetzen(const Felder& felder, const Surface& fläche) {
+    const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, fläche);
     if (!plan) return std::nullopt;
-    return Zeichenblock(*plan, flaeche.fontName());
+    return Zeichenblock(*plan, fläche.fontName());
 }
 
-std::optional<std::string> PhpSkript(const Felder& felder, const Surface& flaeche) {
-    const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, flaeche);
+std::optional<std::string> PhpSkript(const Felder& felder, const Surface& fläche) {
+    const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, fläche);
     if (!plan) return std::nullopt;
-    const Zeichenteil zeichnen{SchriftmasseZeilen(*plan, felder, flaeche),
-                               Zeichenblock(*plan, flaeche.fontName())};
+    const Zeichenteil zeichnen{SchriftmaßeZeilen(*plan, felder, fläche),
+                               Zeichenblock(*plan, fläche.fontName())};
     const std::optional<std::string> art = bildartLesen(felder.text(Feld::BildArt));
     if (!art) return std::nullopt;
     const std::optional<Eingabewerte> werte = EingabewerteLesen(felder);
     const std::optional<std::string> ausgabe = ausgabeaufruf(felder, *art);
     if (!werte || !ausgabe) return std::nullopt;
-    return skriptText(felder, flaeche, *art, *werte, zeichnen, *ausgabe);
+    return skriptText(felder, fläche, *art, *werte, zeichnen, *ausgabe);
 }
 
 std::string PhpDateiname(std::string pfad) {

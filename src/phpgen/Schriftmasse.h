@@ -18,8 +18,7 @@ inline constexpr std::string_view Wertzeichen = "0123456789-+,.EINFA";
 // every kerned pair of them, for both GD families. Sizes whose key PHP would not write as the
 // drawing call's size, and characters that GD refuses or that break lines, are left out: the
 // script then draws such a run with one call.
-std::string SchriftmasseZeilen(const Zeichenplan& plan, const Felder& felder,
-                               const Surface& flaeche);
+std::string SchriftmaßeZeilen(const Zeichenplan& plan, const Felder& felder, const Surface& fläche);
 
 // The script's functions TextZeichnen and GlyphenSetzen: ImageTTFText with each glyph where the
 // system's libgd puts it, on PHP's bundled GD too. Lines end in CR LF.

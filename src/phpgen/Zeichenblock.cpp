@@ -9,15 +9,15 @@ namespace {
 
 // A run opens and closes a string; a run that starts or ends with a concatenation (an escaped
 // character or a placeholder) loses the empty string there.
-std::string laufausdruck(const std::vector<Stueck>& stuecke) {
+std::string laufausdruck(const std::vector<Stück>& stücke) {
     std::string lauf;
-    for (const Stueck& stueck : stuecke) {
-        if (stueck.platzhalter) {
+    for (const Stück& stück : stücke) {
+        if (stück.platzhalter) {
             lauf += "\".";
-            lauf += platzhalter(stueck.platzhalter)->variable;
+            lauf += platzhalter(stück.platzhalter)->variable;
             lauf += ".\"";
         } else {
-            lauf += gezeichneterText(stueck.text);
+            lauf += gezeichneterText(stück.text);
         }
     }
     if (lauf.front() == '"')
@@ -37,14 +37,14 @@ class Block {
 
     void operator()(const Farbaufruf& farbe) {
         zeile("$Farbe=ImageColorAllocate($Bild," + std::to_string(farbe.rot) + "," +
-              std::to_string(farbe.gruen) + "," + std::to_string(farbe.blau) + ");");
+              std::to_string(farbe.grün) + "," + std::to_string(farbe.blau) + ");");
     }
 
     // Bold draws the run a second time one pixel to the right.
     void operator()(const Textaufruf& text) {
-        zeile("$Txt=" + laufausdruck(text.stuecke) + ";");
+        zeile("$Txt=" + laufausdruck(text.stücke) + ";");
         kopienZeichnen(text.fett, [&](int rechts) {
-            zeile("TextZeichnen($Bild," + phpZahl(text.groesse) + ",0," +
+            zeile("TextZeichnen($Bild," + phpZahl(text.größe) + ",0," +
                   std::to_string(text.x + rechts) + "," + std::to_string(text.y) + ",$Farbe," +
                   m_schrift + ",$Txt);");
         });

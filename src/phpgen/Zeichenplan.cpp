@@ -14,10 +14,10 @@ Farbaufruf farbaufruf(Farbwert farbe) {
     return {farbe & 0xFF, (farbe >> 8) & 0xFF, (farbe >> 16) & 0xFF};
 }
 
-bool nurBlanks(const std::vector<Stueck>& stuecke) {
-    return std::all_of(stuecke.begin(), stuecke.end(), [](const Stueck& stueck) {
-        return !stueck.platzhalter &&
-               std::all_of(stueck.text.begin(), stueck.text.end(), [](char c) { return c == ' '; });
+bool nurBlanks(const std::vector<Stück>& stücke) {
+    return std::all_of(stücke.begin(), stücke.end(), [](const Stück& stück) {
+        return !stück.platzhalter &&
+               std::all_of(stück.text.begin(), stück.text.end(), [](char c) { return c == ' '; });
     });
 }
 
@@ -27,8 +27,7 @@ bool imIntBereich(std::int64_t wert) {
 
 class Übersetzung {
   public:
-    Übersetzung(const Felder& felder, const Surface& flaeche)
-        : m_felder(felder), m_flaeche(flaeche) {}
+    Übersetzung(const Felder& felder, const Surface& fläche) : m_felder(felder), m_fläche(fläche) {}
 
     std::optional<Zeichenplan> übersetzen() {
         // The widths are measured at the size that the drawing calls name.
@@ -84,7 +83,7 @@ class Übersetzung {
     }
 
     bool größeSetzen(double größe) {
-        if (!m_flaeche.widthAt(größe, {})) return false;
+        if (!m_fläche.widthAt(größe, {})) return false;
         m_zustand.größe = größe;
         return true;
     }
@@ -109,7 +108,7 @@ class Übersetzung {
             m_laufStelle = m_stelle;
         }
         if (platzhalterName || m_lauf.empty() || m_lauf.back().platzhalter)
-            m_lauf.push_back(Stueck{text, platzhalterName});
+            m_lauf.push_back(Stück{text, platzhalterName});
         else
             m_lauf.back().text += text;
         m_laufGemessen += gemessen;
@@ -120,7 +119,7 @@ class Übersetzung {
     // next run to the right. The next run starts where GD's layout of this one ends.
     bool PhpTextzeile() {
         if (m_lauf.empty()) return true;
-        const std::optional<double> breite = m_flaeche.widthAt(m_laufart.größe, m_laufGemessen);
+        const std::optional<double> breite = m_fläche.widthAt(m_laufart.größe, m_laufGemessen);
         // A run that cannot be written is the fault of its text, not of what ends it.
         if (!breite || (!nurBlanks(m_lauf) && !textaufrufSchreiben())) {
             m_stopp = m_laufStelle;
@@ -139,7 +138,7 @@ class Übersetzung {
     bool textaufrufSchreiben() {
         if (m_plan.aufrufe.empty()) m_plan.aufrufe.emplace_back(Farbaufruf{});
         Textaufruf aufruf;
-        aufruf.groesse = m_laufart.größe;
+        aufruf.größe = m_laufart.größe;
         aufruf.fett = m_laufart.fett;
         aufruf.x = ganzerPixel(m_laufAnfang);
         const double y = std::round(m_zeileY + 3 + m_laufart.größe);
@@ -147,20 +146,20 @@ class Übersetzung {
         aufruf.y = static_cast<std::int64_t>(y);
         if (!imIntBereich(aufruf.x) || !imIntBereich(aufruf.x + (aufruf.fett ? 1 : 0)))
             return false;
-        aufruf.stuecke = std::move(m_lauf);
+        aufruf.stücke = std::move(m_lauf);
         m_plan.aufrufe.emplace_back(std::move(aufruf));
         return true;
     }
 
     const Felder& m_felder;
-    const Surface& m_flaeche;
+    const Surface& m_fläche;
     Zeichenplan m_plan;
     double m_zeileY = 0;
     std::int64_t m_stift = 0;  // x from the picture's left, in GD's pen units
     Laufart m_zustand;
     Laufart m_laufart;
     std::int64_t m_laufAnfang = 0;
-    std::vector<Stueck> m_lauf;
+    std::vector<Stück> m_lauf;
     std::string m_laufGemessen;  // the run's text with each placeholder's field text
     std::vector<Farbaufruf> m_danachFarben;
     std::size_t m_stelle = 0;      // the event being compiled
@@ -170,12 +169,12 @@ class Übersetzung {
 
 }  // namespace
 
-std::optional<Zeichenplan> VorlageÜbersetzen(const Felder& felder, const Surface& flaeche) {
-    return Übersetzung(felder, flaeche).übersetzen();
+std::optional<Zeichenplan> VorlageÜbersetzen(const Felder& felder, const Surface& fläche) {
+    return Übersetzung(felder, fläche).übersetzen();
 }
 
-std::optional<std::size_t> Übersetzungsstopp(const Felder& felder, const Surface& flaeche) {
-    Übersetzung übersetzung(felder, flaeche);
+std::optional<std::size_t> Übersetzungsstopp(const Felder& felder, const Surface& fläche) {
+    Übersetzung übersetzung(felder, fläche);
     if (übersetzung.übersetzen()) return std::nullopt;
     return übersetzung.stopp();
 }

@@ -14,7 +14,7 @@
 namespace tafomat {
 
 // A piece of a run: typed text (Windows-1252), or a placeholder's value.
-struct Stueck {
+struct Stück {
     std::string text;
     char platzhalter = 0;  // the placeholder's name; 0 for typed text
 };
@@ -22,7 +22,7 @@ struct Stueck {
 // $Farbe=ImageColorAllocate($Bild,R,G,B);
 struct Farbaufruf {
     int rot = 0;
-    int gruen = 0;
+    int grün = 0;
     int blau = 0;
     bool operator==(const Farbaufruf&) const = default;
 };
@@ -30,8 +30,8 @@ struct Farbaufruf {
 // $Txt=...; and its ImageTTFText calls: at (x, y), and once more at x + 1 when bold. y is the
 // baseline.
 struct Textaufruf {
-    std::vector<Stueck> stuecke;
-    double groesse = 0;
+    std::vector<Stück> stücke;
+    double größe = 0;
     std::int64_t x = 0;
     std::int64_t y = 0;
     bool fett = false;
@@ -47,10 +47,10 @@ struct Zeichenplan {
 
 // Compiles the template, measuring runs on the surface in its font without changing it. nullopt
 // when the surface refuses a size or a position cannot go into a drawing call.
-std::optional<Zeichenplan> VorlageÜbersetzen(const Felder& felder, const Surface& flaeche);
+std::optional<Zeichenplan> VorlageÜbersetzen(const Felder& felder, const Surface& fläche);
 
 // Where the compilation of the template stops: 0 at the base size, otherwise the first character
 // of the command or text at fault, counted from 1; nullopt when it compiles.
-std::optional<std::size_t> Übersetzungsstopp(const Felder& felder, const Surface& flaeche);
+std::optional<std::size_t> Übersetzungsstopp(const Felder& felder, const Surface& fläche);
 
 }  // namespace tafomat

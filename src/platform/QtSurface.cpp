@@ -6,7 +6,7 @@ QImage alsQImage(const Bild& bild) {
     if (bild.leer()) return {};
     // 96 dots per inch, the resolution at which GD turns points into pixels.
     constexpr int PunkteJeMeter = 3780;
-    QImage bildQt(reinterpret_cast<const uchar*>(bild.daten()), bild.breite(), bild.hoehe(),
+    QImage bildQt(reinterpret_cast<const uchar*>(bild.daten()), bild.breite(), bild.höhe(),
                   bild.breite() * 4, QImage::Format_RGB32);
     bildQt.setDotsPerMeterX(PunkteJeMeter);
     bildQt.setDotsPerMeterY(PunkteJeMeter);

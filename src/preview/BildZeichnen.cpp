@@ -10,7 +10,7 @@ constexpr Farbwert Schwarz = farbwert(0, 0, 0);
 
 class Zeichner {
   public:
-    Zeichner(const Felder& felder, Surface& flaeche) : m_felder(felder), m_flaeche(flaeche) {}
+    Zeichner(const Felder& felder, Surface& fläche) : m_felder(felder), m_fläche(fläche) {}
 
     // Through the template and back to the base size; the command that stops the redraw, if any.
     std::optional<Zeichenstopp> vorlageZeichnen() {
@@ -18,7 +18,7 @@ class Zeichner {
         for (Zeichenereignis ereignis; leser.nächstes(ereignis);)
             if (!ausführen(ereignis))
                 return Zeichenstopp{Zeichenstopp::Bei::Vorlage, ereignis.stelle};
-        if (!m_flaeche.setFontSize(Grundgröße(m_felder)))
+        if (!m_fläche.setFontSize(Grundgröße(m_felder)))
             return Zeichenstopp{Zeichenstopp::Bei::Grundgröße};
         return std::nullopt;
     }
@@ -28,56 +28,55 @@ class Zeichner {
         using Art = Zeichenereignis::Art;
         switch (ereignis.art) {
             case Art::Zeile:
-                m_flaeche.setCurrentX(ereignis.x);
-                m_flaeche.setCurrentY(ereignis.y);
+                m_fläche.setCurrentX(ereignis.x);
+                m_fläche.setCurrentY(ereignis.y);
                 return true;
             case Art::X:
-                m_flaeche.setCurrentX(ereignis.x);
+                m_fläche.setCurrentX(ereignis.x);
                 return true;
             case Art::Y:
-                m_flaeche.setCurrentY(ereignis.y);
+                m_fläche.setCurrentY(ereignis.y);
                 return true;
             case Art::Farbe:
                 if (!ereignis.farbe) return false;
-                m_flaeche.setTextColor(*ereignis.farbe);
+                m_fläche.setTextColor(*ereignis.farbe);
                 return true;
             case Art::Größe:
-                return m_flaeche.setFontSize(ereignis.größe);
+                return m_fläche.setFontSize(ereignis.größe);
             case Art::Fett:
-                m_flaeche.setBold(ereignis.fett);
+                m_fläche.setBold(ereignis.fett);
                 return true;
             case Art::Platzhalter:
-                m_flaeche.drawText(m_felder.text(ereignis.platzhalter->feld));
+                m_fläche.drawText(m_felder.text(ereignis.platzhalter->feld));
                 return true;
             case Art::Zeichen:
                 m_zeichen[0] = ereignis.zeichen;
-                m_flaeche.drawText(m_zeichen);
+                m_fläche.drawText(m_zeichen);
                 return true;
         }
         return true;
     }
 
     const Felder& m_felder;
-    Surface& m_flaeche;
+    Surface& m_fläche;
     std::string m_zeichen = std::string(1, ' ');  // the one-character run, reused
 };
 
-std::optional<Zeichenstopp> zeichnen(Felder& felder, Surface& flaeche, const Uhr& uhr) {
-    if (!flaeche.setFontSize(Grundgröße(felder)))
-        return Zeichenstopp{Zeichenstopp::Bei::Grundgröße};
+std::optional<Zeichenstopp> zeichnen(Felder& felder, Surface& fläche, const Uhr& uhr) {
+    if (!fläche.setFontSize(Grundgröße(felder))) return Zeichenstopp{Zeichenstopp::Bei::Grundgröße};
     if (!AbgeleiteteWerteBerechnen(felder, uhr)) return Zeichenstopp{Zeichenstopp::Bei::Werte};
-    flaeche.clear();
-    flaeche.setTextColor(Schwarz);
-    flaeche.setBold(false);
-    return Zeichner(felder, flaeche).vorlageZeichnen();
+    fläche.clear();
+    fläche.setTextColor(Schwarz);
+    fläche.setBold(false);
+    return Zeichner(felder, fläche).vorlageZeichnen();
 }
 
 }  // namespace
 
-std::optional<Zeichenstopp> BildZeichnen(Felder& felder, Surface& flaeche, const Uhr& uhr) {
-    const std::optional<Zeichenstopp> stopp = zeichnen(felder, flaeche, uhr);
-    flaeche.setTextColor(Schwarz);
-    flaeche.setBold(false);
+std::optional<Zeichenstopp> BildZeichnen(Felder& felder, Surface& fläche, const Uhr& uhr) {
+    const std::optional<Zeichenstopp> stopp = zeichnen(felder, fläche, uhr);
+    fläche.setTextColor(Schwarz);
+    fläche.setBold(false);
     return stopp;
 }
 

@@ -9,8 +9,8 @@ namespace tafomat {
 // Colour value: red in the lowest 8 bits, green in the next 8, blue above them.
 using Farbwert = std::int32_t;
 
-inline constexpr Farbwert farbwert(int rot, int gruen, int blau) {
-    return rot + 256 * gruen + 65536 * blau;
+inline constexpr Farbwert farbwert(int rot, int grün, int blau) {
+    return rot + 256 * grün + 65536 * blau;
 }
 
 // GD lays text out at 300 dpi and draws it at 96 dpi: its pen moves in 1/64 of a pixel at
@@ -43,7 +43,7 @@ void kopienZeichnen(bool fett, Zeichnen&& zeichnen) {
 // How the two GD families lay out one character at a size, for a script that places glyphs
 // itself: the system libgd's advance in pen units and bundled GD's in 1/64 pixel, where the
 // glyph's bitmap begins left of the pen at 96 dpi, and whether it has any ink.
-struct Zeichenmass {
+struct Zeichenmaß {
     std::int64_t vorschub = 0;
     std::int64_t vorschub96 = 0;
     int links = 0;
@@ -52,10 +52,10 @@ struct Zeichenmass {
 
 // The kerning between two neighbours in one call: the system libgd's in pen units, bundled
 // GD's in 1/64 pixel.
-struct Paarmass {
+struct Paarmaß {
     std::int64_t kerning = 0;
     std::int64_t kerning96 = 0;
-    bool operator==(const Paarmass&) const = default;
+    bool operator==(const Paarmaß&) const = default;
 };
 
 // A drawing surface measured in pixels, x from the left and y from the top, that keeps what
@@ -100,10 +100,10 @@ class Surface {
     virtual std::optional<double> widthAt(double punkte, const std::string& text) const = 0;
     // A character's and a pair's measures at a size in the current font, without changing the
     // surface; nullopt where the surface cannot tell or GD would refuse the character.
-    virtual std::optional<Zeichenmass> zeichenmass(double, unsigned char) const {
+    virtual std::optional<Zeichenmaß> zeichenmaß(double, unsigned char) const {
         return std::nullopt;
     }
-    virtual Paarmass paarmass(double, unsigned char, unsigned char) const { return {}; }
+    virtual Paarmaß paarmaß(double, unsigned char, unsigned char) const { return {}; }
 
     // A JPEG file becomes the background and the surface takes its size; an empty path removes
     // the background picture. A file that cannot be loaded is refused: false, nothing changes.

@@ -12,7 +12,7 @@ namespace tafomat {
 class Bild {
   public:
     Bild() = default;
-    Bild(int breite, int hoehe, std::uint32_t farbe = 0xFFFFFF);
+    Bild(int breite, int höhe, std::uint32_t farbe = 0xFFFFFF);
     // A copy starts with no row changed.
     Bild(const Bild& anderes);
     Bild& operator=(const Bild& anderes);
@@ -20,25 +20,25 @@ class Bild {
     Bild& operator=(Bild&&) = default;
 
     int breite() const { return m_breite; }
-    int hoehe() const { return m_hoehe; }
+    int höhe() const { return m_höhe; }
     bool leer() const { return m_punkte.empty(); }
-    bool enthaelt(int x, int y) const { return x >= 0 && y >= 0 && x < m_breite && y < m_hoehe; }
+    bool enthält(int x, int y) const { return x >= 0 && y >= 0 && x < m_breite && y < m_höhe; }
 
     // 0xRRGGBB; the point must lie in the picture.
     std::uint32_t punkt(int x, int y) const { return m_punkte[index(x, y)] & 0xFFFFFF; }
     void setzePunkt(int x, int y, std::uint32_t farbe) {
         m_punkte[index(x, y)] = farbe | Deckend;
-        if (y < m_ersteGeaenderte) m_ersteGeaenderte = y;
-        if (y > m_letzteGeaenderte) m_letzteGeaenderte = y;
+        if (y < m_ersteGeänderte) m_ersteGeänderte = y;
+        if (y > m_letzteGeänderte) m_letzteGeänderte = y;
     }
     const std::uint32_t* daten() const { return m_punkte.data(); }
 
     // Makes the picture equal to `vorlage`, of which it is a copy changed only by setzePunkt
     // since it was copied or last brought back: only the changed rows are copied.
-    void zurueckAuf(const Bild& vorlage);
+    void zurückAuf(const Bild& vorlage);
 
     bool operator==(const Bild& anderes) const {
-        return m_breite == anderes.m_breite && m_hoehe == anderes.m_hoehe &&
+        return m_breite == anderes.m_breite && m_höhe == anderes.m_höhe &&
                m_punkte == anderes.m_punkte;
     }
 
@@ -49,13 +49,13 @@ class Bild {
                static_cast<std::size_t>(x);
     }
 
-    void keineZeileGeaendert();
+    void keineZeileGeändert();
 
     int m_breite = 0;
-    int m_hoehe = 0;
+    int m_höhe = 0;
     std::vector<std::uint32_t> m_punkte;
-    int m_ersteGeaenderte = 0;
-    int m_letzteGeaenderte = -1;
+    int m_ersteGeänderte = 0;
+    int m_letzteGeänderte = -1;
 };
 
 }  // namespace tafomat

@@ -21,7 +21,7 @@ std::optional<Bild> ausGd(gdImagePtr gelesen) {
     if (!gd) return std::nullopt;
     if (!gdImageTrueColor(gd.get()) && !gdImagePaletteToTrueColor(gd.get())) return std::nullopt;
     Bild bild(gdImageSX(gd.get()), gdImageSY(gd.get()));
-    for (int y = 0; y < bild.hoehe(); ++y)
+    for (int y = 0; y < bild.höhe(); ++y)
         for (int x = 0; x < bild.breite(); ++x)
             bild.setzePunkt(x, y, static_cast<std::uint32_t>(gd->tpixels[y][x]) & 0xFFFFFF);
     return bild;
@@ -60,15 +60,15 @@ namespace {
 
 std::string schreiben(const Bild& bild, void* (*format)(gdImagePtr, int*, int), int wert) {
     if (bild.leer()) return {};
-    GdBild gd(gdImageCreateTrueColor(bild.breite(), bild.hoehe()));
+    GdBild gd(gdImageCreateTrueColor(bild.breite(), bild.höhe()));
     if (!gd) return {};
-    for (int y = 0; y < bild.hoehe(); ++y)
+    for (int y = 0; y < bild.höhe(); ++y)
         for (int x = 0; x < bild.breite(); ++x)
             gd->tpixels[y][x] = static_cast<int>(bild.punkt(x, y));
-    int groesse = 0;
-    void* daten = format(gd.get(), &groesse, wert);
+    int größe = 0;
+    void* daten = format(gd.get(), &größe, wert);
     if (!daten) return {};
-    std::string bytes(static_cast<const char*>(daten), static_cast<std::size_t>(groesse));
+    std::string bytes(static_cast<const char*>(daten), static_cast<std::size_t>(größe));
     gdFree(daten);
     return bytes;
 }
@@ -83,12 +83,12 @@ std::string jpegSchreiben(const Bild& bild) {
     return schreiben(bild, gdImageJpegPtr, 100);
 }
 
-std::string ausgabeBytes(const Bild& bild, const std::string& art, int qualitaet) {
-    if (art == "jpeg") return schreiben(bild, gdImageJpegPtr, qualitaet);
-    if (art == "png") return schreiben(bild, gdImagePngPtrEx, qualitaet);
+std::string ausgabeBytes(const Bild& bild, const std::string& art, int qualität) {
+    if (art == "jpeg") return schreiben(bild, gdImageJpegPtr, qualität);
+    if (art == "png") return schreiben(bild, gdImagePngPtrEx, qualität);
     if (art != "gif") return {};
     return schreiben(
-        bild, [](gdImagePtr gd, int* groesse, int) { return gdImageGifPtr(gd, groesse); }, 0);
+        bild, [](gdImagePtr gd, int* größe, int) { return gdImageGifPtr(gd, größe); }, 0);
 }
 
 }  // namespace tafomat

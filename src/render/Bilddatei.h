@@ -24,7 +24,7 @@ std::string jpegSchreiben(const Bild& bild);
 // The picture as the script's output call sends it, byte for byte as GD writes it for PHP:
 // Imagejpeg with the quality, Imagepng with the compression level, Imagegif (which takes none).
 // Empty when the picture is empty or the type none of "jpeg", "png" and "gif".
-std::string ausgabeBytes(const Bild& bild, const std::string& art, int qualitaet);
+std::string ausgabeBytes(const Bild& bild, const std::string& art, int qualität);
 
 // The JPEG bytes of the built-in banner picture of 460 x 66 pixels.
 std::string_view eingebautesBildJpeg();

@@ -75,8 +75,8 @@ Wortlaut Lesegrund(ReadFailure fehler) {
 
 std::string Bildgrund(const Bildfehler& fehler, Sprache sprache) {
     return einsetzen(bildgrund(fehler.grund).in(sprache),
-                     {std::to_string(GroessteBilddatei / MiB), std::to_string(fehler.breite),
-                      std::to_string(fehler.hoehe), std::to_string(GroessteBildpunktzahl)});
+                     {std::to_string(GrößteBilddatei / MiB), std::to_string(fehler.breite),
+                      std::to_string(fehler.höhe), std::to_string(GrößteBildpunktzahl)});
 }
 
 std::string Mangelgrund(const Schriftfund& fund, Sprache sprache) {

@@ -23,7 +23,7 @@ constexpr int BildDpi = 96;
 constexpr int GdAlphaMax = 127;
 // Sizes kept per font, more than a template's two-character size fields can name; the
 // rendered coverage of a font's glyphs kept at all its sizes.
-constexpr std::size_t GemerkteGroessen = 256;
+constexpr std::size_t GemerkteGrößen = 256;
 constexpr std::size_t GemerkteRasterBytes = 64 << 20;
 
 // GD's pen to pixels, written as GD writes it, so that the double rounds as on the server.
@@ -42,30 +42,29 @@ FT_CharMap gdZeichentabelle(FT_Face face) {
     return nullptr;
 }
 
-std::uint32_t grossEndian(const unsigned char* bytes) {
+std::uint32_t bigEndian(const unsigned char* bytes) {
     return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) |
            (std::uint32_t{bytes[2]} << 8) | bytes[3];
 }
 
 // FreeType reads a cut-off TrueType or OpenType file without complaint and draws its missing
 // glyphs empty: every table the file lists must lie inside it. Other formats pass.
-bool tabellenVollstaendig(const std::string& pfad) {
+bool tabellenVollständig(const std::string& pfad) {
     std::error_code fehler;
-    const auto groesse = std::filesystem::file_size(pfad, fehler);
+    const auto größe = std::filesystem::file_size(pfad, fehler);
     if (fehler) return false;
     std::ifstream datei(pfad, std::ios::binary);
     unsigned char kopf[12] = {};
     if (!datei.read(reinterpret_cast<char*>(kopf), sizeof kopf)) return true;
-    const std::uint32_t art = grossEndian(kopf);
+    const std::uint32_t art = bigEndian(kopf);
     if (art != 0x00010000 && art != 0x4F54544F /* OTTO */ && art != 0x74727565 /* true */)
         return true;
     const int tabellen = (kopf[4] << 8) | kopf[5];
     for (int i = 0; i < tabellen; ++i) {
         unsigned char eintrag[16];
         if (!datei.read(reinterpret_cast<char*>(eintrag), sizeof eintrag)) return false;
-        const std::uint64_t ende =
-            std::uint64_t{grossEndian(eintrag + 8)} + grossEndian(eintrag + 12);
-        if (ende > groesse) return false;
+        const std::uint64_t ende = std::uint64_t{bigEndian(eintrag + 8)} + bigEndian(eintrag + 12);
+        if (ende > größe) return false;
     }
     return true;
 }
@@ -84,7 +83,7 @@ struct GdSchrift::Innen {
     FT_Face face = nullptr;
     bool symbol = false;
     GdRasterSpeicher raster;
-    std::uint64_t groessen = 0;  // sizes made so far, to number them
+    std::uint64_t größen = 0;  // sizes made so far, to number them
 
     ~Innen() {
         if (face) FT_Done_Face(face);
@@ -92,13 +91,13 @@ struct GdSchrift::Innen {
     }
 };
 
-struct GdGroesse::Groessen {
+struct GdGröße::Größen {
     FT_Size layout = nullptr;
     FT_Size bild = nullptr;
 };
 
-std::shared_ptr<GdSchrift> GdSchrift::oeffnen(const std::string& pfad) {
-    if (!tabellenVollstaendig(pfad)) return nullptr;
+std::shared_ptr<GdSchrift> GdSchrift::öffnen(const std::string& pfad) {
+    if (!tabellenVollständig(pfad)) return nullptr;
     auto innen = std::make_shared<Innen>();
     if (FT_Init_FreeType(&innen->bibliothek) != 0) return nullptr;
     if (FT_New_Face(innen->bibliothek, pfad.c_str(), 0, &innen->face) != 0) {
@@ -117,7 +116,7 @@ std::shared_ptr<GdSchrift> GdSchrift::geteilt(const std::string& pfad) {
     static std::vector<std::shared_ptr<GdSchrift>> offen;
     for (const auto& schrift : offen)
         if (schrift->pfad() == pfad) return schrift;
-    std::shared_ptr<GdSchrift> schrift = oeffnen(pfad);
+    std::shared_ptr<GdSchrift> schrift = öffnen(pfad);
     if (!schrift) return nullptr;
     if (offen.size() >= 8) offen.erase(offen.begin());
     offen.push_back(schrift);
@@ -132,7 +131,7 @@ GdSchrift::~GdSchrift() = default;
 // A damaged file may open and still fail at its glyphs, and GD then draws no text that holds
 // one: every printable ASCII character must load.
 bool GdSchrift::probe() {
-    const std::shared_ptr<GdGroesse> probe = groesse(12);
+    const std::shared_ptr<GdGröße> probe = größe(12);
     if (!probe) return false;
     for (char32_t zeichen = U' '; zeichen <= U'~'; ++zeichen) {
         const GdGlyphe& glyphe = probe->glyphe(probe->glyphIndex(zeichen));
@@ -142,54 +141,54 @@ bool GdSchrift::probe() {
 }
 
 // The size last asked for stands last; a new size displaces the one unused longest.
-std::shared_ptr<GdGroesse> GdSchrift::groesse(double punkte) {
-    const auto gefunden =
-        std::find_if(m_groessen.begin(), m_groessen.end(),
-                     [&](const auto& groesse) { return groesse->punkte() == punkte; });
-    if (gefunden != m_groessen.end()) {
-        std::rotate(gefunden, gefunden + 1, m_groessen.end());
+std::shared_ptr<GdGröße> GdSchrift::größe(double punkte) {
+    const auto gefunden = std::find_if(m_größen.begin(), m_größen.end(), [&](const auto& größe) {
+        return größe->punkte() == punkte;
+    });
+    if (gefunden != m_größen.end()) {
+        std::rotate(gefunden, gefunden + 1, m_größen.end());
     } else {
-        if (m_groessen.size() >= GemerkteGroessen) m_groessen.erase(m_groessen.begin());
-        m_groessen.push_back(std::make_shared<GdGroesse>(m_innen, punkte));
+        if (m_größen.size() >= GemerkteGrößen) m_größen.erase(m_größen.begin());
+        m_größen.push_back(std::make_shared<GdGröße>(m_innen, punkte));
     }
-    return m_groessen.back()->gueltig() ? m_groessen.back() : nullptr;
+    return m_größen.back()->gültig() ? m_größen.back() : nullptr;
 }
 
-GdGroesse::GdGroesse(std::shared_ptr<GdSchrift::Innen> schrift, double punkte)
+GdGröße::GdGröße(std::shared_ptr<GdSchrift::Innen> schrift, double punkte)
     : m_schrift(std::move(schrift)),
-      m_ft(std::make_unique<Groessen>()),
+      m_ft(std::make_unique<Größen>()),
       m_punkte(punkte),
-      m_nummer(++m_schrift->groessen) {
+      m_nummer(++m_schrift->größen) {
     FT_Face face = m_schrift->face;
     // GD sets the size in 1/64 point, cut towards zero.
-    const auto groesse = static_cast<FT_F26Dot6>(punkte * 64);
+    const auto größe = static_cast<FT_F26Dot6>(punkte * 64);
     if (FT_New_Size(face, &m_ft->layout) != 0) return;
     FT_Activate_Size(m_ft->layout);
-    if (FT_Set_Char_Size(face, 0, groesse, LayoutDpi, LayoutDpi) != 0) return;
+    if (FT_Set_Char_Size(face, 0, größe, LayoutDpi, LayoutDpi) != 0) return;
     if (FT_New_Size(face, &m_ft->bild) != 0) return;
     FT_Activate_Size(m_ft->bild);
-    if (FT_Set_Char_Size(face, 0, groesse, BildDpi, BildDpi) != 0) return;
-    m_oberlaenge = aufrunden64(face->size->metrics.ascender);
-    m_zeilenhoehe96 = face->size->metrics.height;
-    m_gueltig = true;
+    if (FT_Set_Char_Size(face, 0, größe, BildDpi, BildDpi) != 0) return;
+    m_oberlänge = aufrunden64(face->size->metrics.ascender);
+    m_zeilenhöhe96 = face->size->metrics.height;
+    m_gültig = true;
 }
 
-GdGroesse::~GdGroesse() {
+GdGröße::~GdGröße() {
     if (m_ft->layout) FT_Done_Size(m_ft->layout);
     if (m_ft->bild) FT_Done_Size(m_ft->bild);
 }
 
-unsigned GdGroesse::glyphIndex(char32_t zeichen) const {
+unsigned GdGröße::glyphIndex(char32_t zeichen) const {
     // GD reaches the glyphs of a symbol font through the private-use page.
     if (m_schrift->symbol) zeichen |= 0xF000;
     return FT_Get_Char_Index(m_schrift->face, zeichen);
 }
 
-const GdGlyphe& GdGroesse::glyphe(unsigned index) {
+const GdGlyphe& GdGröße::glyphe(unsigned index) {
     return eintrag(index);
 }
 
-GdGlyphe& GdGroesse::eintrag(unsigned index) {
+GdGlyphe& GdGröße::eintrag(unsigned index) {
     const auto gefunden = m_glyphen.find(index);
     if (gefunden != m_glyphen.end()) return gefunden->second;
     GdGlyphe& glyphe = m_glyphen[index];
@@ -206,15 +205,15 @@ GdGlyphe& GdGroesse::eintrag(unsigned index) {
     }
     // Bundled GD moves its pen by the advance of the glyph image, in whole pixels when hinted.
     glyphe.vorschub96 = face->glyph->advance.x;
-    const FT_Glyph_Metrics& masse = face->glyph->metrics;
-    glyphe.ungefaehrLinks = abrunden64(masse.horiBearingX) - 1;
-    glyphe.ungefaehrOben = aufrunden64(masse.horiBearingY) + 1;
-    glyphe.ungefaehrBreite = aufrunden64(masse.width) + 3;
-    glyphe.ungefaehrHoehe = aufrunden64(masse.height) + 3;
+    const FT_Glyph_Metrics& maße = face->glyph->metrics;
+    glyphe.ungefährLinks = abrunden64(maße.horiBearingX) - 1;
+    glyphe.ungefährOben = aufrunden64(maße.horiBearingY) + 1;
+    glyphe.ungefährBreite = aufrunden64(maße.width) + 3;
+    glyphe.ungefährHöhe = aufrunden64(maße.height) + 3;
     return glyphe;
 }
 
-Stift GdGroesse::kerning(unsigned vorher, unsigned index) {
+Stift GdGröße::kerning(unsigned vorher, unsigned index) {
     FT_Face face = m_schrift->face;
     if (!vorher || !index || FT_IS_FIXED_WIDTH(face) || !FT_HAS_KERNING(face)) return 0;
     const std::uint64_t paar = (static_cast<std::uint64_t>(vorher) << 32) | index;
@@ -227,7 +226,7 @@ Stift GdGroesse::kerning(unsigned vorher, unsigned index) {
     return abstand.x;
 }
 
-Stift GdGroesse::kerning96(unsigned vorher, unsigned index) {
+Stift GdGröße::kerning96(unsigned vorher, unsigned index) {
     FT_Face face = m_schrift->face;
     if (!vorher || !index || !FT_HAS_KERNING(face)) return 0;
     const std::uint64_t paar = (static_cast<std::uint64_t>(vorher) << 32) | index;
@@ -240,14 +239,14 @@ Stift GdGroesse::kerning96(unsigned vorher, unsigned index) {
     return abstand.x;
 }
 
-Stift GdGroesse::naechsteZeile96(Stift y) const {
+Stift GdGröße::nächsteZeile96(Stift y) const {
     // Bundled GD's line spacing: the 96 dpi line height times 1.05, rounded to the next row.
     constexpr double Zeilenabstand = 1.05;
-    y -= static_cast<long>(static_cast<double>(m_zeilenhoehe96) * Zeilenabstand);
+    y -= static_cast<long>(static_cast<double>(m_zeilenhöhe96) * Zeilenabstand);
     return (y - 32) & -64;
 }
 
-Stift GdGroesse::naechsteZeile(Stift y) const {
+Stift GdGröße::nächsteZeile(Stift y) const {
     // GD's line spacing of 1.05, added in floating point and cut to whole 300 dpi pixels.
     constexpr double Zeilenabstand = 1.05;
     auto neu =
@@ -255,33 +254,33 @@ Stift GdGroesse::naechsteZeile(Stift y) const {
     return neu & ~Stift{63};
 }
 
-const GdRaster* GdRasterSpeicher::finden(std::uint64_t schluessel) {
-    const auto gefunden = m_eintraege.find(schluessel);
-    if (gefunden == m_eintraege.end()) return nullptr;
+const GdRaster* GdRasterSpeicher::finden(std::uint64_t schlüssel) {
+    const auto gefunden = m_einträge.find(schlüssel);
+    if (gefunden == m_einträge.end()) return nullptr;
     m_reihenfolge.splice(m_reihenfolge.end(), m_reihenfolge, gefunden->second.stelle);
     return &gefunden->second.raster;
 }
 
-const GdRaster& GdRasterSpeicher::ablegen(std::uint64_t schluessel, GdRaster raster) {
+const GdRaster& GdRasterSpeicher::ablegen(std::uint64_t schlüssel, GdRaster raster) {
     const std::size_t bytes = raster.deckung.size() + sizeof(Eintrag);
     while (!m_reihenfolge.empty() && m_bytes + bytes > GemerkteRasterBytes) {
-        const auto alt = m_eintraege.find(m_reihenfolge.front());
+        const auto alt = m_einträge.find(m_reihenfolge.front());
         m_bytes -= alt->second.raster.deckung.size() + sizeof(Eintrag);
-        m_eintraege.erase(alt);
+        m_einträge.erase(alt);
         m_reihenfolge.pop_front();
     }
-    m_reihenfolge.push_back(schluessel);
+    m_reihenfolge.push_back(schlüssel);
     m_bytes += bytes;
-    Eintrag& eintrag = m_eintraege[schluessel];
+    Eintrag& eintrag = m_einträge[schlüssel];
     eintrag = Eintrag{std::move(raster), std::prev(m_reihenfolge.end())};
     return eintrag.raster;
 }
 
-const GdRaster* GdGroesse::gerastert(unsigned index) {
+const GdRaster* GdGröße::gerastert(unsigned index) {
     GdGlyphe& glyphe = eintrag(index);
     if (glyphe.layoutFehler || glyphe.zeichenFehler) return nullptr;
-    const std::uint64_t schluessel = (m_nummer << 32) | index;
-    if (const GdRaster* raster = m_schrift->raster.finden(schluessel)) return raster;
+    const std::uint64_t schlüssel = (m_nummer << 32) | index;
+    if (const GdRaster* raster = m_schrift->raster.finden(schlüssel)) return raster;
     FT_Face face = m_schrift->face;
     FT_Activate_Size(m_ft->bild);
     FT_Glyph bildglyphe = nullptr;
@@ -308,9 +307,9 @@ const GdRaster* GdGroesse::gerastert(unsigned index) {
     raster.links = bitmapGlyphe->left;
     raster.oben = bitmapGlyphe->top;
     raster.breite = static_cast<int>(bitmap.width);
-    raster.hoehe = static_cast<int>(bitmap.rows);
-    raster.deckung.resize(static_cast<std::size_t>(raster.breite) * raster.hoehe);
-    for (int zeile = 0; zeile < raster.hoehe; ++zeile) {
+    raster.höhe = static_cast<int>(bitmap.rows);
+    raster.deckung.resize(static_cast<std::size_t>(raster.breite) * raster.höhe);
+    for (int zeile = 0; zeile < raster.höhe; ++zeile) {
         const unsigned char* quelle =
             bitmap.buffer + static_cast<std::ptrdiff_t>(zeile) * bitmap.pitch;
         std::uint8_t* ziel =
@@ -323,7 +322,7 @@ const GdRaster* GdGroesse::gerastert(unsigned index) {
         }
     }
     FT_Done_Glyph(bildglyphe);
-    return &m_schrift->raster.ablegen(schluessel, std::move(raster));
+    return &m_schrift->raster.ablegen(schlüssel, std::move(raster));
 }
 
 // GD starts a line anew at a carriage return and moves down at a line feed, without kerning
@@ -333,33 +332,32 @@ void GdLauf::zeilenwechsel(char32_t zeichen) {
     m_vorher = 0;
     if (zeichen != U'\n') return;
     if (m_familie == GdFamilie::System) {
-        m_stiftY = m_groesse->naechsteZeile(m_stiftY);
+        m_stiftY = m_größe->nächsteZeile(m_stiftY);
     } else {
-        m_stiftY96 = m_groesse->naechsteZeile96(m_stiftY96);
+        m_stiftY96 = m_größe->nächsteZeile96(m_stiftY96);
         m_stiftY = static_cast<int>(static_cast<double>(-m_stiftY96) + 32) / 64;
     }
 }
 
-void GdLauf::anhaengen(char32_t zeichen) {
+void GdLauf::anhängen(char32_t zeichen) {
     // GD reads its text as a C string: nothing after a NUL is drawn.
     if (m_beendet || zeichen == U'\0') {
         m_beendet = true;
         return;
     }
     if (zeichen == U'\r' || zeichen == U'\n') return zeilenwechsel(zeichen);
-    const unsigned index = m_groesse->glyphIndex(zeichen);
-    const GdGlyphe& glyphe = m_groesse->glyphe(index);
+    const unsigned index = m_größe->glyphIndex(zeichen);
+    const GdGlyphe& glyphe = m_größe->glyphe(index);
     const bool system = m_familie == GdFamilie::System;
     if (system && glyphe.layoutFehler) m_abgelehnt = true;
-    m_stiftX +=
-        system ? m_groesse->kerning(m_vorher, index) : m_groesse->kerning96(m_vorher, index);
+    m_stiftX += system ? m_größe->kerning(m_vorher, index) : m_größe->kerning96(m_vorher, index);
     m_gesetzt.push_back({index, m_stiftX, m_stiftY});
     m_stiftX += system ? glyphe.vorschub : glyphe.vorschub96;
     m_vorher = index;
 }
 
-void GdLauf::anhaengen(std::u32string_view text) {
-    for (const char32_t zeichen : text) anhaengen(zeichen);
+void GdLauf::anhängen(std::u32string_view text) {
+    for (const char32_t zeichen : text) anhängen(zeichen);
 }
 
 namespace {
@@ -376,9 +374,9 @@ std::uint32_t mischen(std::uint32_t unten, std::uint32_t farbe, int stufe) {
 }
 
 void glypheZeichnen(Bild& bild, const GdRaster& glyphe, int links, int oben, std::uint32_t farbe) {
-    for (int zeile = 0; zeile < glyphe.hoehe; ++zeile) {
+    for (int zeile = 0; zeile < glyphe.höhe; ++zeile) {
         const int y = oben + zeile;
-        if (y < 0 || y >= bild.hoehe()) continue;
+        if (y < 0 || y >= bild.höhe()) continue;
         const std::uint8_t* stufen =
             glyphe.deckung.data() + static_cast<std::size_t>(zeile) * glyphe.breite;
         for (int spalte = 0; spalte < glyphe.breite; ++spalte) {
@@ -390,9 +388,8 @@ void glypheZeichnen(Bild& bild, const GdRaster& glyphe, int links, int oben, std
     }
 }
 
-bool ausserhalb(const Bild& bild, int links, int oben, int breite, int hoehe) {
-    return links >= bild.breite() || oben >= bild.hoehe() || links + breite <= 0 ||
-           oben + hoehe <= 0;
+bool außerhalb(const Bild& bild, int links, int oben, int breite, int höhe) {
+    return links >= bild.breite() || oben >= bild.höhe() || links + breite <= 0 || oben + höhe <= 0;
 }
 
 }  // namespace
@@ -402,24 +399,24 @@ void GdLauf::zeichnen(Bild& bild, std::int64_t x, std::int64_t y, std::uint32_t 
     if (m_familie == GdFamilie::System)
         zeichnenSystem(bild, x, y, farbe);
     else
-        zeichnenGebuendelt(bild, x, y, farbe);
+        zeichnenGebündelt(bild, x, y, farbe);
 }
 
 // Bundled GD rounds its pen to whole pixels at each glyph and adds them as int.
-void GdLauf::zeichnenGebuendelt(Bild& bild, std::int64_t x, std::int64_t y,
-                                std::uint32_t farbe) const {
+void GdLauf::zeichnenGebündelt(Bild& bild, std::int64_t x, std::int64_t y,
+                               std::uint32_t farbe) const {
     constexpr std::int64_t Weit = 1000000000;
     for (const Gesetzt& gesetzt : m_gesetzt) {
-        const GdGlyphe& grob = m_groesse->glyphe(gesetzt.index);
+        const GdGlyphe& grob = m_größe->glyphe(gesetzt.index);
         if (grob.zeichenFehler) return;
         const std::int64_t ursprungX = x + ((gesetzt.x + 31) >> 6);
         const std::int64_t ursprungY = y + gesetzt.y;
         if (std::llabs(ursprungX) > Weit || std::llabs(ursprungY) > Weit) continue;
-        if (ausserhalb(bild, static_cast<int>(ursprungX) + grob.ungefaehrLinks - 1,
-                       static_cast<int>(ursprungY) - grob.ungefaehrOben - 1,
-                       grob.ungefaehrBreite + 2, grob.ungefaehrHoehe + 2))
+        if (außerhalb(bild, static_cast<int>(ursprungX) + grob.ungefährLinks - 1,
+                      static_cast<int>(ursprungY) - grob.ungefährOben - 1, grob.ungefährBreite + 2,
+                      grob.ungefährHöhe + 2))
             continue;
-        const GdRaster* glyphe = m_groesse->gerastert(gesetzt.index);
+        const GdRaster* glyphe = m_größe->gerastert(gesetzt.index);
         if (!glyphe) return;
         glypheZeichnen(bild, *glyphe, static_cast<int>(ursprungX) + glyphe->links,
                        static_cast<int>(ursprungY) - glyphe->oben, farbe);
@@ -437,15 +434,15 @@ void GdLauf::zeichnenSystem(Bild& bild, std::int64_t stiftX0, std::int64_t stift
         // The pen in pixels, added and cut towards zero exactly as GD does it for angle 0.
         const double stiftX = stiftInPixel(gesetzt.x);
         const double stiftY = stiftInPixel(gesetzt.y);
-        const GdGlyphe& grob = m_groesse->glyphe(gesetzt.index);
+        const GdGlyphe& grob = m_größe->glyphe(gesetzt.index);
         if (grob.zeichenFehler) return;
         if (std::fabs(x + stiftX) > Weit || std::fabs(y + stiftY) > Weit) continue;
-        const int ungefaehrX = static_cast<int>(x + stiftX + grob.ungefaehrLinks);
-        const int ungefaehrY = static_cast<int>(y + stiftY - grob.ungefaehrOben);
-        if (ausserhalb(bild, ungefaehrX - 1, ungefaehrY - 1, grob.ungefaehrBreite + 2,
-                       grob.ungefaehrHoehe + 2))
+        const int ungefährX = static_cast<int>(x + stiftX + grob.ungefährLinks);
+        const int ungefährY = static_cast<int>(y + stiftY - grob.ungefährOben);
+        if (außerhalb(bild, ungefährX - 1, ungefährY - 1, grob.ungefährBreite + 2,
+                      grob.ungefährHöhe + 2))
             continue;
-        const GdRaster* glyphe = m_groesse->gerastert(gesetzt.index);
+        const GdRaster* glyphe = m_größe->gerastert(gesetzt.index);
         if (!glyphe) return;
         const int links = static_cast<int>(x + stiftX + glyphe->links);
         const int oben = static_cast<int>(y + stiftY - glyphe->oben);

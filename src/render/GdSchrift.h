@@ -21,7 +21,7 @@ using Stift = std::int64_t;
 // PHP (official container images, PHP for Windows, many hosts) lays it out at 96 dpi with
 // advances and kerning in whole pixels, and kerns fixed-width fonts too. Both draw a single
 // glyph alike.
-enum class GdFamilie { System, Gebuendelt };
+enum class GdFamilie { System, ImPhp };
 
 // One glyph's measures: its advance in GD's layout, and roughly where its ink lies when GD draws
 // it at 96 dpi.
@@ -31,10 +31,10 @@ struct GdGlyphe {
     bool layoutFehler = false;   // FreeType cannot load it at 300 dpi: GD refuses the whole call
     bool zeichenFehler = false;  // nor at 96 dpi: GD stops drawing at this glyph
     // Where the ink may lie at 96 dpi, from the hinted metrics, with a pixel to spare around it.
-    int ungefaehrLinks = 0;
-    int ungefaehrOben = 0;
-    int ungefaehrBreite = 0;
-    int ungefaehrHoehe = 0;
+    int ungefährLinks = 0;
+    int ungefährOben = 0;
+    int ungefährBreite = 0;
+    int ungefährHöhe = 0;
 };
 
 // A glyph as GD draws it at 96 dpi: its coverage scaled to GD's 128 alpha levels (0 is no ink),
@@ -43,7 +43,7 @@ struct GdRaster {
     int links = 0;
     int oben = 0;
     int breite = 0;
-    int hoehe = 0;
+    int höhe = 0;
     std::vector<std::uint8_t> deckung;  // breite x hoehe
 };
 
@@ -51,8 +51,8 @@ struct GdRaster {
 // drawn longest ago go first.
 class GdRasterSpeicher {
   public:
-    const GdRaster* finden(std::uint64_t schluessel);
-    const GdRaster& ablegen(std::uint64_t schluessel, GdRaster raster);
+    const GdRaster* finden(std::uint64_t schlüssel);
+    const GdRaster& ablegen(std::uint64_t schlüssel, GdRaster raster);
 
   private:
     using Liste = std::list<std::uint64_t>;
@@ -60,19 +60,19 @@ class GdRasterSpeicher {
         GdRaster raster;
         Liste::iterator stelle;
     };
-    std::unordered_map<std::uint64_t, Eintrag> m_eintraege;
+    std::unordered_map<std::uint64_t, Eintrag> m_einträge;
     Liste m_reihenfolge;  // the one drawn last at the back
     std::size_t m_bytes = 0;
 };
 
-class GdGroesse;
+class GdGröße;
 
 // A font file opened as GD opens it for ImageTTFText: its first face, the first Unicode or symbol
 // character map, glyphs hinted by FreeType at 300 dpi for the layout and at 96 dpi for drawing.
 class GdSchrift {
   public:
     // nullptr when FreeType cannot read the file or it has no character map GD would take.
-    static std::shared_ptr<GdSchrift> oeffnen(const std::string& pfad);
+    static std::shared_ptr<GdSchrift> öffnen(const std::string& pfad);
     // The same, opened once and shared by everything that draws with the file.
     static std::shared_ptr<GdSchrift> geteilt(const std::string& pfad);
     ~GdSchrift();
@@ -83,7 +83,7 @@ class GdSchrift {
 
     // The font at a size in points, kept for the sizes last asked for; nullptr for a size that
     // GD cannot set.
-    std::shared_ptr<GdGroesse> groesse(double punkte);
+    std::shared_ptr<GdGröße> größe(double punkte);
 
     struct Innen;  // FreeType's handles
 
@@ -93,21 +93,21 @@ class GdSchrift {
 
     std::shared_ptr<Innen> m_innen;
     std::string m_pfad;
-    std::vector<std::shared_ptr<GdGroesse>> m_groessen;
+    std::vector<std::shared_ptr<GdGröße>> m_größen;
 };
 
 // The font at one size: glyphs, kerning and line measures, computed once and kept.
-class GdGroesse {
+class GdGröße {
   public:
-    GdGroesse(std::shared_ptr<GdSchrift::Innen> schrift, double punkte);
-    ~GdGroesse();
-    GdGroesse(const GdGroesse&) = delete;
-    GdGroesse& operator=(const GdGroesse&) = delete;
+    GdGröße(std::shared_ptr<GdSchrift::Innen> schrift, double punkte);
+    ~GdGröße();
+    GdGröße(const GdGröße&) = delete;
+    GdGröße& operator=(const GdGröße&) = delete;
 
-    bool gueltig() const { return m_gueltig; }
+    bool gültig() const { return m_gültig; }
     double punkte() const { return m_punkte; }
     // The distance from the top of a line to its baseline at 96 dpi, in whole pixels.
-    int oberlaenge() const { return m_oberlaenge; }
+    int oberlänge() const { return m_oberlänge; }
 
     unsigned glyphIndex(char32_t zeichen) const;
     const GdGlyphe& glyphe(unsigned index);
@@ -117,22 +117,22 @@ class GdGroesse {
     Stift kerning96(unsigned vorher, unsigned index);
     // GD's next line inside one call: the pen's new y; for bundled GD in 1/64 pixel, downwards
     // negative.
-    Stift naechsteZeile(Stift y) const;
-    Stift naechsteZeile96(Stift y) const;
+    Stift nächsteZeile(Stift y) const;
+    Stift nächsteZeile96(Stift y) const;
     // The glyph's coverage, rendered on first use; nullptr where FreeType cannot render it
     // (GD stops drawing there). Valid until the next call.
     const GdRaster* gerastert(unsigned index);
 
   private:
-    struct Groessen;
+    struct Größen;
     GdGlyphe& eintrag(unsigned index);
 
     std::shared_ptr<GdSchrift::Innen> m_schrift;
-    std::unique_ptr<Groessen> m_ft;
+    std::unique_ptr<Größen> m_ft;
     double m_punkte;
-    bool m_gueltig = false;
-    int m_oberlaenge = 0;
-    Stift m_zeilenhoehe96 = 0;
+    bool m_gültig = false;
+    int m_oberlänge = 0;
+    Stift m_zeilenhöhe96 = 0;
     std::unordered_map<unsigned, GdGlyphe> m_glyphen;
     std::unordered_map<std::uint64_t, Stift> m_kerning;
     std::unordered_map<std::uint64_t, Stift> m_kerning96;
@@ -143,11 +143,11 @@ class GdGroesse {
 // pen positions, kerned within the call. Text can be added piece by piece.
 class GdLauf {
   public:
-    explicit GdLauf(std::shared_ptr<GdGroesse> groesse, GdFamilie familie = GdFamilie::System)
-        : m_groesse(std::move(groesse)), m_familie(familie) {}
+    explicit GdLauf(std::shared_ptr<GdGröße> größe, GdFamilie familie = GdFamilie::System)
+        : m_größe(std::move(größe)), m_familie(familie) {}
 
-    void anhaengen(char32_t zeichen);
-    void anhaengen(std::u32string_view text);
+    void anhängen(char32_t zeichen);
+    void anhängen(std::u32string_view text);
     // The pen after the last glyph: where GD's layout of the text ends. In pen units for the
     // system libgd, in 1/64 pixel for bundled GD.
     Stift vorschub() const { return m_stiftX; }
@@ -169,9 +169,9 @@ class GdLauf {
 
     void zeilenwechsel(char32_t zeichen);
     void zeichnenSystem(Bild& bild, std::int64_t x, std::int64_t y, std::uint32_t farbe) const;
-    void zeichnenGebuendelt(Bild& bild, std::int64_t x, std::int64_t y, std::uint32_t farbe) const;
+    void zeichnenGebündelt(Bild& bild, std::int64_t x, std::int64_t y, std::uint32_t farbe) const;
 
-    std::shared_ptr<GdGroesse> m_groesse;
+    std::shared_ptr<GdGröße> m_größe;
     GdFamilie m_familie;
     std::vector<Gesetzt> m_gesetzt;
     Stift m_stiftX = 0;

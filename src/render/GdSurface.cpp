@@ -22,9 +22,9 @@ Farbwert farbwertVon(std::uint32_t rgb) {
 }
 
 // Far beyond any picture; keeps the pixel arithmetic inside int.
-constexpr double GroessteLage = 1e9;
+constexpr double GrößteLage = 1e9;
 
-std::shared_ptr<GdSchrift> schriftOeffnen(const std::string& name) {
+std::shared_ptr<GdSchrift> schriftÖffnen(const std::string& name) {
     const std::optional<std::string> datei = schriftdateiSuchen(name);
     return datei ? GdSchrift::geteilt(*datei) : nullptr;
 }
@@ -38,7 +38,7 @@ static Bild eingebautesBild() {
 GdSurface::GdSurface()
     : m_hintergrund(eingebautesBild()),
       m_bild(m_hintergrund),
-      m_schrift(schriftOeffnen(m_schriftName)) {}
+      m_schrift(schriftÖffnen(m_schriftName)) {}
 
 const Bild& GdSurface::bild() const {
     laufZeichnen();
@@ -52,7 +52,7 @@ std::string GdSurface::schriftdatei() const {
 
 void GdSurface::clear() {
     m_lauf.reset();
-    m_bild.zurueckAuf(m_hintergrund);
+    m_bild.zurückAuf(m_hintergrund);
     melden();
 }
 
@@ -71,19 +71,19 @@ double GdSurface::currentX() const {
 
 void GdSurface::setCurrentY(double y) {
     laufZeichnen();
-    m_y = std::clamp(y, -GroessteLage, GroessteLage);
+    m_y = std::clamp(y, -GrößteLage, GrößteLage);
 }
 
 bool GdSurface::setFontSize(double punkte) {
     if (!isUsableFontSize(punkte)) return false;
-    if (m_schrift && !m_schrift->groesse(punkte)) return false;
+    if (m_schrift && !m_schrift->größe(punkte)) return false;
     m_punkte = punkte;
     return true;
 }
 
 bool GdSurface::setFontName(const std::string& name) {
     if (name == m_schriftName && m_schrift) return true;
-    std::shared_ptr<GdSchrift> schrift = schriftOeffnen(utf8FromCp1252(name));
+    std::shared_ptr<GdSchrift> schrift = schriftÖffnen(utf8FromCp1252(name));
     if (!schrift) return false;
     laufZeichnen();
     m_schrift = std::move(schrift);
@@ -91,8 +91,8 @@ bool GdSurface::setFontName(const std::string& name) {
     return true;
 }
 
-std::shared_ptr<GdGroesse> GdSurface::groesse() const {
-    return m_schrift ? m_schrift->groesse(m_punkte) : nullptr;
+std::shared_ptr<GdGröße> GdSurface::größe() const {
+    return m_schrift ? m_schrift->größe(m_punkte) : nullptr;
 }
 
 void GdSurface::drawText(const std::string& text) {
@@ -100,7 +100,7 @@ void GdSurface::drawText(const std::string& text) {
     if (!setztLaufFort()) laufBeginnen();
     if (!m_lauf) return;
     if (!m_gemeldet) melden();
-    m_lauf->lauf.anhaengen(unicodeText(text));
+    m_lauf->lauf.anhängen(unicodeText(text));
     m_stift = m_lauf->anfang + m_lauf->lauf.vorschub();
 }
 
@@ -116,10 +116,10 @@ Laufart GdSurface::laufart() const {
 // from there; the exact end still places the run after it.
 void GdSurface::laufBeginnen() {
     laufZeichnen();
-    std::shared_ptr<GdGroesse> schrift = groesse();
+    std::shared_ptr<GdGröße> schrift = größe();
     if (!schrift) return;
     const std::int64_t x = ganzerPixel(m_stift);
-    const std::int64_t y = std::llround(m_y) + schrift->oberlaenge();
+    const std::int64_t y = std::llround(m_y) + schrift->oberlänge();
     m_lauf.emplace(OffenerLauf{GdLauf(std::move(schrift)), x, y, laufart(), m_stift});
 }
 
@@ -139,16 +139,16 @@ double GdSurface::textWidth(const std::string& text) const {
 std::optional<double> GdSurface::widthAt(double punkte, const std::string& text) const {
     if (!isUsableFontSize(punkte)) return std::nullopt;
     if (!m_schrift) return 0;
-    std::shared_ptr<GdGroesse> schrift = m_schrift->groesse(punkte);
+    std::shared_ptr<GdGröße> schrift = m_schrift->größe(punkte);
     if (!schrift) return std::nullopt;
     if (text.empty()) return 0;
     GdLauf lauf(std::move(schrift));
-    lauf.anhaengen(unicodeText(text));
+    lauf.anhängen(unicodeText(text));
     return static_cast<double>(lauf.vorschub()) / StiftJePixel;
 }
 
-std::optional<Zeichenmass> GdSurface::zeichenmass(double punkte, unsigned char zeichen) const {
-    const std::shared_ptr<GdGroesse> schrift = m_schrift ? m_schrift->groesse(punkte) : nullptr;
+std::optional<Zeichenmaß> GdSurface::zeichenmaß(double punkte, unsigned char zeichen) const {
+    const std::shared_ptr<GdGröße> schrift = m_schrift ? m_schrift->größe(punkte) : nullptr;
     if (!schrift) return std::nullopt;
     const unsigned index = schrift->glyphIndex(unicodeFromCp1252(zeichen));
     const GdGlyphe& glyphe = schrift->glyphe(index);
@@ -157,11 +157,11 @@ std::optional<Zeichenmass> GdSurface::zeichenmass(double punkte, unsigned char z
     if (!raster) return std::nullopt;
     const bool tinte = std::any_of(raster->deckung.begin(), raster->deckung.end(),
                                    [](std::uint8_t stufe) { return stufe != 0; });
-    return Zeichenmass{glyphe.vorschub, glyphe.vorschub96, raster->links, tinte};
+    return Zeichenmaß{glyphe.vorschub, glyphe.vorschub96, raster->links, tinte};
 }
 
-Paarmass GdSurface::paarmass(double punkte, unsigned char vorher, unsigned char zeichen) const {
-    const std::shared_ptr<GdGroesse> schrift = m_schrift ? m_schrift->groesse(punkte) : nullptr;
+Paarmaß GdSurface::paarmaß(double punkte, unsigned char vorher, unsigned char zeichen) const {
+    const std::shared_ptr<GdGröße> schrift = m_schrift ? m_schrift->größe(punkte) : nullptr;
     if (!schrift) return {};
     const unsigned a = schrift->glyphIndex(unicodeFromCp1252(vorher));
     const unsigned b = schrift->glyphIndex(unicodeFromCp1252(zeichen));
@@ -172,7 +172,7 @@ bool GdSurface::loadBackground(const std::string& pfad) {
     m_hintergrundfehler.reset();
     m_ausrichtung.reset();
     if (pfad.empty()) {
-        if (!m_nurPruefen) setBackground(Bild(m_hintergrund.breite(), m_hintergrund.hoehe()));
+        if (!m_nurPrüfen) setBackground(Bild(m_hintergrund.breite(), m_hintergrund.höhe()));
         return true;
     }
     std::optional<Bild> bild;
@@ -181,7 +181,7 @@ bool GdSurface::loadBackground(const std::string& pfad) {
         m_hintergrundfehler = datei.fehler;
         if (m_hintergrundfehler) return false;
         m_ausrichtung = exifAusrichtung(datei.bytes);
-        if (m_nurPruefen) return true;
+        if (m_nurPrüfen) return true;
         bild = jpegLesen(datei.bytes);
     }  // the file's bytes are gone before the picture is copied
     if (!bild) {
@@ -210,7 +210,7 @@ void GdSurface::fillBox(int x1, int y1, int x2, int y2, Farbwert farbe) {
     const int links = std::max(std::min(x1, x2), 0);
     const int rechts = std::min(std::max(x1, x2), m_bild.breite() - 1);
     const int oben = std::max(std::min(y1, y2), 0);
-    const int unten = std::min(std::max(y1, y2), m_bild.hoehe() - 1);
+    const int unten = std::min(std::max(y1, y2), m_bild.höhe() - 1);
     for (int y = oben; y <= unten; ++y)
         for (int x = links; x <= rechts; ++x) m_bild.setzePunkt(x, y, rgb(farbe));
     melden();
@@ -218,7 +218,7 @@ void GdSurface::fillBox(int x1, int y1, int x2, int y2, Farbwert farbe) {
 
 Farbwert GdSurface::colorAt(int x, int y) const {
     laufZeichnen();
-    if (!m_bild.enthaelt(x, y)) return -1;
+    if (!m_bild.enthält(x, y)) return -1;
     return farbwertVon(m_bild.punkt(x, y));
 }
 

@@ -67,8 +67,8 @@ class GdSurface : public Surface {
     void drawText(const std::string& text) override;
     double textWidth(const std::string& text) const override;
     std::optional<double> widthAt(double punkte, const std::string& text) const override;
-    std::optional<Zeichenmass> zeichenmass(double punkte, unsigned char zeichen) const override;
-    Paarmass paarmass(double punkte, unsigned char vorher, unsigned char zeichen) const override;
+    std::optional<Zeichenmaß> zeichenmaß(double punkte, unsigned char zeichen) const override;
+    Paarmaß paarmaß(double punkte, unsigned char vorher, unsigned char zeichen) const override;
     // The path is Windows-1252 text, as the design holds it. Only JPEG content is taken, whatever
     // the name, read as GD reads it. An empty path leaves a white picture of the current size.
     bool loadBackground(const std::string& pfad) override;
@@ -78,13 +78,13 @@ class GdSurface : public Surface {
     std::optional<int> backgroundOrientation() const { return m_ausrichtung; }
     // While set, loadBackground only checks the file and keeps the background it has: work that
     // needs a picture's name and soundness, but not its pixels, never decodes it.
-    void nurPruefen(bool an) { m_nurPruefen = an; }
+    void nurPrüfen(bool an) { m_nurPrüfen = an; }
     // The built-in picture becomes the background again, as at the start.
     void loadBuiltInBackground();
     // A picture read elsewhere becomes the background.
     void setBackground(Bild bild);
     int width() const override { return m_hintergrund.breite(); }
-    int height() const override { return m_hintergrund.hoehe(); }
+    int height() const override { return m_hintergrund.höhe(); }
     void fillBox(int x1, int y1, int x2, int y2, Farbwert farbe) override;
     Farbwert colorAt(int x, int y) const override;  // -1 outside the picture
 
@@ -101,7 +101,7 @@ class GdSurface : public Surface {
     Laufart laufart() const;
     void laufBeginnen();
     void laufZeichnen() const;
-    std::shared_ptr<GdGroesse> groesse() const;
+    std::shared_ptr<GdGröße> größe() const;
     void melden();
 
     Bild m_hintergrund;
@@ -109,7 +109,7 @@ class GdSurface : public Surface {
     mutable Bild m_bild;
     std::optional<Bildfehler> m_hintergrundfehler;
     std::optional<int> m_ausrichtung;
-    bool m_nurPruefen = false;
+    bool m_nurPrüfen = false;
     std::string m_schriftName = "Arial";
     std::shared_ptr<GdSchrift> m_schrift;
     double m_punkte = 8.25;

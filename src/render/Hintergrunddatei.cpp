@@ -120,17 +120,16 @@ std::optional<int> ausrichtungIn(const Tiff& tiff) {
 
 }  // namespace
 
-std::optional<Bildmass> jpegBildmass(std::string_view bytes) {
-    std::optional<Bildmass> mass;
+std::optional<Bildmaß> jpegBildmaß(std::string_view bytes) {
+    std::optional<Bildmaß> maß;
     segmenteDurchgehen(bytes, [&](unsigned marke, std::string_view inhalt) {
         if (!istBildkopf(marke)) return marke != Scananfang;
         // precision, height, width, components
         if (inhalt.size() >= 6)
-            mass =
-                Bildmass{static_cast<int>(wortAt(inhalt, 3)), static_cast<int>(wortAt(inhalt, 1))};
+            maß = Bildmaß{static_cast<int>(wortAt(inhalt, 3)), static_cast<int>(wortAt(inhalt, 1))};
         return false;
     });
-    return mass;
+    return maß;
 }
 
 int jpegScans(std::string_view bytes) {
@@ -155,13 +154,13 @@ std::optional<int> exifAusrichtung(std::string_view bytes) {
 }
 
 Hintergrunddatei HintergrunddateiLesen(const std::string& pfad) {
-    FileContent datei = readRegularFile(pfad, GroessteBilddatei);
+    FileContent datei = readRegularFile(pfad, GrößteBilddatei);
     if (datei.failure) return {{}, Bildfehler{grundVon(*datei.failure)}};
-    const std::optional<Bildmass> mass = jpegBildmass(datei.bytes);
-    if (!mass) return {{}, Bildfehler{Bildfehlergrund::KeinJpeg}};
-    if (std::int64_t{mass->breite} * mass->hoehe > GroessteBildpunktzahl)
-        return {{}, Bildfehler{Bildfehlergrund::ZuVieleBildpunkte, mass->breite, mass->hoehe}};
-    if (jpegScans(datei.bytes) > GroessteScanzahl)
+    const std::optional<Bildmaß> maß = jpegBildmaß(datei.bytes);
+    if (!maß) return {{}, Bildfehler{Bildfehlergrund::KeinJpeg}};
+    if (std::int64_t{maß->breite} * maß->höhe > GrößteBildpunktzahl)
+        return {{}, Bildfehler{Bildfehlergrund::ZuVieleBildpunkte, maß->breite, maß->höhe}};
+    if (jpegScans(datei.bytes) > GrößteScanzahl)
         return {{}, Bildfehler{Bildfehlergrund::Beschaedigt}};
     return {std::move(datei.bytes), std::nullopt};
 }

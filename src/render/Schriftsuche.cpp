@@ -87,7 +87,7 @@ Schriftfund suchen(const std::string& familie) {
     };
     if (!treffer->skalierbar) return mangel(Schriftmangel::NurBitmaps);
     if (treffer->index != 0) return mangel(Schriftmangel::ZweiterSchnitt);
-    if (!GdSchrift::oeffnen(treffer->datei)) return mangel(Schriftmangel::Beschaedigt);
+    if (!GdSchrift::öffnen(treffer->datei)) return mangel(Schriftmangel::Beschädigt);
     return {treffer->datei, Schriftmangel::NichtInstalliert, treffer->datei};
 }
 

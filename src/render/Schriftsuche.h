@@ -24,7 +24,7 @@ std::optional<std::string> ersatzfamilie(const std::string& familie);
 enum class Schriftmangel {
     NichtInstalliert,  // only the configuration's last resort answers
     KeinDateiname,     // the name cannot stand in a script's font file name
-    Beschaedigt,       // the file that answers is cut off or damaged: GD cannot read it
+    Beschädigt,        // the file that answers is cut off or damaged: GD cannot read it
     ZweiterSchnitt,    // the family is a later face of a collection, and GD opens the first
     NurBitmaps,        // the file that answers holds bitmaps only, which GD cannot scale
 };

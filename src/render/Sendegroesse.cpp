@@ -21,20 +21,20 @@ std::optional<Bildausgabe> BildausgabeLesen(const Felder& felder) {
     const std::optional<std::string> art = bildartLesen(felder.text(Feld::BildArt));
     if (!art) return std::nullopt;
     if (*art == "gif") return Bildausgabe{*art, -1};
-    const std::optional<int> qualitaet = qualitätLesen(*art, felder.text(Feld::BildQuallität));
-    if (!qualitaet) return std::nullopt;
-    return Bildausgabe{*art, *qualitaet};
+    const std::optional<int> qualität = qualitätLesen(*art, felder.text(Feld::BildQuallität));
+    if (!qualität) return std::nullopt;
+    return Bildausgabe{*art, *qualität};
 }
 
-std::string Pixelgroesse(int breite, int hoehe) {
-    return std::to_string(breite) + " \xD7 " + std::to_string(hoehe) + " Pixel";
+std::string Pixelgröße(int breite, int höhe) {
+    return std::to_string(breite) + " \xD7 " + std::to_string(höhe) + " Pixel";
 }
 
-std::string Sendegroesse(const Bild& banner, const Bildausgabe& ausgabe) {
-    const std::size_t bytes = ausgabeBytes(banner, ausgabe.art, ausgabe.qualitaet).size();
-    std::string text = Pixelgroesse(banner.breite(), banner.hoehe()) + ", " + kilobyteText(bytes) +
+std::string Sendegröße(const Bild& banner, const Bildausgabe& ausgabe) {
+    const std::size_t bytes = ausgabeBytes(banner, ausgabe.art, ausgabe.qualität).size();
+    std::string text = Pixelgröße(banner.breite(), banner.höhe()) + ", " + kilobyteText(bytes) +
                        " KB (" + ausgabe.art;
-    if (ausgabe.qualitaet >= 0) text += " " + std::to_string(ausgabe.qualitaet);
+    if (ausgabe.qualität >= 0) text += " " + std::to_string(ausgabe.qualität);
     return text + ")";
 }
 

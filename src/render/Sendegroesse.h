@@ -11,7 +11,7 @@ namespace tafomat {
 // The output call of the design's script: "jpeg", "png" or "gif", and the quality (-1 for gif).
 struct Bildausgabe {
     std::string art;
-    int qualitaet;
+    int qualität;
 };
 
 // nullopt when the type or the quality could not go into a script (phpgen/Bildausgabe.h).
@@ -20,9 +20,9 @@ std::optional<Bildausgabe> BildausgabeLesen(const Felder& felder);
 // What a forum checks of the banner as the server sends it: "468 × 60 Pixel, 14,2 KB (jpeg 75)",
 // in Windows-1252, the bytes of the banner encoded as the script encodes it, in KB of 1024 bytes
 // with one decimal; gif names no quality.
-std::string Sendegroesse(const Bild& banner, const Bildausgabe& ausgabe);
+std::string Sendegröße(const Bild& banner, const Bildausgabe& ausgabe);
 
 // "468 × 60 Pixel".
-std::string Pixelgroesse(int breite, int hoehe);
+std::string Pixelgröße(int breite, int höhe);
 
 }  // namespace tafomat

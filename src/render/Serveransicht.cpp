@@ -18,19 +18,19 @@ class Server {
     // On a true-colour picture ImageColorAllocate gives the colour itself.
     void operator()(const Farbaufruf& farbe) {
         m_farbe = (static_cast<std::uint32_t>(farbe.rot) << 16) |
-                  (static_cast<std::uint32_t>(farbe.gruen) << 8) |
+                  (static_cast<std::uint32_t>(farbe.grün) << 8) |
                   static_cast<std::uint32_t>(farbe.blau);
     }
 
     // A size GD cannot set makes ImageTTFText fail with a warning and draw nothing.
     void operator()(const Textaufruf& aufruf) {
-        std::shared_ptr<GdGroesse> groesse = m_schrift->groesse(aufruf.groesse);
-        if (!groesse) return;
+        std::shared_ptr<GdGröße> größe = m_schrift->größe(aufruf.größe);
+        if (!größe) return;
         std::string text;
-        for (const Stueck& stueck : aufruf.stuecke)
-            text += stueck.platzhalter ? m_wert(stueck.platzhalter) : stueck.text;
-        GdLauf lauf(std::move(groesse), m_familie);
-        lauf.anhaengen(unicodeText(text));
+        for (const Stück& stück : aufruf.stücke)
+            text += stück.platzhalter ? m_wert(stück.platzhalter) : stück.text;
+        GdLauf lauf(std::move(größe), m_familie);
+        lauf.anhängen(unicodeText(text));
         kopienZeichnen(aufruf.fett, [&](int rechts) {
             lauf.zeichnen(m_bild, aufruf.x + rechts, aufruf.y, m_farbe);
         });
@@ -86,7 +86,7 @@ std::optional<Bild> Serveransicht(const Felder& felder, const GdSurface& vorscha
 
 bool Serverbild::zeichnen(const Felder& felder, const GdSurface& vorschau, Tageszahl heute) {
     if (m_hintergrund == vorschau.hintergrundNummer()) {
-        m_bild.zurueckAuf(vorschau.hintergrund());
+        m_bild.zurückAuf(vorschau.hintergrund());
     } else {
         m_bild = vorschau.hintergrund();
         m_hintergrund = vorschau.hintergrundNummer();

@@ -59,11 +59,11 @@ inline constexpr std::array<Feld, 6> Eingabefelder{Feld::DaTxt, Feld::AlTxt, Fel
 
 // Why the reading stopped at record gelesen + 1.
 enum class Abbruch {
-    Keiner,             // all fifteen records were read
-    DateiEnde,          // the file ended before the record began
-    KeineZahl,          // a number record (5 to 8) holds no number
-    AusserhalbBereich,  // records 6 to 8: outside the scroll bar's range
-    ZuLang,             // a text record holds more than LängsteTextzeile characters
+    Keiner,            // all fifteen records were read
+    DateiEnde,         // the file ended before the record began
+    KeineZahl,         // a number record (5 to 8) holds no number
+    AußerhalbBereich,  // records 6 to 8: outside the scroll bar's range
+    ZuLang,            // a text record holds more than LängsteTextzeile characters
 };
 
 // The records of a settings file as far as they could be read, in file order: a record is

@@ -98,7 +98,7 @@ class Datensatzleser {
         if (!zahl) return false;
         const Reglerbereich bereich = bereichVon(regler);
         if (*zahl < bereich.min || *zahl > bereich.max) {
-            return abbrechen(Abbruch::AusserhalbBereich);
+            return abbrechen(Abbruch::AußerhalbBereich);
         }
         wert = static_cast<int>(*zahl);
         return gelesen();

@@ -17,7 +17,7 @@ QLabel* BildgrößeAnlegen(QWidget* fenster) {
                        "die Dateigröße in der gewählten Bildart und Qualität (1 KB = 1024 Byte). "
                        "Bei Bildern über %1 Pixeln misst erst \"tafomat export --info\" die "
                        "Dateigröße.")
-            .arg(QLocale(QLocale::German).toString(GroessteMessflaeche)));
+            .arg(QLocale(QLocale::German).toString(GrößteMessfläche)));
     return label;
 }
 
@@ -25,7 +25,7 @@ QLabel* BildgrößeAnlegen(QWidget* fenster) {
 void MainWindow::BildgrößeZeigen() {
     const Bild& hintergrund = m_vorschau.hintergrund();
     if (!BildgrößeMessbar(hintergrund)) {
-        m_s.Bildgröße->setText(toQString(Pixelgroesse(hintergrund.breite(), hintergrund.hoehe())) +
+        m_s.Bildgröße->setText(toQString(Pixelgröße(hintergrund.breite(), hintergrund.höhe())) +
                                QStringLiteral(" (KB nicht gemessen)"));
         return;
     }
@@ -34,7 +34,7 @@ void MainWindow::BildgrößeZeigen() {
         m_s.Bildgröße->clear();
         return;
     }
-    m_s.Bildgröße->setText(toQString(Sendegroesse(m_serverBild.bild(), *ausgabe)));
+    m_s.Bildgröße->setText(toQString(Sendegröße(m_serverBild.bild(), *ausgabe)));
 }
 
 }  // namespace tafomat

@@ -12,9 +12,9 @@ QLabel* BildgrößeAnlegen(QWidget* fenster);
 
 // Encoding a picture of more pixels than this as png or gif takes longer than a keystroke may:
 // the window gives only its pixels.
-inline constexpr long long GroessteMessflaeche = 512LL * 512;
+inline constexpr long long GrößteMessfläche = 512LL * 512;
 inline bool BildgrößeMessbar(const Bild& bild) {
-    return static_cast<long long>(bild.breite()) * bild.hoehe() <= GroessteMessflaeche;
+    return static_cast<long long>(bild.breite()) * bild.höhe() <= GrößteMessfläche;
 }
 
 }  // namespace tafomat

@@ -166,26 +166,26 @@ void MainWindow::serverteilAnordnen(bool unterDerVorschau) {
     QCheckBox& schalter = *m_s.Serveransicht;
     QPushButton& paket = *m_s.ServerPaket;
     QPushButton& hilfe = *m_s.Hilfe;
-    QLabel& groesse = *m_s.Bildgröße;
+    QLabel& größe = *m_s.Bildgröße;
     schalter.resize(schalter.sizeHint().width(), schalter.height());
-    const int textzeile = groesse.fontMetrics().height() + 4;
+    const int textzeile = größe.fontMetrics().height() + 4;
     if (unterDerVorschau) {
         const int y = vorschau.bottom() + Serverabstand / 2;
         schalter.move(vorschau.left(), y + (paket.height() - schalter.height()) / 2);
         paket.move(schalter.geometry().right() + Serverabstand, y);
-        groesse.setGeometry(paket.geometry().right() + Serverabstand,
-                            y + (paket.height() - textzeile) / 2, paket.width(), textzeile);
+        größe.setGeometry(paket.geometry().right() + Serverabstand,
+                          y + (paket.height() - textzeile) / 2, paket.width(), textzeile);
         hilfe.move(width() - Vorschaurand.width() - hilfe.width(),
                    y + (paket.height() - hilfe.height()) / 2);
-        const int links = groesse.geometry().right() + Serverabstand;
+        const int links = größe.geometry().right() + Serverabstand;
         m_s.Hinweis->setGeometry(links, y, hilfe.x() - Serverabstand / 2 - links, paket.height());
         return;
     }
     schalter.move(Serverspalte, vorschau.top());
     hilfe.move(Serverspalte + paket.width() - hilfe.width(), vorschau.top());
     paket.move(Serverspalte, schalter.geometry().bottom() + 4);
-    groesse.setGeometry(Serverspalte, paket.geometry().bottom() + 4, paket.width(), textzeile);
-    const int oben = groesse.geometry().bottom() + 2;
+    größe.setGeometry(Serverspalte, paket.geometry().bottom() + 4, paket.width(), textzeile);
+    const int oben = größe.geometry().bottom() + 2;
     const int unten = std::max(height() - 2, vorschau.bottom());
     m_s.Hinweis->setGeometry(Serverspalte, oben, paket.width(), unten - oben);
 }

@@ -50,7 +50,7 @@ inline void schreiben(const fs::path& pfad, const std::string& text) {
 }
 
 // Standard output of the command; standard error goes to the file `fehler` when given.
-inline Ergebnis ausfuehren(const std::string& befehl, const fs::path& fehler = "/dev/null") {
+inline Ergebnis ausführen(const std::string& befehl, const fs::path& fehler = "/dev/null") {
     std::FILE* rohr = ::popen((befehl + " 2>" + inHochkommas(fehler.string())).c_str(), "r");
     if (!rohr) return {-1, ""};
     std::string ausgabe;
@@ -77,13 +77,13 @@ inline std::string mitUhr(const std::string& uhr) {
 }
 
 inline bool phpMitGd() {
-    return ausfuehren("php -r 'exit(function_exists(\"imagettftext\") ? 0 : 1);'").status == 0;
+    return ausführen("php -r 'exit(function_exists(\"imagettftext\") ? 0 : 1);'").status == 0;
 }
 
 // The PHP built with PHP's own bundled GD (tools/php-bundled): the path in TAFOMAT_PHP_BUNDLED,
 // which the test command sets and which must then work, or the one in the user's cache. Empty
 // when there is none.
-inline std::string phpGebuendelt() {
+inline std::string phpGebündelt() {
     if (const char* pfad = std::getenv("TAFOMAT_PHP_BUNDLED")) return pfad;
     const char* cache = std::getenv("XDG_CACHE_HOME");
     const char* heim = std::getenv("HOME");
@@ -115,10 +115,10 @@ class PhpOrdner {
                        const std::string& php = "php") const {
         schreiben(m_pfad / name, skript + "\r\n");
         const fs::path fehler = m_pfad / "fehler.txt";
-        const Ergebnis lauf = ausfuehren("cd / && " + uhr + inHochkommas(php) +
-                                             " -d error_reporting=-1 -d display_errors=stderr " +
-                                             inHochkommas((m_pfad / name).string()),
-                                         fehler);
+        const Ergebnis lauf = ausführen("cd / && " + uhr + inHochkommas(php) +
+                                            " -d error_reporting=-1 -d display_errors=stderr " +
+                                            inHochkommas((m_pfad / name).string()),
+                                        fehler);
         EXPECT_EQ(lauf.status, 0);
         EXPECT_EQ(lesen(fehler), "");
         return lauf.ausgabe;
@@ -174,10 +174,10 @@ class PhpServer {
         sockaddr_in adresse{};
         adresse.sin_family = AF_INET;
         adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t laenge = sizeof adresse;
+        socklen_t länge = sizeof adresse;
         int port = 0;
         if (::bind(sockel, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse) == 0 &&
-            ::getsockname(sockel, reinterpret_cast<sockaddr*>(&adresse), &laenge) == 0)
+            ::getsockname(sockel, reinterpret_cast<sockaddr*>(&adresse), &länge) == 0)
             port = ntohs(adresse.sin_port);
         ::close(sockel);
         return port;

@@ -16,7 +16,7 @@ class RecordingSurface : public Surface {
         std::string text;
         double x;
         double y;
-        double groesse;
+        double größe;
         Farbwert farbe;
         std::string schrift;
         bool fett;
@@ -24,7 +24,7 @@ class RecordingSurface : public Surface {
 
     std::vector<Gezeichnet> gezeichnet;
     int clears = 0;
-    std::vector<double> groessen;  // every size set, in order
+    std::vector<double> größen;    // every size set, in order
     std::vector<Farbwert> farben;  // every colour set, in order
 
     void clear() override {
@@ -42,11 +42,11 @@ class RecordingSurface : public Surface {
     double currentY() const override { return m_y; }
     bool setFontSize(double punkte) override {
         if (!(punkte > 0) || !std::isfinite(punkte)) return false;
-        m_groesse = punkte;
-        groessen.push_back(punkte);
+        m_größe = punkte;
+        größen.push_back(punkte);
         return true;
     }
-    double fontSize() const override { return m_groesse; }
+    double fontSize() const override { return m_größe; }
     bool setFontName(const std::string& name) override {
         if (name.empty() || name == "KeineSchrift") return false;
         m_schrift = name;
@@ -55,24 +55,24 @@ class RecordingSurface : public Surface {
     std::string fontName() const override { return m_schrift; }
     void setBold(bool fett) override { m_fett = fett; }
     void drawText(const std::string& text) override {
-        gezeichnet.push_back({text, m_x, m_y, m_groesse, m_farbe, m_schrift, m_fett});
+        gezeichnet.push_back({text, m_x, m_y, m_größe, m_farbe, m_schrift, m_fett});
         m_x += textWidth(text);
     }
     double textWidth(const std::string& text) const override {
-        return static_cast<double>(text.size()) * m_groesse / 2;
+        return static_cast<double>(text.size()) * m_größe / 2;
     }
     std::optional<double> widthAt(double punkte, const std::string& text) const override {
         if (!(punkte > 0) || !std::isfinite(punkte)) return std::nullopt;
         return static_cast<double>(text.size()) * punkte / 2;
     }
     // With `misst`, the script carries measures of these widths, and "AV" kerns.
-    std::optional<Zeichenmass> zeichenmass(double punkte, unsigned char zeichen) const override {
+    std::optional<Zeichenmaß> zeichenmaß(double punkte, unsigned char zeichen) const override {
         if (!misst || !(punkte > 0)) return std::nullopt;
-        return Zeichenmass{std::llround(punkte / 2 * StiftJePixel), std::llround(punkte / 2 * 64),
-                           0, zeichen != ' '};
+        return Zeichenmaß{std::llround(punkte / 2 * StiftJePixel), std::llround(punkte / 2 * 64), 0,
+                          zeichen != ' '};
     }
-    Paarmass paarmass(double, unsigned char vorher, unsigned char zeichen) const override {
-        return misst && vorher == 'A' && zeichen == 'V' ? Paarmass{-100, -64} : Paarmass{};
+    Paarmaß paarmaß(double, unsigned char vorher, unsigned char zeichen) const override {
+        return misst && vorher == 'A' && zeichen == 'V' ? Paarmaß{-100, -64} : Paarmaß{};
     }
     bool loadBackground(const std::string& pfad) override {
         if (pfad == "fehlt.jpg") return false;
@@ -91,7 +91,7 @@ class RecordingSurface : public Surface {
     Farbwert m_farbe = 0;
     double m_x = 0;
     double m_y = 0;
-    double m_groesse = 8.25;
+    double m_größe = 8.25;
     std::string m_schrift = "Arial";
     bool m_fett = false;
 };

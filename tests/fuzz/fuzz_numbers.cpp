@@ -14,38 +14,38 @@ using namespace tafomat;
 
 namespace {
 
-void pruefe(bool bedingung) {
+void prüfe(bool bedingung) {
     if (!bedingung) __builtin_trap();
 }
 
 // 15 significant digits: the text reads back within a few units in the 15th digit. Near the
 // largest double the rounded text lies beyond it, and below 1e-300 the subnormal spacing is
 // coarser than that; both are left out.
-bool fastGleich(double zurueck, double zahl) {
-    return std::fabs(zurueck - zahl) <= 1e-14 * std::fabs(zahl);
+bool fastGleich(double zurück, double zahl) {
+    return std::fabs(zurück - zahl) <= 1e-14 * std::fabs(zahl);
 }
 
 bool nurZeichen(const std::string& text, std::string_view erlaubt) {
     return text.find_first_not_of(erlaubt) == std::string::npos;
 }
 
-void textformenPruefen(double zahl) {
+void textformenPrüfen(double zahl) {
     const std::string regional = regionalNumberText(zahl);
     const std::string schlicht = plainNumberText(zahl);
-    pruefe(nurZeichen(regional, "-0123456789,") && nurZeichen(schlicht, " -0123456789."));
+    prüfe(nurZeichen(regional, "-0123456789,") && nurZeichen(schlicht, " -0123456789."));
     if (std::fabs(zahl) > 1e300 || (zahl != 0 && std::fabs(zahl) < 1e-300)) return;
-    const auto regionalZurueck = readDecimal(regional);
-    pruefe(regionalZurueck && fastGleich(*regionalZurueck, zahl));
-    pruefe(fastGleich(leadingNumber(schlicht), zahl));
+    const auto regionalZurück = readDecimal(regional);
+    prüfe(regionalZurück && fastGleich(*regionalZurück, zahl));
+    prüfe(fastGleich(leadingNumber(schlicht), zahl));
 }
 
 // A whole number of cents of two or more digits reads back from its amount text exactly:
 // both sides are the correctly rounded quotient of the same whole number by 100.
-void betragPruefen(double cent) {
+void betragPrüfen(double cent) {
     cent = std::trunc(cent);
     if (!(std::fabs(cent) >= 10 && std::fabs(cent) < 1e15)) return;
     const auto euro = readDecimal(amountText(plainNumberText(cent)));
-    pruefe(euro && *euro == cent / 100);
+    prüfe(euro && *euro == cent / 100);
 }
 
 // Whole numbers as digit strings, the oracle of the exact arithmetic: schoolbook sums and
@@ -130,10 +130,10 @@ std::string neunen(bool negativ, std::size_t stellen) {
 // A result that the exact arithmetic calls exact has the oracle's digits, also when it lies at
 // the edge of 128 bits (-2^127 has no positive counterpart) or rounds to zero as a double.
 void exaktGleich(const Dezimalzahl& ergebnis, std::size_t stellen, const std::string& erwartet) {
-    if (ergebnis.istExakt()) pruefe(verschoben(ergebnis, stellen) == erwartet);
+    if (ergebnis.istExakt()) prüfe(verschoben(ergebnis, stellen) == erwartet);
 }
 
-void exaktPruefen(std::string_view text) {
+void exaktPrüfen(std::string_view text) {
     const auto zahl = Dezimalzahl::lesen(text);
     if (!zahl) return;
     const std::size_t s = geradeStellen(text);
@@ -142,7 +142,7 @@ void exaktPruefen(std::string_view text) {
     const std::string x = negativ ? ganz.substr(1) : ganz;
     const auto gegen = Dezimalzahl::lesen(gegenzeichen(text));
     const auto grenze = Dezimalzahl::lesen(neunen(!negativ, s));
-    pruefe(gegen && grenze);
+    prüfe(gegen && grenze);
 
     exaktGleich(*zahl * zahl->malHundert(), 2 * s, produkt(produkt(x, x), "100"));
     exaktGleich(zahl->malHundert() - *zahl, s, mitVorzeichen(negativ, produkt(x, "99")));
@@ -153,29 +153,29 @@ void exaktPruefen(std::string_view text) {
 }
 
 // The calendar date of a day reading, written again as text, reads as the same day.
-void datumPruefen(Tageszahl tage) {
+void datumPrüfen(Tageszahl tage) {
     const Kalenderdatum tag = kalenderdatum(tage);
-    pruefe(tag.monat >= 1 && tag.monat <= 12 && tag.tag >= 1 && tag.tag <= 31);
-    pruefe(tageszahl(tag) == std::floor(tage) && tage - std::floor(tage) < 1);
+    prüfe(tag.monat >= 1 && tag.monat <= 12 && tag.tag >= 1 && tag.tag <= 31);
+    prüfe(tageszahl(tag) == std::floor(tage) && tage - std::floor(tage) < 1);
     char text[32];
     std::snprintf(text, sizeof text, "%02d.%02d.%04d", tag.tag, tag.monat, tag.jahr);
     const auto wieder = readDate(text);
-    pruefe(wieder && *wieder == std::floor(tage));
+    prüfe(wieder && *wieder == std::floor(tage));
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    if (const double fuehrend = leadingNumber(text); std::isfinite(fuehrend)) {
-        textformenPruefen(fuehrend);
-        betragPruefen(fuehrend);
+    if (const double führend = leadingNumber(text); std::isfinite(führend)) {
+        textformenPrüfen(führend);
+        betragPrüfen(führend);
     }
     if (const auto dezimal = readDecimal(text); dezimal && std::isfinite(*dezimal)) {
-        textformenPruefen(*dezimal);
-        betragPruefen(*dezimal * 100);
+        textformenPrüfen(*dezimal);
+        betragPrüfen(*dezimal * 100);
     }
-    exaktPruefen(text);
-    if (const auto datum = readDate(text)) datumPruefen(*datum);
+    exaktPrüfen(text);
+    if (const auto datum = readDate(text)) datumPrüfen(*datum);
     return 0;
 }

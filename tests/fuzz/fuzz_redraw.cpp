@@ -10,7 +10,7 @@ using namespace tafomat;
 
 namespace {
 
-void pruefe(bool bedingung) {
+void prüfe(bool bedingung) {
     if (!bedingung) __builtin_trap();
 }
 
@@ -25,7 +25,7 @@ bool gleich(double a, double b) {
 
 bool gleich(const test::RecordingSurface::Gezeichnet& a,
             const test::RecordingSurface::Gezeichnet& b) {
-    return a.text == b.text && gleich(a.x, b.x) && gleich(a.y, b.y) && a.groesse == b.groesse &&
+    return a.text == b.text && gleich(a.x, b.x) && gleich(a.y, b.y) && a.größe == b.größe &&
            a.farbe == b.farbe;
 }
 
@@ -36,20 +36,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::designAusBytes(data, size, felder);
     const FelderImSpeicher vorher = felder;
     const FesteUhr uhr(tageszahl({2026, 12, 7}));
-    test::RecordingSurface flaeche;
-    BildZeichnen(felder, flaeche, uhr);
+    test::RecordingSurface fläche;
+    BildZeichnen(felder, fläche, uhr);
     // every redraw, completed or stopped, leaves the text colour black
-    pruefe(flaeche.textColor() == 0);
+    prüfe(fläche.textColor() == 0);
     // it writes the four derived values and nothing else
     for (int i = 0; i < FeldAnzahl; ++i) {
         const auto feld = static_cast<Feld>(i);
-        if (!istAusgabe(feld)) pruefe(felder.text(feld) == vorher.text(feld));
+        if (!istAusgabe(feld)) prüfe(felder.text(feld) == vorher.text(feld));
     }
     // a second redraw of the same design draws the same, whatever the first left behind
-    const auto erstes = flaeche.gezeichnet;
-    BildZeichnen(felder, flaeche, uhr);
-    pruefe(flaeche.gezeichnet.size() == erstes.size());
-    for (std::size_t i = 0; i < erstes.size(); ++i)
-        pruefe(gleich(flaeche.gezeichnet[i], erstes[i]));
+    const auto erstes = fläche.gezeichnet;
+    BildZeichnen(felder, fläche, uhr);
+    prüfe(fläche.gezeichnet.size() == erstes.size());
+    for (std::size_t i = 0; i < erstes.size(); ++i) prüfe(gleich(fläche.gezeichnet[i], erstes[i]));
     return 0;
 }

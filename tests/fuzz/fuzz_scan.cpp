@@ -8,7 +8,7 @@ using namespace tafomat;
 
 namespace {
 
-void pruefe(bool bedingung) {
+void prüfe(bool bedingung) {
     if (!bedingung) __builtin_trap();
 }
 
@@ -32,20 +32,20 @@ std::size_t befehlsbreite(TokenArt art) {
 }
 
 // What the template holds at the token's place matches the token's kind.
-void tokenPruefen(std::string_view vorlage, const Token& token) {
+void tokenPrüfen(std::string_view vorlage, const Token& token) {
     const char erstes = vorlage[token.position - 1];
     switch (token.art) {
         case TokenArt::Zeilenumbruch:
-            pruefe(erstes == '\r');
+            prüfe(erstes == '\r');
             return;
         case TokenArt::Textzeichen:
-            pruefe(erstes == token.zeichen && static_cast<unsigned char>(erstes) >= 32);
+            prüfe(erstes == token.zeichen && static_cast<unsigned char>(erstes) >= 32);
             return;
         case TokenArt::Platzhalter:
-            pruefe(erstes == '#' && vorlage[token.position] == token.zeichen);
+            prüfe(erstes == '#' && vorlage[token.position] == token.zeichen);
             return;
         default:
-            pruefe(erstes == '#' && token.position < vorlage.size());
+            prüfe(erstes == '#' && token.position < vorlage.size());
     }
 }
 
@@ -56,20 +56,20 @@ void tokenPruefen(std::string_view vorlage, const Token& token) {
 // a command cut off by it.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view vorlage(reinterpret_cast<const char*>(data), size);
-    std::size_t naechste = 1;  // the first character not yet covered, counted from 1
+    std::size_t nächste = 1;  // the first character not yet covered, counted from 1
     for (const Token& token : scanTemplate(vorlage)) {
-        pruefe(naechste <= size && token.position >= naechste && token.position <= size);
-        pruefe(token.breite == befehlsbreite(token.art));
-        for (std::size_t i = naechste; i < token.position; ++i) {
+        prüfe(nächste <= size && token.position >= nächste && token.position <= size);
+        prüfe(token.breite == befehlsbreite(token.art));
+        for (std::size_t i = nächste; i < token.position; ++i) {
             const auto code = static_cast<unsigned char>(vorlage[i - 1]);
-            pruefe(code < 32 && code != '\r');
+            prüfe(code < 32 && code != '\r');
         }
-        tokenPruefen(vorlage, token);
-        naechste = token.position + token.breite;
+        tokenPrüfen(vorlage, token);
+        nächste = token.position + token.breite;
     }
-    for (std::size_t i = naechste; i <= size; ++i) {
+    for (std::size_t i = nächste; i <= size; ++i) {
         const auto code = static_cast<unsigned char>(vorlage[i - 1]);
-        pruefe(code < 32 && code != '\r');
+        prüfe(code < 32 && code != '\r');
     }
     return 0;
 }

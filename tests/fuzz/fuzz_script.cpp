@@ -34,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FelderImSpeicher felder;
     felder.setText(Feld::BildQuallität, "75");
     fuzz::designAusBytes(data, size, felder);
-    test::RecordingSurface flaeche;
-    const std::optional<std::string> skript = PhpSkript(felder, flaeche);
+    test::RecordingSurface fläche;
+    const std::optional<std::string> skript = PhpSkript(felder, fläche);
     if (!skript) return 0;
     // The output call is the last statement: one of the three types, nothing after it.
     const std::size_t letzte = skript->rfind("\r\nImage");

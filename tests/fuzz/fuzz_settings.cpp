@@ -24,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if ((gelesen.gelesen == EinstellungenDatensätze) != (gelesen.abbruch == Abbruch::Keiner))
         __builtin_trap();
     FelderImSpeicher felder;
-    test::RecordingSurface flaeche;
-    const EinstellungenErgebnis ergebnis = EinstellungenAnwenden(gelesen, felder, flaeche);
+    test::RecordingSurface fläche;
+    const EinstellungenErgebnis ergebnis = EinstellungenAnwenden(gelesen, felder, fläche);
     for (const Feld regler : {Feld::XPos, Feld::YPos, Feld::Abstand}) {
         const Reglerbereich bereich = bereichVon(regler);
         if (felder.wert(regler) < bereich.min || felder.wert(regler) > bereich.max)
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A design read whole and written again reads back the same. Font, size and colour come
     // from the surface, which the font record reaches only through the window.
     if (ergebnis.abbruch == Abbruch::Keiner && !ergebnis.bildFehlt) {
-        const Einstellungen wieder = EinstellungenParsen(EinstellungenText(felder, flaeche));
+        const Einstellungen wieder = EinstellungenParsen(EinstellungenText(felder, fläche));
         if (wieder.abbruch != Abbruch::Keiner || !gleicheFelderteile(wieder, gelesen))
             __builtin_trap();
     }

@@ -62,45 +62,45 @@ class Zufallsdesign {
   public:
     explicit Zufallsdesign(unsigned saat) : m_zufall(saat) {}
 
-    void fuellen(Felder& felder, RecordingSurface& flaeche) {
+    void füllen(Felder& felder, RecordingSurface& fläche) {
         felder.setText(Feld::Txt, vorlage());
         felder.setText(Feld::DaTxt, eins({"04.11.2010", "8.9.15", "29.02.2024 12:00", " 1.1.1 ",
                                           "31.12.0100", "1.3.999"}) +
-                                        (wuerfel(4) == 0 ? bytes(3) : ""));
+                                        (würfel(4) == 0 ? bytes(3) : ""));
         for (const Feld feld : {Feld::AlTxt, Feld::AnTxt, Feld::NeTxt, Feld::StTxt, Feld::KiTxt})
-            felder.setText(feld, wuerfel(10) == 0 ? bytes(4) : betrag());
-        felder.setText(Feld::HintergrundName, bytes(1 + wuerfel(12)));
+            felder.setText(feld, würfel(10) == 0 ? bytes(4) : betrag());
+        felder.setText(Feld::HintergrundName, bytes(1 + würfel(12)));
         felder.setText(Feld::BildArt, eins({"jpeg", "png", "gif", "JPEG", " Png", "GIF", "webp"}));
         felder.setText(Feld::BildQuallität, eins({"75", "9", "09", "100", "0", "-1"}));
-        flaeche.setFontName(bytes(1 + wuerfel(10)));
+        fläche.setFontName(bytes(1 + würfel(10)));
         for (const Feld feld : {Feld::TaTxt, Feld::GZTxt, Feld::GETxt, Feld::GSTxt})
-            felder.setText(feld, bytes(wuerfel(6)));
+            felder.setText(feld, bytes(würfel(6)));
     }
 
   private:
-    int wuerfel(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_zufall); }
+    int würfel(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_zufall); }
     std::string eins(std::initializer_list<const char*> auswahl) {
-        return *(auswahl.begin() + wuerfel(int(auswahl.size())));
+        return *(auswahl.begin() + würfel(int(auswahl.size())));
     }
     std::string bytes(int n) {
         std::string text;
-        for (int i = 0; i < n; ++i) text += static_cast<char>(wuerfel(256));
+        for (int i = 0; i < n; ++i) text += static_cast<char>(würfel(256));
         return text;
     }
     // Mostly ordinary amounts; now and then one whose cents or products leave PHP's int range.
     std::string betrag() {
-        if (wuerfel(8) == 0) return eins({"-", ""}) + std::string(12 + wuerfel(12), '9') + ",99";
-        return eins({"", "-", " "}) + std::to_string(wuerfel(100000)) +
+        if (würfel(8) == 0) return eins({"-", ""}) + std::string(12 + würfel(12), '9') + ",99";
+        return eins({"", "-", " "}) + std::to_string(würfel(100000)) +
                eins({"", ",", ",5", ",05", ".000", ",999", ",29"});
     }
     std::string vorlage() {
-        static const char* stuecke[] = {"#X",   "#Y", "#F", "#G",  "#B", "#1", "#2",    "#3",
-                                        "#4",   "#5", "#6", "#7",  "#8", "#9", "#Z",    "#",
-                                        "\r\n", "\"", "$",  "\\",  "{$", "?>", "<?php", "'",
-                                        "&",    "&#", "0",  "255", "12", " "};
+        static const char* stücke[] = {"#X",   "#Y", "#F", "#G",  "#B", "#1", "#2",    "#3",
+                                       "#4",   "#5", "#6", "#7",  "#8", "#9", "#Z",    "#",
+                                       "\r\n", "\"", "$",  "\\",  "{$", "?>", "<?php", "'",
+                                       "&",    "&#", "0",  "255", "12", " "};
         std::string text;
-        for (int n = wuerfel(40); n > 0; --n)
-            text += wuerfel(3) == 0 ? bytes(1 + wuerfel(4)) : stuecke[wuerfel(30)];
+        for (int n = würfel(40); n > 0; --n)
+            text += würfel(3) == 0 ? bytes(1 + würfel(4)) : stücke[würfel(30)];
         return text;
     }
 

@@ -15,7 +15,7 @@ namespace tafomat::test {
 namespace {
 
 const fs::path Hilfe = fs::path(TAFOMAT_SOURCE_DIR) / "tests/phpgen/gd_hilfe.php";
-const fs::path Pruefung = fs::path(TAFOMAT_SOURCE_DIR) / "tests/phpgen/skriptpruefung.php";
+const fs::path Prüfung = fs::path(TAFOMAT_SOURCE_DIR) / "tests/phpgen/skriptpruefung.php";
 const fs::path Schrift = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
 
 std::string hex(const std::string& text) {
@@ -31,10 +31,10 @@ std::string hex(const std::string& text) {
 class PhpLaufTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_EQ(ausfuehren("php -r 'exit(function_exists(\"imagettftext\") ? 0 : 1);'").status, 0)
+        ASSERT_EQ(ausführen("php -r 'exit(function_exists(\"imagettftext\") ? 0 : 1);'").status, 0)
             << "php-cli with php-gd is needed";
         ASSERT_TRUE(fs::exists(Schrift)) << "fonts-liberation is needed";
-        ASSERT_EQ(ausfuehren("faketime -f '+0' true").status, 0) << "faketime is needed";
+        ASSERT_EQ(ausführen("faketime -f '+0' true").status, 0) << "faketime is needed";
         ordner = testordner("php");
         fs::copy_file(Schrift, ordner / "Arial.ttf");
         hintergrund(ordner / "leer.jpg");
@@ -46,8 +46,8 @@ class PhpLaufTest : public ::testing::Test {
 
     // Dark blue, so that black, white and yellow text all show against it.
     void hintergrund(const fs::path& pfad) {
-        ASSERT_EQ(ausfuehren(php({Hilfe.string(), "hintergrund", pfad.string(), "460", "66", "0",
-                                  "0", "110"}))
+        ASSERT_EQ(ausführen(php({Hilfe.string(), "hintergrund", pfad.string(), "460", "66", "0",
+                                 "0", "110"}))
                       .status,
                   0);
     }
@@ -57,7 +57,7 @@ class PhpLaufTest : public ::testing::Test {
     // "2026-07-01 00:30:00+02:00", fixes the server's clock. The script must exit 0, say nothing
     // on standard error and send a picture.
     fs::path laufen(const std::string& uhr = {}) {
-        const std::optional<std::string> skript = PhpSkript(felder, flaeche);
+        const std::optional<std::string> skript = PhpSkript(felder, fläche);
         EXPECT_TRUE(skript.has_value());
         if (!skript) return {};
         schreiben(ordner / "Tafomat.php", *skript + "\r\n");
@@ -65,12 +65,12 @@ class PhpLaufTest : public ::testing::Test {
         const fs::path fehler = ordner / "fehler.txt";
         const std::string uhrzeit = uhr.empty() ? "" : mitUhr(uhr);
         const Ergebnis lauf =
-            ausfuehren("cd / && " + uhrzeit +
-                           php({"-d", "error_reporting=-1", "-d", "display_errors=stderr", "-d",
-                                "disable_functions=putenv", "-d", "date.timezone=Europe/Berlin",
-                                (ordner / "Tafomat.php").string()}) +
-                           " > " + inHochkommas(bild.string()),
-                       fehler);
+            ausführen("cd / && " + uhrzeit +
+                          php({"-d", "error_reporting=-1", "-d", "display_errors=stderr", "-d",
+                               "disable_functions=putenv", "-d", "date.timezone=Europe/Berlin",
+                               (ordner / "Tafomat.php").string()}) +
+                          " > " + inHochkommas(bild.string()),
+                      fehler);
         EXPECT_EQ(lauf.status, 0);
         EXPECT_EQ(lesen(fehler), "");
         return bild;
@@ -79,8 +79,8 @@ class PhpLaufTest : public ::testing::Test {
     // "mime width height" and the rows that hold a pixel near the colour.
     std::pair<std::string, std::vector<int>> zeilenMit(const fs::path& bild, int r, int g, int b) {
         std::istringstream ausgabe(
-            ausfuehren(php({Hilfe.string(), "zeilen", bild.string(), std::to_string(r),
-                            std::to_string(g), std::to_string(b)}))
+            ausführen(php({Hilfe.string(), "zeilen", bild.string(), std::to_string(r),
+                           std::to_string(g), std::to_string(b)}))
                 .ausgabe);
         std::string kopf, liste;
         std::getline(ausgabe, kopf);
@@ -100,18 +100,17 @@ class PhpLaufTest : public ::testing::Test {
     // Whether the picture equals GD's drawing of the text (UTF-8) in white at size 14, baseline 17.
     std::string wieGdZeichnet(const fs::path& bild, const std::string& text) {
         const fs::path referenz = ordner / "referenz.png";
-        EXPECT_EQ(ausfuehren(php({Hilfe.string(), "text", referenz.string(),
-                                  (ordner / "leer.jpg").string(), (ordner / "Arial.ttf").string(),
-                                  "14", "0", "17", "255", "255", "255", hex(text), "-"}))
+        EXPECT_EQ(ausführen(php({Hilfe.string(), "text", referenz.string(),
+                                 (ordner / "leer.jpg").string(), (ordner / "Arial.ttf").string(),
+                                 "14", "0", "17", "255", "255", "255", hex(text), "-"}))
                       .status,
                   0);
-        return ausfuehren(php({Hilfe.string(), "gleich", bild.string(), referenz.string()}))
-            .ausgabe;
+        return ausführen(php({Hilfe.string(), "gleich", bild.string(), referenz.string()})).ausgabe;
     }
 
     fs::path ordner;
     FelderImSpeicher felder;
-    RecordingSurface flaeche;
+    RecordingSurface fläche;
 };
 
 TEST_F(PhpLaufTest, StartDesignDrawsItsLinesInBlackAsJpeg) {
@@ -125,7 +124,7 @@ TEST_F(PhpLaufTest, StartDesignDrawsItsLinesInBlackAsJpeg) {
 
 struct Ausgabe {
     const char* art;
-    const char* qualitaet;
+    const char* qualität;
     const char* mime;
 };
 
@@ -136,7 +135,7 @@ TEST_F(PhpLaufTest, EveryOutputTypeSendsItsPicture) {
           Ausgabe{"Jpeg", "010", "image/jpeg"}}) {
         SCOPED_TRACE(ausgabe.art);
         felder.setText(Feld::BildArt, ausgabe.art);
-        felder.setText(Feld::BildQuallität, ausgabe.qualitaet);
+        felder.setText(Feld::BildQuallität, ausgabe.qualität);
         felder.setText(Feld::Txt, "#F255255255#G20Hallo");
         const auto [kopf, zeilen] = zeilenMit(laufen(), 255, 255, 255);
         EXPECT_EQ(kopf, std::string(ausgabe.mime) + " 460 66");
@@ -153,9 +152,9 @@ TEST_F(PhpLaufTest, PositionsSizesAndColoursLandWhereTheCallsPutThem) {
     const auto gelb = zeilenMit(bild, 255, 255, 0).second;
     EXPECT_TRUE(zeileIn(gelb, 43, 55));  // baseline 40 + 3 + 12
     EXPECT_FALSE(zeileIn(gelb, 0, 38));
-    const auto weiss = zeilenMit(bild, 255, 255, 255).second;
-    EXPECT_TRUE(zeileIn(weiss, 56, 65));  // the next line starts 13 below the #Y line: baseline 68
-    EXPECT_FALSE(zeileIn(weiss, 0, 40));
+    const auto weiß = zeilenMit(bild, 255, 255, 255).second;
+    EXPECT_TRUE(zeileIn(weiß, 56, 65));  // the next line starts 13 below the #Y line: baseline 68
+    EXPECT_FALSE(zeileIn(weiß, 0, 40));
 }
 
 // The script's picture must equal GD's drawing of the same text given as Unicode: nothing of
@@ -289,18 +288,18 @@ struct Fehlen {
 };
 
 TEST_F(PhpLaufTest, MissingFilesGiveAPictureThatSaysSo) {
-    const Fehlen faelle[] = {
+    const Fehlen fälle[] = {
         {"Bild", "gif", "leer.jpg", nullptr, "Tafomat: Bild leer.jpg fehlt"},
         {"Schrift", "png", "Arial.ttf", nullptr, "Tafomat: Schrift Arial.ttf fehlt"},
         {"KeinJpeg", "jpeg", "leer.jpg", "\x89PNG\r\n\x1a\n",
          "Tafomat: Bild leer.jpg ist kein JPEG-Bild"},
     };
-    for (const Fehlen& fall : faelle) {
+    for (const Fehlen& fall : fälle) {
         const fs::path bundle = ordner / fall.name;
         fs::create_directory(bundle);
         felder.setText(Feld::BildArt, fall.art);
         felder.setText(Feld::BildQuallität, std::string(fall.art) == "png" ? "9" : "75");
-        schreiben(bundle / "Tafomat.php", *PhpSkript(felder, flaeche) + "\r\n");
+        schreiben(bundle / "Tafomat.php", *PhpSkript(felder, fläche) + "\r\n");
         for (const char* datei : {"leer.jpg", "Arial.ttf"})
             fs::copy_file(ordner / datei, bundle / datei);
         fs::remove(bundle / fall.datei);
@@ -310,13 +309,13 @@ TEST_F(PhpLaufTest, MissingFilesGiveAPictureThatSaysSo) {
         const PhpServer server(
             ordner, "",
             {"-d", "error_reporting=-1", "-d", std::string("display_errors=") + anzeige});
-        for (const Fehlen& fall : faelle) {
+        for (const Fehlen& fall : fälle) {
             SCOPED_TRACE(std::string(fall.name) + ", display_errors=" + anzeige);
             PhpServer::Antwort antwort =
                 server.anfragen("GET", "/" + std::string(fall.name) + "/Tafomat.php");
             const fs::path meldung = ordner / (std::string(fall.name) + ".meldung");
-            ASSERT_EQ(ausfuehren(php({Hilfe.string(), "meldung", meldung.string(), fall.art, "460",
-                                      "66", fall.meldung}))
+            ASSERT_EQ(ausführen(php({Hilfe.string(), "meldung", meldung.string(), fall.art, "460",
+                                     "66", fall.meldung}))
                           .status,
                       0);
             EXPECT_EQ(antwort.status, 200);
@@ -338,18 +337,18 @@ TEST_F(PhpLaufTest, ScriptsOfRandomDesignsParseAndKeepEveryTextInsideStrings) {
     int geschrieben = 0;
     for (unsigned saat = 1; geschrieben < 300 && saat < 3000; ++saat) {
         FelderImSpeicher zufall;
-        RecordingSurface zufallsflaeche;
-        zufallsflaeche.misst = true;
-        Zufallsdesign(saat).fuellen(zufall, zufallsflaeche);
-        if (const auto skript = PhpSkript(zufall, zufallsflaeche)) {
+        RecordingSurface zufallsfläche;
+        zufallsfläche.misst = true;
+        Zufallsdesign(saat).füllen(zufall, zufallsfläche);
+        if (const auto skript = PhpSkript(zufall, zufallsfläche)) {
             schreiben(skripte / ("s" + std::to_string(saat) + ".php"), *skript + "\r\n");
             ++geschrieben;
         }
     }
     ASSERT_EQ(geschrieben, 300);
     // One PHP for all of them: the check parses each script with PHP's own parser.
-    const Ergebnis pruefung = ausfuehren(php({Pruefung.string(), skripte.string()}));
-    EXPECT_EQ(pruefung.ausgabe, "300 checked\n");
+    const Ergebnis prüfung = ausführen(php({Prüfung.string(), skripte.string()}));
+    EXPECT_EQ(prüfung.ausgabe, "300 checked\n");
 }
 
 }  // namespace

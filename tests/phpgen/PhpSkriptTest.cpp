@@ -39,8 +39,8 @@ std::string zeileMit(const std::string& skript, const std::string& anfang) {
 std::optional<std::string> skriptMit(Feld feld, const std::string& text) {
     FelderImSpeicher felder = startDesign();
     felder.setText(feld, text);
-    RecordingSurface flaeche;
-    return PhpSkript(felder, flaeche);
+    RecordingSurface fläche;
+    return PhpSkript(felder, fläche);
 }
 
 TEST(PhpSkriptTest, StartDesignGivesTheWholeScript) {
@@ -161,7 +161,7 @@ TEST(PhpSkriptTest, EmptyTemplateGoesStraightToTheOutputCall) {
 struct Ausgabe {
     const char* name;
     std::string art;
-    std::string qualitaet;
+    std::string qualität;
     std::string kopf;
     std::string schluss;
 };
@@ -171,9 +171,9 @@ class AusgabeTest : public ::testing::TestWithParam<Ausgabe> {};
 TEST_P(AusgabeTest, HeaderAndOutputCallFollowTheType) {
     FelderImSpeicher felder = startDesign();
     felder.setText(Feld::BildArt, GetParam().art);
-    felder.setText(Feld::BildQuallität, GetParam().qualitaet);
-    RecordingSurface flaeche;
-    const std::optional<std::string> skript = PhpSkript(felder, flaeche);
+    felder.setText(Feld::BildQuallität, GetParam().qualität);
+    RecordingSurface fläche;
+    const std::optional<std::string> skript = PhpSkript(felder, fläche);
     ASSERT_TRUE(skript.has_value());
     EXPECT_EQ(zeilen(*skript)[1], "Header (\"Content-type: image/" + GetParam().kopf + "\");");
     const std::string schluss = GetParam().schluss + "\r\n?>";
@@ -275,7 +275,7 @@ TEST(PhpSkriptTest, OverflowingAmountStopsTheGeneration) {
 }
 
 TEST(PhpDateinameTest, PhpIsAppendedUnlessTheNameEndsInExactlyPhp) {
-    const std::pair<std::string, std::string> faelle[] = {
+    const std::pair<std::string, std::string> fälle[] = {
         {"banner", "banner.php"},
         {"banner.php", "banner.php"},
         {"banner.PHP", "banner.PHP.php"},
@@ -283,8 +283,8 @@ TEST(PhpDateinameTest, PhpIsAppendedUnlessTheNameEndsInExactlyPhp) {
         {"php", "php.php"},
         {"", ".php"},
     };
-    for (const auto& [gewaehlt, erwartet] : faelle)
-        EXPECT_EQ(PhpDateiname(gewaehlt), erwartet) << gewaehlt;
+    for (const auto& [gewählt, erwartet] : fälle)
+        EXPECT_EQ(PhpDateiname(gewählt), erwartet) << gewählt;
 }
 
 }  // namespace

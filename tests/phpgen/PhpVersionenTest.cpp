@@ -47,8 +47,8 @@ class PhpVersionenTest : public ::testing::TestWithParam<const char*> {
         skripte = ordner / "skripte";
         fs::create_directories(skripte);
         fs::copy_file(Schrift, skripte / "Arial.ttf");
-        ASSERT_EQ(ausfuehren(php({Hilfe.string(), "hintergrund", (skripte / "leer.jpg").string(),
-                                  "460", "66", "0", "0", "110"}))
+        ASSERT_EQ(ausführen(php({Hilfe.string(), "hintergrund", (skripte / "leer.jpg").string(),
+                                 "460", "66", "0", "0", "110"}))
                       .status,
                   0);
     }
@@ -62,12 +62,12 @@ class PhpVersionenTest : public ::testing::TestWithParam<const char*> {
         int geschrieben = 0;
         for (unsigned saat = 1; geschrieben < Anzahl && saat < 3000; ++saat) {
             FelderImSpeicher design;
-            RecordingSurface flaeche;
-            flaeche.misst = true;
-            Zufallsdesign(saat).fuellen(design, flaeche);
+            RecordingSurface fläche;
+            fläche.misst = true;
+            Zufallsdesign(saat).füllen(design, fläche);
             design.setText(Feld::HintergrundName, "leer.jpg");
-            flaeche.setFontName("Arial");
-            if (const auto skript = PhpSkript(design, flaeche)) {
+            fläche.setFontName("Arial");
+            if (const auto skript = PhpSkript(design, fläche)) {
                 schreiben(skripte / ("s" + std::to_string(saat) + ".php"), *skript + "\r\n");
                 arten.insert(skript->substr(skript->rfind("\r\nImage") + 7, 3));
                 ++geschrieben;
@@ -87,10 +87,10 @@ class PhpVersionenTest : public ::testing::TestWithParam<const char*> {
     Lauf laufen(const std::string& programm) {
         const fs::path fehler = ordner / "fehler.txt";
         const Ergebnis lauf =
-            ausfuehren(befehl(programm, {"-d", "error_reporting=-1", "-d", "display_errors=stderr",
-                                         "-d", "log_errors=0", "-d", "date.timezone=Europe/Berlin",
-                                         Skriptlauf.string(), "ganz", skripte.string()}),
-                       fehler);
+            ausführen(befehl(programm, {"-d", "error_reporting=-1", "-d", "display_errors=stderr",
+                                        "-d", "log_errors=0", "-d", "date.timezone=Europe/Berlin",
+                                        Skriptlauf.string(), "ganz", skripte.string()}),
+                      fehler);
         Lauf ergebnis{skriptWerte(lauf.ausgabe), lesen(fehler)};
         EXPECT_EQ(lauf.status, 0) << ergebnis.fehler;
         EXPECT_NE(ergebnis.fehler.find("== fertig\n"), std::string::npos) << ergebnis.fehler;

@@ -39,7 +39,7 @@ Tageszahl tagDes(const std::string& uhr) {
 class ServerWerteTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_EQ(ausfuehren("faketime -f '+0' php -r 'exit(0);'").status, 0)
+        ASSERT_EQ(ausführen("faketime -f '+0' php -r 'exit(0);'").status, 0)
             << "php-cli and faketime are needed";
         ordner = testordner("werte");
     }
@@ -49,8 +49,8 @@ class ServerWerteTest : public ::testing::Test {
 
     // Writes the design's script under the name; false when none can be made.
     bool skriptAblegen(const Felder& design, const std::string& name) {
-        RecordingSurface flaeche;
-        const std::optional<std::string> skript = PhpSkript(design, flaeche);
+        RecordingSurface fläche;
+        const std::optional<std::string> skript = PhpSkript(design, fläche);
         if (skript) schreiben(ordner / (name + ".php"), *skript + "\r\n");
         return skript.has_value();
     }
@@ -59,10 +59,10 @@ class ServerWerteTest : public ::testing::Test {
     // Europe/Berlin.
     std::map<std::string, std::vector<std::string>> aufDemServer(const std::string& uhr) {
         const Ergebnis lauf =
-            ausfuehren(mitUhr(uhr) + php({"-d", "error_reporting=-1", "-d", "display_errors=stderr",
-                                          "-d", "date.timezone=Europe/Berlin", Skriptlauf.string(),
-                                          "werte", ordner.string()}),
-                       ordner / "fehler.txt");
+            ausführen(mitUhr(uhr) + php({"-d", "error_reporting=-1", "-d", "display_errors=stderr",
+                                         "-d", "date.timezone=Europe/Berlin", Skriptlauf.string(),
+                                         "werte", ordner.string()}),
+                      ordner / "fehler.txt");
         EXPECT_EQ(lauf.status, 0);
         EXPECT_EQ(lesen(ordner / "fehler.txt"), "");
         return skriptWerte(lauf.ausgabe);
@@ -134,7 +134,7 @@ struct Betrag {
 // An amount as the old cost and as the free amount; the window's totals are those of the
 // server to the cent, and ServerWerte is what PHP computes, also beyond PHP's int range.
 TEST_F(ServerWerteTest, AmountsAreTheirExactCents) {
-    const Betrag betraege[] = {
+    const Betrag beträge[] = {
         {"4,35", "435", true},
         {"8,20", "820", true},
         {"0,29", "29", true},
@@ -154,27 +154,27 @@ TEST_F(ServerWerteTest, AmountsAreTheirExactCents) {
         {"99999999999999999999,99", "9999999999999999999999", false},
     };
     const std::string uhr = "2026-07-01 12:00:00+02:00";
-    for (std::size_t i = 0; i < std::size(betraege); ++i) {
+    for (std::size_t i = 0; i < std::size(beträge); ++i) {
         FelderImSpeicher design;
         design.setText(Feld::BildQuallität, "75");
-        design.setText(Feld::AlTxt, betraege[i].text);
-        design.setText(Feld::StTxt, betraege[i].text);
+        design.setText(Feld::AlTxt, beträge[i].text);
+        design.setText(Feld::StTxt, beträge[i].text);
         ASSERT_TRUE(skriptAblegen(design, "b" + std::to_string(i)));
         const std::optional<Eingabewerte> eingaben = EingabewerteLesen(design);
         ASSERT_TRUE(eingaben.has_value());
-        EXPECT_EQ(eingaben->alteKosten, betraege[i].cent) << betraege[i].text;
+        EXPECT_EQ(eingaben->alteKosten, beträge[i].cent) << beträge[i].text;
     }
     const auto server = aufDemServer(uhr);
-    for (std::size_t i = 0; i < std::size(betraege); ++i) {
-        SCOPED_TRACE(betraege[i].text);
+    for (std::size_t i = 0; i < std::size(beträge); ++i) {
+        SCOPED_TRACE(beträge[i].text);
         FelderImSpeicher design;
-        design.setText(Feld::AlTxt, betraege[i].text);
-        design.setText(Feld::StTxt, betraege[i].text);
+        design.setText(Feld::AlTxt, beträge[i].text);
+        design.setText(Feld::StTxt, beträge[i].text);
         const std::optional<ServerWerte> werte = ServerWerteBerechnen(design, tagDes(uhr));
         ASSERT_TRUE(werte.has_value());
         EXPECT_EQ(imSkript(*werte), server.at("b" + std::to_string(i)));
         ASSERT_TRUE(AbgeleiteteWerteBerechnen(design, FesteUhr(tagDes(uhr))));
-        if (!betraege[i].wieImFenster) continue;
+        if (!beträge[i].wieImFenster) continue;
         EXPECT_EQ(design.text(Feld::GETxt), werte->gespart);
         EXPECT_EQ(design.text(Feld::GSTxt), werte->fiskus);
     }
@@ -187,8 +187,8 @@ TEST_F(ServerWerteTest, RandomDesignsGiveWhatPhpComputes) {
     std::map<std::string, ServerWerte> erwartet;
     for (unsigned saat = 1; erwartet.size() < 300 && saat < 3000; ++saat) {
         FelderImSpeicher design;
-        RecordingSurface flaeche;
-        Zufallsdesign(saat).fuellen(design, flaeche);
+        RecordingSurface fläche;
+        Zufallsdesign(saat).füllen(design, fläche);
         const std::string name = "z" + std::to_string(saat);
         if (!skriptAblegen(design, name)) continue;
         const std::optional<ServerWerte> werte = ServerWerteBerechnen(design, tagDes(uhr));
@@ -236,12 +236,10 @@ TEST(ServerWerte, WindowAndServerAgreeForEveryAmountAndDay) {
 }
 
 TEST(ServerWerte, NoValuesWhereNoScriptCouldBeMade) {
-    const std::string zuGross(400, '9');
-    const std::pair<Feld, std::string> faelle[] = {{Feld::DaTxt, "gestern"},
-                                                   {Feld::AlTxt, ""},
-                                                   {Feld::KiTxt, "viele"},
-                                                   {Feld::StTxt, zuGross}};
-    for (const auto& [feld, text] : faelle) {
+    const std::string zuGroß(400, '9');
+    const std::pair<Feld, std::string> fälle[] = {
+        {Feld::DaTxt, "gestern"}, {Feld::AlTxt, ""}, {Feld::KiTxt, "viele"}, {Feld::StTxt, zuGroß}};
+    for (const auto& [feld, text] : fälle) {
         FelderImSpeicher design;
         design.setText(feld, text);
         EXPECT_FALSE(ServerWerteBerechnen(design, tageszahl({2026, 7, 1})).has_value()) << text;

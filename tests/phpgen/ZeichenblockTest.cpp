@@ -12,8 +12,8 @@ using test::RecordingSurface;
 
 constexpr std::string_view Schwarz = "$Farbe=ImageColorAllocate($Bild,0,0,0);\r\n";
 
-std::string aufruf(const std::string& groesse, int x, int y, const std::string& schrift = "Arial") {
-    return "TextZeichnen($Bild," + groesse + ",0," + std::to_string(x) + "," + std::to_string(y) +
+std::string aufruf(const std::string& größe, int x, int y, const std::string& schrift = "Arial") {
+    return "TextZeichnen($Bild," + größe + ",0," + std::to_string(x) + "," + std::to_string(y) +
            ",$Farbe,__DIR__.\"/" + schrift + ".ttf\",$Txt);\r\n";
 }
 
@@ -35,8 +35,8 @@ TEST_P(ZeichenblockTest, BlockIsByteExact) {
     FelderImSpeicher felder;
     felder.setText(Feld::Txt, GetParam().vorlage);
     felder.setWert(Feld::XPos, GetParam().xPos);
-    RecordingSurface flaeche;
-    const std::optional<std::string> block = ZeichenblockÜbersetzen(felder, flaeche);
+    RecordingSurface fläche;
+    const std::optional<std::string> block = ZeichenblockÜbersetzen(felder, fläche);
     ASSERT_TRUE(block.has_value());
     EXPECT_EQ(*block, GetParam().block);
 }
@@ -117,8 +117,8 @@ TEST(ZeichenblockTest, PlaceholdersAreMeasuredByTheirFieldsText) {
     FelderImSpeicher felder;
     felder.setText(Feld::DaTxt, "1.1.2000");  // 8 characters, 32 pixels
     felder.setText(Feld::Txt, "#1#BX");
-    RecordingSurface flaeche;
-    const std::optional<std::string> block = ZeichenblockÜbersetzen(felder, flaeche);
+    RecordingSurface fläche;
+    const std::optional<std::string> block = ZeichenblockÜbersetzen(felder, fläche);
     ASSERT_TRUE(block.has_value());
     EXPECT_NE(block->find(aufruf("8", 32, 11)), std::string::npos) << *block;
     EXPECT_NE(block->find(aufruf("8", 33, 11)), std::string::npos) << *block;
@@ -127,31 +127,31 @@ TEST(ZeichenblockTest, PlaceholdersAreMeasuredByTheirFieldsText) {
 TEST(ZeichenblockTest, SizeCommandsMeasureWithoutChangingTheSurface) {
     FelderImSpeicher felder;
     felder.setText(Feld::Txt, "#G12a#G20bc#G08d");
-    RecordingSurface flaeche;
-    const std::optional<std::string> block = ZeichenblockÜbersetzen(felder, flaeche);
+    RecordingSurface fläche;
+    const std::optional<std::string> block = ZeichenblockÜbersetzen(felder, fläche);
     ASSERT_TRUE(block.has_value());
     EXPECT_NE(block->find(aufruf("12", 0, 15)), std::string::npos) << *block;
     EXPECT_NE(block->find(aufruf("20", 6, 23)), std::string::npos) << *block;
     EXPECT_NE(block->find(aufruf("8", 26, 11)), std::string::npos) << *block;
-    EXPECT_EQ(flaeche.fontSize(), 8.25);
-    EXPECT_TRUE(flaeche.groessen.empty());
+    EXPECT_EQ(fläche.fontSize(), 8.25);
+    EXPECT_TRUE(fläche.größen.empty());
 }
 
 TEST(ZeichenblockTest, RefusedSizeEndsTheCompilation) {
     for (const char* vorlage : {"Hallo #G00", "#G-5x"}) {
         FelderImSpeicher felder;
         felder.setText(Feld::Txt, vorlage);
-        RecordingSurface flaeche;
-        EXPECT_FALSE(ZeichenblockÜbersetzen(felder, flaeche).has_value()) << vorlage;
+        RecordingSurface fläche;
+        EXPECT_FALSE(ZeichenblockÜbersetzen(felder, fläche).has_value()) << vorlage;
     }
 }
 
 TEST(ZeichenblockTest, FontNameIsTheSurfacesAndCannotBreakTheString) {
     FelderImSpeicher felder;
     felder.setText(Feld::Txt, "a");
-    RecordingSurface flaeche;
-    ASSERT_TRUE(flaeche.setFontName("Bad\"$Font"));
-    const std::optional<std::string> block = ZeichenblockÜbersetzen(felder, flaeche);
+    RecordingSurface fläche;
+    ASSERT_TRUE(fläche.setFontName("Bad\"$Font"));
+    const std::optional<std::string> block = ZeichenblockÜbersetzen(felder, fläche);
     ASSERT_TRUE(block.has_value());
     EXPECT_NE(block->find(aufruf("8", 0, 11, "Bad\".chr(34).\"\".chr(36).\"Font")),
               std::string::npos)

@@ -10,53 +10,53 @@ namespace tafomat {
 namespace {
 
 TEST(QtSurface, ShowsTheCurrentPictureAsACopyAt96Dpi) {
-    QtSurface flaeche;
-    flaeche.drawText("Hallo");
-    const QImage hallo = flaeche.image();
+    QtSurface fläche;
+    fläche.drawText("Hallo");
+    const QImage hallo = fläche.image();
     const QImage kopie = hallo.copy();
-    EXPECT_EQ(hallo, alsQImage(flaeche.bild()));
-    EXPECT_NE(hallo, alsQImage(flaeche.hintergrund()));
+    EXPECT_EQ(hallo, alsQImage(fläche.bild()));
+    EXPECT_NE(hallo, alsQImage(fläche.hintergrund()));
     EXPECT_EQ(hallo.logicalDpiX(), 96);
     EXPECT_EQ(hallo.logicalDpiY(), 96);
-    flaeche.setCurrentX(200);
-    flaeche.drawText("Welt");
-    EXPECT_EQ(flaeche.image(), alsQImage(flaeche.bild()));
-    EXPECT_EQ(flaeche.ansicht(), flaeche.image());
-    EXPECT_NE(flaeche.image(), kopie);
+    fläche.setCurrentX(200);
+    fläche.drawText("Welt");
+    EXPECT_EQ(fläche.image(), alsQImage(fläche.bild()));
+    EXPECT_EQ(fläche.ansicht(), fläche.image());
+    EXPECT_NE(fläche.image(), kopie);
     EXPECT_EQ(hallo, kopie);
 }
 
 TEST(QtSurface, TellsOfAChangeOncePerRedrawUntilThePictureIsRead) {
-    QtSurface flaeche;
-    QSignalSpy meldungen(&flaeche, &QtSurface::changed);
-    flaeche.clear();
+    QtSurface fläche;
+    QSignalSpy meldungen(&fläche, &QtSurface::changed);
+    fläche.clear();
     EXPECT_EQ(meldungen.count(), 1);
-    flaeche.drawText("abc");
-    flaeche.drawText("d");
+    fläche.drawText("abc");
+    fläche.drawText("d");
     EXPECT_EQ(meldungen.count(), 1);
-    (void)flaeche.image();
-    flaeche.drawText("e");
-    flaeche.drawText("f");
+    (void)fläche.image();
+    fläche.drawText("e");
+    fläche.drawText("f");
     EXPECT_EQ(meldungen.count(), 2);
-    ASSERT_TRUE(flaeche.loadBackground(""));
-    flaeche.fillBox(0, 0, 1, 1, 255);
+    ASSERT_TRUE(fläche.loadBackground(""));
+    fläche.fillBox(0, 0, 1, 1, 255);
     EXPECT_EQ(meldungen.count(), 4);
 }
 
 // A picture read while the change is told may still be drawn on before the redraw ends: reading
 // it tells no change again, and it is not kept as the current one.
 TEST(QtSurface, APictureReadWhileTheChangeIsToldIsNotKeptAsCurrent) {
-    QtSurface flaeche;
+    QtSurface fläche;
     int meldungen = 0;
-    QObject::connect(&flaeche, &QtSurface::changed, [&] {
+    QObject::connect(&fläche, &QtSurface::changed, [&] {
         ++meldungen;
-        (void)flaeche.image();
+        (void)fläche.image();
     });
-    flaeche.clear();
-    for (const char* text : {"a", "b", "c"}) flaeche.drawText(text);
+    fläche.clear();
+    for (const char* text : {"a", "b", "c"}) fläche.drawText(text);
     EXPECT_EQ(meldungen, 1);
-    EXPECT_EQ(flaeche.image(), alsQImage(flaeche.bild()));
-    EXPECT_NE(flaeche.image(), alsQImage(flaeche.hintergrund()));
+    EXPECT_EQ(fläche.image(), alsQImage(fläche.bild()));
+    EXPECT_NE(fläche.image(), alsQImage(fläche.hintergrund()));
 }
 
 }  // namespace

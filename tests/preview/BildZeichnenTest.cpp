@@ -26,23 +26,23 @@ struct Lauf {
 };
 
 // The runs that show ink, without the blanks, as text and position.
-std::vector<Lauf> sichtbareLaeufe(const RecordingSurface& flaeche) {
-    std::vector<Lauf> laeufe;
-    for (const auto& g : flaeche.gezeichnet) {
-        if (g.text != " ") laeufe.push_back({g.text, g.x, g.y, g.fett});
+std::vector<Lauf> sichtbareLäufe(const RecordingSurface& fläche) {
+    std::vector<Lauf> läufe;
+    for (const auto& g : fläche.gezeichnet) {
+        if (g.text != " ") läufe.push_back({g.text, g.x, g.y, g.fett});
     }
-    return laeufe;
+    return läufe;
 }
 
-void erwarteLaeufe(const RecordingSurface& flaeche, const std::vector<Lauf>& erwartet) {
-    const auto laeufe = sichtbareLaeufe(flaeche);
-    ASSERT_EQ(laeufe.size(), erwartet.size());
-    for (std::size_t i = 0; i < laeufe.size(); ++i) {
+void erwarteLäufe(const RecordingSurface& fläche, const std::vector<Lauf>& erwartet) {
+    const auto läufe = sichtbareLäufe(fläche);
+    ASSERT_EQ(läufe.size(), erwartet.size());
+    for (std::size_t i = 0; i < läufe.size(); ++i) {
         SCOPED_TRACE("run " + std::to_string(i) + " '" + erwartet[i].text + "'");
-        EXPECT_EQ(laeufe[i].text, erwartet[i].text);
-        EXPECT_DOUBLE_EQ(laeufe[i].x, erwartet[i].x);
-        EXPECT_DOUBLE_EQ(laeufe[i].y, erwartet[i].y);
-        EXPECT_EQ(laeufe[i].fett, erwartet[i].fett);
+        EXPECT_EQ(läufe[i].text, erwartet[i].text);
+        EXPECT_DOUBLE_EQ(läufe[i].x, erwartet[i].x);
+        EXPECT_DOUBLE_EQ(läufe[i].y, erwartet[i].y);
+        EXPECT_EQ(läufe[i].fett, erwartet[i].fett);
     }
 }
 
@@ -50,20 +50,20 @@ class BildZeichnenTest : public ::testing::Test {
   protected:
     void zeichne(const std::string& vorlage) {
         felder.setText(Feld::Txt, vorlage);
-        BildZeichnen(felder, flaeche, Uhr);
+        BildZeichnen(felder, fläche, Uhr);
     }
 
     FelderImSpeicher felder;
-    RecordingSurface flaeche;
+    RecordingSurface fläche;
 };
 
 // Characters are half the size wide on the fake surface: 4 pixels at the base size 8.
 TEST_F(BildZeichnenTest, StartTemplateDrawsFiveLinesThirteenPixelsApart) {
-    BildZeichnen(felder, flaeche, Uhr);
+    BildZeichnen(felder, fläche, Uhr);
 
-    EXPECT_EQ(flaeche.clears, 1);
+    EXPECT_EQ(fläche.clears, 1);
     const auto erster = [&](const std::string& text) {
-        for (const auto& g : flaeche.gezeichnet) {
+        for (const auto& g : fläche.gezeichnet) {
             if (g.text == text) return g;
         }
         ADD_FAILURE() << "not drawn: " << text;
@@ -82,20 +82,20 @@ TEST_F(BildZeichnenTest, StartTemplateDrawsFiveLinesThirteenPixelsApart) {
     EXPECT_EQ(datum.x, (120 + 3) * 4);
     EXPECT_EQ(datum.y, 52);
 
-    for (const auto& g : flaeche.gezeichnet) {
+    for (const auto& g : fläche.gezeichnet) {
         EXPECT_TRUE(g.y == 0 || g.y == 13 || g.y == 39 || g.y == 52) << g.text << " at " << g.y;
-        EXPECT_EQ(g.groesse, 8);
+        EXPECT_EQ(g.größe, 8);
         EXPECT_EQ(g.farbe, Schwarz);
     }
     EXPECT_EQ(felder.text(Feld::TaTxt), "5877");
-    EXPECT_EQ(flaeche.fontSize(), 8);
-    EXPECT_EQ(flaeche.textColor(), Schwarz);
+    EXPECT_EQ(fläche.fontSize(), 8);
+    EXPECT_EQ(fläche.textColor(), Schwarz);
 }
 
 TEST_F(BildZeichnenTest, EmptyTemplateClearsAndDrawsNothing) {
     zeichne("");
-    EXPECT_EQ(flaeche.clears, 1);
-    EXPECT_TRUE(flaeche.gezeichnet.empty());
+    EXPECT_EQ(fläche.clears, 1);
+    EXPECT_TRUE(fläche.gezeichnet.empty());
     EXPECT_EQ(felder.text(Feld::TaTxt), "5877");
 }
 
@@ -105,7 +105,7 @@ struct PositionFall {
     int xPos;
     int yPos;
     int abstand;
-    std::vector<Lauf> laeufe;
+    std::vector<Lauf> läufe;
 };
 
 class Positionen : public BildZeichnenTest, public ::testing::WithParamInterface<PositionFall> {};
@@ -116,7 +116,7 @@ TEST_P(Positionen, RunsLandWhereTheCommandsPutThem) {
     felder.setWert(Feld::YPos, fall.yPos);
     felder.setWert(Feld::Abstand, fall.abstand);
     zeichne(fall.vorlage);
-    erwarteLaeufe(flaeche, fall.laeufe);
+    erwarteLäufe(fläche, fall.läufe);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -169,47 +169,46 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(BildZeichnenTest, SizeCommandKeepsTheLineDistanceAndEndsAtTheBaseSize) {
     zeichne("a\r\n#G20b\r\nc");
 
-    ASSERT_EQ(flaeche.gezeichnet.size(), 3u);
-    EXPECT_EQ(flaeche.gezeichnet[0].groesse, 8);
-    EXPECT_EQ(flaeche.gezeichnet[1].groesse, 20);
-    EXPECT_EQ(flaeche.gezeichnet[1].y, 13);
-    EXPECT_EQ(flaeche.gezeichnet[2].groesse, 20);
-    EXPECT_EQ(flaeche.gezeichnet[2].y, 26);
-    EXPECT_EQ(flaeche.fontSize(), 8);
-    EXPECT_EQ(flaeche.groessen.back(), 8);
+    ASSERT_EQ(fläche.gezeichnet.size(), 3u);
+    EXPECT_EQ(fläche.gezeichnet[0].größe, 8);
+    EXPECT_EQ(fläche.gezeichnet[1].größe, 20);
+    EXPECT_EQ(fläche.gezeichnet[1].y, 13);
+    EXPECT_EQ(fläche.gezeichnet[2].größe, 20);
+    EXPECT_EQ(fläche.gezeichnet[2].y, 26);
+    EXPECT_EQ(fläche.fontSize(), 8);
+    EXPECT_EQ(fläche.größen.back(), 8);
 }
 
 TEST_F(BildZeichnenTest, SizeCommandIsNotRoundedDown) {
     zeichne("#G2.a");
-    ASSERT_EQ(flaeche.gezeichnet.size(), 1u);
-    EXPECT_EQ(flaeche.gezeichnet[0].groesse, 2);
+    ASSERT_EQ(fläche.gezeichnet.size(), 1u);
+    EXPECT_EQ(fläche.gezeichnet[0].größe, 2);
     zeichne("#G.5a");
-    ASSERT_EQ(flaeche.gezeichnet.size(), 1u);
-    EXPECT_EQ(flaeche.gezeichnet[0].groesse, 0.5);
+    ASSERT_EQ(fläche.gezeichnet.size(), 1u);
+    EXPECT_EQ(fläche.gezeichnet[0].größe, 0.5);
 }
 
-struct GroessenFall {
+struct GrößenFall {
     const char* name;
-    std::string groesse;
+    std::string größe;
     double zeilenabstand;  // of the second line, with Abstand 5
 };
 
-class Grundgroessen : public BildZeichnenTest,
-                      public ::testing::WithParamInterface<GroessenFall> {};
+class Grundgroessen : public BildZeichnenTest, public ::testing::WithParamInterface<GrößenFall> {};
 
 TEST_P(Grundgroessen, BaseSizeIsTheLeadingNumberRoundedDown) {
-    felder.setText(Feld::SchriftGröße, GetParam().groesse);
+    felder.setText(Feld::SchriftGröße, GetParam().größe);
     zeichne("a\r\nb");
-    ASSERT_EQ(flaeche.gezeichnet.size(), 2u);
-    EXPECT_EQ(flaeche.gezeichnet[1].y, GetParam().zeilenabstand);
-    EXPECT_EQ(flaeche.gezeichnet[0].groesse, GetParam().zeilenabstand - 5);
+    ASSERT_EQ(fläche.gezeichnet.size(), 2u);
+    EXPECT_EQ(fläche.gezeichnet[1].y, GetParam().zeilenabstand);
+    EXPECT_EQ(fläche.gezeichnet[0].größe, GetParam().zeilenabstand - 5);
 }
 
 INSTANTIATE_TEST_SUITE_P(BildZeichnen, Grundgroessen,
-                         ::testing::Values(GroessenFall{"Whole", "12", 17},
-                                           GroessenFall{"FractionDropped", "12.9", 17},
-                                           GroessenFall{"CommaEndsTheNumber", "9,5", 14},
-                                           GroessenFall{"TrailingLetters", "10pt", 15}),
+                         ::testing::Values(GrößenFall{"Whole", "12", 17},
+                                           GrößenFall{"FractionDropped", "12.9", 17},
+                                           GrößenFall{"CommaEndsTheNumber", "9,5", 14},
+                                           GrößenFall{"TrailingLetters", "10pt", 15}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 struct FarbFall {
@@ -222,9 +221,9 @@ class Farben : public BildZeichnenTest, public ::testing::WithParamInterface<Far
 
 TEST_P(Farben, ColourCommandRoundsHalvesToEvenAndLimitsTo255) {
     zeichne(GetParam().befehl + "a");
-    ASSERT_EQ(flaeche.gezeichnet.size(), 1u);
-    EXPECT_EQ(flaeche.gezeichnet[0].farbe, GetParam().farbe);
-    EXPECT_EQ(flaeche.textColor(), Schwarz);
+    ASSERT_EQ(fläche.gezeichnet.size(), 1u);
+    EXPECT_EQ(fläche.gezeichnet[0].farbe, GetParam().farbe);
+    EXPECT_EQ(fläche.textColor(), Schwarz);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -243,80 +242,80 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(BildZeichnenTest, ColourOutsideSixteenBitsStopsTheRedraw) {
     zeichne("#G20#F255000000a#F1E5000000b");
 
-    ASSERT_EQ(flaeche.gezeichnet.size(), 1u);
-    EXPECT_EQ(flaeche.gezeichnet[0].text, "a");
-    EXPECT_EQ(flaeche.textColor(), Schwarz);
-    EXPECT_EQ(flaeche.fontSize(), 20);  // a stopped redraw keeps the last size command
+    ASSERT_EQ(fläche.gezeichnet.size(), 1u);
+    EXPECT_EQ(fläche.gezeichnet[0].text, "a");
+    EXPECT_EQ(fläche.textColor(), Schwarz);
+    EXPECT_EQ(fläche.fontSize(), 20);  // a stopped redraw keeps the last size command
 }
 
 TEST_F(BildZeichnenTest, BoldIsSwitchedOnTheSurfaceWithTheSameAdvance) {
     zeichne("#Bab#Bc#B#1d");
 
-    erwarteLaeufe(flaeche, {{"a", 0, 0, true},
-                            {"b", 4, 0, true},
-                            {"c", 8, 0, false},
-                            {"04.11.2010", 12, 0, true},
-                            {"d", 52, 0, true}});
-    EXPECT_EQ(flaeche.currentX(), 56);
+    erwarteLäufe(fläche, {{"a", 0, 0, true},
+                          {"b", 4, 0, true},
+                          {"c", 8, 0, false},
+                          {"04.11.2010", 12, 0, true},
+                          {"d", 52, 0, true}});
+    EXPECT_EQ(fläche.currentX(), 56);
 }
 
 TEST_F(BildZeichnenTest, PlaceholdersDrawTheirFieldAsOneRun) {
-    const std::vector<std::pair<std::string, Feld>> faelle = {
+    const std::vector<std::pair<std::string, Feld>> fälle = {
         {"#1", Feld::DaTxt}, {"#2", Feld::TaTxt}, {"#3", Feld::AlTxt}, {"#4", Feld::KiTxt},
         {"#5", Feld::AnTxt}, {"#6", Feld::NeTxt}, {"#7", Feld::GETxt}, {"#8", Feld::StTxt},
         {"#9", Feld::GSTxt}, {"#Z", Feld::GZTxt}};
-    for (const auto& [platzhalter, feld] : faelle) {
+    for (const auto& [platzhalter, feld] : fälle) {
         SCOPED_TRACE(platzhalter);
         zeichne(platzhalter);
-        ASSERT_EQ(flaeche.gezeichnet.size(), 1u);
-        EXPECT_EQ(flaeche.gezeichnet[0].text, felder.text(feld));
-        EXPECT_FALSE(flaeche.gezeichnet[0].text.empty());
+        ASSERT_EQ(fläche.gezeichnet.size(), 1u);
+        EXPECT_EQ(fläche.gezeichnet[0].text, felder.text(feld));
+        EXPECT_FALSE(fläche.gezeichnet[0].text.empty());
     }
 }
 
 TEST_F(BildZeichnenTest, UnreadableInputLeavesThePictureAloneAndTheColourBlack) {
     zeichne("first");
-    flaeche.setTextColor(Rot);
+    fläche.setTextColor(Rot);
     felder.setText(Feld::KiTxt, "");
     felder.setText(Feld::TaTxt, "old");
     felder.setText(Feld::GZTxt, "old");
 
     zeichne("second");
 
-    EXPECT_EQ(flaeche.clears, 1);
-    EXPECT_EQ(flaeche.gezeichnet.size(), 5u);  // "first" is still there
-    EXPECT_EQ(flaeche.textColor(), Schwarz);
+    EXPECT_EQ(fläche.clears, 1);
+    EXPECT_EQ(fläche.gezeichnet.size(), 5u);  // "first" is still there
+    EXPECT_EQ(fläche.textColor(), Schwarz);
     EXPECT_EQ(felder.text(Feld::TaTxt), "5877");  // the day count is refreshed
     EXPECT_EQ(felder.text(Feld::GZTxt), "old");
 }
 
 TEST_F(BildZeichnenTest, RefusedBaseSizeStopsBeforeAnything) {
     felder.setText(Feld::SchriftGröße, "abc");
-    flaeche.setTextColor(Rot);
+    fläche.setTextColor(Rot);
 
     zeichne("text");
 
-    EXPECT_EQ(flaeche.clears, 0);
-    EXPECT_TRUE(flaeche.gezeichnet.empty());
+    EXPECT_EQ(fläche.clears, 0);
+    EXPECT_TRUE(fläche.gezeichnet.empty());
     EXPECT_EQ(felder.text(Feld::TaTxt), "");
-    EXPECT_EQ(flaeche.textColor(), Schwarz);
-    EXPECT_EQ(flaeche.fontSize(), 8.25);
+    EXPECT_EQ(fläche.textColor(), Schwarz);
+    EXPECT_EQ(fläche.fontSize(), 8.25);
 }
 
 TEST_F(BildZeichnenTest, RefusedSizeCommandStopsTheRedrawThere) {
     zeichne("a#G00b");
-    ASSERT_EQ(flaeche.gezeichnet.size(), 1u);
-    EXPECT_EQ(flaeche.gezeichnet[0].text, "a");
-    EXPECT_EQ(flaeche.textColor(), Schwarz);
+    ASSERT_EQ(fläche.gezeichnet.size(), 1u);
+    EXPECT_EQ(fläche.gezeichnet[0].text, "a");
+    EXPECT_EQ(fläche.textColor(), Schwarz);
 }
 
 TEST_F(BildZeichnenTest, ColourSizeAndBoldCarryOverLineBreaks) {
     zeichne("#F255000000#G10#Ba\r\nb");
-    ASSERT_EQ(flaeche.gezeichnet.size(), 2u);
-    const auto& b = flaeche.gezeichnet[1];
+    ASSERT_EQ(fläche.gezeichnet.size(), 2u);
+    const auto& b = fläche.gezeichnet[1];
     EXPECT_EQ(b.text, "b");
     EXPECT_EQ(b.farbe, Rot);
-    EXPECT_EQ(b.groesse, 10);
+    EXPECT_EQ(b.größe, 10);
     EXPECT_TRUE(b.fett);
     EXPECT_EQ(b.x, 0);
     EXPECT_EQ(b.y, 13);

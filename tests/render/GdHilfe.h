@@ -9,8 +9,8 @@ namespace tafomat::test {
 
 // A true-colour GD picture with the pixels of the picture; the caller destroys it.
 inline gdImagePtr inGd(const Bild& bild) {
-    gdImagePtr gd = gdImageCreateTrueColor(bild.breite(), bild.hoehe());
-    for (int y = 0; y < bild.hoehe(); ++y)
+    gdImagePtr gd = gdImageCreateTrueColor(bild.breite(), bild.höhe());
+    for (int y = 0; y < bild.höhe(); ++y)
         for (int x = 0; x < bild.breite(); ++x)
             gd->tpixels[y][x] = static_cast<int>(bild.punkt(x, y));
     return gd;
@@ -28,9 +28,9 @@ inline Bild ausGd(gdImagePtr gd) {
 
 // The pixels that differ; -1 for pictures of different sizes.
 inline int unterschiede(const Bild& a, const Bild& b) {
-    if (a.breite() != b.breite() || a.hoehe() != b.hoehe()) return -1;
+    if (a.breite() != b.breite() || a.höhe() != b.höhe()) return -1;
     int anzahl = 0;
-    for (int y = 0; y < a.hoehe(); ++y)
+    for (int y = 0; y < a.höhe(); ++y)
         for (int x = 0; x < a.breite(); ++x) anzahl += a.punkt(x, y) != b.punkt(x, y);
     return anzahl;
 }

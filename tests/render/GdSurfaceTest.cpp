@@ -35,24 +35,24 @@ std::string utf8(const std::string& cp1252) {
 // the baseline where the preview puts it: the line's top plus the font's ascent.
 Bild gdNachPlan(const Zeichenplan& plan, const Felder& felder, const Bild& hintergrund) {
     const std::string datei = *schriftdateiSuchen("Arial");
-    const auto schrift = GdSchrift::oeffnen(datei);
+    const auto schrift = GdSchrift::öffnen(datei);
     gdImagePtr gd = test::inGd(hintergrund);
     int farbe = 0;
     for (const Zeichenaufruf& aufruf : plan.aufrufe) {
         if (const auto* f = std::get_if<Farbaufruf>(&aufruf)) {
-            farbe = gdTrueColor(f->rot, f->gruen, f->blau);
+            farbe = gdTrueColor(f->rot, f->grün, f->blau);
             continue;
         }
         const auto& text = std::get<Textaufruf>(aufruf);
         std::string inhalt;
-        for (const Stueck& stueck : text.stuecke)
-            inhalt += stueck.platzhalter ? felder.text(platzhalter(stueck.platzhalter)->feld)
-                                         : stueck.text;
-        const int oben = static_cast<int>(text.y - 3 - static_cast<std::int64_t>(text.groesse));
-        const int y = oben + schrift->groesse(text.groesse)->oberlaenge();
+        for (const Stück& stück : text.stücke)
+            inhalt +=
+                stück.platzhalter ? felder.text(platzhalter(stück.platzhalter)->feld) : stück.text;
+        const int oben = static_cast<int>(text.y - 3 - static_cast<std::int64_t>(text.größe));
+        const int y = oben + schrift->größe(text.größe)->oberlänge();
         for (int kopie = 0; kopie <= (text.fett ? 1 : 0); ++kopie) {
             int rahmen[8];
-            gdImageStringFT(gd, rahmen, farbe, const_cast<char*>(datei.c_str()), text.groesse, 0,
+            gdImageStringFT(gd, rahmen, farbe, const_cast<char*>(datei.c_str()), text.größe, 0,
                             static_cast<int>(text.x) + kopie, y,
                             const_cast<char*>(utf8(inhalt).c_str()));
         }
@@ -65,11 +65,11 @@ class VorschauWieSkript : public ::testing::TestWithParam<const char*> {};
 // One line each, no stray "#" and XPos 0: there the preview and the script agree on what goes
 // where, so every pixel must agree, at every base size from 6 to 20 points.
 TEST_P(VorschauWieSkript, EveryGlyphLandsWhereGdPutsItInTheScriptsRun) {
-    for (int groesse = 6; groesse <= 20; ++groesse) {
-        SCOPED_TRACE(std::to_string(groesse) + " pt");
+    for (int größe = 6; größe <= 20; ++größe) {
+        SCOPED_TRACE(std::to_string(größe) + " pt");
         FelderImSpeicher felder;
         felder.setText(Feld::Txt, GetParam());
-        felder.setText(Feld::SchriftGröße, std::to_string(groesse));
+        felder.setText(Feld::SchriftGröße, std::to_string(größe));
         GdSurface vorschau;
         vorschau.setBackground(Bild(600, 80, 0x203040));
         BildZeichnen(felder, vorschau, Uhr);
@@ -92,54 +92,54 @@ INSTANTIATE_TEST_SUITE_P(
                       "#G12Gro\xDF#G08klein To#G20W#G08W"));
 
 TEST(GdSurface, StartsWithTheBuiltInPictureArialAndBlack) {
-    GdSurface flaeche;
-    EXPECT_EQ(flaeche.width(), 460);
-    EXPECT_EQ(flaeche.height(), 66);
-    EXPECT_TRUE(flaeche.hatSchrift());
-    EXPECT_EQ(flaeche.schriftdatei(), *schriftdateiSuchen("Arial"));
-    EXPECT_EQ(flaeche.fontName(), "Arial");
-    EXPECT_EQ(flaeche.fontSize(), 8.25);
+    GdSurface fläche;
+    EXPECT_EQ(fläche.width(), 460);
+    EXPECT_EQ(fläche.height(), 66);
+    EXPECT_TRUE(fläche.hatSchrift());
+    EXPECT_EQ(fläche.schriftdatei(), *schriftdateiSuchen("Arial"));
+    EXPECT_EQ(fläche.fontName(), "Arial");
+    EXPECT_EQ(fläche.fontSize(), 8.25);
 }
 
 TEST(GdSurface, RefusesNamesAndSizesThatGdCannotDrawAndKeepsItsOwn) {
-    GdSurface flaeche;
-    const double breite = flaeche.textWidth("Tafomat");
+    GdSurface fläche;
+    const double breite = fläche.textWidth("Tafomat");
     for (const char* name : {"", "   ", "Ar", "Keine Schrift dieses Namens", "Arial;Helvetica",
                              "../Arial", "Arial\r\n"}) {
-        EXPECT_FALSE(flaeche.setFontName(name)) << name;
-        EXPECT_EQ(flaeche.fontName(), "Arial");
-        EXPECT_EQ(flaeche.textWidth("Tafomat"), breite);
+        EXPECT_FALSE(fläche.setFontName(name)) << name;
+        EXPECT_EQ(fläche.fontName(), "Arial");
+        EXPECT_EQ(fläche.textWidth("Tafomat"), breite);
     }
-    ASSERT_TRUE(flaeche.setFontSize(12));
-    for (const double groesse : {0.0, -0.0, -1.0, 2000.5, 1e9, std::nan(""), HUGE_VAL, -HUGE_VAL}) {
-        EXPECT_FALSE(flaeche.setFontSize(groesse)) << groesse;
-        EXPECT_EQ(flaeche.fontSize(), 12);
+    ASSERT_TRUE(fläche.setFontSize(12));
+    for (const double größe : {0.0, -0.0, -1.0, 2000.5, 1e9, std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+        EXPECT_FALSE(fläche.setFontSize(größe)) << größe;
+        EXPECT_EQ(fläche.fontSize(), 12);
     }
-    EXPECT_TRUE(flaeche.setFontSize(0.5));
-    EXPECT_TRUE(flaeche.setFontSize(2000));
-    EXPECT_TRUE(flaeche.setFontName("DejaVu Sans"));
-    EXPECT_NE(flaeche.schriftdatei(), *schriftdateiSuchen("Arial"));
+    EXPECT_TRUE(fläche.setFontSize(0.5));
+    EXPECT_TRUE(fläche.setFontSize(2000));
+    EXPECT_TRUE(fläche.setFontName("DejaVu Sans"));
+    EXPECT_NE(fläche.schriftdatei(), *schriftdateiSuchen("Arial"));
 }
 
 TEST(GdSurface, ClearBringsBackTheBackgroundAndBoxesHoldBothCorners) {
-    GdSurface flaeche;
-    const Bild hintergrund = flaeche.hintergrund();
-    flaeche.setTextColor(0xFFFFFF);
-    flaeche.drawText("Hallo");
+    GdSurface fläche;
+    const Bild hintergrund = fläche.hintergrund();
+    fläche.setTextColor(0xFFFFFF);
+    fläche.drawText("Hallo");
     const Farbwert blau = farbwert(0, 85, 170);
-    flaeche.fillBox(20, 12, 10, 5, blau);
-    EXPECT_EQ(flaeche.colorAt(10, 5), blau);
-    EXPECT_EQ(flaeche.colorAt(20, 12), blau);
-    EXPECT_NE(flaeche.colorAt(21, 12), blau);
-    EXPECT_NE(flaeche.colorAt(20, 13), blau);
-    EXPECT_EQ(flaeche.colorAt(-1, 0), -1);
-    EXPECT_EQ(flaeche.colorAt(0, 66), -1);
-    EXPECT_GT(test::unterschiede(flaeche.bild(), hintergrund), 0);
-    flaeche.clear();
-    EXPECT_EQ(test::unterschiede(flaeche.bild(), hintergrund), 0);
+    fläche.fillBox(20, 12, 10, 5, blau);
+    EXPECT_EQ(fläche.colorAt(10, 5), blau);
+    EXPECT_EQ(fläche.colorAt(20, 12), blau);
+    EXPECT_NE(fläche.colorAt(21, 12), blau);
+    EXPECT_NE(fläche.colorAt(20, 13), blau);
+    EXPECT_EQ(fläche.colorAt(-1, 0), -1);
+    EXPECT_EQ(fläche.colorAt(0, 66), -1);
+    EXPECT_GT(test::unterschiede(fläche.bild(), hintergrund), 0);
+    fläche.clear();
+    EXPECT_EQ(test::unterschiede(fläche.bild(), hintergrund), 0);
     // No path: a white picture of the size the background had.
-    ASSERT_TRUE(flaeche.loadBackground(""));
-    EXPECT_EQ(test::unterschiede(flaeche.bild(), Bild(460, 66, 0xFFFFFF)), 0);
+    ASSERT_TRUE(fläche.loadBackground(""));
+    EXPECT_EQ(test::unterschiede(fläche.bild(), Bild(460, 66, 0xFFFFFF)), 0);
 }
 
 TEST(GdSurface, FontListHoldsOnlyFamiliesThatAnswerTheirOwnName) {
@@ -183,7 +183,7 @@ TEST(Schriftsuche, SaysWhyAFontThatIsThereCannotBeDrawn) {
         std::string gefunden;
         bool daAberNichtZeichenbar;
     } fälle[] = {
-        {"Tafomat Halb", std::nullopt, Schriftmangel::Beschaedigt, abgeschnitten, true},
+        {"Tafomat Halb", std::nullopt, Schriftmangel::Beschädigt, abgeschnitten, true},
         {"Tafomat Zwei", std::nullopt, Schriftmangel::ZweiterSchnitt, zwei, true},
         {"Tafomat Raster", std::nullopt, Schriftmangel::NurBitmaps, raster, true},
         {"Tafomat Eins", zwei, {}, zwei, false},

@@ -16,9 +16,9 @@ namespace tafomat {
 namespace {
 
 // A background with a gradient, so that every blended pixel shows a mistake.
-Bild muster(int breite, int hoehe) {
-    Bild bild(breite, hoehe);
-    for (int y = 0; y < hoehe; ++y)
+Bild muster(int breite, int höhe) {
+    Bild bild(breite, höhe);
+    for (int y = 0; y < höhe; ++y)
         for (int x = 0; x < breite; ++x)
             bild.setzePunkt(x, y, ((x * 7 & 0xFF) << 16) | ((y * 3 & 0xFF) << 8) | 0x40);
     return bild;
@@ -43,8 +43,8 @@ GdErgebnis gdZeichnen(const std::string& datei, double punkte, int x, int y,
     EXPECT_EQ(fehler, nullptr) << fehler;
     GdErgebnis ergebnis{test::ausGd(gd)};
     if (extra.xshow) {
-        std::istringstream abstaende(extra.xshow);
-        for (double abstand; abstaende >> abstand;) ergebnis.vorschub += abstand;
+        std::istringstream abstände(extra.xshow);
+        for (double abstand; abstände >> abstand;) ergebnis.vorschub += abstand;
         gdFree(extra.xshow);
     }
     return ergebnis;
@@ -64,15 +64,15 @@ class GdText : public ::testing::TestWithParam<Fall> {};
 TEST_P(GdText, DrawsEveryPixelAndAdvancesAsLibgd) {
     const std::optional<std::string> datei = schriftdateiSuchen(GetParam().familie);
     ASSERT_TRUE(datei.has_value()) << GetParam().familie << " is not installed";
-    const auto schrift = GdSchrift::oeffnen(*datei);
+    const auto schrift = GdSchrift::öffnen(*datei);
     ASSERT_NE(schrift, nullptr);
     for (double punkte = 1; punkte <= 40; punkte += punkte < 12 ? 0.25 : 1) {
         for (const int x : {0, 3, -7}) {
             SCOPED_TRACE(std::to_string(punkte) + " pt at x " + std::to_string(x));
             const GdErgebnis gd = gdZeichnen(*datei, punkte, x, 70, GetParam().utf8, 0xFA1464);
             Bild bild = muster(700, 110);
-            GdLauf lauf(schrift->groesse(punkte));
-            lauf.anhaengen(unicodeText(GetParam().cp1252));
+            GdLauf lauf(schrift->größe(punkte));
+            lauf.anhängen(unicodeText(GetParam().cp1252));
             lauf.zeichnen(bild, x, 70, 0xFA1464);
             ASSERT_EQ(test::unterschiede(bild, gd.bild), 0);
             EXPECT_NEAR(static_cast<double>(lauf.vorschub()) / StiftJePixel, gd.vorschub, 1e-3);
@@ -92,14 +92,14 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GdSchrift, SizesAreRefusedWhereGdRefusesThem) {
-    const auto schrift = GdSchrift::oeffnen(*schriftdateiSuchen("Arial"));
+    const auto schrift = GdSchrift::öffnen(*schriftdateiSuchen("Arial"));
     ASSERT_NE(schrift, nullptr);
     for (const double punkte : {0.0, -3.0, 0.01, 8.0, 15728.0, 15729.0, 1e6}) {
         int rahmen[8];
         const bool gdNimmt =
             gdImageStringFT(nullptr, rahmen, 0, const_cast<char*>(schrift->pfad().c_str()), punkte,
                             0, 0, 0, const_cast<char*>("W")) == nullptr;
-        EXPECT_EQ(schrift->groesse(punkte) != nullptr, gdNimmt) << punkte;
+        EXPECT_EQ(schrift->größe(punkte) != nullptr, gdNimmt) << punkte;
     }
 }
 
@@ -112,7 +112,7 @@ TEST(GdSchrift, DamagedOrForeignFilesAreRefused) {
     const std::string text = ordner + "/text.ttf";
     std::ofstream(text, std::ios::binary) << "keine Schrift";
     for (const std::string& datei : {halb, text, ordner + "/fehlt.ttf", ordner})
-        EXPECT_EQ(GdSchrift::oeffnen(datei), nullptr) << datei;
+        EXPECT_EQ(GdSchrift::öffnen(datei), nullptr) << datei;
 }
 
 }  // namespace

@@ -28,8 +28,8 @@ std::string segment(unsigned char marke, const std::string& inhalt) {
 }
 
 // A frame header of three components: precision, height, width, components.
-std::string bildkopf(unsigned char marke, int breite, int hoehe) {
-    return segment(marke, "\x08" + wort(hoehe) + wort(breite) + "\x03" +
+std::string bildkopf(unsigned char marke, int breite, int höhe) {
+    return segment(marke, "\x08" + wort(höhe) + wort(breite) + "\x03" +
                               std::string("\x01\x22\x00\x02\x11\x01\x03\x11\x01", 9));
 }
 
@@ -74,18 +74,18 @@ TEST(JpegBildmass, ComesFromTheFirstFrameHeaderBeforeTheScan) {
     const struct {
         const char* name;
         std::string bytes;
-        std::optional<Bildmass> mass;
+        std::optional<Bildmaß> maß;
     } fälle[] = {
-        {"baseline", Anfang + App0 + bildkopf(0xC0, 460, 66) + Scan, Bildmass{460, 66}},
+        {"baseline", Anfang + App0 + bildkopf(0xC0, 460, 66) + Scan, Bildmaß{460, 66}},
         {"progressive after a table", Anfang + Tabelle + bildkopf(0xC2, 8190, 8190) + Scan,
-         Bildmass{8190, 8190}},
+         Bildmaß{8190, 8190}},
         {"fill bytes before a marker", Anfang + "\xFF\xFF" + bildkopf(0xC1, 1, 65535),
-         Bildmass{1, 65535}},
+         Bildmaß{1, 65535}},
         {"stray bytes between segments", Anfang + App0 + "abc" + bildkopf(0xC0, 7, 9),
-         Bildmass{7, 9}},
+         Bildmaß{7, 9}},
         {"the first of two frame headers",
-         Anfang + bildkopf(0xC0, 10, 20) + bildkopf(0xC0, 9000, 9000), Bildmass{10, 20}},
-        {"declared height zero", Anfang + bildkopf(0xC0, 100, 0) + Scan, Bildmass{100, 0}},
+         Anfang + bildkopf(0xC0, 10, 20) + bildkopf(0xC0, 9000, 9000), Bildmaß{10, 20}},
+        {"declared height zero", Anfang + bildkopf(0xC0, 100, 0) + Scan, Bildmaß{100, 0}},
         {"scan before any frame header", Anfang + App0 + Scan + bildkopf(0xC0, 5, 5), std::nullopt},
         {"end before any frame header", Anfang + App0 + "\xFF\xD9" + bildkopf(0xC0, 5, 5),
          std::nullopt},
@@ -98,7 +98,7 @@ TEST(JpegBildmass, ComesFromTheFirstFrameHeaderBeforeTheScan) {
         {"a segment beyond the end", Anfang + std::string("\xFF\xE0\xFF\xFF", 4) + "x",
          std::nullopt},
     };
-    for (const auto& fall : fälle) EXPECT_EQ(jpegBildmass(fall.bytes), fall.mass) << fall.name;
+    for (const auto& fall : fälle) EXPECT_EQ(jpegBildmaß(fall.bytes), fall.maß) << fall.name;
 }
 
 TEST(ExifAusrichtung, ComesFromTheFirstExifSegmentBeforeTheScan) {
@@ -183,11 +183,11 @@ TEST_F(Dateien, ABackgroundIsARegularJpegFileWithinTheLimits) {
          Bildfehler{Bildfehlergrund::KeineNormaleDatei}},
         {"a folder", ordner.string(), Bildfehler{Bildfehlergrund::KeineNormaleDatei}},
         {"a device without end", "/dev/zero", Bildfehler{Bildfehlergrund::KeineNormaleDatei}},
-        {"a byte beyond the file limit", leer("gross.jpg", GroessteBilddatei + 1),
+        {"a byte beyond the file limit", leer("gross.jpg", GrößteBilddatei + 1),
          Bildfehler{Bildfehlergrund::ZuGrosseDatei}},
-        {"as many scans as allowed", schreiben("scans.jpg", progressiv(GroessteScanzahl)),
+        {"as many scans as allowed", schreiben("scans.jpg", progressiv(GrößteScanzahl)),
          std::nullopt},
-        {"a scan more", schreiben("mehr-scans.jpg", progressiv(GroessteScanzahl + 1)),
+        {"a scan more", schreiben("mehr-scans.jpg", progressiv(GrößteScanzahl + 1)),
          Bildfehler{Bildfehlergrund::Beschaedigt}},
     };
     for (const auto& fall : fälle) {
@@ -197,8 +197,8 @@ TEST_F(Dateien, ABackgroundIsARegularJpegFileWithinTheLimits) {
     }
     EXPECT_EQ(HintergrunddateiLesen(schreiben("g.jpg", grenze)).bytes, grenze);
     // The scans are real: GD decodes them all, in vain after the first two.
-    EXPECT_EQ(jpegScans(progressiv(GroessteScanzahl + 1)), GroessteScanzahl + 1);
-    const std::optional<Bild> bild = jpegLesen(progressiv(GroessteScanzahl));
+    EXPECT_EQ(jpegScans(progressiv(GrößteScanzahl + 1)), GrößteScanzahl + 1);
+    const std::optional<Bild> bild = jpegLesen(progressiv(GrößteScanzahl));
     ASSERT_TRUE(bild.has_value());
     EXPECT_EQ(bild->breite(), 8);
 }
@@ -212,21 +212,21 @@ TEST_F(Dateien, ThePreviewTakesTheJpegsGdTakesAndKeepsItsPictureOtherwise) {
             muster.setzePunkt(x, y, (x * 7 % 256) << 16 | (y * 13 % 256) << 8 | ((x ^ y) % 256));
     const std::string jpeg = ausgabeBytes(muster, "jpeg", 90);
     schreiben("gr\xC3\xBCn.jpg", jpeg);
-    GdSurface flaeche;
-    const Bild eingebaut = flaeche.bild();
+    GdSurface fläche;
+    const Bild eingebaut = fläche.bild();
     for (const std::string& pfad :
          {schreiben("kopf.jpg", jpeg.substr(0, 40)),
           schreiben("png.jpg", ausgabeBytes(muster, "png", 9)), ordner.string()}) {
-        flaeche.drawText("Text");
-        EXPECT_FALSE(flaeche.loadBackground(pfad)) << pfad;
-        flaeche.clear();
-        EXPECT_EQ(test::unterschiede(flaeche.bild(), eingebaut), 0) << pfad;
+        fläche.drawText("Text");
+        EXPECT_FALSE(fläche.loadBackground(pfad)) << pfad;
+        fläche.clear();
+        EXPECT_EQ(test::unterschiede(fläche.bild(), eingebaut), 0) << pfad;
     }
-    ASSERT_TRUE(flaeche.loadBackground(ordner.string() + "/gr\xFCn.jpg"));
-    EXPECT_EQ(test::unterschiede(flaeche.bild(), *jpegLesen(jpeg)), 0);
-    ASSERT_TRUE(flaeche.loadBackground(schreiben("halb.jpg", jpeg.substr(0, jpeg.size() / 2))));
-    EXPECT_EQ(flaeche.width(), 200);
-    EXPECT_EQ(flaeche.height(), 100);
+    ASSERT_TRUE(fläche.loadBackground(ordner.string() + "/gr\xFCn.jpg"));
+    EXPECT_EQ(test::unterschiede(fläche.bild(), *jpegLesen(jpeg)), 0);
+    ASSERT_TRUE(fläche.loadBackground(schreiben("halb.jpg", jpeg.substr(0, jpeg.size() / 2))));
+    EXPECT_EQ(fläche.width(), 200);
+    EXPECT_EQ(fläche.height(), 100);
 }
 
 TEST_F(Dateien, ARegularFileIsReadWholeUpToTheBound) {

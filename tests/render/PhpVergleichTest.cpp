@@ -25,12 +25,12 @@ using test::PhpOrdner;
 const FesteUhr Uhr(tageszahl({2026, 12, 7}));
 
 // A plain JPEG background, written by GD as a server's picture would be.
-std::string hintergrundJpeg(int breite, int hoehe, std::uint32_t farbe) {
-    gdImagePtr bild = gdImageCreateTrueColor(breite, hoehe);
-    gdImageFilledRectangle(bild, 0, 0, breite - 1, hoehe - 1, static_cast<int>(farbe));
-    int groesse = 0;
-    void* daten = gdImageJpegPtr(bild, &groesse, 95);
-    std::string jpeg(static_cast<const char*>(daten), static_cast<std::size_t>(groesse));
+std::string hintergrundJpeg(int breite, int höhe, std::uint32_t farbe) {
+    gdImagePtr bild = gdImageCreateTrueColor(breite, höhe);
+    gdImageFilledRectangle(bild, 0, 0, breite - 1, höhe - 1, static_cast<int>(farbe));
+    int größe = 0;
+    void* daten = gdImageJpegPtr(bild, &größe, 95);
+    std::string jpeg(static_cast<const char*>(daten), static_cast<std::size_t>(größe));
     gdFree(daten);
     gdImageDestroy(bild);
     return jpeg;
@@ -48,9 +48,9 @@ class PhpVergleich : public ::testing::Test {
     }
 
     // The picture the design's script sends.
-    Bild server(const std::string& vorlage, int groesse) {
+    Bild server(const std::string& vorlage, int größe) {
         felder.setText(Feld::Txt, vorlage);
-        felder.setText(Feld::SchriftGröße, std::to_string(groesse));
+        felder.setText(Feld::SchriftGröße, std::to_string(größe));
         GdSurface messung;
         BildZeichnen(felder, messung, Uhr);
         const std::optional<std::string> skript = PhpSkript(felder, messung);
@@ -61,13 +61,13 @@ class PhpVergleich : public ::testing::Test {
         return bild.value_or(Bild());
     }
 
-    Bild vorschau(const std::string& vorlage, int groesse) {
+    Bild vorschau(const std::string& vorlage, int größe) {
         felder.setText(Feld::Txt, vorlage);
-        felder.setText(Feld::SchriftGröße, std::to_string(groesse));
-        GdSurface flaeche;
-        flaeche.setBackground(*jpegLesen(jpeg));
-        BildZeichnen(felder, flaeche, Uhr);
-        return flaeche.bild();
+        felder.setText(Feld::SchriftGröße, std::to_string(größe));
+        GdSurface fläche;
+        fläche.setBackground(*jpegLesen(jpeg));
+        BildZeichnen(felder, fläche, Uhr);
+        return fläche.bild();
     }
 
     PhpOrdner ordner;
@@ -83,7 +83,7 @@ struct Tinte {
 // The columns that differ from the background.
 Tinte tinte(const Bild& bild, std::uint32_t hintergrund) {
     Tinte t;
-    for (int y = 0; y < bild.hoehe(); ++y)
+    for (int y = 0; y < bild.höhe(); ++y)
         for (int x = 0; x < bild.breite(); ++x)
             if (bild.punkt(x, y) != hintergrund) {
                 t.links = std::min(t.links, x);
@@ -97,11 +97,11 @@ TEST_F(PhpVergleich, CommandsThatChangeNothingLeaveTheServersPictureAlone) {
     const std::string schlicht = "dann wei\xDF und gelb AVAWAY To Ty 5,00 \x80";
     const std::string mitBefehlen =
         "da#B#Bnn wei#F000000000\xDF und#B#B gelb AV#F000000000AWAY To#B#B Ty 5,#B#B00 \x80";
-    for (int groesse = 6; groesse <= 40; ++groesse) {
-        SCOPED_TRACE(std::to_string(groesse) + " pt");
-        const Bild ohne = server(schlicht, groesse);
+    for (int größe = 6; größe <= 40; ++größe) {
+        SCOPED_TRACE(std::to_string(größe) + " pt");
+        const Bild ohne = server(schlicht, größe);
         ASSERT_FALSE(ohne.leer());
-        EXPECT_TRUE(ohne == server(mitBefehlen, groesse));
+        EXPECT_TRUE(ohne == server(mitBefehlen, größe));
     }
 }
 
@@ -112,11 +112,11 @@ TEST_F(PhpVergleich, PreviewInkStartsAndEndsWhereTheServersDoes) {
     for (const std::string& einzug : {std::string(), std::string(20, ' ')}) {
         const std::string vorlage =
             einzug + "Jandor Kelmis aus 99999 Falkenmoor, AVAWAY To. Am #1 f\xFCr #3 \x80!";
-        for (int groesse = 6; groesse <= 20; ++groesse) {
-            SCOPED_TRACE(std::to_string(groesse) + " pt, " + std::to_string(einzug.size()) +
+        for (int größe = 6; größe <= 20; ++größe) {
+            SCOPED_TRACE(std::to_string(größe) + " pt, " + std::to_string(einzug.size()) +
                          " blanks");
-            const Tinte vom = tinte(server(vorlage, groesse), grund);
-            const Tinte vor = tinte(vorschau(vorlage, groesse), grund);
+            const Tinte vom = tinte(server(vorlage, größe), grund);
+            const Tinte vor = tinte(vorschau(vorlage, größe), grund);
             ASSERT_GE(vom.rechts, 0);
             EXPECT_EQ(vor.links, vom.links);
             EXPECT_EQ(vor.rechts, vom.rechts);
@@ -128,7 +128,7 @@ TEST_F(PhpVergleich, PreviewInkStartsAndEndsWhereTheServersDoes) {
 struct Entwurf {
     const char* vorlage = nullptr;  // nullptr: the start template
     const char* schrift = "Arial";
-    int groesse = 8;
+    int größe = 8;
     const char* datum = "04.11.2010";
     const char* kippen = "22";
     const char* alteKosten = "5,00";
@@ -146,7 +146,7 @@ const std::string Riesig = "1" + std::string(305, '0');
 // Each font style, sizes from 1 to 40 points, kerning pairs, bold, colours, a #G inside a line,
 // #X and #Y with the start positions, umlauts and typographic characters, every placeholder with
 // ordinary and extreme values (exponents, INF, negative amounts), lines over the right edge.
-const Entwurf Entwuerfe[] = {
+const Entwurf Entwürfe[] = {
     {},
     {.vorlage = "#G12#F255255255Seit #2 Tagen rauchfrei: #7 \x80 gespart, #Z Kippen.\r\n"
                 "#X300#Y040#BAm #1#B f\xFCr #3 \x80 pro Tag, #4 am Tag, #5 / #6 / #8 / #9 # Ende",
@@ -161,17 +161,17 @@ const Entwurf Entwuerfe[] = {
      .alteKosten = "1.234,56",
      .xPos = -5,
      .yPos = 10},
-    {.vorlage = "AVAWAY To Ty LT Wa Yo P. F, r. 'A' \"A\" 11 17 71", .groesse = 6},
-    {.vorlage = "AVAWAY To Ty LT Wa #2", .groesse = 40},
+    {.vorlage = "AVAWAY To Ty LT Wa Yo P. F, r. 'A' \"A\" 11 17 71", .größe = 6},
+    {.vorlage = "AVAWAY To Ty LT Wa #2", .größe = 40},
     {.vorlage = "Umlaute \xE4\xF6\xFC \xC4\xD6\xDC \xDF \x80 \x84"
                 "Anf\xFChrung\x93 \x96 \x85 #1",
      .schrift = "DejaVu Sans",
-     .groesse = 11},
-    {.vorlage = "#BWAVE Tafomat #2 Tage#B AV", .schrift = "DejaVu Sans", .groesse = 28},
-    {.vorlage = "Mono: AV To 1234567890 #3 #5 #6 #8", .schrift = "Liberation Mono", .groesse = 9},
+     .größe = 11},
+    {.vorlage = "#BWAVE Tafomat #2 Tage#B AV", .schrift = "DejaVu Sans", .größe = 28},
+    {.vorlage = "Mono: AV To 1234567890 #3 #5 #6 #8", .schrift = "Liberation Mono", .größe = 9},
     {.vorlage = "#B#F200100050Mono fett #Z#B und #F000255000gr\xFCn AVAWAY",
      .schrift = "Liberation Mono",
-     .groesse = 16,
+     .größe = 16,
      .xPos = 64},
     {.vorlage = "Klein #G16Gro\xDF#G08 klein #G24X#G06y und #2 #G13Tage"},
     {.vorlage = "#X100#Y005Oben #X010#Y030Unten\r\nn\xE4"
@@ -180,16 +180,16 @@ const Entwurf Entwuerfe[] = {
      .yPos = 3},
     {.vorlage = "Dieser Text l\xE4uft bis an den rechten Rand des Banners und dar\xFC"
                 "ber hinaus, Kuchen\r\n#X400Kuchen #2",
-     .groesse = 10,
+     .größe = 10,
      .breite = 460},
-    {.vorlage = "#Z Kippen, #4 am Tag", .groesse = 9, .kippen = "1000000000000000000000000"},
+    {.vorlage = "#Z Kippen, #4 am Tag", .größe = 9, .kippen = "1000000000000000000000000"},
     {.vorlage = "#3 / #7 / #9 / #5",
-     .groesse = 7,
+     .größe = 7,
      .alteKosten = "99999999999999999999",
      .anschaffung = "-0,01",
      .steuern = "12345678901234567"},
     {.vorlage = "Gespart: #7 (#3 - #6 am Tag, #5 einmal)",
-     .groesse = 12,
+     .größe = 12,
      .alteKosten = "1,00",
      .anschaffung = "500,00",
      .neueKosten = "9,99"},
@@ -197,16 +197,16 @@ const Entwurf Entwuerfe[] = {
      .datum = "01.01.1900",
      .kippen = Riesig.c_str(),
      .steuern = Riesig.c_str()},
-    {.vorlage = "#1 #2 #3 #4 #5 #6 #7 #8 #9 #Z", .groesse = 7, .xPos = -64, .yPos = 64},
-    {.vorlage = "#F000128255##1 # Ende #F255255000#0 x", .groesse = 6},
-    {.vorlage = "Zeile eins #2\r\nZeile zwei\r\n#BZeile drei", .groesse = 32},
-    {.vorlage = "#G.8mini#G12 gro\xDF #G01klein#G02 #2", .groesse = 1},
-    {.vorlage = "Tafomat \x80 1.234,56 Tage #7", .schrift = "DejaVu Sans", .groesse = 40},
+    {.vorlage = "#1 #2 #3 #4 #5 #6 #7 #8 #9 #Z", .größe = 7, .xPos = -64, .yPos = 64},
+    {.vorlage = "#F000128255##1 # Ende #F255255000#0 x", .größe = 6},
+    {.vorlage = "Zeile eins #2\r\nZeile zwei\r\n#BZeile drei", .größe = 32},
+    {.vorlage = "#G.8mini#G12 gro\xDF #G01klein#G02 #2", .größe = 1},
+    {.vorlage = "Tafomat \x80 1.234,56 Tage #7", .schrift = "DejaVu Sans", .größe = 40},
     {.vorlage = "\x84G\xE4nsef\xFC\xDF"
                 "chen\x93 \x82"
                 "einfach\x91 \xBBGuillemets\xAB \xBC \xBD "
                 "\xBE \xA9 \xAE \x99",
-     .groesse = 14},
+     .größe = 14},
 };
 
 // The server view computes the script's values as PHP does on that day and draws the script's
@@ -214,15 +214,15 @@ const Entwurf Entwuerfe[] = {
 // A script of plain ImageTTFText calls would send on bundled GD what the engine's second layout
 // draws.
 TEST_F(PhpVergleich, ServerViewIsWhatEitherGdSendsThatDay) {
-    const std::string gebuendelt = test::phpGebuendelt();
-    if (gebuendelt.empty()) GTEST_SKIP() << "no PHP with bundled GD: run tools/php-bundled";
+    const std::string gebündelt = test::phpGebündelt();
+    if (gebündelt.empty()) GTEST_SKIP() << "no PHP with bundled GD: run tools/php-bundled";
     const std::string uhr = test::mitUhr("2026-12-07 12:00:00+00:00");
-    for (const Entwurf& entwurf : Entwuerfe) {
+    for (const Entwurf& entwurf : Entwürfe) {
         SCOPED_TRACE(std::string(entwurf.vorlage ? entwurf.vorlage : "start template") + ", " +
-                     entwurf.schrift + " " + std::to_string(entwurf.groesse));
+                     entwurf.schrift + " " + std::to_string(entwurf.größe));
         if (entwurf.vorlage) felder.setText(Feld::Txt, entwurf.vorlage);
         felder.setText(Feld::SchriftartListe, entwurf.schrift);
-        felder.setText(Feld::SchriftGröße, std::to_string(entwurf.groesse));
+        felder.setText(Feld::SchriftGröße, std::to_string(entwurf.größe));
         felder.setText(Feld::DaTxt, entwurf.datum);
         felder.setText(Feld::KiTxt, entwurf.kippen);
         felder.setText(Feld::AlTxt, entwurf.alteKosten);
@@ -233,29 +233,29 @@ TEST_F(PhpVergleich, ServerViewIsWhatEitherGdSendsThatDay) {
         felder.setWert(Feld::YPos, entwurf.yPos);
         const std::string bild = hintergrundJpeg(entwurf.breite, 70, 0x102040);
         test::schreiben(ordner.pfad() / "leer.jpg", bild);
-        GdSurface flaeche;
-        ASSERT_TRUE(flaeche.setFontName(entwurf.schrift));
-        fs::copy_file(flaeche.schriftdatei(),
+        GdSurface fläche;
+        ASSERT_TRUE(fläche.setFontName(entwurf.schrift));
+        fs::copy_file(fläche.schriftdatei(),
                       ordner.pfad() / (std::string(entwurf.schrift) + ".ttf"),
                       fs::copy_options::overwrite_existing);
-        flaeche.setBackground(*jpegLesen(bild));
-        BildZeichnen(felder, flaeche, Uhr);
-        const std::optional<std::string> skript = PhpSkript(felder, flaeche);
+        fläche.setBackground(*jpegLesen(bild));
+        BildZeichnen(felder, fläche, Uhr);
+        const std::optional<std::string> skript = PhpSkript(felder, fläche);
         ASSERT_TRUE(skript.has_value());
-        const std::optional<Bild> ansicht = Serveransicht(felder, flaeche, Uhr.heute());
+        const std::optional<Bild> ansicht = Serveransicht(felder, fläche, Uhr.heute());
         const std::optional<Bild> einfach =
-            Serveransicht(felder, flaeche, Uhr.heute(), GdFamilie::Gebuendelt);
+            Serveransicht(felder, fläche, Uhr.heute(), GdFamilie::ImPhp);
         ASSERT_TRUE(ansicht && einfach);
         EXPECT_FALSE(*ansicht == *jpegLesen(bild));
         const auto gesendet = [&](const std::string& text, const std::string& php) {
             return pngLesen(ordner.laufen(text, uhr, "Tafomat.php", php)).value_or(Bild());
         };
         EXPECT_EQ(test::unterschiede(gesendet(*skript, "php"), *ansicht), 0);
-        EXPECT_EQ(test::unterschiede(gesendet(*skript, gebuendelt), *ansicht), 0);
+        EXPECT_EQ(test::unterschiede(gesendet(*skript, gebündelt), *ansicht), 0);
         std::string schlicht = *skript;
         for (std::size_t stelle; (stelle = schlicht.find("\nTextZeichnen(")) != std::string::npos;)
             schlicht.replace(stelle + 1, 12, "ImageTTFText");
-        EXPECT_EQ(test::unterschiede(gesendet(schlicht, gebuendelt), *einfach), 0);
+        EXPECT_EQ(test::unterschiede(gesendet(schlicht, gebündelt), *einfach), 0);
     }
 }
 
@@ -263,19 +263,19 @@ TEST_F(PhpVergleich, ServerViewIsWhatEitherGdSendsThatDay) {
 // for each type: what the window's size figure counts.
 TEST_F(PhpVergleich, EncodedServerViewIsEveryByteThatPhpSends) {
     felder.setText(Feld::Txt, "#G12#F255255255Seit #2 Tagen rauchfrei: #7 \x80 gespart, #Z Kippen");
-    GdSurface flaeche;
-    flaeche.setBackground(*jpegLesen(jpeg));
-    BildZeichnen(felder, flaeche, Uhr);
-    for (const auto& [art, qualitaet] :
+    GdSurface fläche;
+    fläche.setBackground(*jpegLesen(jpeg));
+    BildZeichnen(felder, fläche, Uhr);
+    for (const auto& [art, qualität] :
          {std::pair{"jpeg", 75}, std::pair{"png", 9}, std::pair{"gif", -1}}) {
         SCOPED_TRACE(art);
         felder.setText(Feld::BildArt, art);
-        felder.setText(Feld::BildQuallität, std::to_string(qualitaet));
-        const std::optional<std::string> skript = PhpSkript(felder, flaeche);
+        felder.setText(Feld::BildQuallität, std::to_string(qualität));
+        const std::optional<std::string> skript = PhpSkript(felder, fläche);
         ASSERT_TRUE(skript.has_value());
-        const std::optional<Bild> ansicht = Serveransicht(felder, flaeche, Uhr.heute());
+        const std::optional<Bild> ansicht = Serveransicht(felder, fläche, Uhr.heute());
         ASSERT_TRUE(ansicht.has_value());
-        EXPECT_TRUE(ausgabeBytes(*ansicht, art, qualitaet) ==
+        EXPECT_TRUE(ausgabeBytes(*ansicht, art, qualität) ==
                     ordner.laufen(*skript, test::mitUhr("2026-12-07 12:00:00+00:00")));
     }
 }
@@ -283,22 +283,22 @@ TEST_F(PhpVergleich, EncodedServerViewIsEveryByteThatPhpSends) {
 // A character whose measures the script lacks (a font file on the server that differs from the
 // bundle's could give one) draws its whole run as bundled GD lays it out, without a word.
 TEST_F(PhpVergleich, ACharacterWithoutMeasuresStillDraws) {
-    const std::string gebuendelt = test::phpGebuendelt();
-    if (gebuendelt.empty()) GTEST_SKIP() << "no PHP with bundled GD: run tools/php-bundled";
+    const std::string gebündelt = test::phpGebündelt();
+    if (gebündelt.empty()) GTEST_SKIP() << "no PHP with bundled GD: run tools/php-bundled";
     felder.setText(Feld::Txt, "Seit #2 Tagen");
-    GdSurface flaeche;
-    flaeche.setBackground(*jpegLesen(jpeg));
-    BildZeichnen(felder, flaeche, Uhr);
-    std::string skript = *PhpSkript(felder, flaeche);
+    GdSurface fläche;
+    fläche.setBackground(*jpegLesen(jpeg));
+    BildZeichnen(felder, fläche, Uhr);
+    std::string skript = *PhpSkript(felder, fläche);
     const std::size_t texte = skript.find("// ---------- Texte ins Bild");
     ASSERT_NE(texte, std::string::npos);
     skript.insert(
         texte,
         "foreach(range(48,57) as $Code)unset($Schriftmasse[\"8\"][\"Zeichen\"][$Code]);\r\n");
-    const std::optional<Bild> gesendet = pngLesen(ordner.laufen(
-        skript, test::mitUhr("2026-12-07 12:00:00+00:00"), "Tafomat.php", gebuendelt));
+    const std::optional<Bild> gesendet = pngLesen(
+        ordner.laufen(skript, test::mitUhr("2026-12-07 12:00:00+00:00"), "Tafomat.php", gebündelt));
     const std::optional<Bild> einfach =
-        Serveransicht(felder, flaeche, Uhr.heute(), GdFamilie::Gebuendelt);
+        Serveransicht(felder, fläche, Uhr.heute(), GdFamilie::ImPhp);
     ASSERT_TRUE(gesendet && einfach);
     EXPECT_EQ(test::unterschiede(*gesendet, *einfach), 0);
 }

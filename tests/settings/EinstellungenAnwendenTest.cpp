@@ -84,7 +84,7 @@ TEST(EinstellungenAnwenden, StopsWhereTheReadingStopped) {
         const auto ergebnis = laden(datei(zeilen) + "A\r\n", felder, surface);
         EXPECT_EQ(ergebnis.angewendet, 5) << xPos;
         EXPECT_EQ(ergebnis.abbruch,
-                  xPos[0] == ' ' ? Abbruch::AusserhalbBereich : Abbruch::KeineZahl);
+                  xPos[0] == ' ' ? Abbruch::AußerhalbBereich : Abbruch::KeineZahl);
         EXPECT_EQ(felder.text(Feld::HintergrundName), "wald.jpg");
         EXPECT_EQ(felder.text(Feld::SchriftartListe), "Courier New");
         EXPECT_EQ(felder.text(Feld::SchriftGröße), " 12 ");
