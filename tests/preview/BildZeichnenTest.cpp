@@ -22,28 +22,24 @@ struct Lauf {
     std::string text;
     double x;
     double y;
+    double groesse = 8;
+    Farbwert farbe = Schwarz;
     bool fett = false;
+    bool operator==(const Lauf&) const = default;
 };
 
-// The runs that show ink, without the blanks, as text and position.
+void PrintTo(const Lauf& lauf, std::ostream* os) {
+    *os << "'" << lauf.text << "' at " << lauf.x << "," << lauf.y << " size " << lauf.groesse
+        << " colour " << lauf.farbe << (lauf.fett ? " bold" : "");
+}
+
+// The runs that show ink, without the blanks.
 std::vector<Lauf> sichtbareLaeufe(const RecordingSurface& flaeche) {
     std::vector<Lauf> laeufe;
     for (const auto& g : flaeche.gezeichnet) {
-        if (g.text != " ") laeufe.push_back({g.text, g.x, g.y, g.fett});
+        if (g.text != " ") laeufe.push_back({g.text, g.x, g.y, g.groesse, g.farbe, g.fett});
     }
     return laeufe;
-}
-
-void erwarteLaeufe(const RecordingSurface& flaeche, const std::vector<Lauf>& erwartet) {
-    const auto laeufe = sichtbareLaeufe(flaeche);
-    ASSERT_EQ(laeufe.size(), erwartet.size());
-    for (std::size_t i = 0; i < laeufe.size(); ++i) {
-        SCOPED_TRACE("run " + std::to_string(i) + " '" + erwartet[i].text + "'");
-        EXPECT_EQ(laeufe[i].text, erwartet[i].text);
-        EXPECT_DOUBLE_EQ(laeufe[i].x, erwartet[i].x);
-        EXPECT_DOUBLE_EQ(laeufe[i].y, erwartet[i].y);
-        EXPECT_EQ(laeufe[i].fett, erwartet[i].fett);
-    }
 }
 
 class BildZeichnenTest : public ::testing::Test {
@@ -92,172 +88,112 @@ TEST_F(BildZeichnenTest, StartTemplateDrawsFiveLinesThirteenPixelsApart) {
     EXPECT_EQ(flaeche.textColor(), Schwarz);
 }
 
-TEST_F(BildZeichnenTest, EmptyTemplateClearsAndDrawsNothing) {
-    zeichne("");
-    EXPECT_EQ(flaeche.clears, 1);
-    EXPECT_TRUE(flaeche.gezeichnet.empty());
-    EXPECT_EQ(felder.text(Feld::TaTxt), "5877");
-}
-
-struct PositionFall {
-    const char* name;
-    std::string vorlage;
-    int xPos;
-    int yPos;
-    int abstand;
-    std::vector<Lauf> laeufe;
-};
-
-class Positionen : public BildZeichnenTest, public ::testing::WithParamInterface<PositionFall> {};
-
-TEST_P(Positionen, RunsLandWhereTheCommandsPutThem) {
-    const PositionFall& fall = GetParam();
-    felder.setWert(Feld::XPos, fall.xPos);
-    felder.setWert(Feld::YPos, fall.yPos);
-    felder.setWert(Feld::Abstand, fall.abstand);
-    zeichne(fall.vorlage);
-    erwarteLaeufe(flaeche, fall.laeufe);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    BildZeichnen, Positionen,
-    ::testing::Values(PositionFall{"YMovesOnlyTheRestOfItsLine",
-                                   "ab\r\ncd#Y020ef\r\ngh",
-                                   0,
-                                   0,
-                                   5,
-                                   {{"a", 0, 0},
-                                    {"b", 4, 0},
-                                    {"c", 0, 13},
-                                    {"d", 4, 13},
-                                    {"e", 8, 20},
-                                    {"f", 12, 20},
-                                    {"g", 0, 26},
-                                    {"h", 4, 26}}},
-                      PositionFall{"XIsTakenWithoutXPos",
-                                   "a#X100b\r\nc",
-                                   7,
-                                   0,
-                                   5,
-                                   {{"a", 7, 0}, {"b", 100, 0}, {"c", 7, 13}}},
-                      PositionFall{"NegativeXPosStartsEveryLineLeftOfTheEdge",
-                                   "ab\r\nc\r\n\r\nd",
-                                   -10,
-                                   0,
-                                   5,
-                                   {{"a", -10, 0}, {"b", -6, 0}, {"c", -10, 13}, {"d", -10, 39}}},
-                      PositionFall{"YPosAndAbstandPlaceTheLines",
-                                   "a\r\nb\r\nc",
-                                   0,
-                                   -4,
-                                   0,
-                                   {{"a", 0, -4}, {"b", 0, 4}, {"c", 0, 12}}},
-                      PositionFall{"LineFeedAndTabBreakNoLine",
-                                   "a\nb\tc",
-                                   0,
-                                   0,
-                                   5,
-                                   {{"a", 0, 0}, {"b", 4, 0}, {"c", 8, 0}}},
-                      PositionFall{"HashWithoutCommandIsText",
-                                   "#0#x",
-                                   0,
-                                   0,
-                                   5,
-                                   {{"#", 0, 0}, {"0", 4, 0}, {"#", 8, 0}, {"x", 12, 0}}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(BildZeichnenTest, SizeCommandKeepsTheLineDistanceAndEndsAtTheBaseSize) {
-    zeichne("a\r\n#G20b\r\nc");
-
-    ASSERT_EQ(flaeche.gezeichnet.size(), 3u);
-    EXPECT_EQ(flaeche.gezeichnet[0].groesse, 8);
-    EXPECT_EQ(flaeche.gezeichnet[1].groesse, 20);
-    EXPECT_EQ(flaeche.gezeichnet[1].y, 13);
-    EXPECT_EQ(flaeche.gezeichnet[2].groesse, 20);
-    EXPECT_EQ(flaeche.gezeichnet[2].y, 26);
-    EXPECT_EQ(flaeche.fontSize(), 8);
-    EXPECT_EQ(flaeche.groessen.back(), 8);
-}
-
-TEST_F(BildZeichnenTest, SizeCommandIsNotRoundedDown) {
-    zeichne("#G2.a");
-    ASSERT_EQ(flaeche.gezeichnet.size(), 1u);
-    EXPECT_EQ(flaeche.gezeichnet[0].groesse, 2);
-    zeichne("#G.5a");
-    ASSERT_EQ(flaeche.gezeichnet.size(), 1u);
-    EXPECT_EQ(flaeche.gezeichnet[0].groesse, 0.5);
-}
-
-struct GroessenFall {
-    const char* name;
-    std::string groesse;
-    double zeilenabstand;  // of the second line, with Abstand 5
-};
-
-class Grundgroessen : public BildZeichnenTest,
-                      public ::testing::WithParamInterface<GroessenFall> {};
-
-TEST_P(Grundgroessen, BaseSizeIsTheLeadingNumberRoundedDown) {
-    felder.setText(Feld::SchriftGröße, GetParam().groesse);
-    zeichne("a\r\nb");
-    ASSERT_EQ(flaeche.gezeichnet.size(), 2u);
-    EXPECT_EQ(flaeche.gezeichnet[1].y, GetParam().zeilenabstand);
-    EXPECT_EQ(flaeche.gezeichnet[0].groesse, GetParam().zeilenabstand - 5);
-}
-
-INSTANTIATE_TEST_SUITE_P(BildZeichnen, Grundgroessen,
-                         ::testing::Values(GroessenFall{"Whole", "12", 17},
-                                           GroessenFall{"FractionDropped", "12.9", 17},
-                                           GroessenFall{"CommaEndsTheNumber", "9,5", 14},
-                                           GroessenFall{"TrailingLetters", "10pt", 15}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct FarbFall {
-    const char* name;
-    std::string befehl;
-    Farbwert farbe;
-};
-
-class Farben : public BildZeichnenTest, public ::testing::WithParamInterface<FarbFall> {};
-
-TEST_P(Farben, ColourCommandRoundsHalvesToEvenAndLimitsTo255) {
-    zeichne(GetParam().befehl + "a");
-    ASSERT_EQ(flaeche.gezeichnet.size(), 1u);
-    EXPECT_EQ(flaeche.gezeichnet[0].farbe, GetParam().farbe);
-    EXPECT_EQ(flaeche.textColor(), Schwarz);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    BildZeichnen, Farben,
-    ::testing::Values(FarbFall{"Red", "#F255000000", Rot},
-                      FarbFall{"White", "#F255255255", 0xFFFFFF},
-                      FarbFall{"Seven", "#F007007007", farbwert(7, 7, 7)},
-                      FarbFall{"Above255CountsAs255", "#F300000000", Rot},
-                      FarbFall{"HalfRoundsDownToEven", "#F2.5000000", 2},
-                      FarbFall{"HalfRoundsUpToEven", "#F3.5000000", 4},
-                      FarbFall{"TenThousandIsStill255", "#F0001E4000", farbwert(0, 255, 0)},
-                      FarbFall{"NegativeCountsAsZero", "#F100-12200", farbwert(100, 0, 200)},
-                      FarbFall{"HexField", "#F&HF000000", 15}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(BildZeichnenTest, ColourOutsideSixteenBitsStopsTheRedraw) {
-    zeichne("#G20#F255000000a#F1E5000000b");
-
-    ASSERT_EQ(flaeche.gezeichnet.size(), 1u);
-    EXPECT_EQ(flaeche.gezeichnet[0].text, "a");
-    EXPECT_EQ(flaeche.textColor(), Schwarz);
-    EXPECT_EQ(flaeche.fontSize(), 20);  // a stopped redraw keeps the last size command
-}
-
-TEST_F(BildZeichnenTest, BoldIsSwitchedOnTheSurfaceWithTheSameAdvance) {
-    zeichne("#Bab#Bc#B#1d");
-
-    erwarteLaeufe(flaeche, {{"a", 0, 0, true},
-                            {"b", 4, 0, true},
-                            {"c", 8, 0, false},
-                            {"04.11.2010", 12, 0, true},
-                            {"d", 52, 0, true}});
-    EXPECT_EQ(flaeche.currentX(), 56);
+// A whole redraw ends black at the base size; one that a command stops keeps that command's size.
+TEST_F(BildZeichnenTest, RunsLandWhereTheCommandsPutThemInTheirSizeColourAndWeight) {
+    const struct {
+        const char* name;
+        std::string vorlage;
+        std::vector<Lauf> laeufe;
+        int xPos = 0, yPos = 0, abstand = 5;
+        std::string grundgroesse = "8";
+        double schluss = 8;  // the size the surface is left at
+    } fälle[] = {
+        {.name = "empty template", .vorlage = "", .laeufe = {}},
+        {.name = "Y moves only the rest of its line",
+         .vorlage = "ab\r\ncd#Y020ef\r\ngh",
+         .laeufe = {{"a", 0, 0},
+                    {"b", 4, 0},
+                    {"c", 0, 13},
+                    {"d", 4, 13},
+                    {"e", 8, 20},
+                    {"f", 12, 20},
+                    {"g", 0, 26},
+                    {"h", 4, 26}}},
+        {.name = "X is taken without XPos",
+         .vorlage = "a#X100b\r\nc",
+         .laeufe = {{"a", 7, 0}, {"b", 100, 0}, {"c", 7, 13}},
+         .xPos = 7},
+        {.name = "negative XPos starts every line left of the edge",
+         .vorlage = "ab\r\nc\r\n\r\nd",
+         .laeufe = {{"a", -10, 0}, {"b", -6, 0}, {"c", -10, 13}, {"d", -10, 39}},
+         .xPos = -10},
+        {.name = "YPos and Abstand place the lines",
+         .vorlage = "a\r\nb\r\nc",
+         .laeufe = {{"a", 0, -4}, {"b", 0, 4}, {"c", 0, 12}},
+         .yPos = -4,
+         .abstand = 0},
+        {.name = "line feed and tab break no line",
+         .vorlage = "a\nb\tc",
+         .laeufe = {{"a", 0, 0}, {"b", 4, 0}, {"c", 8, 0}}},
+        {.name = "hash without command is text",
+         .vorlage = "#0#x",
+         .laeufe = {{"#", 0, 0}, {"0", 4, 0}, {"#", 8, 0}, {"x", 12, 0}}},
+        {.name = "size keeps the line distance",
+         .vorlage = "a\r\n#G20b\r\nc",
+         .laeufe = {{"a", 0, 0}, {"b", 0, 13, 20}, {"c", 0, 26, 20}}},
+        {.name = "size is not rounded down", .vorlage = "#G2.a", .laeufe = {{"a", 0, 0, 2}}},
+        {.name = "size below one", .vorlage = "#G.5a", .laeufe = {{"a", 0, 0, 0.5}}},
+        {.name = "base size is the leading number rounded down",
+         .vorlage = "a\r\nb",
+         .laeufe = {{"a", 0, 0, 12}, {"b", 0, 17, 12}},
+         .grundgroesse = "12.9",
+         .schluss = 12},
+        {.name = "a comma ends the base size",
+         .vorlage = "a\r\nb",
+         .laeufe = {{"a", 0, 0, 9}, {"b", 0, 14, 9}},
+         .grundgroesse = "9,5",
+         .schluss = 9},
+        {.name = "letters after the base size",
+         .vorlage = "a\r\nb",
+         .laeufe = {{"a", 0, 0, 10}, {"b", 0, 15, 10}},
+         .grundgroesse = "10pt",
+         .schluss = 10},
+        {.name = "red", .vorlage = "#F255000000a", .laeufe = {{"a", 0, 0, 8, Rot}}},
+        {.name = "white", .vorlage = "#F255255255a", .laeufe = {{"a", 0, 0, 8, 0xFFFFFF}}},
+        {.name = "seven", .vorlage = "#F007007007a", .laeufe = {{"a", 0, 0, 8, farbwert(7, 7, 7)}}},
+        {.name = "above 255 is 255", .vorlage = "#F300000000a", .laeufe = {{"a", 0, 0, 8, Rot}}},
+        {.name = "half down to even", .vorlage = "#F2.5000000a", .laeufe = {{"a", 0, 0, 8, 2}}},
+        {.name = "half up to even", .vorlage = "#F3.5000000a", .laeufe = {{"a", 0, 0, 8, 4}}},
+        {.name = "ten thousand is still 255",
+         .vorlage = "#F0001E4000a",
+         .laeufe = {{"a", 0, 0, 8, farbwert(0, 255, 0)}}},
+        {.name = "negative is zero",
+         .vorlage = "#F100-12200a",
+         .laeufe = {{"a", 0, 0, 8, farbwert(100, 0, 200)}}},
+        {.name = "hexadecimal field", .vorlage = "#F&HF000000a", .laeufe = {{"a", 0, 0, 8, 15}}},
+        {.name = "bold is switched on the surface with the same advance",
+         .vorlage = "#Bab#Bc#B#1d",
+         .laeufe = {{"a", 0, 0, 8, 0, true},
+                    {"b", 4, 0, 8, 0, true},
+                    {"c", 8, 0},
+                    {"04.11.2010", 12, 0, 8, 0, true},
+                    {"d", 52, 0, 8, 0, true}}},
+        {.name = "colour, size and bold carry over line breaks",
+         .vorlage = "#F255000000#G10#Ba\r\nb",
+         .laeufe = {{"a", 0, 0, 10, Rot, true}, {"b", 0, 13, 10, Rot, true}}},
+        {.name = "a refused size stops the redraw there",
+         .vorlage = "a#G00b",
+         .laeufe = {{"a", 0, 0}}},
+        {.name = "a colour outside sixteen bits stops the redraw",
+         .vorlage = "#G20#F255000000a#F1E5000000b",
+         .laeufe = {{"a", 0, 0, 20, Rot}},
+         .schluss = 20},
+    };
+    for (const auto& fall : fälle) {
+        SCOPED_TRACE(fall.name);
+        RecordingSurface neu;
+        felder.setWert(Feld::XPos, fall.xPos);
+        felder.setWert(Feld::YPos, fall.yPos);
+        felder.setWert(Feld::Abstand, fall.abstand);
+        felder.setText(Feld::SchriftGröße, fall.grundgroesse);
+        felder.setText(Feld::Txt, fall.vorlage);
+        BildZeichnen(felder, neu, Uhr);
+        EXPECT_EQ(sichtbareLaeufe(neu), fall.laeufe);
+        EXPECT_EQ(neu.clears, 1);
+        EXPECT_EQ(neu.fontSize(), fall.schluss);
+        EXPECT_EQ(neu.textColor(), Schwarz);
+        EXPECT_EQ(felder.text(Feld::TaTxt), "5877");
+    }
 }
 
 TEST_F(BildZeichnenTest, PlaceholdersDrawTheirFieldAsOneRun) {
@@ -301,25 +237,6 @@ TEST_F(BildZeichnenTest, RefusedBaseSizeStopsBeforeAnything) {
     EXPECT_EQ(felder.text(Feld::TaTxt), "");
     EXPECT_EQ(flaeche.textColor(), Schwarz);
     EXPECT_EQ(flaeche.fontSize(), 8.25);
-}
-
-TEST_F(BildZeichnenTest, RefusedSizeCommandStopsTheRedrawThere) {
-    zeichne("a#G00b");
-    ASSERT_EQ(flaeche.gezeichnet.size(), 1u);
-    EXPECT_EQ(flaeche.gezeichnet[0].text, "a");
-    EXPECT_EQ(flaeche.textColor(), Schwarz);
-}
-
-TEST_F(BildZeichnenTest, ColourSizeAndBoldCarryOverLineBreaks) {
-    zeichne("#F255000000#G10#Ba\r\nb");
-    ASSERT_EQ(flaeche.gezeichnet.size(), 2u);
-    const auto& b = flaeche.gezeichnet[1];
-    EXPECT_EQ(b.text, "b");
-    EXPECT_EQ(b.farbe, Rot);
-    EXPECT_EQ(b.groesse, 10);
-    EXPECT_TRUE(b.fett);
-    EXPECT_EQ(b.x, 0);
-    EXPECT_EQ(b.y, 13);
 }
 
 TEST(Grundgroesse, ReadsTheSizeText) {

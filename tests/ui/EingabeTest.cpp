@@ -12,9 +12,9 @@ namespace {
 
 const QString Delta = QString(QChar(0x0394));
 
-TEST(Eingabe, ZeichenAusserhalbVonWindows1252BleibenDraussen) {
-    Fensterprobe probe;
-    probe.öffnen();
+class Eingabe : public Fenstertest {};
+
+TEST_F(Eingabe, CharactersOutsideWindows1252StayOut) {
     auto* txt = probe.finde<QPlainTextEdit>("Txt");
     probe.setText(Feld::Txt, "");
     const int vorher = probe.fenster->neuzeichnungen();
@@ -34,9 +34,7 @@ TEST(Eingabe, ZeichenAusserhalbVonWindows1252BleibenDraussen) {
     EXPECT_EQ(datum->text(), QStringLiteral("12xü"));
 }
 
-TEST(Eingabe, KeinLeerzeichenGehtVerloren) {
-    Fensterprobe probe;
-    probe.öffnen();
+TEST_F(Eingabe, NoBlankIsLost) {
     const std::string text =
         "a\xA0"
         "b\tc\r\n\xA0\r\n";
@@ -45,7 +43,7 @@ TEST(Eingabe, KeinLeerzeichenGehtVerloren) {
 }
 
 // "ab", CR LF, "cd", CR LF, CR LF, "ef": the widget counts each line break as one character.
-TEST(Eingabe, AuswahlZaehltZeilenumbruecheDoppelt) {
+TEST_F(Eingabe, SelectionCountsLineBreaksTwice) {
     QPlainTextEdit feld;
     feld.setPlainText(QStringLiteral("ab\ncd\n\nef"));
     const QTextDocument& dokument = *feld.document();

@@ -15,7 +15,9 @@
 namespace tafomat::test {
 namespace {
 
-TEST(Fenster, TastenBewegenDieReglerInIhreRichtung) {
+class Fenster : public Fenstertest {};
+
+TEST_F(Fenster, KeysMoveTheScrollBarsTheirWay) {
     struct Fall {
         const char* regler;
         Qt::Key taste;
@@ -29,7 +31,6 @@ TEST(Fenster, TastenBewegenDieReglerInIhreRichtung) {
     };
     for (const Fall& fall : fälle) {
         SCOPED_TRACE(std::string(fall.regler) + " " + std::to_string(fall.taste));
-        Fensterprobe probe;
         probe.öffnen();
         auto* regler = probe.finde<QScrollBar>(fall.regler);
         QTest::keyClick(regler, fall.taste);
@@ -37,9 +38,8 @@ TEST(Fenster, TastenBewegenDieReglerInIhreRichtung) {
     }
 }
 
-TEST(Fenster, EinReglerMitFokusTraegtEinenRahmen) {
-    Fensterprobe probe;
-    MainWindow& fenster = probe.öffnen();
+TEST_F(Fenster, AScrollBarWithTheFocusWearsAFrame) {
+    MainWindow& fenster = *probe.fenster;
     fenster.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
     for (const char* name : {"XPos", "YPos", "Abstand"}) {
@@ -59,14 +59,12 @@ TEST(Fenster, EinReglerMitFokusTraegtEinenRahmen) {
     }
 }
 
-TEST(Fenster, DieBilderAufDenKnoepfenReichenDenKlickWeiter) {
+TEST_F(Fenster, ThePicturesOnTheButtonsPassTheClickOn) {
     const std::pair<const char*, const char*> fälle[] = {
         {"KnopfBild1", "EinstellungenSpeichern"}, {"KnopfBild8", "EinstellungenÖffnen"},
         {"KnopfBild2", "Hintergrundbild"},        {"KnopfBild3", "PhpQuelltext"},
         {"KnopfBild4", "PhpQuelltext"},
     };
-    Fensterprobe probe;
-    probe.öffnen();
     for (const auto& [bild, knopf] : fälle) {
         SCOPED_TRACE(bild);
         QWidget* symbol = probe.finde<QWidget>(bild);
@@ -82,15 +80,13 @@ TEST(Fenster, DieBilderAufDenKnoepfenReichenDenKlickWeiter) {
 }
 
 // The face is the button's exact colour in every style, so that the icons' boxes match it.
-TEST(Fenster, KnopfflaechenZeigenIhreFarbeGenau) {
+TEST_F(Fenster, ButtonFacesShowTheirExactColour) {
     const std::pair<const char*, QColor> knöpfe[] = {
         {"Hintergrundbild", QColor(255, 255, 192)},
         {"EinstellungenÖffnen", QColor(255, 255, 192)},
         {"EinstellungenSpeichern", QColor(192, 255, 192)},
         {"PhpQuelltext", QColor(192, 192, 255)},
     };
-    Fensterprobe probe;
-    probe.öffnen();
     for (const QString& stilname : QStyleFactory::keys()) {
         const std::unique_ptr<QStyle> stil(QStyleFactory::create(stilname));
         for (const auto& [name, farbe] : knöpfe) {
@@ -108,9 +104,8 @@ TEST(Fenster, KnopfflaechenZeigenIhreFarbeGenau) {
     }
 }
 
-TEST(Fenster, DieSchriftlisteZeigtLangeNamenGanz) {
+TEST_F(Fenster, TheFontListShowsLongNamesWhole) {
     const QString lang = QStringLiteral("C059 [UKWN] Extra Condensed Bold Italic");
-    Fensterprobe probe;
     probe.schriftarten.namen.append(lang);
     probe.öffnen();
     auto* liste = probe.finde<QComboBox>("SchriftartListe");
@@ -152,7 +147,7 @@ struct Schliessen : public Fenstertest {
     }
 };
 
-TEST_F(Schliessen, FragtNurNachEinerAenderungUndSchliesstNurWennNichtsVerlorenGeht) {
+TEST_F(Schliessen, AsksOnlyAfterAChangeAndClosesOnlyWhenNothingIsLost) {
     struct Fall {
         const char* name;
         void (Schliessen::*vorher)();
@@ -210,7 +205,7 @@ class Ablegen : public Fenstertest {
     }
 };
 
-TEST_F(Ablegen, EinJpegWirdDerHintergrundEineEinstellungsdateiWirdGeladen) {
+TEST_F(Ablegen, AJpegBecomesTheBackgroundADesignFileIsLoaded) {
     const QString bild = jpegMachen(QStringLiteral("Urlaub.JPEG"), QSize(300, 40));
     const QString design = pfad(QStringLiteral("Design.txt"));
     probe.setText(Feld::DaTxt, "24.12.2020");

@@ -40,7 +40,7 @@ class Hilfen : public Fenstertest {
 
 // "Fett" replaces the selection with "#B" and selects it, so that a second click takes it out;
 // the focus goes back to the template.
-TEST_F(Hilfen, FettErsetztDieAuswahl) {
+TEST_F(Hilfen, BoldReplacesTheSelection) {
     const struct {
         const char* name;
         std::string text;
@@ -74,7 +74,7 @@ TEST_F(Hilfen, FettErsetztDieAuswahl) {
     }
 }
 
-TEST_F(Hilfen, DiePaletteSchreibtDieFarbeDerZelle) {
+TEST_F(Hilfen, ThePaletteWritesTheColourOfTheCell) {
     const std::pair<QPoint, const char*> fälle[] = {
         {{0, 0}, "#F000000000"}, {{15, 3}, "#F255255255"}, {{5, 1}, "#F085085085"},
         {{2, 2}, "#F170000170"}, {{3, 0}, "#F255000000"},  {{12, 0}, "#F000255000"}};
@@ -89,7 +89,7 @@ TEST_F(Hilfen, DiePaletteSchreibtDieFarbeDerZelle) {
     }
 }
 
-TEST_F(Hilfen, EinZweiterFarbklickErsetztDenErsten) {
+TEST_F(Hilfen, ASecondColourClickReplacesTheFirst) {
     vorlage("Zeile1\r\nab", {9, 0});
     const int vorher = neuzeichnungen();
     palette(Qt::LeftButton, 0, 0);
@@ -101,7 +101,7 @@ TEST_F(Hilfen, EinZweiterFarbklickErsetztDenErsten) {
 
 // The palette answers the left button only; the preview writes a place only while a button is
 // held.
-TEST_F(Hilfen, AndereTastenUndBewegungOhneTasteAendernNichts) {
+TEST_F(Hilfen, OtherButtonsAndMovesWithoutAButtonChangeNothing) {
     vorlage("ab", {1, 0});
     const int vorher = neuzeichnungen();
     palette(Qt::RightButton, 10, 10);
@@ -111,7 +111,7 @@ TEST_F(Hilfen, AndereTastenUndBewegungOhneTasteAendernNichts) {
     EXPECT_EQ(neuzeichnungen(), vorher);
 }
 
-TEST_F(Hilfen, ZiehenUeberDerVorschauLaesstEinPaarStehen) {
+TEST_F(Hilfen, DraggingOverThePreviewLeavesOnePair) {
     vorlage("Zeile1\r\nab", {9, 0});
     mausDrücken(probe.finde<QWidget>("Pic"), Qt::LeftButton, QPointF(44, 12));
     const int vorher = neuzeichnungen();
@@ -128,7 +128,7 @@ TEST_F(Hilfen, ZiehenUeberDerVorschauLaesstEinPaarStehen) {
     EXPECT_EQ(auswahl(), (Vorlagenauswahl{9, 10}));
 }
 
-TEST_F(Hilfen, VierstelligeXLassenIhreLetzteZifferZurueck) {
+TEST_F(Hilfen, FourDigitXLeaveTheirLastDigitBehind) {
     vorlage("", {0, 0});
     ziehen(Qt::LeftButton, 1000, 5);
     EXPECT_EQ(probe.text(Feld::Txt), "#X1000#Y005");
@@ -138,7 +138,7 @@ TEST_F(Hilfen, VierstelligeXLassenIhreLetzteZifferZurueck) {
 }
 
 // The caret stands at the start afterwards, with nothing selected.
-TEST_F(Hilfen, DieGroesseSchreibtIhrenBefehl) {
+TEST_F(Hilfen, EverySizeChoiceWritesItsCommand) {
     const std::pair<const char*, const char*> fälle[] = {
         {"12", "#G12"}, {"", "#G0"}, {"100", "#G100"}, {"8", "#G08"}};
     for (const auto& [größe, befehl] : fälle) {
@@ -152,19 +152,10 @@ TEST_F(Hilfen, DieGroesseSchreibtIhrenBefehl) {
     }
 }
 
-TEST_F(Hilfen, EineGewaehlteGroesseErsetztDieAuswahl) {
-    vorlage("Zeile1\r\nHallo Welt", {8, 5});
-    auto* größe = probe.finde<QComboBox>("SchriftGröße");
-    größe->setFocus();
-    wählen(größe, QStringLiteral("12"));
-    EXPECT_EQ(probe.text(Feld::Txt), "Zeile1\r\n#G12 Welt");
-    EXPECT_NE(probe.fenster->focusWidget(), txt);
-}
-
 // Each use of an aid is one undo step, a drag from press to release too: undoing it brings
 // back the template and the selection before it, the typing before it stays undoable, and
 // redoing brings back the aid's command with its selection. Every undo or redo redraws once.
-TEST_F(Hilfen, JedeHilfeIstEinRueckgaengigSchritt) {
+TEST_F(Hilfen, EveryAidIsOneUndoStep) {
     const struct {
         const char* name;
         Vorlagenauswahl vorher;
@@ -203,7 +194,7 @@ TEST_F(Hilfen, JedeHilfeIstEinRueckgaengigSchritt) {
     }
 }
 
-TEST_F(Hilfen, DieSchriftartGiltFuerDieVorschau) {
+TEST_F(Hilfen, TheFontAppliesToThePreview) {
     const int vorher = neuzeichnungen();
     probe.setText(Feld::SchriftartListe, "Liberation Mono");
     EXPECT_EQ(probe.fenster->vorschau().fontName(), "Liberation Mono");

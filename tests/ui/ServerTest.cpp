@@ -16,11 +16,6 @@
 namespace tafomat::test {
 namespace {
 
-// What Pic shows on the screen.
-QImage gezeigt(const Fensterprobe& probe) {
-    return probe.finde<QWidget>("Pic")->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 // The banner as the server sends it on the probe's day.
 Bild gesendet(Fensterprobe& probe) {
     const std::optional<Bild> bild =
@@ -43,22 +38,22 @@ TEST(Serveransicht, ShowsTheServersBannerAndFollowsEveryChange) {
     probe.setText(Feld::AlTxt, "5");
     probe.setText(Feld::Txt, "#X050Gespart: #3 #7");
     fenster.felder().setWert(Feld::XPos, 7);
-    const QImage vorschau = gezeigt(probe);
+    const QImage vorschau = probe.gezeigt();
     EXPECT_EQ(vorschau, fenster.vorschau().image().convertToFormat(QImage::Format_RGB32));
 
     schalter->click();
-    const QImage server = gezeigt(probe);
+    const QImage server = probe.gezeigt();
     EXPECT_EQ(server, serverbild(probe));
     EXPECT_NE(server, vorschau);
     probe.setText(Feld::Txt, "#X050Gespart: #3 #7 Euro");
-    EXPECT_EQ(gezeigt(probe), serverbild(probe));
-    EXPECT_NE(gezeigt(probe), server);
+    EXPECT_EQ(probe.gezeigt(), serverbild(probe));
+    EXPECT_NE(probe.gezeigt(), server);
     mausDrücken(probe.finde<QWidget>("Pic"), Qt::LeftButton, QPointF(45, 12));
     mausBewegen(probe.finde<QWidget>("Pic"), Qt::LeftButton, QPointF(45, 12));
     EXPECT_EQ(probe.text(Feld::Txt), "#X045#Y012#X050Gespart: #3 #7 Euro");
 
     schalter->click();
-    EXPECT_EQ(gezeigt(probe), fenster.vorschau().image().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(probe.gezeigt(), fenster.vorschau().image().convertToFormat(QImage::Format_RGB32));
 }
 
 // Beside the server's controls, inside the window: the banner's size as the server sends it, at

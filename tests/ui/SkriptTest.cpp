@@ -18,7 +18,7 @@ class Skript : public Fenstertest {
     QStringList dateien() const { return QDir(ordner.path()).entryList(QDir::Files); }
 };
 
-TEST_F(Skript, SchreibtDieDateiDieDerDialogNennt) {
+TEST_F(Skript, WritesTheFileTheDialogNames) {
     probe.setText(Feld::Txt,
                   "#G20Gr\xF6\xDF"
                   "e\r\n");
@@ -34,7 +34,7 @@ TEST_F(Skript, SchreibtDieDateiDieDerDialogNennt) {
     EXPECT_EQ(probe.fenster->vorschau().fontSize(), 8);
 }
 
-TEST_F(Skript, AbbruchSchreibtNichts) {
+TEST_F(Skript, CancellingWritesNothing) {
     probe.setText(Feld::Txt, "#G20x");
     klicken();
     EXPECT_TRUE(dateien().isEmpty());
@@ -45,7 +45,7 @@ TEST_F(Skript, AbbruchSchreibtNichts) {
 
 // A type of the list in any letter case and a quality of plain digits go into the script; any
 // other type or quality is named in a message, and no script is shown or saved.
-TEST_F(Skript, BildartUndQualitaetNachEinerRegel) {
+TEST_F(Skript, TypeAndQualityFollowOneRule) {
     struct Fall {
         const char* art;
         const char* qualität;

@@ -17,9 +17,10 @@ QStringList zahlen(int von, int bis, int schritt) {
     return liste;
 }
 
-TEST(Start, FuelltDieFelderUndZeichnetEinmal) {
-    Fensterprobe probe;
-    MainWindow& fenster = probe.öffnen();
+class Start : public Fenstertest {};
+
+TEST_F(Start, FillsTheFieldsAndDrawsOnce) {
+    const MainWindow& fenster = *probe.fenster;
 
     EXPECT_TRUE(fenster.isVisible());
     EXPECT_EQ(fenster.windowTitle(), Titel);
@@ -50,7 +51,7 @@ TEST(Start, FuelltDieFelderUndZeichnetEinmal) {
     EXPECT_EQ(fenster.vorschau().fontName(), "Arial");
 }
 
-TEST(Start, EineSchriftlisteDieVersagtSchreibtDenFehlerInDenTitel) {
+TEST_F(Start, AFailingFontListWritesTheErrorIntoTheTitle) {
     struct Fall {
         const char* name;
         bool anzahlFehlt;
@@ -59,7 +60,6 @@ TEST(Start, EineSchriftlisteDieVersagtSchreibtDenFehlerInDenTitel) {
     };
     for (const Fall fall : {Fall{"Anzahl", true, -1, 0}, Fall{"zweiter Name", false, 1, 1}}) {
         SCOPED_TRACE(fall.name);
-        Fensterprobe probe;
         probe.schriftarten.anzahlFehlt = fall.anzahlFehlt;
         probe.schriftarten.fehltBei = fall.fehltBei;
         MainWindow& fenster = probe.öffnen();
@@ -77,9 +77,7 @@ TEST(Start, EineSchriftlisteDieVersagtSchreibtDenFehlerInDenTitel) {
 }
 
 // The keyboard stops at what the user types into or clicks, never at a picture or a frame.
-TEST(Start, DieTastaturHaeltNichtBeiBildernUndRahmen) {
-    Fensterprobe probe;
-    probe.öffnen();
+TEST_F(Start, TheKeyboardSkipsPicturesAndFrames) {
     for (const char* name : {"PicBereich", "Pic", "PicFa", "Frame1", "Frame2", "Frame3", "Frame4",
                              "Label7", "KnopfBild3"}) {
         EXPECT_FALSE(probe.finde<QWidget>(name)->focusPolicy() & Qt::TabFocus) << name;
