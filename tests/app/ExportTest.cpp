@@ -135,39 +135,35 @@ class Export : public ::testing::Test {
     FesteUhr uhr{*readDate(Heute.toStdString())};
 };
 
-TEST_F(Export, DefaultDesignGivesTheWindowsScriptAndPreview) {
-    const QString design = designSpeichern(QStringLiteral("design.txt"));
-    const Lauf lauf = starten(
-        {"export", "design.txt", "--php", "banner", "--preview", "vorschau.png", "--today", Heute});
-    EXPECT_EQ(lauf.status, 0);
-    EXPECT_EQ(lauf.ausgabe, QString());
-    // The default design names "leer.jpg", which is not there: a warning, then the built-in
-    // picture.
-    EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("warning"))) << lauf.fehler.toStdString();
-    EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("leer.jpg")));
-    const auto [skript, vorschau] = imFenster(design);
-    EXPECT_EQ(lesen(pfad("banner.php")), skript);
-    EXPECT_EQ(bild("vorschau.png"), vorschau);
-    EXPECT_EQ(vorschau.size(), QSize(460, 66));
-}
-
-// Values too large to compute stop every redraw after the first of them, in the window as here:
-// the preview keeps the picture of the last redraw that could compute, drawn while the design was
-// loading.
-TEST_F(Export, PreviewOfValuesTooLargeToComputeIsTheWindows) {
+// The script and the preview are the window's: for the default design, whose "leer.jpg" is not
+// there (a warning, then the built-in picture), and for values too large to compute, which stop
+// every redraw after the first of them, so that the preview keeps the picture drawn while the
+// design was loading.
+TEST_F(Export, ScriptAndPreviewAreTheWindows) {
     jpegMachen(QStringLiteral("hinten.jpg"), QSize(200, 40), Qt::darkRed);
-    const QString design = designSpeichern(QStringLiteral("d.txt"), [](MainWindow& f) {
-        f.felder().setText(Feld::HintergrundPfad, "hinten.jpg");
-        f.felder().setText(Feld::AlTxt, "1" + std::string(305, '0'));
-        f.felder().setText(Feld::Txt, "#F255255255Gespart: #7");
-    });
-    const Lauf lauf =
-        starten({"export", "d.txt", "--php", "s.php", "--preview", "p.png", "--today", Heute});
-    EXPECT_EQ(lauf.status, 0);
-    const auto [skript, vorschau] = imFenster(design);
-    EXPECT_EQ(lesen(pfad("s.php")), skript);
-    EXPECT_EQ(bild("p.png"), vorschau);
-    EXPECT_NE(vorschau, bild("hinten.jpg"));
+    const std::pair<std::function<void(MainWindow&)>, QString> fälle[] = {
+        {{}, QStringLiteral("the picture leer.jpg cannot be loaded")},
+        {[](MainWindow& f) {
+             f.felder().setText(Feld::HintergrundPfad, "hinten.jpg");
+             f.felder().setText(Feld::AlTxt, "1" + std::string(305, '0'));
+             f.felder().setText(Feld::Txt, "#F255255255Gespart: #7");
+         },
+         QString()},
+    };
+    for (const auto& [ändern, warnung] : fälle) {
+        SCOPED_TRACE(warnung.toStdString());
+        const QString design = designSpeichern(QStringLiteral("d.txt"), ändern);
+        const Lauf lauf =
+            starten({"export", "d", "--php", "s", "--preview", "p.png", "--today", Heute});
+        EXPECT_EQ(lauf.status, 0);
+        EXPECT_EQ(lauf.ausgabe, QString());
+        EXPECT_TRUE(lauf.fehler.contains(warnung)) << lauf.fehler.toStdString();
+        const auto [skript, vorschau] = imFenster(design);
+        EXPECT_EQ(lesen(pfad("s.php")), skript);
+        EXPECT_EQ(bild("p.png"), vorschau);
+        EXPECT_EQ(vorschau.size(), ändern ? QSize(200, 40) : QSize(460, 66));
+        if (ändern) EXPECT_NE(vorschau, bild("hinten.jpg"));  // the text of the first redraw
+    }
 }
 
 TEST_F(Export, DesignWithItsPictureAndEveryCommandExportsSilently) {
