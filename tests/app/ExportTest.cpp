@@ -77,11 +77,12 @@ class Export : public ::testing::Test {
         return pfad(name);
     }
 
-    // A hidden window that picked the type and quality and opened the design from the folder.
-    std::unique_ptr<MainWindow> fensterMit(const QString& design, const std::string& art,
-                                           const std::string& qualität) {
-        auto fenster = std::make_unique<MainWindow>(dialoge, schriftarten, uhr, nullptr,
-                                                    MainWindow::Anzeige::Verborgen);
+    // A window that picked the type and quality and opened the design from the folder; a hidden
+    // one measures no banner size.
+    std::unique_ptr<MainWindow> fensterMit(
+        const QString& design, const std::string& art, const std::string& qualität,
+        MainWindow::Anzeige anzeige = MainWindow::Anzeige::Verborgen) {
+        auto fenster = std::make_unique<MainWindow>(dialoge, schriftarten, uhr, nullptr, anzeige);
         fenster->BildArtWählen(art);
         if (!qualität.empty()) fenster->felder().setText(Feld::BildQuallität, qualität);
         const QString alterOrdner = QDir::currentPath();
@@ -162,7 +163,9 @@ TEST_F(Export, ScriptAndPreviewAreTheWindows) {
         EXPECT_EQ(lesen(pfad("s.php")), skript);
         EXPECT_EQ(bild("p.png"), vorschau);
         EXPECT_EQ(vorschau.size(), ändern ? QSize(200, 40) : QSize(460, 66));
-        if (ändern) EXPECT_NE(vorschau, bild("hinten.jpg"));  // the text of the first redraw
+        if (ändern) {
+            EXPECT_NE(vorschau, bild("hinten.jpg"));  // the text of the first redraw
+        }
     }
 }
 
@@ -222,7 +225,7 @@ TEST_F(Export, InfoGivesTheBannersSizeAsPhpSendsIt) {
             QStringLiteral("468 × 60 Pixel, %1,%2 KB").arg(zehntel / 10).arg(zehntel % 10) +
             QString::fromUtf8(schluss);
         EXPECT_EQ(lauf.ausgabe, erwartet + QStringLiteral("\n"));
-        EXPECT_EQ(fensterMit(design, art, qualität)
+        EXPECT_EQ(fensterMit(design, art, qualität, MainWindow::Anzeige::Zeigen)
                       ->findChild<QLabel*>(QStringLiteral("Bildgröße"))
                       ->text(),
                   erwartet);
