@@ -97,8 +97,11 @@ class PhpOrdner {
   public:
     PhpOrdner() {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_pfad = fs::temp_directory_path() / ("tafomat-php-" + std::to_string(::getpid()) + "-" +
-                                              test->test_suite_name() + "-" + test->name());
+        // A parameterised test's names hold a "/", which must not make a folder within it.
+        std::string name = std::string(test->test_suite_name()) + "-" + test->name();
+        std::replace(name.begin(), name.end(), '/', '-');
+        m_pfad =
+            fs::temp_directory_path() / ("tafomat-php-" + std::to_string(::getpid()) + "-" + name);
         fs::remove_all(m_pfad);
         fs::create_directories(m_pfad);
     }

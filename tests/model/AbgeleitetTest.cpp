@@ -38,6 +38,7 @@ Berechnung berechnen(const Eingaben& eingaben, Tageszahl heute) {
 // fraction of a cent that is really there keeps its point, and a saving of exactly -2^127 units of
 // its last place keeps its digits.
 TEST(Abgeleitet, DaysCigarettesSavingAndFreeTotal) {
+    // clang-format off
     const struct {
         const char* name;
         Eingaben eingaben;
@@ -46,35 +47,18 @@ TEST(Abgeleitet, DaysCigarettesSavingAndFreeTotal) {
     } fälle[] = {
         {"start values", {}, 5875, {"5875", "129250", "23440,00", "17625,00"}},
         {"cents", {{Feld::AlTxt, "5,55"}}, 5875, {"5875", "129250", "26671,25", "17625,00"}},
-        {"negative saving",
-         {{Feld::AlTxt, "8,20"}, {Feld::StTxt, "0,29"}},
-         7,
-         {"7", "154", "-9,60", "2,03"}},
-        {"below one euro",
-         {{Feld::AlTxt, "0,10"}, {Feld::StTxt, "0,07"}},
-         3,
-         {"3", "66", "-62,70", ",21"}},
-        {"half a cent",
-         {{Feld::AlTxt, "4,35"}, {Feld::StTxt, "0,005"}},
-         5555,
-         {"5555", "122210", "18549,25", "2777,.5"}},
-        {"a hundred years",
-         {{Feld::AlTxt, "1,1"}, {Feld::StTxt, "0,3"}},
-         36525,
-         {"36525", "803550", "3592,50", "10957,50"}},
+        {"negative saving", {{Feld::AlTxt, "8,20"}, {Feld::StTxt, "0,29"}}, 7, {"7", "154", "-9,60", "2,03"}},
+        {"below one euro", {{Feld::AlTxt, "0,10"}, {Feld::StTxt, "0,07"}}, 3, {"3", "66", "-62,70", ",21"}},
+        {"half a cent", {{Feld::AlTxt, "4,35"}, {Feld::StTxt, "0,005"}}, 5555, {"5555", "122210", "18549,25", "2777,.5"}},
+        {"a hundred years", {{Feld::AlTxt, "1,1"}, {Feld::StTxt, "0,3"}}, 36525, {"36525", "803550", "3592,50", "10957,50"}},
         {"start today", {}, 0, {"0", "0", "-60,00", ",0"}},
         {"start in the future", {}, -3, {"-3", "-66", "-72,00", "-9,00"}},
-        {"time of day",
-         {{Feld::DaTxt, "04.11.2010 12:00"}},
-         5875,
-         {"5874,5", "129239", "23438,00", "17623,50"}},
+        {"time of day", {{Feld::DaTxt, "04.11.2010 12:00"}}, 5875, {"5874,5", "129239", "23438,00", "17623,50"}},
         {"no free amount", {{Feld::StTxt, "0,00"}}, 5875, {"5875", "129250", "23440,00", ",0"}},
         // (50000 - 100) * 5875 - 6000 cents
-        {"a point is a thousands mark",
-         {{Feld::AlTxt, "5.00"}},
-         5875,
-         {"5875", "129250", "2931565,00", "17625,00"}},
+        {"a point is a thousands mark", {{Feld::AlTxt, "5.00"}}, 5875, {"5875", "129250", "2931565,00", "17625,00"}},
     };
+    // clang-format on
     for (const auto& fall : fälle) {
         const Berechnung ergebnis = berechnen(fall.eingaben, Beginn + fall.tage);
         EXPECT_TRUE(ergebnis.fertig) << fall.name;

@@ -44,18 +44,6 @@ inline std::map<std::string, std::vector<std::string>> skriptWerte(const std::st
     return werte;
 }
 
-// A folder of its own for the running test, removed unless the test failed. A parameterised
-// test's name holds a "/", which must not make a folder within it.
-inline fs::path testordner(const std::string& art) {
-    std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    std::replace(name.begin(), name.end(), '/', '-');
-    const fs::path ordner = fs::temp_directory_path() /
-                            ("tafomat-" + art + "-" + std::to_string(::getpid()) + "-" + name);
-    fs::remove_all(ordner);
-    fs::create_directories(ordner);
-    return ordner;
-}
-
 // Random designs: templates of all 256 codes mixed with commands and placeholders, and random
 // texts in every field that reaches the script.
 class Zufallsdesign {

@@ -35,13 +35,9 @@ class PhpLaufTest : public ::testing::Test {
             << "php-cli with php-gd is needed";
         ASSERT_TRUE(fs::exists(Schrift)) << "fonts-liberation is needed";
         ASSERT_EQ(ausführen("faketime -f '+0' true").status, 0) << "faketime is needed";
-        ordner = testordner("php");
         fs::copy_file(Schrift, ordner / "Arial.ttf");
         hintergrund(ordner / "leer.jpg");
         felder.setText(Feld::BildQuallität, "75");
-    }
-    void TearDown() override {
-        if (!HasFailure()) fs::remove_all(ordner);
     }
 
     // Dark blue, so that black, white and yellow text all show against it.
@@ -108,7 +104,8 @@ class PhpLaufTest : public ::testing::Test {
         return ausführen(php({Hilfe.string(), "gleich", bild.string(), referenz.string()})).ausgabe;
     }
 
-    fs::path ordner;
+    PhpOrdner platz;  // removed unless the test failed
+    const fs::path ordner = platz.pfad();
     FelderImSpeicher felder;
     RecordingSurface fläche;
 };

@@ -43,7 +43,6 @@ std::string node() {
 class PhpVersionenTest : public ::testing::TestWithParam<const char*> {
   protected:
     void SetUp() override {
-        ordner = testordner("versionen");
         skripte = ordner / "skripte";
         fs::create_directories(skripte);
         fs::copy_file(Schrift, skripte / "Arial.ttf");
@@ -51,9 +50,6 @@ class PhpVersionenTest : public ::testing::TestWithParam<const char*> {
                                  "460", "66", "0", "0", "110"}))
                       .status,
                   0);
-    }
-    void TearDown() override {
-        if (!HasFailure()) fs::remove_all(ordner);
     }
 
     // Random templates and values, with the picture and the font they name.
@@ -98,7 +94,8 @@ class PhpVersionenTest : public ::testing::TestWithParam<const char*> {
         return ergebnis;
     }
 
-    fs::path ordner;
+    PhpOrdner platz;  // removed unless the test failed
+    const fs::path ordner = platz.pfad();
     fs::path skripte;
 };
 

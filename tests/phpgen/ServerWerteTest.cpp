@@ -41,10 +41,6 @@ class ServerWerteTest : public ::testing::Test {
     void SetUp() override {
         ASSERT_EQ(ausführen("faketime -f '+0' php -r 'exit(0);'").status, 0)
             << "php-cli and faketime are needed";
-        ordner = testordner("werte");
-    }
-    void TearDown() override {
-        if (!HasFailure()) fs::remove_all(ordner);
     }
 
     // Writes the design's script under the name; false when none can be made.
@@ -68,7 +64,8 @@ class ServerWerteTest : public ::testing::Test {
         return skriptWerte(lauf.ausgabe);
     }
 
-    fs::path ordner;
+    PhpOrdner platz;  // removed unless the test failed
+    const fs::path ordner = platz.pfad();
 };
 
 struct Tag {

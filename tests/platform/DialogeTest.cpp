@@ -25,7 +25,7 @@ QStringList knopftexte(const QList<QAbstractButton*>& knöpfe) {
     return texte;
 }
 
-TEST(Dialoge, DieStandarddialogeSprechenDeutsch) {
+TEST(Dialoge, TheStandardDialogsSpeakGerman) {
     QTranslator deutsch;
     ASSERT_TRUE(DeutscheStandardtexteLaden(deutsch));
     ASSERT_TRUE(QCoreApplication::installTranslator(&deutsch));
@@ -55,7 +55,7 @@ TEST(Dialoge, DieStandarddialogeSprechenDeutsch) {
 
 // A pattern lists the files of its extension in any letter case; the picture dialog's
 // "*.jpg" lists ".jpeg" files too.
-TEST(Dialoge, EinMusterZeigtSeineEndungInJederSchreibung) {
+TEST(Dialoge, APatternListsItsExtensionInAnyCase) {
     QTemporaryDir ordner;
     ASSERT_TRUE(ordner.isValid());
     for (const char* name : {"a.jpg", "b.JPG", "c.jpeg", "d.JpEg", "e.png", "f.jpg.txt", "g.php",

@@ -16,7 +16,7 @@
 namespace tafomat {
 namespace {
 
-TEST(Dateien, SchreibenErsetztUndLesenGibtDieBytesZurueck) {
+TEST(Dateien, WritingReplacesAndReadingGivesTheBytesBack) {
     QTemporaryDir ordner;
     ASSERT_TRUE(ordner.isValid());
     const QString pfad = ordner.filePath(QStringLiteral("a.php"));
@@ -27,7 +27,7 @@ TEST(Dateien, SchreibenErsetztUndLesenGibtDieBytesZurueck) {
     EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.php")});
 }
 
-TEST(Schriftartenliste, NenntInstallierteSchriftenInWindows1252) {
+TEST(Schriftartenliste, NamesTheInstalledFontsInWindows1252) {
     const QtSchriftartenliste liste;
     const std::optional<int> anzahl = liste.anzahl();
     ASSERT_TRUE(anzahl.has_value());
@@ -43,7 +43,7 @@ TEST(Schriftartenliste, NenntInstallierteSchriftenInWindows1252) {
     EXPECT_FALSE(liste.name(-1).has_value());
 }
 
-TEST(SystemUhr, GibtDenKalendertagOhneUhrzeit) {
+TEST(SystemUhr, GivesTheCalendarDayWithoutTheTime) {
     const QDate vorher = QDate::currentDate();
     const Tageszahl heute = SystemUhr().heute();
     const QDate nachher = QDate::currentDate();

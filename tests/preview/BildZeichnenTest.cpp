@@ -22,28 +22,24 @@ struct Lauf {
     std::string text;
     double x;
     double y;
+    double größe = 8;
+    Farbwert farbe = Schwarz;
     bool fett = false;
+    bool operator==(const Lauf&) const = default;
 };
 
-// The runs that show ink, without the blanks, as text and position.
+void PrintTo(const Lauf& lauf, std::ostream* os) {
+    *os << "'" << lauf.text << "' at " << lauf.x << "," << lauf.y << " size " << lauf.größe
+        << " colour " << lauf.farbe << (lauf.fett ? " bold" : "");
+}
+
+// The runs that show ink, without the blanks.
 std::vector<Lauf> sichtbareLäufe(const RecordingSurface& fläche) {
     std::vector<Lauf> läufe;
     for (const auto& g : fläche.gezeichnet) {
-        if (g.text != " ") läufe.push_back({g.text, g.x, g.y, g.fett});
+        if (g.text != " ") läufe.push_back({g.text, g.x, g.y, g.größe, g.farbe, g.fett});
     }
     return läufe;
-}
-
-void erwarteLäufe(const RecordingSurface& fläche, const std::vector<Lauf>& erwartet) {
-    const auto läufe = sichtbareLäufe(fläche);
-    ASSERT_EQ(läufe.size(), erwartet.size());
-    for (std::size_t i = 0; i < läufe.size(); ++i) {
-        SCOPED_TRACE("run " + std::to_string(i) + " '" + erwartet[i].text + "'");
-        EXPECT_EQ(läufe[i].text, erwartet[i].text);
-        EXPECT_DOUBLE_EQ(läufe[i].x, erwartet[i].x);
-        EXPECT_DOUBLE_EQ(läufe[i].y, erwartet[i].y);
-        EXPECT_EQ(läufe[i].fett, erwartet[i].fett);
-    }
 }
 
 class BildZeichnenTest : public ::testing::Test {
@@ -92,171 +88,112 @@ TEST_F(BildZeichnenTest, StartTemplateDrawsFiveLinesThirteenPixelsApart) {
     EXPECT_EQ(fläche.textColor(), Schwarz);
 }
 
-TEST_F(BildZeichnenTest, EmptyTemplateClearsAndDrawsNothing) {
-    zeichne("");
-    EXPECT_EQ(fläche.clears, 1);
-    EXPECT_TRUE(fläche.gezeichnet.empty());
-    EXPECT_EQ(felder.text(Feld::TaTxt), "5877");
-}
-
-struct PositionFall {
-    const char* name;
-    std::string vorlage;
-    int xPos;
-    int yPos;
-    int abstand;
-    std::vector<Lauf> läufe;
-};
-
-class Positionen : public BildZeichnenTest, public ::testing::WithParamInterface<PositionFall> {};
-
-TEST_P(Positionen, RunsLandWhereTheCommandsPutThem) {
-    const PositionFall& fall = GetParam();
-    felder.setWert(Feld::XPos, fall.xPos);
-    felder.setWert(Feld::YPos, fall.yPos);
-    felder.setWert(Feld::Abstand, fall.abstand);
-    zeichne(fall.vorlage);
-    erwarteLäufe(fläche, fall.läufe);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    BildZeichnen, Positionen,
-    ::testing::Values(PositionFall{"YMovesOnlyTheRestOfItsLine",
-                                   "ab\r\ncd#Y020ef\r\ngh",
-                                   0,
-                                   0,
-                                   5,
-                                   {{"a", 0, 0},
-                                    {"b", 4, 0},
-                                    {"c", 0, 13},
-                                    {"d", 4, 13},
-                                    {"e", 8, 20},
-                                    {"f", 12, 20},
-                                    {"g", 0, 26},
-                                    {"h", 4, 26}}},
-                      PositionFall{"XIsTakenWithoutXPos",
-                                   "a#X100b\r\nc",
-                                   7,
-                                   0,
-                                   5,
-                                   {{"a", 7, 0}, {"b", 100, 0}, {"c", 7, 13}}},
-                      PositionFall{"NegativeXPosStartsEveryLineLeftOfTheEdge",
-                                   "ab\r\nc\r\n\r\nd",
-                                   -10,
-                                   0,
-                                   5,
-                                   {{"a", -10, 0}, {"b", -6, 0}, {"c", -10, 13}, {"d", -10, 39}}},
-                      PositionFall{"YPosAndAbstandPlaceTheLines",
-                                   "a\r\nb\r\nc",
-                                   0,
-                                   -4,
-                                   0,
-                                   {{"a", 0, -4}, {"b", 0, 4}, {"c", 0, 12}}},
-                      PositionFall{"LineFeedAndTabBreakNoLine",
-                                   "a\nb\tc",
-                                   0,
-                                   0,
-                                   5,
-                                   {{"a", 0, 0}, {"b", 4, 0}, {"c", 8, 0}}},
-                      PositionFall{"HashWithoutCommandIsText",
-                                   "#0#x",
-                                   0,
-                                   0,
-                                   5,
-                                   {{"#", 0, 0}, {"0", 4, 0}, {"#", 8, 0}, {"x", 12, 0}}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(BildZeichnenTest, SizeCommandKeepsTheLineDistanceAndEndsAtTheBaseSize) {
-    zeichne("a\r\n#G20b\r\nc");
-
-    ASSERT_EQ(fläche.gezeichnet.size(), 3u);
-    EXPECT_EQ(fläche.gezeichnet[0].größe, 8);
-    EXPECT_EQ(fläche.gezeichnet[1].größe, 20);
-    EXPECT_EQ(fläche.gezeichnet[1].y, 13);
-    EXPECT_EQ(fläche.gezeichnet[2].größe, 20);
-    EXPECT_EQ(fläche.gezeichnet[2].y, 26);
-    EXPECT_EQ(fläche.fontSize(), 8);
-    EXPECT_EQ(fläche.größen.back(), 8);
-}
-
-TEST_F(BildZeichnenTest, SizeCommandIsNotRoundedDown) {
-    zeichne("#G2.a");
-    ASSERT_EQ(fläche.gezeichnet.size(), 1u);
-    EXPECT_EQ(fläche.gezeichnet[0].größe, 2);
-    zeichne("#G.5a");
-    ASSERT_EQ(fläche.gezeichnet.size(), 1u);
-    EXPECT_EQ(fläche.gezeichnet[0].größe, 0.5);
-}
-
-struct GrößenFall {
-    const char* name;
-    std::string größe;
-    double zeilenabstand;  // of the second line, with Abstand 5
-};
-
-class Grundgroessen : public BildZeichnenTest, public ::testing::WithParamInterface<GrößenFall> {};
-
-TEST_P(Grundgroessen, BaseSizeIsTheLeadingNumberRoundedDown) {
-    felder.setText(Feld::SchriftGröße, GetParam().größe);
-    zeichne("a\r\nb");
-    ASSERT_EQ(fläche.gezeichnet.size(), 2u);
-    EXPECT_EQ(fläche.gezeichnet[1].y, GetParam().zeilenabstand);
-    EXPECT_EQ(fläche.gezeichnet[0].größe, GetParam().zeilenabstand - 5);
-}
-
-INSTANTIATE_TEST_SUITE_P(BildZeichnen, Grundgroessen,
-                         ::testing::Values(GrößenFall{"Whole", "12", 17},
-                                           GrößenFall{"FractionDropped", "12.9", 17},
-                                           GrößenFall{"CommaEndsTheNumber", "9,5", 14},
-                                           GrößenFall{"TrailingLetters", "10pt", 15}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct FarbFall {
-    const char* name;
-    std::string befehl;
-    Farbwert farbe;
-};
-
-class Farben : public BildZeichnenTest, public ::testing::WithParamInterface<FarbFall> {};
-
-TEST_P(Farben, ColourCommandRoundsHalvesToEvenAndLimitsTo255) {
-    zeichne(GetParam().befehl + "a");
-    ASSERT_EQ(fläche.gezeichnet.size(), 1u);
-    EXPECT_EQ(fläche.gezeichnet[0].farbe, GetParam().farbe);
-    EXPECT_EQ(fläche.textColor(), Schwarz);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    BildZeichnen, Farben,
-    ::testing::Values(FarbFall{"Red", "#F255000000", Rot},
-                      FarbFall{"White", "#F255255255", 0xFFFFFF},
-                      FarbFall{"Seven", "#F007007007", farbwert(7, 7, 7)},
-                      FarbFall{"Above255CountsAs255", "#F300000000", Rot},
-                      FarbFall{"HalfRoundsDownToEven", "#F2.5000000", 2},
-                      FarbFall{"HalfRoundsUpToEven", "#F3.5000000", 4},
-                      FarbFall{"TenThousandIsStill255", "#F0001E4000", farbwert(0, 255, 0)},
-                      FarbFall{"NegativeCountsAsZero", "#F100-12200", farbwert(100, 0, 200)},
-                      FarbFall{"HexField", "#F&HF000000", 15}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(BildZeichnenTest, ColourOutsideSixteenBitsStopsTheRedraw) {
-    zeichne("#G20#F255000000a#F1E5000000b");
-
-    ASSERT_EQ(fläche.gezeichnet.size(), 1u);
-    EXPECT_EQ(fläche.gezeichnet[0].text, "a");
-    EXPECT_EQ(fläche.textColor(), Schwarz);
-    EXPECT_EQ(fläche.fontSize(), 20);  // a stopped redraw keeps the last size command
-}
-
-TEST_F(BildZeichnenTest, BoldIsSwitchedOnTheSurfaceWithTheSameAdvance) {
-    zeichne("#Bab#Bc#B#1d");
-
-    erwarteLäufe(fläche, {{"a", 0, 0, true},
-                          {"b", 4, 0, true},
-                          {"c", 8, 0, false},
-                          {"04.11.2010", 12, 0, true},
-                          {"d", 52, 0, true}});
-    EXPECT_EQ(fläche.currentX(), 56);
+// A whole redraw ends black at the base size; one that a command stops keeps that command's size.
+TEST_F(BildZeichnenTest, RunsLandWhereTheCommandsPutThemInTheirSizeColourAndWeight) {
+    const struct {
+        const char* name;
+        std::string vorlage;
+        std::vector<Lauf> läufe;
+        int xPos = 0, yPos = 0, abstand = 5;
+        std::string grundgröße = "8";
+        double schluss = 8;  // the size the surface is left at
+    } fälle[] = {
+        {.name = "empty template", .vorlage = "", .läufe = {}},
+        {.name = "Y moves only the rest of its line",
+         .vorlage = "ab\r\ncd#Y020ef\r\ngh",
+         .läufe = {{"a", 0, 0},
+                   {"b", 4, 0},
+                   {"c", 0, 13},
+                   {"d", 4, 13},
+                   {"e", 8, 20},
+                   {"f", 12, 20},
+                   {"g", 0, 26},
+                   {"h", 4, 26}}},
+        {.name = "X is taken without XPos",
+         .vorlage = "a#X100b\r\nc",
+         .läufe = {{"a", 7, 0}, {"b", 100, 0}, {"c", 7, 13}},
+         .xPos = 7},
+        {.name = "negative XPos starts every line left of the edge",
+         .vorlage = "ab\r\nc\r\n\r\nd",
+         .läufe = {{"a", -10, 0}, {"b", -6, 0}, {"c", -10, 13}, {"d", -10, 39}},
+         .xPos = -10},
+        {.name = "YPos and Abstand place the lines",
+         .vorlage = "a\r\nb\r\nc",
+         .läufe = {{"a", 0, -4}, {"b", 0, 4}, {"c", 0, 12}},
+         .yPos = -4,
+         .abstand = 0},
+        {.name = "line feed and tab break no line",
+         .vorlage = "a\nb\tc",
+         .läufe = {{"a", 0, 0}, {"b", 4, 0}, {"c", 8, 0}}},
+        {.name = "hash without command is text",
+         .vorlage = "#0#x",
+         .läufe = {{"#", 0, 0}, {"0", 4, 0}, {"#", 8, 0}, {"x", 12, 0}}},
+        {.name = "size keeps the line distance",
+         .vorlage = "a\r\n#G20b\r\nc",
+         .läufe = {{"a", 0, 0}, {"b", 0, 13, 20}, {"c", 0, 26, 20}}},
+        {.name = "size is not rounded down", .vorlage = "#G2.a", .läufe = {{"a", 0, 0, 2}}},
+        {.name = "size below one", .vorlage = "#G.5a", .läufe = {{"a", 0, 0, 0.5}}},
+        {.name = "base size is the leading number rounded down",
+         .vorlage = "a\r\nb",
+         .läufe = {{"a", 0, 0, 12}, {"b", 0, 17, 12}},
+         .grundgröße = "12.9",
+         .schluss = 12},
+        {.name = "a comma ends the base size",
+         .vorlage = "a\r\nb",
+         .läufe = {{"a", 0, 0, 9}, {"b", 0, 14, 9}},
+         .grundgröße = "9,5",
+         .schluss = 9},
+        {.name = "letters after the base size",
+         .vorlage = "a\r\nb",
+         .läufe = {{"a", 0, 0, 10}, {"b", 0, 15, 10}},
+         .grundgröße = "10pt",
+         .schluss = 10},
+        {.name = "red", .vorlage = "#F255000000a", .läufe = {{"a", 0, 0, 8, Rot}}},
+        {.name = "white", .vorlage = "#F255255255a", .läufe = {{"a", 0, 0, 8, 0xFFFFFF}}},
+        {.name = "seven", .vorlage = "#F007007007a", .läufe = {{"a", 0, 0, 8, farbwert(7, 7, 7)}}},
+        {.name = "above 255 is 255", .vorlage = "#F300000000a", .läufe = {{"a", 0, 0, 8, Rot}}},
+        {.name = "half down to even", .vorlage = "#F2.5000000a", .läufe = {{"a", 0, 0, 8, 2}}},
+        {.name = "half up to even", .vorlage = "#F3.5000000a", .läufe = {{"a", 0, 0, 8, 4}}},
+        {.name = "ten thousand is still 255",
+         .vorlage = "#F0001E4000a",
+         .läufe = {{"a", 0, 0, 8, farbwert(0, 255, 0)}}},
+        {.name = "negative is zero",
+         .vorlage = "#F100-12200a",
+         .läufe = {{"a", 0, 0, 8, farbwert(100, 0, 200)}}},
+        {.name = "hexadecimal field", .vorlage = "#F&HF000000a", .läufe = {{"a", 0, 0, 8, 15}}},
+        {.name = "bold is switched on the surface with the same advance",
+         .vorlage = "#Bab#Bc#B#1d",
+         .läufe = {{"a", 0, 0, 8, 0, true},
+                   {"b", 4, 0, 8, 0, true},
+                   {"c", 8, 0},
+                   {"04.11.2010", 12, 0, 8, 0, true},
+                   {"d", 52, 0, 8, 0, true}}},
+        {.name = "colour, size and bold carry over line breaks",
+         .vorlage = "#F255000000#G10#Ba\r\nb",
+         .läufe = {{"a", 0, 0, 10, Rot, true}, {"b", 0, 13, 10, Rot, true}}},
+        {.name = "a refused size stops the redraw there",
+         .vorlage = "a#G00b",
+         .läufe = {{"a", 0, 0}}},
+        {.name = "a colour outside sixteen bits stops the redraw",
+         .vorlage = "#G20#F255000000a#F1E5000000b",
+         .läufe = {{"a", 0, 0, 20, Rot}},
+         .schluss = 20},
+    };
+    for (const auto& fall : fälle) {
+        SCOPED_TRACE(fall.name);
+        RecordingSurface neu;
+        felder.setWert(Feld::XPos, fall.xPos);
+        felder.setWert(Feld::YPos, fall.yPos);
+        felder.setWert(Feld::Abstand, fall.abstand);
+        felder.setText(Feld::SchriftGröße, fall.grundgröße);
+        felder.setText(Feld::Txt, fall.vorlage);
+        BildZeichnen(felder, neu, Uhr);
+        EXPECT_EQ(sichtbareLäufe(neu), fall.läufe);
+        EXPECT_EQ(neu.clears, 1);
+        EXPECT_EQ(neu.fontSize(), fall.schluss);
+        EXPECT_EQ(neu.textColor(), Schwarz);
+        EXPECT_EQ(felder.text(Feld::TaTxt), "5877");
+    }
 }
 
 TEST_F(BildZeichnenTest, PlaceholdersDrawTheirFieldAsOneRun) {
@@ -300,25 +237,6 @@ TEST_F(BildZeichnenTest, RefusedBaseSizeStopsBeforeAnything) {
     EXPECT_EQ(felder.text(Feld::TaTxt), "");
     EXPECT_EQ(fläche.textColor(), Schwarz);
     EXPECT_EQ(fläche.fontSize(), 8.25);
-}
-
-TEST_F(BildZeichnenTest, RefusedSizeCommandStopsTheRedrawThere) {
-    zeichne("a#G00b");
-    ASSERT_EQ(fläche.gezeichnet.size(), 1u);
-    EXPECT_EQ(fläche.gezeichnet[0].text, "a");
-    EXPECT_EQ(fläche.textColor(), Schwarz);
-}
-
-TEST_F(BildZeichnenTest, ColourSizeAndBoldCarryOverLineBreaks) {
-    zeichne("#F255000000#G10#Ba\r\nb");
-    ASSERT_EQ(fläche.gezeichnet.size(), 2u);
-    const auto& b = fläche.gezeichnet[1];
-    EXPECT_EQ(b.text, "b");
-    EXPECT_EQ(b.farbe, Rot);
-    EXPECT_EQ(b.größe, 10);
-    EXPECT_TRUE(b.fett);
-    EXPECT_EQ(b.x, 0);
-    EXPECT_EQ(b.y, 13);
 }
 
 TEST(Grundgroesse, ReadsTheSizeText) {

@@ -71,33 +71,29 @@ std::string exif(bool intel, std::initializer_list<std::array<unsigned, 4>> eint
 constexpr unsigned Ausrichtung = 0x0112, Kurz = 3, Lang = 4;
 
 TEST(JpegBildmass, ComesFromTheFirstFrameHeaderBeforeTheScan) {
+    // clang-format off
     const struct {
         const char* name;
         std::string bytes;
         std::optional<Bildmaß> maß;
     } fälle[] = {
         {"baseline", Anfang + App0 + bildkopf(0xC0, 460, 66) + Scan, Bildmaß{460, 66}},
-        {"progressive after a table", Anfang + Tabelle + bildkopf(0xC2, 8190, 8190) + Scan,
-         Bildmaß{8190, 8190}},
-        {"fill bytes before a marker", Anfang + "\xFF\xFF" + bildkopf(0xC1, 1, 65535),
-         Bildmaß{1, 65535}},
-        {"stray bytes between segments", Anfang + App0 + "abc" + bildkopf(0xC0, 7, 9),
-         Bildmaß{7, 9}},
-        {"the first of two frame headers",
-         Anfang + bildkopf(0xC0, 10, 20) + bildkopf(0xC0, 9000, 9000), Bildmaß{10, 20}},
+        {"progressive after a table", Anfang + Tabelle + bildkopf(0xC2, 8190, 8190) + Scan, Bildmaß{8190, 8190}},
+        {"fill bytes before a marker", Anfang + "\xFF\xFF" + bildkopf(0xC1, 1, 65535), Bildmaß{1, 65535}},
+        {"stray bytes between segments", Anfang + App0 + "abc" + bildkopf(0xC0, 7, 9), Bildmaß{7, 9}},
+        {"the first of two frame headers", Anfang + bildkopf(0xC0, 10, 20) + bildkopf(0xC0, 9000, 9000), Bildmaß{10, 20}},
         {"declared height zero", Anfang + bildkopf(0xC0, 100, 0) + Scan, Bildmaß{100, 0}},
         {"scan before any frame header", Anfang + App0 + Scan + bildkopf(0xC0, 5, 5), std::nullopt},
-        {"end before any frame header", Anfang + App0 + "\xFF\xD9" + bildkopf(0xC0, 5, 5),
-         std::nullopt},
+        {"end before any frame header", Anfang + App0 + "\xFF\xD9" + bildkopf(0xC0, 5, 5), std::nullopt},
         {"a PNG", std::string("\x89PNG\r\n\x1A\n", 8) + bildkopf(0xC0, 5, 5), std::nullopt},
         {"nothing after the start", Anfang, std::nullopt},
         {"empty", "", std::nullopt},
         {"frame header cut short", Anfang + bildkopf(0xC0, 5, 5).substr(0, 8), std::nullopt},
         {"frame header too short", Anfang + segment(0xC0, "\x08\x00\x05"), std::nullopt},
         {"a length below two", Anfang + std::string("\xFF\xE0\x00\x01", 4), std::nullopt},
-        {"a segment beyond the end", Anfang + std::string("\xFF\xE0\xFF\xFF", 4) + "x",
-         std::nullopt},
+        {"a segment beyond the end", Anfang + std::string("\xFF\xE0\xFF\xFF", 4) + "x", std::nullopt},
     };
+    // clang-format on
     for (const auto& fall : fälle) EXPECT_EQ(jpegBildmaß(fall.bytes), fall.maß) << fall.name;
 }
 
@@ -105,6 +101,7 @@ TEST(ExifAusrichtung, ComesFromTheFirstExifSegmentBeforeTheScan) {
     const std::string kopf = bildkopf(0xC0, 460, 66) + Scan;
     const std::string xmp = segment(0xE1, std::string("http://ns.adobe.com/xap/1.0/\0<x/>", 34));
     const std::string gedreht = exif(false, {{0x0110, 2, 4, 0}, {Ausrichtung, Kurz, 1, 6}});
+    // clang-format off
     const struct {
         const char* name;
         std::string bytes;
@@ -120,13 +117,12 @@ TEST(ExifAusrichtung, ComesFromTheFirstExifSegmentBeforeTheScan) {
         {"beyond 8", Anfang + exif(false, {{Ausrichtung, Kurz, 1, 9}}) + kopf, std::nullopt},
         {"as a LONG", Anfang + exif(false, {{Ausrichtung, Lang, 1, 6}}) + kopf, std::nullopt},
         {"two values", Anfang + exif(false, {{Ausrichtung, Kurz, 2, 6}}) + kopf, std::nullopt},
-        {"directory beyond the segment",
-         Anfang + exif(true, {{Ausrichtung, Kurz, 1, 6}}, 0xFFFFFFF0) + kopf, std::nullopt},
+        {"directory beyond the segment", Anfang + exif(true, {{Ausrichtung, Kurz, 1, 6}}, 0xFFFFFFF0) + kopf, std::nullopt},
         {"entry cut short", Anfang + gedreht.substr(0, gedreht.size() - 3) + kopf, std::nullopt},
-        {"no TIFF block", Anfang + segment(0xE1, std::string("Exif\0\0MM\0\x2B", 10)) + kopf,
-         std::nullopt},
+        {"no TIFF block", Anfang + segment(0xE1, std::string("Exif\0\0MM\0\x2B", 10)) + kopf, std::nullopt},
         {"empty", "", std::nullopt},
     };
+    // clang-format on
     for (const auto& fall : fälle)
         EXPECT_EQ(exifAusrichtung(fall.bytes), fall.ausrichtung) << fall.name;
 }
@@ -162,34 +158,27 @@ class Dateien : public ::testing::Test {
 
 TEST_F(Dateien, ABackgroundIsARegularJpegFileWithinTheLimits) {
     const std::string grenze = Anfang + App0 + bildkopf(0xC0, 4096, 4096) + Scan;
+    // clang-format off
     const struct {
         const char* name;
         std::string pfad;
         std::optional<Bildfehler> fehler;
     } fälle[] = {
         {"at the pixel limit", schreiben("grenze.jpg", grenze), std::nullopt},
-        {"16 megapixels in a long strip",
-         schreiben("streifen.jpg", Anfang + bildkopf(0xC2, 65535, 256)), std::nullopt},
-        {"one row beyond the limit", schreiben("mehr.jpg", Anfang + bildkopf(0xC0, 4096, 4097)),
-         Bildfehler{Bildfehlergrund::ZuVieleBildpunkte, 4096, 4097}},
-        {"8190 x 8190 in a few bytes", schreiben("riesig.jpg", Anfang + bildkopf(0xC2, 8190, 8190)),
-         Bildfehler{Bildfehlergrund::ZuVieleBildpunkte, 8190, 8190}},
-        {"a PNG named .jpg", schreiben("bild.jpg", "\x89PNG\r\n\x1A\n"),
-         Bildfehler{Bildfehlergrund::KeinJpeg}},
+        {"16 megapixels in a long strip", schreiben("streifen.jpg", Anfang + bildkopf(0xC2, 65535, 256)), std::nullopt},
+        {"one row beyond the limit", schreiben("mehr.jpg", Anfang + bildkopf(0xC0, 4096, 4097)), Bildfehler{Bildfehlergrund::ZuVieleBildpunkte, 4096, 4097}},
+        {"8190 x 8190 in a few bytes", schreiben("riesig.jpg", Anfang + bildkopf(0xC2, 8190, 8190)), Bildfehler{Bildfehlergrund::ZuVieleBildpunkte, 8190, 8190}},
+        {"a PNG named .jpg", schreiben("bild.jpg", "\x89PNG\r\n\x1A\n"), Bildfehler{Bildfehlergrund::KeinJpeg}},
         {"missing", (ordner / "fehlt.jpg").string(), Bildfehler{Bildfehlergrund::Fehlt}},
-        {"in a missing folder", (ordner / "weg/fehlt.jpg").string(),
-         Bildfehler{Bildfehlergrund::Fehlt}},
-        {"a pipe nobody writes to", pipe("pipe.jpg"),
-         Bildfehler{Bildfehlergrund::KeineNormaleDatei}},
+        {"in a missing folder", (ordner / "weg/fehlt.jpg").string(), Bildfehler{Bildfehlergrund::Fehlt}},
+        {"a pipe nobody writes to", pipe("pipe.jpg"), Bildfehler{Bildfehlergrund::KeineNormaleDatei}},
         {"a folder", ordner.string(), Bildfehler{Bildfehlergrund::KeineNormaleDatei}},
         {"a device without end", "/dev/zero", Bildfehler{Bildfehlergrund::KeineNormaleDatei}},
-        {"a byte beyond the file limit", leer("gross.jpg", GrößteBilddatei + 1),
-         Bildfehler{Bildfehlergrund::ZuGrosseDatei}},
-        {"as many scans as allowed", schreiben("scans.jpg", progressiv(GrößteScanzahl)),
-         std::nullopt},
-        {"a scan more", schreiben("mehr-scans.jpg", progressiv(GrößteScanzahl + 1)),
-         Bildfehler{Bildfehlergrund::Beschaedigt}},
+        {"a byte beyond the file limit", leer("gross.jpg", GrößteBilddatei + 1), Bildfehler{Bildfehlergrund::ZuGrosseDatei}},
+        {"as many scans as allowed", schreiben("scans.jpg", progressiv(GrößteScanzahl)), std::nullopt},
+        {"a scan more", schreiben("mehr-scans.jpg", progressiv(GrößteScanzahl + 1)), Bildfehler{Bildfehlergrund::Beschaedigt}},
     };
+    // clang-format on
     for (const auto& fall : fälle) {
         const Hintergrunddatei datei = HintergrunddateiLesen(fall.pfad);
         EXPECT_EQ(datei.fehler, fall.fehler) << fall.name;

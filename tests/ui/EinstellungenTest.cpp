@@ -78,8 +78,6 @@ TEST_F(EinstellungenDatei, DefaultDesignIsSavedByteForByteWithTxtAppended) {
     speichern(probe, pfad("entwurf"));
     EXPECT_EQ(probe.dialoge.speichernVorgaben, QStringList{QStringLiteral("Tafomat.txt")});
     EXPECT_EQ(dateiLesen(pfad("entwurf.txt")), Startdatei());
-    speichern(probe, pfad("zwei.TXT"));
-    EXPECT_TRUE(QFile::exists(pfad("zwei.TXT.txt")));
 }
 
 TEST_F(EinstellungenDatei, FailedSaveKeepsThePreviousFileAndClosesTheNewOne) {
@@ -111,41 +109,36 @@ TEST_F(EinstellungenDatei, CancelledDialogsWriteReadAndRedrawNothing) {
 
 // Save in one window, load into a fresh one: every field, the font and the picture come back.
 TEST_F(EinstellungenDatei, DesignComesBackWholeInAFreshWindow) {
-    for (const std::string& vorlage : {std::string("#F255255255Zeile 1\r\n#G12Zeile 2\r\n"),
-                                       std::string("Zeile 1\r\n#BZeile 2"), std::string()}) {
-        SCOPED_TRACE(vorlage);
-        const QString bild = jpegMachen(QStringLiteral("hinten.jpg"), QSize(300, 80));
-        probe.dialoge.öffnenAntworten.append(bild);
-        klicken("Hintergrundbild");
-        probe.setText(Feld::SchriftartListe, "Liberation Mono");
-        probe.setText(Feld::SchriftGröße, "11");
-        probe.fenster->felder().setWert(Feld::XPos, -12);
-        probe.fenster->felder().setWert(Feld::YPos, 7);
-        probe.fenster->felder().setWert(Feld::Abstand, 0);
-        probe.setText(Feld::DaTxt, "01.02.2003");
-        probe.setText(Feld::AlTxt, "6,50");
-        probe.setText(Feld::KiTxt, "30");
-        probe.setText(Feld::AnTxt, "0,00");
-        probe.setText(Feld::NeTxt, "2,25");
-        probe.setText(Feld::StTxt, "\xE4\xF6\xFC \x80");
-        probe.setText(Feld::Txt, vorlage);
-        speichern(probe, pfad("rund.txt"));
+    probe.dialoge.öffnenAntworten.append(jpegMachen(QStringLiteral("hinten.jpg"), QSize(300, 80)));
+    klicken("Hintergrundbild");
+    probe.setText(Feld::SchriftartListe, "Liberation Mono");
+    probe.setText(Feld::SchriftGröße, "11");
+    probe.fenster->felder().setWert(Feld::XPos, -12);
+    probe.fenster->felder().setWert(Feld::YPos, 7);
+    probe.fenster->felder().setWert(Feld::Abstand, 0);
+    probe.setText(Feld::DaTxt, "01.02.2003");
+    probe.setText(Feld::AlTxt, "6,50");
+    probe.setText(Feld::KiTxt, "30");
+    probe.setText(Feld::AnTxt, "0,00");
+    probe.setText(Feld::NeTxt, "2,25");
+    probe.setText(Feld::StTxt, "\xE4\xF6\xFC \x80");
+    probe.setText(Feld::Txt, "#F255255255Zeile 1\r\n#G12Zeile 2\r\n");
+    speichern(probe, pfad("rund.txt"));
 
-        Fensterprobe neu;
-        neu.öffnen();
-        laden(neu, pfad("rund.txt"));
-        for (const Feld feld :
-             {Feld::HintergrundPfad, Feld::HintergrundName, Feld::SchriftartListe, Feld::DaTxt,
-              Feld::AlTxt, Feld::KiTxt, Feld::AnTxt, Feld::NeTxt, Feld::StTxt, Feld::Txt})
-            EXPECT_EQ(neu.text(feld), probe.text(feld)) << feldName(feld);
-        EXPECT_EQ(neu.text(Feld::SchriftGröße), " 11 ");
-        for (const Feld regler : {Feld::XPos, Feld::YPos, Feld::Abstand})
-            EXPECT_EQ(neu.fenster->felder().wert(regler), probe.fenster->felder().wert(regler));
-        EXPECT_EQ(neu.fenster->vorschau().fontName(), "Liberation Mono");
-        EXPECT_EQ(neu.fenster->vorschau().fontSize(), 11);
-        EXPECT_EQ(neu.fenster->vorschau().image().size(), QSize(300, 80));
-        EXPECT_EQ(neu.fenster->windowTitle(), QStringLiteral("7"));  // the last scroll bar set
-    }
+    Fensterprobe neu;
+    neu.öffnen();
+    laden(neu, pfad("rund.txt"));
+    for (const Feld feld :
+         {Feld::HintergrundPfad, Feld::HintergrundName, Feld::SchriftartListe, Feld::DaTxt,
+          Feld::AlTxt, Feld::KiTxt, Feld::AnTxt, Feld::NeTxt, Feld::StTxt, Feld::Txt})
+        EXPECT_EQ(neu.text(feld), probe.text(feld)) << feldName(feld);
+    EXPECT_EQ(neu.text(Feld::SchriftGröße), " 11 ");
+    for (const Feld regler : {Feld::XPos, Feld::YPos, Feld::Abstand})
+        EXPECT_EQ(neu.fenster->felder().wert(regler), probe.fenster->felder().wert(regler));
+    EXPECT_EQ(neu.fenster->vorschau().fontName(), "Liberation Mono");
+    EXPECT_EQ(neu.fenster->vorschau().fontSize(), 11);
+    EXPECT_EQ(neu.fenster->vorschau().image().size(), QSize(300, 80));
+    EXPECT_EQ(neu.fenster->windowTitle(), QStringLiteral("7"));  // the last scroll bar set
 }
 
 // The size record fills the size list without writing a size command into the template.
@@ -159,19 +152,15 @@ TEST_F(EinstellungenDatei, FileEndingAfterRecord14LeavesTheTemplateAsItWas) {
     EXPECT_EQ(probe.text(Feld::Txt), "mein Text");
 }
 
+// Where the reading stops is the settings suite's; here, that the window redraws once.
 TEST_F(EinstellungenDatei, BadPositionEndsTheReadingButThePreviewIsRedrawn) {
-    for (const std::string& record : {std::string(" 65 "), std::string("links")}) {
-        SCOPED_TRACE(record);
-        Fensterprobe p;
-        p.öffnen();
-        p.setText(Feld::SchriftGröße, " 8 ");  // records 1 to 5 then change nothing
-        schreiben(pfad("x.txt"), mit(6, record, mit(9, "01.01.2020")));
-        const int vorher = p.fenster->neuzeichnungen();
-        laden(p, pfad("x.txt"));
-        EXPECT_EQ(p.fenster->felder().wert(Feld::XPos), 0);
-        EXPECT_EQ(p.text(Feld::DaTxt), "04.11.2010");
-        EXPECT_EQ(p.fenster->neuzeichnungen(), vorher + 1);
-    }
+    probe.setText(Feld::SchriftGröße, " 8 ");  // records 1 to 5 then change nothing
+    schreiben(pfad("x.txt"), mit(6, "links", mit(9, "01.01.2020")));
+    const int vorher = neuzeichnungen();
+    laden(probe, pfad("x.txt"));
+    EXPECT_EQ(probe.fenster->felder().wert(Feld::XPos), 0);
+    EXPECT_EQ(probe.text(Feld::DaTxt), "04.11.2010");
+    EXPECT_EQ(neuzeichnungen(), vorher + 1);
 }
 
 // The preview of a design whose picture is missing is the same after any design before it,

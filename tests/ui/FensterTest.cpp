@@ -15,7 +15,9 @@
 namespace tafomat::test {
 namespace {
 
-TEST(Fenster, TastenBewegenDieReglerInIhreRichtung) {
+class Fenster : public Fenstertest {};
+
+TEST_F(Fenster, KeysMoveTheScrollBarsTheirWay) {
     struct Fall {
         const char* regler;
         Qt::Key taste;
@@ -29,7 +31,6 @@ TEST(Fenster, TastenBewegenDieReglerInIhreRichtung) {
     };
     for (const Fall& fall : fälle) {
         SCOPED_TRACE(std::string(fall.regler) + " " + std::to_string(fall.taste));
-        Fensterprobe probe;
         probe.öffnen();
         auto* regler = probe.finde<QScrollBar>(fall.regler);
         QTest::keyClick(regler, fall.taste);
@@ -37,9 +38,8 @@ TEST(Fenster, TastenBewegenDieReglerInIhreRichtung) {
     }
 }
 
-TEST(Fenster, EinReglerMitFokusTraegtEinenRahmen) {
-    Fensterprobe probe;
-    MainWindow& fenster = probe.öffnen();
+TEST_F(Fenster, AScrollBarWithTheFocusWearsAFrame) {
+    MainWindow& fenster = *probe.fenster;
     fenster.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
     for (const char* name : {"XPos", "YPos", "Abstand"}) {
@@ -59,14 +59,12 @@ TEST(Fenster, EinReglerMitFokusTraegtEinenRahmen) {
     }
 }
 
-TEST(Fenster, DieBilderAufDenKnoepfenReichenDenKlickWeiter) {
+TEST_F(Fenster, ThePicturesOnTheButtonsPassTheClickOn) {
     const std::pair<const char*, const char*> fälle[] = {
         {"KnopfBild1", "EinstellungenSpeichern"}, {"KnopfBild8", "EinstellungenÖffnen"},
         {"KnopfBild2", "Hintergrundbild"},        {"KnopfBild3", "PhpQuelltext"},
         {"KnopfBild4", "PhpQuelltext"},
     };
-    Fensterprobe probe;
-    probe.öffnen();
     for (const auto& [bild, knopf] : fälle) {
         SCOPED_TRACE(bild);
         QWidget* symbol = probe.finde<QWidget>(bild);
@@ -82,15 +80,13 @@ TEST(Fenster, DieBilderAufDenKnoepfenReichenDenKlickWeiter) {
 }
 
 // The face is the button's exact colour in every style, so that the icons' boxes match it.
-TEST(Fenster, KnopfflaechenZeigenIhreFarbeGenau) {
+TEST_F(Fenster, ButtonFacesShowTheirExactColour) {
     const std::pair<const char*, QColor> knöpfe[] = {
         {"Hintergrundbild", QColor(255, 255, 192)},
         {"EinstellungenÖffnen", QColor(255, 255, 192)},
         {"EinstellungenSpeichern", QColor(192, 255, 192)},
         {"PhpQuelltext", QColor(192, 192, 255)},
     };
-    Fensterprobe probe;
-    probe.öffnen();
     for (const QString& stilname : QStyleFactory::keys()) {
         const std::unique_ptr<QStyle> stil(QStyleFactory::create(stilname));
         for (const auto& [name, farbe] : knöpfe) {
@@ -108,9 +104,8 @@ TEST(Fenster, KnopfflaechenZeigenIhreFarbeGenau) {
     }
 }
 
-TEST(Fenster, DieSchriftlisteZeigtLangeNamenGanz) {
+TEST_F(Fenster, TheFontListShowsLongNamesWhole) {
     const QString lang = QStringLiteral("C059 [UKWN] Extra Condensed Bold Italic");
-    Fensterprobe probe;
     probe.schriftarten.namen.append(lang);
     probe.öffnen();
     auto* liste = probe.finde<QComboBox>("SchriftartListe");
@@ -152,7 +147,7 @@ struct Schliessen : public Fenstertest {
     }
 };
 
-TEST_F(Schliessen, FragtNurNachEinerAenderungUndSchliesstNurWennNichtsVerlorenGeht) {
+TEST_F(Schliessen, AsksOnlyAfterAChangeAndClosesOnlyWhenNothingIsLost) {
     struct Fall {
         const char* name;
         void (Schliessen::*vorher)();
@@ -210,7 +205,7 @@ class Ablegen : public Fenstertest {
     }
 };
 
-TEST_F(Ablegen, EinJpegWirdDerHintergrundEineEinstellungsdateiWirdGeladen) {
+TEST_F(Ablegen, AJpegBecomesTheBackgroundADesignFileIsLoaded) {
     const QString bild = jpegMachen(QStringLiteral("Urlaub.JPEG"), QSize(300, 40));
     const QString design = pfad(QStringLiteral("Design.txt"));
     probe.setText(Feld::DaTxt, "24.12.2020");
@@ -240,6 +235,84 @@ TEST_F(Ablegen, EinJpegWirdDerHintergrundEineEinstellungsdateiWirdGeladen) {
     }
     EXPECT_EQ(probe.text(Feld::DaTxt), vorher);
     EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
+}
+
+const QString Titel = QStringLiteral("Tafomat fügt mit Php einen Texte und Daten in ein JPEG-Bild");
+const QString SchriftFehler =
+    QStringLiteral("!!! Schriftarten-Fehler !!! Programm wird fortgesetzt.");
+
+QStringList zahlen(int von, int bis, int schritt) {
+    QStringList liste;
+    for (int i = von; i != bis + schritt; i += schritt) liste.append(QString::number(i));
+    return liste;
+}
+
+class Start : public Fenstertest {};
+
+TEST_F(Start, FillsTheFieldsAndDrawsOnce) {
+    MainWindow& fenster = *probe.fenster;
+
+    EXPECT_TRUE(fenster.isVisible());
+    EXPECT_EQ(fenster.windowTitle(), Titel);
+    EXPECT_EQ(fenster.size(), QSize(757, 398));
+    EXPECT_EQ(fenster.focusWidget(), probe.finde<QWidget>("DaTxt"));
+    EXPECT_EQ(fenster.neuzeichnungen(), 1);
+
+    EXPECT_EQ(probe.text(Feld::TaTxt), "5875");
+    EXPECT_EQ(probe.text(Feld::GZTxt), "129250");
+    EXPECT_EQ(probe.text(Feld::GETxt), "23440,00");
+    EXPECT_EQ(probe.text(Feld::GSTxt), "17625,00");
+    EXPECT_EQ(probe.text(Feld::HintergrundPfad), "leer.jpg");
+    EXPECT_EQ(probe.text(Feld::HintergrundName), "leer.jpg");
+    EXPECT_EQ(probe.text(Feld::Txt), Startvorlage());
+    EXPECT_EQ(probe.text(Feld::QuTxt), "");
+
+    const auto* qualität = probe.finde<QComboBox>("BildQuallität");
+    EXPECT_EQ(qualität->currentText(), QStringLiteral("75"));
+    EXPECT_EQ(einträge(qualität), zahlen(100, 0, -1));
+    EXPECT_EQ(einträge(probe.finde<QComboBox>("BildArt")),
+              QStringList({QStringLiteral("jpeg"), QStringLiteral("png"), QStringLiteral("gif")}));
+    const auto* schriftart = probe.finde<QComboBox>("SchriftartListe");
+    EXPECT_EQ(schriftart->currentText(), QStringLiteral("Arial"));
+    EXPECT_EQ(einträge(schriftart), probe.schriftarten.namen);
+    const auto* größe = probe.finde<QComboBox>("SchriftGröße");
+    EXPECT_EQ(größe->currentText(), QStringLiteral("8"));
+    EXPECT_EQ(einträge(größe), zahlen(1, 32, 1));
+    EXPECT_EQ(fenster.vorschau().fontName(), "Arial");
+}
+
+TEST_F(Start, AFailingFontListWritesTheErrorIntoTheTitle) {
+    struct Fall {
+        const char* name;
+        bool anzahlFehlt;
+        int fehltBei;
+        int schriftarten;
+    };
+    for (const Fall fall : {Fall{"Anzahl", true, -1, 0}, Fall{"zweiter Name", false, 1, 1}}) {
+        SCOPED_TRACE(fall.name);
+        probe.schriftarten.anzahlFehlt = fall.anzahlFehlt;
+        probe.schriftarten.fehltBei = fall.fehltBei;
+        MainWindow& fenster = probe.öffnen();
+
+        EXPECT_EQ(fenster.windowTitle(), SchriftFehler);
+        const auto* schriftart = probe.finde<QComboBox>("SchriftartListe");
+        const auto* größe = probe.finde<QComboBox>("SchriftGröße");
+        EXPECT_EQ(schriftart->count(), fall.schriftarten);
+        EXPECT_EQ(schriftart->currentText(), QStringLiteral("Arial"));
+        EXPECT_EQ(größe->count(), 0);
+        EXPECT_EQ(größe->currentText(), QStringLiteral("8"));
+        EXPECT_EQ(fenster.neuzeichnungen(), 1);
+        EXPECT_EQ(probe.text(Feld::TaTxt), "5875");
+    }
+}
+
+// The keyboard stops at what the user types into or clicks, never at a picture or a frame.
+TEST_F(Start, TheKeyboardSkipsPicturesAndFrames) {
+    for (const char* name : {"PicBereich", "Pic", "PicFa", "Frame1", "Frame2", "Frame3", "Frame4",
+                             "Label7", "KnopfBild3"}) {
+        EXPECT_FALSE(probe.finde<QWidget>(name)->focusPolicy() & Qt::TabFocus) << name;
+    }
+    EXPECT_TRUE(probe.finde<QWidget>("Txt")->focusPolicy() & Qt::TabFocus);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -23,6 +24,7 @@
 #include "platform/Dialoge.h"
 #include "platform/QtText.h"
 #include "platform/Schriftartenliste.h"
+#include "ui/Hinweiszeile.h"
 #include "ui/MainWindow.h"
 #include "ui/Vorlagenauswahl.h"
 
@@ -127,6 +129,12 @@ struct Fensterprobe {
         return fenster->findChild<Widget*>(QString::fromUtf8(name));
     }
 
+    // What Pic shows on the screen, and the notice line's sentence.
+    QImage gezeigt() const {
+        return finde<QWidget>("Pic")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    QString hinweis() const { return finde<Hinweiszeile>("Hinweis")->satz(); }
+
     std::string text(Feld feld) const { return fenster->felder().text(feld); }
     void setText(Feld feld, const std::string& text) { fenster->felder().setText(feld, text); }
 };
@@ -165,6 +173,27 @@ inline bool dateiSchreiben(const QString& pfad, const std::string& bytes) {
     return datei.open(QIODevice::WriteOnly) &&
            datei.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
                static_cast<qint64>(bytes.size());
+}
+
+// A JPEG of a few bytes whose frame header declares 8190 x 8190 pixels.
+inline const std::string RiesigesJpeg(
+    "\xFF\xD8\xFF\xC2\x00\x11\x08\x1F\xFE\x1F\xFE\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01", 21);
+
+// A photo of 40 x 20 pixels whose Exif entry asks to turn it by a quarter (orientation 6).
+inline std::string gedrehtesJpeg() {
+    QImage bild(40, 20, QImage::Format_RGB32);
+    bild.fill(Qt::darkCyan);
+    QByteArray jpeg;
+    QBuffer puffer(&jpeg);
+    EXPECT_TRUE(puffer.open(QIODevice::WriteOnly) && bild.save(&puffer, "JPEG"));
+    const char exif[] =
+        "\xFF\xE1\0\x1E"
+        "Exif\0\0"
+        "MM\0\x2A\0\0\0\x08"
+        "\0\x01"
+        "\x01\x12\0\x03\0\0\0\x01\0\x06\0\0";
+    jpeg.insert(2, exif, sizeof exif - 1);
+    return jpeg.toStdString();
 }
 
 inline void mausDrücken(QWidget* ziel, Qt::MouseButton taste, QPointF ort) {

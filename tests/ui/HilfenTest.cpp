@@ -1,5 +1,8 @@
+#include <QClipboard>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -40,7 +43,7 @@ class Hilfen : public Fenstertest {
 
 // "Fett" replaces the selection with "#B" and selects it, so that a second click takes it out;
 // the focus goes back to the template.
-TEST_F(Hilfen, FettErsetztDieAuswahl) {
+TEST_F(Hilfen, BoldReplacesTheSelection) {
     const struct {
         const char* name;
         std::string text;
@@ -74,7 +77,7 @@ TEST_F(Hilfen, FettErsetztDieAuswahl) {
     }
 }
 
-TEST_F(Hilfen, DiePaletteSchreibtDieFarbeDerZelle) {
+TEST_F(Hilfen, ThePaletteWritesTheColourOfTheCell) {
     const std::pair<QPoint, const char*> fälle[] = {
         {{0, 0}, "#F000000000"}, {{15, 3}, "#F255255255"}, {{5, 1}, "#F085085085"},
         {{2, 2}, "#F170000170"}, {{3, 0}, "#F255000000"},  {{12, 0}, "#F000255000"}};
@@ -89,7 +92,7 @@ TEST_F(Hilfen, DiePaletteSchreibtDieFarbeDerZelle) {
     }
 }
 
-TEST_F(Hilfen, EinZweiterFarbklickErsetztDenErsten) {
+TEST_F(Hilfen, ASecondColourClickReplacesTheFirst) {
     vorlage("Zeile1\r\nab", {9, 0});
     const int vorher = neuzeichnungen();
     palette(Qt::LeftButton, 0, 0);
@@ -101,7 +104,7 @@ TEST_F(Hilfen, EinZweiterFarbklickErsetztDenErsten) {
 
 // The palette answers the left button only; the preview writes a place only while a button is
 // held.
-TEST_F(Hilfen, AndereTastenUndBewegungOhneTasteAendernNichts) {
+TEST_F(Hilfen, OtherButtonsAndMovesWithoutAButtonChangeNothing) {
     vorlage("ab", {1, 0});
     const int vorher = neuzeichnungen();
     palette(Qt::RightButton, 10, 10);
@@ -111,7 +114,7 @@ TEST_F(Hilfen, AndereTastenUndBewegungOhneTasteAendernNichts) {
     EXPECT_EQ(neuzeichnungen(), vorher);
 }
 
-TEST_F(Hilfen, ZiehenUeberDerVorschauLaesstEinPaarStehen) {
+TEST_F(Hilfen, DraggingOverThePreviewLeavesOnePair) {
     vorlage("Zeile1\r\nab", {9, 0});
     mausDrücken(probe.finde<QWidget>("Pic"), Qt::LeftButton, QPointF(44, 12));
     const int vorher = neuzeichnungen();
@@ -128,7 +131,7 @@ TEST_F(Hilfen, ZiehenUeberDerVorschauLaesstEinPaarStehen) {
     EXPECT_EQ(auswahl(), (Vorlagenauswahl{9, 10}));
 }
 
-TEST_F(Hilfen, VierstelligeXLassenIhreLetzteZifferZurueck) {
+TEST_F(Hilfen, FourDigitXLeaveTheirLastDigitBehind) {
     vorlage("", {0, 0});
     ziehen(Qt::LeftButton, 1000, 5);
     EXPECT_EQ(probe.text(Feld::Txt), "#X1000#Y005");
@@ -138,7 +141,7 @@ TEST_F(Hilfen, VierstelligeXLassenIhreLetzteZifferZurueck) {
 }
 
 // The caret stands at the start afterwards, with nothing selected.
-TEST_F(Hilfen, DieGroesseSchreibtIhrenBefehl) {
+TEST_F(Hilfen, EverySizeChoiceWritesItsCommand) {
     const std::pair<const char*, const char*> fälle[] = {
         {"12", "#G12"}, {"", "#G0"}, {"100", "#G100"}, {"8", "#G08"}};
     for (const auto& [größe, befehl] : fälle) {
@@ -152,19 +155,10 @@ TEST_F(Hilfen, DieGroesseSchreibtIhrenBefehl) {
     }
 }
 
-TEST_F(Hilfen, EineGewaehlteGroesseErsetztDieAuswahl) {
-    vorlage("Zeile1\r\nHallo Welt", {8, 5});
-    auto* größe = probe.finde<QComboBox>("SchriftGröße");
-    größe->setFocus();
-    wählen(größe, QStringLiteral("12"));
-    EXPECT_EQ(probe.text(Feld::Txt), "Zeile1\r\n#G12 Welt");
-    EXPECT_NE(probe.fenster->focusWidget(), txt);
-}
-
 // Each use of an aid is one undo step, a drag from press to release too: undoing it brings
 // back the template and the selection before it, the typing before it stays undoable, and
 // redoing brings back the aid's command with its selection. Every undo or redo redraws once.
-TEST_F(Hilfen, JedeHilfeIstEinRueckgaengigSchritt) {
+TEST_F(Hilfen, EveryAidIsOneUndoStep) {
     const struct {
         const char* name;
         Vorlagenauswahl vorher;
@@ -203,7 +197,7 @@ TEST_F(Hilfen, JedeHilfeIstEinRueckgaengigSchritt) {
     }
 }
 
-TEST_F(Hilfen, DieSchriftartGiltFuerDieVorschau) {
+TEST_F(Hilfen, TheFontAppliesToThePreview) {
     const int vorher = neuzeichnungen();
     probe.setText(Feld::SchriftartListe, "Liberation Mono");
     EXPECT_EQ(probe.fenster->vorschau().fontName(), "Liberation Mono");
@@ -215,6 +209,65 @@ TEST_F(Hilfen, DieSchriftartGiltFuerDieVorschau) {
     EXPECT_EQ(neuzeichnungen(), vorher + 3);
     EXPECT_EQ(probe.text(Feld::Txt), Startvorlage());
     EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
+}
+
+const QString Delta = QString(QChar(0x0394));
+
+class Eingabe : public Fenstertest {};
+
+TEST_F(Eingabe, CharactersOutsideWindows1252StayOut) {
+    auto* txt = probe.finde<QPlainTextEdit>("Txt");
+    probe.setText(Feld::Txt, "");
+    const int vorher = probe.fenster->neuzeichnungen();
+    tippen(txt, QStringLiteral("a") + Delta + QStringLiteral("€"));
+    EXPECT_EQ(probe.text(Feld::Txt), "a\x80");
+    EXPECT_EQ(probe.fenster->neuzeichnungen(), vorher + 2);
+
+    QApplication::clipboard()->setText(QStringLiteral("x") + Delta + QStringLiteral("ü"));
+    txt->paste();
+    EXPECT_EQ(probe.text(Feld::Txt), "a\x80x\xFC");
+
+    auto* datum = probe.finde<QLineEdit>("DaTxt");
+    datum->clear();
+    tippen(datum, QStringLiteral("1") + Delta + QStringLiteral("2"));
+    EXPECT_EQ(datum->text(), QStringLiteral("12"));
+    datum->paste();
+    EXPECT_EQ(datum->text(), QStringLiteral("12xü"));
+}
+
+TEST_F(Eingabe, NoBlankIsLost) {
+    const std::string text =
+        "a\xA0"
+        "b\tc\r\n\xA0\r\n";
+    probe.setText(Feld::Txt, text);
+    EXPECT_EQ(probe.text(Feld::Txt), text);
+}
+
+// "ab", CR LF, "cd", CR LF, CR LF, "ef": the widget counts each line break as one character.
+TEST_F(Eingabe, SelectionCountsLineBreaksTwice) {
+    QPlainTextEdit feld;
+    feld.setPlainText(QStringLiteral("ab\ncd\n\nef"));
+    const QTextDocument& dokument = *feld.document();
+    const std::pair<int, int> paare[] = {{0, 0}, {2, 2},  {3, 4},  {5, 6},
+                                         {6, 8}, {7, 10}, {8, 11}, {9, 12}};
+    for (const auto& [widget, vorlage] : paare) {
+        SCOPED_TRACE(widget);
+        EXPECT_EQ(vorlagenPosition(dokument, widget), vorlage);
+        EXPECT_EQ(feldPosition(dokument, vorlage), widget);
+    }
+    EXPECT_EQ(feldPosition(dokument, 3), 2);   // between CR and LF: the end of the line
+    EXPECT_EQ(feldPosition(dokument, 99), 9);  // beyond the end: the end
+
+    auswahlSetzen(feld, {4, 6});  // "cd", CR LF, CR LF
+    EXPECT_EQ(feld.textCursor().selectedText(),
+              QStringLiteral("cd") + QChar::ParagraphSeparator + QChar::ParagraphSeparator);
+    EXPECT_EQ(auswahlLesen(feld), (Vorlagenauswahl{4, 6}));
+
+    QTextCursor rückwärts(feld.document());  // selected from right to left
+    rückwärts.setPosition(8);
+    rückwärts.setPosition(4, QTextCursor::KeepAnchor);
+    feld.setTextCursor(rückwärts);
+    EXPECT_EQ(auswahlLesen(feld), (Vorlagenauswahl{5, 6}));
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ class Hintergrund : public Fenstertest {
     }
 };
 
-TEST_F(Hintergrund, EinJpegBildWirdDerHintergrundDerVorschau) {
+TEST_F(Hintergrund, AJpegPictureBecomesThePreviewsBackground) {
     for (const char* name : {"Foto.jpg", "IMG_0001.JPG", "bild.jpeg", "Scan.JpEg"}) {
         SCOPED_TRACE(name);
         const QSize größe(200 + static_cast<int>(std::strlen(name)), 50);
@@ -44,7 +44,7 @@ TEST_F(Hintergrund, EinJpegBildWirdDerHintergrundDerVorschau) {
 
 // A JPEG under another name, or under a path that the design cannot keep as one line of
 // Windows-1252 text, is refused with a message; a cancelled dialog says nothing. Nothing changes.
-TEST_F(Hintergrund, AndereNamenUndPfadeWerdenMitDerMeldungAbgewiesen) {
+TEST_F(Hintergrund, OtherNamesAndPathsAreRefusedWithTheirMessage) {
     const QString zeilenumbruch =
         QStringLiteral("Bitte nur Bilder benutzen, deren Pfad keinen Zeilenumbruch enthält!");
     const auto zeichen = [](const QString& z) {
@@ -81,7 +81,7 @@ TEST_F(Hintergrund, AndereNamenUndPfadeWerdenMitDerMeldungAbgewiesen) {
 // The preview shows the whole picture; the window grows with it up to the screen, beyond that
 // the preview scrolls. The controls stay where they are. The server view follows the picture in
 // the same way, and switching it on or off changes neither the window nor the picture's place.
-TEST_F(Hintergrund, DieVorschauZeigtDasGanzeBildUndDasFensterWaechstMit) {
+TEST_F(Hintergrund, ThePreviewShowsTheWholePictureAndTheWindowGrowsWithIt) {
     struct Fall {
         QSize bild;
         QSize fenster;  // empty: as large as the screen allows
@@ -140,7 +140,7 @@ TEST_F(Hintergrund, DieVorschauZeigtDasGanzeBildUndDasFensterWaechstMit) {
 
 // A picture that cannot be loaded sets the path and the name, keeps the preview, and a
 // message says why; a pipe or a picture too large to hold is refused before it is read.
-TEST_F(Hintergrund, EinUnlesbaresBildSetztNurPfadUndNameUndSagtWarum) {
+TEST_F(Hintergrund, AnUnreadablePictureSetsOnlyPathAndNameAndSaysWhy) {
     const auto datei = [&](const char* name, const std::string& bytes) {
         const QString pfad = ordner.filePath(QString::fromLatin1(name));
         EXPECT_TRUE(dateiSchreiben(pfad, bytes));
@@ -148,10 +148,6 @@ TEST_F(Hintergrund, EinUnlesbaresBildSetztNurPfadUndNameUndSagtWarum) {
     };
     const QString pipe = ordner.filePath(QStringLiteral("pipe.jpg"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    const std::string riesig(
-        "\xFF\xD8\xFF\xC2\x00\x11\x08\x1F\xFE\x1F\xFE\x03\x01\x22\x00\x02"
-        "\x11\x01\x03\x11\x01",
-        21);
     // A frame header, then the end: no scan to decode.
     const std::string ohneScan(
         "\xFF\xD8\xFF\xC0\x00\x11\x08\x00\x10\x00\x10\x03\x01\x22\x00\x02"
@@ -162,7 +158,7 @@ TEST_F(Hintergrund, EinUnlesbaresBildSetztNurPfadUndNameUndSagtWarum) {
         QString grund;
     } fälle[] = {
         {datei("kaputt.jpg", "kein Bild"), "ist kein JPEG-Bild! Bitte nur JPEG-Bilder benutzen!"},
-        {datei("riesig.jpg", riesig),
+        {datei("riesig.jpg", RiesigesJpeg),
          "hat mit 8190 × 8190 zu viele Bildpunkte (höchstens 16 Millionen, etwa 4096 × 4096)!"},
         {datei("leer.jpg", ohneScan), "ist beschädigt!"},
         {pipe, "ist keine gewöhnliche Datei!"},
@@ -186,7 +182,7 @@ TEST_F(Hintergrund, EinUnlesbaresBildSetztNurPfadUndNameUndSagtWarum) {
 
 // Picking a type builds its quality list anew with the type's default; a type written or typed
 // changes only the text. None of it redraws.
-TEST_F(Hintergrund, DieGewaehlteBildArtBestimmtDieQualitaetsliste) {
+TEST_F(Hintergrund, ThePickedTypeBuildsTheQualityList) {
     struct Fall {
         const char* art;
         int anzahl;

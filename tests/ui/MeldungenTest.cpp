@@ -18,26 +18,20 @@ const QString KeinSkript =
     QStringLiteral("Aus dieser Gestaltung kann kein Php-Programm erstellt werden. ");
 const QString KeinBanner = QStringLiteral("Der Server kann dieses Banner nicht zeichnen. ");
 
-QString hinweis(const Fensterprobe& probe) {
-    return probe.finde<Hinweiszeile>("Hinweis")->satz();
-}
-
 // A mark the eye sees: the field's ground is not the window's.
 bool markiert(const Fensterprobe& probe, const char* name) {
     return probe.finde<QWidget>(name)->palette().color(QPalette::Base) !=
            probe.fenster->palette().color(QPalette::Base);
 }
 
-QImage gezeigt(const Fensterprobe& probe) {
-    return probe.finde<QWidget>("Pic")->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
+class Meldungen : public Fenstertest {};
 
 const char* const Felder[] = {"DaTxt", "AlTxt", "KiTxt", "AnTxt", "NeTxt", "StTxt", "SchriftGröße"};
 
 // A value that stops the preview and the script: its field is marked and says why, the notice
 // line names it, the script's button names it in its message and saves nothing, and the server
 // view says why it draws no banner. The start value takes all of it back.
-TEST(Meldungen, UnlesbareWerteWerdenMarkiertUndGenannt) {
+TEST_F(Meldungen, UnreadableValuesAreMarkedAndNamed) {
     struct Fall {
         Feld feld;
         std::string text;
@@ -64,8 +58,6 @@ TEST(Meldungen, UnlesbareWerteWerdenMarkiertUndGenannt) {
          "„0“ ist keine Schriftgröße, die sich zeichnen lässt. Bitte eine Größe von 1 bis 2000 "
          "wählen."},
     };
-    Fensterprobe probe;
-    probe.öffnen();
     const QImage hintergrund = alsQImage(probe.fenster->vorschau().hintergrund());
     auto* schalter = probe.finde<QAbstractButton>("Serveransicht");
     for (const Fall& fall : fälle) {
@@ -80,7 +72,7 @@ TEST(Meldungen, UnlesbareWerteWerdenMarkiertUndGenannt) {
         EXPECT_EQ(feld->toolTip(),
                   eigenerTipp.isEmpty() ? fall.grund : fall.grund + "\n\n" + eigenerTipp);
         // The notice line says the reason's first sentence.
-        EXPECT_EQ(hinweis(probe),
+        EXPECT_EQ(probe.hinweis(),
                   fall.bezeichnung + ": " + fall.grund.left(fall.grund.indexOf(". ") + 1));
 
         probe.dialoge.meldungen.clear();
@@ -94,20 +86,20 @@ TEST(Meldungen, UnlesbareWerteWerdenMarkiertUndGenannt) {
         schalter->click();
         EXPECT_EQ(probe.finde<PictureBox>("Pic")->hinweis(),
                   KeinBanner + fall.bezeichnung + ": " + fall.grund);
-        EXPECT_NE(gezeigt(probe), hintergrund);
+        EXPECT_NE(probe.gezeigt(), hintergrund);
         schalter->click();
 
         probe.setText(fall.feld, vorher);
         probe.setText(Feld::Txt, Startvorlage());
         for (const char* anderes : Felder) EXPECT_FALSE(markiert(probe, anderes)) << anderes;
         EXPECT_EQ(feld->toolTip(), eigenerTipp);
-        EXPECT_EQ(hinweis(probe), QString());
+        EXPECT_EQ(probe.hinweis(), QString());
     }
 }
 
 // A point in an amount or count reads as a thousands mark: the tooltip and the notice line say
 // what it reads as, and the script is made. Points where thousands marks stand say nothing.
-TEST(Meldungen, EinPunktImBetragBekommtEinenHinweis) {
+TEST_F(Meldungen, APointInAnAmountGetsANotice) {
     const struct {
         Feld feld;
         const char* text;
@@ -129,8 +121,6 @@ TEST(Meldungen, EinPunktImBetragBekommtEinenHinweis) {
         {Feld::AnTxt, "1.234,50", QString(), QString()},
         {Feld::NeTxt, "1.000.000", QString(), QString()},
     };
-    Fensterprobe probe;
-    probe.öffnen();
     for (const auto& fall : fälle) {
         SCOPED_TRACE(fall.text);
         const std::string name(feldName(fall.feld));
@@ -138,16 +128,16 @@ TEST(Meldungen, EinPunktImBetragBekommtEinenHinweis) {
         probe.setText(fall.feld, fall.text);
         EXPECT_FALSE(markiert(probe, name.c_str()));
         EXPECT_EQ(probe.finde<QWidget>(name.c_str())->toolTip(), fall.tipp);
-        EXPECT_EQ(hinweis(probe), fall.hinweis);
+        EXPECT_EQ(probe.hinweis(), fall.hinweis);
         EXPECT_TRUE(probe.fenster->PhpQuelltextErstellen().has_value());
         probe.setText(fall.feld, vorher);
-        EXPECT_EQ(hinweis(probe), QString());
+        EXPECT_EQ(probe.hinweis(), QString());
     }
 }
 
 // A command that cannot be drawn is named by its line and place; the preview draws up to it. One
 // that the script cannot take either stops the script's button with the same words.
-TEST(Meldungen, EinBefehlDerNichtGezeichnetWerdenKannWirdMitSeinerZeileGenannt) {
+TEST_F(Meldungen, ACommandThatCannotBeDrawnIsNamedWithItsLine) {
     const struct {
         std::string vorlage;
         QString satz;
@@ -167,8 +157,6 @@ TEST(Meldungen, EinBefehlDerNichtGezeichnetWerdenKannWirdMitSeinerZeileGenannt) 
          "#F255255255).",
          true},
     };
-    Fensterprobe probe;
-    probe.öffnen();
     const auto* zeile = probe.finde<Hinweiszeile>("Hinweis");
     for (const auto& fall : fälle) {
         SCOPED_TRACE(fall.vorlage);
@@ -199,7 +187,7 @@ class Speichern : public Fenstertest {
 
 // Every save that fails says which file and why, in a message and in the notice line, until a
 // save succeeds; a failed save in the closing question keeps the window open.
-TEST_F(Speichern, JedesScheiternSagtDateiUndGrund) {
+TEST_F(Speichern, EveryFailureSaysWhichFileAndWhy) {
     const QString Unverändert =
         QStringLiteral(" Eine Datei, die dort schon so heißt, bleibt unverändert.");
     const struct {
@@ -236,50 +224,35 @@ TEST_F(Speichern, JedesScheiternSagtDateiUndGrund) {
         EXPECT_EQ(probe.dialoge.meldungen.back(),
                   QStringLiteral("Die Datei [%1] wurde nicht gespeichert: %2.").arg(datei, grund) +
                       Unverändert);
-        EXPECT_EQ(hinweis(probe), QStringLiteral("%1 wurde nicht gespeichert: %2.")
-                                      .arg(QFileInfo(datei).fileName(), fall.kurz));
+        EXPECT_EQ(probe.hinweis(), QStringLiteral("%1 wurde nicht gespeichert: %2.")
+                                       .arg(QFileInfo(datei).fileName(), fall.kurz));
         EXPECT_FALSE(QFileInfo(datei).isFile());
         EXPECT_TRUE(QDir(ordner.path()).entryList(QDir::Files).isEmpty());  // nor a trace
     }
     probe.dialoge.speichernAntworten = {pfad("gut")};
     klicken("EinstellungenSpeichern");
     EXPECT_TRUE(QFileInfo(pfad("gut.txt")).isFile());
-    EXPECT_EQ(hinweis(probe), QString());
+    EXPECT_EQ(probe.hinweis(), QString());
 }
 
 // GD draws a photo as stored, whatever turn its Exif entry asks for: the notice line says so
 // until a picture without a turn comes.
-TEST(Meldungen, EinGedrehtesFotoWirdGenannt) {
-    QTemporaryDir ordner;
-    ASSERT_TRUE(ordner.isValid());
-    QImage bild(40, 20, QImage::Format_RGB32);
-    bild.fill(Qt::darkCyan);
-    const QString gerade = ordner.filePath(QStringLiteral("gerade.jpg"));
-    ASSERT_TRUE(bild.save(gerade, "JPEG"));
-    std::string jpeg = dateiLesen(gerade);
-    const char exif[] =  // orientation 6: a quarter turn
-        "\xFF\xE1\0\x1E"
-        "Exif\0\0"
-        "MM\0\x2A\0\0\0\x08"
-        "\0\x01"
-        "\x01\x12\0\x03\0\0\0\x01\0\x06\0\0";
-    jpeg.insert(2, exif, sizeof exif - 1);
-    const QString gedreht = ordner.filePath(QStringLiteral("gedreht.jpg"));
-    ASSERT_TRUE(dateiSchreiben(gedreht, jpeg));
-    Fensterprobe probe;
-    probe.öffnen();
+TEST_F(Meldungen, ATurnedPhotoIsNamed) {
+    const QString gedreht = pfad(QStringLiteral("gedreht.jpg"));
+    ASSERT_TRUE(dateiSchreiben(gedreht, gedrehtesJpeg()));
+    const QString gerade = jpegMachen(QStringLiteral("gerade.jpg"), QSize(40, 20));
     probe.dialoge.öffnenAntworten = {gedreht, gerade};
     probe.finde<QPushButton>("Hintergrundbild")->click();
-    EXPECT_EQ(hinweis(probe), QStringLiteral("Das Bild ist laut EXIF gedreht; der Server zeichnet "
-                                             "es ungedreht."));
+    EXPECT_EQ(probe.hinweis(), QStringLiteral("Das Bild ist laut EXIF gedreht; der Server zeichnet "
+                                              "es ungedreht."));
     EXPECT_TRUE(probe.finde<Hinweiszeile>("Hinweis")->toolTip().contains(
         QStringLiteral("EXIF-Ausrichtung 6")));
     probe.finde<QPushButton>("Hintergrundbild")->click();
-    EXPECT_EQ(hinweis(probe), QString());
+    EXPECT_EQ(probe.hinweis(), QString());
 }
 
 // The notice line shows the most urgent notice; its tooltip holds all of them in full.
-TEST(Meldungen, DieHinweiszeileZeigtDenDringendsten) {
+TEST_F(Meldungen, TheNoticeLineShowsTheMostUrgent) {
     Hinweiszeile zeile;
     zeile.setzen(Hinweisart::Punkt, QStringLiteral("Punkt."), QStringLiteral("Punkt, ganz."));
     zeile.setzen(Hinweisart::Bild, QStringLiteral("Bild."));
@@ -297,7 +270,7 @@ TEST(Meldungen, DieHinweiszeileZeigtDenDringendsten) {
 
 // A font that is not installed is drawn with what fontconfig finds nearest, or not at all; the
 // notice line names both. Liberation Sans for Arial is the configuration's equal of it.
-TEST(Meldungen, EineErsatzschriftWirdGenannt) {
+TEST_F(Meldungen, AStandInFontIsNamed) {
     const std::pair<const char*, QString> fälle[] = {
         {"Arial", QString()},
         {"Liberation Serif", QString()},
@@ -307,17 +280,15 @@ TEST(Meldungen, EineErsatzschriftWirdGenannt) {
          QStringLiteral("Zu „Keine solche Schrift“ gibt es keine Schriftdatei: die Vorschau "
                         "zeichnet weiter mit „Arial“.")},
     };
-    Fensterprobe probe;
-    probe.öffnen();
     for (const auto& [schrift, satz] : fälle) {
         SCOPED_TRACE(schrift);
         probe.setText(Feld::SchriftartListe, "Arial");
         probe.setText(Feld::SchriftartListe, schrift);
-        EXPECT_EQ(hinweis(probe), satz);
+        EXPECT_EQ(probe.hinweis(), satz);
     }
 }
 
-TEST(Hilfe, DieAnleitungLiegtNebenDemProgrammOderImPaket) {
+TEST(Hilfe, TheGuideLiesBesideTheProgramOrInThePackage) {
     QTemporaryDir wurzel;
     ASSERT_TRUE(wurzel.isValid());
     const QDir ordner(wurzel.path());
@@ -334,7 +305,7 @@ TEST(Hilfe, DieAnleitungLiegtNebenDemProgrammOderImPaket) {
 
 // F1 hands the guide next to the program to the desktop and says so where that fails or no
 // guide is there; "?" says what the program is and where its guide lies.
-TEST(Hilfe, F1OeffnetDieAnleitungUndFragezeichenSagtWasTafomatIst) {
+TEST(Hilfe, F1OpensTheGuideAndTheQuestionMarkSaysWhatTafomatIs) {
     const QString anleitung =
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("anleitung.md"));
     ASSERT_FALSE(QFileInfo::exists(anleitung));

@@ -22,10 +22,10 @@ TEST(Startschrift, MissingArialIsNamedInTheNoticeLine) {
         {
             Fensterprobe probe;
             probe.öffnen();
-            const bool genannt = probe.finde<Hinweiszeile>("Hinweis")->satz() ==
-                                 QStringLiteral(
-                                     "Keine Schriftdatei für „Arial“: die Vorschau "
-                                     "zeigt keinen Text.");
+            const bool genannt =
+                probe.hinweis() == QStringLiteral(
+                                       "Keine Schriftdatei für „Arial“: die Vorschau "
+                                       "zeigt keinen Text.");
             std::_Exit(genannt && !probe.fenster->vorschau().hatSchrift() ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
@@ -51,7 +51,7 @@ TEST(Startschrift, AnInstalledFontThatGdCannotDrawIsNamed) {
             probe.öffnen();
             probe.setText(Feld::SchriftartListe, "Tafomat Raster");
             const bool genannt =
-                probe.finde<Hinweiszeile>("Hinweis")->satz() ==
+                probe.hinweis() ==
                 QStringLiteral("„Tafomat Raster“ ist installiert, lässt sich aber nicht zeichnen.");
             std::_Exit(genannt && probe.fenster->vorschau().fontName() == "Arial" ? 0 : 1);
         },

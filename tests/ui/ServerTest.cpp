@@ -1,7 +1,8 @@
-// The server's side in the window: the banner as the server sends it, and the server bundle.
+// The server's side in the window: the script, the banner as the server sends it, and the bundle.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -15,11 +16,6 @@
 
 namespace tafomat::test {
 namespace {
-
-// What Pic shows on the screen.
-QImage gezeigt(const Fensterprobe& probe) {
-    return probe.finde<QWidget>("Pic")->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
 
 // The banner as the server sends it on the probe's day.
 Bild gesendet(Fensterprobe& probe) {
@@ -43,22 +39,22 @@ TEST(Serveransicht, ShowsTheServersBannerAndFollowsEveryChange) {
     probe.setText(Feld::AlTxt, "5");
     probe.setText(Feld::Txt, "#X050Gespart: #3 #7");
     fenster.felder().setWert(Feld::XPos, 7);
-    const QImage vorschau = gezeigt(probe);
+    const QImage vorschau = probe.gezeigt();
     EXPECT_EQ(vorschau, fenster.vorschau().image().convertToFormat(QImage::Format_RGB32));
 
     schalter->click();
-    const QImage server = gezeigt(probe);
+    const QImage server = probe.gezeigt();
     EXPECT_EQ(server, serverbild(probe));
     EXPECT_NE(server, vorschau);
     probe.setText(Feld::Txt, "#X050Gespart: #3 #7 Euro");
-    EXPECT_EQ(gezeigt(probe), serverbild(probe));
-    EXPECT_NE(gezeigt(probe), server);
+    EXPECT_EQ(probe.gezeigt(), serverbild(probe));
+    EXPECT_NE(probe.gezeigt(), server);
     mausDrücken(probe.finde<QWidget>("Pic"), Qt::LeftButton, QPointF(45, 12));
     mausBewegen(probe.finde<QWidget>("Pic"), Qt::LeftButton, QPointF(45, 12));
     EXPECT_EQ(probe.text(Feld::Txt), "#X045#Y012#X050Gespart: #3 #7 Euro");
 
     schalter->click();
-    EXPECT_EQ(gezeigt(probe), fenster.vorschau().image().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(probe.gezeigt(), fenster.vorschau().image().convertToFormat(QImage::Format_RGB32));
 }
 
 // Beside the server's controls, inside the window: the banner's size as the server sends it, at
@@ -132,6 +128,80 @@ TEST(ServerPaket, WritesScriptPictureAndFontAndSaysSo) {
     const QString fehler = probe.dialoge.meldungen.back();
     for (const char* teil : {"[Arial.ttf]", "Ordner dieses Namens", "Keine Datei"})
         EXPECT_TRUE(fehler.contains(QString::fromUtf8(teil))) << fehler.toStdString();
+}
+
+const QString Abschluss = QStringLiteral(
+    "Bitte unbedingt das Php-Programm [Tafomat.php] mit dem Hintergrundbild [leer.jpg] und der "
+    "Schriftart [Arial.ttf] in das gleiche Verzeichnis auf Ihrem Server einfügen!");
+
+class Skript : public Fenstertest {
+  protected:
+    void klicken() { Fenstertest::klicken("PhpQuelltext"); }
+    QStringList dateien() const { return QDir(ordner.path()).entryList(QDir::Files); }
+};
+
+TEST_F(Skript, WritesTheFileTheDialogNames) {
+    probe.setText(Feld::Txt,
+                  "#G20Gr\xF6\xDF"
+                  "e\r\n");
+    probe.dialoge.speichernAntworten.append(pfad("banner"));
+    klicken();
+
+    EXPECT_EQ(probe.dialoge.meldungen, QStringList{Abschluss});
+    EXPECT_EQ(probe.dialoge.speichernVorgaben, QStringList{QStringLiteral("*.php")});
+    EXPECT_EQ(dateien(), QStringList{QStringLiteral("banner.php")});
+    const std::string skript = probe.text(Feld::QuTxt);
+    EXPECT_TRUE(skript.starts_with("<?php") && skript.ends_with("?>")) << skript;
+    EXPECT_EQ(dateiLesen(pfad("banner.php")), skript + "\r\n");
+    EXPECT_EQ(probe.fenster->vorschau().fontSize(), 8);
+}
+
+TEST_F(Skript, CancellingWritesNothing) {
+    probe.setText(Feld::Txt, "#G20x");
+    klicken();
+    EXPECT_TRUE(dateien().isEmpty());
+    EXPECT_EQ(probe.dialoge.meldungen.size(), 1);
+    EXPECT_NE(probe.text(Feld::QuTxt), "");
+    EXPECT_EQ(probe.fenster->vorschau().fontSize(), 8);
+}
+
+// A type of the list in any letter case and a quality of plain digits go into the script; any
+// other type or quality is named in a message, and no script is shown or saved.
+TEST_F(Skript, TypeAndQualityFollowOneRule) {
+    struct Fall {
+        const char* art;
+        const char* qualität;
+        const char* ausgabe;  // the output call, or empty for a refusal
+        QString meldung;
+    };
+    const Fall fälle[] = {
+        {"GIF", "75", "Imagegif($Bild);", Abschluss},
+        {"Jpeg", "09", "Imagejpeg($Bild,Null,9);", Abschluss},
+        {"jpg", "75", "",
+         QStringLiteral("Die Bildart [jpg] gibt es nicht. Bitte jpeg, png oder "
+                        "gif wählen!")},
+        {"png", "75", "",
+         QStringLiteral("Die Qualität [75] passt nicht zu png. Bitte eine ganze "
+                        "Zahl von 0 bis 9 wählen!")},
+        {"jpeg", "7,5", "",
+         QStringLiteral("Die Qualität [7,5] passt nicht zu jpeg. Bitte eine "
+                        "ganze Zahl von 0 bis 100 wählen!")},
+    };
+    for (const Fall& fall : fälle) {
+        SCOPED_TRACE(std::string(fall.art) + " " + fall.qualität);
+        probe.dialoge.meldungen.clear();
+        probe.setText(Feld::QuTxt, "alt");
+        probe.setText(Feld::BildArt, fall.art);
+        probe.setText(Feld::BildQuallität, fall.qualität);
+        klicken();
+        EXPECT_EQ(probe.dialoge.meldungen, QStringList{fall.meldung});
+        const std::string skript = probe.text(Feld::QuTxt);
+        if (*fall.ausgabe)
+            EXPECT_NE(skript.find(std::string(fall.ausgabe) + "\r\n?>"), std::string::npos);
+        else
+            EXPECT_EQ(skript, "alt");
+    }
+    EXPECT_EQ(probe.dialoge.speichernVorgaben.size(), 2);
 }
 
 }  // namespace

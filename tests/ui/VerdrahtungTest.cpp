@@ -15,7 +15,7 @@ class Verdrahtung : public Fenstertest {};
 
 // A keystroke in the template or in an input field redraws once; a field that the program
 // writes runs like a typed one, and the same text again is no change.
-TEST_F(Verdrahtung, JedeAenderungZeichnetGenauEinmal) {
+TEST_F(Verdrahtung, EveryChangeRedrawsExactlyOnce) {
     int vorher = neuzeichnungen();
     probe.setText(Feld::KiTxt, "10");
     probe.setText(Feld::KiTxt, "10");
@@ -36,7 +36,7 @@ TEST_F(Verdrahtung, JedeAenderungZeichnetGenauEinmal) {
     }
 }
 
-TEST_F(Verdrahtung, AbgeleiteteFelderQuelltextUndQualitaetZeichnenNie) {
+TEST_F(Verdrahtung, DerivedFieldsScriptAndQualityNeverRedraw) {
     const int vorher = neuzeichnungen();
     for (const Feld feld : {Feld::TaTxt, Feld::GZTxt, Feld::GETxt, Feld::GSTxt, Feld::QuTxt,
                             Feld::BildQuallität, Feld::HintergrundPfad}) {
@@ -47,7 +47,7 @@ TEST_F(Verdrahtung, AbgeleiteteFelderQuelltextUndQualitaetZeichnenNie) {
     EXPECT_EQ(neuzeichnungen(), vorher);
 }
 
-TEST_F(Verdrahtung, DieFeinreglerSchreibenIhrenWertInDenTitel) {
+TEST_F(Verdrahtung, TheScrollBarsWriteTheirValueIntoTheTitle) {
     const int vorher = neuzeichnungen();
     probe.fenster->felder().setWert(Feld::XPos, -12);
     EXPECT_EQ(probe.fenster->windowTitle(), QStringLiteral("-12"));
@@ -62,11 +62,17 @@ TEST_F(Verdrahtung, DieFeinreglerSchreibenIhrenWertInDenTitel) {
     EXPECT_EQ(neuzeichnungen(), vorher + 3);
 }
 
-TEST_F(Verdrahtung, EinGewaehlterEintragLaeuftEinmalGetippterTextJeAenderung) {
+// A picked size replaces the template's selection; the focus stays in the box.
+TEST_F(Verdrahtung, APickedEntryRunsOnceTypedTextOnEveryChange) {
     auto* größe = probe.finde<QComboBox>("SchriftGröße");
+    auto* txt = probe.finde<QPlainTextEdit>("Txt");
+    probe.setText(Feld::Txt, "Zeile1\r\nHallo Welt");
+    auswahlSetzen(*txt, {8, 5});
+    größe->setFocus();
     wählen(größe, QStringLiteral("12"));
     EXPECT_EQ(größe->currentText(), QStringLiteral("12"));
-    EXPECT_EQ(probe.text(Feld::Txt), "#G12" + Startvorlage());
+    EXPECT_EQ(probe.text(Feld::Txt), "Zeile1\r\n#G12 Welt");
+    EXPECT_NE(probe.fenster->focusWidget(), txt);
 
     probe.setText(Feld::Txt, Startvorlage());
     größe->lineEdit()->selectAll();
@@ -78,7 +84,7 @@ TEST_F(Verdrahtung, EinGewaehlterEintragLaeuftEinmalGetippterTextJeAenderung) {
     EXPECT_EQ(probe.text(Feld::Txt), "#G14#G01" + Startvorlage());
 }
 
-TEST_F(Verdrahtung, PfeiltastenWaehlenDenNaechstenEintrag) {
+TEST_F(Verdrahtung, ArrowKeysPickTheNextEntry) {
     auto* größe = probe.finde<QComboBox>("SchriftGröße");
     QTest::keyClick(größe, Qt::Key_Down);
     EXPECT_EQ(größe->currentText(), QStringLiteral("9"));
@@ -90,7 +96,7 @@ TEST_F(Verdrahtung, PfeiltastenWaehlenDenNaechstenEintrag) {
 
 // The list opens at the size in force, also when the text carries blanks or a fraction; the
 // arrow keys in the open list go on from there.
-TEST_F(Verdrahtung, DieGroessenlisteOeffnetBeiDerGeltendenGroesse) {
+TEST_F(Verdrahtung, TheSizeListOpensAtTheSizeInForce) {
     auto* größe = probe.finde<QComboBox>("SchriftGröße");
     for (const auto& [text, markiert] : {std::pair{"12", "12"}, {" 8 ", "8"}, {"20,5", "20"}}) {
         SCOPED_TRACE(text);
