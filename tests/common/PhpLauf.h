@@ -204,7 +204,7 @@ class PhpServer {
     void starten(const fs::path& ordner, const std::string& uhr,
                  const std::vector<std::string>& optionen) {
         m_port = freierPort();
-        const std::string befehl = "cd / && " + uhr + "php" + argumente(optionen) +
+        const std::string befehl = "cd / && " + uhr + php(optionen) +
                                    " -S 127.0.0.1:" + std::to_string(m_port) + " -t " +
                                    inHochkommas(ordner.string()) + " >/dev/null 2>&1";
         const char* aufruf[] = {"/bin/sh", "-c", befehl.c_str(), nullptr};
@@ -230,12 +230,6 @@ class PhpServer {
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
         beenden();
-    }
-
-    static std::string argumente(const std::vector<std::string>& optionen) {
-        std::string text;
-        for (const std::string& option : optionen) text += " " + inHochkommas(option);
-        return text;
     }
 
     void beenden() {

@@ -1,16 +1,11 @@
 #pragma once
 
-// Helpers of the tests that hand generated scripts to a real PHP: run a command, read and write
-// files, and make random designs.
+// Helpers of the tests that hand generated scripts to a real PHP: read what skriptlauf.php
+// prints, and make random designs.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <random>
 #include <sstream>

@@ -1,8 +1,11 @@
+#include "model/Cp1252.h"
 #include "phpgen/PhpSkript.h"
 #include "phpgen/Schriftmasse.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -43,112 +46,31 @@ std::optional<std::string> skriptMit(Feld feld, const std::string& text) {
     return PhpSkript(felder, fläche);
 }
 
+// The whole start script, kept readable in startskript.txt: UTF-8 with plain line breaks and
+// one more at the end, where the script is Windows-1252 with CRLF; one line stands for the
+// functions that every script shares.
+std::string startskript() {
+    std::ifstream datei(TAFOMAT_SOURCE_DIR "/tests/phpgen/startskript.txt", std::ios::binary);
+    const std::string utf8((std::istreambuf_iterator<char>(datei)), {});
+    std::string skript;
+    for (std::size_t i = 0; i + 1 < utf8.size(); ++i) {
+        const auto zeichen = static_cast<unsigned char>(utf8[i]);
+        if (zeichen == '\n')
+            skript += "\r\n";
+        else if (zeichen >= 0xC0)  // two bytes: a Latin-1 letter such as "ü"
+            skript +=
+                static_cast<char>(*cp1252FromUnicode(((zeichen & 0x1F) << 6) | (utf8[++i] & 0x3F)));
+        else
+            skript += utf8[i];
+    }
+    const std::string marke = "<TextZeichnenFunktionen>";
+    return skript.replace(skript.find(marke), marke.size(), TextZeichnenFunktionen());
+}
+
 TEST(PhpSkriptTest, StartDesignGivesTheWholeScript) {
     const std::optional<std::string> skript = skriptMit(Feld::Txt, "Am #1");
     ASSERT_TRUE(skript.has_value());
-    const std::string erwartet =
-        "<?php\r\n"
-        "Header (\"Content-type: image/jpeg\");\r\n"
-        "if (function_exists(\"ini_set\")) ini_set(\"display_errors\",\"0\");\r\n"
-        "// ---------- Zwischenspeicher: gilt das Bild noch? ----------\r\n"
-        "$Bilddatei=__DIR__.\"/leer.jpg\";\r\n"
-        "$Schriftdatei=__DIR__.\"/Arial.ttf\";\r\n"
-        "$Fassung=md5(filemtime(__FILE__).\" \".filesize(__FILE__).\" \".@filemtime($Bilddatei).\" "
-        "\"."
-        "@filesize($Bilddatei).\" \".@filemtime($Schriftdatei).\" \".@filesize($Schriftdatei));\r\n"
-        "$Anfrage=isset($_SERVER[\"HTTP_IF_NONE_MATCH\"]) ? $_SERVER[\"HTTP_IF_NONE_MATCH\"] : "
-        "\"\";\r\n"
-        "$Stelle=strpos($Anfrage,chr(34).$Fassung.\"-\");\r\n"
-        "$Morgen=$Stelle===false ? 0 : (int)substr($Anfrage,$Stelle+34);\r\n"
-        "if (time()<$Morgen && $Morgen<=time()+90000) {\r\n"
-        "    Header (\"ETag: \".chr(34).$Fassung.\"-\".$Morgen.chr(34));\r\n"
-        "    Header (\"Cache-Control: public, max-age=\".($Morgen-time()));\r\n"
-        "    Header (\"Expires: \".gmdate(\"D, d M Y H:i:s\",$Morgen).\" GMT\");\r\n"
-        "    http_response_code(304);\r\n"
-        "    exit;\r\n"
-        "}\r\n"
-        "// ---------- Eingabe - Werte ----------\r\n"
-        "$Datum=\"04.11.2010\";\r\n"
-        "$Beginn=gmmktime(0,0,0,11,4,2010);\r\n"
-        "$Heute=time();\r\n"
-        "$Gesamt=gmmktime(0,0,0,date(\"n\",$Heute),date(\"j\",$Heute),date(\"Y\",$Heute))-"
-        "$Beginn;\r\n"
-        "$Tage=intdiv($Gesamt,86400);\r\n"
-        "$AlteKosten=500;\r\n"
-        "$Kippen=22;\r\n"
-        "$AlleKippen=$Tage*$Kippen;\r\n"
-        "$Anschaffung=6000;\r\n"
-        "$NeueKosten=100;\r\n"
-        "$Steuern=300;\r\n"
-        "$Gespart=($Tage*($AlteKosten-$NeueKosten))-$Anschaffung;\r\n"
-        "$Fiskus=$Tage*$Steuern;\r\n"
-        "\r\n"
-        "// ---------- Zwischenspeicher: gilt bis Mitternacht ----------\r\n"
-        "$Tag=mktime(0,0,0,date(\"n\",$Heute),date(\"j\",$Heute),date(\"Y\",$Heute));\r\n"
-        "$Morgen=mktime(0,0,0,date(\"n\",$Heute),date(\"j\",$Heute)+1,date(\"Y\",$Heute));\r\n"
-        "Header (\"Last-Modified: \".gmdate(\"D, d M Y H:i:s\",$Tag).\" GMT\");\r\n"
-        "Header (\"ETag: \".chr(34).$Fassung.\"-\".$Morgen.chr(34));\r\n"
-        "Header (\"Cache-Control: public, max-age=\".($Morgen-$Heute));\r\n"
-        "Header (\"Expires: \".gmdate(\"D, d M Y H:i:s\",$Morgen).\" GMT\");\r\n"
-        "if ($Anfrage===\"\" && isset($_SERVER[\"HTTP_IF_MODIFIED_SINCE\"]) && "
-        "strtotime($_SERVER[\"HTTP_IF_MODIFIED_SINCE\"])>=$Tag) {\r\n"
-        "    http_response_code(304);\r\n"
-        "    exit;\r\n"
-        "}\r\n"
-        "\r\n"
-        "// ---------- Euro-Werte richtig zusammenstellen ----------\r\n"
-        "$A=$AlteKosten; $AlteKosten=substr($A,0,strlen($A)-2).\",\".substr($A,strlen($A)-2,2);\r\n"
-        "$A=$Anschaffung; "
-        "$Anschaffung=substr($A,0,strlen($A)-2).\",\".substr($A,strlen($A)-2,2);\r\n"
-        "$A=$NeueKosten; $NeueKosten=substr($A,0,strlen($A)-2).\",\".substr($A,strlen($A)-2,2);\r\n"
-        "$A=$Steuern; $Steuern=substr($A,0,strlen($A)-2).\",\".substr($A,strlen($A)-2,2);\r\n"
-        "$A=$Gespart; $Gespart=substr($A,0,strlen($A)-2).\",\".substr($A,strlen($A)-2,2);\r\n"
-        "$A=$Fiskus; $Fiskus=substr($A,0,strlen($A)-2).\",\".substr($A,strlen($A)-2,2);\r\n"
-        "$Kippen=\"22\";\r\n"
-        "$AlleKippen=str_replace(\".\",\",\",$AlleKippen);\r\n"
-        "\r\n"
-        "// ---------- Text setzen wie die GD-Bibliothek des Systems ----------\r\n" +
-        TextZeichnenFunktionen() +
-        "\r\n"
-        "// ---------- Texte ins Bild einf\xFCgen ----------\r\n"
-        "$Fehler=\"\";\r\n"
-        "if (!function_exists(\"ImageTTFText\")) $Fehler=\"Tafomat: PHP-GD ohne FreeType\";\r\n"
-        "if (!is_file($Schriftdatei)) $Fehler=\"Tafomat: Schrift Arial.ttf fehlt\";\r\n"
-        "elseif (!is_readable($Schriftdatei)) "
-        "$Fehler=\"Tafomat: Schrift Arial.ttf ist nicht lesbar\";\r\n"
-        "if (!is_file($Bilddatei)) $Fehler=\"Tafomat: Bild leer.jpg fehlt\";\r\n"
-        "elseif (!is_readable($Bilddatei)) $Fehler=\"Tafomat: Bild leer.jpg ist nicht lesbar\";\r\n"
-        "$Bild=$Fehler===\"\" ? ImageCreateFromJPEG($Bilddatei) : false;\r\n"
-        "if ($Bild===false && $Fehler===\"\") "
-        "$Fehler=\"Tafomat: Bild leer.jpg ist kein JPEG-Bild\";\r\n"
-        "if ($Fehler!==\"\") {\r\n"
-        "    header_remove();\r\n"
-        "    Header (\"Content-type: image/jpeg\");\r\n"
-        "    Header (\"Cache-Control: no-store\");\r\n"
-        "    $Bild=ImageCreateTrueColor(460,66);\r\n"
-        "    ImageFill($Bild,0,0,ImageColorAllocate($Bild,255,255,255));\r\n"
-        "    for ($Schriftart=5; $Schriftart>1 && ImageFontWidth($Schriftart)*strlen($Fehler)>456; "
-        "--$Schriftart);\r\n"
-        "    "
-        "$Zeilen=explode(\"\\n\",wordwrap($Fehler,max(1,intdiv(456,ImageFontWidth($Schriftart))),"
-        "\"\\n\",true));\r\n"
-        "    $Y=max(0,intdiv(66-count($Zeilen)*ImageFontHeight($Schriftart),2));\r\n"
-        "    foreach ($Zeilen as $Nummer=>$Zeile) "
-        "ImageString($Bild,$Schriftart,2,$Y+$Nummer*ImageFontHeight($Schriftart),$Zeile,"
-        "ImageColorAllocate($Bild,170,0,0));\r\n"
-        "    Imagejpeg($Bild,Null,75);\r\n"
-        "    exit;\r\n"
-        "}\r\n"
-        "if (isset($_SERVER[\"REQUEST_METHOD\"]) && $_SERVER[\"REQUEST_METHOD\"]===\"HEAD\") "
-        "exit;\r\n"
-        "\r\n"
-        "$Farbe=ImageColorAllocate($Bild,0,0,0);\r\n"
-        "$Txt=\"Am \".$Datum;\r\n"
-        "TextZeichnen($Bild,8,0,0,11,$Farbe,__DIR__.\"/Arial.ttf\",$Txt);\r\n"
-        "\r\n"
-        "Imagejpeg($Bild,Null,75);\r\n"
-        "?>";
-    EXPECT_EQ(*skript, erwartet);
+    EXPECT_EQ(*skript, startskript());
 }
 
 TEST(PhpSkriptTest, EmptyTemplateGoesStraightToTheOutputCall) {

@@ -1,4 +1,7 @@
+// The desktop services as the window uses them: dialogs in German, files, fonts and the day.
 #include <QCoreApplication>
+#include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -11,9 +14,15 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cmath>
 
+#include "model/Zahlen.h"
+#include "platform/Dateien.h"
 #include "platform/Dialoge.h"
+#include "platform/QtText.h"
+#include "platform/Schriftartenliste.h"
+#include "platform/SystemUhr.h"
+#include "render/Schriftsuche.h"
 
 namespace tafomat {
 namespace {
@@ -89,6 +98,48 @@ TEST(Dialoge, APatternListsItsExtensionInAnyCase) {
         gezeigt.sort();
         EXPECT_EQ(gezeigt, erwartet);
     }
+}
+
+TEST(Dateien, WritingReplacesAndReadingGivesTheBytesBack) {
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    const QString pfad = ordner.filePath(QStringLiteral("a.php"));
+    const std::string bytes("<?php\r\n\xFC\0?>\r\n", 12);
+    ASSERT_TRUE(DateiSchreiben(pfad, "alter, l\xE4ngerer Inhalt der Datei"));
+    ASSERT_TRUE(DateiSchreiben(pfad, bytes));
+    EXPECT_EQ(DateiLesen(pfad, bytes.size()).bytes, bytes);
+    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.php")});
+}
+
+TEST(Schriftartenliste, NamesTheDrawableFontsInWindows1252) {
+    const QtSchriftartenliste liste;
+    const std::optional<int> anzahl = liste.anzahl();
+    ASSERT_TRUE(anzahl.has_value());
+    QStringList namen;
+    for (int i = 0; i < *anzahl; ++i) {
+        const std::optional<QString> name = liste.name(i);
+        ASSERT_TRUE(name.has_value());
+        EXPECT_TRUE(fitsCp1252(*name));
+        namen.append(*name);
+    }
+    EXPECT_TRUE(namen.contains(QStringLiteral("Liberation Sans")));
+    // Each is a family that answers its own name with a file the preview can draw.
+    for (const QString& name : namen) {
+        EXPECT_FALSE(name.contains(u'[')) << name.toStdString();
+        EXPECT_TRUE(schriftdateiSuchen(name.toStdString()).has_value()) << name.toStdString();
+    }
+    EXPECT_FALSE(liste.name(*anzahl).has_value());
+    EXPECT_FALSE(liste.name(-1).has_value());
+}
+
+TEST(SystemUhr, GivesTheCalendarDayWithoutTheTime) {
+    const QDate vorher = QDate::currentDate();
+    const Tageszahl heute = SystemUhr().heute();
+    const QDate nachher = QDate::currentDate();
+    EXPECT_EQ(heute, std::floor(heute));
+    const Kalenderdatum tag = kalenderdatum(heute);
+    const QDate gelesen(tag.jahr, tag.monat, tag.tag);
+    EXPECT_TRUE(gelesen == vorher || gelesen == nachher);
 }
 
 }  // namespace
