@@ -21,19 +21,22 @@ std::string aufruf(const std::string& größe, int x, int y, const std::string& 
 
 // A run: the expression of its text, then a call at each x on the line's baseline.
 std::string lauf(const std::string& ausdruck, std::initializer_list<int> xs, int y = 11,
-                 const std::string& größe = "8") {
+                 const std::string& größe = "8", const std::string& schrift = "Arial") {
     std::string text = "$Txt=" + ausdruck + ";\r\n";
-    for (const int x : xs) text += aufruf(größe, x, y);
+    for (const int x : xs) text += aufruf(größe, x, y, schrift);
     return text + "\r\n";
 }
 
-// The fake surface makes every character half the size wide: 4 pixels at the base size 8.
+// The fake surface makes every character half the size wide: 4 pixels at the base size 8. The
+// compiler measures without changing the surface's font or size.
 TEST(ZeichenblockTest, BlockIsByteExact) {
     const struct {
         const char* name;
         std::string vorlage;
-        std::string block;
+        std::optional<std::string> block;  // none: the template cannot be compiled
         int xPos = 0;
+        const char* datum = "04.11.2010";
+        const char* schrift = "Arial";
     } fälle[] = {
         {"WorkedExample", "#F255255255Das war vor #2 Tagen.\r\n#BAm #1",
          "$Farbe=ImageColorAllocate($Bild,255,255,255);\r\n" +
@@ -78,60 +81,30 @@ TEST(ZeichenblockTest, BlockIsByteExact) {
          Schwarz + lauf("\"abc\"", {0}) + Rot + Schwarz},
         {"PlaceholderAloneIsTheBareVariable", "#Z #9",
          Schwarz + lauf("$AlleKippen.\" \".$Fiskus", {0})},
+        {"PlaceholderIsMeasuredByItsFieldsText", "#1#BX",
+         Schwarz + lauf("$Datum", {0}) + lauf("\"X\"", {32, 33}), 0, "1.1.2000"},
+        {"EachSizeMeasuresItsOwnRun", "#G12a#G20bc#G08d",
+         Schwarz + lauf("\"a\"", {0}, 15, "12") + lauf("\"bc\"", {6}, 23, "20") +
+             lauf("\"d\"", {26})},
+        {"FontNameCannotBreakTheString", "a",
+         Schwarz + lauf("\"a\"", {0}, 11, "8", "Bad\".chr(34).\"\".chr(36).\"Font"), 0,
+         "04.11.2010", "Bad\"$Font"},
+        {"RefusedSizeEndsTheCompilation", "Hallo #G00", std::nullopt},
+        {"NegativeSizeEndsTheCompilation", "#G-5x", std::nullopt},
     };
     for (const auto& fall : fälle) {
         SCOPED_TRACE(fall.name);
         FelderImSpeicher felder;
         felder.setText(Feld::Txt, fall.vorlage);
         felder.setWert(Feld::XPos, fall.xPos);
+        felder.setText(Feld::DaTxt, fall.datum);
         RecordingSurface fläche;
-        EXPECT_EQ(ZeichenblockÜbersetzen(felder, fläche), std::optional(fall.block));
+        ASSERT_TRUE(fläche.setFontName(fall.schrift));
+        EXPECT_EQ(ZeichenblockÜbersetzen(felder, fläche), fall.block);
+        EXPECT_EQ(fläche.fontName(), fall.schrift);
+        EXPECT_EQ(fläche.fontSize(), 8.25);
+        EXPECT_TRUE(fläche.größen.empty());
     }
-}
-
-TEST(ZeichenblockTest, PlaceholdersAreMeasuredByTheirFieldsText) {
-    FelderImSpeicher felder;
-    felder.setText(Feld::DaTxt, "1.1.2000");  // 8 characters, 32 pixels
-    felder.setText(Feld::Txt, "#1#BX");
-    RecordingSurface fläche;
-    const std::optional<std::string> block = ZeichenblockÜbersetzen(felder, fläche);
-    ASSERT_TRUE(block.has_value());
-    EXPECT_NE(block->find(aufruf("8", 32, 11)), std::string::npos) << *block;
-    EXPECT_NE(block->find(aufruf("8", 33, 11)), std::string::npos) << *block;
-}
-
-TEST(ZeichenblockTest, SizeCommandsMeasureWithoutChangingTheSurface) {
-    FelderImSpeicher felder;
-    felder.setText(Feld::Txt, "#G12a#G20bc#G08d");
-    RecordingSurface fläche;
-    const std::optional<std::string> block = ZeichenblockÜbersetzen(felder, fläche);
-    ASSERT_TRUE(block.has_value());
-    EXPECT_NE(block->find(aufruf("12", 0, 15)), std::string::npos) << *block;
-    EXPECT_NE(block->find(aufruf("20", 6, 23)), std::string::npos) << *block;
-    EXPECT_NE(block->find(aufruf("8", 26, 11)), std::string::npos) << *block;
-    EXPECT_EQ(fläche.fontSize(), 8.25);
-    EXPECT_TRUE(fläche.größen.empty());
-}
-
-TEST(ZeichenblockTest, RefusedSizeEndsTheCompilation) {
-    for (const char* vorlage : {"Hallo #G00", "#G-5x"}) {
-        FelderImSpeicher felder;
-        felder.setText(Feld::Txt, vorlage);
-        RecordingSurface fläche;
-        EXPECT_FALSE(ZeichenblockÜbersetzen(felder, fläche).has_value()) << vorlage;
-    }
-}
-
-TEST(ZeichenblockTest, FontNameIsTheSurfacesAndCannotBreakTheString) {
-    FelderImSpeicher felder;
-    felder.setText(Feld::Txt, "a");
-    RecordingSurface fläche;
-    ASSERT_TRUE(fläche.setFontName("Bad\"$Font"));
-    const std::optional<std::string> block = ZeichenblockÜbersetzen(felder, fläche);
-    ASSERT_TRUE(block.has_value());
-    EXPECT_NE(block->find(aufruf("8", 0, 11, "Bad\".chr(34).\"\".chr(36).\"Font")),
-              std::string::npos)
-        << *block;
 }
 
 }  // namespace

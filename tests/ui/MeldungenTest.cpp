@@ -38,22 +38,19 @@ TEST_F(Meldungen, UnreadableValuesAreMarkedAndNamed) {
         QString bezeichnung;
         QString grund;  // the field's tooltip, before its own; the message's end
     };
+    const QString Datum = " ist kein Datum. Bitte als Tag.Monat.Jahr eingeben, z.B. 04.11.2010.";
+    const QString Betrag = " Bitte einen Betrag mit Komma eingeben, z.B. 5,00.";
     const Fall fälle[] = {
-        {Feld::DaTxt, "2020-01-01", "#1 Datum des Beginns",
-         "„2020-01-01“ ist kein Datum. Bitte als Tag.Monat.Jahr eingeben, z.B. 04.11.2010."},
-        {Feld::DaTxt, "31.02.2020", "#1 Datum des Beginns",
-         "„31.02.2020“ ist kein Datum. Bitte als Tag.Monat.Jahr eingeben, z.B. 04.11.2010."},
-        {Feld::AlTxt, "", "#3 Alte Kosten pro Tag",
-         "Das Feld ist leer. Bitte einen Betrag mit Komma eingeben, z.B. 5,00."},
+        {Feld::DaTxt, "2020-01-01", "#1 Datum des Beginns", "„2020-01-01“" + Datum},
+        {Feld::DaTxt, "31.02.2020", "#1 Datum des Beginns", "„31.02.2020“" + Datum},
+        {Feld::AlTxt, "", "#3 Alte Kosten pro Tag", "Das Feld ist leer." + Betrag},
         {Feld::KiTxt, "zwei", "#4 Zigarettenverbrauch pro Tag",
          "„zwei“ ist keine Zahl. Bitte eine Zahl eingeben, z.B. 22."},
         {Feld::AnTxt, std::string(400, '9'), "#5 Einmalige Anschaffungskosten",
          "„999999999...999999999999999999“ ist zu groß zum Rechnen. Bitte eine kleinere Zahl "
          "eingeben."},
-        {Feld::NeTxt, "1,00 \x80", "#6 Neue Kosten pro Tag",
-         "„1,00 €“ ist kein Betrag. Bitte einen Betrag mit Komma eingeben, z.B. 5,00."},
-        {Feld::StTxt, "-", "#8 Freier Betrag pro Tag",
-         "„-“ ist kein Betrag. Bitte einen Betrag mit Komma eingeben, z.B. 5,00."},
+        {Feld::NeTxt, "1,00 \x80", "#6 Neue Kosten pro Tag", "„1,00 €“ ist kein Betrag." + Betrag},
+        {Feld::StTxt, "-", "#8 Freier Betrag pro Tag", "„-“ ist kein Betrag." + Betrag},
         {Feld::SchriftGröße, "0", "Schriftgröße",
          "„0“ ist keine Schriftgröße, die sich zeichnen lässt. Bitte eine Größe von 1 bis 2000 "
          "wählen."},
@@ -100,24 +97,19 @@ TEST_F(Meldungen, UnreadableValuesAreMarkedAndNamed) {
 // A point in an amount or count reads as a thousands mark: the tooltip and the notice line say
 // what it reads as, and the script is made. Points where thousands marks stand say nothing.
 TEST_F(Meldungen, APointInAnAmountGetsANotice) {
+    const QString Komma = " Für Nachkommastellen ein Komma schreiben";
     const struct {
         Feld feld;
         const char* text;
-        QString hinweis;  // the notice line: the field's label and the tooltip's first sentence
-        QString tipp;
+        QString bezeichnung;
+        QString tipp;  // its first sentence follows the label in the notice line
     } fälle[] = {
-        {Feld::AlTxt, "5.50",
-         "#3 Alte Kosten pro Tag: Der Punkt in „5.50“ trennt Tausender: das ist 550.",
-         "Der Punkt in „5.50“ trennt Tausender: das ist 550. Für Nachkommastellen ein Komma "
-         "schreiben: „5,50“."},
-        {Feld::KiTxt, "2.5",
-         "#4 Zigarettenverbrauch pro Tag: Der Punkt in „2.5“ trennt Tausender: das ist 25.",
-         "Der Punkt in „2.5“ trennt Tausender: das ist 25. Für Nachkommastellen ein Komma "
-         "schreiben: „2,5“."},
-        {Feld::StTxt, "1.000,5.0",
-         "#8 Freier Betrag pro Tag: Der Punkt in „1.000,5.0“ trennt Tausender: das ist 1000,5.",
-         "Der Punkt in „1.000,5.0“ trennt Tausender: das ist 1000,5. Für Nachkommastellen ein "
-         "Komma schreiben."},
+        {Feld::AlTxt, "5.50", "#3 Alte Kosten pro Tag",
+         "Der Punkt in „5.50“ trennt Tausender: das ist 550." + Komma + ": „5,50“."},
+        {Feld::KiTxt, "2.5", "#4 Zigarettenverbrauch pro Tag",
+         "Der Punkt in „2.5“ trennt Tausender: das ist 25." + Komma + ": „2,5“."},
+        {Feld::StTxt, "1.000,5.0", "#8 Freier Betrag pro Tag",
+         "Der Punkt in „1.000,5.0“ trennt Tausender: das ist 1000,5." + Komma + "."},
         {Feld::AnTxt, "1.234,50", QString(), QString()},
         {Feld::NeTxt, "1.000.000", QString(), QString()},
     };
@@ -128,7 +120,10 @@ TEST_F(Meldungen, APointInAnAmountGetsANotice) {
         probe.setText(fall.feld, fall.text);
         EXPECT_FALSE(markiert(probe, name.c_str()));
         EXPECT_EQ(probe.finde<QWidget>(name.c_str())->toolTip(), fall.tipp);
-        EXPECT_EQ(probe.hinweis(), fall.hinweis);
+        EXPECT_EQ(probe.hinweis(),
+                  fall.tipp.isEmpty()
+                      ? QString()
+                      : fall.bezeichnung + ": " + fall.tipp.left(fall.tipp.indexOf(". ") + 1));
         EXPECT_TRUE(probe.fenster->PhpQuelltextErstellen().has_value());
         probe.setText(fall.feld, vorher);
         EXPECT_EQ(probe.hinweis(), QString());

@@ -140,7 +140,8 @@ class Skript : public Fenstertest {
     QStringList dateien() const { return QDir(ordner.path()).entryList(QDir::Files); }
 };
 
-TEST_F(Skript, WritesTheFileTheDialogNames) {
+// A cancelled dialog writes nothing, but the new script is shown.
+TEST_F(Skript, WritesTheFileTheDialogNamesAndNothingWhenCancelled) {
     probe.setText(Feld::Txt,
                   "#G20Gr\xF6\xDF"
                   "e\r\n");
@@ -154,14 +155,14 @@ TEST_F(Skript, WritesTheFileTheDialogNames) {
     EXPECT_TRUE(skript.starts_with("<?php") && skript.ends_with("?>")) << skript;
     EXPECT_EQ(dateiLesen(pfad("banner.php")), skript + "\r\n");
     EXPECT_EQ(probe.fenster->vorschau().fontSize(), 8);
-}
 
-TEST_F(Skript, CancellingWritesNothing) {
+    probe.dialoge.meldungen.clear();
     probe.setText(Feld::Txt, "#G20x");
     klicken();
-    EXPECT_TRUE(dateien().isEmpty());
+    EXPECT_EQ(dateien(), QStringList{QStringLiteral("banner.php")});
+    EXPECT_EQ(dateiLesen(pfad("banner.php")), skript + "\r\n");
     EXPECT_EQ(probe.dialoge.meldungen.size(), 1);
-    EXPECT_NE(probe.text(Feld::QuTxt), "");
+    EXPECT_NE(probe.text(Feld::QuTxt), skript);
     EXPECT_EQ(probe.fenster->vorschau().fontSize(), 8);
 }
 
