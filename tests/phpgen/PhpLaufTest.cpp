@@ -31,8 +31,7 @@ std::string hex(const std::string& text) {
 class PhpLaufTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_EQ(ausführen("php -r 'exit(function_exists(\"imagettftext\") ? 0 : 1);'").status, 0)
-            << "php-cli with php-gd is needed";
+        ASSERT_TRUE(phpMitGd()) << "php-cli with php-gd is needed";
         ASSERT_TRUE(fs::exists(Schrift)) << "fonts-liberation is needed";
         ASSERT_EQ(ausführen("faketime -f '+0' true").status, 0) << "faketime is needed";
         fs::copy_file(Schrift, ordner / "Arial.ttf");

@@ -108,15 +108,10 @@ class FesteSchriftarten : public Schriftartenliste {
     }
 };
 
-// 5875 days after the default start date 04.11.2010.
-inline Tageszahl Probetag() {
-    return tageszahl({2010, 11, 4}) + 5875;
-}
-
 struct Fensterprobe {
     GeskripteteDialoge dialoge;
     FesteSchriftarten schriftarten;
-    FesteUhr uhr{Probetag()};
+    FesteUhr uhr{tageszahl({2010, 11, 4}) + 5875};  // 5875 days after the default start date
     std::unique_ptr<MainWindow> fenster;
 
     MainWindow& öffnen() {

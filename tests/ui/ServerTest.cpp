@@ -140,7 +140,6 @@ class Skript : public Fenstertest {
     QStringList dateien() const { return QDir(ordner.path()).entryList(QDir::Files); }
 };
 
-// A cancelled dialog writes nothing, but the new script is shown.
 TEST_F(Skript, WritesTheFileTheDialogNamesAndNothingWhenCancelled) {
     probe.setText(Feld::Txt,
                   "#G20Gr\xF6\xDF"
