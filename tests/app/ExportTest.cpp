@@ -37,7 +37,7 @@ class Export : public ::testing::Test {
     QString pfad(const QString& name) const { return ordner.filePath(name); }
 
     // The real program, started in the temporary folder, without a display of its own.
-    Lauf starten(const QStringList& argumente, int warten = 30000) const {
+    Lauf starten(const QStringList& argumente) const {
         QProcess programm;
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -57,13 +57,12 @@ class Export : public ::testing::Test {
             });
         }
         programm.start(QStringLiteral(TAFOMAT_EXE), argumente);
-        EXPECT_TRUE(programm.waitForFinished(warten)) << "still running, killed";
+        EXPECT_TRUE(programm.waitForFinished(30000)) << "still running, killed";
         return {programm.exitStatus() == QProcess::NormalExit ? programm.exitCode() : -1,
                 QString::fromLocal8Bit(programm.readAllStandardOutput()),
                 QString::fromLocal8Bit(programm.readAllStandardError())};
     }
 
-    static std::string lesen(const QString& pfad) { return dateiLesen(pfad); }
     static void schreiben(const QString& pfad, const std::string& bytes) {
         ASSERT_TRUE(dateiSchreiben(pfad, bytes));
     }
@@ -160,7 +159,7 @@ TEST_F(Export, ScriptAndPreviewAreTheWindows) {
         EXPECT_EQ(lauf.ausgabe, QString());
         EXPECT_TRUE(lauf.fehler.contains(warnung)) << lauf.fehler.toStdString();
         const auto [skript, vorschau] = imFenster(design);
-        EXPECT_EQ(lesen(pfad("s.php")), skript);
+        EXPECT_EQ(dateiLesen(pfad("s.php")), skript);
         EXPECT_EQ(bild("p.png"), vorschau);
         EXPECT_EQ(vorschau.size(), ändern ? QSize(200, 40) : QSize(460, 66));
         if (ändern) {
@@ -185,7 +184,7 @@ TEST_F(Export, DesignWithItsPictureAndEveryCommandExportsSilently) {
     EXPECT_EQ(lauf.status, 0);
     EXPECT_EQ(lauf.fehler, QString());
     const auto [skript, vorschau] = imFenster(design, "png", "5");
-    EXPECT_EQ(lesen(pfad("a.php")), skript);
+    EXPECT_EQ(dateiLesen(pfad("a.php")), skript);
     EXPECT_NE(skript.find("Imagepng($Bild,Null,5);"), std::string::npos);
     EXPECT_EQ(bild("a.png"), vorschau);
     EXPECT_EQ(vorschau.size(), QSize(300, 90));
@@ -193,7 +192,7 @@ TEST_F(Export, DesignWithItsPictureAndEveryCommandExportsSilently) {
     // The bundle, run from another folder on that day, sends the server view's picture.
     EXPECT_EQ(QDir(pfad("paket")).entryList(QDir::Files),
               (QStringList{"Arial.ttf", "hinten.jpg", "Tafomat.php"}));
-    EXPECT_EQ(lesen(pfad("paket/Tafomat.php")), skript);
+    EXPECT_EQ(dateiLesen(pfad("paket/Tafomat.php")), skript);
     const QImage server = QImage::fromData(gesendet(pfad("paket/Tafomat.php")), "PNG");
     ASSERT_FALSE(server.isNull());
     EXPECT_EQ(server.convertToFormat(QImage::Format_RGB32), bild("s.png"));
@@ -243,7 +242,7 @@ TEST_F(Export, TypeAndQualityAreSetAsPickingThemDoes) {
         SCOPED_TRACE(schluss);
         const Lauf lauf = starten(QStringList{"export", "d.txt", "--php", "s.php"} + argumente);
         EXPECT_EQ(lauf.status, 0);
-        EXPECT_NE(lesen(pfad("s.php")).find(schluss), std::string::npos);
+        EXPECT_NE(dateiLesen(pfad("s.php")).find(schluss), std::string::npos);
     }
 }
 
@@ -374,6 +373,8 @@ INSTANTIATE_TEST_SUITE_P(
         Fall{"OptionBeforeTheCommand", Start, {"--php", "s.php", "export", "d.txt"}, 2, "Usage: tafomat"},
         Fall{"UnknownOptionOnAScreen", Start, {"-x"}, 2, "Usage: tafomat", nullptr, "offscreen"},
         Fall{"TwoDesigns", Start, {"d.txt", "e.txt"}, 2, "Usage: tafomat"},
+        // Qt's own options are no command: the window is for the user's screen, not offscreen.
+        Fall{"QtOptionsWithoutAScreen", Start, {"-reverse"}, 1, "no display found"},
         // Exporting builds no widget and opens no platform, not even one that is not there.
         Fall{"NoGuiPlatformAtAll", Start, Skript, 0, "", nullptr, "keine"},
         Fall{"QtOptionsBesideTheCommand", Start, Skript + QStringList{"-style", "fusion", "-reverse"}, 0, ""}),
@@ -406,11 +407,11 @@ TEST_F(Export, FailedWriteKeepsTheFilesThatWereThere) {
         EXPECT_TRUE(lauf.fehler.contains(fall.datei + QStringLiteral(": cannot be written")))
             << lauf.fehler.toStdString();
     }
-    EXPECT_EQ(lesen(pfad("s.php")), "altes Skript");
-    EXPECT_EQ(lesen(pfad("p.png")), "altes Bild");
+    EXPECT_EQ(dateiLesen(pfad("s.php")), "altes Skript");
+    EXPECT_EQ(dateiLesen(pfad("p.png")), "altes Bild");
     EXPECT_EQ(dateien(), (QStringList{"d.txt", "p.png", "s.php"}));
-    EXPECT_EQ(lesen(pfad("paket/Tafomat.php")), "altes Skript");
-    EXPECT_EQ(lesen(pfad("paket/Arial.ttf")), "alte Schrift");
+    EXPECT_EQ(dateiLesen(pfad("paket/Tafomat.php")), "altes Skript");
+    EXPECT_EQ(dateiLesen(pfad("paket/Arial.ttf")), "alte Schrift");
     EXPECT_EQ(QDir(pfad("paket")).entryList(QDir::Files | QDir::Hidden),
               (QStringList{"Arial.ttf", "Tafomat.php"}));
 }
@@ -422,7 +423,7 @@ TEST_F(Export, BundleWritesItsOwnFilesOnly) {
     designSpeichern(QStringLiteral("leer.txt"));
     for (int lauf = 1; lauf <= 2; ++lauf)
         EXPECT_EQ(starten({"export", "leer.txt", "--bundle", "leer"}).status, 0) << lauf;
-    EXPECT_EQ(lesen(pfad("leer/leer.jpg")), std::string(eingebautesBildJpeg()));
+    EXPECT_EQ(dateiLesen(pfad("leer/leer.jpg")), std::string(eingebautesBildJpeg()));
 
     jpegMachen(QStringLiteral("gr\u00FCn.jpg"), QSize(40, 20), Qt::darkGreen);
     designSpeichern(QStringLiteral("d.txt"), [](MainWindow& f) {
@@ -433,7 +434,7 @@ TEST_F(Export, BundleWritesItsOwnFilesOnly) {
     schreiben(pfad("draussen.txt"), "bleibt");
     ASSERT_TRUE(QFile::link(pfad("draussen.txt"), pfad("paket/Tafomat.php")));
     EXPECT_EQ(starten({"export", "d.txt", "--bundle", "paket"}).status, 0);
-    EXPECT_EQ(lesen(pfad("draussen.txt")), "bleibt");
+    EXPECT_EQ(dateiLesen(pfad("draussen.txt")), "bleibt");
     EXPECT_FALSE(QFileInfo(pfad("paket/Tafomat.php")).isSymLink());
     // "grün.jpg" as the script's Windows-1252 bytes, which PHP finds from any folder.
     const std::string bildname = QFile::encodeName(pfad("paket")).toStdString() + "/gr\xFCn.jpg";
@@ -451,7 +452,7 @@ TEST_F(Export, BundleWritesItsOwnFilesOnly) {
     const Lauf lauf = starten({"export", "k.txt", "--bundle", "paket", "--php", "s.php"});
     EXPECT_EQ(lauf.status, 2);
     EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("would replace"))) << lauf.fehler.toStdString();
-    EXPECT_EQ(lesen(pfad("paket/kaputt.jpg")), "kein Bild");
+    EXPECT_EQ(dateiLesen(pfad("paket/kaputt.jpg")), "kein Bild");
     EXPECT_FALSE(QFile::exists(pfad("s.php")));
 }
 
@@ -481,15 +482,6 @@ TEST_F(Export, HelpAndVersionNameTheProgram) {
         EXPECT_EQ(version.status, 0) << argumente.join(' ').toStdString();
         EXPECT_TRUE(version.ausgabe.startsWith(QStringLiteral("Tafomat ")));
     }
-}
-
-// Qt's own options are no command: the window is meant for the user's screen, so without one
-// the program says so and ends, instead of running on unseen offscreen.
-TEST_F(Export, QtOptionsOpenTheWindowOnTheScreen) {
-    const Lauf lauf = starten({"-reverse"}, 10000);
-    EXPECT_EQ(lauf.status, 1);
-    EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("no display found")))
-        << lauf.fehler.toStdString();
 }
 
 }  // namespace

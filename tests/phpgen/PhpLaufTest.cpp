@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 #include <string>
@@ -87,9 +88,7 @@ class PhpLaufTest : public ::testing::Test {
     }
 
     static bool zeileIn(const std::vector<int>& zeilen, int von, int bis) {
-        for (const int zeile : zeilen)
-            if (zeile >= von && zeile <= bis) return true;
-        return false;
+        return std::ranges::any_of(zeilen, [&](int zeile) { return zeile >= von && zeile <= bis; });
     }
 
     // Whether the picture equals GD's drawing of the text (UTF-8) in white at size 14, baseline 17.

@@ -26,10 +26,6 @@ namespace {
 
 const FesteUhr Uhr(tageszahl({2026, 12, 7}));
 
-std::string utf8(const std::string& cp1252) {
-    return utf8FromCp1252(cp1252);
-}
-
 // libgd draws the plan's runs with each placeholder's field text, as the preview shows it, with
 // the baseline where the preview puts it: the line's top plus the font's ascent.
 Bild gdNachPlan(const Zeichenplan& plan, const Felder& felder, const Bild& hintergrund) {
@@ -53,7 +49,7 @@ Bild gdNachPlan(const Zeichenplan& plan, const Felder& felder, const Bild& hinte
             int rahmen[8];
             gdImageStringFT(gd, rahmen, farbe, const_cast<char*>(datei.c_str()), text.größe, 0,
                             static_cast<int>(text.x) + kopie, y,
-                            const_cast<char*>(utf8(inhalt).c_str()));
+                            const_cast<char*>(utf8FromCp1252(inhalt).c_str()));
         }
     }
     return test::ausGd(gd);

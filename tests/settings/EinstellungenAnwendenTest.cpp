@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "settings/EinstellungenTestHilfe.h"
 
 namespace tafomat {
@@ -57,22 +59,28 @@ TEST(EinstellungenAnwenden, WritesEachChangedFieldOnceInFileOrder) {
     }
 }
 
-TEST(EinstellungenAnwenden, MissingPictureIsReportedAndTheRestLoads) {
-    std::vector<std::string> zeilen = andereDatensätze();
-    zeilen[0] = "fehlt.jpg";
-    zeilen[1] = "fehlt.jpg";
-    FelderImSpeicher felder;
-    RecordingSurface surface;
-    surface.loadBackground("vorher.jpg");
-    const auto ergebnis = laden(datei(zeilen) + "A\r\n", felder, surface);
-    EXPECT_TRUE(ergebnis.bildFehlt);
-    EXPECT_EQ(ergebnis.angewendet, 15);
-    EXPECT_EQ(surface.hintergrund, "vorher.jpg");
-    EXPECT_EQ(felder.text(Feld::HintergrundPfad), "fehlt.jpg");
-    EXPECT_EQ(felder.text(Feld::HintergrundName), "fehlt.jpg");
-    EXPECT_EQ(felder.wert(Feld::Abstand), 64);
-    EXPECT_EQ(felder.text(Feld::StTxt), "2,25");
-    EXPECT_EQ(felder.text(Feld::Txt), "A");
+// A picture that is not there is reported and keeps the one shown; an empty path removes it.
+// Either way the rest loads.
+TEST(EinstellungenAnwenden, MissingPictureIsReportedEmptyPathRemovesIt) {
+    for (const auto& [pfad, fehlt, gezeigt] :
+         {std::tuple{"fehlt.jpg", true, "vorher.jpg"}, std::tuple{"", false, ""}}) {
+        SCOPED_TRACE(pfad);
+        std::vector<std::string> zeilen = andereDatensätze();
+        zeilen[0] = pfad;
+        zeilen[1] = "fehlt.jpg";
+        FelderImSpeicher felder;
+        RecordingSurface surface;
+        surface.loadBackground("vorher.jpg");
+        const auto ergebnis = laden(datei(zeilen) + "A\r\n", felder, surface);
+        EXPECT_EQ(ergebnis.bildFehlt, fehlt);
+        EXPECT_EQ(ergebnis.angewendet, 15);
+        EXPECT_EQ(surface.hintergrund, gezeigt);
+        EXPECT_EQ(felder.text(Feld::HintergrundPfad), pfad);
+        EXPECT_EQ(felder.text(Feld::HintergrundName), "fehlt.jpg");
+        EXPECT_EQ(felder.wert(Feld::Abstand), 64);
+        EXPECT_EQ(felder.text(Feld::StTxt), "2,25");
+        EXPECT_EQ(felder.text(Feld::Txt), "A");
+    }
 }
 
 TEST(EinstellungenAnwenden, StopsWhereTheReadingStopped) {
@@ -111,18 +119,6 @@ TEST(EinstellungenAnwenden, EditedColourRecordChangesNothing) {
     EXPECT_EQ(weiß, schwarz);
     EXPECT_EQ(surface.textColor(), 0);
     EXPECT_TRUE(surface.farben.empty());
-}
-
-TEST(EinstellungenAnwenden, EmptyPathRemovesThePicture) {
-    std::vector<std::string> zeilen = andereDatensätze();
-    zeilen[0] = "";
-    FelderImSpeicher felder;
-    RecordingSurface surface;
-    surface.loadBackground("vorher.jpg");
-    const auto ergebnis = laden(datei(zeilen), felder, surface);
-    EXPECT_FALSE(ergebnis.bildFehlt);
-    EXPECT_EQ(surface.hintergrund, "");
-    EXPECT_EQ(felder.text(Feld::HintergrundPfad), "");
 }
 
 }  // namespace

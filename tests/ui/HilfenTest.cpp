@@ -92,16 +92,6 @@ TEST_F(Hilfen, ThePaletteWritesTheColourOfTheCell) {
     }
 }
 
-TEST_F(Hilfen, ASecondColourClickReplacesTheFirst) {
-    vorlage("Zeile1\r\nab", {9, 0});
-    const int vorher = neuzeichnungen();
-    palette(Qt::LeftButton, 0, 0);
-    EXPECT_EQ(neuzeichnungen(), vorher + 1);
-    weiß();
-    EXPECT_EQ(probe.text(Feld::Txt), "Zeile1\r\na#F255255255b");
-    EXPECT_EQ(auswahl(), (Vorlagenauswahl{9, 11}));
-}
-
 // The palette answers the left button only; the preview writes a place only while a button is
 // held.
 TEST_F(Hilfen, OtherButtonsAndMovesWithoutAButtonChangeNothing) {
