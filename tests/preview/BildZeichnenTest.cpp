@@ -138,28 +138,16 @@ TEST_F(BildZeichnenTest, RunsLandWhereTheCommandsPutThemInTheirSizeColourAndWeig
          .läufe = {{"a", 0, 0, 12}, {"b", 0, 17, 12}},
          .grundgröße = "12.9",
          .schluss = 12},
-        {.name = "a comma ends the base size",
-         .vorlage = "a\r\nb",
-         .läufe = {{"a", 0, 0, 9}, {"b", 0, 14, 9}},
-         .grundgröße = "9,5",
-         .schluss = 9},
-        {.name = "letters after the base size",
-         .vorlage = "a\r\nb",
-         .läufe = {{"a", 0, 0, 10}, {"b", 0, 15, 10}},
-         .grundgröße = "10pt",
-         .schluss = 10},
         {.name = "red", .vorlage = "#F255000000a", .läufe = {{"a", 0, 0, 8, Rot}}},
         {.name = "white", .vorlage = "#F255255255a", .läufe = {{"a", 0, 0, 8, 0xFFFFFF}}},
         {.name = "seven", .vorlage = "#F007007007a", .läufe = {{"a", 0, 0, 8, farbwert(7, 7, 7)}}},
         {.name = "above 255 is 255", .vorlage = "#F300000000a", .läufe = {{"a", 0, 0, 8, Rot}}},
-        {.name = "half down to even", .vorlage = "#F2.5000000a", .läufe = {{"a", 0, 0, 8, 2}}},
-        {.name = "half up to even", .vorlage = "#F3.5000000a", .läufe = {{"a", 0, 0, 8, 4}}},
         {.name = "ten thousand is still 255",
          .vorlage = "#F0001E4000a",
          .läufe = {{"a", 0, 0, 8, farbwert(0, 255, 0)}}},
-        {.name = "negative is zero",
-         .vorlage = "#F100-12200a",
-         .läufe = {{"a", 0, 0, 8, farbwert(100, 0, 200)}}},
+        {.name = "halves to even, negative is zero",
+         .vorlage = "#F2.53.5-12a",
+         .läufe = {{"a", 0, 0, 8, farbwert(2, 4, 0)}}},
         {.name = "hexadecimal field", .vorlage = "#F&HF000000a", .läufe = {{"a", 0, 0, 8, 15}}},
         {.name = "bold is switched on the surface with the same advance",
          .vorlage = "#Bab#Bc#B#1d",
@@ -239,11 +227,15 @@ TEST_F(BildZeichnenTest, RefusedBaseSizeStopsBeforeAnything) {
     EXPECT_EQ(fläche.fontSize(), 8.25);
 }
 
+// The size text's leading number, rounded down: a comma or letters end it.
 TEST(Grundgroesse, ReadsTheSizeText) {
     FelderImSpeicher felder;
     EXPECT_EQ(Grundgröße(felder), 8);
-    felder.setText(Feld::SchriftGröße, "-2.5");
-    EXPECT_EQ(Grundgröße(felder), -3);
+    for (const auto& [text, größe] :
+         {std::pair{"-2.5", -3}, {"12.9", 12}, {"9,5", 9}, {"10pt", 10}}) {
+        felder.setText(Feld::SchriftGröße, text);
+        EXPECT_EQ(Grundgröße(felder), größe) << text;
+    }
 }
 
 }  // namespace
