@@ -14,16 +14,13 @@ using test::RecordingSurface;
 const std::string Schwarz = "$Farbe=ImageColorAllocate($Bild,0,0,0);\r\n";
 const std::string Rot = "$Farbe=ImageColorAllocate($Bild,255,0,0);\r\n";
 
-std::string aufruf(const std::string& größe, int x, int y, const std::string& schrift = "Arial") {
-    return "TextZeichnen($Bild," + größe + ",0," + std::to_string(x) + "," + std::to_string(y) +
-           ",$Farbe,__DIR__.\"/" + schrift + ".ttf\",$Txt);\r\n";
-}
-
 // A run: the expression of its text, then a call at each x on the line's baseline.
 std::string lauf(const std::string& ausdruck, std::initializer_list<int> xs, int y = 11,
                  const std::string& größe = "8", const std::string& schrift = "Arial") {
     std::string text = "$Txt=" + ausdruck + ";\r\n";
-    for (const int x : xs) text += aufruf(größe, x, y, schrift);
+    for (const int x : xs)
+        text += "TextZeichnen($Bild," + größe + ",0," + std::to_string(x) + "," +
+                std::to_string(y) + ",$Farbe,__DIR__.\"/" + schrift + ".ttf\",$Txt);\r\n";
     return text + "\r\n";
 }
 
