@@ -59,7 +59,7 @@ TEST(Serveransicht, ShowsTheServersBannerAndFollowsEveryChange) {
 
 // Beside the server's controls, inside the window: the banner's size as the server sends it, at
 // every redraw and for the type and quality chosen; none for a design that gives no script.
-TEST(Bildgröße, FollowsEveryRedrawAndTheChosenTypeAndQuality) {
+TEST(Bildgroesse, FollowsEveryRedrawAndTheChosenTypeAndQuality) {
     Fensterprobe probe;
     MainWindow& fenster = probe.öffnen();
     const auto* größe = probe.finde<QLabel>("Bildgröße");
