@@ -15,6 +15,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include "common/PhpLauf.h"
 #include "common/Schriftdateien.h"
 #include "render/Bilddatei.h"
 #include "ui/Fensterprobe.h"
@@ -118,9 +119,12 @@ class Export : public ::testing::Test {
     static QByteArray gesendet(const QString& skript) {
         QProcess php;
         php.setWorkingDirectory(QStringLiteral("/"));
-        php.start(QStringLiteral("faketime"),
-                  {QStringLiteral("2026-12-07 12:00:00"), QStringLiteral("php"),
-                   QStringLiteral("-d"), QStringLiteral("error_reporting=-1"), QStringLiteral("-d"),
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert(QStringLiteral("LD_PRELOAD"), QString::fromStdString(test::libfaketime()));
+        umgebung.insert(QStringLiteral("FAKETIME"), QStringLiteral("@2026-12-07 12:00:00"));
+        php.setProcessEnvironment(umgebung);
+        php.start(QStringLiteral("php"),
+                  {QStringLiteral("-d"), QStringLiteral("error_reporting=-1"), QStringLiteral("-d"),
                    QStringLiteral("display_errors=stderr"), skript});
         EXPECT_TRUE(php.waitForFinished(30000));
         EXPECT_EQ(php.readAllStandardError(), QByteArray());

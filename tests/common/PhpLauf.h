@@ -70,10 +70,22 @@ inline std::string php(const std::vector<std::string>& argumente) {
     return befehl("php", argumente);
 }
 
-// The start of a command whose clock stands still at an instant such as
-// "2026-07-01 00:30:00+02:00".
-inline std::string mitUhr(const std::string& uhr) {
-    return "TZ=UTC faketime -f \"$(date -u -d " + inHochkommas(uhr) + " '+%Y-%m-%d %H:%M:%S')\" ";
+// libfaketime itself, preloaded without the faketime wrapper: the wrapper names a semaphore
+// after its process id and leaves it behind when it is killed (as a served php -S is), and a
+// later wrapper that gets the same id refuses to start.
+inline std::string libfaketime() {
+    for (const auto& eintrag : fs::directory_iterator("/usr/lib")) {
+        const fs::path bibliothek = eintrag.path() / "faketime/libfaketime.so.1";
+        if (fs::exists(bibliothek)) return bibliothek.string();
+    }
+    return "/usr/lib/faketime/libfaketime.so.1";
+}
+
+// The start of a command whose clock is the instant (such as "2026-07-01 00:30:00+02:00"):
+// standing still, or running on from it.
+inline std::string mitUhr(const std::string& uhr, bool läuft = false) {
+    return "TZ=UTC LD_PRELOAD=" + inHochkommas(libfaketime()) + " FAKETIME=\"" +
+           (läuft ? "@" : "") + "$(date -u -d " + inHochkommas(uhr) + " '+%Y-%m-%d %H:%M:%S')\" ";
 }
 
 inline bool phpMitGd() {

@@ -39,7 +39,7 @@ Tageszahl tagDes(const std::string& uhr) {
 class ServerWerteTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_EQ(ausführen("faketime -f '+0' php -r 'exit(0);'").status, 0)
+        ASSERT_EQ(ausführen(mitUhr("2026-12-07 12:00:00+00:00") + "php -r 'exit(0);'").status, 0)
             << "php-cli and faketime are needed";
     }
 
