@@ -9,7 +9,7 @@
 
 #include "model/Abgeleitet.h"
 #include "model/Felder.h"
-#include "preview/BildZeichnen.h"
+#include "template/BildZeichnen.h"
 #include "render/GdSurface.h"
 #include "render/Sendegroesse.h"
 #include "render/Serveransicht.h"

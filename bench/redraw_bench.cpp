@@ -18,7 +18,7 @@
 #include "phpgen/Zeichenplan.h"
 #include "platform/Dateien.h"
 #include "platform/QtSurface.h"
-#include "preview/BildZeichnen.h"
+#include "template/BildZeichnen.h"
 #include "render/Bilddatei.h"
 #include "render/Schriftsuche.h"
 #include "settings/Einstellungen.h"

@@ -7,10 +7,10 @@
 
 #include <sys/stat.h>
 
-#include "bundle/DateienEinsetzen.h"
+#include "files/DateienEinsetzen.h"
 #include "model/Cp1252.h"
 #include "render/Bilddatei.h"
-#include "render/RegularFile.h"
+#include "files/RegularFile.h"
 
 namespace tafomat {
 

@@ -7,7 +7,7 @@
 
 #include "model/Abgeleitet.h"
 #include "model/Felder.h"
-#include "preview/BildZeichnen.h"
+#include "template/BildZeichnen.h"
 #include "render/GdSurface.h"
 #include "settings/Einstellungen.h"
 

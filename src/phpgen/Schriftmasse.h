@@ -5,7 +5,7 @@
 
 #include "model/Felder.h"
 #include "phpgen/Zeichenplan.h"
-#include "preview/Surface.h"
+#include "template/Surface.h"
 
 namespace tafomat {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "preview/Vorlagenleser.h"
+#include "template/Vorlagenleser.h"
 
 namespace tafomat {
 

@@ -9,7 +9,7 @@
 #include "model/Feld.h"
 #include "model/Felder.h"
 #include "model/Platzhalter.h"
-#include "preview/Surface.h"
+#include "template/Surface.h"
 
 namespace tafomat {
 

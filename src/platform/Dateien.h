@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "render/RegularFile.h"
+#include "files/RegularFile.h"
 
 namespace tafomat {
 

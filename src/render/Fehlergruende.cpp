@@ -59,20 +59,6 @@ constexpr Wortlaut KeineSchriftdatei{"Zur Schriftart [%1] gibt es keine Schriftd
 
 }  // namespace
 
-Wortlaut Lesegrund(ReadFailure fehler) {
-    switch (fehler) {
-        case ReadFailure::Missing:
-            return {"wurde nicht gefunden", "no such file"};
-        case ReadFailure::NotRegular:
-            return {"ist keine gewöhnliche Datei", "not a regular file"};
-        case ReadFailure::TooLarge:
-            return {"ist größer als %1 MB", "larger than %1 MiB"};
-        case ReadFailure::Unreadable:
-            break;
-    }
-    return {"lässt sich nicht lesen", "permission denied or read error"};
-}
-
 std::string Bildgrund(const Bildfehler& fehler, Sprache sprache) {
     return einsetzen(bildgrund(fehler.grund).in(sprache),
                      {std::to_string(GrößteBilddatei / MiB), std::to_string(fehler.breite),

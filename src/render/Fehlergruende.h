@@ -2,19 +2,15 @@
 
 #include <string>
 
+#include "files/Lesegrund.h"
 #include "model/Wortlaut.h"
 #include "render/Hintergrunddatei.h"
-#include "render/RegularFile.h"
 #include "render/Schriftsuche.h"
 
 namespace tafomat {
 
 // Why a file, a background picture or a font cannot be taken, in the window's German and the
 // command line's English, each reason in one row of both.
-
-// Why a file cannot be read; %1 is the largest size taken, in MiB. The German is the end of a
-// sentence that names the file ("Die Datei [a.txt] wurde nicht gefunden").
-Wortlaut Lesegrund(ReadFailure fehler);
 
 // A background whose orientation is not 1, which GD on the server draws as stored: the window's
 // notice, and the command line's words with the picture (%1) and its orientation (%2).

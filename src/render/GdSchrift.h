@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "preview/Surface.h"
+#include "template/Surface.h"
 #include "render/Bild.h"
 
 namespace tafomat {

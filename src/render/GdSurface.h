@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "preview/Surface.h"
+#include "template/Surface.h"
 #include "render/Bild.h"
 #include "render/GdSchrift.h"
 #include "render/Hintergrunddatei.h"

@@ -1,6 +1,6 @@
 #include "render/Hintergrunddatei.h"
 
-#include "render/RegularFile.h"
+#include "files/RegularFile.h"
 
 namespace tafomat {
 

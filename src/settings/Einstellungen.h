@@ -8,8 +8,8 @@
 
 #include "model/Felder.h"
 #include "model/Wortlaut.h"
-#include "preview/Surface.h"
-#include "render/RegularFile.h"
+#include "template/Surface.h"
+#include "files/RegularFile.h"
 
 namespace tafomat {
 

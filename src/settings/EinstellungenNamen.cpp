@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "render/Fehlergruende.h"
+#include "files/Lesegrund.h"
 #include "settings/Einstellungen.h"
 
 namespace tafomat {

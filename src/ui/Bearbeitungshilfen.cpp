@@ -2,7 +2,7 @@
 
 #include "design/Gestaltung.h"
 #include "platform/QtText.h"
-#include "preview/BildZeichnen.h"
+#include "template/BildZeichnen.h"
 #include "ui/Befehlstexte.h"
 #include "ui/MainWindow.h"
 #include "ui/Vorlagenauswahl.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "preview/Surface.h"
+#include "template/Surface.h"
 
 namespace tafomat {
 

@@ -5,7 +5,7 @@
 #include "platform/Dateien.h"
 #include "platform/QtText.h"
 #include "render/Hintergrunddatei.h"
-#include "render/RegularFile.h"
+#include "files/RegularFile.h"
 
 namespace tafomat {
 

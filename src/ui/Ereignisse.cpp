@@ -2,7 +2,7 @@
 #include "phpgen/Bildausgabe.h"
 #include "phpgen/PhpSkript.h"
 #include "platform/QtText.h"
-#include "preview/BildZeichnen.h"
+#include "template/BildZeichnen.h"
 #include "ui/Dateiarten.h"
 #include "ui/Dateimeldungen.h"
 #include "ui/Eingabemeldungen.h"

@@ -1,6 +1,6 @@
 #include "ui/MainWindow.h"
 
-#include "preview/BildZeichnen.h"
+#include "template/BildZeichnen.h"
 
 namespace tafomat {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "preview/Surface.h"
+#include "template/Surface.h"
 
 namespace tafomat::test {
 

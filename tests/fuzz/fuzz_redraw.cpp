@@ -4,7 +4,7 @@
 
 #include "FuzzDesign.h"
 #include "common/RecordingSurface.h"
-#include "preview/BildZeichnen.h"
+#include "template/BildZeichnen.h"
 
 using namespace tafomat;
 

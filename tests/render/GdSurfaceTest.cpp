@@ -16,7 +16,7 @@
 #include "model/Abgeleitet.h"
 #include "model/Cp1252.h"
 #include "phpgen/Zeichenplan.h"
-#include "preview/BildZeichnen.h"
+#include "template/BildZeichnen.h"
 #include "render/GdHilfe.h"
 #include "render/GdSurface.h"
 #include "render/Schriftsuche.h"

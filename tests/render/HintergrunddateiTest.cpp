@@ -12,7 +12,7 @@
 #include "render/GdHilfe.h"
 #include "render/GdSurface.h"
 #include "render/Hintergrunddatei.h"
-#include "render/RegularFile.h"
+#include "files/RegularFile.h"
 
 namespace tafomat {
 namespace {

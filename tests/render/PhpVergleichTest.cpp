@@ -9,7 +9,7 @@
 #include "common/PhpLauf.h"
 #include "model/Abgeleitet.h"
 #include "phpgen/PhpSkript.h"
-#include "preview/BildZeichnen.h"
+#include "template/BildZeichnen.h"
 #include "render/Bilddatei.h"
 #include "render/GdHilfe.h"
 #include "render/GdSurface.h"

@@ -6,7 +6,7 @@
 
 #include "model/Felder.h"
 #include "model/Platzhalter.h"
-#include "preview/Surface.h"
+#include "template/Surface.h"
 
 namespace tafomat {
 

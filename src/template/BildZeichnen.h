@@ -5,8 +5,8 @@
 
 #include "model/Abgeleitet.h"
 #include "model/Felder.h"
-#include "preview/Surface.h"
-#include "preview/Vorlagenleser.h"
+#include "template/Surface.h"
+#include "template/Vorlagenleser.h"
 
 namespace tafomat {
 

@@ -1,4 +1,4 @@
-#include "render/RegularFile.h"
+#include "files/RegularFile.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "bundle/DateienEinsetzen.h"
+#include "files/DateienEinsetzen.h"
 
 #include <cerrno>
 #include <cstdio>

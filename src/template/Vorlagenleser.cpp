@@ -1,4 +1,4 @@
-#include "preview/Vorlagenleser.h"
+#include "template/Vorlagenleser.h"
 
 #include <cmath>
 

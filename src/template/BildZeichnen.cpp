@@ -1,4 +1,4 @@
-#include "preview/BildZeichnen.h"
+#include "template/BildZeichnen.h"
 
 #include <string>
 

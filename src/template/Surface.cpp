@@ -1,4 +1,4 @@
-#include "preview/Surface.h"
+#include "template/Surface.h"
 
 #include <algorithm>
 #include <cmath>
