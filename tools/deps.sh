@@ -31,6 +31,9 @@ TAFOMAT_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-d
     libgd-dev libfreetype-dev libfontconfig-dev fonts-liberation)
 # The German texts of Qt's standard dialogs and buttons, which the window loads at start.
 TAFOMAT_BUILD_PACKAGES+=(qt6-translations-l10n)
+# Publishing and checking: libcurl (with libssh2 for SFTP) and OpenSSL's hash for host keys'
+# fingerprints.
+TAFOMAT_BUILD_PACKAGES+=(libcurl4-openssl-dev libssl-dev)
 
 # What the tests and benchmarks need besides: GoogleTest, Google Benchmark, PHP with GD (the
 # judge of the generated scripts), faketime for the server's clock, the DejaVu fonts that the
@@ -38,6 +41,9 @@ TAFOMAT_BUILD_PACKAGES+=(qt6-translations-l10n)
 # served by PHP's own web server (bench/php-server.sh).
 TAFOMAT_TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev php-cli php-gd faketime
     fonts-dejavu-core clang-format wrk)
+# The servers that the publish suite uploads to: vsftpd for FTP and FTPS with a certificate made
+# by openssl, OpenSSH's sshd for SFTP.
+TAFOMAT_TEST_PACKAGES+=(vsftpd openssh-server openssl)
 
 # The sanitizer and fuzz builds (tools/harden): clang with its runtime libraries.
 TAFOMAT_HARDEN_PACKAGES=(clang-14 libclang-rt-14-dev)

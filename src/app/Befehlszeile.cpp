@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/Export.h"
+#include "app/Veroeffentlichen.h"
 #include "platform/QtText.h"
 
 namespace tafomat {
@@ -17,7 +18,8 @@ namespace tafomat {
 namespace {
 
 const QString Aufruf = QStringLiteral(
-    "Usage: tafomat [DESIGN.txt] | tafomat export DESIGN.txt [options] | tafomat --help");
+    "Usage: tafomat [DESIGN.txt] | tafomat export|publish|check DESIGN.txt [options] | "
+    "tafomat --help");
 
 void fehler(const QString& text) {
     std::fprintf(stderr, "tafomat: %s\n", text.toLocal8Bit().constData());
@@ -170,8 +172,9 @@ bool ohneFenster(int argc, const char* const* argv) {
             eigene.push_back(argv[i]);
         }
     }
-    const bool design =
-        eigene.size() == 1 && !eigene.front().starts_with('-') && eigene.front() != "export";
+    const bool design = eigene.size() == 1 && !eigene.front().starts_with('-') &&
+                        eigene.front() != "export" && eigene.front() != "publish" &&
+                        eigene.front() != "check";
     return !eigene.empty() && !design;
 }
 
@@ -187,6 +190,9 @@ Fensterauftrag Befehlszeile(const QStringList& argumente, bool mitFenster) {
         const std::optional<Exportauftrag> auftrag = exportauftrag(parser, argumente);
         return beenden(auftrag ? Exportieren(*auftrag) : ExitFehlerEingabe);
     }
+    if (argumente.at(1) == QLatin1String("publish"))
+        return beenden(Veröffentlichen(parser, argumente));
+    if (argumente.at(1) == QLatin1String("check")) return beenden(Prüfen(parser, argumente));
     parser.addPositionalArgument(
         QStringLiteral("DESIGN.txt"),
         QStringLiteral("Open the window with this design, as \"Einstellungen öffnen\" does."),
@@ -195,6 +201,15 @@ Fensterauftrag Befehlszeile(const QStringList& argumente, bool mitFenster) {
         QStringLiteral("export"),
         QStringLiteral("Export a saved design (see: tafomat export --help)."),
         QStringLiteral("| export ..."));
+    parser.addPositionalArgument(
+        QStringLiteral("publish"),
+        QStringLiteral("Upload the design's server bundle (see: tafomat publish --help)."),
+        QStringLiteral("| publish ..."));
+    parser.addPositionalArgument(
+        QStringLiteral("check"),
+        QStringLiteral(
+            "Compare what an address sends with the design (see: tafomat check --help)."),
+        QStringLiteral("| check ..."));
     if (!parser.parse(argumente)) return beenden(aufruffehler(parser.errorText(), Aufruf));
     if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
     if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);

@@ -133,7 +133,8 @@ class Export {
         if (const auto fehler = ausgabePrüfen(art, m_auftrag)) return eingabefehler(*fehler);
         // The script needs the picture's name, the bundle its bytes: only a picture asked for
         // decodes the background.
-        m_vorschau.nurPrüfen(!m_auftrag.vorschau && !m_auftrag.serveransicht && !m_auftrag.info);
+        m_vorschau.nurPrüfen(!m_auftrag.vorschau && !m_auftrag.serveransicht && !m_auftrag.info &&
+                             !m_auftrag.weiter);
         m_felder.setText(Feld::BildArt, *art);
         BildArtAnwenden(m_felder);
         if (m_auftrag.qualität)
@@ -226,6 +227,7 @@ class Export {
             return eingabefehler(QStringLiteral("%1: the template holds a size or position the "
                                                 "preview and the script cannot draw")
                                      .arg(ort(Feld::Txt)));
+        if (m_auftrag.weiter) return weitergeben(*skript);
         // Everything is checked and made before the first file is written.
         std::optional<ServerPaket> paket;
         if (m_auftrag.paket) {
@@ -252,6 +254,13 @@ class Export {
         return status;
     }
 
+    int weitergeben(const std::string& skript) const {
+        ServerPaket paket = ServerPaketPlanen(m_felder, m_vorschau, skript);
+        if (paket.fehler) return eingabefehler(paketfehlerText(paket));
+        if (paket.bildfehler) bildErsetztWarnen(paket);
+        return m_auftrag.weiter(Entwurf{m_felder, m_vorschau, paket});
+    }
+
     QString phpdatei() const {
         // The name rule looks only at the ASCII ending, so the UTF-8 path passes unchanged.
         return QString::fromStdString(PhpDateiname(m_auftrag.php->toStdString()));
@@ -273,13 +282,14 @@ class Export {
     QString paketfehlerText(const ServerPaket& paket) const {
         const QString datei = toQString(paket.datei);
         const PaketFehler fehler = paket.fehler.value_or(PaketFehler::KeinSkript);
-        Paketangaben angaben{datei.toStdString(),
-                             shortenMiddle(datei, LängsterName).toStdString(),
-                             QDir(*m_auftrag.paket).filePath(datei).toStdString(),
-                             m_auftrag.paket->toStdString(),
-                             ort(Feld::HintergrundName).toStdString(),
-                             {},
-                             {}};
+        Paketangaben angaben{
+            datei.toStdString(),
+            shortenMiddle(datei, LängsterName).toStdString(),
+            QDir(m_auftrag.paket.value_or(QString())).filePath(datei).toStdString(),
+            m_auftrag.paket.value_or(QString()).toStdString(),
+            ort(Feld::HintergrundName).toStdString(),
+            {},
+            {}};
         if (fehler == PaketFehler::KeineSchrift)
             angaben.grund =
                 Schriftgrund(utf8FromCp1252(paket.datei),
@@ -290,13 +300,16 @@ class Export {
     int paketSchreiben(ServerPaket& paket) const {
         ServerPaketSchreiben(paket, paketordner());
         if (paket.fehler) return schreibfehler(paket);
-        if (paket.bildfehler)
-            melden(QStringLiteral("warning: --bundle: the picture %1 cannot be read (%2); %3 is "
-                                  "the built-in picture")
-                       .arg(kurz(Feld::HintergrundPfad),
-                            englisch(Bildgrund(*paket.bildfehler, Sprache::Englisch)),
-                            toQString(paket.bild.name)));
+        if (paket.bildfehler) bildErsetztWarnen(paket);
         return 0;
+    }
+
+    void bildErsetztWarnen(const ServerPaket& paket) const {
+        melden(QStringLiteral("warning: --bundle: the picture %1 cannot be read (%2); %3 is "
+                              "the built-in picture")
+                   .arg(kurz(Feld::HintergrundPfad),
+                        englisch(Bildgrund(*paket.bildfehler, Sprache::Englisch)),
+                        toQString(paket.bild.name)));
     }
 
     int schreibfehler(const ServerPaket& paket) const {

@@ -2,11 +2,22 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
+#include "bundle/Paket.h"
+#include "model/Felder.h"
 #include "model/Zahlen.h"
+#include "render/GdSurface.h"
 
 namespace tafomat {
+
+// A design read and checked as export reads it, with the bundle the server needs.
+struct Entwurf {
+    const Felder& felder;
+    const GdSurface& vorschau;  // with its background decoded
+    const ServerPaket& paket;
+};
 
 // What `tafomat export` is asked to do.
 struct Exportauftrag {
@@ -19,6 +30,9 @@ struct Exportauftrag {
     QString art = QStringLiteral("jpeg");
     std::optional<QString> qualität;
     std::optional<Tageszahl> heute;
+    // publish and check: instead of writing files, the design is handed on; the result is the
+    // exit status.
+    std::function<int(const Entwurf&)> weiter;
 
     // Whether any output is asked for; every output option belongs here.
     bool hatAusgabe() const { return php || vorschau || serveransicht || paket || info; }

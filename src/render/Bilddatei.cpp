@@ -50,6 +50,12 @@ std::optional<Bild> jpegLesen(std::string_view bytes) {
     return ausGd(gdImageCreateFromJpegPtrEx(static_cast<int>(bytes.size()), gdDaten(bytes), 1));
 }
 
+std::optional<Bild> gifLesen(std::string_view bytes) {
+    gdStill();
+    if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT32_MAX)) return std::nullopt;
+    return ausGd(gdImageCreateFromGifPtr(static_cast<int>(bytes.size()), gdDaten(bytes)));
+}
+
 std::optional<Bild> pngLesen(std::string_view bytes) {
     gdStill();
     if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT32_MAX)) return std::nullopt;

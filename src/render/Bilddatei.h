@@ -16,6 +16,9 @@ std::optional<Bild> jpegLesen(std::string_view bytes);
 // A PNG picture as GD reads it; nullopt when it is none.
 std::optional<Bild> pngLesen(std::string_view bytes);
 
+// A GIF picture as GD reads it, in true colour; nullopt when it is none.
+std::optional<Bild> gifLesen(std::string_view bytes);
+
 // The picture as GD writes a true-colour PNG; empty when the picture is empty.
 std::string pngSchreiben(const Bild& bild);
 // The picture as GD writes a JPEG of the best quality; empty when the picture is empty.

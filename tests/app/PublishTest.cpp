@@ -1,0 +1,375 @@
+// Publishes and checks with the real program against real servers on this machine's loopback:
+// vsftpd (FTP and FTP with explicit TLS), OpenSSH's sshd (SFTP), both logging in a local user
+// that the suite makes and removes, and PHP's web server serving that user's upload folders with
+// its clock a day behind this machine's. Making the user and starting the servers needs root.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <functional>
+#include <memory>
+
+#include "common/PhpLauf.h"
+#include "ui/Fensterprobe.h"
+
+namespace tafomat::test {
+namespace {
+
+const std::string Passwort = "Fisch-Stab-42";
+
+struct Lauf {
+    int status;
+    std::string ausgabe;
+    std::string fehler;
+};
+
+int freierPort() {
+    const int sockel = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in adresse{};
+    adresse.sin_family = AF_INET;
+    adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t länge = sizeof adresse;
+    int port = 0;
+    if (::bind(sockel, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse) == 0 &&
+        ::getsockname(sockel, reinterpret_cast<sockaddr*>(&adresse), &länge) == 0)
+        port = ntohs(adresse.sin_port);
+    ::close(sockel);
+    return port;
+}
+
+bool antwortet(int port) {
+    const int sockel = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in adresse{};
+    adresse.sin_family = AF_INET;
+    adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    adresse.sin_port = htons(static_cast<std::uint16_t>(port));
+    const bool verbunden =
+        ::connect(sockel, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse) == 0;
+    ::close(sockel);
+    return verbunden;
+}
+
+// A server in the foreground, in a process group of its own, stopped by its process id. The
+// configuration is made for a port; a port taken meanwhile makes it try another.
+class Dienst {
+  public:
+    using Befehl = std::function<std::string(int port)>;
+
+    explicit Dienst(const Befehl& befehl) {
+        for (int versuch = 0; versuch < 5 && !m_pid; ++versuch) starten(befehl);
+        EXPECT_NE(m_pid, 0) << befehl(0);
+    }
+    ~Dienst() { beenden(); }
+    Dienst(const Dienst&) = delete;
+    Dienst& operator=(const Dienst&) = delete;
+    int port() const { return m_port; }
+
+  private:
+    void starten(const Befehl& befehl) {
+        m_port = freierPort();
+        const std::string zeile = befehl(m_port);
+        const char* aufruf[] = {"/bin/sh", "-c", zeile.c_str(), nullptr};
+        posix_spawnattr_t merkmale;
+        posix_spawnattr_init(&merkmale);
+        posix_spawnattr_setflags(&merkmale, POSIX_SPAWN_SETPGROUP);
+        posix_spawnattr_setpgroup(&merkmale, 0);
+        pid_t pid = 0;
+        const int fehler = ::posix_spawn(&pid, "/bin/sh", nullptr, &merkmale,
+                                         const_cast<char* const*>(aufruf), environ);
+        posix_spawnattr_destroy(&merkmale);
+        if (fehler != 0) return;
+        m_pid = pid;
+        for (int i = 0; i < 100; ++i) {
+            if (::waitpid(pid, nullptr, WNOHANG) == pid) {
+                m_pid = 0;
+                return;
+            }
+            if (antwortet(m_port)) return;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        beenden();
+    }
+
+    void beenden() {
+        if (!m_pid) return;
+        ::kill(-m_pid, SIGTERM);
+        ::waitpid(m_pid, nullptr, 0);
+        m_pid = 0;
+    }
+
+    pid_t m_pid = 0;
+    int m_port = 0;
+};
+
+std::string inZeile(const std::string& befehl) {
+    const Ergebnis ergebnis = ausführen(befehl + " 2>&1");
+    EXPECT_EQ(ergebnis.status, 0) << befehl << ": " << ergebnis.ausgabe;
+    return ergebnis.ausgabe;
+}
+
+// The user, the keys, the certificate and the servers, made once for the suite's process.
+struct Server {
+    fs::path ordner;
+    std::string benutzer;
+    fs::path heim;
+    std::string hostFingerabdruck;
+    std::unique_ptr<Dienst> ftp;
+    std::unique_ptr<Dienst> ssh;
+    std::unique_ptr<PhpServer> web;
+
+    Server() {
+        ordner = fs::temp_directory_path() / ("tafomat-publish-" + std::to_string(::getpid()));
+        benutzer = "tafomat" + std::to_string(::getpid());
+        heim = ordner / "heim";
+        fs::remove_all(ordner);
+        fs::create_directories(ordner);
+        inZeile("useradd -m -d " + inHochkommas(heim.string()) + " -s /bin/bash " + benutzer);
+        // The password goes by standard input, as chpasswd takes it.
+        inZeile("echo " + inHochkommas(benutzer + ":" + Passwort) + " | chpasswd");
+        schlüsselMachen();
+        ftp = std::make_unique<Dienst>([this](int port) { return vsftpd(port); });
+        fs::create_directories("/run/sshd");
+        ssh = std::make_unique<Dienst>([this](int port) {
+            return "exec /usr/sbin/sshd -D -e -f " + inHochkommas(sshdKonfiguration(port)) + " 2>" +
+                   inHochkommas((ordner / "sshd.log").string());
+        });
+        fs::create_directories(heim / "web");
+        inZeile("chown " + benutzer + ": " + inHochkommas((heim / "web").string()));
+        // The server's clock runs a day behind this machine's.
+        web = std::make_unique<PhpServer>(
+            heim / "web", mitUhr(inZeile("date -u -d '-1 day' '+%Y-%m-%d %H:%M:%S+00:00'"), true),
+            std::vector<std::string>{"-d", "date.timezone=Europe/Berlin"});
+    }
+    ~Server() {
+        web.reset();
+        ftp.reset();
+        ssh.reset();
+        ausführen("userdel -r -f " + benutzer);
+        fs::remove_all(ordner);
+    }
+
+    void schlüsselMachen() {
+        const std::string o = inHochkommas(ordner.string());
+        inZeile("cd " + o + " && ssh-keygen -q -t ed25519 -N '' -f hostkey && ssh-keygen -q -t " +
+                "ed25519 -N '' -f userkey && openssl req -x509 -newkey rsa:2048 -nodes -keyout " +
+                "tls.key -out tls.pem -days 3650 -subj /CN=127.0.0.1 -addext " +
+                "subjectAltName=IP:127.0.0.1");
+        fs::create_directories(heim / ".ssh");
+        fs::copy_file(ordner / "userkey.pub", heim / ".ssh/authorized_keys");
+        inZeile("chown -R " + benutzer + ": " + inHochkommas((heim / ".ssh").string()));
+        const std::string abdruck = inZeile("ssh-keygen -l -f " + o + "/hostkey.pub");
+        hostFingerabdruck = abdruck.substr(abdruck.find("SHA256:"), 50);
+    }
+
+    // Files the server writes are readable by their owner only, as some hosts' umask has it:
+    // the program must set the rights itself.
+    std::string vsftpd(int port) const {
+        const fs::path datei = ordner / ("vsftpd-" + std::to_string(port) + ".conf");
+        schreiben(datei, "listen=YES\nlisten_ipv6=NO\nlisten_address=127.0.0.1\nlisten_port=" +
+                             std::to_string(port) +
+                             "\nbackground=NO\nanonymous_enable=NO\nlocal_enable=YES\n"
+                             "write_enable=YES\nlocal_umask=077\npasv_enable=YES\n"
+                             "pasv_address=127.0.0.1\nseccomp_sandbox=NO\nisolate=NO\n"
+                             "isolate_network=NO\npam_service_name=vsftpd\n"
+                             "secure_chroot_dir=/var/run/vsftpd/empty\nxferlog_enable=NO\n"
+                             "ssl_enable=YES\nrsa_cert_file=" +
+                             (ordner / "tls.pem").string() +
+                             "\nrsa_private_key_file=" + (ordner / "tls.key").string() +
+                             "\nforce_local_logins_ssl=NO\nforce_local_data_ssl=NO\n");
+        return "exec /usr/sbin/vsftpd " + inHochkommas(datei.string());
+    }
+
+    std::string sshdKonfiguration(int port) const {
+        const fs::path datei = ordner / ("sshd-" + std::to_string(port) + ".conf");
+        schreiben(datei, "Port " + std::to_string(port) + "\nListenAddress 127.0.0.1\nHostKey " +
+                             (ordner / "hostkey").string() +
+                             "\nPidFile none\nUsePAM no\nPasswordAuthentication yes\n"
+                             "KbdInteractiveAuthentication no\nPubkeyAuthentication yes\n"
+                             "StrictModes no\nAllowUsers " +
+                             benutzer + "\nSubsystem sftp internal-sftp\n");
+        return datei.string();
+    }
+};
+
+class Publish : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        if (::geteuid() == 0) server = new Server();
+    }
+    static void TearDownTestSuite() {
+        delete server;
+        server = nullptr;
+    }
+
+    void SetUp() override {
+        if (!server) GTEST_SKIP() << "making the user and starting the servers needs root";
+        ASSERT_TRUE(phpMitGd()) << "php-cli with php-gd is needed";
+        ASSERT_NE(server->ftp->port(), 0);
+        ASSERT_NE(server->ssh->port(), 0);
+        schreiben(pfad("netrc"),
+                  "machine 127.0.0.1 login " + server->benutzer + " password " + Passwort + "\n");
+        schreiben(pfad("falsch.netrc"),
+                  "machine 127.0.0.1 login " + server->benutzer + " password nein\n");
+    }
+
+    std::string pfad(const std::string& name) const {
+        return ordner.filePath(QString::fromStdString(name)).toStdString();
+    }
+
+    std::string sftp(const std::string& folder) const {
+        return "sftp://" + server->benutzer + "@127.0.0.1:" + std::to_string(server->ssh->port()) +
+               "/~/" + folder + "/";
+    }
+    std::string ftp(const std::string& schema, const std::string& folder) const {
+        return schema + "://" + server->benutzer +
+               "@127.0.0.1:" + std::to_string(server->ftp->port()) + "/" + folder + "/";
+    }
+    std::string webadresse(const std::string& datei) const {
+        return server->web->adresse() + "/" + datei;
+    }
+
+    // The real program in the test's folder, with a home of its own (no netrc, no known hosts,
+    // no ssh agent) and no terminal.
+    Lauf starten(const std::vector<std::string>& argumente) const {
+        QProcess programm;
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "SSH_AUTH_SOCK"})
+            umgebung.remove(QString::fromLatin1(name));
+        umgebung.insert(QStringLiteral("HOME"), ordner.path());
+        programm.setProcessEnvironment(umgebung);
+        programm.setWorkingDirectory(ordner.path());
+        QStringList liste;
+        for (const std::string& argument : argumente)
+            liste.append(QString::fromStdString(argument));
+        programm.start(QStringLiteral(TAFOMAT_EXE), liste);
+        programm.closeWriteChannel();
+        EXPECT_TRUE(programm.waitForFinished(120000)) << "still running, killed";
+        return {programm.exitStatus() == QProcess::NormalExit ? programm.exitCode() : -1,
+                programm.readAllStandardOutput().toStdString(),
+                programm.readAllStandardError().toStdString()};
+    }
+
+    // A design saved by a hidden window, its text changed; and its bundle as export writes it.
+    std::string design(const std::string& name, const std::string& text,
+                       const std::string& bildname = "leer.jpg") {
+        MainWindow fenster(dialoge, schriftarten, uhr, nullptr, MainWindow::Anzeige::Verborgen);
+        fenster.felder().setText(Feld::Txt, text);
+        fenster.felder().setText(Feld::HintergrundName, bildname);
+        EXPECT_TRUE(fenster.EinstellungenSchreiben(QString::fromStdString(pfad(name))));
+        EXPECT_EQ(starten({"export", name, "--bundle", name + ".paket"}).status, 0);
+        return name;
+    }
+
+    // The folder holds exactly the bundle's files, byte for byte, readable by the web server.
+    void wieDasPaket(const fs::path& hochgeladen, const std::string& name) const {
+        std::map<std::string, std::string> erwartet, erhalten;
+        for (const auto& eintrag : fs::directory_iterator(pfad(name + ".paket")))
+            erwartet[eintrag.path().filename()] = lesen(eintrag.path());
+        for (const auto& eintrag : fs::directory_iterator(hochgeladen)) {
+            erhalten[eintrag.path().filename()] = lesen(eintrag.path());
+            EXPECT_EQ(fs::status(eintrag).permissions() & fs::perms::all, fs::perms(0644))
+                << eintrag.path();
+        }
+        EXPECT_EQ(erhalten, erwartet);
+        EXPECT_EQ(fs::status(hochgeladen).permissions() & fs::perms::all, fs::perms(0755));
+    }
+
+    static inline Server* server = nullptr;
+    QTemporaryDir ordner;
+    GeskripteteDialoge dialoge;
+    FesteSchriftarten schriftarten;
+    FesteUhr uhr{*readDate("07.12.2026")};
+};
+
+struct Veröffentlichungsfall {
+    std::string name;
+    std::string ordner;  // in web/ of the home
+    // the options after DESIGN, given the target's folder and its public address
+    std::function<std::vector<std::string>(const std::string& ziel, const std::string& url)>
+        argumente;
+    int status;
+    std::string meldung;  // in the output or the error output
+};
+
+TEST_F(Publish, UploadsTheBundleByEveryProtocolOrRefusesWithNothingWritten) {
+    const std::string d = design("d.txt", "#F255255255Rauchfrei seit #2 Tagen");
+    const std::string kh = pfad("known_hosts");
+    const std::string netrc = pfad("netrc");
+    const std::string falsch = pfad("falsch.netrc");
+    const std::string schlüssel = (server->ordner / "userkey").string();
+    const std::string cacert = (server->ordner / "tls.pem").string();
+    using A = std::vector<std::string>;
+    const std::vector<Veröffentlichungsfall> fälle = {
+        {"SFTP, the host key unknown", "s1",
+         [&](auto ziel, auto) {
+             return A{"--to", sftp(ziel), "--netrc", netrc, "--known-hosts", kh};
+         },
+         1, "--accept-host-key " + server->hostFingerabdruck},
+        {"SFTP, the host key accepted", "s1",
+         [&](auto ziel, auto url) {
+             return A{"--to",          sftp(ziel), "--netrc",           netrc,
+                      "--known-hosts", kh,         "--accept-host-key", server->hostFingerabdruck,
+                      "--url",         url};
+         },
+         0, "the same banner"},
+        {"SFTP by key, the host key now known", "s2",
+         [&](auto ziel, auto url) {
+             return A{"--to", sftp(ziel), "--key", schlüssel, "--known-hosts", kh, "--url", url};
+         },
+         0, "the same banner"},
+        {"SFTP, a wrong password", "s3",
+         [&](auto ziel, auto) {
+             return A{"--to", sftp(ziel), "--netrc", falsch, "--known-hosts", kh};
+         },
+         1, "refuses the login"},
+        {"FTPS", "f1",
+         [&](auto ziel, auto url) {
+             return A{"--to", ftp("ftps", ziel), "--netrc", netrc, "--cacert",
+                      cacert, "--url",           url};
+         },
+         0, "the same banner"},
+        {"FTPS, the certificate unverifiable", "f2",
+         [&](auto ziel, auto) {
+             return A{"--to", ftp("ftps", ziel), "--netrc", netrc};
+         },
+         1, "certificate cannot be verified"},
+        {"FTP", "f3",
+         [&](auto ziel, auto url) {
+             return A{"--to", ftp("ftp", ziel), "--netrc", netrc, "--url", url};
+         },
+         0, "sends the password unencrypted"},
+        {"FTP, a wrong password", "f4",
+         [&](auto ziel, auto) {
+             return A{"--to", ftp("ftp", ziel), "--netrc", falsch};
+         },
+         1, "refuses the login"},
+    };
+    for (const Veröffentlichungsfall& fall : fälle) {
+        SCOPED_TRACE(fall.name);
+        A argumente{"publish", d};
+        for (const std::string& argument :
+             fall.argumente("web/" + fall.ordner, webadresse(fall.ordner + "/Tafomat.php")))
+            argumente.push_back(argument);
+        const Lauf lauf = starten(argumente);
+        const std::string alles = lauf.ausgabe + lauf.fehler;
+        EXPECT_EQ(lauf.status, fall.status) << alles;
+        EXPECT_NE(alles.find(fall.meldung), std::string::npos) << alles;
+        EXPECT_EQ(alles.find(Passwort), std::string::npos);
+        if (fall.status == 0)
+            wieDasPaket(server->heim / "web" / fall.ordner, d);
+        else
+            EXPECT_FALSE(fs::exists(server->heim / "web" / fall.ordner));
+    }
+    // The accepted key was added as ssh-keyscan gives it.
+    EXPECT_NE(
+        lesen(kh).find("[127.0.0.1]:" + std::to_string(server->ssh->port()) + " ssh-ed25519 "),
+        std::string::npos);
+}
+
+}  // namespace
+}  // namespace tafomat::test
