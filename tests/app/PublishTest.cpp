@@ -11,8 +11,10 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <set>
 
 #include "common/PhpLauf.h"
 #include "ui/Fensterprobe.h"
@@ -369,6 +371,138 @@ TEST_F(Publish, UploadsTheBundleByEveryProtocolOrRefusesWithNothingWritten) {
     EXPECT_NE(
         lesen(kh).find("[127.0.0.1]:" + std::to_string(server->ssh->port()) + " ssh-ed25519 "),
         std::string::npos);
+}
+
+// The previous banner keeps working when a new one fails half-way, and the same command run
+// again completes it once the cause is gone.
+TEST_F(Publish, FailureHalfWayLeavesThePreviousBannerAndARerunCompletesIt) {
+    const std::string alt = design("alt.txt", "#F255255255Alt: #2 Tage");
+    const std::string neu = design("neu.txt", "#F255255000Neu: #2 Tage", "neu.jpg");
+    const std::string kh = pfad("known_hosts");
+    const std::string url = webadresse("h/Tafomat.php");
+    const auto veröffentlichen = [&](const std::string& d) {
+        return starten({"publish", d, "--to", sftp("web/h"), "--netrc", pfad("netrc"),
+                        "--known-hosts", kh, "--accept-host-key", server->hostFingerabdruck});
+    };
+    ASSERT_EQ(veröffentlichen(alt).status, 0);
+    const fs::path ordner = server->heim / "web/h";
+    // A folder where the new picture should go.
+    fs::create_directory(ordner / "neu.jpg");
+    const Lauf halb = veröffentlichen(neu);
+    EXPECT_EQ(halb.status, 1);
+    EXPECT_NE(halb.fehler.find("neu.jpg cannot take its name"), std::string::npos) << halb.fehler;
+    EXPECT_NE(halb.fehler.find("as before: neu.jpg, Arial.ttf, Tafomat.php"), std::string::npos)
+        << halb.fehler;
+    EXPECT_NE(halb.fehler.find("run again completes it"), std::string::npos) << halb.fehler;
+    std::set<std::string> namen;
+    for (const auto& eintrag : fs::directory_iterator(ordner))
+        namen.insert(eintrag.path().filename());
+    EXPECT_EQ(namen, (std::set<std::string>{"Arial.ttf", "Tafomat.php", "leer.jpg", "neu.jpg"}));
+    const Lauf vorher = starten({"check", alt, "--url", url});
+    EXPECT_EQ(vorher.status, 0) << vorher.ausgabe;
+    fs::remove(ordner / "neu.jpg");
+    EXPECT_EQ(veröffentlichen(neu).status, 0);
+    const Lauf nachher = starten({"check", neu, "--url", url});
+    EXPECT_EQ(nachher.status, 0) << nachher.ausgabe;
+    fs::remove(ordner / "leer.jpg");
+    wieDasPaket(ordner, neu);
+}
+
+struct Prüffall {
+    std::string name;
+    std::string adresse;  // in the web folder
+    int status;
+    std::string meldung;
+};
+
+TEST_F(Publish, CheckNamesWhatTheAddressSends) {
+    const std::string d = design("d.txt", "#F255255255Rauchfrei seit #2 Tagen");
+    const std::string anders = design("anders.txt", "#F255255255Rauchfrei seit #2 Tagen!");
+    for (const auto& [entwurf, ordner] : {std::pair{d, "k"}, {anders, "k2"}})
+        ASSERT_EQ(starten({"publish", entwurf, "--to", ftp("ftp", std::string("web/") + ordner),
+                           "--netrc", pfad("netrc")})
+                      .status,
+                  0);
+    const fs::path web = server->heim / "web";
+    fs::copy_file(web / "k/Tafomat.php", web / "k/Tafomat.txt");
+    schreiben(web / "seite.html", "<!DOCTYPE html><html><body>Willkommen</body></html>\n");
+    schreiben(web / "umleitung.php", "<?php header('Location: /k/Tafomat.php', true, 302);\n");
+    schreiben(web / "schleife.php", "<?php header('Location: /schleife.php', true, 302);\n");
+    schreiben(web / "gross.php",
+              "<?php header('Content-Type: image/png'); echo \"\\x89PNG\\r\\n\\x1a\\n\";"
+              " $k=str_repeat('x',1<<20); for ($i=0;$i<100;++$i) echo $k;\n");
+    const std::vector<Prüffall> fälle = {
+        {"the banner", "k/Tafomat.php", 0, "the same banner as the server's script draws on "},
+        {"the picture-name address", "k/Tafomat.php/banner.jpg", 0, "the same banner"},
+        {"one redirect", "umleitung.php", 0, "(redirected -> "},
+        {"another design", "k2/Tafomat.php", 3, "pixels differ, in rows"},
+        {"no such file", "k/fehlt.php", 1, "answers 404 Not Found"},
+        {"HTML", "seite.html", 1, "sends HTML instead of a picture"},
+        {"the script's source", "k/Tafomat.txt", 1, "sends the PHP source"},
+        {"redirects without end", "schleife.php", 1, "more than 5 redirects"},
+        {"100 MB", "gross.php", 1, "more than 64 MB"},
+    };
+    for (const Prüffall& fall : fälle) {
+        SCOPED_TRACE(fall.name);
+        const Lauf lauf = starten({"check", d, "--url", webadresse(fall.adresse)});
+        EXPECT_EQ(lauf.status, fall.status) << lauf.ausgabe << lauf.fehler;
+        EXPECT_NE(lauf.ausgabe.find(fall.meldung), std::string::npos) << lauf.ausgabe;
+        EXPECT_EQ(std::count(lauf.ausgabe.begin(), lauf.ausgabe.end(), '\n'), 1);
+    }
+    // The server's day is a day behind this machine's.
+    const std::string gestern = inZeile("TZ=Europe/Berlin date -d '-1 day' +%d.%m.%Y");
+    EXPECT_NE(starten({"check", d, "--url", webadresse("k/Tafomat.php")})
+                  .ausgabe.find("draws on " + gestern.substr(0, 10)),
+              std::string::npos);
+    // A server that lost its font sends the script's error picture, known by its pixels.
+    fs::rename(web / "k/Arial.ttf", web / "k/arial.ttf");
+    const Lauf ohneSchrift = starten({"check", d, "--url", webadresse("k/Tafomat.php")});
+    EXPECT_EQ(ohneSchrift.status, 3);
+    EXPECT_NE(ohneSchrift.ausgabe.find("error picture: Tafomat: Schrift Arial.ttf fehlt"),
+              std::string::npos)
+        << ohneSchrift.ausgabe;
+}
+
+struct Eingabefall {
+    std::vector<std::string> argumente;  // after the command and the design
+    std::string meldung;
+};
+
+// Everything decided before connecting ends with 2, a message, and no connection tried.
+TEST_F(Publish, BadInputIsRefusedBeforeConnecting) {
+    const std::string d = design("d.txt", "Hallo");
+    schreiben(pfad("fremd.netrc"), "machine example.org login anna password x\n");
+    schreiben(pfad("keinschluessel"), "Hallo\n");
+    schreiben(pfad("keinschluessel.pub"), "Hallo\n");
+    const std::string u = server->benutzer;
+    const std::string port = std::to_string(server->ftp->port());
+    const std::vector<std::pair<std::string, Eingabefall>> fälle = {
+        {"publish", {{"--to", "http://" + u + "@127.0.0.1/x/"}, "begins with none of"}},
+        {"publish", {{"--to", "sftp://" + u + "@/x/"}, "names no host"}},
+        {"publish", {{"--to", "sftp://" + u + ":pw@127.0.0.1/x/"}, "the user holds a colon"}},
+        {"publish", {{"--to", "ftp://" + u + "@127.0.0.1:" + port + "/a/../b/"}, "\"..\""}},
+        {"publish",
+         {{"--to", "ftp://" + u + "@127.0.0.1:" + port + "/x/", "--netrc", pfad("fremd.netrc")},
+          "has no password for machine 127.0.0.1"}},
+        {"publish",
+         {{"--to", "ftp://" + u + "@127.0.0.1:" + port + "/x/"}, "no password for " + u}},
+        {"publish", {{"--to", sftp("x"), "--key", pfad("keinschluessel")}, "is no private key"}},
+        {"publish",
+         {{"--to", sftp("x"), "--netrc", pfad("netrc"), "--url", "ftp://x/"},
+          "is no http:// or https:// address"}},
+        {"check", {{"--url", "file:///etc/passwd"}, "is no http:// or https:// address"}},
+        {"check", {{"--url", webadresse("x.php"), "--type", "bmp"}, "is not jpeg, png or gif"}},
+    };
+    for (const auto& [befehl, fall] : fälle) {
+        SCOPED_TRACE(fall.meldung);
+        std::vector<std::string> argumente{befehl, d};
+        argumente.insert(argumente.end(), fall.argumente.begin(), fall.argumente.end());
+        const Lauf lauf = starten(argumente);
+        EXPECT_EQ(lauf.status, 2);
+        EXPECT_NE(lauf.fehler.find(fall.meldung), std::string::npos) << lauf.fehler;
+        EXPECT_EQ(lauf.ausgabe, "");
+    }
+    EXPECT_FALSE(fs::exists(server->heim / "x"));
 }
 
 }  // namespace
