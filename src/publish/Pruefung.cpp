@@ -383,9 +383,11 @@ class Prüfer {
 }  // namespace
 
 Servertag ServertagAusTagesende(long long morgen) {
-    // The zone whose midnight the instant is: between 12 hours west and 14 east of UTC.
+    // The zone whose midnight the instant is: between 10 hours west and 14 east of UTC. West of
+    // that, a zone shares its midnights with one 24 hours east, where far more people live
+    // (UTC-11 with Tonga's +13, UTC-12 with New Zealand's +12).
     long long versatz = ((-morgen) % Tag + Tag) % Tag;
-    if (versatz > 14 * 3600) versatz -= Tag;
+    if (versatz > 14 * 3600) versatz -= Tag;  // from -10 h on
     const long long tage = (morgen + versatz) / Tag;
     return {Tageszahl(tage - 1) + UnixNulltag, int(versatz)};
 }

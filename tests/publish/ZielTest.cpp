@@ -80,8 +80,9 @@ TEST(Pruefung, ServersDayAndZoneComeFromTheDaysEnd) {
         {1796688000 - 3600, "07.12.2026", 3600},           // Europe/Berlin in winter
         {1796688000 + 5 * 3600, "07.12.2026", -5 * 3600},  // New York
         {1796688000 - 14 * 3600, "07.12.2026", 14 * 3600},
-        {1796688000 + 11 * 3600, "07.12.2026", -11 * 3600},  // Samoa
-        // UTC-12 and UTC+12 share their midnights: people live only in the latter.
+        {1796688000 + 10 * 3600, "07.12.2026", -10 * 3600},  // Hawaii
+        // UTC-12 and UTC+12 share their midnights, as UTC-11 and UTC+13 do; the eastern ones
+        // are where most people live.
         {1796688000 + 12 * 3600, "08.12.2026", 12 * 3600},
         {1796688000 - 19800, "07.12.2026", 19800},  // India, half an hour
     };
