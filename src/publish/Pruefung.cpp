@@ -383,11 +383,11 @@ class Prüfer {
 }  // namespace
 
 Servertag ServertagAusTagesende(long long morgen) {
-    // The zone whose midnight the instant is: between 10 hours west and 14 east of UTC. West of
-    // that, a zone shares its midnights with one 24 hours east, where far more people live
-    // (UTC-11 with Tonga's +13, UTC-12 with New Zealand's +12).
+    // The zone whose midnight the instant is: from 10 hours west of UTC to 13 east. A zone
+    // shares its midnights with one 24 hours east or west of it; of each pair, this is the one
+    // where far more people live (Hawaii's -10, not +14; Tonga's +13, New Zealand's +12).
     long long versatz = ((-morgen) % Tag + Tag) % Tag;
-    if (versatz > 14 * 3600) versatz -= Tag;  // from -10 h on
+    if (versatz >= 14 * 3600) versatz -= Tag;
     const long long tage = (morgen + versatz) / Tag;
     return {Tageszahl(tage - 1) + UnixNulltag, int(versatz)};
 }

@@ -77,12 +77,12 @@ TEST(Pruefung, ServersDayAndZoneComeFromTheDaysEnd) {
     // 08.12.2026 00:00 UTC is 1796688000.
     const Fall fälle[] = {
         {1796688000, "07.12.2026", 0},
-        {1796688000 - 3600, "07.12.2026", 3600},           // Europe/Berlin in winter
-        {1796688000 + 5 * 3600, "07.12.2026", -5 * 3600},  // New York
-        {1796688000 - 14 * 3600, "07.12.2026", 14 * 3600},
+        {1796688000 - 3600, "07.12.2026", 3600},             // Europe/Berlin in winter
+        {1796688000 + 5 * 3600, "07.12.2026", -5 * 3600},    // New York
+        {1796688000 - 13 * 3600, "07.12.2026", 13 * 3600},   // Tonga
         {1796688000 + 10 * 3600, "07.12.2026", -10 * 3600},  // Hawaii
-        // UTC-12 and UTC+12 share their midnights, as UTC-11 and UTC+13 do; the eastern ones
-        // are where most people live.
+        // UTC-12 and UTC+12 share their midnights, as UTC-11 and UTC+13, UTC-10 and UTC+14
+        // do; the first and the second are where more people live.
         {1796688000 + 12 * 3600, "08.12.2026", 12 * 3600},
         {1796688000 - 19800, "07.12.2026", 19800},  // India, half an hour
     };
