@@ -134,19 +134,20 @@ bool dateiLesbar(const std::string& datei, std::size_t größte, std::string* in
 // Asks on the terminal without echo. Empty when the input is none.
 std::optional<std::string> passwortFragen(const Ziel& ziel) {
     if (!::isatty(STDIN_FILENO)) return std::nullopt;
-    std::fprintf(stderr, "Password for %s@%s: ", ziel.benutzer.c_str(), ziel.host.c_str());
-    std::fflush(stderr);
+    // The echo goes off before the prompt shows: nothing typed after it may be echoed or lost.
     termios alt{};
     const bool still = ::tcgetattr(STDIN_FILENO, &alt) == 0;
     if (still) {
         termios neu = alt;
         neu.c_lflag &= ~tcflag_t(ECHO);
-        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &neu);
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &neu);
     }
+    std::fprintf(stderr, "Password for %s@%s: ", ziel.benutzer.c_str(), ziel.host.c_str());
+    std::fflush(stderr);
     std::string passwort;
     for (int zeichen; (zeichen = std::fgetc(stdin)) != EOF && zeichen != '\n';)
         passwort += static_cast<char>(zeichen);
-    if (still) ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &alt);
+    if (still) ::tcsetattr(STDIN_FILENO, TCSANOW, &alt);
     std::fputc('\n', stderr);
     return passwort;
 }

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <poll.h>
+#include <pty.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -56,8 +58,9 @@ bool antwortet(int port) {
     return verbunden;
 }
 
-// A server in the foreground, in a process group of its own, stopped by its process id. The
-// configuration is made for a port; a port taken meanwhile makes it try another.
+// A server in the foreground, in a process group of its own, stopped by its process id, or by
+// the kernel when the suite's process ends before (setpriv --pdeathsig). The configuration is
+// made for a port; a port taken meanwhile makes it try another.
 class Dienst {
   public:
     using Befehl = std::function<std::string(int port)>;
@@ -137,7 +140,8 @@ struct Server {
         ftp = std::make_unique<Dienst>([this](int port) { return vsftpd(port); });
         fs::create_directories("/run/sshd");
         ssh = std::make_unique<Dienst>([this](int port) {
-            return "exec /usr/sbin/sshd -D -e -f " + inHochkommas(sshdKonfiguration(port)) + " 2>" +
+            return "exec setpriv --pdeathsig TERM /usr/sbin/sshd -D -e -f " +
+                   inHochkommas(sshdKonfiguration(port)) + " </dev/null >/dev/null 2>" +
                    inHochkommas((ordner / "sshd.log").string());
         });
         fs::create_directories(heim / "web");
@@ -183,7 +187,8 @@ struct Server {
                              (ordner / "tls.pem").string() +
                              "\nrsa_private_key_file=" + (ordner / "tls.key").string() +
                              "\nforce_local_logins_ssl=NO\nforce_local_data_ssl=NO\n");
-        return "exec /usr/sbin/vsftpd " + inHochkommas(datei.string());
+        return "exec setpriv --pdeathsig TERM /usr/sbin/vsftpd " + inHochkommas(datei.string()) +
+               " </dev/null >/dev/null 2>&1";
     }
 
     std::string sshdKonfiguration(int port) const {
@@ -408,6 +413,71 @@ TEST_F(Publish, FailureHalfWayLeavesThePreviousBannerAndARerunCompletesIt) {
     wieDasPaket(ordner, neu);
 }
 
+// Reads from the terminal until the text has come or it closes; at most 60 s.
+std::string lesenBis(int terminal, const std::string& bis) {
+    std::string gelesen;
+    for (int runde = 0; runde < 600 && (bis.empty() || gelesen.find(bis) == std::string::npos);
+         ++runde) {
+        pollfd warten{terminal, POLLIN, 0};
+        if (::poll(&warten, 1, 100) <= 0) continue;
+        char puffer[4096];
+        const ssize_t n = ::read(terminal, puffer, sizeof puffer);
+        if (n <= 0) break;
+        gelesen.append(puffer, static_cast<std::size_t>(n));
+    }
+    return gelesen;
+}
+
+// Without a netrc entry the password is asked for on the terminal, and what is typed there is
+// not echoed.
+TEST_F(Publish, PasswordIsAskedOnATerminalWithoutEcho) {
+    const std::string d = design("d.txt", "Hallo");
+    const std::vector<std::string> argumente{TAFOMAT_EXE,
+                                             "publish",
+                                             d,
+                                             "--to",
+                                             ftp("ftps", "web/p"),
+                                             "--cacert",
+                                             (server->ordner / "tls.pem").string()};
+    std::vector<char*> zeiger;
+    for (const std::string& argument : argumente)
+        zeiger.push_back(const_cast<char*>(argument.c_str()));
+    zeiger.push_back(nullptr);
+    const std::string heim = ordner.path().toStdString();
+    int terminal = -1;
+    const pid_t pid = ::forkpty(&terminal, nullptr, nullptr, nullptr);
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        if (::chdir(heim.c_str()) != 0) ::_exit(126);
+        ::setenv("HOME", heim.c_str(), 1);
+        for (const char* name : {"SSH_AUTH_SOCK", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            ::unsetenv(name);
+        ::execv(TAFOMAT_EXE, zeiger.data());
+        ::_exit(127);
+    }
+    std::string gelesen = lesenBis(terminal, "Password for " + server->benutzer + "@127.0.0.1: ");
+    const std::string zeile = Passwort + "\n";
+    EXPECT_EQ(::write(terminal, zeile.data(), zeile.size()), ssize_t(zeile.size()));
+    gelesen += lesenBis(terminal, "");
+    int status = 0;
+    bool geendet = false;
+    for (int i = 0; i < 600 && !geendet; ++i) {
+        geendet = ::waitpid(pid, &status, WNOHANG) == pid;
+        if (!geendet) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    if (!geendet) {
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, &status, 0);
+    }
+    ::close(terminal);
+    EXPECT_TRUE(geendet) << "still running, killed";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << gelesen;
+    EXPECT_NE(gelesen.find("published leer.jpg, Arial.ttf, Tafomat.php"), std::string::npos)
+        << gelesen;
+    EXPECT_EQ(gelesen.find(Passwort), std::string::npos) << gelesen;
+    wieDasPaket(server->heim / "web/p", d);
+}
+
 struct Prüffall {
     std::string name;
     std::string adresse;  // in the web folder
@@ -423,6 +493,10 @@ TEST_F(Publish, CheckNamesWhatTheAddressSends) {
                            "--netrc", pfad("netrc")})
                       .status,
                   0);
+    ASSERT_EQ(starten({"publish", d, "--to", ftp("ftp", "web/g"), "--netrc", pfad("netrc"),
+                       "--type", "gif"})
+                  .status,
+              0);
     const fs::path web = server->heim / "web";
     fs::copy_file(web / "k/Tafomat.php", web / "k/Tafomat.txt");
     schreiben(web / "seite.html", "<!DOCTYPE html><html><body>Willkommen</body></html>\n");
@@ -436,6 +510,7 @@ TEST_F(Publish, CheckNamesWhatTheAddressSends) {
         {"the picture-name address", "k/Tafomat.php/banner.jpg", 0, "the same banner"},
         {"one redirect", "umleitung.php", 0, "(redirected -> "},
         {"another design", "k2/Tafomat.php", 3, "pixels differ, in rows"},
+        {"another type", "g/Tafomat.php", 3, "sends a gif picture, the design's script a jpeg"},
         {"no such file", "k/fehlt.php", 1, "answers 404 Not Found"},
         {"HTML", "seite.html", 1, "sends HTML instead of a picture"},
         {"the script's source", "k/Tafomat.txt", 1, "sends the PHP source"},
@@ -449,6 +524,8 @@ TEST_F(Publish, CheckNamesWhatTheAddressSends) {
         EXPECT_NE(lauf.ausgabe.find(fall.meldung), std::string::npos) << lauf.ausgabe;
         EXPECT_EQ(std::count(lauf.ausgabe.begin(), lauf.ausgabe.end(), '\n'), 1);
     }
+    const Lauf gif = starten({"check", d, "--url", webadresse("g/Tafomat.php"), "--type", "gif"});
+    EXPECT_EQ(gif.status, 0) << gif.ausgabe;
     // The server's day is a day behind this machine's.
     const std::string gestern = inZeile("TZ=Europe/Berlin date -d '-1 day' +%d.%m.%Y");
     EXPECT_NE(starten({"check", d, "--url", webadresse("k/Tafomat.php")})
