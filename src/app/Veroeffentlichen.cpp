@@ -13,14 +13,11 @@
 
 #include "app/Export.h"
 #include "files/RegularFile.h"
-#include "phpgen/Bildausgabe.h"
 #include "platform/QtText.h"
 #include "publish/Abruf.h"
 #include "publish/Hochladen.h"
 #include "publish/Pruefung.h"
 #include "publish/Ziel.h"
-#include "render/Sendegroesse.h"
-#include "render/Serveransicht.h"
 
 namespace tafomat {
 
@@ -234,21 +231,10 @@ class Anmeldung {
     Zugang m_zugang;
 };
 
-Erwartung erwartungVon(const Entwurf& entwurf) {
-    const std::optional<Bildausgabe> ausgabe = BildausgabeLesen(entwurf.felder);
-    return Erwartung{
-        [&entwurf](Tageszahl tag) { return Serveransicht(entwurf.felder, entwurf.vorschau, tag); },
-        ausgabe ? ausgabe->art : "jpeg",
-        ausgabe ? ausgabe->qualität : 75,
-        entwurf.vorschau.width(),
-        entwurf.vorschau.height(),
-        entwurf.felder.text(Feld::HintergrundName),
-        entwurf.vorschau.fontName() + ".ttf"};
-}
-
 int adresseprüfen(const Entwurf& entwurf, const std::string& adresse,
                   const std::optional<std::string>& cacert) {
-    const Prüfergebnis ergebnis = AbrufPrüfen(Abrufen(adresse, cacert), erwartungVon(entwurf));
+    const Prüfergebnis ergebnis =
+        AbrufPrüfen(Abrufen(adresse, cacert), DesignErwartung(entwurf.felder, entwurf.vorschau));
     std::printf("%s: %s\n", adresse.c_str(), ergebnis.zeile.c_str());
     return ergebnis.status;
 }

@@ -17,6 +17,8 @@
 
 #include "model/Cp1252.h"
 #include "render/Bilddatei.h"
+#include "render/Sendegroesse.h"
+#include "render/Serveransicht.h"
 
 namespace tafomat {
 
@@ -390,6 +392,18 @@ Servertag ServertagAusTagesende(long long morgen) {
     if (versatz >= 14 * 3600) versatz -= Tag;
     const long long tage = (morgen + versatz) / Tag;
     return {Tageszahl(tage - 1) + UnixNulltag, int(versatz)};
+}
+
+Erwartung DesignErwartung(const Felder& felder, const GdSurface& vorschau) {
+    const std::optional<Bildausgabe> ausgabe = BildausgabeLesen(felder);
+    return Erwartung{
+        [&felder, &vorschau](Tageszahl tag) { return Serveransicht(felder, vorschau, tag); },
+        ausgabe ? ausgabe->art : "jpeg",
+        ausgabe ? ausgabe->qualität : 75,
+        vorschau.width(),
+        vorschau.height(),
+        felder.text(Feld::HintergrundName),
+        vorschau.fontName() + ".ttf"};
 }
 
 Prüfergebnis AbrufPrüfen(const Abruf& abruf, const Erwartung& erwartung) {

@@ -4,9 +4,11 @@
 #include <optional>
 #include <string>
 
+#include "model/Felder.h"
 #include "model/Zahlen.h"
 #include "publish/Abruf.h"
 #include "render/Bild.h"
+#include "render/GdSurface.h"
 
 namespace tafomat {
 
@@ -21,6 +23,11 @@ struct Erwartung {
     std::string bildname;     // Windows-1252, as the script names the files
     std::string schriftname;  //
 };
+
+// What the design's script sends: the server view of any day over the preview's background,
+// in the design's type and quality. It refers to the fields and the preview, which must outlive
+// it and stay unchanged while it is used.
+Erwartung DesignErwartung(const Felder& felder, const GdSurface& vorschau);
 
 inline constexpr int PrüfungGleich = 0;
 inline constexpr int PrüfungNichtErreicht = 1;

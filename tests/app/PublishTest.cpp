@@ -4,8 +4,12 @@
 // its clock a day behind this machine's. Making the user and starting the servers needs root.
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -20,6 +24,8 @@
 
 #include "common/PhpLauf.h"
 #include "ui/Fensterprobe.h"
+#include "ui/Veroeffentlichung.h"
+#include "ui/Veroeffentlichungsinhalt.h"
 
 namespace tafomat::test {
 namespace {
@@ -538,6 +544,50 @@ TEST_F(Publish, CheckNamesWhatTheAddressSends) {
     EXPECT_NE(ohneSchrift.ausgabe.find("error picture: Tafomat: Schrift Arial.ttf fehlt"),
               std::string::npos)
         << ohneSchrift.ausgabe;
+}
+
+// The window's dialog, driven offscreen: it publishes and checks against the same servers while
+// the window's event loop goes on, and offers the lines to copy into the forum.
+TEST_F(Publish, DialogPublishesAndChecksWhileTheWindowGoesOn) {
+    const std::string d = design("d.txt", "#F255255255Rauchfrei seit #2 Tagen");
+    MainWindow fenster(dialoge, schriftarten, uhr, nullptr, MainWindow::Anzeige::Verborgen);
+    fenster.EinstellungenÖffnen(QString::fromStdString(pfad(d)));
+    Veroeffentlichungsdialog dialog(
+        [&] { return VeroeffentlichungsinhaltVon(fenster.felder(), fenster.vorschau()); });
+    const auto eingeben = [&](const char* name, const std::string& text) {
+        auto* feld = dialog.findChild<QLineEdit*>(QLatin1String(name));
+        ASSERT_NE(feld, nullptr) << name;
+        feld->setText(QString::fromStdString(text));
+    };
+    const std::string url = webadresse("dialog/Tafomat.php");
+    eingeben("Server", "ftp://127.0.0.1:" + std::to_string(server->ftp->port()) + "/web/dialog/");
+    eingeben("Benutzer", server->benutzer);
+    eingeben("Passwort", Passwort);
+    eingeben("Adresse", url);
+    auto* meldung = dialog.findChild<QLabel*>(QStringLiteral("Meldung"));
+    const auto ausführen = [&](const char* knopf) {
+        int schläge = 0;
+        QTimer uhrwerk;
+        QObject::connect(&uhrwerk, &QTimer::timeout, [&] { ++schläge; });
+        uhrwerk.start(5);
+        dialog.findChild<QPushButton*>(QLatin1String(knopf))->click();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !meldung->text().endsWith(QStringLiteral(" …")); },
+                                    60000));
+        return schläge;
+    };
+    // The timer ticks while the upload runs: nothing waits in the window's thread.
+    EXPECT_GT(ausführen("VeroeffentlichenKnopf"), 0);
+    EXPECT_TRUE(meldung->text().startsWith(QStringLiteral(
+        "Veröffentlicht. Die Adresse sendet das gestaltete Banner: the same banner")))
+        << meldung->text().toStdString();
+    EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("BBCode"))->text().toStdString(),
+              "[img]" + url + "[/img]");
+    EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("BBCodeBildname"))->text().toStdString(),
+              "[img]" + url + "/banner.jpg[/img]");
+    wieDasPaket(server->heim / "web/dialog", d);
+    eingeben("Adresse", webadresse("dialog/fehlt.php"));
+    ausführen("PruefenKnopf");
+    EXPECT_TRUE(meldung->text().contains(QStringLiteral("404"))) << meldung->text().toStdString();
 }
 
 struct Eingabefall {

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace tafomat {
+
+// Declared apart (ui/Veroeffentlichungsinhalt.h, publish/): moc reads only this header.
+struct Abruf;
+struct Hochladebericht;
+struct Veroeffentlichungsinhalt;
+struct Ziel;
+
+// "Veröffentlichen …": the server's address, the user, the password and the banner's public
+// address; it uploads and checks, or only checks, while the window goes on. The password is
+// held only in the field while the dialog is open.
+class Veroeffentlichungsdialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    using Inhaltsquelle = std::function<std::unique_ptr<Veroeffentlichungsinhalt>()>;
+    Veroeffentlichungsdialog(Inhaltsquelle quelle, QWidget* eltern = nullptr);
+    ~Veroeffentlichungsdialog() override;
+
+  signals:
+    // The result in one German sentence, for the window's notice line.
+    void ergebnis(const QString& text);
+
+  private:
+    void starten(bool hochladen, std::optional<std::string> annehmen = std::nullopt);
+    void hochgeladen(const Hochladebericht& bericht, const std::optional<Abruf>& abruf);
+    void zeigen(const QString& text);
+    void einbindungZeigen(const std::string& adresse);
+    void arbeitBeenden();
+    bool zielLesen(Ziel& ziel, QString& fehler) const;
+
+    Inhaltsquelle m_quelle;
+    std::unique_ptr<Veroeffentlichungsinhalt> m_inhalt;
+    QLineEdit* m_server;
+    QLineEdit* m_benutzer;
+    QLineEdit* m_passwort;
+    QLineEdit* m_adresse;
+    QPushButton* m_veröffentlichen;
+    QPushButton* m_prüfen;
+    QPushButton* m_abbrechen;
+    QPushButton* m_annehmen;
+    QProgressBar* m_fortschritt;
+    QLabel* m_meldung;
+    QLineEdit* m_bbcode;
+    QLineEdit* m_html;
+    QLineEdit* m_bildname;
+    std::optional<std::string> m_fingerabdruck;
+    std::atomic<bool> m_abbruch{false};
+    std::thread m_arbeit;
+};
+
+}  // namespace tafomat
