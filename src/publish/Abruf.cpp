@@ -14,8 +14,14 @@ constexpr long AbrufSekunden = 60;
 
 struct Empfang {
     Abruf& abruf;
+    const std::atomic<bool>* abbrechen;
     bool zuGroß = false;
 };
+
+int weiterMachen(void* empfang, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    const auto* abbrechen = static_cast<Empfang*>(empfang)->abbrechen;
+    return abbrechen && abbrechen->load() ? 1 : 0;
+}
 
 size_t inhaltNehmen(char* daten, size_t größe, size_t anzahl, void* ziel) {
     auto& empfang = *static_cast<Empfang*>(ziel);
@@ -46,9 +52,10 @@ size_t kopfNehmen(char* daten, size_t größe, size_t anzahl, void* ziel) {
 
 // One request, no redirect followed; the next address when the answer is a redirect.
 std::optional<std::string> einmal(CURL* curl, const std::string& adresse,
-                                  const std::optional<std::string>& cacert, Abruf& abruf) {
+                                  const std::optional<std::string>& cacert, Abruf& abruf,
+                                  const std::atomic<bool>* abbrechen) {
     char puffer[CURL_ERROR_SIZE] = {};
-    Empfang empfang{abruf};
+    Empfang empfang{abruf, abbrechen};
     abruf.inhalt.clear();
     abruf.kopf.clear();
     curl_slist* kopfzeilen = curl_slist_append(nullptr, "Cache-Control: no-cache");
@@ -67,11 +74,18 @@ std::optional<std::string> einmal(CURL* curl, const std::string& adresse,
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &empfang);
     curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, &kopfNehmen);
     curl_easy_setopt(curl, CURLOPT_HEADERDATA, &empfang);
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &weiterMachen);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &empfang);
     if (cacert) curl_easy_setopt(curl, CURLOPT_CAINFO, cacert->c_str());
     const CURLcode code = curl_easy_perform(curl);
     curl_slist_free_all(kopfzeilen);
     if (empfang.zuGroß || code == CURLE_FILESIZE_EXCEEDED) {
         abruf.fehler = "it sends more than " + std::to_string(GrößteAntwort >> 20) + " MB";
+        return std::nullopt;
+    }
+    if (code == CURLE_ABORTED_BY_CALLBACK) {
+        abruf.fehler = "cancelled";
         return std::nullopt;
     }
     if (code != CURLE_OK) {
@@ -89,21 +103,22 @@ std::optional<std::string> einmal(CURL* curl, const std::string& adresse,
 
 }  // namespace
 
-Abruf Abrufen(const std::string& adresse, const std::optional<std::string>& cacert) {
+Abruf Abrufen(const std::string& adresse, const std::optional<std::string>& cacert,
+              const std::atomic<bool>* abbrechen) {
     Abruf abruf;
     CURL* curl = curl_easy_init();
     if (!curl) {
         abruf.fehler = "curl cannot start";
         return abruf;
     }
-    std::optional<std::string> nächste = einmal(curl, adresse, cacert, abruf);
+    std::optional<std::string> nächste = einmal(curl, adresse, cacert, abruf, abbrechen);
     while (nächste && !abruf.fehler) {
         abruf.umleitungen.push_back(*nächste);
         if (abruf.umleitungen.size() > MeisteUmleitungen) {
             abruf.fehler = "more than " + std::to_string(MeisteUmleitungen) + " redirects";
             break;
         }
-        nächste = einmal(curl, *nächste, cacert, abruf);
+        nächste = einmal(curl, *nächste, cacert, abruf, abbrechen);
     }
     curl_easy_cleanup(curl);
     return abruf;

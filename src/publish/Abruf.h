@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <map>
 #include <optional>
 #include <string>
@@ -23,7 +24,8 @@ inline constexpr int MeisteUmleitungen = 5;
 
 // Fetches the address (http or https), with "Cache-Control: no-cache", following at most five
 // redirects, within a time limit and reading at most GrößteAntwort bytes. `cacert` adds
-// authorities for https.
-Abruf Abrufen(const std::string& adresse, const std::optional<std::string>& cacert);
+// authorities for https. `abbrechen`, once set, ends the fetch.
+Abruf Abrufen(const std::string& adresse, const std::optional<std::string>& cacert,
+              const std::atomic<bool>* abbrechen = nullptr);
 
 }  // namespace tafomat

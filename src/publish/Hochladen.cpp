@@ -123,16 +123,24 @@ class Sitzung {
         curl_easy_setopt(m_curl, CURLOPT_XFERINFOFUNCTION, &fortschritt);
         curl_easy_setopt(m_curl, CURLOPT_XFERINFODATA, this);
         // Servers' umasks differ: the rights are set, not left to them.
-        std::vector<std::string> befehle{rechte(name, "644")};
-        if (ordnerNeu) befehle.push_back(rechte({}, "755"));
-        Befehlsliste liste(befehle);
+        std::vector<std::string> nachher{rechte(name, "644")};
+        if (ordnerNeu && sftp()) nachher.push_back(rechte({}, "755"));
+        Befehlsliste liste(nachher);
         curl_easy_setopt(m_curl, CURLOPT_POSTQUOTE, liste.kopf);
-        return ausführen();
+        if (!ausführen()) return false;
+        // An FTP server names a folder by its path from the login folder, not as "."
+        if (!ordnerNeu || sftp()) return true;
+        Ziel anmeldeordner = m_ziel;
+        anmeldeordner.ordner.clear();
+        std::string ordner = m_ziel.ordner;
+        if (!ordner.empty()) ordner.pop_back();
+        return befehle({"SITE CHMOD 755 " + ordner}, anmeldeordner.url());
     }
 
-    // The protocol's own commands, run in the folder; true when all succeeded.
-    bool befehle(const std::vector<std::string>& befehle) {
-        vorbereiten(m_ziel.url());
+    // The protocol's own commands, run in the folder (or the one at `url`); true when all
+    // succeeded.
+    bool befehle(const std::vector<std::string>& befehle, const std::string& url = {}) {
+        vorbereiten(url.empty() ? m_ziel.url() : url);
         curl_easy_setopt(m_curl, CURLOPT_NOBODY, 1L);
         Befehlsliste liste(befehle);
         curl_easy_setopt(m_curl, CURLOPT_POSTQUOTE, liste.kopf);
@@ -182,13 +190,13 @@ class Sitzung {
         return inAnführung(m_ziel.befehlspfad(name));
     }
 
-    // The folder itself, for FTP the one curl changed into.
+    // An empty name: SFTP's folder itself.
     std::string rechte(const std::string& name, const char* modus) const {
         if (sftp())
             return std::string("chmod ") + modus + " " +
                    (name.empty() ? inAnführung(m_ziel.ordner.empty() ? "." : m_ziel.ordner)
                                  : pfad(name));
-        return std::string("SITE CHMOD ") + modus + " " + (name.empty() ? "." : name);
+        return std::string("SITE CHMOD ") + modus + " " + name;
     }
 
     static size_t sammeln(char* daten, size_t größe, size_t anzahl, void* ziel) {

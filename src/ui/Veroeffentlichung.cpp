@@ -148,7 +148,7 @@ void Veroeffentlichungsdialog::starten(bool hochladen, std::optional<std::string
     zugang.annehmen = std::move(annehmen);
     m_abbruch = false;
     for (QPushButton* knopf : {m_veröffentlichen, m_prüfen, m_annehmen}) knopf->setEnabled(false);
-    m_abbrechen->setEnabled(hochladen);
+    m_abbrechen->setEnabled(true);
     m_annehmen->hide();
     m_fortschritt->show();
     zeigen(hochladen ? QStringLiteral("Lade hoch …") : QStringLiteral("Prüfe …"));
@@ -165,7 +165,7 @@ void Veroeffentlichungsdialog::starten(bool hochladen, std::optional<std::string
             bericht = Hochladen(ziel, zugang, dateien, &m_abbruch);
         }
         std::optional<Abruf> abruf;
-        if (bericht.erfolg && !m_abbruch) abruf = Abrufen(adresse, std::nullopt);
+        if (bericht.erfolg && !m_abbruch) abruf = Abrufen(adresse, std::nullopt, &m_abbruch);
         QMetaObject::invokeMethod(
             this, [this, bericht, abruf] { hochgeladen(bericht, abruf); }, Qt::QueuedConnection);
     });
