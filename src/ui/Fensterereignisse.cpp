@@ -159,13 +159,12 @@ void MainWindow::fenstergrößeAnpassen() {
 }
 
 // Right of the preview: the switch with the help button at the end of its line, the bundle's
-// button, the publishing button, the banner's size and the notice line in the room below. Below
-// a wide preview all six stand in a row.
+// button, the banner's size and the notice line in the room below. Below a wide preview all five
+// stand in a row.
 void MainWindow::serverteilAnordnen(bool unterDerVorschau) {
     const QRect vorschau = m_s.PicBereich->geometry();
     QCheckBox& schalter = *m_s.Serveransicht;
     QPushButton& paket = *m_s.ServerPaket;
-    QPushButton& veröffentlichen = *m_s.Veröffentlichen;
     QPushButton& hilfe = *m_s.Hilfe;
     QLabel& größe = *m_s.Bildgröße;
     schalter.resize(schalter.sizeHint().width(), schalter.height());
@@ -174,8 +173,7 @@ void MainWindow::serverteilAnordnen(bool unterDerVorschau) {
         const int y = vorschau.bottom() + Serverabstand / 2;
         schalter.move(vorschau.left(), y + (paket.height() - schalter.height()) / 2);
         paket.move(schalter.geometry().right() + Serverabstand, y);
-        veröffentlichen.move(paket.geometry().right() + Serverabstand, y);
-        größe.setGeometry(veröffentlichen.geometry().right() + Serverabstand,
+        größe.setGeometry(paket.geometry().right() + Serverabstand,
                           y + (paket.height() - textzeile) / 2, paket.width(), textzeile);
         hilfe.move(width() - Vorschaurand.width() - hilfe.width(),
                    y + (paket.height() - hilfe.height()) / 2);
@@ -186,9 +184,7 @@ void MainWindow::serverteilAnordnen(bool unterDerVorschau) {
     schalter.move(Serverspalte, vorschau.top());
     hilfe.move(Serverspalte + paket.width() - hilfe.width(), vorschau.top());
     paket.move(Serverspalte, schalter.geometry().bottom() + 4);
-    veröffentlichen.move(Serverspalte, paket.geometry().bottom() + 4);
-    größe.setGeometry(Serverspalte, veröffentlichen.geometry().bottom() + 4, paket.width(),
-                      textzeile);
+    größe.setGeometry(Serverspalte, paket.geometry().bottom() + 4, paket.width(), textzeile);
     const int oben = größe.geometry().bottom() + 2;
     const int unten = std::max(height() - 2, vorschau.bottom());
     m_s.Hinweis->setGeometry(Serverspalte, oben, paket.width(), unten - oben);
@@ -199,7 +195,7 @@ void MainWindow::serverteilAnordnen(bool unterDerVorschau) {
 int MainWindow::serverspalteHöhe() const {
     const int textzeile = m_s.Bildgröße->fontMetrics().height() + 4;
     return m_s.PicBereich->y() + m_s.Serveransicht->height() + 4 + m_s.ServerPaket->height() + 4 +
-           m_s.Veröffentlichen->height() + 4 + textzeile + 2 + 2 * textzeile + 2;
+           textzeile + 2 + 2 * textzeile + 2;
 }
 
 }  // namespace tafomat

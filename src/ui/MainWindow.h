@@ -107,8 +107,6 @@ class MainWindow : public QWidget {
     void ServeransichtAktualisieren();
     // "Server-Paket speichern" (ServerPaket.cpp): the bundle of bundle/Paket.h into a folder.
     void ServerPaket_Click();
-    // "Veröffentlichen …" (Veroeffentlichung.cpp): the dialog that uploads and checks.
-    void Veröffentlichen_Click();
     // Bildgroesse.cpp: the banner's size as the server sends it, beside the server's controls.
     void BildgrößeZeigen();
 

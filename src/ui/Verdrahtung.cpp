@@ -41,7 +41,6 @@ void MainWindow::verdrahten() {
     connect(m_s.PhpQuelltext, &QPushButton::clicked, this, &MainWindow::PhpQuelltext_Click);
     connect(m_s.Serveransicht, &QCheckBox::toggled, this, &MainWindow::Serveransicht_Click);
     connect(m_s.ServerPaket, &QPushButton::clicked, this, &MainWindow::ServerPaket_Click);
-    connect(m_s.Veröffentlichen, &QPushButton::clicked, this, &MainWindow::Veröffentlichen_Click);
     connect(m_s.EinstellungenSpeichern, &QPushButton::clicked, this,
             &MainWindow::EinstellungenSpeichern_Click);
     connect(m_s.EinstellungenÖffnen, &QPushButton::clicked, this,

@@ -15,8 +15,6 @@
 #include "publish/Abruf.h"
 #include "publish/Hochladen.h"
 #include "publish/Ziel.h"
-#include "ui/Hinweiszeile.h"
-#include "ui/MainWindow.h"
 #include "ui/Veroeffentlichungsinhalt.h"
 
 namespace tafomat {
@@ -214,23 +212,6 @@ void Veroeffentlichungsdialog::einbindungZeigen(const std::string& adresse) {
 void Veroeffentlichungsdialog::zeigen(const QString& text) {
     m_meldung->setText(text);
     emit ergebnis(text);
-}
-
-// One dialog at a time, beside the window, which goes on while it works; it draws from the
-// window's design as it stands when its work starts.
-void MainWindow::Veröffentlichen_Click() {
-    if (auto* offen = findChild<Veroeffentlichungsdialog*>()) {
-        offen->raise();
-        offen->activateWindow();
-        return;
-    }
-    auto* dialog = new Veroeffentlichungsdialog(
-        [this] { return VeroeffentlichungsinhaltVon(m_felder, m_vorschau); }, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &Veroeffentlichungsdialog::ergebnis, this, [this](const QString& text) {
-        if (!text.endsWith(QStringLiteral(" …"))) m_s.Hinweis->setzen(Hinweisart::Adresse, text);
-    });
-    if (m_anzeige != Anzeige::Verborgen) dialog->show();
 }
 
 }  // namespace tafomat

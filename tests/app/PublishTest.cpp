@@ -25,6 +25,7 @@
 #include "common/PhpLauf.h"
 #include "ui/Fensterprobe.h"
 #include "ui/Veroeffentlichung.h"
+#include "ui/Veroeffentlichungsinhalt.h"
 
 namespace tafomat::test {
 namespace {
@@ -130,7 +131,7 @@ struct Server {
     std::string hostFingerabdruck;
     std::unique_ptr<Dienst> ftp;
     std::unique_ptr<Dienst> ssh;
-    std::unique_ptr<Dienst> web;
+    std::unique_ptr<PhpServer> web;
 
     Server() {
         ordner = fs::temp_directory_path() / ("tafomat-publish-" + std::to_string(::getpid()));
@@ -152,15 +153,9 @@ struct Server {
         fs::create_directories(heim / "web");
         inZeile("chown " + benutzer + ": " + inHochkommas((heim / "web").string()));
         // The server's clock runs a day behind this machine's.
-        const std::string uhr =
-            mitUhr(inZeile("date -u -d '-1 day' '+%Y-%m-%d %H:%M:%S+00:00'"), true);
-        web = std::make_unique<Dienst>([this, uhr](int port) {
-            return "cd / && " + uhr +
-                   "exec setpriv --pdeathsig TERM php -d date.timezone=Europe/Berlin -S "
-                   "127.0.0.1:" +
-                   std::to_string(port) + " -t " + inHochkommas((heim / "web").string()) +
-                   " </dev/null >/dev/null 2>&1";
-        });
+        web = std::make_unique<PhpServer>(
+            heim / "web", mitUhr(inZeile("date -u -d '-1 day' '+%Y-%m-%d %H:%M:%S+00:00'"), true),
+            std::vector<std::string>{"-d", "date.timezone=Europe/Berlin"});
     }
     ~Server() {
         web.reset();
@@ -229,7 +224,6 @@ class Publish : public ::testing::Test {
         ASSERT_TRUE(phpMitGd()) << "php-cli with php-gd is needed";
         ASSERT_NE(server->ftp->port(), 0);
         ASSERT_NE(server->ssh->port(), 0);
-        ASSERT_NE(server->web->port(), 0);
         schreiben(pfad("netrc"),
                   "machine 127.0.0.1 login " + server->benutzer + " password " + Passwort + "\n");
         schreiben(pfad("falsch.netrc"),
@@ -249,7 +243,7 @@ class Publish : public ::testing::Test {
                "@127.0.0.1:" + std::to_string(server->ftp->port()) + "/" + folder + "/";
     }
     std::string webadresse(const std::string& datei) const {
-        return "http://127.0.0.1:" + std::to_string(server->web->port()) + "/" + datei;
+        return server->web->adresse() + "/" + datei;
     }
 
     // The real program in the test's folder, with a home of its own (no netrc, no known hosts,
@@ -558,11 +552,8 @@ TEST_F(Publish, DialogPublishesAndChecksWhileTheWindowGoesOn) {
     const std::string d = design("d.txt", "#F255255255Rauchfrei seit #2 Tagen");
     MainWindow fenster(dialoge, schriftarten, uhr, nullptr, MainWindow::Anzeige::Verborgen);
     fenster.EinstellungenÖffnen(QString::fromStdString(pfad(d)));
-    // The server area's button opens it, once.
-    for (int mal = 0; mal < 2; ++mal)
-        fenster.findChild<QPushButton*>(QStringLiteral("Veroeffentlichen"))->click();
-    ASSERT_EQ(fenster.findChildren<Veroeffentlichungsdialog*>().size(), 1);
-    Veroeffentlichungsdialog& dialog = *fenster.findChild<Veroeffentlichungsdialog*>();
+    Veroeffentlichungsdialog dialog(
+        [&] { return VeroeffentlichungsinhaltVon(fenster.felder(), fenster.vorschau()); });
     const auto eingeben = [&](const char* name, const std::string& text) {
         auto* feld = dialog.findChild<QLineEdit*>(QLatin1String(name));
         ASSERT_NE(feld, nullptr) << name;
@@ -593,10 +584,6 @@ TEST_F(Publish, DialogPublishesAndChecksWhileTheWindowGoesOn) {
               "[img]" + url + "[/img]");
     EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("BBCodeBildname"))->text().toStdString(),
               "[img]" + url + "/banner.jpg[/img]");
-    // The notice line keeps the result; the missing leer.jpg's notice stands before it.
-    // Hinweiszeile declares no Q_OBJECT: it is found by its name.
-    EXPECT_TRUE(static_cast<Hinweiszeile*>(fenster.findChild<QWidget*>(QStringLiteral("Hinweis")))
-                    ->steht(Hinweisart::Adresse));
     wieDasPaket(server->heim / "web/dialog", d);
     eingeben("Adresse", webadresse("dialog/fehlt.php"));
     ausführen("PruefenKnopf");
