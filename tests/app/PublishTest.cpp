@@ -131,7 +131,7 @@ struct Server {
     std::string hostFingerabdruck;
     std::unique_ptr<Dienst> ftp;
     std::unique_ptr<Dienst> ssh;
-    std::unique_ptr<PhpServer> web;
+    std::unique_ptr<Dienst> web;
 
     Server() {
         ordner = fs::temp_directory_path() / ("tafomat-publish-" + std::to_string(::getpid()));
@@ -153,9 +153,15 @@ struct Server {
         fs::create_directories(heim / "web");
         inZeile("chown " + benutzer + ": " + inHochkommas((heim / "web").string()));
         // The server's clock runs a day behind this machine's.
-        web = std::make_unique<PhpServer>(
-            heim / "web", mitUhr(inZeile("date -u -d '-1 day' '+%Y-%m-%d %H:%M:%S+00:00'"), true),
-            std::vector<std::string>{"-d", "date.timezone=Europe/Berlin"});
+        const std::string uhr =
+            mitUhr(inZeile("date -u -d '-1 day' '+%Y-%m-%d %H:%M:%S+00:00'"), true);
+        web = std::make_unique<Dienst>([this, uhr](int port) {
+            return "cd / && " + uhr +
+                   "exec setpriv --pdeathsig TERM php -d date.timezone=Europe/Berlin -S "
+                   "127.0.0.1:" +
+                   std::to_string(port) + " -t " + inHochkommas((heim / "web").string()) +
+                   " </dev/null >/dev/null 2>&1";
+        });
     }
     ~Server() {
         web.reset();
@@ -224,6 +230,7 @@ class Publish : public ::testing::Test {
         ASSERT_TRUE(phpMitGd()) << "php-cli with php-gd is needed";
         ASSERT_NE(server->ftp->port(), 0);
         ASSERT_NE(server->ssh->port(), 0);
+        ASSERT_NE(server->web->port(), 0);
         schreiben(pfad("netrc"),
                   "machine 127.0.0.1 login " + server->benutzer + " password " + Passwort + "\n");
         schreiben(pfad("falsch.netrc"),
@@ -243,7 +250,7 @@ class Publish : public ::testing::Test {
                "@127.0.0.1:" + std::to_string(server->ftp->port()) + "/" + folder + "/";
     }
     std::string webadresse(const std::string& datei) const {
-        return server->web->adresse() + "/" + datei;
+        return "http://127.0.0.1:" + std::to_string(server->web->port()) + "/" + datei;
     }
 
     // The real program in the test's folder, with a home of its own (no netrc, no known hosts,
@@ -546,8 +553,9 @@ TEST_F(Publish, CheckNamesWhatTheAddressSends) {
         << ohneSchrift.ausgabe;
 }
 
-// The window's dialog, driven offscreen: it publishes and checks against the same servers while
-// the window's event loop goes on, and offers the lines to copy into the forum.
+// The publish dialog over a hidden window's design, driven offscreen: it publishes and checks
+// against the same servers while the window's event loop goes on, and offers the lines to copy
+// into the forum.
 TEST_F(Publish, DialogPublishesAndChecksWhileTheWindowGoesOn) {
     const std::string d = design("d.txt", "#F255255255Rauchfrei seit #2 Tagen");
     MainWindow fenster(dialoge, schriftarten, uhr, nullptr, MainWindow::Anzeige::Verborgen);

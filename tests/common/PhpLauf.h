@@ -164,9 +164,6 @@ class PhpServer {
     PhpServer(const PhpServer&) = delete;
     PhpServer& operator=(const PhpServer&) = delete;
 
-    // "http://127.0.0.1:PORT"
-    std::string adresse() const { return "http://127.0.0.1:" + std::to_string(m_port); }
-
     Antwort anfragen(const std::string& methode, const std::string& pfad,
                      const std::vector<std::string>& kopfzeilen = {}) const {
         std::string anfrage = methode + " " + pfad + " HTTP/1.1\r\nHost: 127.0.0.1\r\n";
