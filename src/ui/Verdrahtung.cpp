@@ -1,3 +1,4 @@
+// MainWindow's wiring, in one file so that which change runs which procedure reads off it.
 #include <QShortcut>
 
 #include "ui/MainWindow.h"
@@ -29,8 +30,8 @@ void MainWindow::verdrahten() {
     connect(m_s.BildArt, &EditableList::picked, this, &MainWindow::BildArt_Click);
     // The banner's size follows the type and the quality without a redraw.
     for (EditableList* liste : {m_s.BildArt, m_s.BildQuallität}) {
-        connect(liste, &EditableList::edited, this, &MainWindow::BildgrößeZeigen);
-        connect(liste, &EditableList::picked, this, &MainWindow::BildgrößeZeigen);
+        connect(liste, &EditableList::edited, this, [this] { m_server.BildgrößeZeigen(); });
+        connect(liste, &EditableList::picked, this, [this] { m_server.BildgrößeZeigen(); });
     }
 
     connect(m_s.Fett, &QPushButton::clicked, this, &MainWindow::Fett_Click);
@@ -39,8 +40,9 @@ void MainWindow::verdrahten() {
     connect(m_s.Pic, &PictureBox::mouseMoved, this, &MainWindow::Pic_MouseMove);
     connect(m_s.Hintergrundbild, &QPushButton::clicked, this, &MainWindow::Hintergrundbild_Click);
     connect(m_s.PhpQuelltext, &QPushButton::clicked, this, &MainWindow::PhpQuelltext_Click);
-    connect(m_s.Serveransicht, &QCheckBox::toggled, this, &MainWindow::Serveransicht_Click);
-    connect(m_s.ServerPaket, &QPushButton::clicked, this, &MainWindow::ServerPaket_Click);
+    connect(m_s.Serveransicht, &QCheckBox::toggled, this,
+            [this] { m_server.Serveransicht_Click(); });
+    connect(m_s.ServerPaket, &QPushButton::clicked, this, [this] { m_server.ServerPaket_Click(); });
     connect(m_s.EinstellungenSpeichern, &QPushButton::clicked, this,
             &MainWindow::EinstellungenSpeichern_Click);
     connect(m_s.EinstellungenÖffnen, &QPushButton::clicked, this,

@@ -18,6 +18,7 @@
 #include "common/PhpLauf.h"
 #include "common/Schriftdateien.h"
 #include "render/Bilddatei.h"
+#include "ui/EditableList.h"
 #include "ui/Fensterprobe.h"
 
 namespace tafomat::test {
@@ -68,22 +69,21 @@ class Export : public ::testing::Test {
         ASSERT_TRUE(dateiSchreiben(pfad, bytes));
     }
 
-    // A design saved by a hidden window after the change, as the window's save button writes it.
+    // A design saved by a window after the change, as the window's save button writes it.
     QString designSpeichern(const QString& name,
                             const std::function<void(MainWindow&)>& ändern = {}) {
-        MainWindow fenster(dialoge, schriftarten, uhr, nullptr, MainWindow::Anzeige::Verborgen);
+        MainWindow fenster(dialoge, schriftarten, uhr);
         if (ändern) ändern(fenster);
         EXPECT_TRUE(fenster.EinstellungenSchreiben(pfad(name)));
         return pfad(name);
     }
 
-    // A window that picked the type and quality and opened the design from the folder; a hidden
-    // one measures no banner size.
-    std::unique_ptr<MainWindow> fensterMit(
-        const QString& design, const std::string& art, const std::string& qualität,
-        MainWindow::Anzeige anzeige = MainWindow::Anzeige::Verborgen) {
-        auto fenster = std::make_unique<MainWindow>(dialoge, schriftarten, uhr, nullptr, anzeige);
-        fenster->BildArtWählen(art);
+    // A window that picked the type and quality and opened the design from the folder.
+    std::unique_ptr<MainWindow> fensterMit(const QString& design, const std::string& art,
+                                           const std::string& qualität) {
+        auto fenster = std::make_unique<MainWindow>(dialoge, schriftarten, uhr);
+        fenster->felder().setText(Feld::BildArt, art);
+        emit fenster->findChild<EditableList*>(QStringLiteral("BildArt"))->picked();
         if (!qualität.empty()) fenster->felder().setText(Feld::BildQuallität, qualität);
         const QString alterOrdner = QDir::currentPath();
         QDir::setCurrent(ordner.path());
@@ -228,7 +228,7 @@ TEST_F(Export, InfoGivesTheBannersSizeAsPhpSendsIt) {
             QStringLiteral("468 × 60 Pixel, %1,%2 KB").arg(zehntel / 10).arg(zehntel % 10) +
             QString::fromUtf8(schluss);
         EXPECT_EQ(lauf.ausgabe, erwartet + QStringLiteral("\n"));
-        EXPECT_EQ(fensterMit(design, art, qualität, MainWindow::Anzeige::Zeigen)
+        EXPECT_EQ(fensterMit(design, art, qualität)
                       ->findChild<QLabel*>(QStringLiteral("Bildgröße"))
                       ->text(),
                   erwartet);
