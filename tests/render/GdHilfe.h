@@ -26,6 +26,15 @@ inline Bild ausGd(gdImagePtr gd) {
     return bild;
 }
 
+// A background with a gradient, so that every blended pixel shows a mistake.
+inline Bild muster(int breite, int höhe) {
+    Bild bild(breite, höhe);
+    for (int y = 0; y < höhe; ++y)
+        for (int x = 0; x < breite; ++x)
+            bild.setzePunkt(x, y, ((x * 7 & 0xFF) << 16) | ((y * 3 & 0xFF) << 8) | 0x40);
+    return bild;
+}
+
 // The pixels that differ; -1 for pictures of different sizes.
 inline int unterschiede(const Bild& a, const Bild& b) {
     if (a.breite() != b.breite() || a.höhe() != b.höhe()) return -1;

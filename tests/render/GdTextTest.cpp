@@ -15,15 +15,6 @@
 namespace tafomat {
 namespace {
 
-// A background with a gradient, so that every blended pixel shows a mistake.
-Bild muster(int breite, int höhe) {
-    Bild bild(breite, höhe);
-    for (int y = 0; y < höhe; ++y)
-        for (int x = 0; x < breite; ++x)
-            bild.setzePunkt(x, y, ((x * 7 & 0xFF) << 16) | ((y * 3 & 0xFF) << 8) | 0x40);
-    return bild;
-}
-
 // What ImageTTFText draws: the same background, the text through gdImageStringFTEx, which also
 // reports GD's advance of every character.
 struct GdErgebnis {
@@ -33,7 +24,7 @@ struct GdErgebnis {
 
 GdErgebnis gdZeichnen(const std::string& datei, double punkte, int x, int y,
                       const std::string& utf8, std::uint32_t farbe) {
-    gdImagePtr gd = test::inGd(muster(700, 110));
+    gdImagePtr gd = test::inGd(test::muster(700, 110));
     gdFTStringExtra extra{};
     extra.flags = gdFTEX_XSHOW;
     int rahmen[8];
@@ -70,7 +61,7 @@ TEST_P(GdText, DrawsEveryPixelAndAdvancesAsLibgd) {
         for (const int x : {0, 3, -7}) {
             SCOPED_TRACE(std::to_string(punkte) + " pt at x " + std::to_string(x));
             const GdErgebnis gd = gdZeichnen(*datei, punkte, x, 70, GetParam().utf8, 0xFA1464);
-            Bild bild = muster(700, 110);
+            Bild bild = test::muster(700, 110);
             GdLauf lauf(schrift->größe(punkte));
             lauf.anhängen(unicodeText(GetParam().cp1252));
             lauf.zeichnen(bild, x, 70, 0xFA1464);
