@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <sstream>
 #include <string>
 
 #include "model/Cp1252.h"
@@ -56,29 +55,21 @@ std::string fürGd(const std::string& cp1252) {
 // One ImageTTFText call of the system libgd against the engine: the same refusals, the same
 // pixels and, line by line, the same advance.
 void wieLibgd(const std::string& datei, const Eingabe& e, const std::shared_ptr<GdGröße>& größe) {
-    char* pfad = const_cast<char*>(datei.c_str());
     int rahmen[8];
-    prüfe((größe != nullptr) == (gdImageStringFT(nullptr, rahmen, 0, pfad, e.punkte, 0, 0, 0,
-                                                 const_cast<char*>("W")) == nullptr));
+    prüfe((größe != nullptr) ==
+          (gdImageStringFT(nullptr, rahmen, 0, const_cast<char*>(datei.c_str()), e.punkte, 0, 0, 0,
+                           const_cast<char*>("W")) == nullptr));
     if (!größe) return;
-    std::string text = fürGd(e.text);
-    gdImagePtr gd = test::inGd(test::muster(160, 48));
-    gdFTStringExtra extra{};
-    extra.flags = gdFTEX_XSHOW;
-    const bool abgelehnt = gdImageStringFTEx(gd, rahmen, static_cast<int>(e.farbe), pfad, e.punkte,
-                                             0, e.x, e.y, text.data(), &extra) != nullptr;
-    double vorschub = 0;
-    std::istringstream abstände(extra.xshow ? extra.xshow : "");
-    for (double abstand; abstände >> abstand;) vorschub += abstand;
-    gdFree(extra.xshow);
+    const test::GdErgebnis gd =
+        test::gdZeichnen(test::muster(160, 48), datei, e.punkte, e.x, e.y, fürGd(e.text), e.farbe);
     GdLauf lauf(größe);
     lauf.anhängen(unicodeText(e.text));
-    prüfe(lauf.abgelehnt() == abgelehnt);
+    prüfe(lauf.abgelehnt() == gd.abgelehnt);
     Bild bild = test::muster(160, 48);
     lauf.zeichnen(bild, e.x, e.y, e.farbe);
-    prüfe(test::unterschiede(bild, test::ausGd(gd)) == 0);
-    if (e.text.find_first_of("\r\n") == std::string::npos && !abgelehnt)
-        prüfe(std::fabs(static_cast<double>(lauf.vorschub()) / StiftJePixel - vorschub) < 1e-3);
+    prüfe(test::unterschiede(bild, gd.bild) == 0);
+    if (gd.gemessen && e.text.find_first_of("\r\n") == std::string::npos && !gd.abgelehnt)
+        prüfe(std::fabs(static_cast<double>(lauf.vorschub()) / StiftJePixel - gd.vorschub) < 1e-3);
 }
 
 // The preview keeps a run open while text of the same kind follows: text drawn in two pieces is

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "render/GdHilfe.h"
@@ -14,32 +13,6 @@
 
 namespace tafomat {
 namespace {
-
-// What ImageTTFText draws: the same background, the text through gdImageStringFTEx, which also
-// reports GD's advance of every character.
-struct GdErgebnis {
-    Bild bild;
-    double vorschub = 0;
-};
-
-GdErgebnis gdZeichnen(const std::string& datei, double punkte, int x, int y,
-                      const std::string& utf8, std::uint32_t farbe) {
-    gdImagePtr gd = test::inGd(test::muster(700, 110));
-    gdFTStringExtra extra{};
-    extra.flags = gdFTEX_XSHOW;
-    int rahmen[8];
-    const char* fehler =
-        gdImageStringFTEx(gd, rahmen, static_cast<int>(farbe), const_cast<char*>(datei.c_str()),
-                          punkte, 0, x, y, const_cast<char*>(utf8.c_str()), &extra);
-    EXPECT_EQ(fehler, nullptr) << fehler;
-    GdErgebnis ergebnis{test::ausGd(gd)};
-    if (extra.xshow) {
-        std::istringstream abstände(extra.xshow);
-        for (double abstand; abstände >> abstand;) ergebnis.vorschub += abstand;
-        gdFree(extra.xshow);
-    }
-    return ergebnis;
-}
 
 struct Fall {
     const char* name;
@@ -60,7 +33,9 @@ TEST_P(GdText, DrawsEveryPixelAndAdvancesAsLibgd) {
     for (double punkte = 1; punkte <= 40; punkte += punkte < 12 ? 0.25 : 1) {
         for (const int x : {0, 3, -7}) {
             SCOPED_TRACE(std::to_string(punkte) + " pt at x " + std::to_string(x));
-            const GdErgebnis gd = gdZeichnen(*datei, punkte, x, 70, GetParam().utf8, 0xFA1464);
+            const test::GdErgebnis gd = test::gdZeichnen(test::muster(700, 110), *datei, punkte, x,
+                                                         70, GetParam().utf8, 0xFA1464);
+            ASSERT_TRUE(gd.gemessen && !gd.abgelehnt);
             Bild bild = test::muster(700, 110);
             GdLauf lauf(schrift->größe(punkte));
             lauf.anhängen(unicodeText(GetParam().cp1252));
