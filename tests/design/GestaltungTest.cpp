@@ -67,35 +67,20 @@ TEST(Gestaltungsfelder, RedrawAsTheWindowsFieldsDo) {
     EXPECT_EQ(vorschau.fontName(), "DejaVu Sans");
 }
 
-// A value that stops the redraw leaves the picture of the one before, as the window does while
-// a design loads.
-TEST(Gestaltungsfelder, AStoppedRedrawKeepsThePictureBefore) {
-    GdSurface vorschau;
-    Gestaltungsfelder felder(vorschau, Uhr);
-    felder.setText(Feld::Txt, "Gespart: #7");
-    const Bild gezeichnet = vorschau.bild();
-    EXPECT_NE(gezeichnet, vorschau.hintergrund());
-    felder.setText(Feld::AlTxt, "1" + std::string(305, '0'));
-    EXPECT_EQ(vorschau.bild(), gezeichnet);
-    const std::optional<Zeichenstopp> stopp = felder.neuZeichnen();
-    ASSERT_TRUE(stopp.has_value());
-    EXPECT_EQ(stopp->bei, Zeichenstopp::Bei::Werte);
-    EXPECT_EQ(vorschau.bild(), gezeichnet);
-}
-
-// A design whose picture cannot be loaded shows the built-in one, as at the start, not the
-// picture of the design before.
-TEST(EinstellungenLaden, TakesTheBuiltInPictureWhereTheDesignsIsMissing) {
+// Loading into the plain store runs each field's change handling as the window's loading does:
+// the font reaches the preview; a design whose picture cannot be loaded shows the built-in one,
+// as at the start, not the picture of the design before.
+TEST(EinstellungenLaden, IntoThePlainStoreAsIntoTheWindow) {
     GdSurface vorschau;
     vorschau.setBackground(Bild(40, 20, 0x336699));
-    FelderImSpeicher felder;
+    Gestaltungsfelder felder(vorschau, Uhr);
     const std::string datei =
         "fehlt.jpg\r\nfehlt.jpg\r\nDejaVu Sans\r\n 12 \r\n 0 \r\n 3 \r\n-4 \r\n 5 \r\n"
         "01.02.2003\r\n6,50\r\n30\r\n99,95\r\n0,50\r\n2,25\r\nHallo\r\n";
-    const EinstellungenErgebnis ergebnis = EinstellungenLaden(datei, felder, vorschau);
-    EXPECT_TRUE(ergebnis.bildFehlt);
+    EXPECT_TRUE(EinstellungenLaden(datei, felder, vorschau).bildFehlt);
     EXPECT_EQ(vorschau.backgroundFailure(), Bildfehler{Bildfehlergrund::Fehlt});
     EXPECT_EQ(vorschau.hintergrund(), *jpegLesen(eingebautesBildJpeg()));
+    EXPECT_EQ(vorschau.fontName(), "DejaVu Sans");
     EXPECT_EQ(felder.text(Feld::Txt), "Hallo");
 }
 
