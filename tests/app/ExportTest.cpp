@@ -8,8 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
-#include <fstream>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -417,22 +415,6 @@ TEST_F(Export, FailedWriteKeepsTheFilesThatWereThere) {
     EXPECT_EQ(dateiLesen(pfad("paket/Arial.ttf")), "alte Schrift");
     EXPECT_EQ(QDir(pfad("paket")).entryList(QDir::Files | QDir::Hidden),
               (QStringList{"Arial.ttf", "Tafomat.php"}));
-}
-
-// The bundle names its picture with the bytes the script opens it by.
-TEST_F(Export, BundleNamesThePictureAsTheScriptOpensIt) {
-    jpegMachen(QStringLiteral("gr\u00FCn.jpg"), QSize(40, 20), Qt::darkGreen);
-    designSpeichern(QStringLiteral("d.txt"), [](MainWindow& f) {
-        f.felder().setText(Feld::HintergrundPfad, "gr\xFCn.jpg");
-        f.felder().setText(Feld::HintergrundName, "gr\xFCn.jpg");
-    });
-    EXPECT_EQ(starten({"export", "d.txt", "--bundle", "paket"}).status, 0);
-    // "grün.jpg" as the script's Windows-1252 bytes, which PHP finds from any folder.
-    const std::string bildname = QFile::encodeName(pfad("paket")).toStdString() + "/gr\xFCn.jpg";
-    std::ifstream paketbild(bildname, std::ios::binary);
-    EXPECT_TRUE(paketbild.good()) << bildname;
-    EXPECT_FALSE(QImage::fromData(gesendet(pfad("paket/Tafomat.php"))).isNull());
-    std::remove(bildname.c_str());  // a name that is no UTF-8 defeats the folder's clean-up
 }
 
 // Where no font file answers the design's font, the bundle could not work on the server.
