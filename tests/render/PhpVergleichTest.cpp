@@ -9,12 +9,12 @@
 #include "common/PhpLauf.h"
 #include "model/Abgeleitet.h"
 #include "phpgen/PhpSkript.h"
-#include "template/BildZeichnen.h"
 #include "render/Bilddatei.h"
 #include "render/GdHilfe.h"
 #include "render/GdSurface.h"
 #include "render/Schriftsuche.h"
 #include "render/Serveransicht.h"
+#include "template/BildZeichnen.h"
 
 namespace tafomat {
 namespace {
