@@ -58,7 +58,8 @@ TEST(Findings, TheFontStandsAsThePreviewDrawsIt) {
     };
     const Fall fälle[] = {
         {"installed", "Liberation Sans", Schriftlage::Gezeichnet, std::nullopt},
-        {"fontconfig's nearest", "Arial", Schriftlage::Gezeichnet, "Liberation Sans"},
+        {"bound to its equal", "Arial", Schriftlage::Gezeichnet, std::nullopt},
+        {"fontconfig's nearest", "Courier", Schriftlage::Gezeichnet, "Liberation Mono"},
         {"no file: the preview keeps its font", "Gibt es nicht 4711", Schriftlage::Anders,
          std::nullopt},
     };
