@@ -19,10 +19,10 @@
 #include "phpgen/Zeichenplan.h"
 #include "platform/Dateien.h"
 #include "platform/QtSurface.h"
-#include "template/BildZeichnen.h"
 #include "render/Bilddatei.h"
 #include "render/Schriftsuche.h"
 #include "settings/Einstellungen.h"
+#include "template/BildZeichnen.h"
 #include "ui/MainWindow.h"
 
 namespace {
@@ -183,8 +183,7 @@ void TastendruckGroßesBild(benchmark::State& state, bool serveransicht) {
     felder.setText(Feld::HintergrundPfad, bild.toStdString());
     felder.setText(Feld::HintergrundName, "foto.jpg");
     QtSurface messung;
-    if (!DateiSchreiben(bild, großesFoto()) ||
-        !DateiSchreiben(design, EinstellungenText(felder, messung))) {
+    if (!writeFile(bild, großesFoto()) || !writeFile(design, EinstellungenText(felder, messung))) {
         state.SkipWithError("the picture could not be written");
         return;
     }

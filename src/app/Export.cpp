@@ -77,8 +77,8 @@ QString abbruchText(const EinstellungenErgebnis& ergebnis) {
 }
 
 QString eingabeText(const Eingabebefund& befund) {
-    const Wortlaut grund = befund.lesefehler ? Eingabegrund(befund.feld, *befund.lesefehler)
-                                             : UnbrauchbareGröße;
+    const Wortlaut grund =
+        befund.lesefehler ? Eingabegrund(befund.feld, *befund.lesefehler) : UnbrauchbareGröße;
     return datensatz(befund.feld) + QStringLiteral(": ") + englisch(grund.englisch);
 }
 
@@ -101,7 +101,7 @@ bool pngSchreiben(const Bild& bild, const QString& pfad) {
     QBuffer puffer(&png);
     puffer.open(QIODevice::WriteOnly);
     return QImageWriter(&puffer, "png").write(alsQImage(bild)) &&
-           DateiSchreiben(pfad, std::string_view(png.constData(), std::size_t(png.size())));
+           writeFile(pfad, std::string_view(png.constData(), std::size_t(png.size())));
 }
 
 std::unique_ptr<Uhr> uhrFür(const Exportauftrag& auftrag) {
@@ -138,7 +138,7 @@ class Export {
     QString designdatei() const { return Einstellungsdatei(m_auftrag.design); }
 
     int lesen() {
-        const FileContent inhalt = DateiLesen(designdatei(), GrößteEinstellungsdatei);
+        const FileContent inhalt = readFile(designdatei(), GrößteEinstellungsdatei);
         if (inhalt.failure)
             return eingabefehler(QStringLiteral("%1: cannot be read (%2)")
                                      .arg(designdatei(), englisch(Einstellungsdateigrund(
@@ -206,7 +206,8 @@ class Export {
             befund.lage == Schriftlage::NichtZeichenbar
                 ? englisch(Schriftgrund(utf8FromCp1252(m_felder.text(Feld::SchriftartListe)),
                                         befund.fund, Sprache::Englisch))
-                : QStringLiteral("the font \"%1\" is not installed").arg(kurz(Feld::SchriftartListe));
+                : QStringLiteral("the font \"%1\" is not installed")
+                      .arg(kurz(Feld::SchriftartListe));
         melden(QStringLiteral("warning: %1: %2; the preview draws and the script names %3.ttf")
                    .arg(ort(Feld::SchriftartListe), grund, toQString(genommen)));
     }
@@ -251,7 +252,7 @@ class Export {
     }
 
     bool phpSchreiben(const std::string& skript) const {
-        return DateiSchreiben(phpdatei(), skript + std::string(Zeilenumbruch));
+        return writeFile(phpdatei(), skript + std::string(Zeilenumbruch));
     }
 
     // The figures the window shows beside the server view.

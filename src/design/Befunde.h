@@ -38,8 +38,8 @@ enum class Schriftlage {
 
 struct Schriftbefund {
     Schriftlage lage = Schriftlage::Gezeichnet;
-    Schriftfund fund;                    // what answers the chosen name
-    std::optional<std::string> ersatz;   // Gezeichnet: the family drawn for the name (UTF-8)
+    Schriftfund fund;                   // what answers the chosen name
+    std::optional<std::string> ersatz;  // Gezeichnet: the family drawn for the name (UTF-8)
     bool vorschauHatSchrift = true;
 };
 
@@ -51,9 +51,9 @@ struct Schriftbefund {
 
 // Why the output type and quality cannot go into a script.
 enum class Ausgabemangel {
-    KeineArt,        // not jpeg, png or gif
+    KeineArt,         // not jpeg, png or gif
     GifOhneQualität,  // a quality asked for gif, which takes none
-    Qualität,        // not a whole number within the type's range
+    Qualität,         // not a whole number within the type's range
 };
 
 struct Ausgabebefund {
@@ -63,7 +63,7 @@ struct Ausgabebefund {
 };
 
 // The type and, where one is given, the quality.
-[[nodiscard]] std::optional<Ausgabebefund> ausgabePrüfen(
-    std::string_view art, std::optional<std::string_view> qualität);
+[[nodiscard]] std::optional<Ausgabebefund> ausgabePrüfen(std::string_view art,
+                                                         std::optional<std::string_view> qualität);
 
 }  // namespace tafomat

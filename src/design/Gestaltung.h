@@ -5,12 +5,12 @@
 #include <string_view>
 #include <vector>
 
+#include "files/RegularFile.h"
 #include "model/Abgeleitet.h"
 #include "model/Felder.h"
-#include "template/BildZeichnen.h"
 #include "render/GdSurface.h"
-#include "files/RegularFile.h"
 #include "settings/Einstellungen.h"
+#include "template/BildZeichnen.h"
 
 namespace tafomat {
 

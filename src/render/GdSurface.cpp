@@ -20,7 +20,6 @@ Farbwert farbwertVon(std::uint32_t rgb) {
                     static_cast<int>(rgb & 0xFF));
 }
 
-
 std::shared_ptr<GdSchrift> schriftÖffnen(const std::string& name) {
     const std::optional<std::string> datei = schriftdateiSuchen(name);
     return datei ? GdSchrift::geteilt(*datei) : nullptr;

@@ -61,7 +61,7 @@ bool MainWindow::EinstellungenSchreiben(const QString& pfad) {
 }
 
 EinstellungenGelesen MainWindow::EinstellungenLesen(const QString& pfad) {
-    const FileContent inhalt = DateiLesen(Einstellungsdatei(pfad), GrößteEinstellungsdatei);
+    const FileContent inhalt = readFile(Einstellungsdatei(pfad), GrößteEinstellungsdatei);
     if (inhalt.failure) return {false, {}, inhalt.failure};
     const Größenbefehlsperre sperre(m_größenbefehlAus);
     const EinstellungenErgebnis ergebnis = EinstellungenLaden(inhalt.bytes, m_felder, m_vorschau);

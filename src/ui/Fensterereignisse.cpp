@@ -9,8 +9,8 @@
 
 #include <algorithm>
 
-#include "platform/Dateien.h"
 #include "design/Gestaltung.h"
+#include "platform/Dateien.h"
 #include "ui/Dateiarten.h"
 #include "ui/MainWindow.h"
 

@@ -113,9 +113,8 @@ void Meldungen::SchriftMelden() {
                 QStringLiteral("Die Schriftart „%1“ ist installiert, aber %2. Die Vorschau "
                                "zeichnet %3.")
                     .arg(gewählt, schriftmangel(befund.fund),
-                         befund.vorschauHatSchrift
-                             ? QStringLiteral("weiter mit „%1“").arg(genommen)
-                             : QStringLiteral("keinen Text")));
+                         befund.vorschauHatSchrift ? QStringLiteral("weiter mit „%1“").arg(genommen)
+                                                   : QStringLiteral("keinen Text")));
             return;
         case Schriftlage::KeineDatei:
             hinweis.setzen(
@@ -187,7 +186,7 @@ QString Meldungen::Serverhindernis() const {
 }
 
 bool Meldungen::Speichern(const QString& pfad, std::string_view bytes) {
-    const std::optional<Schreibfehler> fehler = DateiSpeichern(pfad, bytes);
+    const std::optional<WriteFailure> fehler = saveFile(pfad, bytes);
     if (!fehler) {
         m_s.Hinweis->löschen(Hinweisart::Speichern);
         return true;

@@ -18,8 +18,8 @@ namespace tafomat {
 // why no script can be made or a file was not saved.
 class Meldungen {
   public:
-    Meldungen(const Steuerelemente& steuerelemente, const Felder& felder,
-              const QtSurface& vorschau, Dialoge& dialoge);
+    Meldungen(const Steuerelemente& steuerelemente, const Felder& felder, const QtSurface& vorschau,
+              Dialoge& dialoge);
 
     // After a redraw that ended in `stopp`: the fields that cannot be read, the command of the
     // template that cannot be drawn, a point that reads as a thousands mark.

@@ -52,7 +52,7 @@ class Serverbereich {
     const Meldungen& m_meldungen;
     Skriptquelle m_skript;
     Serverbild m_bild;
-    QImage m_ansicht;         // over m_bild's pixels
+    QImage m_ansicht;           // over m_bild's pixels
     bool m_gezeichnet = false;  // whether m_bild holds a banner of the script
 };
 

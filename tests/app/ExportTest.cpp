@@ -15,7 +15,7 @@
 #include "common/PhpLauf.h"
 #include "common/Schriftdateien.h"
 #include "render/Bilddatei.h"
-#include "ui/EditableList.h"
+#include "ui/Eingabeliste.h"
 #include "ui/Fensterprobe.h"
 
 namespace tafomat::test {
@@ -80,7 +80,7 @@ class Export : public ::testing::Test {
                                            const std::string& qualität) {
         auto fenster = std::make_unique<MainWindow>(dialoge, schriftarten, uhr);
         fenster->felder().setText(Feld::BildArt, art);
-        emit fenster->findChild<EditableList*>(QStringLiteral("BildArt"))->picked();
+        emit fenster->findChild<Eingabeliste*>(QStringLiteral("BildArt"))->picked();
         if (!qualität.empty()) fenster->felder().setText(Feld::BildQuallität, qualität);
         const QString alterOrdner = QDir::currentPath();
         QDir::setCurrent(ordner.path());

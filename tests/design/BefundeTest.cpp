@@ -28,9 +28,15 @@ TEST(Findings, TheFirstUnreadableInputIsTheOneTheScriptReadsFirst) {
          false,
          Feld::AlTxt,
          Lesefehler::Leer},
-        {"date first", {{Feld::StTxt, "x"}, {Feld::DaTxt, "31.02."}}, false, Feld::DaTxt,
+        {"date first",
+         {{Feld::StTxt, "x"}, {Feld::DaTxt, "31.02."}},
+         false,
+         Feld::DaTxt,
          Lesefehler::KeinDatum},
-        {"the size after the inputs", {{Feld::NeTxt, "1e999"}}, true, Feld::NeTxt,
+        {"the size after the inputs",
+         {{Feld::NeTxt, "1e999"}},
+         true,
+         Feld::NeTxt,
          Lesefehler::KeineZahl},
         {"the size alone", {}, true, Feld::SchriftGröße, std::nullopt},
     };
@@ -83,12 +89,9 @@ TEST(Findings, TheOutputTypeAndQualityAsTheScriptTakesThem) {
         int höchste;
     };
     const Fall fälle[] = {
-        {"jpeg", "75", std::nullopt, 0},
-        {"PNG", std::nullopt, std::nullopt, 0},
-        {"bmp", "75", Ausgabemangel::KeineArt, 0},
-        {"gif", "", Ausgabemangel::GifOhneQualität, 0},
-        {"png", "10", Ausgabemangel::Qualität, 9},
-        {"jpeg", "7,5", Ausgabemangel::Qualität, 100},
+        {"jpeg", "75", std::nullopt, 0},           {"PNG", std::nullopt, std::nullopt, 0},
+        {"bmp", "75", Ausgabemangel::KeineArt, 0}, {"gif", "", Ausgabemangel::GifOhneQualität, 0},
+        {"png", "10", Ausgabemangel::Qualität, 9}, {"jpeg", "7,5", Ausgabemangel::Qualität, 100},
     };
     for (const Fall& fall : fälle) {
         SCOPED_TRACE(fall.art);

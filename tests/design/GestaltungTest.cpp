@@ -42,7 +42,7 @@ TEST(BildArtAnwenden, TypeSetsItsQualityAndTheListOffersItsRange) {
 TEST(Gestaltungsfelder, RedrawAsTheWindowsFieldsDo) {
     GdSurface vorschau;
     int zeichnungen = 0;
-    vorschau.beiAenderung([&] { ++zeichnungen; });
+    vorschau.beiÄnderung([&] { ++zeichnungen; });
     Gestaltungsfelder felder(vorschau, Uhr);
     const std::set<Feld> zeichnen{
         Feld::DaTxt,        Feld::AlTxt, Feld::KiTxt, Feld::AnTxt,

@@ -121,8 +121,8 @@ struct Anfrage {
 
 struct Tagesstand {
     const char* uhr;
-    const char* letzteAenderung;  // the server's midnight that began the day
-    const char* ablauf;           // the next one
+    const char* letzteÄnderung;  // the server's midnight that began the day
+    const char* ablauf;          // the next one
     const char* zwischenspeicher;
 };
 
@@ -150,7 +150,7 @@ TEST_F(PhpLaufTest, ServedBundleKeepsItsPictureUntilMidnightAndAnswersWhatStillH
     for (const int tag : {0, 1})
         werte["{etag" + std::to_string(tag) + "}"] =
             server[tag].anfragen("GET", "/Tafomat.php").kopf["etag"];
-    werte["{datum0}"] = tage[0].letzteAenderung;
+    werte["{datum0}"] = tage[0].letzteÄnderung;
     werte["{fassung0}"] = werte["{etag0}"].substr(0, werte["{etag0}"].find('-'));
     // The files' state and the instant the day ends: 1 July 2026 at 24:00 in Berlin.
     EXPECT_THAT(werte["{etag0}"], ::testing::MatchesRegex("\"[0-9a-f]{32}-1782943200\""));
@@ -185,7 +185,7 @@ TEST_F(PhpLaufTest, ServedBundleKeepsItsPictureUntilMidnightAndAnswersWhatStillH
         EXPECT_EQ(antwort.kopf["etag"], werte["{etag" + std::to_string(anfrage.tag) + "}"]);
         // A 304 to an ETag is sent before the day is looked up, without the day's date.
         if (anfrage.status == 200 || antwort.kopf.count("last-modified")) {
-            EXPECT_EQ(antwort.kopf["last-modified"], stand.letzteAenderung);
+            EXPECT_EQ(antwort.kopf["last-modified"], stand.letzteÄnderung);
         }
         EXPECT_EQ(antwort.kopf["expires"], stand.ablauf);
         EXPECT_EQ(antwort.kopf["cache-control"], stand.zwischenspeicher);
