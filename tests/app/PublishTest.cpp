@@ -277,7 +277,7 @@ class Publish : public ::testing::Test {
     // A design saved by a hidden window, its text changed; and its bundle as export writes it.
     std::string design(const std::string& name, const std::string& text,
                        const std::string& bildname = "leer.jpg") {
-        MainWindow fenster(dialoge, schriftarten, uhr, nullptr, MainWindow::Anzeige::Verborgen);
+        MainWindow fenster(dialoge, schriftarten, uhr);
         fenster.felder().setText(Feld::Txt, text);
         fenster.felder().setText(Feld::HintergrundName, bildname);
         EXPECT_TRUE(fenster.EinstellungenSchreiben(QString::fromStdString(pfad(name))));
@@ -558,7 +558,7 @@ TEST_F(Publish, CheckNamesWhatTheAddressSends) {
 // into the forum.
 TEST_F(Publish, DialogPublishesAndChecksWhileTheWindowGoesOn) {
     const std::string d = design("d.txt", "#F255255255Rauchfrei seit #2 Tagen");
-    MainWindow fenster(dialoge, schriftarten, uhr, nullptr, MainWindow::Anzeige::Verborgen);
+    MainWindow fenster(dialoge, schriftarten, uhr);
     fenster.EinstellungenÖffnen(QString::fromStdString(pfad(d)));
     Veroeffentlichungsdialog dialog(
         [&] { return VeroeffentlichungsinhaltVon(fenster.felder(), fenster.vorschau()); });
