@@ -321,10 +321,13 @@ class Prüfer {
     }
 
   private:
+    // The script's error picture: its words, read from its pixels, and the reason's keyword
+    // that its header X-Tafomat-Fehler gives, where it sends one.
     std::optional<std::string> fehlermeldung(const Bild& bild) const {
         const auto kopf = m_abruf.kopf.find("x-tafomat-fehler");
-        if (kopf != m_abruf.kopf.end()) return kopf->second;
-        return fehlerbildText(bild, m_abruf.inhalt, m_e);
+        const std::optional<std::string> text = fehlerbildText(bild, m_abruf.inhalt, m_e);
+        if (kopf == m_abruf.kopf.end()) return text;
+        return text.value_or("X-Tafomat-Fehler") + " (" + kopf->second + ")";
     }
 
     // The server's day from its ETag; else the days around its Date that any zone could hold.

@@ -518,6 +518,11 @@ TEST_F(Publish, CheckNamesWhatTheAddressSends) {
     schreiben(web / "gross.php",
               "<?php header('Content-Type: image/png'); echo \"\\x89PNG\\r\\n\\x1a\\n\";"
               " $k=str_repeat('x',1<<20); for ($i=0;$i<100;++$i) echo $k;\n");
+    // A picture with the header that names the reason of the script's error picture, as a
+    // script that sends one names it.
+    schreiben(web / "kopf.php",
+              "<?php header('Content-Type: image/jpeg'); header('X-Tafomat-Fehler: "
+              "schrift-fehlt'); $b=imagecreatetruecolor(460,66); imagejpeg($b);\n");
     const std::vector<Prüffall> fälle = {
         {"the banner", "k/Tafomat.php", 0, "the same banner as the server's script draws on "},
         {"the picture-name address", "k/Tafomat.php/banner.jpg", 0, "the same banner"},
@@ -529,6 +534,8 @@ TEST_F(Publish, CheckNamesWhatTheAddressSends) {
         {"the script's source", "k/Tafomat.txt", 1, "sends the PHP source"},
         {"redirects without end", "schleife.php", 1, "more than 5 redirects"},
         {"100 MB", "gross.php", 1, "more than 64 MB"},
+        {"the error picture's header", "kopf.php", 3,
+         "error picture: X-Tafomat-Fehler (schrift-fehlt)"},
     };
     for (const Prüffall& fall : fälle) {
         SCOPED_TRACE(fall.name);
