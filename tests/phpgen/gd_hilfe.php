@@ -1,7 +1,7 @@
 <?php
-// Picture helpers for the tests that run generated scripts: make a background, list the rows
-// that hold a colour, draw a reference text or the message of a missing file, compare two
-// pictures.
+// Picture helpers for the tests that run generated scripts: make a background (plain or noisy),
+// list the rows that hold a colour, draw a reference text or the message of a missing file,
+// compare two pictures.
 function nah($bild, $x, $y, $r, $g, $b) {
     $farbe = imagecolorsforindex($bild, imagecolorat($bild, $x, $y));
     return abs($farbe['red'] - $r) + abs($farbe['green'] - $g) + abs($farbe['blue'] - $b) < 90;
@@ -19,6 +19,14 @@ case 'hintergrund':
     $bild = imagecreatetruecolor((int)$a[3], (int)$a[4]);
     imagefill($bild, 0, 0, imagecolorallocate($bild, (int)$a[5], (int)$a[6], (int)$a[7]));
     imagejpeg($bild, $a[2], 95);
+    break;
+case 'rauschen':
+    // A photo's worth of detail: its JPEG holds every byte value, CR LF among them.
+    mt_srand((int)$a[5]);
+    $bild = imagecreatetruecolor((int)$a[3], (int)$a[4]);
+    for ($y = 0; $y < imagesy($bild); ++$y)
+        for ($x = 0; $x < imagesx($bild); ++$x) imagesetpixel($bild, $x, $y, mt_rand(0, 0xFFFFFF));
+    imagejpeg($bild, $a[2], 90);
     break;
 case 'zeilen':
     $info = getimagesize($a[2]);
