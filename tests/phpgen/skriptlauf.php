@@ -34,6 +34,14 @@ function werte($code) {
         $Gespart, $Steuern, $Fiskus];
 }
 
+// Where GD draws no TrueType text, a script sends the picture that says so before it draws;
+// there its drawing runs all the same, for its diagnostics, without the checks of FreeType and
+// the font.
+$ohneFreeType = !gd_info()['FreeType Support'] ||
+    @imagettfbbox(12, 0, $argv[2] . '/Arial.ttf', 'H') === false;
+$ohneProbe = ['!function_exists("ImageTTFText") || !gd_info()["FreeType Support"]',
+    '!SchriftTaugt($Schriftdatei)'];
+
 // Nothing is printed before the last script has run: a script's Header() needs that.
 $zeilen = '';
 foreach (glob($argv[2] . '/*.php') as $datei) {
@@ -50,6 +58,7 @@ foreach (glob($argv[2] . '/*.php') as $datei) {
     fwrite(STDERR, "== $name\n");
     // Every script declares the same text functions, and one process can declare them once.
     $code = str_replace('exit;', 'throw new Ende;', file_get_contents($datei));
+    if ($ohneFreeType) $code = str_replace($ohneProbe, 'false', $code);
     if (function_exists('TextZeichnen')) $code = preg_replace(Funktionen, '', $code);
     $lauf = "$datei.lauf";
     file_put_contents($lauf, $code);
