@@ -20,7 +20,7 @@ const fs::path Anleitung = fs::path(TAFOMAT_SOURCE_DIR) / "docs/anleitung.md";
 const fs::path Schrift = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
 const fs::path AndereSchrift = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 const fs::path Module = "/usr/lib/apache2/modules";
-const fs::path PhpModule = "/etc/php/8.2/apache2/conf.d";
+const fs::path ApachePhpIni = "/etc/php/8.2/apache2/conf.d";
 
 bool alsRoot() {
     return ::getuid() == 0;
@@ -50,7 +50,7 @@ std::string anleitungsblock(const std::string& anfang) {
 // given, and with one more file of these lines.
 fs::path iniOrdner(const fs::path& ordner, const std::string& ohne, const std::string& mehr) {
     fs::create_directories(ordner);
-    for (const auto& eintrag : fs::directory_iterator(PhpModule))
+    for (const auto& eintrag : fs::directory_iterator(ApachePhpIni))
         if (ohne.empty() || !eintrag.path().filename().string().ends_with(ohne))
             fs::copy_file(eintrag.path(), ordner / eintrag.path().filename());
     schreiben(ordner / "99-test.ini", mehr);
@@ -136,7 +136,6 @@ enum class Schaden {
     SchriftAndere,         // another font under that name: it draws
     BildAscii,
     BildAbgeschnitten,
-    NeuHochgeladen,
 };
 
 std::string ascii(const std::string& bytes) {
@@ -153,7 +152,7 @@ class WebserverTest : public ::testing::Test {
         ASSERT_TRUE(phpMitGd()) << "php-cli with php-gd is needed";
         for (const fs::path& nötig :
              {fs::path("/usr/sbin/apache2"), Module / "libphp8.2.so", fs::path("/usr/sbin/nginx"),
-              fs::path("/usr/sbin/php-fpm8.2"), Schrift, AndereSchrift, fs::path(libfaketime())})
+              fs::path("/usr/sbin/php-fpm8.2"), Schrift, AndereSchrift})
             ASSERT_TRUE(fs::exists(nötig)) << nötig << " is needed (tools/deps.sh)";
         felder.setText(Feld::BildQuallität, "75");
         felder.setText(Feld::Txt, "#F255255255#G14Hallo Welt");
