@@ -182,6 +182,11 @@ class WebserverTest : public ::testing::Test {
         return ziel;
     }
 
+    // The servers' workers run as www-data, whatever the umask of the test's user.
+    void lesbarMachen() const {
+        ASSERT_EQ(ausführen("chmod -R a+rX " + inHochkommas(ordner.string())).status, 0);
+    }
+
     // What the script sends when PHP runs it on the command line in its folder, with the
     // server's PHP modules.
     static std::string befehlszeile(const fs::path& bündel, const std::string& umgebung) {
@@ -272,6 +277,7 @@ TEST_F(WebserverTest, EveryHostCaseGivesAPictureThatIsTheBannerOrSaysWhy) {
     const std::string gesund = erwartet[(ordnerVon[0] / "www/a").string()];
     ASSERT_EQ(bildart(gesund), "image/jpeg 460 66");
 
+    lesbarMachen();
     const Webserver server[] = {
         Webserver([&](int port) { return apache(ordnerVon[0], umgebung[0], port); }),
         Webserver([&](int port) { return apache(ordnerVon[1], umgebung[1], port); }),
@@ -315,6 +321,7 @@ TEST_F(WebserverTest, EveryHostCaseGivesAPictureThatIsTheBannerOrSaysWhy) {
 // name: the reason for the guide's recipe.
 TEST_F(WebserverTest, NginxStockLocationRunsNoScriptForAPictureName) {
     bündel(ordner / "nginx", "stock", Schaden::Keiner);
+    lesbarMachen();
     const Webserver server([&](int port) { return nginx(ordner / "nginx", port); });
     EXPECT_EQ(server.anfragen("GET", "/stock/Tafomat.php/banner.jpg").status, 404);
     EXPECT_EQ(server.anfragen("GET", "/stock/Tafomat.php").status, 200);
@@ -339,6 +346,7 @@ class ErneutHochgeladen : public WebserverTest {
                                  "460", "66", std::to_string(saat)}))
                       .status,
                   0);
+        lesbarMachen();
         Webserver::Antwort zweite = server.anfragen("GET", "/neu/Tafomat.php", {datum});
         if (tag() != vorher) return false;
         EXPECT_EQ(erste.status, 200);
@@ -356,6 +364,7 @@ class ErneutHochgeladen : public WebserverTest {
 
 TEST_F(ErneutHochgeladen, AReplacedFileIsSentAnewToAClientAskingByDate) {
     const fs::path bündelordner = bündel(ordner / "apache", "neu", Schaden::Keiner);
+    lesbarMachen();
     const Webserver server([&](int port) { return apache(ordner / "apache", "TZ=UTC ", port); });
     if (!ablauf(server, bündelordner, 2)) {
         EXPECT_TRUE(ablauf(server, bündelordner, 3));
