@@ -317,6 +317,36 @@ TEST_F(WebserverTest, EveryHostCaseGivesAPictureThatIsTheBannerOrSaysWhy) {
     EXPECT_NE(lesen(ordnerVon[0] / "error.log").find("PHP-Meldung"), std::string::npos);
 }
 
+// PHP's bundled GD refuses the damaged picture that the system's libgd only warns about, and
+// the script says the same there.
+TEST_F(WebserverTest, BundledGdGivesThePictureThatSaysWhyToo) {
+    const std::string gebündelt = phpGebündelt();
+    if (gebündelt.empty()) GTEST_SKIP() << "no PHP with bundled GD: run tools/php-bundled";
+    const std::pair<Schaden, Skriptfehler> fälle[] = {
+        {Schaden::BildAscii, Skriptfehler::BildBeschädigt},
+        {Schaden::BildAbgeschnitten, Skriptfehler::BildBeschädigt},
+        {Schaden::SchriftAscii, Skriptfehler::SchriftBeschädigt},
+        {Schaden::SchriftAbgeschnitten, Skriptfehler::SchriftBeschädigt},
+    };
+    for (const auto& [schaden, fehler] : fälle)
+        bündel(ordner, std::to_string(static_cast<int>(schaden)), schaden);
+    const Webserver server([&](int port) {
+        return "cd / && exec " +
+               befehl(gebündelt,
+                      {"-d", "display_errors=1", "-S", "127.0.0.1:" + std::to_string(port), "-t",
+                       (ordner / "www").string()}) +
+               " >/dev/null 2>&1";
+    });
+    for (const auto& [schaden, fehler] : fälle) {
+        SCOPED_TRACE(static_cast<int>(schaden));
+        Webserver::Antwort antwort = server.anfragen(
+            "GET", "/" + std::to_string(static_cast<int>(schaden)) + "/Tafomat.php");
+        istBild(antwort, "GET", antwort.inhalt.size());
+        EXPECT_EQ(antwort.kopf["x-tafomat-fehler"], Fehlerkennung(fehler));
+        EXPECT_EQ(bildart(antwort.inhalt), "image/jpeg 460 66");
+    }
+}
+
 // The stock location of Debian's nginx site runs no script for the address with a picture's
 // name: the reason for the guide's recipe.
 TEST_F(WebserverTest, NginxStockLocationRunsNoScriptForAPictureName) {
