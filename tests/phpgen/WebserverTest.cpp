@@ -200,7 +200,7 @@ class WebserverTest : public ::testing::Test {
         const fs::path datei = ordner / "antwort.bin";
         schreiben(datei, bytes);
         std::istringstream ausgabe(
-            ausführen(php({Hilfe.string(), "zeilen", datei.string(), "0", "0", "0"})).ausgabe);
+            ausführen(php({Hilfe.string(), "art", datei.string()})).ausgabe);
         std::string kopf;
         std::getline(ausgabe, kopf);
         return kopf;
