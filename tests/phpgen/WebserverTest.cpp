@@ -199,8 +199,7 @@ class WebserverTest : public ::testing::Test {
     std::string bildart(const std::string& bytes) {
         const fs::path datei = ordner / "antwort.bin";
         schreiben(datei, bytes);
-        std::istringstream ausgabe(
-            ausführen(php({Hilfe.string(), "art", datei.string()})).ausgabe);
+        std::istringstream ausgabe(ausführen(php({Hilfe.string(), "art", datei.string()})).ausgabe);
         std::string kopf;
         std::getline(ausgabe, kopf);
         return kopf;
