@@ -83,17 +83,11 @@ QString eingabeText(const Eingabebefund& befund) {
 }
 
 QString ausgabeText(const Ausgabebefund& befund, const Exportauftrag& auftrag) {
-    switch (befund.mangel) {
-        case Ausgabemangel::KeineArt:
-            return QStringLiteral("--type: %1 is not jpeg, png or gif").arg(auftrag.art);
-        case Ausgabemangel::GifOhneQualität:
-            return QStringLiteral("--quality: gif takes no quality");
-        case Ausgabemangel::Qualität:
-            break;
-    }
-    return QStringLiteral("--quality: %1 is not a whole number from 0 to %2")
-        .arg(auftrag.qualität.value_or(QString()))
-        .arg(befund.höchste);
+    const QString gegeben = befund.mangel == Ausgabemangel::KeineArt
+                                ? auftrag.art
+                                : auftrag.qualität.value_or(QString());
+    return englisch(einsetzen(Ausgabeworte(befund.mangel).englisch,
+                              {gegeben.toStdString(), befund.art, std::to_string(befund.höchste)}));
 }
 
 bool pngSchreiben(const Bild& bild, const QString& pfad) {
@@ -182,34 +176,31 @@ class Export {
     void drehungWarnen() const {
         const std::optional<int> ausrichtung = drehungPrüfen(m_vorschau);
         if (!ausrichtung) return;
-        melden(
-            QStringLiteral("warning: %1: ").arg(ort(Feld::HintergrundPfad)) +
-            englisch(einsetzen(GedrehtesBild.englisch, {kurz(Feld::HintergrundPfad).toStdString(),
-                                                        std::to_string(*ausrichtung)})));
+        melden(QStringLiteral("warning: %1: ").arg(ort(Feld::HintergrundPfad)) +
+               englisch(einsetzen(
+                   Drehungsworte.englisch,
+                   {std::to_string(*ausrichtung), kurz(Feld::HintergrundPfad).toStdString()})));
     }
 
     // A font that is not installed here, or cannot be drawn, leaves the preview's font, which the
     // script then names.
     void schriftWarnen() const {
-        const Schriftbefund befund = schriftPrüfen(m_felder, m_vorschau);
-        const std::string genommen = m_vorschau.fontName();
+        Schriftbefund befund = schriftPrüfen(m_felder, m_vorschau);
+        const std::string genommen = utf8FromCp1252(m_vorschau.fontName());
+        std::string grund;
         if (!befund.vorschauHatSchrift) {
-            melden(QStringLiteral("warning: %1; the preview draws no text and the script's "
-                                  "positions are not measured")
-                       .arg(englisch(Schriftgrund(utf8FromCp1252(genommen),
-                                                  schriftSuchen(utf8FromCp1252(genommen)),
-                                                  Sprache::Englisch))));
-            return;
+            befund.lage = Schriftlage::KeineDatei;
+            grund = Schriftgrund(genommen, schriftSuchen(genommen), Sprache::Englisch);
+        } else if (befund.lage == Schriftlage::NichtZeichenbar) {
+            grund = Schriftgrund(utf8FromCp1252(m_felder.text(Feld::SchriftartListe)), befund.fund,
+                                 Sprache::Englisch);
         }
-        if (befund.lage == Schriftlage::Gezeichnet) return;
-        const QString grund =
-            befund.lage == Schriftlage::NichtZeichenbar
-                ? englisch(Schriftgrund(utf8FromCp1252(m_felder.text(Feld::SchriftartListe)),
-                                        befund.fund, Sprache::Englisch))
-                : QStringLiteral("the font \"%1\" is not installed")
-                      .arg(kurz(Feld::SchriftartListe));
-        melden(QStringLiteral("warning: %1: %2; the preview draws and the script names %3.ttf")
-                   .arg(ort(Feld::SchriftartListe), grund, toQString(genommen)));
+        const std::string_view worte = Schriftworte(befund).englisch;
+        if (worte.empty()) return;
+        melden(QStringLiteral("warning: ") +
+               englisch(
+                   einsetzen(worte, {ort(Feld::SchriftartListe).toStdString(),
+                                     kurz(Feld::SchriftartListe).toStdString(), genommen, grund})));
     }
 
     int schreiben() {

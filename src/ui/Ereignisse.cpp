@@ -2,6 +2,7 @@
 // in a file of their own as the window's class is too large for one.
 #include "design/Befunde.h"
 #include "design/Gestaltung.h"
+#include "model/Cp1252.h"
 #include "phpgen/Bildausgabe.h"
 #include "phpgen/PhpSkript.h"
 #include "platform/QtText.h"
@@ -43,15 +44,16 @@ std::string Abschlussmeldung(const std::string& hintergrundPfad, const std::stri
 
 // The message for an output type or quality that the script could not use; nullopt when both
 // can go into it. Gif takes no quality: what the quality box still holds is left alone.
-std::optional<std::string> AusgabeAbgelehnt(const Felder& felder) {
+std::optional<QString> AusgabeAbgelehnt(const Felder& felder) {
     const std::string art = felder.text(Feld::BildArt);
     const std::string qualität = felder.text(Feld::BildQuallität);
     const std::optional<Ausgabebefund> befund = ausgabePrüfen(art, qualität);
     if (!befund || befund->mangel == Ausgabemangel::GifOhneQualität) return std::nullopt;
-    if (befund->mangel == Ausgabemangel::KeineArt)
-        return "Die Bildart [" + art + "] gibt es nicht. Bitte jpeg, png oder gif w\xE4hlen!";
-    return "Die Qualit\xE4t [" + qualität + "] passt nicht zu " + befund->art +
-           ". Bitte eine ganze Zahl von 0 bis " + std::to_string(befund->höchste) + " w\xE4hlen!";
+    const std::string gegeben =
+        utf8FromCp1252(befund->mangel == Ausgabemangel::KeineArt ? art : qualität);
+    return QString::fromStdString(
+        einsetzen(Ausgabeworte(befund->mangel).satz,
+                  {gegeben, befund->art, std::to_string(befund->höchste)}));
 }
 
 }  // namespace
@@ -121,8 +123,8 @@ void MainWindow::BildArt_Click() {
 }
 
 void MainWindow::PhpQuelltext_Click() {
-    if (const std::optional<std::string> abgelehnt = AusgabeAbgelehnt(m_felder)) {
-        m_dialoge.Meldung(toQString(*abgelehnt));
+    if (const std::optional<QString> abgelehnt = AusgabeAbgelehnt(m_felder)) {
+        m_dialoge.Meldung(*abgelehnt);
         return;
     }
     if (const std::optional<std::string> skript = PhpQuelltextErstellen()) {

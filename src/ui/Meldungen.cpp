@@ -1,5 +1,7 @@
 #include "ui/Meldungen.h"
 
+#include <QStringList>
+
 #include "design/Befunde.h"
 #include "model/Cp1252.h"
 #include "model/Eingabefehler.h"
@@ -34,6 +36,23 @@ struct Feldbefund {
     Feld feld;
     Befund befund;
 };
+
+// A finding's words with the values in place, in one pass: a value that holds "%2" stays.
+QString eingesetzt(std::string_view text, const QStringList& werte) {
+    const QString muster = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QString satz;
+    for (qsizetype i = 0; i < muster.size(); ++i) {
+        const int rang =
+            muster[i] == QLatin1Char('%') && i + 1 < muster.size() ? muster[i + 1].digitValue() : 0;
+        if (rang >= 1 && rang <= werte.size()) {
+            satz += werte[rang - 1];
+            ++i;
+        } else {
+            satz += muster[i];
+        }
+    }
+    return satz;
+}
 
 Befund eingabebefund(const Eingabebefund& befund, const Felder& felder) {
     const std::string text = felder.text(befund.feld);
@@ -100,54 +119,36 @@ void Meldungen::EingabenMelden(const std::optional<Zeichenstopp>& stopp) {
 // keeps its font), or one that fontconfig answers with another family: the script and the
 // bundle name the chosen one.
 void Meldungen::SchriftMelden() {
-    Hinweiszeile& hinweis = *m_s.Hinweis;
     const QString gewählt = toQString(m_felder.text(Feld::SchriftartListe));
     const QString genommen = toQString(m_vorschau.fontName());
     const Schriftbefund befund = schriftPrüfen(m_felder, m_vorschau);
+    const Befundworte worte = Schriftworte(befund);
+    QStringList werte;
     switch (befund.lage) {
         case Schriftlage::NichtZeichenbar:
-            hinweis.setzen(
-                Hinweisart::Schrift,
-                QStringLiteral("„%1“ ist installiert, lässt sich aber nicht zeichnen.")
-                    .arg(shortenMiddle(gewählt, 40)),
-                QStringLiteral("Die Schriftart „%1“ ist installiert, aber %2. Die Vorschau "
-                               "zeichnet %3.")
-                    .arg(gewählt, schriftmangel(befund.fund),
-                         befund.vorschauHatSchrift ? QStringLiteral("weiter mit „%1“").arg(genommen)
-                                                   : QStringLiteral("keinen Text")));
-            return;
+            werte = {gewählt, schriftmangel(befund.fund),
+                     befund.vorschauHatSchrift ? QStringLiteral("weiter mit „%1“").arg(genommen)
+                                               : QStringLiteral("keinen Text")};
+            break;
         case Schriftlage::KeineDatei:
-            hinweis.setzen(
-                Hinweisart::Schrift,
-                QStringLiteral("Keine Schriftdatei für „%1“: die Vorschau zeigt keinen Text.")
-                    .arg(genommen),
-                QStringLiteral("Zur Schriftart „%1“ findet Tafomat keine Schriftdatei: die "
-                               "Vorschau zeigt keinen Text. Bitte eine installierte "
-                               "Schriftart wählen.")
-                    .arg(genommen));
-            return;
+            werte = {genommen};
+            break;
         case Schriftlage::Anders:
-            hinweis.setzen(Hinweisart::Schrift,
-                           QStringLiteral("Zu „%1“ gibt es keine Schriftdatei: die Vorschau "
-                                          "zeichnet weiter mit „%2“.")
-                               .arg(shortenMiddle(gewählt, 40), genommen));
-            return;
+            werte = {shortenMiddle(gewählt, 40), genommen};
+            break;
         case Schriftlage::Gezeichnet:
+            werte = {genommen, QString::fromStdString(befund.ersatz.value_or(""))};
             break;
     }
-    if (!befund.ersatz) {
-        hinweis.löschen(Hinweisart::Schrift);
+    if (worte.satz.empty()) {
+        m_s.Hinweis->löschen(Hinweisart::Schrift);
         return;
     }
-    const QString gezeichnet = QString::fromStdString(*befund.ersatz);
-    hinweis.setzen(
-        Hinweisart::Schrift,
-        QStringLiteral("„%1“ ist nicht installiert: die Vorschau zeichnet „%2“.")
-            .arg(genommen, gezeichnet),
-        QStringLiteral("Die Schriftart „%1“ ist nicht installiert; die Vorschau zeichnet die "
-                       "nächstähnliche, „%2“. Das Php-Programm nennt die Schriftdatei „%1.ttf“, "
-                       "und das Server-Paket legt unter diesem Namen die Datei von „%2“ bei.")
-            .arg(genommen, gezeichnet));
+    // The short sentence names a long chosen name by its ends.
+    QStringList kurz = werte;
+    if (befund.lage == Schriftlage::NichtZeichenbar) kurz[0] = shortenMiddle(gewählt, 40);
+    m_s.Hinweis->setzen(Hinweisart::Schrift, eingesetzt(worte.satz, kurz),
+                        worte.ganz.empty() ? QString() : eingesetzt(worte.ganz, werte));
 }
 
 void Meldungen::DrehungMelden() {
@@ -156,16 +157,11 @@ void Meldungen::DrehungMelden() {
         m_s.Hinweis->löschen(Hinweisart::Drehung);
         return;
     }
-    m_s.Hinweis->setzen(
-        Hinweisart::Drehung, QString::fromUtf8(GedrehtesBild.deutsch),
-        QString::fromUtf8(GedrehtesBild.deutsch) +
-            QStringLiteral(" Die Kamera hat es gedreht aufgenommen (EXIF-Ausrichtung %1); die "
-                           "Vorschau zeigt es wie der Server. Soll es aufrecht stehen, bitte das "
-                           "Bild gedreht speichern und neu öffnen.")
-                .arg(*ausrichtung));
+    const QStringList werte{QString::number(*ausrichtung)};
+    m_s.Hinweis->setzen(Hinweisart::Drehung, eingesetzt(Drehungsworte.satz, werte),
+                        eingesetzt(Drehungsworte.ganz, werte));
 }
 
-// In the order the script reads the design: the values, then the template.
 std::optional<QString> Meldungen::Skripthindernis() const {
     if (const std::optional<Eingabebefund> unlesbar = ersteUnlesbareEingabe(m_felder, std::nullopt))
         return benannt(unlesbar->feld, eingabebefund(*unlesbar, m_felder).ganz());
