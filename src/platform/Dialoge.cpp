@@ -1,7 +1,6 @@
 #include "platform/Dialoge.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -9,7 +8,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTranslator>
-#include <QUrl>
+
+#include "platform/Zuschnittdialog.h"
 
 namespace tafomat {
 
@@ -58,12 +58,13 @@ std::optional<QString> Dialoge::OrdnerDialog(const QString&) {
     return std::nullopt;
 }
 
-bool Dialoge::DateiZeigen(const QString&) {
-    return false;
-}
-
 void Dialoge::Über(const QString& text) {
     Meldung(text);
+}
+
+std::optional<Zuschnittwahl> Dialoge::BildZuschneiden(const QImage&, bool unverändertErlaubt) {
+    if (!unverändertErlaubt) return std::nullopt;
+    return Zuschnittwahl{true, {}};
 }
 
 void DateiDialogVorbereiten(QFileDialog& dialog, const QString& vorgabe) {
@@ -129,12 +130,17 @@ std::optional<QString> QtDialoge::OrdnerDialog(const QString& titel) {
     return ordner;
 }
 
-bool QtDialoge::DateiZeigen(const QString& pfad) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
-}
-
 void QtDialoge::Über(const QString& text) {
     QMessageBox::about(QApplication::activeWindow(), QStringLiteral("Über Tafomat"), text);
+}
+
+std::optional<Zuschnittwahl> QtDialoge::BildZuschneiden(const QImage& foto,
+                                                        bool unverändertErlaubt) {
+    Zuschnittdialog dialog(foto, unverändertErlaubt, QApplication::activeWindow());
+    const int ergebnis = dialog.exec();
+    if (ergebnis == Zuschnittdialog::Unverändert) return Zuschnittwahl{true, {}};
+    if (ergebnis != QDialog::Accepted) return std::nullopt;
+    return Zuschnittwahl{false, dialog.zuschnitt()};
 }
 
 }  // namespace tafomat

@@ -4,14 +4,15 @@
 
 #include <string_view>
 
+#include "files/RegularFile.h"
 #include "model/Abgeleitet.h"
 #include "platform/Dialoge.h"
 #include "platform/QtSurface.h"
 #include "platform/Schriftartenliste.h"
-#include "template/BildZeichnen.h"
-#include "files/RegularFile.h"
 #include "render/Serveransicht.h"
 #include "settings/Einstellungen.h"
+#include "template/Befehlschreiben.h"
+#include "template/BildZeichnen.h"
 #include "ui/FensterFelder.h"
 #include "ui/Steuerelemente.h"
 
@@ -80,10 +81,15 @@ class MainWindow : public QWidget {
     void BildZeichnen();
     void Hintergrundbild_Click();
     void HintergrundbildÜbernehmen(const DateiWahl& wahl);
+    void BannerSpeichern(const QImage& banner, int qualität, const QString& fotopfad);
+    void HintergrundLaden(const DateiWahl& wahl);
     void BildArt_Click();
     void PhpQuelltext_Click();
     void EinstellungenSpeichern_Click();
     bool EinstellungenSpeichernMitDialog();
+    // Asks whether to save a changed design first; false when the user cancels or the save
+    // fails, so that nothing is lost.
+    bool ÄnderungenKlären();
     void EinstellungenÖffnen_Click();
     EinstellungenGelesen EinstellungenLesen(const QString& pfad);
 
@@ -122,8 +128,10 @@ class MainWindow : public QWidget {
     void XPos_Change();
     void YPos_Change();
     void FarbpaletteZeichnen();
-    void befehlSchreiben(const std::string& befehl, int auswahlLänge,
+    void befehlSchreiben(Hilfsbefehl art, const std::string& befehl,
                          Vorlagenfeld::Schritt schritt = Vorlagenfeld::Schritt::Neu);
+    void schreibungAnwenden(const Schreibung& schreibung,
+                            Vorlagenfeld::Schritt schritt = Vorlagenfeld::Schritt::Neu);
 
     Anzeige m_anzeige;
     Dialoge& m_dialoge;

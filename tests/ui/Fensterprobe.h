@@ -52,8 +52,7 @@ class GeskripteteDialoge : public Dialoge {
   public:
     QStringList öffnenAntworten, speichernAntworten, ordnerAntworten;
     std::vector<Antwort> frageAntworten;
-    bool zeigenGelingt = true;
-    QStringList öffnenVorgaben, speichernVorgaben, meldungen, fragen, gezeigt, überTexte;
+    QStringList öffnenVorgaben, speichernVorgaben, meldungen, fragen, überTexte;
 
     std::optional<DateiWahl> DateiDialogÖffnen(const QString& vorgabe) override {
         öffnenVorgaben.append(vorgabe);
@@ -76,11 +75,19 @@ class GeskripteteDialoge : public Dialoge {
         frageAntworten.erase(frageAntworten.begin());
         return antwort;
     }
-    bool DateiZeigen(const QString& pfad) override {
-        gezeigt.append(pfad);
-        return zeigenGelingt;
-    }
     void Über(const QString& text) override { überTexte.append(text); }
+    // Records the photo's size and whether it could stay; answers from the script, or as where
+    // nobody can be asked.
+    std::optional<Zuschnittwahl> BildZuschneiden(const QImage& foto,
+                                                 bool unverändertErlaubt) override {
+        zuschnittAngebote.append({foto.size(), unverändertErlaubt});
+        if (zuschnittAntworten.empty()) return Dialoge::BildZuschneiden(foto, unverändertErlaubt);
+        const std::optional<Zuschnittwahl> antwort = zuschnittAntworten.front();
+        zuschnittAntworten.erase(zuschnittAntworten.begin());
+        return antwort;
+    }
+    QList<std::pair<QSize, bool>> zuschnittAngebote;
+    std::vector<std::optional<Zuschnittwahl>> zuschnittAntworten;
 
   private:
     static std::optional<QString> nächste(QStringList& antworten) {
