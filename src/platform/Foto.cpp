@@ -38,6 +38,10 @@ std::optional<QImage> FotoLesen(const QString& pfad) {
     return bild;
 }
 
+bool istJpeg(const QString& pfad) {
+    return QImageReader(pfad).format() == "jpeg";
+}
+
 bool istBannerJpeg(const QString& pfad) {
     QImageReader leser(pfad);
     if (leser.format() != "jpeg") return false;

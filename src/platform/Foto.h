@@ -20,7 +20,8 @@ inline constexpr QSize GrößtesBanner(500, 150);
 // scaled while reading to at most GrößteFotofläche pixels; nullopt when it cannot be read.
 std::optional<QImage> FotoLesen(const QString& pfad);
 
-// Whether the file is a JPEG picture no larger than a banner, read from its header alone.
+// Whether the file is a JPEG picture, and one no larger than a banner, read from its header alone.
+bool istJpeg(const QString& pfad);
 bool istBannerJpeg(const QString& pfad);
 
 // What the crop dialog chose: a part of the photo, in the photo's pixels as FotoLesen gives

@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "model/Cp1252.h"
-#include "model/Platzhalter.h"
 #include "template/Vorlagenleser.h"
 
 namespace tafomat {
@@ -68,76 +67,84 @@ std::string fremdes(std::string_view felder, std::string_view wozu) {
     return " – " + wer + (mehrere ? " gehören " : " gehört ") + std::string(wozu);
 }
 
-struct Befehlsdeutung {
-    Deutungsart art;
-    std::string inhalt;  // "Schriftgröße 14 Punkt"
-    std::string_view wozu;
-};
-
-Befehlsdeutung befehlsdeutung(const Zeichenereignis& e) {
+Deutungsart artVon(Zeichenereignis::Art art) {
     using Art = Zeichenereignis::Art;
-    switch (e.art) {
+    switch (art) {
         case Art::Fett:
-            return {Deutungsart::Fett, e.fett ? "fett" : "wieder normal", ""};
+            return Deutungsart::Fett;
         case Art::Farbe:
-            return {Deutungsart::Farbe, farbtext(e.farbe), "zur Farbe"};
+            return Deutungsart::Farbe;
         case Art::Größe:
-            return {Deutungsart::Größe, "Schriftgröße " + zahl(e.größe) + " Punkt", "zur Größe"};
+            return Deutungsart::Größe;
         case Art::X:
-            return {Deutungsart::X, "Text dieser Zeile ab x = " + zahl(e.x) + " Pixel",
-                    "zur Position"};
+            return Deutungsart::X;
         case Art::Y:
-            return {Deutungsart::Y, "Rest dieser Zeile oben bei y = " + zahl(e.y) + " Pixel",
-                    "zur Position"};
+            return Deutungsart::Y;
         default:
-            return {Deutungsart::Platzhalter, "", ""};
+            return Deutungsart::Platzhalter;
     }
 }
 
 Deutung befehl(std::string_view vorlage, const Zeichenereignis& e) {
-    const std::size_t anfang = e.stelle - 1;
-    const std::size_t länge = std::min(e.breite, vorlage.size() - anfang);
-    const std::string_view text = vorlage.substr(anfang, länge);
-    const std::string_view felder = text.substr(std::min<std::size_t>(2, text.size()));
-    Befehlsdeutung d = befehlsdeutung(e);
     Deutung deutung;
-    deutung.anfang = anfang;
-    deutung.länge = länge;
-    deutung.art = d.art;
+    deutung.anfang = e.stelle - 1;
+    deutung.länge = std::min(e.breite, vorlage.size() - deutung.anfang);
+    deutung.art = artVon(e.art);
+    const std::string_view felder =
+        vorlage.substr(deutung.anfang + std::min<std::size_t>(2, deutung.länge),
+                       deutung.länge - std::min<std::size_t>(2, deutung.länge));
     deutung.fehlerhaft = !std::all_of(felder.begin(), felder.end(), ziffer);
     if (e.art == Zeichenereignis::Art::Farbe) deutung.farbe = e.farbe;
-    deutung.erklärung = sichtbar(text) + ": " + d.inhalt +
-                        (deutung.fehlerhaft ? fremdes(felder, d.wozu) : " ab hier");
+    deutung.wert = e.art == Zeichenereignis::Art::X   ? e.x
+                   : e.art == Zeichenereignis::Art::Y ? e.y
+                                                      : e.größe;
+    deutung.fettAn = e.fett;
     return deutung;
 }
 
-Deutung platzhalter(const Zeichenereignis& e) {
-    const std::string name = std::string("#") + e.platzhalter->name;
-    return {e.stelle - 1,
-            2,
-            Deutungsart::Platzhalter,
-            false,
-            std::nullopt,
-            name + ": Platzhalter, zeigt den Wert von „" +
-                std::string(platzhalterName(e.platzhalter->name)) + "“"};
+// "Schriftgröße 14 Punkt" and what the fields belong to.
+std::pair<std::string, std::string_view> befehlsinhalt(const Deutung& d) {
+    switch (d.art) {
+        case Deutungsart::Fett:
+            return {d.fettAn ? "fett" : "wieder normal", ""};
+        case Deutungsart::Farbe:
+            return {farbtext(d.farbe), "zur Farbe"};
+        case Deutungsart::Größe:
+            return {"Schriftgröße " + zahl(d.wert) + " Punkt", "zur Größe"};
+        case Deutungsart::X:
+            return {"Text dieser Zeile ab x = " + zahl(d.wert) + " Pixel", "zur Position"};
+        case Deutungsart::Y:
+            return {"Rest dieser Zeile oben bei y = " + zahl(d.wert) + " Pixel", "zur Position"};
+        default:
+            return {"", ""};
+    }
+}
+
+std::string befehlserklärung(std::string_view vorlage, const Deutung& d) {
+    const std::string_view text = vorlage.substr(d.anfang, d.länge);
+    const std::string_view felder = text.substr(std::min<std::size_t>(2, text.size()));
+    const auto [inhalt, wozu] = befehlsinhalt(d);
+    return sichtbar(text) + ": " + inhalt + (d.fehlerhaft ? fremdes(felder, wozu) : " ab hier");
+}
+
+std::string platzhaltererklärung(char name) {
+    return std::string("#") + name + ": Platzhalter, zeigt den Wert von „" +
+           std::string(platzhalterName(name)) + "“";
+}
+
+std::string kleinbefehlerklärung(char buchstabe) {
+    const std::string klein = std::string("#") + buchstabe;
+    const std::string groß = std::string("#") + static_cast<char>(buchstabe - 'a' + 'A');
+    return klein + ": kein Befehl, Befehle schreiben sich groß (" + groß +
+           "). Die Vorschau zeigt „" + klein + "“, der Server lässt das „#“ weg.";
 }
 
 constexpr std::string_view Kleinbuchstaben = "bfgxyz";
 
-std::optional<Deutung> kleinbefehl(std::string_view vorlage, const Zeichenereignis& e) {
+bool istKleinbefehl(std::string_view vorlage, const Zeichenereignis& e) {
     const std::size_t anfang = e.stelle - 1;
-    if (e.zeichen != '#' || anfang + 1 >= vorlage.size()) return std::nullopt;
-    const char buchstabe = vorlage[anfang + 1];
-    if (Kleinbuchstaben.find(buchstabe) == std::string_view::npos) return std::nullopt;
-    const std::string klein = std::string("#") + buchstabe;
-    const std::string groß = std::string("#") + static_cast<char>(buchstabe - 'a' + 'A');
-    return Deutung{anfang,
-                   2,
-                   Deutungsart::Kleinbefehl,
-                   false,
-                   std::nullopt,
-                   klein + ": kein Befehl, Befehle schreiben sich groß (" + groß +
-                       "). Die Vorschau zeigt „" + klein + "“, der Server lässt das „#“ weg."};
+    return e.zeichen == '#' && anfang + 1 < vorlage.size() &&
+           Kleinbuchstaben.find(vorlage[anfang + 1]) != std::string_view::npos;
 }
 
 }  // namespace
@@ -148,20 +155,41 @@ std::string_view platzhalterName(char name) {
     return {};
 }
 
-std::vector<Deutung> VorlageDeuten(std::string_view vorlage) {
+std::string Erklärung(std::string_view vorlage, const Deutung& deutung) {
+    switch (deutung.art) {
+        case Deutungsart::Platzhalter:
+            return platzhaltererklärung(vorlage[deutung.anfang + 1]);
+        case Deutungsart::Kleinbefehl:
+            return kleinbefehlerklärung(vorlage[deutung.anfang + 1]);
+        default:
+            return befehlserklärung(vorlage, deutung);
+    }
+}
+
+std::vector<Deutung> VorlageDeuten(std::string_view vorlage, Erklärungen erklärungen) {
     using Art = Zeichenereignis::Art;
     std::vector<Deutung> deutungen;
     Vorlagenleser leser{std::string(vorlage), Lesart::Vorschau};
     for (Zeichenereignis e; leser.nächstes(e);) {
         if (e.art == Art::Zeile) continue;
         if (e.art == Art::Zeichen) {
-            if (std::optional<Deutung> hinweis = kleinbefehl(vorlage, e))
-                deutungen.push_back(std::move(*hinweis));
+            if (!istKleinbefehl(vorlage, e)) continue;
+            Deutung hinweis;
+            hinweis.anfang = e.stelle - 1;
+            hinweis.länge = 2;
+            hinweis.art = Deutungsart::Kleinbefehl;
+            deutungen.push_back(hinweis);
         } else if (e.art == Art::Platzhalter) {
-            deutungen.push_back(platzhalter(e));
+            Deutung platzhalter;
+            platzhalter.anfang = e.stelle - 1;
+            platzhalter.länge = 2;
+            platzhalter.art = Deutungsart::Platzhalter;
+            deutungen.push_back(platzhalter);
         } else {
             deutungen.push_back(befehl(vorlage, e));
         }
+        if (erklärungen == Erklärungen::Mit)
+            deutungen.back().erklärung = Erklärung(vorlage, deutungen.back());
     }
     return deutungen;
 }

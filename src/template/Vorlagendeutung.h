@@ -29,12 +29,20 @@ struct Deutung {
     // looks, taking the characters that follow into its fields.
     bool fehlerhaft = false;
     std::optional<Farbwert> farbe;  // the colour that a colour command sets, as drawn
-    std::string erklärung;          // one German line, UTF-8
+    double wert = 0;                // the size, x or y that the command sets
+    bool fettAn = false;            // whether bold is on after a #B
+    std::string erklärung;          // one German line, UTF-8; empty when not asked for
 };
 
+enum class Erklärungen { Mit, Ohne };
+
 // Every command, placeholder and lower-case command letter of the template, in text order. Plain
-// text is left out.
-std::vector<Deutung> VorlageDeuten(std::string_view vorlage);
+// text is left out. Without explanations a long template reads several times faster.
+std::vector<Deutung> VorlageDeuten(std::string_view vorlage,
+                                   Erklärungen erklärungen = Erklärungen::Mit);
+
+// The one German line for a reading of this template.
+std::string Erklärung(std::string_view vorlage, const Deutung& deutung);
 
 // The line of a character of the template, counted from 1.
 std::size_t zeileVon(std::string_view vorlage, std::size_t index);

@@ -124,7 +124,9 @@ void MainWindow::HintergrundbildÜbernehmen(const DateiWahl& wahl) {
         }
         return;
     }
-    const std::optional<Zuschnittwahl> zuschnitt = m_dialoge.BildZuschneiden(*foto, jpeg);
+    // Only a JPEG can stay as it is: the server's GD opens the background as JPEG.
+    const std::optional<Zuschnittwahl> zuschnitt =
+        m_dialoge.BildZuschneiden(*foto, jpeg && istJpeg(wahl.pfad));
     if (!zuschnitt) return;
     if (zuschnitt->unverändert) {
         HintergrundLaden(wahl);

@@ -39,35 +39,38 @@ Vorlagenerklärung::Vorlagenerklärung(Vorlagenfeld& feld, Hinweiszeile& hinweis
 // The whole template once per change: the notice line names the first command that reads
 // otherwise than it looks, by its line.
 void Vorlagenerklärung::vorlageLesen() {
-    const std::string vorlage = mehrzeilenText(m_feld);
-    m_deutungen = VorlageDeuten(vorlage);
+    m_vorlage = mehrzeilenText(m_feld);
+    m_deutungen = VorlageDeuten(m_vorlage, Erklärungen::Ohne);
     const auto fehler = std::find_if(m_deutungen.begin(), m_deutungen.end(),
                                      [](const Deutung& d) { return d.fehlerhaft; });
     if (fehler == m_deutungen.end()) {
         m_hinweis.löschen(Hinweisart::Befehlsform);
     } else {
         m_hinweis.setzen(Hinweisart::Befehlsform,
-                         QStringLiteral("Zeile %1: ").arg(zeileVon(vorlage, fehler->anfang)) +
-                             text(fehler->erklärung));
+                         QStringLiteral("Zeile %1: ").arg(zeileVon(m_vorlage, fehler->anfang)) +
+                             text(Erklärung(m_vorlage, *fehler)));
     }
     caretErklären();
 }
 
-std::optional<Deutung> Vorlagenerklärung::deutungBei(int vorlagenPosition) const {
+QString Vorlagenerklärung::erklärungBei(int vorlagenPosition) const {
     const auto stelle = static_cast<std::size_t>(std::max(vorlagenPosition, 0));
-    std::optional<Deutung> danach;
-    for (const Deutung& d : m_deutungen) {
-        if (d.anfang > stelle) break;
-        if (stelle < d.anfang + d.länge) return d;
-        if (stelle == d.anfang + d.länge) danach = d;
-    }
-    return danach;
+    // The first reading that ends at the place or after it.
+    const auto d = std::lower_bound(
+        m_deutungen.begin(), m_deutungen.end(), stelle,
+        [](const Deutung& deutung, std::size_t s) { return deutung.anfang + deutung.länge < s; });
+    if (d == m_deutungen.end() || d->anfang > stelle) return {};
+    // Right after one command and at the start of the next, the next one is meant.
+    const auto nächste = std::next(d);
+    const bool weiter =
+        d->anfang + d->länge == stelle && nächste != m_deutungen.end() && nächste->anfang == stelle;
+    return text(Erklärung(m_vorlage, weiter ? *nächste : *d));
 }
 
 void Vorlagenerklärung::caretErklären() {
     const Vorlagenauswahl auswahl = auswahlLesen(m_feld);
-    if (const std::optional<Deutung> d = deutungBei(auswahl.start)) {
-        m_hinweis.setzen(Hinweisart::Befehl, text(d->erklärung));
+    if (const QString erklärung = erklärungBei(auswahl.start); !erklärung.isEmpty()) {
+        m_hinweis.setzen(Hinweisart::Befehl, erklärung);
     } else {
         m_hinweis.löschen(Hinweisart::Befehl);
     }
@@ -77,9 +80,9 @@ bool Vorlagenerklärung::eventFilter(QObject* objekt, QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QObject::eventFilter(objekt, event);
     auto* hilfe = static_cast<QHelpEvent*>(event);
     const int feldstelle = m_feld.cursorForPosition(hilfe->pos()).position();
-    const std::optional<Deutung> d = deutungBei(vorlagenPosition(*m_feld.document(), feldstelle));
-    if (d) {
-        QToolTip::showText(hilfe->globalPos(), text(d->erklärung), m_feld.viewport());
+    const QString erklärung = erklärungBei(vorlagenPosition(*m_feld.document(), feldstelle));
+    if (!erklärung.isEmpty()) {
+        QToolTip::showText(hilfe->globalPos(), erklärung, m_feld.viewport());
     } else {
         QToolTip::hideText();
         event->ignore();

@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "template/Vorlagendeutung.h"
@@ -23,9 +24,9 @@ class Vorlagenerklärung : public QObject {
   public:
     Vorlagenerklärung(Vorlagenfeld& feld, Hinweiszeile& hinweis, QObject* parent = nullptr);
 
-    // The reading of the command or placeholder at this place of the template (also right
-    // after it), nullopt for plain text.
-    std::optional<Deutung> deutungBei(int vorlagenPosition) const;
+    // The line that explains the command or placeholder at this place of the template (also
+    // right after it), empty for plain text.
+    QString erklärungBei(int vorlagenPosition) const;
 
   protected:
     bool eventFilter(QObject* objekt, QEvent* event) override;
@@ -39,7 +40,8 @@ class Vorlagenerklärung : public QObject {
     Vorlagenfeld& m_feld;
     Hinweiszeile& m_hinweis;
     Vorlagenfarben* m_farben;
-    std::vector<Deutung> m_deutungen;
+    std::string m_vorlage;
+    std::vector<Deutung> m_deutungen;  // without their explanations, which only two need
 };
 
 }  // namespace tafomat

@@ -52,7 +52,7 @@ std::vector<Deutung> Vorlagenfarben::zeilenDeutungen(const QTextBlock& zeile, in
     }
     const int zeilenende = vorlauf + static_cast<int>(zeile.text().size());
     if (zeile.next().isValid()) text += Zeilenumbruch + zeile.next().text().left(Vorblick);
-    std::vector<Deutung> deutungen = VorlageDeuten(toCp1252(text));
+    std::vector<Deutung> deutungen = VorlageDeuten(toCp1252(text), Erklärungen::Ohne);
     deutungen.erase(std::remove_if(deutungen.begin(), deutungen.end(),
                                    [&](const Deutung& d) {
                                        const auto ende = static_cast<int>(d.anfang + d.länge);
@@ -74,7 +74,10 @@ QTextCharFormat deutungsformat(const Deutung& deutung) {
             if (deutung.farbe) {
                 const QColor farbe = farbeVon(*deutung.farbe);
                 format.setBackground(farbe);
-                format.setForeground(farbe.lightness() > 140 ? Qt::black : Qt::white);
+                // The text stays readable on its own colour: dark on light colours.
+                const int helligkeit =
+                    (299 * farbe.red() + 587 * farbe.green() + 114 * farbe.blue()) / 1000;
+                format.setForeground(helligkeit > 128 ? Qt::black : Qt::white);
             }
             break;
         case Deutungsart::Größe:
