@@ -26,19 +26,25 @@ QString inJederSchreibung(const QString& endung) {
     return muster;
 }
 
-// "*.jpg" becomes "JPEG-Bilder (*.[jJ][pP][gG] *.[jJ][pP][eE][gG])".
-QString namensfilter(const QString& muster) {
-    if (!muster.startsWith(QLatin1String("*."))) return muster;
-    const QString endung = muster.mid(2);
-    const bool jpeg = endung.compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0;
-    QStringList endungen{endung};
-    if (jpeg) endungen.append(QStringLiteral("jpeg"));
+QString filter(const QString& art, const QStringList& endungen) {
     QStringList namensmuster;
     for (const QString& e : endungen)
         namensmuster.append(QStringLiteral("*.") + inJederSchreibung(e));
-    const QString art =
-        jpeg ? QStringLiteral("JPEG-Bilder") : endung.toUpper() + QStringLiteral("-Dateien");
     return QStringLiteral("%1 (%2)").arg(art, namensmuster.join(QLatin1Char(' ')));
+}
+
+// "*.php" becomes "PHP-Dateien (*.[pP][hH][pP])". The picture dialog's "*.jpg" lists every
+// picture that can become a banner first, JPEG pictures alone second.
+QStringList namensfilter(const QString& muster) {
+    if (!muster.startsWith(QLatin1String("*."))) return {muster};
+    const QString endung = muster.mid(2);
+    if (endung.compare(QLatin1String("jpg"), Qt::CaseInsensitive) != 0)
+        return {filter(endung.toUpper() + QStringLiteral("-Dateien"), {endung})};
+    const QStringList jpeg{endung, QStringLiteral("jpeg")};
+    return {filter(QStringLiteral("Bilder"),
+                   jpeg + QStringList{QStringLiteral("png"), QStringLiteral("webp"),
+                                      QStringLiteral("bmp"), QStringLiteral("gif")}),
+            filter(QStringLiteral("JPEG-Bilder"), jpeg)};
 }
 
 std::optional<QString> gew√§hlterPfad(QFileDialog& dialog) {
@@ -70,7 +76,7 @@ std::optional<Zuschnittwahl> Dialoge::BildZuschneiden(const QImage&, bool unver√
 void DateiDialogVorbereiten(QFileDialog& dialog, const QString& vorgabe) {
     if (vorgabe.contains(QLatin1Char('*'))) {
         dialog.setOption(QFileDialog::HideNameFilterDetails);
-        dialog.setNameFilter(namensfilter(vorgabe));
+        dialog.setNameFilters(namensfilter(vorgabe));
     } else {
         dialog.selectFile(vorgabe);
     }

@@ -64,7 +64,8 @@ class QtDialoge : public Dialoge {
 };
 
 // Prepares a file dialog for a pre-set name. A pattern "*.ext" lists the files with that
-// extension in any letter case; "*.jpg" lists ".jpeg" files as well.
+// extension in any letter case; "*.jpg" lists ".jpeg" files and every other picture that can
+// become a banner as well, with JPEG pictures alone as a second choice.
 void DateiDialogVorbereiten(QFileDialog& dialog, const QString& vorgabe);
 
 // Loads Qt's German texts for the standard dialogs and buttons; false when the system has

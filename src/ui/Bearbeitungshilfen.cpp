@@ -3,8 +3,8 @@
 #include "design/Gestaltung.h"
 #include "platform/QtText.h"
 #include "template/Befehlschreiben.h"
+#include "template/Befehlstexte.h"
 #include "template/BildZeichnen.h"
-#include "ui/Befehlstexte.h"
 #include "ui/MainWindow.h"
 #include "ui/Vorlagenauswahl.h"
 

@@ -1,4 +1,5 @@
 #include "template/Befehlschreiben.h"
+#include "template/Befehlstexte.h"
 
 #include <gtest/gtest.h>
 
@@ -108,6 +109,23 @@ TEST(Befehlschreiben, NoAidDeletesTheUsersText) {
         EXPECT_EQ(schreibung.danach.start, fall.danach.start);
         EXPECT_EQ(schreibung.danach.länge, fall.danach.länge);
     }
+}
+
+// Numbers with leading zeros to three digits (a size to two), magnitudes for positions.
+TEST(Befehlschreiben, TheAidsCommandTexts) {
+    const std::pair<std::string, std::string> fälle[] = {
+        {Farbbefehl(farbwert(85, 0, 255)), "#F085000255"},
+        {Farbbefehl(farbwert(7, 170, 0)), "#F007170000"},
+        {Positionsbefehl(-3, 1024), "#X003#Y1024"},
+        {Positionsbefehl(45, 12), "#X045#Y012"},
+        {Größenbefehl("8"), "#G08"},
+        {Größenbefehl(""), "#G0"},
+        {Größenbefehl("100"), "#G100"},
+    };
+    for (const auto& [geschrieben, erwartet] : fälle) EXPECT_EQ(geschrieben, erwartet);
+    EXPECT_TRUE(istHilfsbefehl(Positionsbefehl(-3, 1024), Hilfsbefehl::Position));
+    EXPECT_TRUE(istHilfsbefehl(Farbbefehl(farbwert(1, 2, 3)), Hilfsbefehl::Farbe));
+    EXPECT_FALSE(istHilfsbefehl(Größenbefehl("100"), Hilfsbefehl::Größe));
 }
 
 }  // namespace
