@@ -144,12 +144,17 @@ void MainWindow::BannerSpeichern(const QImage& banner, int qualität, const QStr
         foto.dir().filePath(foto.completeBaseName() + QStringLiteral("-banner.jpg")));
     if (!gewählt) return;
     const QString pfad = istJpegName(*gewählt) ? *gewählt : *gewählt + QStringLiteral(".jpg");
+    if (const std::optional<QString> fehler = pfadFehler(pfad)) {
+        m_dialoge.Meldung(*fehler);
+        return;
+    }
     if (!JpegSchreiben(banner, qualität, pfad)) {
         m_dialoge.Meldung(QStringLiteral("Das Banner [%1] wurde nicht gespeichert.")
                               .arg(shortenMiddle(pfad, 80)));
         return;
     }
-    HintergrundbildÜbernehmen({pfad, QFileInfo(pfad).fileName()});
+    // A banner of a free size larger than forums take is the user's choice: no second offer.
+    HintergrundLaden({pfad, QFileInfo(pfad).fileName()});
 }
 
 void MainWindow::HintergrundLaden(const DateiWahl& wahl) {

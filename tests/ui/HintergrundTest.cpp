@@ -264,10 +264,21 @@ TEST_F(Hintergrund, APhotoBecomesABannerThroughTheCropDialog) {
     EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), QSize(468, 60));
     EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
 
-    // The banner itself is taken as it is.
+    EXPECT_EQ(probe.hinweis(), QString());
+
+    // The banner itself is taken as it is; so is a free size larger than forums take, which
+    // the notice line names.
     bildWählen(pfad(QStringLiteral("handy.jpg")));
     EXPECT_EQ(probe.dialoge.zuschnittAngebote.size(), 2);
     EXPECT_EQ(probe.text(Feld::HintergrundName), "handy.jpg");
+    probe.dialoge.zuschnittAntworten = {Zuschnittwahl{false, {QRect(0, 0, 800, 200), {800, 200}}}};
+    probe.dialoge.speichernAntworten = {pfad(QStringLiteral("breit.jpg"))};
+    bildWählen(pfad(QStringLiteral("grafik.png")));
+    EXPECT_EQ(probe.dialoge.zuschnittAngebote.size(), 3);
+    EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), QSize(800, 200));
+    EXPECT_EQ(
+        probe.hinweis(),
+        QStringLiteral("Das Banner ist mit 800 × 200 Pixeln größer, als Foren meist erlauben."));
 }
 
 // Picking a type builds its quality list anew with the type's default; a type written or typed
