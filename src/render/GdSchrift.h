@@ -8,8 +8,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "template/Surface.h"
 #include "render/Bild.h"
+#include "template/Surface.h"
 
 namespace tafomat {
 

@@ -1,3 +1,4 @@
+// MainWindow's editing aids, the event procedures that write commands into the template.
 #include <algorithm>
 
 #include "design/Gestaltung.h"
@@ -85,7 +86,7 @@ void MainWindow::SchriftGrößeSetzen() {
 // A name that the surface cannot use keeps the previous font; the notice line says so.
 void MainWindow::SchriftartSetzen() {
     SchriftartAnwenden(m_felder, m_vorschau);
-    SchriftMelden();
+    m_meldungen.SchriftMelden();
     BildZeichnen();
 }
 

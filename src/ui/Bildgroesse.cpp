@@ -3,11 +3,7 @@
 
 #include <QLocale>
 
-#include "platform/QtText.h"
-#include "render/Bilddatei.h"
-#include "render/Sendegroesse.h"
 #include "ui/Hinweiszeile.h"
-#include "ui/MainWindow.h"
 
 namespace tafomat {
 
@@ -23,13 +19,9 @@ QLabel* BildgrößeAnlegen(QWidget* fenster) {
     return label;
 }
 
-namespace {
-
-constexpr std::size_t GrößteBannerbytes = 100 * 1024;
-
-// Forums commonly take banners up to 500 × 150 pixels and 100 KB.
 void BannergrößeMelden(Hinweiszeile& hinweis, const Bild& banner,
                        std::optional<std::size_t> bytes) {
+    constexpr std::size_t GrößteBannerbytes = 100 * 1024;
     const bool zuGroß = banner.breite() > 500 || banner.höhe() > 150;
     const bool zuSchwer = bytes && *bytes > GrößteBannerbytes;
     if (!zuGroß && !zuSchwer) {
@@ -45,27 +37,6 @@ void BannergrößeMelden(Hinweiszeile& hinweis, const Bild& banner,
                                   "500 × 150 Pixel und 100 KB). „Hintergrundbild öffnen“ schneidet "
                                   "ein Foto zum Banner zu.")
                        .arg(was));
-}
-
-}  // namespace
-
-// Without a script there is no banner to measure, nor with a type or quality no script takes.
-void MainWindow::BildgrößeZeigen() {
-    const Bild& hintergrund = m_vorschau.hintergrund();
-    BannergrößeMelden(*m_s.Hinweis, hintergrund, std::nullopt);
-    if (!BildgrößeMessbar(hintergrund)) {
-        m_s.Bildgröße->setText(toQString(Pixelgröße(hintergrund.breite(), hintergrund.höhe())) +
-                               QStringLiteral(" (KB nicht gemessen)"));
-        return;
-    }
-    const std::optional<Bildausgabe> ausgabe = BildausgabeLesen(m_felder);
-    if (!m_serverGezeichnet || !ausgabe) {
-        m_s.Bildgröße->clear();
-        return;
-    }
-    m_s.Bildgröße->setText(toQString(Sendegröße(m_serverBild.bild(), *ausgabe)));
-    BannergrößeMelden(*m_s.Hinweis, hintergrund,
-                      ausgabeBytes(m_serverBild.bild(), ausgabe->art, ausgabe->qualität).size());
 }
 
 }  // namespace tafomat

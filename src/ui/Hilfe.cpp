@@ -1,4 +1,4 @@
-// Help at hand: F1 opens the German guide in a window of the program, "?" tells what the
+// MainWindow's help: F1 opens the German guide in a window of the program, "?" tells what the
 // program is and where the guide lies.
 #include <QCoreApplication>
 
