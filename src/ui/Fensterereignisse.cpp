@@ -1,16 +1,13 @@
-// MainWindow's window events (closing, dropping a file, the size that follows the preview), apart
-// from the event procedures of its controls.
+// MainWindow's window events (closing, opening a dropped file, the size that follows the
+// preview), apart from the event procedures of its controls.
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QMimeData>
 #include <QScreen>
-#include <QUrl>
 
 #include <algorithm>
 
 #include "design/Gestaltung.h"
-#include "platform/Dateien.h"
 #include "ui/Dateiarten.h"
 #include "ui/MainWindow.h"
 
@@ -20,16 +17,6 @@ namespace {
 
 // The window's size with the built-in picture; it never gets smaller.
 constexpr QSize Grundfläche(757, 380);
-
-// The one local file that a drag carries, or an empty path.
-QString abgelegterPfad(const QMimeData* daten) {
-    if (!daten || !daten->hasUrls() || daten->urls().size() != 1) return {};
-    return daten->urls().constFirst().toLocalFile();
-}
-
-bool lässtSichÖffnen(const QString& pfad) {
-    return istBildName(pfad) || istEinstellungenName(pfad);
-}
 
 }  // namespace
 
@@ -47,32 +34,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->setAccepted(ÄnderungenKlären());
 }
 
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    ablegenAnnehmen(event);
-}
-
-void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
-    ablegenAnnehmen(event);
-}
-
-void MainWindow::ablegenAnnehmen(QDropEvent* event) {
-    if (lässtSichÖffnen(abgelegterPfad(event->mimeData()))) {
-        event->acceptProposedAction();
-    } else {
-        event->ignore();
-    }
-}
-
-void MainWindow::dropEvent(QDropEvent* event) {
-    const QString pfad = abgelegterPfad(event->mimeData());
-    if (!lässtSichÖffnen(pfad)) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    dateiÖffnen(pfad);
-}
-
 // A picture does what "Hintergrundbild öffnen" does with it, a settings file what
 // "Einstellungen öffnen" does.
 void MainWindow::dateiÖffnen(const QString& pfad) {
@@ -81,21 +42,6 @@ void MainWindow::dateiÖffnen(const QString& pfad) {
     } else if (ÄnderungenKlären()) {
         EinstellungenÖffnen(pfad);
     }
-}
-
-// Files dragged over a text field would otherwise become text in it.
-bool MainWindow::eventFilter(QObject* objekt, QEvent* event) {
-    const QEvent::Type art = event->type();
-    if (art != QEvent::DragEnter && art != QEvent::DragMove && art != QEvent::Drop)
-        return QWidget::eventFilter(objekt, event);
-    auto* ablage = static_cast<QDropEvent*>(event);
-    if (!ablage->mimeData() || !ablage->mimeData()->hasUrls()) return false;
-    if (art == QEvent::Drop) {
-        dropEvent(ablage);
-    } else {
-        ablegenAnnehmen(ablage);
-    }
-    return true;
 }
 
 // The preview shows the whole picture: the window grows with it up to the screen, and

@@ -3,15 +3,11 @@
 #include <QWidget>
 
 #include "design/Gestaltung.h"
-#include "platform/Dialoge.h"
-#include "platform/QtSurface.h"
 #include "platform/Schriftartenliste.h"
 #include "template/Befehlschreiben.h"
 #include "ui/FensterFelder.h"
-#include "ui/Meldungen.h"
 #include "ui/Neuzeichnung.h"
 #include "ui/Serverbereich.h"
-#include "ui/Steuerelemente.h"
 
 namespace tafomat {
 
@@ -38,16 +34,11 @@ class MainWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* objekt, QEvent* event) override;
 
   private:
     void verdrahten();
     void gestaltungMerken();
     void fenstergrößeAnpassen();
-    void ablegenAnnehmen(QDropEvent* event);
     void dateiÖffnen(const QString& pfad);
     void Form_Load();
     void SchriftartenFüllen();

@@ -1,6 +1,7 @@
 // MainWindow's wiring, in one file so that which change runs which procedure reads off it.
 #include <QShortcut>
 
+#include "ui/Ablage.h"
 #include "ui/MainWindow.h"
 
 namespace tafomat {
@@ -65,9 +66,7 @@ void MainWindow::verdrahten() {
     connect(m_s.Pic, &Bildfeld::resized, this, &MainWindow::fenstergrößeAnpassen);
 
     // A file dropped anywhere on the window is the window's, also over a text field.
-    for (QWidget* kind : findChildren<QWidget*>()) {
-        if (kind->acceptDrops()) kind->installEventFilter(this);
-    }
+    new Ablage(*this, [this](const QString& pfad) { dateiÖffnen(pfad); });
 }
 
 }  // namespace tafomat
