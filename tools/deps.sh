@@ -36,9 +36,10 @@ TAFOMAT_BUILD_PACKAGES+=(qt6-translations-l10n)
 # judge of the generated scripts), faketime for the server's clock, the DejaVu fonts that the
 # render tests draw with, clang-format for the layout check, wrk, which measures the bundle
 # served by PHP's own web server (bench/php-server.sh), and the virtual display, the keyboard and
-# mouse and the window dump of the window probe (tests/probe).
+# mouse, the window dump and the screen reader's view (AT-SPI on a D-Bus session) of the window
+# probe (tests/probe).
 TAFOMAT_TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev php-cli php-gd faketime
-    fonts-dejavu-core clang-format wrk xvfb xdotool x11-apps)
+    fonts-dejavu-core clang-format wrk xvfb xdotool x11-apps dbus at-spi2-core python3-pyatspi)
 
 # The sanitizer and fuzz builds (tools/harden): clang with its runtime libraries.
 TAFOMAT_HARDEN_PACKAGES=(clang-14 libclang-rt-14-dev)

@@ -57,6 +57,14 @@ Anleitungsfenster::Anleitungsfenster(QWidget* parent)
     m_browser->setAccessibleName(QStringLiteral("Anleitung"));
     m_inhalt->setObjectName(QStringLiteral("AnleitungInhalt"));
     m_inhalt->setAccessibleName(QStringLiteral("Inhalt der Anleitung"));
+    // Their own scroll bars would be read without a name.
+    for (QAbstractScrollArea* fläche : {static_cast<QAbstractScrollArea*>(m_browser),
+                                        static_cast<QAbstractScrollArea*>(m_inhalt)}) {
+        fläche->horizontalScrollBar()->setAccessibleName(fläche->accessibleName() +
+                                                         QStringLiteral(", waagerecht"));
+        fläche->verticalScrollBar()->setAccessibleName(fläche->accessibleName() +
+                                                       QStringLiteral(", senkrecht"));
+    }
     m_inhalt->setMaximumWidth(220);
     auto* reihe = new QHBoxLayout(this);
     reihe->addWidget(m_inhalt);

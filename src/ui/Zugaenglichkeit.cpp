@@ -4,6 +4,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 
 #include "ui/Steuerelemente.h"
 
@@ -66,6 +68,12 @@ void ZugänglichMachen(const Steuerelemente& s, QWidget& fenster) {
         {s.Hilfe, QStringLiteral("Über Tafomat")},
     };
     for (const Benannt& b : benannt) benennen(b);
+    // The text fields' own scroll bars would be read with the frame's caption.
+    for (QPlainTextEdit* feld : {static_cast<QPlainTextEdit*>(s.Txt), s.QuTxt}) {
+        const QString name = feld->accessibleName();
+        feld->horizontalScrollBar()->setAccessibleName(name + QStringLiteral(", waagerecht"));
+        feld->verticalScrollBar()->setAccessibleName(name + QStringLiteral(", senkrecht"));
+    }
     for (QGroupBox* rahmen : {s.Frame1, s.Frame2, s.Frame3, s.Frame4})
         rahmen->setAccessibleName(ohneLücken(rahmen->title()));
 }

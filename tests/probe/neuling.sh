@@ -1,9 +1,15 @@
 #!/bin/bash
 # A newcomer's first minutes in the real window on a virtual display (Xvfb), typed and clicked
 # with xdotool as a user does: a word made bold stays in the template, opening a design over
-# unsaved changes asks first, F1 shows the guide window, and the template field marks a colour
-# command that reads otherwise than it looks. Usage: neuling.sh PROGRAM
+# unsaved changes asks first, F1 shows the guide window, the template field marks a colour
+# command that reads otherwise than it looks, and a screen reader (AT-SPI, on a D-Bus session
+# of the probe's own) finds every input field by a name of its own. Usage: neuling.sh PROGRAM
 set -euo pipefail
+
+if [[ -z ${TAFOMAT_PROBE_BUS:-} ]]; then
+    export TAFOMAT_PROBE_BUS=1
+    exec dbus-run-session -- "$0" "$@"
+fi
 
 programm=$1
 arbeit=$(mktemp -d)
@@ -25,7 +31,7 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$arbeit/display" 2>/de
 pids+=($!)
 for _ in $(seq 100); do [[ -s $arbeit/display ]] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$arbeit/display")"
-export HOME=$arbeit QT_QPA_PLATFORM=xcb LANG=C.UTF-8
+export HOME=$arbeit QT_QPA_PLATFORM=xcb LANG=C.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 "$programm" 2>"$arbeit/programm.log" &
 pids+=($!)
@@ -99,4 +105,7 @@ schreiben "#F2552550Das ist gut"
 sleep 0.5
 mit=$(roteBildpunkte)
 ((ohne == 0 && mit > 10)) || fehler "rote Wellenlinie: $mit Punkte mit, $ohne ohne Fehler"
-echo "ok: fett, Frage vor dem Öffnen ($frage), Anleitung, Wellenlinie ($mit Punkte)"
+
+# 5. Every input field has a name of its own, without the blanks left for icons.
+namen=$(/usr/bin/python3 "$(dirname "$0")/namen.py") || fehler "Namen der Felder: $namen"
+echo "ok: fett, Frage vor dem Öffnen ($frage), Anleitung, Wellenlinie ($mit Punkte), $namen"
