@@ -199,10 +199,9 @@ inline bool dateiSchreiben(const QString& pfad, const std::string& bytes) {
 inline const std::string RiesigesJpeg(
     "\xFF\xD8\xFF\xC2\x00\x11\x08\x1F\xFE\x1F\xFE\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01", 21);
 
-// A photo of 40 x 20 pixels whose Exif entry asks to turn it by a quarter (orientation 6).
-inline std::string gedrehtesJpeg() {
-    QImage bild(40, 20, QImage::Format_RGB32);
-    bild.fill(Qt::darkCyan);
+// The photo as JPEG whose Exif entry asks to turn it by a quarter (orientation 6); by default
+// one of 40 x 20 pixels.
+inline std::string gedrehtesJpeg(const QImage& bild) {
     QByteArray jpeg;
     QBuffer puffer(&jpeg);
     EXPECT_TRUE(puffer.open(QIODevice::WriteOnly) && bild.save(&puffer, "JPEG"));
@@ -214,6 +213,12 @@ inline std::string gedrehtesJpeg() {
         "\x01\x12\0\x03\0\0\0\x01\0\x06\0\0";
     jpeg.insert(2, exif, sizeof exif - 1);
     return jpeg.toStdString();
+}
+
+inline std::string gedrehtesJpeg() {
+    QImage bild(40, 20, QImage::Format_RGB32);
+    bild.fill(Qt::darkCyan);
+    return gedrehtesJpeg(bild);
 }
 
 inline void mausDrücken(QWidget* ziel, Qt::MouseButton taste, QPointF ort) {

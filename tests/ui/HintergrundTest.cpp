@@ -198,20 +198,9 @@ TEST_F(Hintergrund, APhotoBecomesABannerThroughTheCropDialog) {
     // Stored bottom left, top left once turned a quarter clockwise.
     for (int y = 3800; y < 4000; ++y)
         for (int x = 0; x < 200; ++x) foto.setPixelColor(x, y, Qt::white);
-    QByteArray jpeg;
-    QBuffer puffer(&jpeg);
-    ASSERT_TRUE(puffer.open(QIODevice::WriteOnly) && foto.save(&puffer, "JPEG", 90));
-    foto = QImage();
-    const char exif[] =
-        "\xFF\xE1\0\x1E"
-        "Exif\0\0"
-        "MM\0\x2A\0\0\0\x08"
-        "\0\x01"
-        "\x01\x12\0\x03\0\0\0\x01\0\x06\0\0";
-    jpeg.insert(2, exif, sizeof exif - 1);
     const QString handy = pfad(QStringLiteral("IMG_0001.jpg"));
-    ASSERT_TRUE(dateiSchreiben(handy, jpeg.toStdString()));
-    jpeg.clear();
+    ASSERT_TRUE(dateiSchreiben(handy, gedrehtesJpeg(foto)));
+    foto = QImage();
     QImage png(800, 600, QImage::Format_ARGB32);
     png.fill(Qt::darkGreen);
     ASSERT_TRUE(png.save(pfad(QStringLiteral("grafik.png"))));
