@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
-#include <optional>
 #include <string>
 #include <vector>
 
