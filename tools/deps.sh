@@ -41,9 +41,11 @@ TAFOMAT_BUILD_PACKAGES+=(libcurl4-openssl-dev libssl-dev)
 # render tests draw with, clang-format for the layout check, and wrk, which measures the bundle
 # served by PHP's own web server (bench/php-server.sh). The bundle is served as hosts serve it,
 # by Apache with Debian's mod_php and by nginx with php-fpm, each started by the test with a
-# configuration of its own.
+# configuration of its own. The window probe (tests/probe) needs a virtual display, the
+# keyboard and mouse, a window dump and the screen reader's view (AT-SPI on a D-Bus session).
 TAFOMAT_TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev php-cli php-gd faketime
-    fonts-dejavu-core clang-format wrk apache2 libapache2-mod-php8.2 nginx-light php8.2-fpm)
+    fonts-dejavu-core clang-format wrk apache2 libapache2-mod-php8.2 nginx-light php8.2-fpm
+    xvfb xdotool x11-apps dbus at-spi2-core python3-pyatspi)
 # The servers that the publish suite uploads to: vsftpd for FTP and FTPS with a certificate made
 # by openssl, OpenSSH's sshd for SFTP.
 TAFOMAT_TEST_PACKAGES+=(vsftpd openssh-server openssl)

@@ -1,6 +1,7 @@
 #include "template/Vorlagenleser.h"
 
 #include <cmath>
+#include <utility>
 
 #include "model/Vorlage.h"
 #include "model/Zahlen.h"
@@ -33,35 +34,38 @@ double Grundgröße(const Felder& felder) {
 }
 
 Vorlagenleser::Vorlagenleser(const Felder& felder, Lesart lesart)
-    : m_felder(felder),
+    : m_felder(&felder),
       m_lesart(lesart),
       m_vorlage(felder.text(Feld::Txt)),
       m_grundgröße(Grundgröße(felder)) {}
+
+Vorlagenleser::Vorlagenleser(std::string vorlage, Lesart lesart)
+    : m_felder(nullptr), m_lesart(lesart), m_vorlage(std::move(vorlage)), m_grundgröße(0) {}
 
 bool Vorlagenleser::nächstes(Zeichenereignis& ereignis) {
     using Art = Zeichenereignis::Art;
     ereignis = {};
     if (!m_angefangen) {
         m_angefangen = true;
-        m_zeileY = m_felder.wert(Feld::YPos);
+        m_zeileY = wert(Feld::YPos);
         ereignis.art = Art::Zeile;
-        ereignis.x = m_felder.wert(Feld::XPos);
+        ereignis.x = wert(Feld::XPos);
         ereignis.y = m_zeileY;
         return true;
     }
     for (Token token{}; nextToken(m_vorlage, m_stelle, token);) {
         ereignis.stelle = token.position;
+        ereignis.breite = token.breite;
         switch (token.art) {
             case TokenArt::Zeilenumbruch:
-                m_zeileY += m_grundgröße + m_felder.wert(Feld::Abstand);
+                m_zeileY += m_grundgröße + wert(Feld::Abstand);
                 ereignis.art = Art::Zeile;
-                ereignis.x = m_felder.wert(Feld::XPos);
+                ereignis.x = wert(Feld::XPos);
                 ereignis.y = m_zeileY;
                 return true;
             case TokenArt::BefehlX:
                 ereignis.art = Art::X;
-                ereignis.x =
-                    token.werte[0] + (m_lesart == Lesart::Skript ? m_felder.wert(Feld::XPos) : 0);
+                ereignis.x = token.werte[0] + (m_lesart == Lesart::Skript ? wert(Feld::XPos) : 0);
                 return true;
             case TokenArt::BefehlY:
                 if (m_lesart == Lesart::Skript) m_zeileY = token.werte[0];

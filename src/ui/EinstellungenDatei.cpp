@@ -42,7 +42,21 @@ bool MainWindow::EinstellungenSpeichernMitDialog() {
     return pfad && EinstellungenSchreiben(*pfad);
 }
 
+bool MainWindow::ÄnderungenKlären() {
+    if (!gestaltungGeändert()) return true;
+    switch (m_dialoge.Frage(QStringLiteral("Änderungen an der Gestaltung speichern?"))) {
+        case Antwort::Speichern:
+            return EinstellungenSpeichernMitDialog();
+        case Antwort::Verwerfen:
+            return true;
+        case Antwort::Abbrechen:
+            break;
+    }
+    return false;
+}
+
 void MainWindow::EinstellungenÖffnen_Click() {
+    if (!ÄnderungenKlären()) return;
     if (const std::optional<DateiWahl> wahl = m_dialoge.DateiDialogÖffnen(Vorgabename))
         EinstellungenÖffnen(wahl->pfad);
 }

@@ -4,6 +4,7 @@
 
 #include "design/Gestaltung.h"
 #include "platform/Schriftartenliste.h"
+#include "template/Befehlschreiben.h"
 #include "ui/FensterFelder.h"
 #include "ui/Neuzeichnung.h"
 #include "ui/Serverbereich.h"
@@ -44,10 +45,15 @@ class MainWindow : public QWidget {
     void BildZeichnen();
     void Hintergrundbild_Click();
     void HintergrundbildÜbernehmen(const DateiWahl& wahl);
+    void BannerSpeichern(const QImage& banner, int qualität, const QString& fotopfad);
+    void HintergrundLaden(const DateiWahl& wahl);
     void BildArt_Click();
     void PhpQuelltext_Click();
     void EinstellungenSpeichern_Click();
     bool EinstellungenSpeichernMitDialog();
+    // Asks whether to save a changed design first; false when the user cancels or the save
+    // fails, so that nothing is lost.
+    bool ÄnderungenKlären();
     void EinstellungenÖffnen_Click();
     EinstellungenGelesen EinstellungenLesen(const QString& pfad);
     void Anleitung_Öffnen();
@@ -62,8 +68,10 @@ class MainWindow : public QWidget {
     void XPos_Change();
     void YPos_Change();
     void FarbpaletteZeichnen();
-    void befehlSchreiben(const std::string& befehl, int auswahlLänge,
+    void befehlSchreiben(Hilfsbefehl art, const std::string& befehl,
                          Vorlagenfeld::Schritt schritt = Vorlagenfeld::Schritt::Neu);
+    void schreibungAnwenden(const Schreibung& schreibung,
+                            Vorlagenfeld::Schritt schritt = Vorlagenfeld::Schritt::Neu);
 
     Dialoge& m_dialoge;
     const Schriftartenliste& m_schriftarten;

@@ -51,6 +51,14 @@ void MainWindow::verdrahten() {
     connect(m_s.Hilfe, &QPushButton::clicked, this, &MainWindow::Hilfe_Click);
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
             &MainWindow::Anleitung_Öffnen);
+    // As the buttons do, the save dialog every time; closing asks as the window's frame does.
+    // The keys are named: some platforms bind no key to the standard Quit.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this), &QShortcut::activated, this,
+            &MainWindow::EinstellungenÖffnen_Click);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this,
+            &MainWindow::EinstellungenSpeichern_Click);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+            &QWidget::close);
 
     // What the surfaces draw shows in their picture boxes; the window follows the preview's size.
     connect(&m_vorschau, &QtSurface::changed, m_s.Pic, &Bildfeld::refresh);
