@@ -72,7 +72,7 @@ std::string zeichenTabelle(const Alphabet& alphabet, double größe, const Surfa
         if (!tabelle.empty()) tabelle += ",";
         tabelle += code(zeichen) + "=>[" + std::to_string(maß->vorschub) + "," +
                    std::to_string(maß->vorschub96) + "," + std::to_string(maß->links) + "," +
-                   (maß->tinte ? "1" : "0") + "]";
+                   (maß->tinte ? "1" : "0") + "," + std::to_string(maß->vorschubRaqm) + "]";
     }
     return tabelle;
 }
@@ -86,7 +86,8 @@ std::string paarTabelle(const Alphabet& alphabet, double größe, const Surface&
             if (paar == Paarmaß{}) continue;
             if (!nachfolger.empty()) nachfolger += ",";
             nachfolger += code(zeichen) + "=>[" + std::to_string(paar.kerning) + "," +
-                          std::to_string(paar.kerning96) + "]";
+                          std::to_string(paar.kerning96) + "," + std::to_string(paar.kerningRaqm) +
+                          "," + (paar.ligaturRaqm ? "1" : "0") + "]";
         }
         if (nachfolger.empty()) continue;
         if (!tabelle.empty()) tabelle += ",";
@@ -95,12 +96,80 @@ std::string paarTabelle(const Alphabet& alphabet, double größe, const Surface&
     return tabelle;
 }
 
+// Texts whose boxes tell the layouts apart: their advances differ by fractions of a pixel per
+// glyph, which a longer text adds up, and libraqm joins "fi" and "ffl" in fonts that have
+// those ligatures.
+constexpr std::string_view Probentext = "Tafomat fi ffl AVAWAY To Ty 1234567890";
+constexpr int Probenlängen = 3;
+
+std::string rahmenSchlüssel(const Textrahmen& rahmen) {
+    return std::to_string(rahmen.rechts) + "," + std::to_string(rahmen.unten) + "," +
+           std::to_string(rahmen.oben);
+}
+
+std::string höhenSchlüssel(const Textrahmen& rahmen) {
+    return std::to_string(rahmen.unten) + "," + std::to_string(rahmen.oben);
+}
+
+bool unterscheidbar(const Probenmaß& maß) {
+    return maß.system && maß.gebündelt && maß.raqm && *maß.system != *maß.gebündelt &&
+           *maß.system != *maß.raqm && *maß.gebündelt != *maß.raqm;
+}
+
+struct Probe {
+    std::string größe;
+    std::string text;
+    Probenmaß maß;
+};
+
+// The first size and length at which the three layouts give three boxes; failing that, the
+// first the system's layout can set, whose coinciding boxes the script then reads as the
+// system's (or bundled GD's before raqm's).
+std::optional<Probe> probeWählen(const std::map<double, Alphabet>& alphabete,
+                                 const Surface& fläche) {
+    std::optional<Probe> notfalls;
+    for (const auto& größe : alphabete) {
+        const std::optional<std::string> schlüssel = größeAlsSchlüssel(größe.first);
+        if (!schlüssel) continue;
+        std::string text;
+        for (int länge = 1; länge <= Probenlängen; ++länge) {
+            text += (text.empty() ? "" : " ") + std::string(Probentext);
+            const std::optional<Probenmaß> maß = fläche.probenmaß(größe.first, text);
+            if (!maß || !maß->system) continue;
+            Probe probe{*schlüssel, text, *maß};
+            if (unterscheidbar(*maß)) return probe;
+            if (!notfalls) notfalls = probe;
+        }
+    }
+    return notfalls;
+}
+
+std::string probenZeile(const Probe& probe) {
+    std::string sätze;
+    std::string höhen;
+    const std::pair<const std::optional<Textrahmen>&, const char*> folge[] = {
+        {probe.maß.raqm, "Raqm"},
+        {probe.maß.gebündelt, "Gebuendelt"},
+        {probe.maß.system, "System"}};
+    for (const auto& [rahmen, name] : folge) {
+        if (!rahmen) continue;
+        if (!sätze.empty()) sätze += ",";
+        sätze += "\"" + rahmenSchlüssel(*rahmen) + "\"=>\"" + name + "\"";
+        if (!höhen.empty()) höhen += ",";
+        höhen += "\"" + höhenSchlüssel(*rahmen) + "\"=>1";
+    }
+    return "$Schriftprobe=[\"Groesse\"=>" + probe.größe + ",\"Text\"=>\"" + probe.text +
+           "\",\"Saetze\"=>[" + sätze + "],\"Hoehen\"=>[" + höhen + "]];" +
+           std::string(Zeilenumbruch);
+}
+
 }  // namespace
 
 std::string SchriftmaßeZeilen(const Zeichenplan& plan, const Felder& felder,
                               const Surface& fläche) {
     std::string zeilen;
-    for (const auto& [größe, alphabet] : alphabeteJeGröße(plan, felder)) {
+    const std::map<double, Alphabet> alphabete = alphabeteJeGröße(plan, felder);
+    for (const auto& [größe, alphabet] : alphabete) {
         const std::optional<std::string> schlüssel = größeAlsSchlüssel(größe);
         if (!schlüssel) continue;
         Alphabet gemessen;
@@ -110,7 +179,9 @@ std::string SchriftmaßeZeilen(const Zeichenplan& plan, const Felder& felder,
                   "],\"Paare\"=>[" + paarTabelle(gemessen, größe, fläche) + "]];";
         zeilen += Zeilenumbruch;
     }
-    return zeilen;
+    if (zeilen.empty()) return zeilen;
+    const std::optional<Probe> probe = probeWählen(alphabete, fläche);
+    return probe ? zeilen + probenZeile(*probe) : zeilen;
 }
 
 std::string TextZeichnenFunktionen() {

@@ -1,8 +1,11 @@
-// Wie ImageTTFText, doch jede Glyphe dort, wo die GD-Bibliothek des Systems sie setzt. PHPs
-// mitgeliefertes GD setzt Text anders: dort kommt er in Stuecken, die es genauso setzt.
+// Wie ImageTTFText, doch jede Glyphe dort, wo die GD-Bibliothek des Systems sie setzt. Ein GD,
+// das Text anders setzt, bekommt ihn in Stuecken, die es genauso setzt; eines, dessen Satz das
+// Skript nicht kennt, Glyphe fuer Glyphe.
 function TextZeichnen($Bild, $Groesse, $Winkel, $X, $Y, $Farbe, $Schrift, $Txt) {
+    $Satz = Schriftsatz($Schrift);
     $Masse = $GLOBALS["Schriftmasse"][(string)$Groesse] ?? null;
-    $Glyphen = (GD_BUNDLED && $Winkel == 0 && $Masse) ? GlyphenSetzen($Masse, $X, $Txt) : null;
+    $Eigen = $Satz === "Gebuendelt" || $Satz === "Raqm" || $Satz === "Unbekannt";
+    $Glyphen = ($Eigen && $Winkel == 0 && $Masse) ? GlyphenSetzen($Masse, $X, $Txt) : null;
     if (!$Glyphen) {
         ImageTTFText($Bild, $Groesse, $Winkel, $X, $Y, $Farbe, $Schrift, $Txt);
         return;
@@ -11,17 +14,42 @@ function TextZeichnen($Bild, $Groesse, $Winkel, $X, $Y, $Farbe, $Schrift, $Txt) 
     for ($i = 0; $i < $Anzahl; $i = $j) {
         $j = $i + 1;
         if (!$Glyphen[$i]["Tinte"]) continue;
-        // Ein Stueck reicht, solange das mitgelieferte GD jede Glyphe mit Tinte richtig setzt.
+        // Ein Stueck reicht, solange dieses GD jede Glyphe mit Tinte richtig setzt.
         $Stueck = $Glyphen[$i]["Text"];
         $Stift = 0;
-        for (; $j < $Anzahl; $j++) {
-            $Stift += $Glyphen[$j - 1]["Vorschub96"] + $Glyphen[$j]["Kerning96"];
-            $Dort = $Glyphen[$i]["X"] + (($Stift + 31) >> 6);
-            if ($Glyphen[$j]["Tinte"] && $Dort != $Glyphen[$j]["X"]) break;
-            $Stueck .= $Glyphen[$j]["Text"];
+        for (; $j < $Anzahl && $Satz !== "Unbekannt"; $j++) {
+            $Glyphe = $Glyphen[$j];
+            if ($Satz === "Raqm") {
+                if ($Glyphe["Ligatur"]) break;
+                $Stift += $Glyphen[$j - 1]["VorschubRaqm"] + $Glyphe["KerningRaqm"];
+                $Dort = (int)($Glyphen[$i]["X"] + $Stift * 96 / 19200 + $Glyphe["Links"]) - $Glyphe["Links"];
+            } else {
+                $Stift += $Glyphen[$j - 1]["Vorschub96"] + $Glyphe["Kerning96"];
+                $Dort = $Glyphen[$i]["X"] + (($Stift + 31) >> 6);
+            }
+            if ($Glyphe["Tinte"] && $Dort != $Glyphe["X"]) break;
+            $Stueck .= $Glyphe["Text"];
         }
         ImageTTFText($Bild, $Groesse, 0, $Glyphen[$i]["X"], $Y, $Farbe, $Schrift, $Stueck);
     }
+}
+
+// Welchem Satz das GD dieses Servers folgt, einmal gemessen am Rahmen einer Probe, den die
+// bekannten Saetze verschieden setzen: "System" (libgd 2.3 und 2.4), "Gebuendelt" (PHPs eigenes
+// GD bis 8.5), "Raqm" (libgd mit HarfBuzz), "Unbekannt", oder "Fremd" fuer eine andere Schrift
+// als die des Pakets, deren Masse das Skript nicht kennt. false, wenn GD mit der Schrift gar
+// keinen Text setzen kann: die Datei ist beschaedigt.
+function Schriftsatz($Schrift) {
+    static $Saetze = [];
+    if (isset($Saetze[$Schrift])) return $Saetze[$Schrift];
+    $Probe = $GLOBALS["Schriftprobe"] ?? null;
+    if (!$Probe) return $Saetze[$Schrift] = "System";
+    $Rahmen = @ImageTTFBBox($Probe["Groesse"], 0, $Schrift, $Probe["Text"]);
+    if (!$Rahmen) return $Saetze[$Schrift] = false;
+    $Hoehe = $Rahmen[1] . "," . $Rahmen[7];
+    $Satz = $Probe["Saetze"][$Rahmen[2] . "," . $Hoehe] ?? null;
+    if ($Satz === null) $Satz = isset($Probe["Hoehen"][$Hoehe]) ? "Unbekannt" : "Fremd";
+    return $Saetze[$Schrift] = $Satz;
 }
 
 // Wo die GD-Bibliothek des Systems jede Glyphe hinsetzt: ihr Stift bei 300 dpi, auf ganze Pixel
@@ -35,11 +63,12 @@ function GlyphenSetzen($Masse, $X, $Txt) {
         $Code = strlen($Teil) > 1 ? (int)substr($Teil, 2) : ord($Teil);
         if ($Teil === chr(0)) break;  // GD reads its text no further
         if (!isset($Masse["Zeichen"][$Code])) return null;
-        [$Vorschub, $Vorschub96, $Links, $Tinte] = $Masse["Zeichen"][$Code];
-        $Kerning = $Masse["Paare"][$Vorher][$Code] ?? [0, 0];
-        $Stift += $Kerning[0];
+        [$Vorschub, $Vorschub96, $Links, $Tinte, $VorschubRaqm] = $Masse["Zeichen"][$Code];
+        $Paar = $Masse["Paare"][$Vorher][$Code] ?? [0, 0, 0, 0];
+        $Stift += $Paar[0];
         $Glyphen[] = ["Text" => $Teil, "X" => (int)($X + $Stift * 96 / 19200 + $Links) - $Links,
-            "Vorschub96" => $Vorschub96, "Kerning96" => $Kerning[1], "Tinte" => $Tinte];
+            "Vorschub96" => $Vorschub96, "Kerning96" => $Paar[1], "Tinte" => $Tinte, "Links" => $Links,
+            "VorschubRaqm" => $VorschubRaqm, "KerningRaqm" => $Paar[2], "Ligatur" => $Paar[3]];
         $Stift += $Vorschub;
         $Vorher = $Code;
     }
