@@ -146,7 +146,7 @@ std::optional<Probe> probeWählen(const std::map<double, Alphabet>& alphabete,
 
 std::string probenZeile(const Probe& probe) {
     std::string sätze;
-    std::string höhen;
+    std::set<std::string> höhen;
     const std::pair<const std::optional<Textrahmen>&, const char*> folge[] = {
         {probe.maß.raqm, "Raqm"},
         {probe.maß.gebündelt, "Gebuendelt"},
@@ -155,11 +155,12 @@ std::string probenZeile(const Probe& probe) {
         if (!rahmen) continue;
         if (!sätze.empty()) sätze += ",";
         sätze += "\"" + rahmenSchlüssel(*rahmen) + "\"=>\"" + name + "\"";
-        if (!höhen.empty()) höhen += ",";
-        höhen += "\"" + höhenSchlüssel(*rahmen) + "\"=>1";
+        höhen.insert("\"" + höhenSchlüssel(*rahmen) + "\"=>1");
     }
+    std::string höhenListe;
+    for (const std::string& höhe : höhen) höhenListe += (höhenListe.empty() ? "" : ",") + höhe;
     return "$Schriftprobe=[\"Groesse\"=>" + probe.größe + ",\"Text\"=>\"" + probe.text +
-           "\",\"Saetze\"=>[" + sätze + "],\"Hoehen\"=>[" + höhen + "]];" +
+           "\",\"Saetze\"=>[" + sätze + "],\"Hoehen\"=>[" + höhenListe + "]];" +
            std::string(Zeilenumbruch);
 }
 

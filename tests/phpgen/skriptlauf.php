@@ -10,10 +10,11 @@
 //                                 script runs, so that a diagnostic can be told apart, and
 //                                 "== fertig" after the last.
 
-// PHP 7.4 and 8.0 under Node come without ImageTTFText, their GD has no FreeType: a stand-in
-// that draws nothing lets the rest of each script run there.
+// PHP 7.4 and 8.0 under Node come without ImageTTFText and ImageTTFBBox, their GD has no
+// FreeType: stand-ins that draw and measure nothing let the rest of each script run there.
 if (!function_exists('imagettftext')) {
     function imagettftext(...$argumente) { return false; }
+    function imagettfbbox(...$argumente) { return false; }
 }
 
 // The text functions every script declares, from their first line to their closing brace.
