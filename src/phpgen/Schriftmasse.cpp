@@ -98,9 +98,26 @@ std::string paarTabelle(const Alphabet& alphabet, double größe, const Surface&
 
 // Texts whose boxes tell the layouts apart: their advances differ by fractions of a pixel per
 // glyph, which a longer text adds up, and libraqm joins "fi" and "ffl" in fonts that have
-// those ligatures.
-constexpr std::string_view Probentext = "Tafomat fi ffl AVAWAY To Ty 1234567890";
+// those ligatures. The probe is the shortest of them, word by word from two words on (a layout
+// the script does not know should not pass for a known one by chance), since GD's time for it
+// grows with its glyphs.
+constexpr std::string_view Probenwörter = "fi Tafomat ffl AVAWAY To Ty 1234567890";
 constexpr int Probenlängen = 3;
+
+std::vector<std::string> probentexte() {
+    std::vector<std::string> texte;
+    std::string text;
+    for (int runde = 0; runde < Probenlängen; ++runde) {
+        for (std::size_t anfang = 0; anfang < Probenwörter.size();) {
+            const std::size_t ende = std::min(Probenwörter.find(' ', anfang), Probenwörter.size());
+            text +=
+                (text.empty() ? "" : " ") + std::string(Probenwörter.substr(anfang, ende - anfang));
+            if (text.size() > 2) texte.push_back(text);
+            anfang = ende + 1;
+        }
+    }
+    return texte;
+}
 
 std::string rahmenSchlüssel(const Textrahmen& rahmen) {
     return std::to_string(rahmen.rechts) + "," + std::to_string(rahmen.unten) + "," +
@@ -131,9 +148,7 @@ std::optional<Probe> probeWählen(const std::map<double, Alphabet>& alphabete,
     for (const auto& größe : alphabete) {
         const std::optional<std::string> schlüssel = größeAlsSchlüssel(größe.first);
         if (!schlüssel) continue;
-        std::string text;
-        for (int länge = 1; länge <= Probenlängen; ++länge) {
-            text += (text.empty() ? "" : " ") + std::string(Probentext);
+        for (const std::string& text : probentexte()) {
             const std::optional<Probenmaß> maß = fläche.probenmaß(größe.first, text);
             if (!maß || !maß->system) continue;
             Probe probe{*schlüssel, text, *maß};

@@ -14,24 +14,48 @@ function TextZeichnen($Bild, $Groesse, $Winkel, $X, $Y, $Farbe, $Schrift, $Txt) 
     for ($i = 0; $i < $Anzahl; $i = $j) {
         $j = $i + 1;
         if (!$Glyphen[$i]["Tinte"]) continue;
+        if ($Satz === "Raqm") {
+            [$j, $Links, $Stueck] = RaqmStueck($Masse, $Glyphen, $i);
+            ImageTTFText($Bild, $Groesse, 0, $Links, $Y, $Farbe, $Schrift, $Stueck);
+            continue;
+        }
         // Ein Stueck reicht, solange dieses GD jede Glyphe mit Tinte richtig setzt.
         $Stueck = $Glyphen[$i]["Text"];
         $Stift = 0;
         for (; $j < $Anzahl && $Satz !== "Unbekannt"; $j++) {
-            $Glyphe = $Glyphen[$j];
-            if ($Satz === "Raqm") {
-                if ($Glyphe["Ligatur"]) break;
-                $Stift += $Glyphen[$j - 1]["VorschubRaqm"] + $Glyphe["KerningRaqm"];
-                $Dort = (int)($Glyphen[$i]["X"] + $Stift * 96 / 19200 + $Glyphe["Links"]) - $Glyphe["Links"];
-            } else {
-                $Stift += $Glyphen[$j - 1]["Vorschub96"] + $Glyphe["Kerning96"];
-                $Dort = $Glyphen[$i]["X"] + (($Stift + 31) >> 6);
-            }
-            if ($Glyphe["Tinte"] && $Dort != $Glyphe["X"]) break;
-            $Stueck .= $Glyphe["Text"];
+            $Stift += $Glyphen[$j - 1]["Vorschub96"] + $Glyphen[$j]["Kerning96"];
+            $Dort = $Glyphen[$i]["X"] + (($Stift + 31) >> 6);
+            if ($Glyphen[$j]["Tinte"] && $Dort != $Glyphen[$j]["X"]) break;
+            $Stueck .= $Glyphen[$j]["Text"];
         }
         ImageTTFText($Bild, $Groesse, 0, $Glyphen[$i]["X"], $Y, $Farbe, $Schrift, $Stueck);
     }
+}
+
+// Das laengste Stueck ab der Glyphe $i, das libgd mit libraqm so setzt wie die Bibliothek des
+// Systems, als [Ende, X, Text]. Sein Stift beginnt auf einem ganzen Pixel; Leerzeichen davor
+// geben ihm den Bruchteil eines Pixels, den der Stift des Systems dort hat.
+function RaqmStueck($Masse, $Glyphen, $i) {
+    $Anzahl = count($Glyphen);
+    $Leer = $Masse["Zeichen"][32] ?? [0, 0, 0, 1, 0];
+    $Bestes = [$i + 1, $Glyphen[$i]["X"], $Glyphen[$i]["Text"]];
+    for ($Leere = 0; $Leere <= ($Leer[3] ? 0 : 8); $Leere++) {
+        $Stift = 0;
+        if ($Leere) $Stift = $Leere * $Leer[4] + ($Leere - 1) * ($Masse["Paare"][32][32][2] ?? 0)
+            + ($Masse["Paare"][32][$Glyphen[$i]["Code"]][2] ?? 0);
+        $Links = $Glyphen[$i]["X"] - (int)floor($Stift * 96 / 19200);
+        $Stueck = str_repeat(" ", $Leere);
+        for ($j = $i; $j < $Anzahl; $j++) {
+            $Glyphe = $Glyphen[$j];
+            if ($j > $i && $Glyphe["Ligatur"]) break;
+            if ($j > $i) $Stift += $Glyphen[$j - 1]["VorschubRaqm"] + $Glyphe["KerningRaqm"];
+            $Dort = (int)($Links + $Stift * 96 / 19200 + $Glyphe["Links"]) - $Glyphe["Links"];
+            if ($Glyphe["Tinte"] && $Dort != $Glyphe["X"]) break;
+            $Stueck .= $Glyphe["Text"];
+        }
+        if ($j > $Bestes[0]) $Bestes = [$j, $Links, $Stueck];
+    }
+    return $Bestes;
 }
 
 // Welchem Satz das GD dieses Servers folgt, einmal gemessen am Rahmen einer Probe, den die
@@ -66,7 +90,7 @@ function GlyphenSetzen($Masse, $X, $Txt) {
         [$Vorschub, $Vorschub96, $Links, $Tinte, $VorschubRaqm] = $Masse["Zeichen"][$Code];
         $Paar = $Masse["Paare"][$Vorher][$Code] ?? [0, 0, 0, 0];
         $Stift += $Paar[0];
-        $Glyphen[] = ["Text" => $Teil, "X" => (int)($X + $Stift * 96 / 19200 + $Links) - $Links,
+        $Glyphen[] = ["Text" => $Teil, "Code" => $Code, "X" => (int)($X + $Stift * 96 / 19200 + $Links) - $Links,
             "Vorschub96" => $Vorschub96, "Kerning96" => $Paar[1], "Tinte" => $Tinte, "Links" => $Links,
             "VorschubRaqm" => $VorschubRaqm, "KerningRaqm" => $Paar[2], "Ligatur" => $Paar[3]];
         $Stift += $Vorschub;
