@@ -34,12 +34,13 @@ function TextZeichnen($Bild, $Groesse, $Winkel, $X, $Y, $Farbe, $Schrift, $Txt) 
 
 // Das laengste Stueck ab der Glyphe $i, das libgd mit libraqm so setzt wie die Bibliothek des
 // Systems, als [Ende, X, Text]. Sein Stift beginnt auf einem ganzen Pixel; Leerzeichen davor
-// geben ihm den Bruchteil eines Pixels, den der Stift des Systems dort hat.
+// geben ihm den Bruchteil eines Pixels, den der Stift des Systems dort hat. Jeder Aufruf kostet
+// raqm weit mehr als ein Leerzeichen darin.
 function RaqmStueck($Masse, $Glyphen, $i) {
     $Anzahl = count($Glyphen);
     $Leer = $Masse["Zeichen"][32] ?? [0, 0, 0, 1, 0];
     $Bestes = [$i + 1, $Glyphen[$i]["X"], $Glyphen[$i]["Text"]];
-    for ($Leere = 0; $Leere <= ($Leer[3] ? 0 : 8); $Leere++) {
+    for ($Leere = 0; $Leere <= ($Leer[3] ? 0 : 32); $Leere++) {
         $Stift = 0;
         if ($Leere) $Stift = $Leere * $Leer[4] + ($Leere - 1) * ($Masse["Paare"][32][32][2] ?? 0)
             + ($Masse["Paare"][32][$Glyphen[$i]["Code"]][2] ?? 0);
