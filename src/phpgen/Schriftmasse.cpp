@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <vector>
 
 #include "model/Cp1252.h"
 #include "model/Feld.h"
@@ -62,38 +63,50 @@ std::string code(unsigned char zeichen) {
     return std::to_string(static_cast<unsigned long>(unicodeFromCp1252(zeichen)));
 }
 
+// The measures go into the script as PHP's serialize() writes int arrays (no quote, no "$"):
+// PHP compiles the string at every request in a moment and reads it only where the server's GD
+// needs the measures, which the system's libgd never does.
+std::string serialisiert(const std::vector<std::pair<std::string, std::string>>& einträge) {
+    std::string text = "a:" + std::to_string(einträge.size()) + ":{";
+    for (const auto& [schlüssel, wert] : einträge) text += "i:" + schlüssel + ";" + wert;
+    return text + "}";
+}
+
+std::string serialisiert(std::initializer_list<std::int64_t> zahlen) {
+    std::vector<std::pair<std::string, std::string>> einträge;
+    for (const std::int64_t zahl : zahlen)
+        einträge.emplace_back(std::to_string(einträge.size()), "i:" + std::to_string(zahl) + ";");
+    return serialisiert(einträge);
+}
+
 std::string zeichenTabelle(const Alphabet& alphabet, double größe, const Surface& fläche,
                            Alphabet& gemessen) {
-    std::string tabelle;
+    std::vector<std::pair<std::string, std::string>> tabelle;
     for (const unsigned char zeichen : alphabet) {
         const std::optional<Zeichenmaß> maß = fläche.zeichenmaß(größe, zeichen);
         if (!maß) continue;
         gemessen.insert(zeichen);
-        if (!tabelle.empty()) tabelle += ",";
-        tabelle += code(zeichen) + "=>[" + std::to_string(maß->vorschub) + "," +
-                   std::to_string(maß->vorschub96) + "," + std::to_string(maß->links) + "," +
-                   (maß->tinte ? "1" : "0") + "," + std::to_string(maß->vorschubRaqm) + "]";
+        tabelle.emplace_back(code(zeichen),
+                             serialisiert({maß->vorschub, maß->vorschub96, maß->links,
+                                           maß->tinte ? 1 : 0, maß->vorschubRaqm}));
     }
-    return tabelle;
+    return serialisiert(tabelle);
 }
 
 std::string paarTabelle(const Alphabet& alphabet, double größe, const Surface& fläche) {
-    std::string tabelle;
+    std::vector<std::pair<std::string, std::string>> tabelle;
     for (const unsigned char vorher : alphabet) {
-        std::string nachfolger;
+        std::vector<std::pair<std::string, std::string>> nachfolger;
         for (const unsigned char zeichen : alphabet) {
             const Paarmaß paar = fläche.paarmaß(größe, vorher, zeichen);
             if (paar == Paarmaß{}) continue;
-            if (!nachfolger.empty()) nachfolger += ",";
-            nachfolger += code(zeichen) + "=>[" + std::to_string(paar.kerning) + "," +
-                          std::to_string(paar.kerning96) + "," + std::to_string(paar.kerningRaqm) +
-                          "," + (paar.ligaturRaqm ? "1" : "0") + "]";
+            nachfolger.emplace_back(code(zeichen),
+                                    serialisiert({paar.kerning, paar.kerning96, paar.kerningRaqm,
+                                                  paar.ligaturRaqm ? 1 : 0}));
         }
-        if (nachfolger.empty()) continue;
-        if (!tabelle.empty()) tabelle += ",";
-        tabelle += code(vorher) + "=>[" + nachfolger + "]";
+        if (!nachfolger.empty()) tabelle.emplace_back(code(vorher), serialisiert(nachfolger));
     }
-    return tabelle;
+    return serialisiert(tabelle);
 }
 
 // Texts whose boxes tell the layouts apart: their advances differ by fractions of a pixel per
@@ -191,8 +204,9 @@ std::string SchriftmaßeZeilen(const Zeichenplan& plan, const Felder& felder,
         Alphabet gemessen;
         const std::string zeichen = zeichenTabelle(alphabet, größe, fläche, gemessen);
         if (gemessen.empty()) continue;
-        zeilen += "$Schriftmasse[\"" + *schlüssel + "\"]=[\"Zeichen\"=>[" + zeichen +
-                  "],\"Paare\"=>[" + paarTabelle(gemessen, größe, fläche) + "]];";
+        zeilen += "$Schriftmasse[\"" + *schlüssel + "\"]=\"" +
+                  serialisiert({{"0", zeichen}, {"1", paarTabelle(gemessen, größe, fläche)}}) +
+                  "\";";
         zeilen += Zeilenumbruch;
     }
     if (zeilen.empty()) return zeilen;

@@ -3,9 +3,9 @@
 // Skript nicht kennt, Glyphe fuer Glyphe.
 function TextZeichnen($Bild, $Groesse, $Winkel, $X, $Y, $Farbe, $Schrift, $Txt) {
     $Satz = Schriftsatz($Schrift);
-    $Masse = $GLOBALS["Schriftmasse"][(string)$Groesse] ?? null;
     $Eigen = $Satz === "Gebuendelt" || $Satz === "Raqm" || $Satz === "Unbekannt";
-    $Glyphen = ($Eigen && $Winkel == 0 && $Masse) ? GlyphenSetzen($Masse, $X, $Txt) : null;
+    $Masse = ($Eigen && $Winkel == 0) ? Schriftmasse($Groesse) : null;
+    $Glyphen = $Masse ? GlyphenSetzen($Masse, $X, $Txt) : null;
     if (!$Glyphen) {
         ImageTTFText($Bild, $Groesse, $Winkel, $X, $Y, $Farbe, $Schrift, $Txt);
         return;
@@ -38,12 +38,12 @@ function TextZeichnen($Bild, $Groesse, $Winkel, $X, $Y, $Farbe, $Schrift, $Txt) 
 // raqm weit mehr als ein Leerzeichen darin.
 function RaqmStueck($Masse, $Glyphen, $i) {
     $Anzahl = count($Glyphen);
-    $Leer = $Masse["Zeichen"][32] ?? [0, 0, 0, 1, 0];
+    $Leer = $Masse[0][32] ?? [0, 0, 0, 1, 0];
     $Bestes = [$i + 1, $Glyphen[$i]["X"], $Glyphen[$i]["Text"]];
     for ($Leere = 0; $Leere <= ($Leer[3] ? 0 : 32); $Leere++) {
         $Stift = 0;
-        if ($Leere) $Stift = $Leere * $Leer[4] + ($Leere - 1) * ($Masse["Paare"][32][32][2] ?? 0)
-            + ($Masse["Paare"][32][$Glyphen[$i]["Code"]][2] ?? 0);
+        if ($Leere) $Stift = $Leere * $Leer[4] + ($Leere - 1) * ($Masse[1][32][32][2] ?? 0)
+            + ($Masse[1][32][$Glyphen[$i]["Code"]][2] ?? 0);
         $Links = $Glyphen[$i]["X"] - (int)floor($Stift * 96 / 19200);
         $Stueck = str_repeat(" ", $Leere);
         for ($j = $i; $j < $Anzahl; $j++) {
@@ -77,6 +77,15 @@ function Schriftsatz($Schrift) {
     return $Saetze[$Schrift] = $Satz;
 }
 
+// Die Masse der Zeichen [0] und Paare [1] einer Groesse, erst gelesen, wenn ein GD sie braucht.
+function Schriftmasse($Groesse) {
+    global $Schriftmasse;
+    $Schluessel = (string)$Groesse;
+    if (isset($Schriftmasse[$Schluessel]) && is_string($Schriftmasse[$Schluessel]))
+        $Schriftmasse[$Schluessel] = unserialize($Schriftmasse[$Schluessel], ["allowed_classes" => false]);
+    return $Schriftmasse[$Schluessel] ?? null;
+}
+
 // Wo die GD-Bibliothek des Systems jede Glyphe hinsetzt: ihr Stift bei 300 dpi, auf ganze Pixel
 // abgeschnitten. null, wenn den Massen ein Zeichen fehlt.
 function GlyphenSetzen($Masse, $X, $Txt) {
@@ -87,9 +96,9 @@ function GlyphenSetzen($Masse, $X, $Txt) {
     foreach ($Teile[0] as $Teil) {
         $Code = strlen($Teil) > 1 ? (int)substr($Teil, 2) : ord($Teil);
         if ($Teil === chr(0)) break;  // GD reads its text no further
-        if (!isset($Masse["Zeichen"][$Code])) return null;
-        [$Vorschub, $Vorschub96, $Links, $Tinte, $VorschubRaqm] = $Masse["Zeichen"][$Code];
-        $Paar = $Masse["Paare"][$Vorher][$Code] ?? [0, 0, 0, 0];
+        if (!isset($Masse[0][$Code])) return null;
+        [$Vorschub, $Vorschub96, $Links, $Tinte, $VorschubRaqm] = $Masse[0][$Code];
+        $Paar = $Masse[1][$Vorher][$Code] ?? [0, 0, 0, 0];
         $Stift += $Paar[0];
         $Glyphen[] = ["Text" => $Teil, "Code" => $Code, "X" => (int)($X + $Stift * 96 / 19200 + $Links) - $Links,
             "Vorschub96" => $Vorschub96, "Kerning96" => $Paar[1], "Tinte" => $Tinte, "Links" => $Links,

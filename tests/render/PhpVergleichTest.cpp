@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -295,6 +296,10 @@ TEST_F(PhpVergleich, ServerViewIsWhatEveryGdSendsThatDay) {
         // Where raqm's layout of the probe is the system's at every size of the design (a
         // fixed-width font whose advances round alike), the probe cannot tell them apart, nor
         // need it: the script then keeps the plain calls there too.
+        // A layout the script does not know (its probe made to match none) gets every glyph on
+        // its own, where the system's libgd puts it.
+        const std::string unbekannt =
+            std::regex_replace(*skript, std::regex("\"Saetze\"=>\\[[^\\]]*\\]"), "\"Saetze\"=>[]");
         std::string probe = *skript;
         probe.insert(probe.find("// ---------- Texte ins Bild"),
                      "echo Schriftsatz($Schriftdatei),count($Schriftprobe[\"Saetze\"]);exit;\r\n");
@@ -310,6 +315,9 @@ TEST_F(PhpVergleich, ServerViewIsWhatEveryGdSendsThatDay) {
             const bool gleich = satz.back() != '3' && familie.familie == GdFamilie::Raqm;
             EXPECT_EQ(satz.substr(0, satz.size() - 1), gleich ? "System" : familie.satz);
             EXPECT_EQ(test::unterschiede(gesendet(*skript), *ansicht), 0);
+            if (familie.familie == GdFamilie::Raqm) {
+                EXPECT_EQ(test::unterschiede(gesendet(unbekannt), *ansicht), 0);
+            }
             const std::optional<Bild> einfach =
                 Serveransicht(felder, fläche, Uhr.heute(), familie.familie);
             ASSERT_TRUE(einfach);
@@ -351,9 +359,9 @@ TEST_F(PhpVergleich, ACharacterWithoutMeasuresStillDraws) {
     std::string skript = *PhpSkript(felder, fläche);
     const std::size_t texte = skript.find("// ---------- Texte ins Bild");
     ASSERT_NE(texte, std::string::npos);
-    skript.insert(
-        texte,
-        "foreach(range(48,57) as $Code)unset($Schriftmasse[\"8\"][\"Zeichen\"][$Code]);\r\n");
+    skript.insert(texte,
+                  "$Schriftmasse[\"8\"]=Schriftmasse(8);foreach(range(48,57) as "
+                  "$Code)unset($Schriftmasse[\"8\"][0][$Code]);\r\n");
     const std::optional<Bild> gesendet = pngLesen(
         ordner.laufen(skript, test::mitUhr("2026-12-07 12:00:00+00:00"), "Tafomat.php", gebündelt));
     const std::optional<Bild> einfach =
