@@ -12,7 +12,9 @@
 #   bench/php-layouts.sh [BUILD] [DESIGN.txt ...]
 #       (default: build, docs/beispiel.txt and bench/lange-zeile.txt)
 # TAFOMAT_WRK_SECONDS sets the length of each measurement (default 3), TAFOMAT_WRK_ROUNDS how
-# many rounds are made (default 3).
+# many rounds are made (default 3); TAFOMAT_PHP_OPTIONEN is handed to each php -S, for example
+# "-d opcache.enable_cli=1" for the compiled-script cache that web servers run with (PHP built
+# with its bundled GD here has none).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -60,7 +62,8 @@ starten() {  # PROGRAM FOLDER [ENVIRONMENT]: prints the address and the server's
     local port
     port=$(php -r '$s = stream_socket_server("tcp://127.0.0.1:0");
         echo explode(":", stream_socket_get_name($s, false))[1];')
-    env ${3:+"$3"} "$1" -S "127.0.0.1:$port" -t "$2" >/dev/null 2>&1 &
+    # shellcheck disable=SC2086
+    env ${3:+"$3"} "$1" ${TAFOMAT_PHP_OPTIONEN:-} -S "127.0.0.1:$port" -t "$2" >/dev/null 2>&1 &
     until (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; do sleep 0.1; done
     echo "http://127.0.0.1:$port $!"
 }

@@ -63,14 +63,14 @@ function RaqmStueck($Masse, $Glyphen, $i) {
 // bekannten Saetze verschieden setzen: "System" (libgd 2.3 und 2.4), "Gebuendelt" (PHPs eigenes
 // GD bis 8.5), "Raqm" (libgd mit HarfBuzz), "Unbekannt", oder "Fremd" fuer eine andere Schrift
 // als die des Pakets, deren Masse das Skript nicht kennt. false, wenn GD mit der Schrift gar
-// keinen Text setzen kann: die Datei ist beschaedigt.
+// keinen Text setzen kann oder die Probe keine Hoehe hat: die Datei ist beschaedigt.
 function Schriftsatz($Schrift) {
     static $Saetze = [];
     if (isset($Saetze[$Schrift])) return $Saetze[$Schrift];
     $Probe = $GLOBALS["Schriftprobe"] ?? null;
     if (!$Probe) return $Saetze[$Schrift] = "System";
     $Rahmen = @ImageTTFBBox($Probe["Groesse"], 0, $Schrift, $Probe["Text"]);
-    if (!$Rahmen) return $Saetze[$Schrift] = false;
+    if (!$Rahmen || $Rahmen[1] === $Rahmen[7]) return $Saetze[$Schrift] = false;
     $Hoehe = $Rahmen[1] . "," . $Rahmen[7];
     $Satz = $Probe["Saetze"][$Rahmen[2] . "," . $Hoehe] ?? null;
     if ($Satz === null) $Satz = isset($Probe["Hoehen"][$Hoehe]) ? "Unbekannt" : "Fremd";
