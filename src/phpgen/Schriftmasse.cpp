@@ -111,24 +111,19 @@ std::string paarTabelle(const Alphabet& alphabet, double größe, const Surface&
 
 // Texts whose boxes tell the layouts apart: their advances differ by fractions of a pixel per
 // glyph, which a longer text adds up, and libraqm joins "fi" and "ffl" in fonts that have
-// those ligatures. The probe is the shortest of them, word by word from two words on (a layout
-// the script does not know should not pass for a known one by chance), since GD's time for it
-// grows with its glyphs.
-constexpr std::string_view Probenwörter = "fi Tafomat ffl AVAWAY To Ty 1234567890";
+// those ligatures. The probe is the shortest of them, from three characters on (a layout the
+// script does not know should not pass for a known one by chance): GD's time for it grows by
+// the hinting of each glyph.
+constexpr std::string_view Probenzeichen = "fi Tafomat ffl AVAWAY To Ty 1234567890";
 constexpr int Probenlängen = 3;
+constexpr std::size_t KürzesteProbe = 3;
 
 std::vector<std::string> probentexte() {
+    std::string zeichen(Probenzeichen);
+    for (int runde = 1; runde < Probenlängen; ++runde) zeichen += " " + std::string(Probenzeichen);
     std::vector<std::string> texte;
-    std::string text;
-    for (int runde = 0; runde < Probenlängen; ++runde) {
-        for (std::size_t anfang = 0; anfang < Probenwörter.size();) {
-            const std::size_t ende = std::min(Probenwörter.find(' ', anfang), Probenwörter.size());
-            text +=
-                (text.empty() ? "" : " ") + std::string(Probenwörter.substr(anfang, ende - anfang));
-            if (text.size() > 2) texte.push_back(text);
-            anfang = ende + 1;
-        }
-    }
+    for (std::size_t länge = KürzesteProbe; länge <= zeichen.size(); ++länge)
+        if (zeichen[länge - 1] != ' ') texte.push_back(zeichen.substr(0, länge));
     return texte;
 }
 
@@ -152,16 +147,16 @@ struct Probe {
     Probenmaß maß;
 };
 
-// The first size and length at which the three layouts give three boxes; failing that, the
-// first the system's layout can set, whose coinciding boxes the script then reads as the
-// system's (or bundled GD's before raqm's).
+// The shortest text that at one of the sizes gives three boxes on the three layouts; failing
+// that, the first the system's layout can set, whose coinciding boxes the script then reads as
+// the system's (or bundled GD's before raqm's).
 std::optional<Probe> probeWählen(const std::map<double, Alphabet>& alphabete,
                                  const Surface& fläche) {
     std::optional<Probe> notfalls;
-    for (const auto& größe : alphabete) {
-        const std::optional<std::string> schlüssel = größeAlsSchlüssel(größe.first);
-        if (!schlüssel) continue;
-        for (const std::string& text : probentexte()) {
+    for (const std::string& text : probentexte()) {
+        for (const auto& größe : alphabete) {
+            const std::optional<std::string> schlüssel = größeAlsSchlüssel(größe.first);
+            if (!schlüssel) continue;
             const std::optional<Probenmaß> maß = fläche.probenmaß(größe.first, text);
             if (!maß || !maß->system) continue;
             Probe probe{*schlüssel, text, *maß};

@@ -81,8 +81,10 @@ function Schriftsatz($Schrift) {
 function Schriftmasse($Groesse) {
     global $Schriftmasse;
     $Schluessel = (string)$Groesse;
-    if (isset($Schriftmasse[$Schluessel]) && is_string($Schriftmasse[$Schluessel]))
-        $Schriftmasse[$Schluessel] = unserialize($Schriftmasse[$Schluessel], ["allowed_classes" => false]);
+    if (isset($Schriftmasse[$Schluessel]) && is_string($Schriftmasse[$Schluessel])) {
+        $Schriftmasse[$Schluessel] =
+            unserialize($Schriftmasse[$Schluessel], ["allowed_classes" => false]);
+    }
     return $Schriftmasse[$Schluessel] ?? null;
 }
 
@@ -100,8 +102,9 @@ function GlyphenSetzen($Masse, $X, $Txt) {
         [$Vorschub, $Vorschub96, $Links, $Tinte, $VorschubRaqm] = $Masse[0][$Code];
         $Paar = $Masse[1][$Vorher][$Code] ?? [0, 0, 0, 0];
         $Stift += $Paar[0];
-        $Glyphen[] = ["Text" => $Teil, "Code" => $Code, "X" => (int)($X + $Stift * 96 / 19200 + $Links) - $Links,
-            "Vorschub96" => $Vorschub96, "Kerning96" => $Paar[1], "Tinte" => $Tinte, "Links" => $Links,
+        $Glyphen[] = ["Text" => $Teil, "Code" => $Code,
+            "X" => (int)($X + $Stift * 96 / 19200 + $Links) - $Links, "Links" => $Links,
+            "Vorschub96" => $Vorschub96, "Kerning96" => $Paar[1], "Tinte" => $Tinte,
             "VorschubRaqm" => $VorschubRaqm, "KerningRaqm" => $Paar[2], "Ligatur" => $Paar[3]];
         $Stift += $Vorschub;
         $Vorher = $Code;
