@@ -9,10 +9,10 @@
 
 #include "model/Abgeleitet.h"
 #include "model/Felder.h"
-#include "template/BildZeichnen.h"
 #include "render/GdSurface.h"
 #include "render/Sendegroesse.h"
 #include "render/Serveransicht.h"
+#include "template/BildZeichnen.h"
 #include "ui/Bildgroesse.h"
 
 namespace {

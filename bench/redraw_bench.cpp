@@ -15,13 +15,14 @@
 #include "model/Cp1252.h"
 #include "model/Felder.h"
 #include "phpgen/PhpSkript.h"
+#include "phpgen/Zeichenblock.h"
 #include "phpgen/Zeichenplan.h"
 #include "platform/Dateien.h"
 #include "platform/QtSurface.h"
-#include "template/BildZeichnen.h"
 #include "render/Bilddatei.h"
 #include "render/Schriftsuche.h"
 #include "settings/Einstellungen.h"
+#include "template/BildZeichnen.h"
 #include "ui/MainWindow.h"
 
 namespace {
@@ -130,9 +131,9 @@ void GrosseVorlageUebersetzen(benchmark::State& state) {
     felder.setText(Feld::Txt, dichteVorlage(static_cast<std::size_t>(state.range(0)), false));
     BildZeichnen(felder, fläche, FesteUhr(tageszahl({2026, 12, 7})));
     for (auto _ : state) {
-        const std::optional<std::string> block = ZeichenblockÜbersetzen(felder, fläche);
-        if (!block) state.SkipWithError("the template did not compile");
-        benchmark::DoNotOptimize(block);
+        const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, fläche);
+        if (!plan) state.SkipWithError("the template did not compile");
+        benchmark::DoNotOptimize(Zeichenblock(*plan, fläche.fontName()));
     }
     state.SetComplexityN(state.range(0));
 }
@@ -182,8 +183,7 @@ void TastendruckGroßesBild(benchmark::State& state, bool serveransicht) {
     felder.setText(Feld::HintergrundPfad, bild.toStdString());
     felder.setText(Feld::HintergrundName, "foto.jpg");
     QtSurface messung;
-    if (!DateiSchreiben(bild, großesFoto()) ||
-        !DateiSchreiben(design, EinstellungenText(felder, messung))) {
+    if (!writeFile(bild, großesFoto()) || !writeFile(design, EinstellungenText(felder, messung))) {
         state.SkipWithError("the picture could not be written");
         return;
     }

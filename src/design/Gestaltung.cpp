@@ -85,4 +85,15 @@ void Gestaltungsfelder::geändert(Feld feld) {
     neuZeichnen();
 }
 
+std::string Gestaltungsstand(const Felder& felder, const Surface& vorschau) {
+    std::string stand = vorschau.fontName();
+    for (const Feld feld : {Feld::HintergrundPfad, Feld::HintergrundName, Feld::SchriftGröße,
+                            Feld::XPos, Feld::YPos, Feld::Abstand, Feld::DaTxt, Feld::AlTxt,
+                            Feld::KiTxt, Feld::AnTxt, Feld::NeTxt, Feld::StTxt, Feld::Txt}) {
+        const std::string text = felder.text(feld);
+        stand += '\n' + std::to_string(text.size()) + ':' + text;
+    }
+    return stand;
+}
+
 }  // namespace tafomat

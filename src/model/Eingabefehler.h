@@ -21,11 +21,6 @@ enum class Lesefehler {
 inline constexpr Feld Zahlenfelder[] = {Feld::DaTxt, Feld::AlTxt, Feld::KiTxt,
                                         Feld::AnTxt, Feld::NeTxt, Feld::StTxt};
 
-// The same fields in the order the redraw computes with them (AbgeleiteteWerteBerechnen): the
-// first of them that cannot be read is the one that stops it.
-inline constexpr Feld Rechenfelder[] = {Feld::DaTxt, Feld::KiTxt, Feld::AlTxt,
-                                        Feld::NeTxt, Feld::AnTxt, Feld::StTxt};
-
 // Why the field's text stops the redraw and the script, read as both read it; nullopt when it
 // reads.
 std::optional<Lesefehler> LesefehlerVon(Feld feld, std::string_view text);

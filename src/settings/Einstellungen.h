@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "files/RegularFile.h"
 #include "model/Felder.h"
 #include "model/Wortlaut.h"
 #include "template/Surface.h"
-#include "files/RegularFile.h"
 
 namespace tafomat {
 

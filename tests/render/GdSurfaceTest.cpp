@@ -16,10 +16,10 @@
 #include "model/Abgeleitet.h"
 #include "model/Cp1252.h"
 #include "phpgen/Zeichenplan.h"
-#include "template/BildZeichnen.h"
 #include "render/GdHilfe.h"
 #include "render/GdSurface.h"
 #include "render/Schriftsuche.h"
+#include "template/BildZeichnen.h"
 
 namespace tafomat {
 namespace {
