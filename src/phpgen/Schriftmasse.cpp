@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <map>
 #include <optional>
 #include <set>
@@ -141,10 +142,16 @@ bool unterscheidbar(const Probenmaß& maß) {
            *maß.system != *maß.raqm && *maß.gebündelt != *maß.raqm;
 }
 
+// The text that confirms a layout other than the system's before the script spends its calls
+// on it: longer, with glyphs above and below the line, so that another font under the bundle's
+// name does not pass for the bundle's on a known layout.
+constexpr std::string_view Prüftext = "Tafomat fi ffl AVAWAY To Ty gjpqy|()";
+
 struct Probe {
     std::string größe;
     std::string text;
     Probenmaß maß;
+    Probenmaß prüfung;
 };
 
 // The shortest text that at one of the sizes gives three boxes on the three layouts; failing
@@ -159,7 +166,8 @@ std::optional<Probe> probeWählen(const std::map<double, Alphabet>& alphabete,
             if (!schlüssel) continue;
             const std::optional<Probenmaß> maß = fläche.probenmaß(größe.first, text);
             if (!maß || !maß->system) continue;
-            Probe probe{*schlüssel, text, *maß};
+            Probe probe{*schlüssel, text, *maß,
+                        fläche.probenmaß(größe.first, std::string(Prüftext)).value_or(Probenmaß{})};
             if (unterscheidbar(*maß)) return probe;
             if (!notfalls) notfalls = probe;
         }
@@ -167,13 +175,12 @@ std::optional<Probe> probeWählen(const std::map<double, Alphabet>& alphabete,
     return notfalls;
 }
 
-std::string probenZeile(const Probe& probe) {
+// The boxes the layouts give a text, "right,lower,upper" => name, and the heights among them.
+std::string sätzeUndHöhen(const Probenmaß& maß) {
     std::string sätze;
     std::set<std::string> höhen;
     const std::pair<const std::optional<Textrahmen>&, const char*> folge[] = {
-        {probe.maß.raqm, "Raqm"},
-        {probe.maß.gebündelt, "Gebuendelt"},
-        {probe.maß.system, "System"}};
+        {maß.raqm, "Raqm"}, {maß.gebündelt, "Gebuendelt"}, {maß.system, "System"}};
     for (const auto& [rahmen, name] : folge) {
         if (!rahmen) continue;
         if (!sätze.empty()) sätze += ",";
@@ -182,9 +189,38 @@ std::string probenZeile(const Probe& probe) {
     }
     std::string höhenListe;
     for (const std::string& höhe : höhen) höhenListe += (höhenListe.empty() ? "" : ",") + höhe;
-    return "$Schriftprobe=[\"Groesse\"=>" + probe.größe + ",\"Text\"=>\"" + probe.text +
-           "\",\"Saetze\"=>[" + sätze + "],\"Hoehen\"=>[" + höhenListe + "]];" +
-           std::string(Zeilenumbruch);
+    return "\"Saetze\"=>[" + sätze + "],\"Hoehen\"=>[" + höhenListe + "]";
+}
+
+// The box each layout gives the confirming text: name => "right,lower,upper", the heights, and
+// the span of right edges, widened by two pixels, in which an unknown layout of the same font
+// ends (another font ends further off).
+std::string prüfung(const Probenmaß& maß) {
+    std::string sätze;
+    std::set<std::string> höhen;
+    int links = std::numeric_limits<int>::max();
+    int rechts = std::numeric_limits<int>::min();
+    const std::pair<const std::optional<Textrahmen>&, const char*> folge[] = {
+        {maß.system, "System"}, {maß.gebündelt, "Gebuendelt"}, {maß.raqm, "Raqm"}};
+    for (const auto& [rahmen, name] : folge) {
+        if (!rahmen) continue;
+        if (!sätze.empty()) sätze += ",";
+        sätze += "\"" + std::string(name) + "\"=>\"" + rahmenSchlüssel(*rahmen) + "\"";
+        höhen.insert("\"" + höhenSchlüssel(*rahmen) + "\"=>1");
+        links = std::min(links, rahmen->rechts - 2);
+        rechts = std::max(rechts, rahmen->rechts + 2);
+    }
+    std::string höhenListe;
+    for (const std::string& höhe : höhen) höhenListe += (höhenListe.empty() ? "" : ",") + höhe;
+    if (links > rechts) links = rechts = 0;
+    return "\"Saetze\"=>[" + sätze + "],\"Hoehen\"=>[" + höhenListe + "],\"Spanne\"=>[" +
+           std::to_string(links) + "," + std::to_string(rechts) + "]";
+}
+
+std::string probenZeile(const Probe& probe) {
+    return "$Schriftprobe=[\"Groesse\"=>" + probe.größe + ",\"Text\"=>\"" + probe.text + "\"," +
+           sätzeUndHöhen(probe.maß) + ",\"Pruefung\"=>[\"Text\"=>\"" + std::string(Prüftext) +
+           "\"," + prüfung(probe.prüfung) + "]];" + std::string(Zeilenumbruch);
 }
 
 }  // namespace

@@ -74,7 +74,25 @@ function Schriftsatz($Schrift) {
     $Hoehe = $Rahmen[1] . "," . $Rahmen[7];
     $Satz = $Probe["Saetze"][$Rahmen[2] . "," . $Hoehe] ?? null;
     if ($Satz === null) $Satz = isset($Probe["Hoehen"][$Hoehe]) ? "Unbekannt" : "Fremd";
+    if ($Satz !== "System" && $Satz !== "Fremd") $Satz = Nachgeprueft($Probe, $Schrift, $Satz);
     return $Saetze[$Schrift] = $Satz;
+}
+
+// Jeder Satz ausser dem des Systems kostet viele Aufrufe: eine laengere Probe bestaetigt ihn
+// vorher, damit eine andere Schrift unter dem Namen des Pakets nicht fuer dessen Schrift in
+// einem bekannten Satz gilt.
+function Nachgeprueft($Probe, $Schrift, $Satz) {
+    $Pruefung = $Probe["Pruefung"];
+    $Rahmen = @ImageTTFBBox($Probe["Groesse"], 0, $Schrift, $Pruefung["Text"]);
+    if (!$Rahmen || $Rahmen[1] === $Rahmen[7]) return false;
+    $Hoehe = $Rahmen[1] . "," . $Rahmen[7];
+    $Schluessel = $Rahmen[2] . "," . $Hoehe;
+    if ($Satz !== "Unbekannt")
+        return ($Pruefung["Saetze"][$Satz] ?? null) === $Schluessel ? $Satz : "Fremd";
+    // Ein unbekannter Satz der Schrift des Pakets endet nahe bei den bekannten.
+    [$Links, $Rechts] = $Pruefung["Spanne"];
+    $Nahe = $Rahmen[2] >= $Links && $Rahmen[2] <= $Rechts && isset($Pruefung["Hoehen"][$Hoehe]);
+    return $Nahe && !in_array($Schluessel, $Pruefung["Saetze"], true) ? "Unbekannt" : "Fremd";
 }
 
 // Die Masse der Zeichen [0] und Paare [1] einer Groesse, erst gelesen, wenn ein GD sie braucht.

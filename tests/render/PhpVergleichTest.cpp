@@ -370,5 +370,35 @@ TEST_F(PhpVergleich, ACharacterWithoutMeasuresStillDraws) {
     EXPECT_EQ(test::unterschiede(*gesendet, *einfach), 0);
 }
 
+// Another font under the bundle's name (the user's own Arial.ttf, say) has boxes the script does
+// not know: on every family it draws with plain calls, as that GD lays that font out.
+TEST_F(PhpVergleich, AnotherFontUnderTheBundlesNameGetsPlainCalls) {
+    felder.setText(Feld::Txt, "Seit #2 Tagen AVAWAY fi ffl");
+    GdSurface fläche;
+    fläche.setBackground(*jpegLesen(jpeg));
+    BildZeichnen(felder, fläche, Uhr);
+    const std::string skript = *PhpSkript(felder, fläche);
+    fs::copy_file(*schriftdateiSuchen("DejaVu Sans"), ordner.pfad() / "Arial.ttf",
+                  fs::copy_options::overwrite_existing);
+    std::string schlicht = skript;
+    for (std::size_t stelle; (stelle = schlicht.find("\nTextZeichnen(")) != std::string::npos;)
+        schlicht.replace(stelle + 1, 12, "ImageTTFText");
+    std::string probe = skript;
+    probe.insert(probe.find("// ---------- Texte ins Bild"),
+                 "echo Schriftsatz($Schriftdatei);exit;\r\n");
+    const std::string uhr = test::mitUhr("2026-12-07 12:00:00+00:00");
+    for (const Familie& familie : familien()) {
+        SCOPED_TRACE(familie.satz);
+        const auto gesendet = [&](const std::string& text) {
+            return pngLesen(ordner.laufen(text, uhr + familie.umgebung, "Tafomat.php", familie.php))
+                .value_or(Bild());
+        };
+        EXPECT_EQ(ordner.laufen(probe, familie.umgebung, "Tafomat.php", familie.php), "Fremd");
+        const Bild bild = gesendet(skript);
+        EXPECT_FALSE(bild.leer());
+        EXPECT_EQ(test::unterschiede(bild, gesendet(schlicht)), 0);
+    }
+}
+
 }  // namespace
 }  // namespace tafomat
