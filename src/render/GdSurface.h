@@ -69,6 +69,7 @@ class GdSurface : public Surface {
     std::optional<double> widthAt(double punkte, const std::string& text) const override;
     std::optional<Zeichenmaß> zeichenmaß(double punkte, unsigned char zeichen) const override;
     Paarmaß paarmaß(double punkte, unsigned char vorher, unsigned char zeichen) const override;
+    std::optional<Probenmaß> probenmaß(double punkte, const std::string& text) const override;
     // The path is Windows-1252 text, as the design holds it. Only JPEG content is taken, whatever
     // the name, read as GD reads it. An empty path leaves a white picture of the current size.
     bool loadBackground(const std::string& pfad) override;

@@ -17,8 +17,8 @@ using Serverwert = std::function<std::string(char platzhalter)>;
 // The picture the script sends: the plan's calls drawn in order over the background with the
 // font file, exactly as ImageTTFText draws them, each placeholder with its server value. nullopt
 // when the font file cannot be read. The script places its glyphs as the system libgd does on
-// either GD family; `familie` shows instead what a script of plain ImageTTFText calls, one per
-// run, would send on that family.
+// every GD family it knows; `familie` shows instead what a script of plain ImageTTFText calls,
+// one per run, would send on that family.
 std::optional<Bild> PlanZeichnen(const Zeichenplan& plan, const std::string& schriftdatei,
                                  Bild hintergrund, const Serverwert& wert,
                                  GdFamilie familie = GdFamilie::System);
