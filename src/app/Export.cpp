@@ -58,8 +58,8 @@ QString abbruchText(const EinstellungenErgebnis& ergebnis) {
         case Abbruch::KeineZahl:
             return QStringLiteral("%1 holds no number").arg(datensatz(nummer));
         case Abbruch::AußerhalbBereich: {
-            const Reglerbereich bereich =
-                bereichVon(Datensätze[static_cast<std::size_t>(nummer - 1)].value_or(Feld::XPos));
+            const Reglerbereich bereich = bereichVon(
+                Datensätze[static_cast<std::size_t>(nummer - 1)].feld.value_or(Feld::XPos));
             return QStringLiteral("%1 lies outside %2 to %3")
                 .arg(datensatz(nummer))
                 .arg(bereich.min)

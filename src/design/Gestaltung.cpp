@@ -1,5 +1,7 @@
 #include "design/Gestaltung.h"
 
+#include "model/Datensaetze.h"
+
 namespace tafomat {
 
 namespace {
@@ -10,24 +12,11 @@ std::vector<int> abwärts(int höchste) {
     return liste;
 }
 
+// Every control that the settings file fills redraws; the picture's path and name are the
+// window's own values, held by no control.
 bool zeichnetNeu(Feld feld) {
-    switch (feld) {
-        case Feld::DaTxt:
-        case Feld::AlTxt:
-        case Feld::KiTxt:
-        case Feld::AnTxt:
-        case Feld::NeTxt:
-        case Feld::StTxt:
-        case Feld::Txt:
-        case Feld::SchriftartListe:
-        case Feld::SchriftGröße:
-        case Feld::XPos:
-        case Feld::YPos:
-        case Feld::Abstand:
-            return true;
-        default:
-            return false;
-    }
+    const std::optional<Datensatzart> art = DatensatzartVon(feld);
+    return art && *art != Datensatzart::Bildpfad && *art != Datensatzart::Bildname;
 }
 
 }  // namespace

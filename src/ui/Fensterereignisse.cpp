@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "model/Datensaetze.h"
 #include "platform/Dateien.h"
 #include "ui/Bildgroesse.h"
 #include "ui/Dateiarten.h"
@@ -41,10 +42,9 @@ bool lässtSichÖffnen(const QString& pfad) {
 // preview's own size depends on the last redraw or script.
 std::string MainWindow::Gestaltung() const {
     std::string stand = m_vorschau.fontName();
-    for (const Feld feld : {Feld::HintergrundPfad, Feld::HintergrundName, Feld::SchriftGröße,
-                            Feld::XPos, Feld::YPos, Feld::Abstand, Feld::DaTxt, Feld::AlTxt,
-                            Feld::KiTxt, Feld::AnTxt, Feld::NeTxt, Feld::StTxt, Feld::Txt}) {
-        const std::string text = m_felder.text(feld);
+    for (const Datensatz& satz : Datensätze) {
+        if (!satz.feld || satz.art == Datensatzart::Schriftart) continue;
+        const std::string text = m_felder.text(*satz.feld);
         stand += '\n' + std::to_string(text.size()) + ':' + text;
     }
     return stand;

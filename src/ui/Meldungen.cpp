@@ -1,6 +1,7 @@
 // What the window tells the user about the design: marks on the fields that cannot be read, the
 // notice line, and the reasons why no script can be made or a file was not saved.
 #include "model/Cp1252.h"
+#include "model/Datensaetze.h"
 #include "model/Eingabefehler.h"
 #include "model/Zahlen.h"
 #include "phpgen/Zeichenplan.h"
@@ -42,14 +43,14 @@ struct Feldbefund {
 void MainWindow::EingabenMelden(const std::optional<Zeichenstopp>& stopp) {
     std::optional<Feldbefund> unlesbar;
     std::optional<Feldbefund> punkt;
-    for (const Feld feld : Zahlenfelder) {
+    for (const Feld feld : Eingabefelder) {
         const std::string text = m_felder.text(feld);
         const std::optional<Lesefehler> fehler = LesefehlerVon(feld, text);
         std::optional<Befund> befund;
         if (fehler) {
             befund = Lesebefund(feld, *fehler, text);
             if (!unlesbar) unlesbar = Feldbefund{feld, *befund};
-        } else if (feld != Feld::DaTxt && hatVerdächtigenPunkt(text)) {
+        } else if (DatensatzartVon(feld) != Datensatzart::Datum && hatVerdächtigenPunkt(text)) {
             befund = Punktbefund(text, readDecimal(text).value_or(0));
             if (!punkt) punkt = Feldbefund{feld, *befund};
         }
@@ -160,7 +161,7 @@ void MainWindow::DrehungMelden() {
 
 // In the order the script reads the design: the values, then the template.
 std::optional<QString> MainWindow::Skripthindernis() {
-    for (const Feld feld : Zahlenfelder) {
+    for (const Feld feld : Eingabefelder) {
         const std::string text = m_felder.text(feld);
         if (const std::optional<Lesefehler> fehler = LesefehlerVon(feld, text))
             return benannt(feld, Lesebefund(feld, *fehler, text).ganz());
