@@ -76,14 +76,14 @@ QString abbruchText(const EinstellungenErgebnis& ergebnis) {
 }
 
 // "the font "X" is installed, but cannot be drawn (why)" for a font that is there; else nullopt.
-std::optional<QString> nichtZeichenbar(const std::string& schrift) {
+[[nodiscard]] std::optional<QString> nichtZeichenbar(const std::string& schrift) {
     const Schriftfund fund = schriftSuchen(utf8FromCp1252(schrift));
     if (!installiertAberNichtZeichenbar(fund)) return std::nullopt;
     return englisch(Schriftgrund(utf8FromCp1252(schrift), fund, Sprache::Englisch));
 }
 
 // The first input that stops the redraw and the script, in the order the redraw reads them.
-std::optional<QString> unlesbareEingabe(const Felder& felder) {
+[[nodiscard]] std::optional<QString> unlesbareEingabe(const Felder& felder) {
     if (!isUsableFontSize(Grundgröße(felder)))
         return datensatz(Feld::SchriftGröße) + QStringLiteral(": ") +
                englisch(UnbrauchbareGröße.englisch);
@@ -96,8 +96,8 @@ std::optional<QString> unlesbareEingabe(const Felder& felder) {
 }
 
 // The window's rule for the output type and quality; a quality for gif is asked for in vain.
-std::optional<QString> ausgabePrüfen(const std::optional<std::string>& art,
-                                     const Exportauftrag& auftrag) {
+[[nodiscard]] std::optional<QString> ausgabePrüfen(const std::optional<std::string>& art,
+                                                   const Exportauftrag& auftrag) {
     if (!art) return QStringLiteral("--type: %1 is not jpeg, png or gif").arg(auftrag.art);
     if (!auftrag.qualität) return std::nullopt;
     if (*art == "gif") return QStringLiteral("--quality: gif takes no quality");
@@ -108,7 +108,7 @@ std::optional<QString> ausgabePrüfen(const std::optional<std::string>& art,
     return std::nullopt;
 }
 
-bool pngSchreiben(const Bild& bild, const QString& pfad) {
+[[nodiscard]] bool pngSchreiben(const Bild& bild, const QString& pfad) {
     QByteArray png;
     QBuffer puffer(&png);
     puffer.open(QIODevice::WriteOnly);
@@ -153,8 +153,9 @@ class Export {
                                                              *inhalt.failure, Sprache::Englisch))));
         const EinstellungenErgebnis ergebnis =
             EinstellungenLaden(inhalt.bytes, m_felder, m_vorschau);
-        // As "Einstellungen öffnen" redraws after reading, whether it read all or not.
-        m_felder.neuZeichnen();
+        // As "Einstellungen öffnen" redraws after reading, whether it read all or not; what
+        // stops the redraw is told from the fields below.
+        [[maybe_unused]] const std::optional<Zeichenstopp> stopp = m_felder.neuZeichnen();
         if (ergebnis.abbruch != Abbruch::Keiner)
             return eingabefehler(
                 QStringLiteral("%1: %2").arg(designdatei(), abbruchText(ergebnis)));
@@ -257,7 +258,7 @@ class Export {
         return QString::fromStdString(PhpDateiname(m_auftrag.php->toStdString()));
     }
 
-    bool phpSchreiben(const std::string& skript) const {
+    [[nodiscard]] bool phpSchreiben(const std::string& skript) const {
         return DateiSchreiben(phpdatei(), skript + std::string(Zeilenumbruch));
     }
 

@@ -37,7 +37,8 @@ std::vector<int> BildArtAnwenden(Felder& felder) {
 }
 
 void SchriftartAnwenden(const Felder& felder, GdSurface& vorschau) {
-    vorschau.setFontName(felder.text(Feld::SchriftartListe));
+    // A name that no font file answers leaves the font the preview has.
+    [[maybe_unused]] const bool genommen = vorschau.setFontName(felder.text(Feld::SchriftartListe));
 }
 
 EinstellungenErgebnis EinstellungenLaden(std::string_view bytes, Felder& felder,
@@ -71,7 +72,9 @@ std::optional<Zeichenstopp> Gestaltungsfelder::neuZeichnen() {
 void Gestaltungsfelder::geändert(Feld feld) {
     if (!zeichnetNeu(feld)) return;
     if (feld == Feld::SchriftartListe) SchriftartAnwenden(m_felder, m_vorschau);
-    neuZeichnen();
+    // The plain store words no stop: the command line checks the fields once the design is
+    // loaded.
+    [[maybe_unused]] const std::optional<Zeichenstopp> stopp = neuZeichnen();
 }
 
 }  // namespace tafomat

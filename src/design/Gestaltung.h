@@ -7,9 +7,9 @@
 
 #include "model/Abgeleitet.h"
 #include "model/Felder.h"
-#include "template/BildZeichnen.h"
 #include "render/GdSurface.h"
 #include "settings/Einstellungen.h"
+#include "template/BildZeichnen.h"
 
 namespace tafomat {
 
@@ -29,8 +29,8 @@ void SchriftartAnwenden(const Felder& felder, GdSurface& vorschau);
 // Reads a settings file's bytes into the fields and the preview (EinstellungenAnwenden). Where
 // the design's picture cannot be loaded, the preview takes the built-in one, as at the start, and
 // its backgroundFailure() says why.
-EinstellungenErgebnis EinstellungenLaden(std::string_view bytes, Felder& felder,
-                                         GdSurface& vorschau);
+[[nodiscard]] EinstellungenErgebnis EinstellungenLaden(std::string_view bytes, Felder& felder,
+                                                       GdSurface& vorschau);
 
 // The design's fields where no window holds them: a plain store that answers a change as the
 // window's controls do. A value of the template, the inputs, the positions or the font and size
@@ -48,7 +48,7 @@ class Gestaltungsfelder : public Felder {
     void setWert(Feld regler, int wert) override;
 
     // The window's redraw (preview/BildZeichnen.h).
-    std::optional<Zeichenstopp> neuZeichnen();
+    [[nodiscard]] std::optional<Zeichenstopp> neuZeichnen();
 
   private:
     void geändert(Feld feld);

@@ -63,7 +63,7 @@ constexpr int Datensatznummer(Feld feld) {
 }
 
 // The kind of the field's record; nullopt for a field the settings file does not keep.
-constexpr std::optional<Datensatzart> DatensatzartVon(Feld feld) {
+[[nodiscard]] constexpr std::optional<Datensatzart> DatensatzartVon(Feld feld) {
     const int nummer = Datensatznummer(feld);
     if (nummer == 0) return std::nullopt;
     return Datensätze[static_cast<std::size_t>(nummer - 1)].art;

@@ -14,7 +14,7 @@ bool istZiffer(char zeichen) {
 }
 
 // Amounts are also taken times 100, as whole cents.
-std::optional<Lesefehler> zahlLesen(std::string_view text, bool betrag) {
+[[nodiscard]] std::optional<Lesefehler> zahlLesen(std::string_view text, bool betrag) {
     if (text.find_first_not_of(' ') == std::string_view::npos) return Lesefehler::Leer;
     const std::optional<Dezimalzahl> zahl = Dezimalzahl::lesen(text);
     if (!zahl) return Lesefehler::KeineZahl;

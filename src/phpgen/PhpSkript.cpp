@@ -17,7 +17,7 @@ namespace {
 // Whole cents of an amount field: its exact decimal value times 100, rounded down, so that
 // 4,35 is 435 and not the 434 of a binary fraction. nullopt when unreadable or beyond any
 // number.
-std::optional<std::string> ganzeCent(const Felder& felder, Feld feld) {
+[[nodiscard]] std::optional<std::string> ganzeCent(const Felder& felder, Feld feld) {
     const std::optional<Dezimalzahl> betrag = Dezimalzahl::lesen(felder.text(feld));
     if (!betrag) return std::nullopt;
     const Dezimalzahl cent = betrag->malHundert();
@@ -26,7 +26,7 @@ std::optional<std::string> ganzeCent(const Felder& felder, Feld feld) {
 }
 
 // The cigarettes per day as a PHP number, so that no typed text runs as code.
-std::optional<std::string> kippenImSkript(const Felder& felder) {
+[[nodiscard]] std::optional<std::string> kippenImSkript(const Felder& felder) {
     const std::optional<double> kippen = readDecimal(felder.text(Feld::KiTxt));
     if (!kippen || !std::isfinite(*kippen)) return std::nullopt;
     return phpZahl(*kippen);
@@ -41,7 +41,8 @@ std::string beginnZeile(Kalenderdatum datum) {
            std::to_string(datum.tag) + "," + std::to_string(datum.jahr) + ");";
 }
 
-std::optional<std::string> ausgabeaufruf(const Felder& felder, const std::string& art) {
+[[nodiscard]] std::optional<std::string> ausgabeaufruf(const Felder& felder,
+                                                       const std::string& art) {
     if (art == "gif") return std::string("Imagegif($Bild);");
     const std::optional<int> qualität = qualitätLesen(art, felder.text(Feld::BildQuallität));
     if (!qualität) return std::nullopt;

@@ -41,7 +41,7 @@ QString namensfilter(const QString& muster) {
     return QStringLiteral("%1 (%2)").arg(art, namensmuster.join(QLatin1Char(' ')));
 }
 
-std::optional<QString> gewählterPfad(QFileDialog& dialog) {
+[[nodiscard]] std::optional<QString> gewählterPfad(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QString pfad = dialog.selectedFiles().constFirst();
     if (pfad.isEmpty()) return std::nullopt;

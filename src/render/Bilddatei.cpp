@@ -16,7 +16,7 @@ using GdBild = std::unique_ptr<gdImage, GdFrei>;
 
 // GD's true-colour pixels are 0x7F... with the alpha in the top bits; a picture read from a file
 // is opaque.
-std::optional<Bild> ausGd(gdImagePtr gelesen) {
+[[nodiscard]] std::optional<Bild> ausGd(gdImagePtr gelesen) {
     GdBild gd(gelesen);
     if (!gd) return std::nullopt;
     if (!gdImageTrueColor(gd.get()) && !gdImagePaletteToTrueColor(gd.get())) return std::nullopt;

@@ -11,10 +11,10 @@ namespace tafomat {
 // A JPEG picture as ImageCreateFromJPEG reads it on the server (libgd, with PHP's default of
 // ignoring libjpeg's warnings, so that a cut-off file still shows what it holds). nullopt when
 // GD would not read it.
-std::optional<Bild> jpegLesen(std::string_view bytes);
+[[nodiscard]] std::optional<Bild> jpegLesen(std::string_view bytes);
 
 // A PNG picture as GD reads it; nullopt when it is none.
-std::optional<Bild> pngLesen(std::string_view bytes);
+[[nodiscard]] std::optional<Bild> pngLesen(std::string_view bytes);
 
 // The picture as GD writes a true-colour PNG; empty when the picture is empty.
 std::string pngSchreiben(const Bild& bild);

@@ -81,7 +81,7 @@ std::string EinstellungenText(const Felder& felder, const Surface& surface);
 // template joins the remaining lines with CR LF, so that what EinstellungenText wrote comes
 // back unchanged; a lone CR or LF inside a template comes back as CR LF. Bytes that end right
 // after record 14 leave the template unread.
-Einstellungen EinstellungenParsen(std::string_view bytes);
+[[nodiscard]] Einstellungen EinstellungenParsen(std::string_view bytes);
 
 struct EinstellungenErgebnis {
     int angewendet = 0;      // records taken over, 0 to 15 (record 5 counts, changing nothing)
@@ -96,7 +96,7 @@ struct EinstellungenErgebnis {
 // SchriftGröße, record 5 is dropped. The font reaches the surface through SchriftartListe's
 // change handling, not from here. Callers that must keep a change handler quiet while a file
 // loads set their own flag around this call.
-EinstellungenErgebnis EinstellungenAnwenden(const Einstellungen& einstellungen, Felder& felder,
-                                            Surface& surface);
+[[nodiscard]] EinstellungenErgebnis EinstellungenAnwenden(const Einstellungen& einstellungen,
+                                                          Felder& felder, Surface& surface);
 
 }  // namespace tafomat

@@ -63,7 +63,7 @@ Bruchteil takeFraction(std::string_view& text) {
 }
 
 // A sign, digits with at most one point, and nothing else; rounded, halves away from zero.
-std::optional<long long> readWholeNumber(std::string_view text) {
+[[nodiscard]] std::optional<long long> readWholeNumber(std::string_view text) {
     text = trimBlanks(text);
     const bool negativ = text.starts_with('-');
     if (negativ || text.starts_with('+')) text.remove_prefix(1);
@@ -142,7 +142,8 @@ class Datensatzleser {
     Einstellungen& m_ziel;
 };
 
-bool lesen(Datensatzleser& leser, const Datensatz& satz, std::optional<Datensatzwert>& wert) {
+[[nodiscard]] bool lesen(Datensatzleser& leser, const Datensatz& satz,
+                         std::optional<Datensatzwert>& wert) {
     switch (satz.art) {
         case Datensatzart::Textfarbe:
             return leser.zahl(wert);
@@ -163,7 +164,7 @@ bool lesen(Datensatzleser& leser, const Datensatz& satz, std::optional<Datensatz
 }
 
 template <typename T>
-std::optional<T> wertAls(const Einstellungen& einstellungen, int nummer) {
+[[nodiscard]] std::optional<T> wertAls(const Einstellungen& einstellungen, int nummer) {
     if (nummer < 1 || nummer > EinstellungenDatensätze) return std::nullopt;
     const std::optional<Datensatzwert>& wert =
         einstellungen.werte[static_cast<std::size_t>(nummer - 1)];

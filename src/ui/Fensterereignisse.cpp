@@ -110,7 +110,8 @@ void MainWindow::dateiÖffnen(const QString& pfad) {
     if (istJpegName(pfad)) {
         HintergrundbildÜbernehmen({pfad, QFileInfo(pfad).fileName()});
     } else {
-        EinstellungenÖffnen(pfad);
+        // As with the button, what could not be read is not announced.
+        [[maybe_unused]] const EinstellungenGelesen gelesen = EinstellungenÖffnen(pfad);
     }
 }
 

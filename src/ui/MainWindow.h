@@ -4,14 +4,14 @@
 
 #include <string_view>
 
+#include "files/RegularFile.h"
 #include "model/Abgeleitet.h"
 #include "platform/Dialoge.h"
 #include "platform/QtSurface.h"
 #include "platform/Schriftartenliste.h"
-#include "template/BildZeichnen.h"
-#include "files/RegularFile.h"
 #include "render/Serveransicht.h"
 #include "settings/Einstellungen.h"
+#include "template/BildZeichnen.h"
 #include "ui/FensterFelder.h"
 #include "ui/Steuerelemente.h"
 
@@ -38,12 +38,12 @@ class MainWindow : public QWidget {
     // What the buttons do once their dialog has named the file (EinstellungenDatei.cpp,
     // Ereignisse.cpp). A complete reading and a successful writing make the design the saved
     // one.
-    EinstellungenGelesen EinstellungenÖffnen(const QString& pfad);
-    bool EinstellungenSchreiben(const QString& pfad);
+    [[nodiscard]] EinstellungenGelesen EinstellungenÖffnen(const QString& pfad);
+    [[nodiscard]] bool EinstellungenSchreiben(const QString& pfad);
     // The script of the design, also shown in QuTxt.
-    std::optional<std::string> PhpQuelltextErstellen();
+    [[nodiscard]] std::optional<std::string> PhpQuelltextErstellen();
     // A save that fails says why in a message and in the notice line.
-    bool PhpDateiSchreiben(const QString& pfad, const std::string& skript);
+    [[nodiscard]] bool PhpDateiSchreiben(const QString& pfad, const std::string& skript);
     // Picking an output type from the list.
     void BildArtWählen(const std::string& art);
 
@@ -83,9 +83,9 @@ class MainWindow : public QWidget {
     void BildArt_Click();
     void PhpQuelltext_Click();
     void EinstellungenSpeichern_Click();
-    bool EinstellungenSpeichernMitDialog();
+    [[nodiscard]] bool EinstellungenSpeichernMitDialog();
     void EinstellungenÖffnen_Click();
-    EinstellungenGelesen EinstellungenLesen(const QString& pfad);
+    [[nodiscard]] EinstellungenGelesen EinstellungenLesen(const QString& pfad);
 
     // What the window tells (Meldungen.cpp): fields that cannot be read, a template command that
     // cannot be drawn, the font drawn instead of the chosen one, saves that fail.
@@ -93,9 +93,9 @@ class MainWindow : public QWidget {
     void SchriftMelden();
     void DrehungMelden();
     // Why the design gives no script, nullopt when it gives one.
-    std::optional<QString> Skripthindernis();
+    [[nodiscard]] std::optional<QString> Skripthindernis();
     QString Serverhindernis();
-    bool Speichern(const QString& pfad, std::string_view bytes);
+    [[nodiscard]] bool Speichern(const QString& pfad, std::string_view bytes);
 
     // Help (Hilfe.cpp): F1 opens the guide, "?" the box about the program.
     void Anleitung_Öffnen();
