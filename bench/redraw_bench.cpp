@@ -15,6 +15,7 @@
 #include "model/Cp1252.h"
 #include "model/Felder.h"
 #include "phpgen/PhpSkript.h"
+#include "phpgen/Zeichenblock.h"
 #include "phpgen/Zeichenplan.h"
 #include "platform/Dateien.h"
 #include "platform/QtSurface.h"
@@ -136,9 +137,9 @@ void GrosseVorlageUebersetzen(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        const std::optional<std::string> block = ZeichenblockÜbersetzen(felder, fläche);
-        if (!block) state.SkipWithError("the template did not compile");
-        benchmark::DoNotOptimize(block);
+        const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, fläche);
+        if (!plan) state.SkipWithError("the template did not compile");
+        benchmark::DoNotOptimize(Zeichenblock(*plan, fläche.fontName()));
     }
     state.SetComplexityN(state.range(0));
 }
@@ -188,8 +189,7 @@ void TastendruckGroßesBild(benchmark::State& state, bool serveransicht) {
     felder.setText(Feld::HintergrundPfad, bild.toStdString());
     felder.setText(Feld::HintergrundName, "foto.jpg");
     QtSurface messung;
-    if (!DateiSchreiben(bild, großesFoto()) ||
-        !DateiSchreiben(design, EinstellungenText(felder, messung))) {
+    if (!writeFile(bild, großesFoto()) || !writeFile(design, EinstellungenText(felder, messung))) {
         state.SkipWithError("the picture could not be written");
         return;
     }

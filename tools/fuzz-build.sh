@@ -1,7 +1,14 @@
 # Sourced by tools/harden and tools/fuzz: builds the libFuzzer targets with clang, AddressSanitizer
 # and UndefinedBehaviorSanitizer in build-fuzz/. Each target fuzz_NAME has its committed corpus in
-# tests/fuzz/corpus/NAME: its seeds and every input that ever failed.
-TAFOMAT_FUZZ_TARGETS=(scan numbers redraw script settings)
+# tests/fuzz/corpus/NAME: its seeds and every input that ever failed. The targets and their
+# mutations in tools/harden come from the list tests/fuzz/targets.
+TAFOMAT_FUZZ_TARGETS=()
+declare -A TAFOMAT_FUZZ_RUNS=()
+while read -r name laeufe; do
+    case $name in '' | '#'*) continue ;; esac
+    TAFOMAT_FUZZ_TARGETS+=("$name")
+    TAFOMAT_FUZZ_RUNS[$name]=$laeufe
+done <tests/fuzz/targets
 
 tafomat_fuzz_build() {
     local fuzz="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"

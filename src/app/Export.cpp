@@ -10,6 +10,7 @@
 
 #include "bundle/Paket.h"
 #include "bundle/Paketmeldung.h"
+#include "design/Befunde.h"
 #include "design/Gestaltung.h"
 #include "model/Cp1252.h"
 #include "model/Eingabefehler.h"
@@ -75,37 +76,18 @@ QString abbruchText(const EinstellungenErgebnis& ergebnis) {
     return {};
 }
 
-// "the font "X" is installed, but cannot be drawn (why)" for a font that is there; else nullopt.
-[[nodiscard]] std::optional<QString> nichtZeichenbar(const std::string& schrift) {
-    const Schriftfund fund = schriftSuchen(utf8FromCp1252(schrift));
-    if (!installiertAberNichtZeichenbar(fund)) return std::nullopt;
-    return englisch(Schriftgrund(utf8FromCp1252(schrift), fund, Sprache::Englisch));
+QString eingabeText(const Eingabebefund& befund) {
+    const Wortlaut grund =
+        befund.lesefehler ? Eingabegrund(befund.feld, *befund.lesefehler) : UnbrauchbareGröße;
+    return datensatz(befund.feld) + QStringLiteral(": ") + englisch(grund.englisch);
 }
 
-// The first input that stops the redraw and the script, in the order the redraw reads them.
-[[nodiscard]] std::optional<QString> unlesbareEingabe(const Felder& felder) {
-    if (!isUsableFontSize(Grundgröße(felder)))
-        return datensatz(Feld::SchriftGröße) + QStringLiteral(": ") +
-               englisch(UnbrauchbareGröße.englisch);
-    for (const Feld feld : Rechenfelder) {
-        if (const std::optional<Lesefehler> fehler = LesefehlerVon(feld, felder.text(feld)))
-            return datensatz(feld) + QStringLiteral(": ") +
-                   englisch(Eingabegrund(feld, *fehler).englisch);
-    }
-    return std::nullopt;
-}
-
-// The window's rule for the output type and quality; a quality for gif is asked for in vain.
-[[nodiscard]] std::optional<QString> ausgabePrüfen(const std::optional<std::string>& art,
-                                                   const Exportauftrag& auftrag) {
-    if (!art) return QStringLiteral("--type: %1 is not jpeg, png or gif").arg(auftrag.art);
-    if (!auftrag.qualität) return std::nullopt;
-    if (*art == "gif") return QStringLiteral("--quality: gif takes no quality");
-    if (!qualitätLesen(*art, auftrag.qualität->toStdString()))
-        return QStringLiteral("--quality: %1 is not a whole number from 0 to %2")
-            .arg(*auftrag.qualität)
-            .arg(höchsteQualität(*art));
-    return std::nullopt;
+QString ausgabeText(const Ausgabebefund& befund, const Exportauftrag& auftrag) {
+    const QString gegeben = befund.mangel == Ausgabemangel::KeineArt
+                                ? auftrag.art
+                                : auftrag.qualität.value_or(QString());
+    return englisch(einsetzen(Ausgabeworte(befund.mangel).englisch,
+                              {gegeben.toStdString(), befund.art, std::to_string(befund.höchste)}));
 }
 
 [[nodiscard]] bool pngSchreiben(const Bild& bild, const QString& pfad) {
@@ -113,7 +95,7 @@ QString abbruchText(const EinstellungenErgebnis& ergebnis) {
     QBuffer puffer(&png);
     puffer.open(QIODevice::WriteOnly);
     return QImageWriter(&puffer, "png").write(alsQImage(bild)) &&
-           DateiSchreiben(pfad, std::string_view(png.constData(), std::size_t(png.size())));
+           writeFile(pfad, std::string_view(png.constData(), std::size_t(png.size())));
 }
 
 std::unique_ptr<Uhr> uhrFür(const Exportauftrag& auftrag) {
@@ -129,8 +111,12 @@ class Export {
         : m_auftrag(auftrag), m_uhr(uhrFür(auftrag)), m_felder(m_vorschau, *m_uhr) {}
 
     int ausführen() {
-        const std::optional<std::string> art = bildartLesen(m_auftrag.art.toStdString());
-        if (const auto fehler = ausgabePrüfen(art, m_auftrag)) return eingabefehler(*fehler);
+        const std::string artText = m_auftrag.art.toStdString();
+        const std::optional<std::string> qualitätText =
+            m_auftrag.qualität ? std::optional(m_auftrag.qualität->toStdString()) : std::nullopt;
+        if (const auto befund = ausgabePrüfen(artText, qualitätText))
+            return eingabefehler(ausgabeText(*befund, m_auftrag));
+        const std::optional<std::string> art = bildartLesen(artText);
         // The script needs the picture's name, the bundle its bytes: only a picture asked for
         // decodes the background.
         m_vorschau.nurPrüfen(!m_auftrag.vorschau && !m_auftrag.serveransicht && !m_auftrag.info);
@@ -146,24 +132,23 @@ class Export {
     QString designdatei() const { return Einstellungsdatei(m_auftrag.design); }
 
     int lesen() {
-        const FileContent inhalt = DateiLesen(designdatei(), GrößteEinstellungsdatei);
+        const FileContent inhalt = readFile(designdatei(), GrößteEinstellungsdatei);
         if (inhalt.failure)
             return eingabefehler(QStringLiteral("%1: cannot be read (%2)")
                                      .arg(designdatei(), englisch(Einstellungsdateigrund(
                                                              *inhalt.failure, Sprache::Englisch))));
         const EinstellungenErgebnis ergebnis =
             EinstellungenLaden(inhalt.bytes, m_felder, m_vorschau);
-        // As "Einstellungen öffnen" redraws after reading, whether it read all or not; what
-        // stops the redraw is told from the fields below.
-        [[maybe_unused]] const std::optional<Zeichenstopp> stopp = m_felder.neuZeichnen();
+        // As "Einstellungen öffnen" redraws after reading, whether it read all or not.
+        const std::optional<Zeichenstopp> stopp = m_felder.neuZeichnen();
         if (ergebnis.abbruch != Abbruch::Keiner)
             return eingabefehler(
                 QStringLiteral("%1: %2").arg(designdatei(), abbruchText(ergebnis)));
         if (ergebnis.bildFehlt) bildWarnen();
         drehungWarnen();
         schriftWarnen();
-        if (const auto fehler = unlesbareEingabe(m_felder))
-            return eingabefehler(QStringLiteral("%1: %2").arg(designdatei(), *fehler));
+        if (const auto befund = ersteUnlesbareEingabe(m_felder, stopp))
+            return eingabefehler(QStringLiteral("%1: %2").arg(designdatei(), eingabeText(*befund)));
         return 0;
     }
 
@@ -189,34 +174,33 @@ class Export {
 
     // GD on the server draws a photo as stored, whatever turn its Exif entry asks for.
     void drehungWarnen() const {
-        const std::optional<int> ausrichtung = m_vorschau.backgroundOrientation();
-        if (!ausrichtung || *ausrichtung == 1) return;
-        melden(
-            QStringLiteral("warning: %1: ").arg(ort(Feld::HintergrundPfad)) +
-            englisch(einsetzen(GedrehtesBild.englisch, {kurz(Feld::HintergrundPfad).toStdString(),
-                                                        std::to_string(*ausrichtung)})));
+        const std::optional<int> ausrichtung = drehungPrüfen(m_vorschau);
+        if (!ausrichtung) return;
+        melden(QStringLiteral("warning: %1: ").arg(ort(Feld::HintergrundPfad)) +
+               englisch(einsetzen(
+                   Drehungsworte.englisch,
+                   {std::to_string(*ausrichtung), kurz(Feld::HintergrundPfad).toStdString()})));
     }
 
     // A font that is not installed here, or cannot be drawn, leaves the preview's font, which the
     // script then names.
     void schriftWarnen() const {
-        const std::string verlangt = m_felder.text(Feld::SchriftartListe);
-        const std::string genommen = m_vorschau.fontName();
-        if (!m_vorschau.hatSchrift()) {
-            melden(QStringLiteral("warning: %1; the preview draws no text and the script's "
-                                  "positions are not measured")
-                       .arg(englisch(Schriftgrund(utf8FromCp1252(genommen),
-                                                  schriftSuchen(utf8FromCp1252(genommen)),
-                                                  Sprache::Englisch))));
-            return;
+        Schriftbefund befund = schriftPrüfen(m_felder, m_vorschau);
+        const std::string genommen = utf8FromCp1252(m_vorschau.fontName());
+        std::string grund;
+        if (!befund.vorschauHatSchrift) {
+            befund.lage = Schriftlage::KeineDatei;
+            grund = Schriftgrund(genommen, schriftSuchen(genommen), Sprache::Englisch);
+        } else if (befund.lage == Schriftlage::NichtZeichenbar) {
+            grund = Schriftgrund(utf8FromCp1252(m_felder.text(Feld::SchriftartListe)), befund.fund,
+                                 Sprache::Englisch);
         }
-        if (verlangt == genommen) return;
-        melden(QStringLiteral("warning: %1: %2; the preview draws and the script names %3.ttf")
-                   .arg(ort(Feld::SchriftartListe),
-                        nichtZeichenbar(verlangt).value_or(
-                            QStringLiteral("the font \"%1\" is not installed")
-                                .arg(kurz(Feld::SchriftartListe))),
-                        toQString(genommen)));
+        const std::string_view worte = Schriftworte(befund).englisch;
+        if (worte.empty()) return;
+        melden(QStringLiteral("warning: ") +
+               englisch(
+                   einsetzen(worte, {ort(Feld::SchriftartListe).toStdString(),
+                                     kurz(Feld::SchriftartListe).toStdString(), genommen, grund})));
     }
 
     int schreiben() {
@@ -259,7 +243,7 @@ class Export {
     }
 
     [[nodiscard]] bool phpSchreiben(const std::string& skript) const {
-        return DateiSchreiben(phpdatei(), skript + std::string(Zeilenumbruch));
+        return writeFile(phpdatei(), skript + std::string(Zeilenumbruch));
     }
 
     // The figures the window shows beside the server view.

@@ -8,9 +8,9 @@
 #include <sys/stat.h>
 
 #include "files/DateienEinsetzen.h"
+#include "files/RegularFile.h"
 #include "model/Cp1252.h"
 #include "render/Bilddatei.h"
-#include "files/RegularFile.h"
 
 namespace tafomat {
 

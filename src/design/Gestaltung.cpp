@@ -77,4 +77,14 @@ void Gestaltungsfelder::geändert(Feld feld) {
     [[maybe_unused]] const std::optional<Zeichenstopp> stopp = neuZeichnen();
 }
 
+std::string Gestaltungsstand(const Felder& felder, const Surface& vorschau) {
+    std::string stand = vorschau.fontName();
+    for (const Datensatz& satz : Datensätze) {
+        if (!satz.feld || satz.art == Datensatzart::Schriftart) continue;
+        const std::string text = felder.text(*satz.feld);
+        stand += '\n' + std::to_string(text.size()) + ':' + text;
+    }
+    return stand;
+}
+
 }  // namespace tafomat

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/RegularFile.h"
 #include "model/Abgeleitet.h"
 #include "model/Felder.h"
 #include "render/GdSurface.h"
@@ -31,6 +32,17 @@ void SchriftartAnwenden(const Felder& felder, GdSurface& vorschau);
 // its backgroundFailure() says why.
 [[nodiscard]] EinstellungenErgebnis EinstellungenLaden(std::string_view bytes, Felder& felder,
                                                        GdSurface& vorschau);
+
+// What reading a settings file into the fields came to.
+struct EinstellungenGelesen {
+    bool geöffnet = false;  // false: the file could not be read at all
+    EinstellungenErgebnis ergebnis;
+    std::optional<ReadFailure> lesefehler;  // why the file could not be read
+};
+
+// The design as the settings file keeps it, for telling whether it changed, with the size as the
+// size box gives it: the preview's own size depends on the last redraw or script.
+std::string Gestaltungsstand(const Felder& felder, const Surface& vorschau);
 
 // The design's fields where no window holds them: a plain store that answers a change as the
 // window's controls do. A value of the template, the inputs, the positions or the font and size

@@ -26,8 +26,6 @@ enum class Datensatzart {
 struct Datensatz {
     std::optional<Feld> feld;  // the field the record fills; none for the text colour
     Datensatzart art;
-    // Inputs only: the place, from 1, at which AbgeleiteteWerteBerechnen reads the field.
-    int rechenschritt = 0;
 };
 
 // The settings file's records in file order, no header, no keys: record n is Datensätze[n - 1].
@@ -42,12 +40,12 @@ inline constexpr std::array<Datensatz, 15> Datensätze{{
     {Feld::XPos, Datensatzart::Regler},
     {Feld::YPos, Datensatzart::Regler},
     {Feld::Abstand, Datensatzart::Regler},
-    {Feld::DaTxt, Datensatzart::Datum, 1},
-    {Feld::AlTxt, Datensatzart::Betrag, 3},
-    {Feld::KiTxt, Datensatzart::Anzahl, 2},
-    {Feld::AnTxt, Datensatzart::Betrag, 5},
-    {Feld::NeTxt, Datensatzart::Betrag, 4},
-    {Feld::StTxt, Datensatzart::Betrag, 6},
+    {Feld::DaTxt, Datensatzart::Datum},
+    {Feld::AlTxt, Datensatzart::Betrag},
+    {Feld::KiTxt, Datensatzart::Anzahl},
+    {Feld::AnTxt, Datensatzart::Betrag},
+    {Feld::NeTxt, Datensatzart::Betrag},
+    {Feld::StTxt, Datensatzart::Betrag},
     {Feld::Txt, Datensatzart::Vorlage},
 }};
 
@@ -85,35 +83,9 @@ constexpr std::array<Feld, eingabenAnzahl()> eingabefelder() {
     return felder;
 }
 
-constexpr std::array<Feld, eingabenAnzahl()> rechenfelder() {
-    std::array<Feld, eingabenAnzahl()> felder{};
-    for (const Datensatz& satz : Datensätze)
-        if (istEingabe(satz.art))
-            felder[static_cast<std::size_t>(satz.rechenschritt - 1)] = *satz.feld;
-    return felder;
-}
-
-// Every input has its own step, 1 to the number of inputs.
-constexpr bool rechenschritteVollständig() {
-    std::array<bool, eingabenAnzahl()> belegt{};
-    for (const Datensatz& satz : Datensätze) {
-        if (!istEingabe(satz.art)) continue;
-        const int schritt = satz.rechenschritt;
-        if (schritt < 1 || schritt > static_cast<int>(belegt.size())) return false;
-        if (belegt[static_cast<std::size_t>(schritt - 1)]) return false;
-        belegt[static_cast<std::size_t>(schritt - 1)] = true;
-    }
-    return true;
-}
-static_assert(rechenschritteVollständig());
-
 }  // namespace detail
 
 // The input fields in record order: as the window shows them and as the script reads them.
 inline constexpr std::array<Feld, detail::eingabenAnzahl()> Eingabefelder = detail::eingabefelder();
-
-// The input fields in the order the redraw computes with them (AbgeleiteteWerteBerechnen): the
-// first of them that cannot be read is the one that stops it.
-inline constexpr std::array<Feld, detail::eingabenAnzahl()> Rechenfelder = detail::rechenfelder();
 
 }  // namespace tafomat

@@ -14,8 +14,9 @@ struct Befehl {
 };
 
 constexpr Befehl Befehle[] = {
-    {'X', TokenArt::BefehlX, 5}, {'Y', TokenArt::BefehlY, 5}, {'F', TokenArt::BefehlF, 11},
-    {'G', TokenArt::BefehlG, 4}, {'B', TokenArt::BefehlB, 2},
+    {'X', TokenArt::BefehlX, BreiteX}, {'Y', TokenArt::BefehlY, BreiteY},
+    {'F', TokenArt::BefehlF, BreiteF}, {'G', TokenArt::BefehlG, BreiteG},
+    {'B', TokenArt::BefehlB, BreiteB},
 };
 
 bool istPlatzhalter(char c) {

@@ -19,6 +19,13 @@ enum class TokenArt {
     Platzhalter,  // #1 .. #9, #Z
 };
 
+// Each command's width in characters, with its fields.
+inline constexpr std::size_t BreiteX = 5;
+inline constexpr std::size_t BreiteY = 5;
+inline constexpr std::size_t BreiteF = 11;
+inline constexpr std::size_t BreiteG = 4;
+inline constexpr std::size_t BreiteB = 2;
+
 struct Token {
     TokenArt art;
     std::size_t position;         // first character, counted from 1

@@ -269,12 +269,6 @@ std::optional<Eingabewerte> EingabewerteLesen(const Felder& felder) {
         kalenderdatum(*beginn), *alteKosten, *anschaffung, *neueKosten, *steuern, *kippen};
 }
 
-std::optional<std::string> ZeichenblockÜbersetzen(const Felder& felder, const Surface& fläche) {
-    const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, fläche);
-    if (!plan) return std::nullopt;
-    return Zeichenblock(*plan, fläche.fontName());
-}
-
 std::optional<std::string> PhpSkript(const Felder& felder, const Surface& fläche) {
     const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, fläche);
     if (!plan) return std::nullopt;

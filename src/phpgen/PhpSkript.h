@@ -10,12 +10,6 @@
 
 namespace tafomat {
 
-// The drawing block: the template compiled into colour and text-drawing statements, measured
-// on the surface, for its font, which stays as it was. A size the surface refuses ends the
-// compilation: nullopt.
-[[nodiscard]] std::optional<std::string> ZeichenblockÜbersetzen(const Felder& felder,
-                                                                const Surface& fläche);
-
 // The whole script, lines ended by CR LF, "?>" last without a line break. nullopt when an
 // input cannot be read, the output type or quality cannot go into a script (Bildausgabe.h),
 // or the compilation fails.

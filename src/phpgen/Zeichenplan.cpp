@@ -10,10 +10,6 @@ namespace tafomat {
 
 namespace {
 
-Farbaufruf farbaufruf(Farbwert farbe) {
-    return {farbe & 0xFF, (farbe >> 8) & 0xFF, (farbe >> 16) & 0xFF};
-}
-
 bool nurBlanks(const std::vector<Stück>& stücke) {
     return std::all_of(stücke.begin(), stücke.end(), [](const Stück& stück) {
         return !stück.platzhalter &&
@@ -95,14 +91,16 @@ class Übersetzung {
     void PhpFarbe(Farbwert farbe) {
         m_zustand.farbe = farbe;
         if (m_lauf.empty())
-            m_plan.aufrufe.emplace_back(farbaufruf(farbe));
+            m_plan.aufrufe.emplace_back(Farbaufruf{farbanteile(farbe)});
         else
-            m_danachFarben.push_back(farbaufruf(farbe));
+            m_danachFarben.push_back(Farbaufruf{farbanteile(farbe)});
     }
 
     [[nodiscard]] bool textAnhängen(const std::string& text, char platzhalterName,
                                     const std::string& gemessen) {
-        if (!m_lauf.empty() && !(m_zustand == m_laufart) && !PhpTextzeile()) return false;
+        const std::optional<Laufart> offen =
+            m_lauf.empty() ? std::nullopt : std::optional(m_laufart);
+        if (offen && !setztLaufFort(offen, m_zustand) && !PhpTextzeile()) return false;
         if (m_lauf.empty()) {
             m_laufart = m_zustand;
             m_laufAnfang = m_stift;

@@ -20,10 +20,7 @@ struct Stück {
 };
 
 // $Farbe=ImageColorAllocate($Bild,R,G,B);
-struct Farbaufruf {
-    int rot = 0;
-    int grün = 0;
-    int blau = 0;
+struct Farbaufruf : Farbanteile {
     bool operator==(const Farbaufruf&) const = default;
 };
 

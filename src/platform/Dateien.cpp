@@ -12,22 +12,22 @@ namespace {
 
 // Told apart after the failure by what the path is, since the save file's own error is one for
 // all of them.
-Schreibfehler grundVon(const QString& pfad, const QString& systemtext) {
+WriteFailure grundVon(const QString& pfad, const QString& systemtext) {
     const QFileInfo datei(pfad);
     const QString ordner = datei.absolutePath();
     const QFileInfo ordnerInfo(ordner);
-    using Grund = Schreibfehler::Grund;
-    if (datei.isDir()) return {Grund::IstOrdner, ordner, {}};
-    if (!ordnerInfo.isDir()) return {Grund::OrdnerFehlt, ordner, {}};
+    using Reason = WriteFailure::Reason;
+    if (datei.isDir()) return {Reason::IsFolder, ordner, {}};
+    if (!ordnerInfo.isDir()) return {Reason::FolderMissing, ordner, {}};
     const QByteArray name = QFile::encodeName(ordner);
     if (::access(name.constData(), W_OK | X_OK) != 0 || (datei.exists() && !datei.isWritable()))
-        return {Grund::KeinZugriff, ordner, {}};
-    return {Grund::Schreiben, ordner, systemtext};
+        return {Reason::NoAccess, ordner, {}};
+    return {Reason::WriteError, ordner, systemtext};
 }
 
 }  // namespace
 
-std::optional<Schreibfehler> DateiSpeichern(const QString& pfad, std::string_view bytes) {
+std::optional<WriteFailure> saveFile(const QString& pfad, std::string_view bytes) {
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly)) return grundVon(pfad, datei.errorString());
     const auto länge = static_cast<qint64>(bytes.size());
@@ -42,11 +42,11 @@ std::optional<Schreibfehler> DateiSpeichern(const QString& pfad, std::string_vie
     return std::nullopt;
 }
 
-bool DateiSchreiben(const QString& pfad, std::string_view bytes) {
-    return !DateiSpeichern(pfad, bytes);
+bool writeFile(const QString& pfad, std::string_view bytes) {
+    return !saveFile(pfad, bytes);
 }
 
-FileContent DateiLesen(const QString& pfad, std::size_t höchstens) {
+FileContent readFile(const QString& pfad, std::size_t höchstens) {
     return readRegularFile(QFile::encodeName(pfad).toStdString(), höchstens);
 }
 

@@ -12,28 +12,27 @@
 namespace tafomat {
 
 // Why a file was not written.
-struct Schreibfehler {
-    enum class Grund {
-        OrdnerFehlt,  // the folder it would lie in does not exist
-        IstOrdner,    // the name is a folder's
-        KeinZugriff,  // the folder, or the file there, may not be written
-        Schreiben,    // writing or closing failed, on a full disk for one
+struct WriteFailure {
+    enum class Reason {
+        FolderMissing,  // the folder it would lie in does not exist
+        IsFolder,       // the name is a folder's
+        NoAccess,       // the folder, or the file there, may not be written
+        WriteError,     // writing or closing failed, on a full disk for one
     };
-    Grund grund;
-    QString ordner;      // the folder it would lie in
-    QString systemtext;  // the system's words for the failure, for Schreiben
+    Reason reason;
+    QString folder;      // the folder it would lie in
+    QString systemText;  // the system's words for the failure, for WriteError
 };
 
 // Creates or replaces the file with the bytes. The old file stays untouched unless the whole
 // new content was written; the file is closed in every case. nullopt when it was written.
-[[nodiscard]] std::optional<Schreibfehler> DateiSpeichern(const QString& pfad,
-                                                          std::string_view bytes);
+[[nodiscard]] std::optional<WriteFailure> saveFile(const QString& pfad, std::string_view bytes);
 // The same, saying only whether it was written.
-[[nodiscard]] bool DateiSchreiben(const QString& pfad, std::string_view bytes);
+[[nodiscard]] bool writeFile(const QString& pfad, std::string_view bytes);
 
 // The whole content of a regular file of at most höchstens bytes, or why not; pipes, devices
 // and folders are refused at once, a larger file before it is read.
-[[nodiscard]] FileContent DateiLesen(const QString& pfad, std::size_t höchstens);
+[[nodiscard]] FileContent readFile(const QString& pfad, std::size_t höchstens);
 
 // A name that the settings reader opens as it is, without appending ".txt": one that ends in
 // exactly ".txt", and a file that exists under a name ending in ".txt" in any letter case.

@@ -14,7 +14,7 @@ QImage alsQImage(const Bild& bild) {
 }
 
 QtSurface::QtSurface(QObject* parent) : QObject(parent) {
-    beiAenderung([this] {
+    beiÄnderung([this] {
         m_veraltet = true;
         emit changed();
     });

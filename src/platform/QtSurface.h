@@ -8,7 +8,7 @@
 namespace tafomat {
 
 // A GD surface whose picture a widget shows: the picture as a QImage over the surface's own
-// pixels, and a signal when it changed (see GdSurface::beiAenderung).
+// pixels, and a signal when it changed (see GdSurface::beiÄnderung).
 class QtSurface : public QObject, public GdSurface {
     Q_OBJECT
   public:

@@ -3,7 +3,16 @@
 #include <cstdint>
 #include <vector>
 
+#include "template/Surface.h"
+
 namespace tafomat {
+
+// A colour as GD's true-colour pixels hold it: red in bits 16 to 23, green in 8 to 15, blue
+// in 0 to 7.
+inline constexpr std::uint32_t gdRgb(const Farbanteile& farbe) {
+    return (static_cast<std::uint32_t>(farbe.rot) << 16) |
+           (static_cast<std::uint32_t>(farbe.grün) << 8) | static_cast<std::uint32_t>(farbe.blau);
+}
 
 // A true-colour picture as GD keeps one that it read from a JPEG: every pixel opaque, stored as
 // 0xFFRRGGBB (the alpha byte full, so that a QImage of format RGB32 can show the pixels in place).

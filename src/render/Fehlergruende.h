@@ -12,13 +12,6 @@ namespace tafomat {
 // Why a file, a background picture or a font cannot be taken, in the window's German and the
 // command line's English, each reason in one row of both.
 
-// A background whose orientation is not 1, which GD on the server draws as stored: the window's
-// notice, and the command line's words with the picture (%1) and its orientation (%2).
-inline constexpr Wortlaut GedrehtesBild{
-    "Das Bild ist laut EXIF gedreht; der Server zeichnet es ungedreht.",
-    "the picture %1 asks to be turned (EXIF orientation %2); the server draws it as stored, "
-    "unrotated, and so does the preview"};
-
 // Why a background picture cannot be loaded, with its sizes filled in: "no JPEG picture"; in
 // German the end of a sentence about the picture ("ist kein JPEG-Bild").
 std::string Bildgrund(const Bildfehler& fehler, Sprache sprache);

@@ -12,17 +12,13 @@ namespace tafomat {
 namespace {
 
 std::uint32_t rgb(Farbwert farbe) {
-    return static_cast<std::uint32_t>(((farbe & 0xFF) << 16) | (farbe & 0xFF00) |
-                                      ((farbe >> 16) & 0xFF));
+    return gdRgb(farbanteile(farbe));
 }
 
 Farbwert farbwertVon(std::uint32_t rgb) {
     return farbwert(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
                     static_cast<int>(rgb & 0xFF));
 }
-
-// Far beyond any picture; keeps the pixel arithmetic inside int.
-constexpr double GrößteLage = 1e9;
 
 std::shared_ptr<GdSchrift> schriftÖffnen(const std::string& name) {
     const std::optional<std::string> datei = schriftdateiSuchen(name);
@@ -105,7 +101,7 @@ void GdSurface::drawText(const std::string& text) {
 }
 
 bool GdSurface::setztLaufFort() const {
-    return m_lauf && m_lauf->art == laufart();
+    return tafomat::setztLaufFort(m_lauf ? std::optional(m_lauf->art) : std::nullopt, laufart());
 }
 
 Laufart GdSurface::laufart() const {

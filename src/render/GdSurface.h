@@ -15,9 +15,9 @@ namespace tafomat {
 
 // Sizes above this draw letters far taller than any banner, and their glyphs alone would fill
 // the memory; GD itself cannot set more than 15728 points.
-inline constexpr double LargestFontSize = 2000;
+inline constexpr double GrößteSchriftgröße = 2000;
 inline bool isUsableFontSize(double punkte) {
-    return punkte > 0 && punkte <= LargestFontSize;  // also false for NaN
+    return punkte > 0 && punkte <= GrößteSchriftgröße;  // also false for NaN
 }
 
 // The preview surface: the background picture with text drawn over it exactly as GD draws it on
@@ -37,7 +37,7 @@ class GdSurface : public Surface {
     // Told at every change of the picture (clear, a new background, a box), and at the first
     // text drawn since the picture was last read outside this call, so that a window repaints
     // once per redraw and reads the picture when it paints.
-    void beiAenderung(std::function<void()> melden) { m_melden = std::move(melden); }
+    void beiÄnderung(std::function<void()> melden) { m_melden = std::move(melden); }
     // Whether a change is being told right now: a picture read then may still be drawn on
     // before the redraw ends.
     bool meldetGerade() const { return m_meldetGerade; }
@@ -54,7 +54,7 @@ class GdSurface : public Surface {
     double currentX() const override;
     void setCurrentY(double y) override;
     double currentY() const override { return m_y; }
-    // Refuses sizes that are not finite, 0 or less, above LargestFontSize, or that GD cannot set
+    // Refuses sizes that are not finite, 0 or less, above GrößteSchriftgröße, or that GD cannot set
     // for the font.
     [[nodiscard]] bool setFontSize(double punkte) override;
     double fontSize() const override { return m_punkte; }

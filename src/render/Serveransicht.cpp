@@ -16,11 +16,7 @@ class Server {
         : m_schrift(std::move(schrift)), m_bild(bild), m_wert(wert), m_familie(familie) {}
 
     // On a true-colour picture ImageColorAllocate gives the colour itself.
-    void operator()(const Farbaufruf& farbe) {
-        m_farbe = (static_cast<std::uint32_t>(farbe.rot) << 16) |
-                  (static_cast<std::uint32_t>(farbe.grün) << 8) |
-                  static_cast<std::uint32_t>(farbe.blau);
-    }
+    void operator()(const Farbaufruf& farbe) { m_farbe = gdRgb(farbe); }
 
     // A size GD cannot set makes ImageTTFText fail with a warning and draw nothing.
     void operator()(const Textaufruf& aufruf) {

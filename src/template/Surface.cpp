@@ -5,13 +5,6 @@
 
 namespace tafomat {
 
-namespace {
-
-// Far beyond any picture, and still far inside the pen's range.
-constexpr double GrößteLage = 1e12;
-
-}  // namespace
-
 std::int64_t inStift(double pixel) {
     return std::llround(std::clamp(pixel, -GrößteLage, GrößteLage) * StiftJePixel);
 }

@@ -13,10 +13,26 @@ inline constexpr Farbwert farbwert(int rot, int grün, int blau) {
     return rot + 256 * grün + 65536 * blau;
 }
 
+struct Farbanteile {
+    int rot = 0;
+    int grün = 0;
+    int blau = 0;
+    bool operator==(const Farbanteile&) const = default;
+};
+
+// The colour's red, green and blue, each the 8 bits of its place.
+inline constexpr Farbanteile farbanteile(Farbwert farbe) {
+    return {farbe & 0xFF, (farbe >> 8) & 0xFF, (farbe >> 16) & 0xFF};
+}
+
 // GD lays text out at 300 dpi and draws it at 96 dpi: its pen moves in 1/64 of a pixel at
 // 300 dpi, 1/200 of a pixel of the picture. Widths are exact multiples of this unit, so positions
 // kept in it add up without rounding.
 inline constexpr int StiftJePixel = 200;
+
+// Positions beyond this many pixels are cut back to it: far beyond any picture, it keeps pixel
+// arithmetic inside int and the pen's far inside its range.
+inline constexpr double GrößteLage = 1e9;
 
 // A position in pen units, from pixels far beyond any picture on cut back to a bound that keeps
 // all arithmetic of the pen inside its range.
@@ -32,6 +48,12 @@ struct Laufart {
     Farbwert farbe = 0;
     bool operator==(const Laufart&) const = default;
 };
+
+// Whether text drawn in the state `jetzt` continues the open run (none: no run is open). The
+// preview and the script split text into runs by this one rule.
+inline bool setztLaufFort(const std::optional<Laufart>& offen, const Laufart& jetzt) {
+    return offen && *offen == jetzt;
+}
 
 // Bold text is drawn a second time one pixel to the right: `zeichnen` gets each copy's shift.
 template <typename Zeichnen>

@@ -1,6 +1,8 @@
+// MainWindow's editing aids, the event procedures that write commands into the template.
 #include <algorithm>
 
 #include "design/Gestaltung.h"
+#include "model/Vorlage.h"
 #include "platform/QtText.h"
 #include "template/BildZeichnen.h"
 #include "ui/Befehlstexte.h"
@@ -11,8 +13,8 @@ namespace tafomat {
 
 namespace {
 
-constexpr int Farbbefehlsbreite = 11;
-constexpr int Positionsbefehlsbreite = 10;
+constexpr int Farbbefehlsbreite = static_cast<int>(BreiteF);
+constexpr int Positionsbefehlsbreite = static_cast<int>(BreiteX + BreiteY);
 constexpr int Zellengröße = 8;
 
 }  // namespace
@@ -76,7 +78,7 @@ void MainWindow::SchriftGrößeSetzen() {
 // A name that the surface cannot use keeps the previous font; the notice line says so.
 void MainWindow::SchriftartSetzen() {
     SchriftartAnwenden(m_felder, m_vorschau);
-    SchriftMelden();
+    m_meldungen.SchriftMelden();
     BildZeichnen();
 }
 

@@ -19,12 +19,9 @@ std::string betragsziffern(double zahl) {
 }  // namespace
 
 std::string Farbbefehl(Farbwert farbe) {
-    const int rot = farbe % 256;
-    farbe /= 256;
-    const int grün = farbe % 256;
-    const int blau = farbe / 256;
-    return "#F" + mitNullen(std::to_string(rot), 3) + mitNullen(std::to_string(grün), 3) +
-           mitNullen(std::to_string(blau), 3);
+    const Farbanteile anteile = farbanteile(farbe);
+    return "#F" + mitNullen(std::to_string(anteile.rot), 3) +
+           mitNullen(std::to_string(anteile.grün), 3) + mitNullen(std::to_string(anteile.blau), 3);
 }
 
 std::string Positionsbefehl(double x, double y) {

@@ -3,10 +3,6 @@
 
 #include <QLocale>
 
-#include "platform/QtText.h"
-#include "render/Sendegroesse.h"
-#include "ui/MainWindow.h"
-
 namespace tafomat {
 
 QLabel* BildgrößeAnlegen(QWidget* fenster) {
@@ -19,22 +15,6 @@ QLabel* BildgrößeAnlegen(QWidget* fenster) {
                        "Dateigröße.")
             .arg(QLocale(QLocale::German).toString(GrößteMessfläche)));
     return label;
-}
-
-// Without a script there is no banner to measure, nor with a type or quality no script takes.
-void MainWindow::BildgrößeZeigen() {
-    const Bild& hintergrund = m_vorschau.hintergrund();
-    if (!BildgrößeMessbar(hintergrund)) {
-        m_s.Bildgröße->setText(toQString(Pixelgröße(hintergrund.breite(), hintergrund.höhe())) +
-                               QStringLiteral(" (KB nicht gemessen)"));
-        return;
-    }
-    const std::optional<Bildausgabe> ausgabe = BildausgabeLesen(m_felder);
-    if (!m_serverGezeichnet || !ausgabe) {
-        m_s.Bildgröße->clear();
-        return;
-    }
-    m_s.Bildgröße->setText(toQString(Sendegröße(m_serverBild.bild(), *ausgabe)));
 }
 
 }  // namespace tafomat

@@ -24,35 +24,35 @@ QString dateiGrund(ReadFailure fehler) {
     return QString::fromStdString(Einstellungsdateigrund(fehler, Sprache::Deutsch));
 }
 
-QString speicherGrund(const Schreibfehler& fehler) {
-    using Grund = Schreibfehler::Grund;
-    switch (fehler.grund) {
-        case Grund::OrdnerFehlt:
-            return QStringLiteral("den Ordner %1 gibt es nicht").arg(eckig(fehler.ordner));
-        case Grund::IstOrdner:
+QString speicherGrund(const WriteFailure& fehler) {
+    using Reason = WriteFailure::Reason;
+    switch (fehler.reason) {
+        case Reason::FolderMissing:
+            return QStringLiteral("den Ordner %1 gibt es nicht").arg(eckig(fehler.folder));
+        case Reason::IsFolder:
             return QStringLiteral("so heißt ein Ordner");
-        case Grund::KeinZugriff:
+        case Reason::NoAccess:
             return QStringLiteral("im Ordner %1 darf Tafomat diese Datei nicht schreiben")
-                .arg(eckig(fehler.ordner));
-        case Grund::Schreiben:
+                .arg(eckig(fehler.folder));
+        case Reason::WriteError:
             break;
     }
     const QString text =
         QStringLiteral("das Schreiben ist fehlgeschlagen, ist der Datenträger voll?");
-    return fehler.systemtext.isEmpty() ? text
-                                       : text + QStringLiteral(" (%1)").arg(fehler.systemtext);
+    return fehler.systemText.isEmpty() ? text
+                                       : text + QStringLiteral(" (%1)").arg(fehler.systemText);
 }
 
-QString kurzerSpeicherGrund(Schreibfehler::Grund grund) {
-    using Grund = Schreibfehler::Grund;
+QString kurzerSpeicherGrund(WriteFailure::Reason grund) {
+    using Reason = WriteFailure::Reason;
     switch (grund) {
-        case Grund::OrdnerFehlt:
+        case Reason::FolderMissing:
             return QStringLiteral("der Ordner fehlt");
-        case Grund::IstOrdner:
+        case Reason::IsFolder:
             return QStringLiteral("so heißt ein Ordner");
-        case Grund::KeinZugriff:
+        case Reason::NoAccess:
             return QStringLiteral("kein Schreibrecht");
-        case Grund::Schreiben:
+        case Reason::WriteError:
             break;
     }
     return QStringLiteral("das Schreiben ist fehlgeschlagen");
@@ -83,16 +83,16 @@ QString BildhinweisGanz(const Bildfehler& fehler, const QString& pfad) {
                "„Hintergrundbild öffnen“ neu wählen.");
 }
 
-QString Speichermeldung(const Schreibfehler& fehler, const QString& pfad) {
+QString Speichermeldung(const WriteFailure& fehler, const QString& pfad) {
     return QStringLiteral(
                "Die Datei %1 wurde nicht gespeichert: %2. Eine Datei, die dort schon "
                "so heißt, bleibt unverändert.")
         .arg(eckig(pfad), speicherGrund(fehler));
 }
 
-QString Speicherhinweis(const Schreibfehler& fehler, const QString& pfad) {
+QString Speicherhinweis(const WriteFailure& fehler, const QString& pfad) {
     return QStringLiteral("%1 wurde nicht gespeichert: %2.")
-        .arg(QFileInfo(pfad).fileName(), kurzerSpeicherGrund(fehler.grund));
+        .arg(QFileInfo(pfad).fileName(), kurzerSpeicherGrund(fehler.reason));
 }
 
 QString Einstellungsmeldung(ReadFailure fehler, const QString& pfad) {

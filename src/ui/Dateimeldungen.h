@@ -2,10 +2,10 @@
 
 #include <QString>
 
+#include "files/RegularFile.h"
 #include "platform/Dateien.h"
 #include "platform/QtText.h"
 #include "render/Hintergrunddatei.h"
-#include "files/RegularFile.h"
 
 namespace tafomat {
 
@@ -20,8 +20,8 @@ QString Bildmeldung(const Bildfehler& fehler, const QString& pfad);
 QString Bildhinweis(const Bildfehler& fehler);
 QString BildhinweisGanz(const Bildfehler& fehler, const QString& pfad);
 // Message box and notice line: a file that was not saved, and why.
-QString Speichermeldung(const Schreibfehler& fehler, const QString& pfad);
-QString Speicherhinweis(const Schreibfehler& fehler, const QString& pfad);
+QString Speichermeldung(const WriteFailure& fehler, const QString& pfad);
+QString Speicherhinweis(const WriteFailure& fehler, const QString& pfad);
 // Message box: a design named at start-up that cannot be read.
 QString Einstellungsmeldung(ReadFailure fehler, const QString& pfad);
 

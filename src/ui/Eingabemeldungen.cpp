@@ -70,7 +70,7 @@ Befund Lesebefund(Feld feld, Lesefehler fehler, const std::string& text) {
 Befund Größenbefund(const std::string& text) {
     return {
         QString::fromStdString(einsetzen(UnbrauchbareGröße.deutsch, {zitat(text).toStdString()})),
-        QStringLiteral("Bitte eine Größe von 1 bis %1 wählen.").arg(LargestFontSize)};
+        QStringLiteral("Bitte eine Größe von 1 bis %1 wählen.").arg(GrößteSchriftgröße)};
 }
 
 // "5.50" reads as 550: the suggestion writes the point as a comma where that gives one number.

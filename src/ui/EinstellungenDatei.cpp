@@ -1,3 +1,4 @@
+// MainWindow's event procedures of the settings file, with the start's reading of a design.
 #include "ui/EinstellungenDatei.h"
 
 #include "design/Gestaltung.h"
@@ -57,13 +58,13 @@ EinstellungenGelesen MainWindow::EinstellungenÖffnen(const QString& pfad) {
 }
 
 bool MainWindow::EinstellungenSchreiben(const QString& pfad) {
-    if (!Speichern(mitTxt(pfad), EinstellungenText(m_felder, m_vorschau))) return false;
+    if (!m_meldungen.Speichern(mitTxt(pfad), EinstellungenText(m_felder, m_vorschau))) return false;
     gestaltungMerken();
     return true;
 }
 
 EinstellungenGelesen MainWindow::EinstellungenLesen(const QString& pfad) {
-    const FileContent inhalt = DateiLesen(Einstellungsdatei(pfad), GrößteEinstellungsdatei);
+    const FileContent inhalt = readFile(Einstellungsdatei(pfad), GrößteEinstellungsdatei);
     if (inhalt.failure) return {false, {}, inhalt.failure};
     const Größenbefehlsperre sperre(m_größenbefehlAus);
     const EinstellungenErgebnis ergebnis = EinstellungenLaden(inhalt.bytes, m_felder, m_vorschau);
@@ -76,7 +77,7 @@ EinstellungenGelesen MainWindow::EinstellungenLesen(const QString& pfad) {
     } else if (ergebnis.angewendet > 0) {
         m_s.Hinweis->löschen(Hinweisart::Bild);
     }
-    DrehungMelden();
+    m_meldungen.DrehungMelden();
     return {true, ergebnis, std::nullopt};
 }
 

@@ -1,4 +1,8 @@
+// MainWindow's event procedures of start-up, the background, the output type and the script,
+// in a file of their own as the window's class is too large for one.
+#include "design/Befunde.h"
 #include "design/Gestaltung.h"
+#include "model/Cp1252.h"
 #include "phpgen/Bildausgabe.h"
 #include "phpgen/PhpSkript.h"
 #include "platform/QtText.h"
@@ -39,30 +43,30 @@ std::string Abschlussmeldung(const std::string& hintergrundPfad, const std::stri
 }
 
 // The message for an output type or quality that the script could not use; nullopt when both
-// can go into it.
-[[nodiscard]] std::optional<std::string> AusgabeAbgelehnt(const Felder& felder) {
+// can go into it. Gif takes no quality: what the quality box still holds is left alone.
+[[nodiscard]] std::optional<QString> AusgabeAbgelehnt(const Felder& felder) {
     const std::string art = felder.text(Feld::BildArt);
-    const std::optional<std::string> bildart = bildartLesen(art);
-    if (!bildart)
-        return "Die Bildart [" + art + "] gibt es nicht. Bitte jpeg, png oder gif w\xE4hlen!";
     const std::string qualität = felder.text(Feld::BildQuallität);
-    if (*bildart == "gif" || qualitätLesen(*bildart, qualität)) return std::nullopt;
-    return "Die Qualit\xE4t [" + qualität + "] passt nicht zu " + *bildart +
-           ". Bitte eine ganze Zahl von 0 bis " + std::to_string(höchsteQualität(*bildart)) +
-           " w\xE4hlen!";
+    const std::optional<Ausgabebefund> befund = ausgabePrüfen(art, qualität);
+    if (!befund || befund->mangel == Ausgabemangel::GifOhneQualität) return std::nullopt;
+    const std::string gegeben =
+        utf8FromCp1252(befund->mangel == Ausgabemangel::KeineArt ? art : qualität);
+    return QString::fromStdString(
+        einsetzen(Ausgabeworte(befund->mangel).satz,
+                  {gegeben, befund->art, std::to_string(befund->höchste)}));
 }
 
 }  // namespace
 
 void MainWindow::Form_Load() {
-    if (m_anzeige == Anzeige::Zeigen) show();
+    show();
     m_s.DaTxt->setFocus();
     BildArt_Click();
     m_felder.setText(Feld::HintergrundPfad, "leer.jpg");
     m_felder.setText(Feld::HintergrundName, "leer.jpg");
     SchriftartenFüllen();
     // The start font passes the check a chosen one passes; without it the preview shows no text.
-    SchriftMelden();
+    m_meldungen.SchriftMelden();
     FarbpaletteZeichnen();
     BildZeichnen();
     gestaltungMerken();
@@ -109,7 +113,7 @@ void MainWindow::HintergrundbildÜbernehmen(const DateiWahl& wahl) {
         return;
     }
     m_s.Hinweis->löschen(Hinweisart::Bild);
-    DrehungMelden();
+    m_meldungen.DrehungMelden();
     BildZeichnen();
 }
 
@@ -118,19 +122,14 @@ void MainWindow::BildArt_Click() {
     for (const int q : BildArtAnwenden(m_felder)) m_s.BildQuallität->appendItem(QString::number(q));
 }
 
-void MainWindow::BildArtWählen(const std::string& art) {
-    m_felder.setText(Feld::BildArt, art);
-    BildArt_Click();
-}
-
 void MainWindow::PhpQuelltext_Click() {
-    if (const std::optional<std::string> abgelehnt = AusgabeAbgelehnt(m_felder)) {
-        m_dialoge.Meldung(toQString(*abgelehnt));
+    if (const std::optional<QString> abgelehnt = AusgabeAbgelehnt(m_felder)) {
+        m_dialoge.Meldung(*abgelehnt);
         return;
     }
     const std::optional<std::string> skript = PhpQuelltextErstellen();
     if (!skript) {
-        m_dialoge.Meldung(KeinSkript(Skripthindernis().value_or(
+        m_dialoge.Meldung(KeinSkript(m_meldungen.Skripthindernis().value_or(
             QStringLiteral("Die Tage seit dem Beginn sind zu viele zum Rechnen."))));
         return;
     }
@@ -151,7 +150,7 @@ std::optional<std::string> MainWindow::PhpQuelltextErstellen() {
 bool MainWindow::PhpDateiSchreiben(const QString& pfad, const std::string& skript) {
     // The name rule looks only at the ASCII ending, so the UTF-8 path passes unchanged.
     const QString ziel = QString::fromStdString(PhpDateiname(pfad.toStdString()));
-    return Speichern(ziel, skript + std::string(Zeilenumbruch));
+    return m_meldungen.Speichern(ziel, skript + std::string(Zeilenumbruch));
 }
 
 }  // namespace tafomat

@@ -29,7 +29,7 @@ std::string FensterFelder::text(Feld feld) const {
     if (feld == Feld::HintergrundName) return m_hintergrundName;
     if (const QLineEdit* zeile = m_s.zeilenfeld(feld)) return toCp1252(zeile->text());
     if (const QPlainTextEdit* mehrzeilig = m_s.textfeld(feld)) return mehrzeilenText(*mehrzeilig);
-    if (const EditableList* liste = m_s.liste(feld)) return toCp1252(liste->currentText());
+    if (const Eingabeliste* liste = m_s.liste(feld)) return toCp1252(liste->currentText());
     return std::to_string(wert(feld));
 }
 
@@ -42,7 +42,7 @@ void FensterFelder::setText(Feld feld, const std::string& text) {
         zeile->setText(toQString(text));
     } else if (QPlainTextEdit* mehrzeilig = m_s.textfeld(feld)) {
         mehrzeilenTextSetzen(*mehrzeilig, text);
-    } else if (EditableList* liste = m_s.liste(feld)) {
+    } else if (Eingabeliste* liste = m_s.liste(feld)) {
         liste->setTextShownFromStart(toQString(text));
     }
 }

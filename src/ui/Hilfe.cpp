@@ -1,5 +1,5 @@
-// Help at hand: F1 opens the German guide with the desktop's program for it, "?" tells what the
-// program is and where the guide lies.
+// MainWindow's help: F1 opens the German guide with the desktop's program for it, "?" tells what
+// the program is and where the guide lies.
 #include <QCoreApplication>
 
 #include "platform/Anleitung.h"

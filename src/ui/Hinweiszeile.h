@@ -31,7 +31,6 @@ class Hinweiszeile : public QWidget {
     void löschen(Hinweisart art);
     // The sentence shown, empty when no notice stands.
     QString satz() const;
-    bool steht(Hinweisart art) const { return m_hinweise.count(art) != 0; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

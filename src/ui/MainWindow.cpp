@@ -5,20 +5,22 @@
 namespace tafomat {
 
 MainWindow::MainWindow(Dialoge& dialoge, const Schriftartenliste& schriftarten, const Uhr& uhr,
-                       QWidget* parent, Anzeige anzeige)
+                       QWidget* parent)
     : QWidget(parent),
-      m_anzeige(anzeige),
       m_dialoge(dialoge),
       m_schriftarten(schriftarten),
       m_uhr(uhr),
       m_s(SteuerelementeAnlegen(
           this,
           [this]() -> const QImage& {
-              return m_s.Serveransicht && m_s.Serveransicht->isChecked() ? m_serverAnsicht
+              return m_s.Serveransicht && m_s.Serveransicht->isChecked() ? m_server.ansicht()
                                                                          : m_vorschau.ansicht();
           },
           [this]() -> const QImage& { return m_palette.image(); })),
-      m_felder(m_s) {
+      m_felder(m_s),
+      m_meldungen(m_s, m_felder, m_vorschau, m_dialoge),
+      m_server(m_s, m_felder, m_vorschau, m_uhr, m_dialoge, m_meldungen,
+               [this] { return PhpQuelltextErstellen(); }) {
     setObjectName(QStringLiteral("Tafomat"));
     setWindowTitle(QStringLiteral("Tafomat fügt mit Php einen Texte und Daten in ein JPEG-Bild"));
     setWindowIcon(QIcon(QStringLiteral(":/fenster.png")));
@@ -29,9 +31,9 @@ MainWindow::MainWindow(Dialoge& dialoge, const Schriftartenliste& schriftarten, 
 }
 
 void MainWindow::BildZeichnen() {
-    ++m_neuzeichnungen;
-    EingabenMelden(tafomat::BildZeichnen(m_felder, m_vorschau, m_uhr));
-    ServeransichtAktualisieren();
+    m_meldungen.EingabenMelden(tafomat::BildZeichnen(m_felder, m_vorschau, m_uhr));
+    m_server.aktualisieren(isVisible());
+    emit m_neuzeichnung.gezeichnet();
 }
 
 }  // namespace tafomat

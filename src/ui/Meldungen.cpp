@@ -1,5 +1,8 @@
-// What the window tells the user about the design: marks on the fields that cannot be read, the
-// notice line, and the reasons why no script can be made or a file was not saved.
+#include "ui/Meldungen.h"
+
+#include <QStringList>
+
+#include "design/Befunde.h"
 #include "model/Cp1252.h"
 #include "model/Datensaetze.h"
 #include "model/Eingabefehler.h"
@@ -12,7 +15,6 @@
 #include "ui/Dateimeldungen.h"
 #include "ui/Eingabemeldungen.h"
 #include "ui/Feldmarke.h"
-#include "ui/MainWindow.h"
 
 namespace tafomat {
 
@@ -36,12 +38,38 @@ struct Feldbefund {
     Befund befund;
 };
 
+// A finding's words with the values in place, in one pass: a value that holds "%2" stays.
+QString eingesetzt(std::string_view text, const QStringList& werte) {
+    const QString muster = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QString satz;
+    for (qsizetype i = 0; i < muster.size(); ++i) {
+        const int rang =
+            muster[i] == QLatin1Char('%') && i + 1 < muster.size() ? muster[i + 1].digitValue() : 0;
+        if (rang >= 1 && rang <= werte.size()) {
+            satz += werte[rang - 1];
+            ++i;
+        } else {
+            satz += muster[i];
+        }
+    }
+    return satz;
+}
+
+Befund eingabebefund(const Eingabebefund& befund, const Felder& felder) {
+    const std::string text = felder.text(befund.feld);
+    return befund.lesefehler ? Lesebefund(befund.feld, *befund.lesefehler, text)
+                             : Größenbefund(text);
+}
+
 }  // namespace
+
+Meldungen::Meldungen(const Steuerelemente& steuerelemente, const Felder& felder,
+                     const QtSurface& vorschau, Dialoge& dialoge)
+    : m_s(steuerelemente), m_felder(felder), m_vorschau(vorschau), m_dialoge(dialoge) {}
 
 // The first field that cannot be read stands in the notice line, the first point that reads as
 // a thousands mark below it; every field says in its tooltip what is wrong with it.
-void MainWindow::EingabenMelden(const std::optional<Zeichenstopp>& stopp) {
-    std::optional<Feldbefund> unlesbar;
+void Meldungen::EingabenMelden(const std::optional<Zeichenstopp>& stopp) {
     std::optional<Feldbefund> punkt;
     for (const Feld feld : Eingabefelder) {
         const std::string text = m_felder.text(feld);
@@ -49,7 +77,6 @@ void MainWindow::EingabenMelden(const std::optional<Zeichenstopp>& stopp) {
         std::optional<Befund> befund;
         if (fehler) {
             befund = Lesebefund(feld, *fehler, text);
-            if (!unlesbar) unlesbar = Feldbefund{feld, *befund};
         } else if (DatensatzartVon(feld) != Datensatzart::Datum && hatVerdächtigenPunkt(text)) {
             befund = Punktbefund(text, readDecimal(text).value_or(0));
             if (!punkt) punkt = Feldbefund{feld, *befund};
@@ -61,13 +88,12 @@ void MainWindow::EingabenMelden(const std::optional<Zeichenstopp>& stopp) {
     const std::string größentext = m_felder.text(Feld::SchriftGröße);
     feldMarkieren(m_s.SchriftGröße, größe, größe ? Größenbefund(größentext).ganz() : QString(),
                   SchriftGrößeTipp());
-    if (größe && !unlesbar) unlesbar = Feldbefund{Feld::SchriftGröße, Größenbefund(größentext)};
 
     Hinweiszeile& hinweis = *m_s.Hinweis;
-    if (unlesbar) {
-        hinweis.setzen(
-            Hinweisart::Eingabe, benannt(unlesbar->feld, unlesbar->befund.satz),
-            benannt(unlesbar->feld, unlesbar->befund.ganz()) + QLatin1Char(' ') + OhneSkript);
+    if (const std::optional<Eingabebefund> unlesbar = ersteUnlesbareEingabe(m_felder, stopp)) {
+        const Befund befund = eingabebefund(*unlesbar, m_felder);
+        hinweis.setzen(Hinweisart::Eingabe, benannt(unlesbar->feld, befund.satz),
+                       benannt(unlesbar->feld, befund.ganz()) + QLatin1Char(' ') + OhneSkript);
     } else if (stopp && stopp->bei == Zeichenstopp::Bei::Werte) {
         hinweis.setzen(Hinweisart::Eingabe, QStringLiteral("Die Werte sind zu groß zum Rechnen."),
                        QStringLiteral("Die Werte sind zu groß zum Rechnen: bitte die Beträge, die "
@@ -93,79 +119,53 @@ void MainWindow::EingabenMelden(const std::optional<Zeichenstopp>& stopp) {
 // The font box may name a font that no file answers or whose file GD cannot draw (the preview
 // keeps its font), or one that fontconfig answers with another family: the script and the
 // bundle name the chosen one.
-void MainWindow::SchriftMelden() {
-    Hinweiszeile& hinweis = *m_s.Hinweis;
+void Meldungen::SchriftMelden() {
     const QString gewählt = toQString(m_felder.text(Feld::SchriftartListe));
     const QString genommen = toQString(m_vorschau.fontName());
-    const Schriftfund fund = schriftSuchen(utf8FromCp1252(m_felder.text(Feld::SchriftartListe)));
-    if (installiertAberNichtZeichenbar(fund)) {
-        hinweis.setzen(
-            Hinweisart::Schrift,
-            QStringLiteral("„%1“ ist installiert, lässt sich aber nicht zeichnen.")
-                .arg(shortenMiddle(gewählt, 40)),
-            QStringLiteral("Die Schriftart „%1“ ist installiert, aber %2. Die Vorschau "
-                           "zeichnet %3.")
-                .arg(gewählt, schriftmangel(fund),
-                     m_vorschau.hatSchrift() ? QStringLiteral("weiter mit „%1“").arg(genommen)
-                                             : QStringLiteral("keinen Text")));
+    const Schriftbefund befund = schriftPrüfen(m_felder, m_vorschau);
+    const Befundworte worte = Schriftworte(befund);
+    QStringList werte;
+    switch (befund.lage) {
+        case Schriftlage::NichtZeichenbar:
+            werte = {gewählt, schriftmangel(befund.fund),
+                     befund.vorschauHatSchrift ? QStringLiteral("weiter mit „%1“").arg(genommen)
+                                               : QStringLiteral("keinen Text")};
+            break;
+        case Schriftlage::KeineDatei:
+            werte = {genommen};
+            break;
+        case Schriftlage::Anders:
+            werte = {shortenMiddle(gewählt, 40), genommen};
+            break;
+        case Schriftlage::Gezeichnet:
+            werte = {genommen, QString::fromStdString(befund.ersatz.value_or(""))};
+            break;
+    }
+    if (worte.satz.empty()) {
+        m_s.Hinweis->löschen(Hinweisart::Schrift);
         return;
     }
-    if (!m_vorschau.hatSchrift()) {
-        hinweis.setzen(
-            Hinweisart::Schrift,
-            QStringLiteral("Keine Schriftdatei für „%1“: die Vorschau zeigt keinen Text.")
-                .arg(genommen),
-            QStringLiteral("Zur Schriftart „%1“ findet Tafomat keine Schriftdatei: die "
-                           "Vorschau zeigt keinen Text. Bitte eine installierte "
-                           "Schriftart wählen.")
-                .arg(genommen));
-        return;
-    }
-    if (gewählt != genommen) {
-        hinweis.setzen(Hinweisart::Schrift,
-                       QStringLiteral("Zu „%1“ gibt es keine Schriftdatei: die Vorschau zeichnet "
-                                      "weiter mit „%2“.")
-                           .arg(shortenMiddle(gewählt, 40), genommen));
-        return;
-    }
-    const std::optional<std::string> ersatz = ersatzfamilie(utf8FromCp1252(m_vorschau.fontName()));
-    if (!ersatz) {
-        hinweis.löschen(Hinweisart::Schrift);
-        return;
-    }
-    const QString gezeichnet = QString::fromStdString(*ersatz);
-    hinweis.setzen(
-        Hinweisart::Schrift,
-        QStringLiteral("„%1“ ist nicht installiert: die Vorschau zeichnet „%2“.")
-            .arg(genommen, gezeichnet),
-        QStringLiteral("Die Schriftart „%1“ ist nicht installiert; die Vorschau zeichnet die "
-                       "nächstähnliche, „%2“. Das Php-Programm nennt die Schriftdatei „%1.ttf“, "
-                       "und das Server-Paket legt unter diesem Namen die Datei von „%2“ bei.")
-            .arg(genommen, gezeichnet));
+    // The short sentence names a long chosen name by its ends.
+    QStringList kurz = werte;
+    if (befund.lage == Schriftlage::NichtZeichenbar) kurz[0] = shortenMiddle(gewählt, 40);
+    m_s.Hinweis->setzen(Hinweisart::Schrift, eingesetzt(worte.satz, kurz),
+                        worte.ganz.empty() ? QString() : eingesetzt(worte.ganz, werte));
 }
 
-void MainWindow::DrehungMelden() {
-    const std::optional<int> ausrichtung = m_vorschau.backgroundOrientation();
-    if (!ausrichtung || *ausrichtung == 1) {
+void Meldungen::DrehungMelden() {
+    const std::optional<int> ausrichtung = drehungPrüfen(m_vorschau);
+    if (!ausrichtung) {
         m_s.Hinweis->löschen(Hinweisart::Drehung);
         return;
     }
-    m_s.Hinweis->setzen(
-        Hinweisart::Drehung, QString::fromUtf8(GedrehtesBild.deutsch),
-        QString::fromUtf8(GedrehtesBild.deutsch) +
-            QStringLiteral(" Die Kamera hat es gedreht aufgenommen (EXIF-Ausrichtung %1); die "
-                           "Vorschau zeigt es wie der Server. Soll es aufrecht stehen, bitte das "
-                           "Bild gedreht speichern und neu öffnen.")
-                .arg(*ausrichtung));
+    const QStringList werte{QString::number(*ausrichtung)};
+    m_s.Hinweis->setzen(Hinweisart::Drehung, eingesetzt(Drehungsworte.satz, werte),
+                        eingesetzt(Drehungsworte.ganz, werte));
 }
 
-// In the order the script reads the design: the values, then the template.
-std::optional<QString> MainWindow::Skripthindernis() {
-    for (const Feld feld : Eingabefelder) {
-        const std::string text = m_felder.text(feld);
-        if (const std::optional<Lesefehler> fehler = LesefehlerVon(feld, text))
-            return benannt(feld, Lesebefund(feld, *fehler, text).ganz());
-    }
+std::optional<QString> Meldungen::Skripthindernis() const {
+    if (const std::optional<Eingabebefund> unlesbar = ersteUnlesbareEingabe(m_felder, std::nullopt))
+        return benannt(unlesbar->feld, eingabebefund(*unlesbar, m_felder).ganz());
     const std::optional<std::size_t> stopp = Übersetzungsstopp(m_felder, m_vorschau);
     if (!stopp) return std::nullopt;
     if (*stopp == 0)
@@ -173,7 +173,7 @@ std::optional<QString> MainWindow::Skripthindernis() {
     return Vorlagenbefund(m_felder.text(Feld::Txt), *stopp).ganz();
 }
 
-QString MainWindow::Serverhindernis() {
+QString Meldungen::Serverhindernis() const {
     const QString grund =
         m_vorschau.hatSchrift()
             ? Skripthindernis().value_or(QStringLiteral("Die Tage seit dem Beginn sind zu viele."))
@@ -182,8 +182,8 @@ QString MainWindow::Serverhindernis() {
     return QStringLiteral("Der Server kann dieses Banner nicht zeichnen. ") + grund;
 }
 
-bool MainWindow::Speichern(const QString& pfad, std::string_view bytes) {
-    const std::optional<Schreibfehler> fehler = DateiSpeichern(pfad, bytes);
+bool Meldungen::Speichern(const QString& pfad, std::string_view bytes) {
+    const std::optional<WriteFailure> fehler = saveFile(pfad, bytes);
     if (!fehler) {
         m_s.Hinweis->löschen(Hinweisart::Speichern);
         return true;

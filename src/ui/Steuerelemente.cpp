@@ -122,8 +122,8 @@ QLineEdit* eingabe(QWidget* eltern, Feld feld, QRect ort) {
     return zeile;
 }
 
-EditableList* liste(QWidget* eltern, Feld feld, QRect ort) {
-    auto* box = anlegen<EditableList>(eltern, QString::fromUtf8(feldName(feld)), ort);
+Eingabeliste* liste(QWidget* eltern, Feld feld, QRect ort) {
+    auto* box = anlegen<Eingabeliste>(eltern, QString::fromUtf8(feldName(feld)), ort);
     box->setValidator(new Cp1252Validator(box));
     box->setEditText(toQString(startText(feld)));
     return box;
@@ -209,17 +209,17 @@ void Frame1Füllen(Steuerelemente& s) {
               QStringLiteral("Ein Hintergrundbild muß ausgewählt werden!"), s.Hintergrundbild);
 }
 
-void Frame3Füllen(Steuerelemente& s, PictureBox::Source palette) {
+void Frame3Füllen(Steuerelemente& s, Bildfeld::Source palette) {
     QWidget* f = s.Frame3;
     knopfBild(f, 0, twips(120, 0, 240, 240), QStringLiteral("info.png"), Qt::white,
               QStringLiteral("Hier können Sie einen Schrift-Farbe in Ihren Text einfügen. z.B.: "
                              "#F255255255 für Weiß."));
-    s.PicFa = anlegen<PictureBox>(f, QStringLiteral("PicFa"), twips(120, 240, 1920, 480),
-                                  std::move(palette));
+    s.PicFa = anlegen<Bildfeld>(f, QStringLiteral("PicFa"), twips(120, 240, 1920, 480),
+                                std::move(palette));
     färben(s.PicFa, QPalette::Window, Qt::white);
 }
 
-void Frame2Füllen(Steuerelemente& s, PictureBox::Source palette) {
+void Frame2Füllen(Steuerelemente& s, Bildfeld::Source palette) {
     QWidget* f = s.Frame2;
     knopfBild(f, 7, twips(120, 0, 240, 240), QStringLiteral("info.png"), Qt::white,
               QStringLiteral("Hier können Sie Ihren Text eingeben. Mit dem #-Zeichen können Sie "
@@ -347,8 +347,8 @@ QString SchriftGrößeTipp() {
     return QStringLiteral("Verändert die Schriftgröße. z.B.: Imt Text mit #G01 bis #G99 ");
 }
 
-Steuerelemente SteuerelementeAnlegen(QWidget* fenster, PictureBox::Source vorschau,
-                                     PictureBox::Source palette) {
+Steuerelemente SteuerelementeAnlegen(QWidget* fenster, Bildfeld::Source vorschau,
+                                     Bildfeld::Source palette) {
     fenster->setFont(fensterSchrift());
     Steuerelemente s{};
     s.Frame1 = rahmen(fenster, QStringLiteral("Frame1"), twips(120, 120, 3735, 4215),
@@ -365,7 +365,7 @@ Steuerelemente SteuerelementeAnlegen(QWidget* fenster, PictureBox::Source vorsch
     s.Fett->setToolTip(
         QStringLiteral("Setzt im Text #B ein um den Text breiter anzuzeigen. Das zweite #B "
                        "zeichnet den Text wieder normal weiter."));
-    s.Pic = new PictureBox(std::move(vorschau));
+    s.Pic = new Bildfeld(std::move(vorschau));
     s.Pic->setObjectName(QStringLiteral("Pic"));
     s.Pic->setFont(fensterSchrift());
     färben(s.Pic, QPalette::Window, Qt::white);
@@ -416,7 +416,7 @@ QPlainTextEdit* Steuerelemente::textfeld(Feld feld) const {
     }
 }
 
-EditableList* Steuerelemente::liste(Feld feld) const {
+Eingabeliste* Steuerelemente::liste(Feld feld) const {
     switch (feld) {
         case Feld::SchriftartListe:
             return SchriftartListe;

@@ -9,9 +9,9 @@
 #include <QScrollBar>
 
 #include "model/Feld.h"
-#include "ui/EditableList.h"
+#include "ui/Bildfeld.h"
+#include "ui/Eingabeliste.h"
 #include "ui/Hinweiszeile.h"
-#include "ui/PictureBox.h"
 #include "ui/Vorlagenfeld.h"
 #include "ui/Vorschaubereich.h"
 
@@ -25,9 +25,9 @@ struct Steuerelemente {
     QGroupBox* Frame3;
     QGroupBox* Frame4;
     QPushButton* Fett;
-    PictureBox* Pic;
+    Bildfeld* Pic;
     Vorschaubereich* PicBereich;  // holds Pic at Pic's place
-    PictureBox* PicFa;
+    Bildfeld* PicFa;
 
     QLineEdit* DaTxt;
     QLineEdit* TaTxt;
@@ -41,8 +41,8 @@ struct Steuerelemente {
     QLineEdit* GSTxt;
     QPushButton* Hintergrundbild;
 
-    EditableList* SchriftartListe;
-    EditableList* SchriftGröße;
+    Eingabeliste* SchriftartListe;
+    Eingabeliste* SchriftGröße;
     Vorlagenfeld* Txt;
     QScrollBar* Abstand;
     QScrollBar* YPos;
@@ -51,8 +51,8 @@ struct Steuerelemente {
     QPushButton* EinstellungenSpeichern;
 
     QPlainTextEdit* QuTxt;
-    EditableList* BildArt;
-    EditableList* BildQuallität;
+    Eingabeliste* BildArt;
+    Eingabeliste* BildQuallität;
     QPushButton* PhpQuelltext;
 
     // Right of the preview: what the server sends, and the files it needs; what the user needs
@@ -66,7 +66,7 @@ struct Steuerelemente {
     // The control that holds a field, or nullptr when the field is of another kind.
     QLineEdit* zeilenfeld(Feld feld) const;
     QPlainTextEdit* textfeld(Feld feld) const;
-    EditableList* liste(Feld feld) const;
+    Eingabeliste* liste(Feld feld) const;
     QScrollBar* regler(Feld feld) const;
 };
 
@@ -75,7 +75,7 @@ QString SchriftGrößeTipp();
 
 // Creates every control inside the window at its place, with its start text, look, tooltip
 // and keyboard order. The two picture boxes show the pictures that the sources give.
-Steuerelemente SteuerelementeAnlegen(QWidget* fenster, PictureBox::Source vorschau,
-                                     PictureBox::Source palette);
+Steuerelemente SteuerelementeAnlegen(QWidget* fenster, Bildfeld::Source vorschau,
+                                     Bildfeld::Source palette);
 
 }  // namespace tafomat

@@ -1,6 +1,8 @@
+// MainWindow's wiring, in one file so that which change runs which procedure reads off it.
 #include <QShortcut>
 
 #include "model/Datensaetze.h"
+#include "ui/Ablage.h"
 #include "ui/MainWindow.h"
 
 namespace tafomat {
@@ -22,26 +24,27 @@ void MainWindow::verdrahten() {
     connect(m_s.XPos, &QScrollBar::valueChanged, this, &MainWindow::XPos_Change);
     connect(m_s.YPos, &QScrollBar::valueChanged, this, &MainWindow::YPos_Change);
     // SchriftartListe_Change and _Click: apply the font, then a redraw.
-    connect(m_s.SchriftartListe, &EditableList::edited, this, &MainWindow::SchriftartSetzen);
-    connect(m_s.SchriftartListe, &EditableList::picked, this, &MainWindow::SchriftartSetzen);
+    connect(m_s.SchriftartListe, &Eingabeliste::edited, this, &MainWindow::SchriftartSetzen);
+    connect(m_s.SchriftartListe, &Eingabeliste::picked, this, &MainWindow::SchriftartSetzen);
     // SchriftGröße_Change and _Click: write a size command, then a redraw.
-    connect(m_s.SchriftGröße, &EditableList::edited, this, &MainWindow::SchriftGrößeSetzen);
-    connect(m_s.SchriftGröße, &EditableList::picked, this, &MainWindow::SchriftGrößeSetzen);
-    connect(m_s.BildArt, &EditableList::picked, this, &MainWindow::BildArt_Click);
+    connect(m_s.SchriftGröße, &Eingabeliste::edited, this, &MainWindow::SchriftGrößeSetzen);
+    connect(m_s.SchriftGröße, &Eingabeliste::picked, this, &MainWindow::SchriftGrößeSetzen);
+    connect(m_s.BildArt, &Eingabeliste::picked, this, &MainWindow::BildArt_Click);
     // The banner's size follows the type and the quality without a redraw.
-    for (EditableList* liste : {m_s.BildArt, m_s.BildQuallität}) {
-        connect(liste, &EditableList::edited, this, &MainWindow::BildgrößeZeigen);
-        connect(liste, &EditableList::picked, this, &MainWindow::BildgrößeZeigen);
+    for (Eingabeliste* liste : {m_s.BildArt, m_s.BildQuallität}) {
+        connect(liste, &Eingabeliste::edited, this, [this] { m_server.BildgrößeZeigen(); });
+        connect(liste, &Eingabeliste::picked, this, [this] { m_server.BildgrößeZeigen(); });
     }
 
     connect(m_s.Fett, &QPushButton::clicked, this, &MainWindow::Fett_Click);
-    connect(m_s.PicFa, &PictureBox::mousePressed, this, &MainWindow::PicFa_MouseDown);
-    connect(m_s.Pic, &PictureBox::mousePressed, this, &MainWindow::Pic_MouseDown);
-    connect(m_s.Pic, &PictureBox::mouseMoved, this, &MainWindow::Pic_MouseMove);
+    connect(m_s.PicFa, &Bildfeld::mousePressed, this, &MainWindow::PicFa_MouseDown);
+    connect(m_s.Pic, &Bildfeld::mousePressed, this, &MainWindow::Pic_MouseDown);
+    connect(m_s.Pic, &Bildfeld::mouseMoved, this, &MainWindow::Pic_MouseMove);
     connect(m_s.Hintergrundbild, &QPushButton::clicked, this, &MainWindow::Hintergrundbild_Click);
     connect(m_s.PhpQuelltext, &QPushButton::clicked, this, &MainWindow::PhpQuelltext_Click);
-    connect(m_s.Serveransicht, &QCheckBox::toggled, this, &MainWindow::Serveransicht_Click);
-    connect(m_s.ServerPaket, &QPushButton::clicked, this, &MainWindow::ServerPaket_Click);
+    connect(m_s.Serveransicht, &QCheckBox::toggled, this,
+            [this] { m_server.Serveransicht_Click(); });
+    connect(m_s.ServerPaket, &QPushButton::clicked, this, [this] { m_server.ServerPaket_Click(); });
     connect(m_s.EinstellungenSpeichern, &QPushButton::clicked, this,
             &MainWindow::EinstellungenSpeichern_Click);
     connect(m_s.EinstellungenÖffnen, &QPushButton::clicked, this,
@@ -51,14 +54,12 @@ void MainWindow::verdrahten() {
             &MainWindow::Anleitung_Öffnen);
 
     // What the surfaces draw shows in their picture boxes; the window follows the preview's size.
-    connect(&m_vorschau, &QtSurface::changed, m_s.Pic, &PictureBox::refresh);
-    connect(&m_palette, &QtSurface::changed, m_s.PicFa, &PictureBox::refresh);
-    connect(m_s.Pic, &PictureBox::resized, this, &MainWindow::fenstergrößeAnpassen);
+    connect(&m_vorschau, &QtSurface::changed, m_s.Pic, &Bildfeld::refresh);
+    connect(&m_palette, &QtSurface::changed, m_s.PicFa, &Bildfeld::refresh);
+    connect(m_s.Pic, &Bildfeld::resized, this, &MainWindow::fenstergrößeAnpassen);
 
     // A file dropped anywhere on the window is the window's, also over a text field.
-    for (QWidget* kind : findChildren<QWidget*>()) {
-        if (kind->acceptDrops()) kind->installEventFilter(this);
-    }
+    new Ablage(*this, [this](const QString& pfad) { dateiÖffnen(pfad); });
 }
 
 }  // namespace tafomat

@@ -6,7 +6,7 @@
 
 namespace tafomat {
 
-Vorschaubereich::Vorschaubereich(PictureBox* bild, QWidget* parent) : QScrollArea(parent) {
+Vorschaubereich::Vorschaubereich(Bildfeld* bild, QWidget* parent) : QScrollArea(parent) {
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::NoFocus);  // the keyboard's order of the window has no stop here
     setWidgetResizable(false);

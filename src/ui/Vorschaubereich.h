@@ -2,7 +2,7 @@
 
 #include <QScrollArea>
 
-#include "ui/PictureBox.h"
+#include "ui/Bildfeld.h"
 
 namespace tafomat {
 
@@ -10,7 +10,7 @@ namespace tafomat {
 // a larger picture scrolls.
 class Vorschaubereich : public QScrollArea {
   public:
-    Vorschaubereich(PictureBox* bild, QWidget* parent = nullptr);
+    Vorschaubereich(Bildfeld* bild, QWidget* parent = nullptr);
 
     // Takes the picture's size, at most `platz`, with a scroll bar only where the picture is
     // larger than the room.

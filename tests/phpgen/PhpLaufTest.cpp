@@ -2,9 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -72,25 +70,6 @@ class PhpLaufTest : public ::testing::Test {
         return bild;
     }
 
-    // "mime width height" and the rows that hold a pixel near the colour.
-    std::pair<std::string, std::vector<int>> zeilenMit(const fs::path& bild, int r, int g, int b) {
-        std::istringstream ausgabe(
-            ausführen(php({Hilfe.string(), "zeilen", bild.string(), std::to_string(r),
-                           std::to_string(g), std::to_string(b)}))
-                .ausgabe);
-        std::string kopf, liste;
-        std::getline(ausgabe, kopf);
-        std::getline(ausgabe, liste);
-        std::vector<int> zeilen;
-        std::istringstream werte(liste);
-        for (std::string wert; std::getline(werte, wert, ',');) zeilen.push_back(std::stoi(wert));
-        return {kopf, zeilen};
-    }
-
-    static bool zeileIn(const std::vector<int>& zeilen, int von, int bis) {
-        return std::ranges::any_of(zeilen, [&](int zeile) { return zeile >= von && zeile <= bis; });
-    }
-
     // Whether the picture equals GD's drawing of the text (UTF-8) in white at size 14, baseline 17.
     std::string wieGdZeichnet(const fs::path& bild, const std::string& text) {
         const fs::path referenz = ordner / "referenz.png";
@@ -107,63 +86,6 @@ class PhpLaufTest : public ::testing::Test {
     FelderImSpeicher felder;
     RecordingSurface fläche;
 };
-
-TEST_F(PhpLaufTest, StartDesignDrawsItsLinesInBlackAsJpeg) {
-    const auto [kopf, zeilen] = zeilenMit(laufen(), 0, 0, 0);
-    EXPECT_EQ(kopf, "image/jpeg 460 66");
-    // Baselines 11, 24, 50 and 63; the third line is empty.
-    for (const int grundlinie : {11, 24, 50, 63})
-        EXPECT_TRUE(zeileIn(zeilen, grundlinie - 8, grundlinie)) << "baseline " << grundlinie;
-    EXPECT_FALSE(zeileIn(zeilen, 29, 36));
-}
-
-struct Ausgabe {
-    const char* art;
-    const char* qualität;
-    const char* mime;
-};
-
-TEST_F(PhpLaufTest, EveryOutputTypeSendsItsPicture) {
-    for (const Ausgabe& ausgabe :
-         {Ausgabe{"jpeg", "100", "image/jpeg"}, Ausgabe{"png", "9", "image/png"},
-          Ausgabe{"gif", "", "image/gif"}, Ausgabe{"PNG", "09", "image/png"},
-          Ausgabe{"Jpeg", "010", "image/jpeg"}}) {
-        SCOPED_TRACE(ausgabe.art);
-        felder.setText(Feld::BildArt, ausgabe.art);
-        felder.setText(Feld::BildQuallität, ausgabe.qualität);
-        felder.setText(Feld::Txt, "#F255255255#G20Hallo");
-        const auto [kopf, zeilen] = zeilenMit(laufen(), 255, 255, 255);
-        EXPECT_EQ(kopf, std::string(ausgabe.mime) + " 460 66");
-        EXPECT_TRUE(zeileIn(zeilen, 8, 23));  // top 0, baseline 23
-        EXPECT_FALSE(zeileIn(zeilen, 30, 65));
-    }
-}
-
-TEST_F(PhpLaufTest, PositionsSizesAndColoursLandWhereTheCallsPutThem) {
-    felder.setText(Feld::BildArt, "png");
-    felder.setText(Feld::BildQuallität, "9");
-    felder.setText(Feld::Txt, "#F255255000#X300#Y040#G12#BGelb\r\n#F255255255weiss");
-    const fs::path bild = laufen();
-    const auto gelb = zeilenMit(bild, 255, 255, 0).second;
-    EXPECT_TRUE(zeileIn(gelb, 43, 55));  // baseline 40 + 3 + 12
-    EXPECT_FALSE(zeileIn(gelb, 0, 38));
-    const auto weiß = zeilenMit(bild, 255, 255, 255).second;
-    EXPECT_TRUE(zeileIn(weiß, 56, 65));  // the next line starts 13 below the #Y line: baseline 68
-    EXPECT_FALSE(zeileIn(weiß, 0, 40));
-}
-
-// The script's picture must equal GD's drawing of the same text given as Unicode: nothing of
-// the text is lost to PHP's string syntax, to entities or to UTF-8 decoding.
-TEST_F(PhpLaufTest, SpecialCharactersAreDrawnAsTyped) {
-    felder.setText(Feld::BildArt, "png");
-    felder.setText(Feld::BildQuallität, "9");
-    felder.setText(Feld::Txt,
-                   "#F255255255#G14 5\x80 M\xFC\xDF"
-                   "e \xB0 $x {$A} \\n \"q\" &amp; &lt; \xA0!");
-    EXPECT_EQ(wieGdZeichnet(laufen(),
-                            " 5\u20AC M\u00FC\u00DFe \u00B0 $x {$A} \\n \"q\" &amp; &lt; \u00A0!"),
-              "0\n");
-}
 
 // On 1 July 2026 at 0:30 summer time the server draws what the window shows for that day: the
 // calendar's day count, the amounts to the cent, the cigarettes with a decimal comma.
@@ -199,8 +121,8 @@ struct Anfrage {
 
 struct Tagesstand {
     const char* uhr;
-    const char* letzteAenderung;  // the server's midnight that began the day
-    const char* ablauf;           // the next one
+    const char* letzteÄnderung;  // the server's midnight that began the day
+    const char* ablauf;          // the next one
     const char* zwischenspeicher;
 };
 
@@ -228,7 +150,7 @@ TEST_F(PhpLaufTest, ServedBundleKeepsItsPictureUntilMidnightAndAnswersWhatStillH
     for (const int tag : {0, 1})
         werte["{etag" + std::to_string(tag) + "}"] =
             server[tag].anfragen("GET", "/Tafomat.php").kopf["etag"];
-    werte["{datum0}"] = tage[0].letzteAenderung;
+    werte["{datum0}"] = tage[0].letzteÄnderung;
     werte["{fassung0}"] = werte["{etag0}"].substr(0, werte["{etag0}"].find('-'));
     // The files' state and the instant the day ends: 1 July 2026 at 24:00 in Berlin.
     EXPECT_THAT(werte["{etag0}"], ::testing::MatchesRegex("\"[0-9a-f]{32}-1782943200\""));
@@ -263,7 +185,7 @@ TEST_F(PhpLaufTest, ServedBundleKeepsItsPictureUntilMidnightAndAnswersWhatStillH
         EXPECT_EQ(antwort.kopf["etag"], werte["{etag" + std::to_string(anfrage.tag) + "}"]);
         // A 304 to an ETag is sent before the day is looked up, without the day's date.
         if (anfrage.status == 200 || antwort.kopf.count("last-modified")) {
-            EXPECT_EQ(antwort.kopf["last-modified"], stand.letzteAenderung);
+            EXPECT_EQ(antwort.kopf["last-modified"], stand.letzteÄnderung);
         }
         EXPECT_EQ(antwort.kopf["expires"], stand.ablauf);
         EXPECT_EQ(antwort.kopf["cache-control"], stand.zwischenspeicher);

@@ -4,7 +4,8 @@
 #include <string>
 
 #include "common/RecordingSurface.h"
-#include "phpgen/PhpSkript.h"
+#include "phpgen/Zeichenblock.h"
+#include "phpgen/Zeichenplan.h"
 
 namespace tafomat {
 namespace {
@@ -97,7 +98,10 @@ TEST(ZeichenblockTest, BlockIsByteExact) {
         felder.setText(Feld::DaTxt, fall.datum);
         RecordingSurface fläche;
         ASSERT_TRUE(fläche.setFontName(fall.schrift));
-        EXPECT_EQ(ZeichenblockÜbersetzen(felder, fläche), fall.block);
+        const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, fläche);
+        EXPECT_EQ(plan ? std::optional<std::string>(Zeichenblock(*plan, fläche.fontName()))
+                       : std::nullopt,
+                  fall.block);
         EXPECT_EQ(fläche.fontName(), fall.schrift);
         EXPECT_EQ(fläche.fontSize(), 8.25);
         EXPECT_TRUE(fläche.größen.empty());

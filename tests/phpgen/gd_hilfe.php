@@ -1,12 +1,6 @@
 <?php
-// Picture helpers for the tests that run generated scripts: make a background, list the rows
-// that hold a colour, draw a reference text or the message of a missing file, compare two
-// pictures.
-function nah($bild, $x, $y, $r, $g, $b) {
-    $farbe = imagecolorsforindex($bild, imagecolorat($bild, $x, $y));
-    return abs($farbe['red'] - $r) + abs($farbe['green'] - $g) + abs($farbe['blue'] - $b) < 90;
-}
-
+// Picture helpers for the tests that run generated scripts: make a background, draw a reference
+// text or the message of a missing file, compare two pictures.
 function laden($pfad) {
     $bild = imagecreatefromstring(file_get_contents($pfad));
     if ($bild === false) { fwrite(STDERR, "not a picture: $pfad\n"); exit(3); }
@@ -19,15 +13,6 @@ case 'hintergrund':
     $bild = imagecreatetruecolor((int)$a[3], (int)$a[4]);
     imagefill($bild, 0, 0, imagecolorallocate($bild, (int)$a[5], (int)$a[6], (int)$a[7]));
     imagejpeg($bild, $a[2], 95);
-    break;
-case 'zeilen':
-    $info = getimagesize($a[2]);
-    $bild = laden($a[2]);
-    $zeilen = [];
-    for ($y = 0; $y < imagesy($bild); ++$y)
-        for ($x = 0; $x < imagesx($bild); ++$x)
-            if (nah($bild, $x, $y, (int)$a[3], (int)$a[4], (int)$a[5])) { $zeilen[] = $y; break; }
-    echo $info['mime'], ' ', $info[0], ' ', $info[1], "\n", implode(',', $zeilen), "\n";
     break;
 case 'text':
     $bild = imagecreatefromjpeg($a[3]);

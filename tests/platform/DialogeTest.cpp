@@ -105,9 +105,9 @@ TEST(Dateien, WritingReplacesAndReadingGivesTheBytesBack) {
     ASSERT_TRUE(ordner.isValid());
     const QString pfad = ordner.filePath(QStringLiteral("a.php"));
     const std::string bytes("<?php\r\n\xFC\0?>\r\n", 12);
-    ASSERT_TRUE(DateiSchreiben(pfad, "alter, l\xE4ngerer Inhalt der Datei"));
-    ASSERT_TRUE(DateiSchreiben(pfad, bytes));
-    EXPECT_EQ(DateiLesen(pfad, bytes.size()).bytes, bytes);
+    ASSERT_TRUE(writeFile(pfad, "alter, l\xE4ngerer Inhalt der Datei"));
+    ASSERT_TRUE(writeFile(pfad, bytes));
+    EXPECT_EQ(readFile(pfad, bytes.size()).bytes, bytes);
     EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.php")});
 }
 

@@ -3,6 +3,9 @@
 // Pictures between the engine and libgd itself, for the tests that compare the two.
 #include <gd.h>
 
+#include <sstream>
+#include <string>
+
 #include "render/Bild.h"
 
 namespace tafomat::test {
@@ -24,6 +27,41 @@ inline Bild ausGd(gdImagePtr gd) {
             bild.setzePunkt(x, y, static_cast<std::uint32_t>(gd->tpixels[y][x]));
     gdImageDestroy(gd);
     return bild;
+}
+
+// A background with a gradient, so that every blended pixel shows a mistake.
+inline Bild muster(int breite, int höhe) {
+    Bild bild(breite, höhe);
+    for (int y = 0; y < höhe; ++y)
+        for (int x = 0; x < breite; ++x)
+            bild.setzePunkt(x, y, ((x * 7 & 0xFF) << 16) | ((y * 3 & 0xFF) << 8) | 0x40);
+    return bild;
+}
+
+// What ImageTTFText draws over the picture: the text through gdImageStringFTEx, which also
+// reports GD's advance of every character (from the second glyph on: not for a single one), or
+// GD's refusal.
+struct GdErgebnis {
+    Bild bild;
+    double vorschub = 0;
+    bool abgelehnt = false;
+    bool gemessen = false;
+};
+
+inline GdErgebnis gdZeichnen(const Bild& hintergrund, const std::string& datei, double punkte,
+                             int x, int y, std::string utf8, std::uint32_t farbe) {
+    gdImagePtr gd = inGd(hintergrund);
+    gdFTStringExtra extra{};
+    extra.flags = gdFTEX_XSHOW;
+    int rahmen[8];
+    const bool abgelehnt =
+        gdImageStringFTEx(gd, rahmen, static_cast<int>(farbe), const_cast<char*>(datei.c_str()),
+                          punkte, 0, x, y, utf8.data(), &extra) != nullptr;
+    GdErgebnis ergebnis{ausGd(gd), 0, abgelehnt, extra.xshow != nullptr};
+    std::istringstream abstände(extra.xshow ? extra.xshow : "");
+    for (double abstand; abstände >> abstand;) ergebnis.vorschub += abstand;
+    gdFree(extra.xshow);
+    return ergebnis;
 }
 
 // The pixels that differ; -1 for pictures of different sizes.

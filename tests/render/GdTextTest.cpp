@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "render/GdHilfe.h"
@@ -14,41 +13,6 @@
 
 namespace tafomat {
 namespace {
-
-// A background with a gradient, so that every blended pixel shows a mistake.
-Bild muster(int breite, int höhe) {
-    Bild bild(breite, höhe);
-    for (int y = 0; y < höhe; ++y)
-        for (int x = 0; x < breite; ++x)
-            bild.setzePunkt(x, y, ((x * 7 & 0xFF) << 16) | ((y * 3 & 0xFF) << 8) | 0x40);
-    return bild;
-}
-
-// What ImageTTFText draws: the same background, the text through gdImageStringFTEx, which also
-// reports GD's advance of every character.
-struct GdErgebnis {
-    Bild bild;
-    double vorschub = 0;
-};
-
-GdErgebnis gdZeichnen(const std::string& datei, double punkte, int x, int y,
-                      const std::string& utf8, std::uint32_t farbe) {
-    gdImagePtr gd = test::inGd(muster(700, 110));
-    gdFTStringExtra extra{};
-    extra.flags = gdFTEX_XSHOW;
-    int rahmen[8];
-    const char* fehler =
-        gdImageStringFTEx(gd, rahmen, static_cast<int>(farbe), const_cast<char*>(datei.c_str()),
-                          punkte, 0, x, y, const_cast<char*>(utf8.c_str()), &extra);
-    EXPECT_EQ(fehler, nullptr) << fehler;
-    GdErgebnis ergebnis{test::ausGd(gd)};
-    if (extra.xshow) {
-        std::istringstream abstände(extra.xshow);
-        for (double abstand; abstände >> abstand;) ergebnis.vorschub += abstand;
-        gdFree(extra.xshow);
-    }
-    return ergebnis;
-}
 
 struct Fall {
     const char* name;
@@ -69,8 +33,10 @@ TEST_P(GdText, DrawsEveryPixelAndAdvancesAsLibgd) {
     for (double punkte = 1; punkte <= 40; punkte += punkte < 12 ? 0.25 : 1) {
         for (const int x : {0, 3, -7}) {
             SCOPED_TRACE(std::to_string(punkte) + " pt at x " + std::to_string(x));
-            const GdErgebnis gd = gdZeichnen(*datei, punkte, x, 70, GetParam().utf8, 0xFA1464);
-            Bild bild = muster(700, 110);
+            const test::GdErgebnis gd = test::gdZeichnen(test::muster(700, 110), *datei, punkte, x,
+                                                         70, GetParam().utf8, 0xFA1464);
+            ASSERT_TRUE(gd.gemessen && !gd.abgelehnt);
+            Bild bild = test::muster(700, 110);
             GdLauf lauf(schrift->größe(punkte));
             lauf.anhängen(unicodeText(GetParam().cp1252));
             lauf.zeichnen(bild, x, 70, 0xFA1464);

@@ -8,11 +8,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "files/RegularFile.h"
 #include "render/Bilddatei.h"
 #include "render/GdHilfe.h"
 #include "render/GdSurface.h"
 #include "render/Hintergrunddatei.h"
-#include "files/RegularFile.h"
 
 namespace tafomat {
 namespace {

@@ -155,7 +155,7 @@ const Entwurf Entwürfe[] = {
      .xPos = 3,
      .yPos = -2},
     {.vorlage = "Erst in #2 Tagen: #1", .datum = "24.12.2026"},
-    {.vorlage = "#G20\"$\\&amp; \xC4\xD6\xDC #F255000000#B#B#Z",
+    {.vorlage = "#G20\"$\\&amp; \xC4\xD6\xDC $x {$A} \\n &lt; \xA0\xB0 #F255000000#B#B#Z",
      .datum = "1.3.1999",
      .kippen = "0,5",
      .alteKosten = "1.234,56",

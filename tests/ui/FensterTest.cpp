@@ -256,7 +256,7 @@ TEST_F(Start, FillsTheFieldsAndDrawsOnce) {
     EXPECT_EQ(fenster.windowTitle(), Titel);
     EXPECT_EQ(fenster.size(), QSize(757, 398));
     EXPECT_EQ(fenster.focusWidget(), probe.finde<QWidget>("DaTxt"));
-    EXPECT_EQ(fenster.neuzeichnungen(), 1);
+    EXPECT_EQ(probe.neuzeichnungen, 1);
 
     EXPECT_EQ(probe.text(Feld::TaTxt), "5875");
     EXPECT_EQ(probe.text(Feld::GZTxt), "129250");
@@ -301,7 +301,7 @@ TEST_F(Start, AFailingFontListWritesTheErrorIntoTheTitle) {
         EXPECT_EQ(schriftart->currentText(), QStringLiteral("Arial"));
         EXPECT_EQ(größe->count(), 0);
         EXPECT_EQ(größe->currentText(), QStringLiteral("8"));
-        EXPECT_EQ(fenster.neuzeichnungen(), 1);
+        EXPECT_EQ(probe.neuzeichnungen, 1);
         EXPECT_EQ(probe.text(Feld::TaTxt), "5875");
     }
 }

@@ -208,10 +208,10 @@ class Eingabe : public Fenstertest {};
 TEST_F(Eingabe, CharactersOutsideWindows1252StayOut) {
     auto* txt = probe.finde<QPlainTextEdit>("Txt");
     probe.setText(Feld::Txt, "");
-    const int vorher = probe.fenster->neuzeichnungen();
+    const int vorher = probe.neuzeichnungen;
     tippen(txt, QStringLiteral("a") + Delta + QStringLiteral("€"));
     EXPECT_EQ(probe.text(Feld::Txt), "a\x80");
-    EXPECT_EQ(probe.fenster->neuzeichnungen(), vorher + 2);
+    EXPECT_EQ(probe.neuzeichnungen, vorher + 2);
 
     QApplication::clipboard()->setText(QStringLiteral("x") + Delta + QStringLiteral("ü"));
     txt->paste();

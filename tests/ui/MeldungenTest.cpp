@@ -81,7 +81,7 @@ TEST_F(Meldungen, UnreadableValuesAreMarkedAndNamed) {
         EXPECT_TRUE(probe.dialoge.speichernVorgaben.isEmpty());
 
         schalter->click();
-        EXPECT_EQ(probe.finde<PictureBox>("Pic")->hinweis(),
+        EXPECT_EQ(probe.finde<Bildfeld>("Pic")->hinweis(),
                   KeinBanner + fall.bezeichnung + ": " + fall.grund);
         EXPECT_NE(probe.gezeigt(), hintergrund);
         schalter->click();

@@ -1,4 +1,4 @@
-#include "ui/PictureBox.h"
+#include "ui/Bildfeld.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -8,14 +8,13 @@
 
 namespace tafomat {
 
-PictureBox::PictureBox(Source source, QWidget* parent)
-    : QWidget(parent), m_source(std::move(source)) {
+Bildfeld::Bildfeld(Source source, QWidget* parent) : QWidget(parent), m_source(std::move(source)) {
     setAutoFillBackground(true);
     setMouseTracking(true);
     refresh();
 }
 
-void PictureBox::refresh() {
+void Bildfeld::refresh() {
     const QSize pictureSize = m_source().size();
     if (size() != pictureSize) {
         setFixedSize(pictureSize);
@@ -24,14 +23,14 @@ void PictureBox::refresh() {
     update();
 }
 
-void PictureBox::setHinweis(const QString& text) {
+void Bildfeld::setHinweis(const QString& text) {
     if (text == m_hinweis) return;
     m_hinweis = text;
     update();
 }
 
 // Only what the screen shows is drawn: a large picture in its scroll area is copied in part.
-void PictureBox::paintEvent(QPaintEvent* event) {
+void Bildfeld::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect teil = event->rect();
     painter.drawImage(teil.topLeft(), m_source(), teil);
@@ -39,7 +38,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
 }
 
 // Over the part in view, so that the text stays in sight when the picture scrolls.
-void PictureBox::hinweisZeichnen(QPainter& painter) const {
+void Bildfeld::hinweisZeichnen(QPainter& painter) const {
     constexpr int Rand = 4;
     QRect sichtbar = visibleRegion().boundingRect();
     if (sichtbar.isEmpty()) sichtbar = rect();
@@ -49,12 +48,12 @@ void PictureBox::hinweisZeichnen(QPainter& painter) const {
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_hinweis);
 }
 
-void PictureBox::mousePressEvent(QMouseEvent* event) {
+void Bildfeld::mousePressEvent(QMouseEvent* event) {
     const QPointF p = event->position();
     emit mousePressed(event->button(), event->modifiers(), std::floor(p.x()), std::floor(p.y()));
 }
 
-void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+void Bildfeld::mouseMoveEvent(QMouseEvent* event) {
     const QPointF p = event->position();
     emit mouseMoved(event->buttons(), event->modifiers(), std::floor(p.x()), std::floor(p.y()));
 }

@@ -1,4 +1,4 @@
-#include "ui/EditableList.h"
+#include "ui/Eingabeliste.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
@@ -11,7 +11,7 @@ namespace tafomat {
 // Between events no entry is current, so that a pick is the only change that makes an entry
 // current before it writes the entry's text: that is how editTextChanged tells a pick from an
 // edit.
-EditableList::EditableList(QWidget* parent) : QComboBox(parent) {
+Eingabeliste::Eingabeliste(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
@@ -29,7 +29,7 @@ EditableList::EditableList(QWidget* parent) : QComboBox(parent) {
     view()->setTextElideMode(Qt::ElideNone);
 }
 
-void EditableList::appendItem(const QString& item) {
+void Eingabeliste::appendItem(const QString& item) {
     const QSignalBlocker quiet(this);
     const QString text = currentText();
     const int caret = lineEdit()->cursorPosition();
@@ -37,18 +37,18 @@ void EditableList::appendItem(const QString& item) {
     showWithoutCurrentItem(text, caret);
 }
 
-void EditableList::clearAll() {
+void Eingabeliste::clearAll() {
     const QSignalBlocker quiet(this);
     clear();
     clearEditText();
 }
 
-void EditableList::setTextShownFromStart(const QString& text) {
+void Eingabeliste::setTextShownFromStart(const QString& text) {
     setEditText(text);
     lineEdit()->setCursorPosition(0);
 }
 
-void EditableList::showPopup() {
+void Eingabeliste::showPopup() {
     view()->setMinimumWidth(widestEntry());
     QComboBox::showPopup();
     // Highlighted only: the entry becomes current when it is picked.
@@ -57,26 +57,26 @@ void EditableList::showPopup() {
     if (eintrag.isValid()) view()->scrollTo(eintrag, QAbstractItemView::PositionAtCenter);
 }
 
-void EditableList::setEntryRule(std::function<QString(const QString&)> rule) {
+void Eingabeliste::setEntryRule(std::function<QString(const QString&)> rule) {
     m_entryRule = std::move(rule);
 }
 
-int EditableList::entryOfText() const {
+int Eingabeliste::entryOfText() const {
     const QString text = m_entryRule ? m_entryRule(currentText()) : currentText();
     return findText(text, Qt::MatchExactly);
 }
 
-int EditableList::widestEntry() const {
+int Eingabeliste::widestEntry() const {
     const QAbstractItemView& liste = *view();
     const int rand = 2 * liste.frameWidth() + liste.verticalScrollBar()->sizeHint().width();
     return liste.sizeHintForColumn(0) + rand;
 }
 
-void EditableList::forgetCurrentItem(int caret) {
+void Eingabeliste::forgetCurrentItem(int caret) {
     showWithoutCurrentItem(currentText(), caret);
 }
 
-void EditableList::showWithoutCurrentItem(const QString& text, int caret) {
+void Eingabeliste::showWithoutCurrentItem(const QString& text, int caret) {
     if (currentIndex() == -1 && currentText() == text) return;
     const QSignalBlocker quiet(this);
     setCurrentIndex(-1);
@@ -84,7 +84,7 @@ void EditableList::showWithoutCurrentItem(const QString& text, int caret) {
     lineEdit()->setCursorPosition(caret);
 }
 
-void EditableList::keyPressEvent(QKeyEvent* event) {
+void Eingabeliste::keyPressEvent(QKeyEvent* event) {
     const bool step = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
     if (step && event->modifiers() == Qt::NoModifier) {
         // The arrow keys step through the list from the entry that matches the text.
@@ -95,7 +95,7 @@ void EditableList::keyPressEvent(QKeyEvent* event) {
     forgetCurrentItem(lineEdit()->cursorPosition());
 }
 
-void EditableList::wheelEvent(QWheelEvent* event) {
+void Eingabeliste::wheelEvent(QWheelEvent* event) {
     event->ignore();
 }
 

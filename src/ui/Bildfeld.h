@@ -12,11 +12,11 @@ namespace tafomat {
 // and takes the picture's size. It reads the picture when it paints, so that drawing on the
 // surface never copies it. Mouse events carry positions in picture pixels; while a button that
 // went down over the box is held, it goes on reporting movements outside its area too.
-class PictureBox : public QWidget {
+class Bildfeld : public QWidget {
     Q_OBJECT
   public:
     using Source = std::function<const QImage&()>;
-    explicit PictureBox(Source source, QWidget* parent = nullptr);
+    explicit Bildfeld(Source source, QWidget* parent = nullptr);
 
     // The picture was drawn on or replaced: take its size and show it anew.
     void refresh();

@@ -1,6 +1,4 @@
-#include "ui/ServerPaket.h"
-
-#include <QFile>
+#include "ui/ServerPaketMeldung.h"
 
 #include <cerrno>
 #include <cstring>
@@ -10,7 +8,6 @@
 #include "platform/QtText.h"
 #include "render/Fehlergruende.h"
 #include "ui/Dateimeldungen.h"
-#include "ui/MainWindow.h"
 
 namespace tafomat {
 
@@ -85,17 +82,6 @@ QString ServerPaketMeldung(const ServerPaket& paket, const QString& ordner,
         text += QStringLiteral(" %1, darum liegt als %2 das eingebaute Bild bei.")
                     .arg(Bildzustand(*paket.bildfehler, bildpfad), bild);
     return text;
-}
-
-void MainWindow::ServerPaket_Click() {
-    const std::optional<QString> ordner =
-        m_dialoge.OrdnerDialog(QStringLiteral("Ordner für das Server-Paket"));
-    if (!ordner) return;
-    const std::optional<std::string> skript = PhpQuelltextErstellen();
-    ServerPaket paket = ServerPaketPlanen(m_felder, m_vorschau, skript);
-    ServerPaketSchreiben(paket, QFile::encodeName(*ordner).toStdString());
-    m_dialoge.Meldung(
-        ServerPaketMeldung(paket, *ordner, toQString(m_felder.text(Feld::HintergrundPfad))));
 }
 
 }  // namespace tafomat

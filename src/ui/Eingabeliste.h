@@ -10,10 +10,10 @@ namespace tafomat {
 // its text, by the user or the program, and picked when the user chooses an entry. Choosing
 // runs only picked, although it replaces the text first; leaving the box or pressing Return
 // never chooses. The list never changes the text by itself.
-class EditableList : public QComboBox {
+class Eingabeliste : public QComboBox {
     Q_OBJECT
   public:
-    explicit EditableList(QWidget* parent = nullptr);
+    explicit Eingabeliste(QWidget* parent = nullptr);
 
     // Appends an entry and leaves the text as it is, without any event.
     void appendItem(const QString& item);

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "model/Abgeleitet.h"
+#include "platform/Dialoge.h"
+#include "platform/QtSurface.h"
+#include "render/Serveransicht.h"
+#include "ui/Meldungen.h"
+#include "ui/Steuerelemente.h"
+
+namespace tafomat {
+
+// Right of the preview, the server's side of the design: the switch "Serveransicht", under which
+// Pic shows the banner as the server sends it today, made anew at every redraw; the button
+// "Server-Paket speichern" that writes the folder the server needs; the banner's size as the
+// server sends it. The help button and the notice line share the column.
+class Serverbereich {
+  public:
+    // The script of the design, as the window's button makes it.
+    using Skriptquelle = std::function<std::optional<std::string>()>;
+
+    Serverbereich(const Steuerelemente& steuerelemente, const Felder& felder,
+                  const QtSurface& vorschau, const Uhr& uhr, Dialoge& dialoge,
+                  const Meldungen& meldungen, Skriptquelle skript);
+
+    // What Pic shows while the switch is on.
+    const QImage& ansicht() const { return m_ansicht; }
+
+    // After every redraw, also while the preview shows: the banner for its size.
+    void aktualisieren(bool fensterSichtbar);
+    void Serveransicht_Click();
+    void ServerPaket_Click();
+    void BildgrößeZeigen();
+
+    // Places the column right of the preview, or in a row below it, in a window of this width
+    // and height; the height that the column needs right of the preview.
+    void anordnen(bool unterDerVorschau, int fensterbreite, int fensterhöhe);
+    int höhe() const;
+
+  private:
+    const Steuerelemente& m_s;
+    const Felder& m_felder;
+    const QtSurface& m_vorschau;
+    const Uhr& m_uhr;
+    Dialoge& m_dialoge;
+    const Meldungen& m_meldungen;
+    Skriptquelle m_skript;
+    Serverbild m_bild;
+    QImage m_ansicht;           // over m_bild's pixels
+    bool m_gezeichnet = false;  // whether m_bild holds a banner of the script
+};
+
+// Right of and below the preview, as the window leaves it around the built-in picture; the
+// column's place right of a narrow preview and the room between the server's controls.
+inline constexpr QSize Vorschaurand(8, 18);
+inline constexpr int Serverspalte = 504;
+inline constexpr int Serverabstand = 12;
+
+}  // namespace tafomat
