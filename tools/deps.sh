@@ -25,19 +25,22 @@ tafomat_need() {
 }
 
 # What building and running the program need (tools/start): Qt for the window, libgd, FreeType
-# and fontconfig for text as the server's GD draws it. The preview asks for Arial, which
+# and fontconfig for text as the server's GD draws it, libjpeg for the warnings about a damaged
+# picture that the script heeds on the server. The preview asks for Arial, which
 # fontconfig finds as Liberation Sans.
 TAFOMAT_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-    libgd-dev libfreetype-dev libfontconfig-dev fonts-liberation)
+    libgd-dev libjpeg-dev libfreetype-dev libfontconfig-dev fonts-liberation)
 # The German texts of Qt's standard dialogs and buttons, which the window loads at start.
 TAFOMAT_BUILD_PACKAGES+=(qt6-translations-l10n)
 
 # What the tests and benchmarks need besides: GoogleTest, Google Benchmark, PHP with GD (the
 # judge of the generated scripts), faketime for the server's clock, the DejaVu fonts that the
 # render tests draw with, clang-format for the layout check, and wrk, which measures the bundle
-# served by PHP's own web server (bench/php-server.sh).
+# served by PHP's own web server (bench/php-server.sh). The bundle is served as hosts serve it,
+# by Apache with Debian's mod_php and by nginx with php-fpm, each started by the test with a
+# configuration of its own.
 TAFOMAT_TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev php-cli php-gd faketime
-    fonts-dejavu-core clang-format wrk)
+    fonts-dejavu-core clang-format wrk apache2 libapache2-mod-php8.2 nginx-light php8.2-fpm)
 
 # The sanitizer and fuzz builds (tools/harden): clang with its runtime libraries.
 TAFOMAT_HARDEN_PACKAGES=(clang-14 libclang-rt-14-dev)

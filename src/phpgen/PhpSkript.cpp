@@ -12,6 +12,8 @@
 
 namespace tafomat {
 
+std::string_view bildSendenPhp();  // src/phpgen/BildSenden.php, built in
+
 namespace {
 
 // Whole cents of an amount field: its exact decimal value times 100, rounded down, so that
@@ -41,12 +43,21 @@ std::string beginnZeile(Kalenderdatum datum) {
            std::to_string(datum.tag) + "," + std::to_string(datum.jahr) + ");";
 }
 
-[[nodiscard]] std::optional<std::string> ausgabeaufruf(const Felder& felder,
-                                                       const std::string& art) {
-    if (art == "gif") return std::string("Imagegif($Bild);");
-    const std::optional<int> qualität = qualitätLesen(art, felder.text(Feld::BildQuallität));
+// The picture's type and quality and the call that sends it; gif takes no quality (0).
+struct Ausgabe {
+    std::string art;
+    int qualität = 0;
+    std::string aufruf;
+};
+
+[[nodiscard]] std::optional<Ausgabe> ausgabeLesen(const Felder& felder) {
+    const std::optional<std::string> art = bildartLesen(felder.text(Feld::BildArt));
+    if (!art) return std::nullopt;
+    if (*art == "gif") return Ausgabe{*art, 0, "Imagegif($Bild);"};
+    const std::optional<int> qualität = qualitätLesen(*art, felder.text(Feld::BildQuallität));
     if (!qualität) return std::nullopt;
-    return "Image" + art + "($Bild,Null," + std::to_string(*qualität) + ");";
+    return Ausgabe{*art, *qualität,
+                   "Image" + *art + "($Bild,Null," + std::to_string(*qualität) + ");"};
 }
 
 class Skript {
@@ -139,16 +150,17 @@ void gültigBisZeilen(Skript& s, const std::string& einzug, const std::string& j
 }
 
 // The picture changes when the day count moves on at the server's midnight, or when one of its
-// three files is replaced, known by their times and sizes as static files are. Its ETag holds
-// both: the files' state and the instant the day ends. A browser or image proxy that asks again
-// with the ETag before then is answered at once, before the day is even looked up in the
-// server's time zone, which costs more than all the rest of that answer. No day is longer than
+// three files is replaced, known by their change times (an upload may keep a file's old
+// modification time) and sizes. Its ETag holds both: the files' state and the instant the day
+// ends. A browser or image proxy that asks again with the ETag before then is answered at once,
+// before the day is even looked up in the server's time zone, which costs more than all the
+// rest of that answer. No day is longer than
 // 25 hours: an end beyond that was not the script's.
 void nochGültigZeilen(Skript& s, const Serverdateien& dateien) {
     s.zeilen({"// ---------- Zwischenspeicher: gilt das Bild noch? ----------",
               "$Bilddatei=" + dateien.bild + ";", "$Schriftdatei=" + dateien.schrift + ";",
-              "$Fassung=md5(filemtime(__FILE__).\" \".filesize(__FILE__).\" \"."
-              "@filemtime($Bilddatei).\" \".@filesize($Bilddatei).\" \".@filemtime($Schriftdatei)."
+              "$Fassung=md5(filectime(__FILE__).\" \".filesize(__FILE__).\" \"."
+              "@filectime($Bilddatei).\" \".@filesize($Bilddatei).\" \".@filectime($Schriftdatei)."
               "\" \".@filesize($Schriftdatei));",
               "$Anfrage=isset($_SERVER[\"HTTP_IF_NONE_MATCH\"]) ? "
               "$_SERVER[\"HTTP_IF_NONE_MATCH\"] : \"\";",
@@ -160,17 +172,22 @@ void nochGültigZeilen(Skript& s, const Serverdateien& dateien) {
               "// ---------- Eingabe - Werte ----------"});
 }
 
-// Everything else is answered once the day is known: its start is the Last-Modified date, which
-// counts only where no ETag was asked for.
+// Everything else is answered once the day is known. Its start is the Last-Modified date, which
+// counts only where no ETag was asked for; a file replaced since then moves it on, so that a
+// client asking by date alone gets the new picture too. A change time ahead of the server's
+// clock is none it can vouch for.
 void bisMitternachtZeilen(Skript& s) {
     s.zeilen({"", "// ---------- Zwischenspeicher: gilt bis Mitternacht ----------",
               "$Tag=mktime(0,0,0,date(\"n\",$Heute),date(\"j\",$Heute),date(\"Y\",$Heute));",
               "$Morgen=mktime(0,0,0,date(\"n\",$Heute),date(\"j\",$Heute)+1,date(\"Y\",$Heute));",
-              "Header (\"Last-Modified: \".gmdate(\"D, d M Y H:i:s\",$Tag).\" GMT\");"});
+              "$Hochgeladen=max(filectime(__FILE__),(int)@filectime($Bilddatei),"
+              "(int)@filectime($Schriftdatei));",
+              "$Zuletzt=$Hochgeladen>$Tag && $Hochgeladen<=$Heute ? $Hochgeladen : $Tag;",
+              "Header (\"Last-Modified: \".gmdate(\"D, d M Y H:i:s\",$Zuletzt).\" GMT\");"});
     gültigBisZeilen(s, "", "$Heute");
     s.zeilen(
         {"if ($Anfrage===\"\" && isset($_SERVER[\"HTTP_IF_MODIFIED_SINCE\"]) && "
-         "strtotime($_SERVER[\"HTTP_IF_MODIFIED_SINCE\"])>=$Tag) {",
+         "strtotime($_SERVER[\"HTTP_IF_MODIFIED_SINCE\"])>=$Zuletzt) {",
          "    http_response_code(304);", "    exit;", "}"});
 }
 
@@ -179,78 +196,102 @@ std::string fehlertext(const std::string& was, const std::string& name, const ch
     return "\"Tafomat: " + was + " " + name + " " + warum + "\"";
 }
 
+// The statement that names the reason of the picture that says what is wrong: for the visitor
+// in words, for a program in the header X-Tafomat-Fehler.
+std::string fehlerSetzen(Skriptfehler fehler, const std::string& text) {
+    return "{$Grund=\"" + std::string(Fehlerkennung(fehler)) + "\"; $Fehler=" + text + ";}";
+}
+
+constexpr const char* Beschädigt =
+    "ist besch\xE4"
+    "digt \x96 im Bin\xE4rmodus hochladen";
+
 void dateiPrüfenZeilen(Skript& s, const std::string& datei, const std::string& was,
-                       const std::string& name) {
-    s.zeilen({"if (!is_file(" + datei + ")) $Fehler=" + fehlertext(was, name, "fehlt") + ";",
-              "elseif (!is_readable(" + datei +
-                  ")) $Fehler=" + fehlertext(was, name, "ist nicht lesbar") + ";"});
+                       const std::string& name, Skriptfehler fehlt, Skriptfehler nichtLesbar) {
+    s.zeilen({"if (!is_file(" + datei + ")) " + fehlerSetzen(fehlt, fehlertext(was, name, "fehlt")),
+              "elseif (!is_readable(" + datei + ")) " +
+                  fehlerSetzen(nichtLesbar, fehlertext(was, name, "ist nicht lesbar"))});
 }
 
-// Instead of a broken picture the forum shows one of the banner's size and type that says what
-// is missing, in the largest of GD's own fonts that fits, so that it needs no font file. It is
-// never kept: once the file is there, the banner shows.
-void fehlerbildZeilen(Skript& s, const Surface& fläche, const std::string& art,
-                      const std::string& ausgabe) {
-    const std::string breite = std::to_string(std::max(fläche.width(), 1));
-    const std::string höhe = std::to_string(std::max(fläche.height(), 1));
-    const std::string platz = std::to_string(std::max(fläche.width() - 4, 1));
-    s.zeilen({"if ($Fehler!==\"\") {", "    header_remove();",
-              "    Header (\"Content-type: image/" + art + "\");",
-              "    Header (\"Cache-Control: no-store\");",
-              "    $Bild=ImageCreateTrueColor(" + breite + "," + höhe + ");",
-              "    ImageFill($Bild,0,0,ImageColorAllocate($Bild,255,255,255));",
-              "    for ($Schriftart=5; $Schriftart>1 && "
-              "ImageFontWidth($Schriftart)*strlen($Fehler)>" +
-                  platz + "; --$Schriftart);",
-              "    $Zeilen=explode(\"\\n\",wordwrap($Fehler,max(1,intdiv(" + platz +
-                  ",ImageFontWidth($Schriftart))),\"\\n\",true));",
-              "    $Y=max(0,intdiv(" + höhe + "-count($Zeilen)*ImageFontHeight($Schriftart),2));",
-              "    foreach ($Zeilen as $Nummer=>$Zeile) ImageString($Bild,$Schriftart,2,"
-              "$Y+$Nummer*ImageFontHeight($Schriftart),$Zeile,ImageColorAllocate($Bild,170,0,0));",
-              "    " + ausgabe, "    exit;", "}"});
+// The call that sends, instead of the banner, a picture of its size and type that says what is
+// wrong; it ends the script.
+std::string fehlerbildAufruf(const std::string& grund, const std::string& fehler,
+                             const Surface& fläche, const std::string& art, int qualität) {
+    return "FehlerbildSenden(" + grund + "," + fehler + "," +
+           std::to_string(std::max(fläche.width(), 1)) + "," +
+           std::to_string(std::max(fläche.height(), 1)) + ",\"" + art + "\"," +
+           std::to_string(qualität) + ");";
 }
 
-// The picture opened, or the picture of what is missing sent in its place; what the user can
-// mend on his own is told first. A HEAD request has all it asked for once the picture is known
-// to open.
+// The picture is drawn into a buffer that is sent with its length at the end, without anything
+// PHP may have said; the files are checked first, what the user can mend on his own first. GD
+// without FreeType still draws the picture that says so; PHP without GD gets one ready-made.
+// libjpeg's warnings about a picture cut off or changed by an upload in ASCII mode are heard,
+// where GD would otherwise draw its rest striped or grey.
 void bildÖffnenZeilen(Skript& s, const Serverdateien& dateien, const Surface& fläche,
-                      const std::string& art, const std::string& ausgabe) {
-    s.zeilen({"$Fehler=\"\";",
-              "if (!function_exists(\"ImageTTFText\")) "
-              "$Fehler=\"Tafomat: PHP-GD ohne FreeType\";"});
-    dateiPrüfenZeilen(s, "$Schriftdatei", "Schrift", dateien.schriftname);
-    dateiPrüfenZeilen(s, "$Bilddatei", "Bild", dateien.bildname);
-    s.zeilen({"$Bild=$Fehler===\"\" ? ImageCreateFromJPEG($Bilddatei) : false;",
-              "if ($Bild===false && $Fehler===\"\") $Fehler=" +
-                  fehlertext("Bild", dateien.bildname, "ist kein JPEG-Bild") + ";"});
-    fehlerbildZeilen(s, fläche, art, ausgabe);
-    s.zeile(
-        "if (isset($_SERVER[\"REQUEST_METHOD\"]) && $_SERVER[\"REQUEST_METHOD\"]===\"HEAD\") "
-        "exit;");
+                      const std::string& art, int qualität) {
+    s.zeilen({"set_error_handler(\"MeldungMerken\");", "ob_start();",
+              "register_shutdown_function(\"BildSenden\");",
+              "if (!function_exists(\"ImageCreateTrueColor\")) {FertigesBild(\"" +
+                  std::string(Fehlerkennung(Skriptfehler::OhneGd)) + "\"); exit;}",
+              "$Fehler=\"\";",
+              "if (!function_exists(\"ImageTTFText\") || !gd_info()[\"FreeType Support\"]) " +
+                  fehlerSetzen(Skriptfehler::OhneFreeType, "\"Tafomat: PHP-GD ohne FreeType\"")});
+    dateiPrüfenZeilen(s, "$Schriftdatei", "Schrift", dateien.schriftname,
+                      Skriptfehler::SchriftFehlt, Skriptfehler::SchriftNichtLesbar);
+    s.zeile("if ($Fehler===\"\" && !SchriftTaugt($Schriftdatei)) " +
+            fehlerSetzen(Skriptfehler::SchriftBeschädigt,
+                         fehlertext("Schrift", dateien.schriftname, Beschädigt)));
+    dateiPrüfenZeilen(s, "$Bilddatei", "Bild", dateien.bildname, Skriptfehler::BildFehlt,
+                      Skriptfehler::BildNichtLesbar);
+    const std::string unbrauchbar = "if ($Fehler===\"\" && ($Bild===false || $Meldung!==\"\")";
+    s.zeilen({"if (function_exists(\"ini_set\")) ini_set(\"gd.jpeg_ignore_warning\",\"0\");",
+              "$Meldung=\"\";", "$Bild=$Fehler===\"\" ? ImageCreateFromJPEG($Bilddatei) : false;",
+              unbrauchbar +
+                  " && @file_get_contents($Bilddatei,false,Null,0,2)===chr(255).chr(216)) " +
+                  fehlerSetzen(Skriptfehler::BildBeschädigt,
+                               fehlertext("Bild", dateien.bildname, Beschädigt)),
+              unbrauchbar + ") " +
+                  fehlerSetzen(Skriptfehler::KeinJpeg,
+                               fehlertext("Bild", dateien.bildname, "ist kein JPEG-Bild")),
+              "if ($Fehler!==\"\") " + fehlerbildAufruf("$Grund", "$Fehler", fläche, art, qualität),
+              "$Meldung=\"\";"});
 }
 
-std::string skriptText(const Felder& felder, const Surface& fläche, const std::string& art,
-                       const Eingabewerte& werte, const Zeichenteil& zeichnen,
-                       const std::string& ausgabe) {
+// A font that GD cannot lay out (cut off, or changed by an upload in ASCII mode) leaves the text
+// out, and PHP says so only in a warning.
+std::string schriftGeprüftZeile(const Serverdateien& dateien, const Surface& fläche,
+                                const std::string& art, int qualität) {
+    return "if ($Meldung!==\"\") " +
+           fehlerbildAufruf(
+               "\"" + std::string(Fehlerkennung(Skriptfehler::SchriftBeschädigt)) + "\"",
+               fehlertext("Schrift", dateien.schriftname, Beschädigt), fläche, art, qualität);
+}
+
+std::string skriptText(const Felder& felder, const Surface& fläche, const Ausgabe& ausgabe,
+                       const Eingabewerte& werte, const Zeichenteil& zeichnen) {
     const Serverdateien dateien = serverdateien(felder, fläche);
     Skript s;
-    kopfZeilen(s, art);
+    kopfZeilen(s, ausgabe.art);
     nochGültigZeilen(s, dateien);
     werteZeilen(s, felder, werte);
     bisMitternachtZeilen(s);
     s.zeilen({"", "// ---------- Euro-Werte richtig zusammenstellen ----------"});
     texteZeilen(s, felder);
+    s.zeilen({"", "// ---------- Bild senden, Meldungen nur ins Fehlerprotokoll ----------"});
+    s.block(BildSendenFunktionen());
     s.zeilen({"", "// ---------- Text setzen wie die GD-Bibliothek des Systems ----------"});
     s.block(zeichnen.maße);
     s.block(TextZeichnenFunktionen());
     s.zeilen({"",
               "// ---------- Texte ins Bild einf\xFC"
               "gen ----------"});
-    bildÖffnenZeilen(s, dateien, fläche, art, ausgabe);
+    bildÖffnenZeilen(s, dateien, fläche, ausgabe.art, ausgabe.qualität);
     s.zeile("");
     s.block(zeichnen.block);
+    s.zeile(schriftGeprüftZeile(dateien, fläche, ausgabe.art, ausgabe.qualität));
     // No ImageDestroy: it does nothing since PHP 8.0 and is deprecated since 8.5.
-    s.zeile(ausgabe);
+    s.zeile(ausgabe.aufruf);
     return std::move(s).fertig("?>");
 }
 
@@ -274,12 +315,46 @@ std::optional<std::string> PhpSkript(const Felder& felder, const Surface& fläch
     if (!plan) return std::nullopt;
     const Zeichenteil zeichnen{SchriftmaßeZeilen(*plan, felder, fläche),
                                Zeichenblock(*plan, fläche.fontName())};
-    const std::optional<std::string> art = bildartLesen(felder.text(Feld::BildArt));
-    if (!art) return std::nullopt;
+    const std::optional<Ausgabe> ausgabe = ausgabeLesen(felder);
+    if (!ausgabe) return std::nullopt;
     const std::optional<Eingabewerte> werte = EingabewerteLesen(felder);
-    const std::optional<std::string> ausgabe = ausgabeaufruf(felder, *art);
-    if (!werte || !ausgabe) return std::nullopt;
-    return skriptText(felder, fläche, *art, *werte, zeichnen, *ausgabe);
+    if (!werte) return std::nullopt;
+    return skriptText(felder, fläche, *ausgabe, *werte, zeichnen);
+}
+
+std::string_view Fehlerkennung(Skriptfehler fehler) {
+    switch (fehler) {
+        case Skriptfehler::BildFehlt:
+            return "bild-fehlt";
+        case Skriptfehler::BildNichtLesbar:
+            return "bild-nicht-lesbar";
+        case Skriptfehler::KeinJpeg:
+            return "kein-jpeg";
+        case Skriptfehler::BildBeschädigt:
+            return "bild-beschaedigt";
+        case Skriptfehler::SchriftFehlt:
+            return "schrift-fehlt";
+        case Skriptfehler::SchriftNichtLesbar:
+            return "schrift-nicht-lesbar";
+        case Skriptfehler::SchriftBeschädigt:
+            return "schrift-beschaedigt";
+        case Skriptfehler::OhneFreeType:
+            return "ohne-freetype";
+        case Skriptfehler::OhneGd:
+            return "ohne-gd";
+        case Skriptfehler::PhpFehler:
+            break;
+    }
+    return "php-fehler";
+}
+
+std::string BildSendenFunktionen() {
+    std::string text;
+    for (const char zeichen : bildSendenPhp()) {
+        if (zeichen == '\n') text += '\r';
+        text += zeichen;
+    }
+    return text;
 }
 
 std::string PhpDateiname(std::string pfad) {

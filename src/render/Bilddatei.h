@@ -13,6 +13,12 @@ namespace tafomat {
 // GD would not read it.
 [[nodiscard]] std::optional<Bild> jpegLesen(std::string_view bytes);
 
+// Whether libjpeg warns while it decodes the whole JPEG, or gives up: a picture cut off, or
+// changed by an upload in ASCII mode. Where PHP ignores the warnings, as it does by default,
+// GD draws the rest of such a picture grey or striped; the script asks GD to heed them, and
+// then sends a picture that says so. Decodes at an eighth of the size, one row at a time.
+[[nodiscard]] bool jpegWarnt(std::string_view bytes);
+
 // A PNG picture as GD reads it; nullopt when it is none.
 [[nodiscard]] std::optional<Bild> pngLesen(std::string_view bytes);
 

@@ -175,6 +175,9 @@ bool GdSurface::loadBackground(const std::string& pfad) {
     {
         const Hintergrunddatei datei = HintergrunddateiLesen(utf8FromCp1252(pfad));
         m_hintergrundfehler = datei.fehler;
+        // What the server's GD refuses is no background of the server view either.
+        if (!m_hintergrundfehler && jpegWarnt(datei.bytes))
+            m_hintergrundfehler = Bildfehler{Bildfehlergrund::Beschaedigt};
         if (m_hintergrundfehler) return false;
         m_ausrichtung = exifAusrichtung(datei.bytes);
         if (m_nurPrüfen) return true;

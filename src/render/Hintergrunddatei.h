@@ -35,7 +35,7 @@ enum class Bildfehlergrund {
     ZuGrosseDatei,      // more than GrößteBilddatei bytes
     KeinJpeg,           // the content is no JPEG picture
     ZuVieleBildpunkte,  // declares more than GrößteBildpunktzahl pixels
-    Beschaedigt,        // more than GrößteScanzahl scans, or its decoder gave up
+    Beschaedigt,        // more than GrößteScanzahl scans, or libjpeg warned or gave up
 };
 
 struct Bildfehler {

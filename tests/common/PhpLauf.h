@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <sstream>
@@ -82,9 +83,10 @@ inline std::string libfaketime() {
 }
 
 // The start of a command whose clock is the instant (such as "2026-07-01 00:30:00+02:00"):
-// standing still, or running on from it.
+// standing still, or running on from it. The files' times stay as the disk has them, as on a
+// server: a file changed after the faked instant is no change of that day.
 inline std::string mitUhr(const std::string& uhr, bool läuft = false) {
-    return "TZ=UTC LD_PRELOAD=" + inHochkommas(libfaketime()) + " FAKETIME=\"" +
+    return "TZ=UTC LD_PRELOAD=" + inHochkommas(libfaketime()) + " NO_FAKE_STAT=1 FAKETIME=\"" +
            (läuft ? "@" : "") + "$(date -u -d " + inHochkommas(uhr) + " '+%Y-%m-%d %H:%M:%S')\" ";
 }
 
@@ -143,10 +145,9 @@ class PhpOrdner {
     fs::path m_pfad;
 };
 
-// PHP's built-in web server over a folder, on a free port of this machine, started by a shell
-// command that may fix its clock (mitUhr). It runs in a process group of its own, which the
-// object stops with everything in it.
-class PhpServer {
+// A web server started by a shell command on a free port of this machine, in the foreground
+// and in a process group of its own, which the object stops with everything in it.
+class Webserver {
   public:
     struct Antwort {
         int status = 0;
@@ -155,14 +156,15 @@ class PhpServer {
         std::string roh;  // every byte sent
     };
 
-    PhpServer(const fs::path& ordner, const std::string& uhr,
-              const std::vector<std::string>& optionen) {
-        for (int versuch = 0; versuch < 5 && !m_gruppe; ++versuch) starten(ordner, uhr, optionen);
-        EXPECT_NE(m_gruppe, 0) << "php -S did not start";
+    // befehl(port) gives the command that serves 127.0.0.1:port; a port taken meanwhile makes
+    // it end at once, and another port is tried.
+    explicit Webserver(const std::function<std::string(int)>& befehl) {
+        for (int versuch = 0; versuch < 5 && !m_gruppe; ++versuch) starten(befehl);
+        EXPECT_NE(m_gruppe, 0) << "the server did not start: " << befehl(m_port);
     }
-    ~PhpServer() { beenden(); }
-    PhpServer(const PhpServer&) = delete;
-    PhpServer& operator=(const PhpServer&) = delete;
+    ~Webserver() { beenden(); }
+    Webserver(const Webserver&) = delete;
+    Webserver& operator=(const Webserver&) = delete;
 
     Antwort anfragen(const std::string& methode, const std::string& pfad,
                      const std::vector<std::string>& kopfzeilen = {}) const {
@@ -212,14 +214,11 @@ class PhpServer {
         return -1;
     }
 
-    // Waits until the server answers, at most 20 s; a port taken meanwhile ends it at once.
-    void starten(const fs::path& ordner, const std::string& uhr,
-                 const std::vector<std::string>& optionen) {
+    // Waits until the server answers, at most 20 s; a server that ends meanwhile ends it at once.
+    void starten(const std::function<std::string(int)>& befehl) {
         m_port = freierPort();
-        const std::string befehl = "cd / && " + uhr + php(optionen) +
-                                   " -S 127.0.0.1:" + std::to_string(m_port) + " -t " +
-                                   inHochkommas(ordner.string()) + " >/dev/null 2>&1";
-        const char* aufruf[] = {"/bin/sh", "-c", befehl.c_str(), nullptr};
+        const std::string zeile = befehl(m_port);
+        const char* aufruf[] = {"/bin/sh", "-c", zeile.c_str(), nullptr};
         posix_spawnattr_t merkmale;
         posix_spawnattr_init(&merkmale);
         posix_spawnattr_setflags(&merkmale, POSIX_SPAWN_SETPGROUP);
@@ -274,6 +273,18 @@ class PhpServer {
 
     pid_t m_gruppe = 0;
     int m_port = 0;
+};
+
+// PHP's built-in web server over a folder, started by a shell command that may fix its clock
+// (mitUhr).
+class PhpServer : public Webserver {
+  public:
+    PhpServer(const fs::path& ordner, const std::string& uhr,
+              const std::vector<std::string>& optionen)
+        : Webserver([&](int port) {
+              return "cd / && " + uhr + php(optionen) + " -S 127.0.0.1:" + std::to_string(port) +
+                     " -t " + inHochkommas(ordner.string()) + " >/dev/null 2>&1";
+          }) {}
 };
 
 }  // namespace tafomat::test

@@ -195,21 +195,25 @@ TEST_F(PhpLaufTest, ServedBundleKeepsItsPictureUntilMidnightAndAnswersWhatStillH
 }
 
 // A missing or broken file gives, with the display of errors on and off, a picture of the
-// design's type and size that says what is missing, never kept, with no server path in any byte.
+// design's type and size that says what is missing, never kept, with its length and its reason
+// in a header, with no server path in any byte.
 struct Fehlen {
     const char* name;
     const char* art;
     const char* datei;   // the file of the bundle that is missing or replaced
     const char* inhalt;  // what replaces it; nullptr: nothing
     const char* meldung;
+    Skriptfehler grund;  // as the header names it
 };
 
 TEST_F(PhpLaufTest, MissingFilesGiveAPictureThatSaysSo) {
     const Fehlen fälle[] = {
-        {"Bild", "gif", "leer.jpg", nullptr, "Tafomat: Bild leer.jpg fehlt"},
-        {"Schrift", "png", "Arial.ttf", nullptr, "Tafomat: Schrift Arial.ttf fehlt"},
+        {"Bild", "gif", "leer.jpg", nullptr, "Tafomat: Bild leer.jpg fehlt",
+         Skriptfehler::BildFehlt},
+        {"Schrift", "png", "Arial.ttf", nullptr, "Tafomat: Schrift Arial.ttf fehlt",
+         Skriptfehler::SchriftFehlt},
         {"KeinJpeg", "jpeg", "leer.jpg", "\x89PNG\r\n\x1a\n",
-         "Tafomat: Bild leer.jpg ist kein JPEG-Bild"},
+         "Tafomat: Bild leer.jpg ist kein JPEG-Bild", Skriptfehler::KeinJpeg},
     };
     for (const Fehlen& fall : fälle) {
         const fs::path bundle = ordner / fall.name;
@@ -238,6 +242,8 @@ TEST_F(PhpLaufTest, MissingFilesGiveAPictureThatSaysSo) {
             EXPECT_EQ(antwort.status, 200);
             EXPECT_EQ(antwort.kopf["content-type"], std::string("image/") + fall.art);
             EXPECT_EQ(antwort.kopf["cache-control"], "no-store");
+            EXPECT_EQ(antwort.kopf["x-tafomat-fehler"], Fehlerkennung(fall.grund));
+            EXPECT_EQ(antwort.kopf["content-length"], std::to_string(antwort.inhalt.size()));
             EXPECT_EQ(antwort.kopf.count("etag") + antwort.kopf.count("expires") +
                           antwort.kopf.count("last-modified"),
                       0u);
@@ -246,6 +252,19 @@ TEST_F(PhpLaufTest, MissingFilesGiveAPictureThatSaysSo) {
             EXPECT_EQ(antwort.roh.find("/tmp"), std::string::npos);
         }
     }
+}
+
+// The GIFs the script carries for a PHP without GD and for a fatal error are what GD draws of
+// their texts today, as tools/make-script-gifs.php makes them.
+TEST_F(PhpLaufTest, ReadyMadePicturesAreGdsDrawingOfTheirTexts) {
+    const Ergebnis gifs =
+        ausführen(php({(fs::path(TAFOMAT_SOURCE_DIR) / "tools/make-script-gifs.php").string()}));
+    ASSERT_EQ(gifs.status, 0);
+    std::istringstream zeilen(gifs.ausgabe);
+    int anzahl = 0;
+    for (std::string zeile; std::getline(zeilen, zeile); ++anzahl)
+        EXPECT_NE(BildSendenFunktionen().find(zeile + "\r\n"), std::string::npos) << zeile;
+    EXPECT_EQ(anzahl, 2);
 }
 
 TEST_F(PhpLaufTest, ScriptsOfRandomDesignsParseAndKeepEveryTextInsideStrings) {

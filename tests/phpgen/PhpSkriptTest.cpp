@@ -36,7 +36,7 @@ std::optional<std::string> skriptMit(Feld feld, const std::string& text) {
 }
 
 // The whole start script, kept readable in startskript.txt: UTF-8 with plain line breaks and
-// one more at the end, where the script is Windows-1252 with CRLF; one line stands for the
+// one more at the end, where the script is Windows-1252 with CRLF; two lines stand for the
 // functions that every script shares.
 std::string startskript() {
     std::ifstream datei(TAFOMAT_SOURCE_DIR "/tests/phpgen/startskript.txt", std::ios::binary);
@@ -46,14 +46,22 @@ std::string startskript() {
         const auto zeichen = static_cast<unsigned char>(utf8[i]);
         if (zeichen == '\n')
             skript += "\r\n";
-        else if (zeichen >= 0xC0)  // two bytes: a Latin-1 letter such as "ü"
+        else if (zeichen >= 0xE0) {  // three bytes: such as the dash "–"
+            const unsigned code =
+                (zeichen & 0x0F) << 12 | (utf8[i + 1] & 0x3F) << 6 | (utf8[i + 2] & 0x3F);
+            skript += static_cast<char>(*cp1252FromUnicode(code));
+            i += 2;
+        } else if (zeichen >= 0xC0)  // two bytes: a Latin-1 letter such as "ü"
             skript +=
                 static_cast<char>(*cp1252FromUnicode(((zeichen & 0x1F) << 6) | (utf8[++i] & 0x3F)));
         else
             skript += utf8[i];
     }
-    const std::string marke = "<TextZeichnenFunktionen>";
-    return skript.replace(skript.find(marke), marke.size(), TextZeichnenFunktionen());
+    for (const auto& [marke, funktionen] :
+         {std::pair<std::string, std::string>{"<TextZeichnenFunktionen>", TextZeichnenFunktionen()},
+          {"<BildSendenFunktionen>", BildSendenFunktionen()}})
+        skript.replace(skript.find(marke), marke.size(), funktionen);
+    return skript;
 }
 
 TEST(PhpSkriptTest, StartDesignGivesTheWholeScript) {
@@ -65,7 +73,7 @@ TEST(PhpSkriptTest, StartDesignGivesTheWholeScript) {
 TEST(PhpSkriptTest, EmptyTemplateGoesStraightToTheOutputCall) {
     const std::optional<std::string> skript = skriptMit(Feld::Txt, "   \r\n ");
     ASSERT_TRUE(skript.has_value());
-    EXPECT_NE(skript->find("===\"HEAD\") exit;\r\n\r\nImagejpeg($Bild,Null,75);\r\n?>"),
+    EXPECT_NE(skript->find("$Meldung=\"\";\r\n\r\nif ($Meldung!==\"\") FehlerbildSenden("),
               std::string::npos);
 }
 
@@ -117,8 +125,8 @@ TEST(PhpSkriptTest, InputLineIsWrittenAsAPhpValue) {
         {Feld::HintergrundName, "a\"b$c\\d.jpg",
          "$Bilddatei=__DIR__.\"/a\".chr(34).\"b\".chr(36).\"c\".chr(92).\"d.jpg\";"},
         {Feld::HintergrundName, "a\"b$c\\d.jpg",
-         "if (!is_file($Bilddatei)) $Fehler=\"Tafomat: Bild "
-         "a\".chr(34).\"b\".chr(36).\"c\".chr(92).\"d.jpg fehlt\";"},
+         "if (!is_file($Bilddatei)) {$Grund=\"bild-fehlt\"; $Fehler=\"Tafomat: Bild "
+         "a\".chr(34).\"b\".chr(36).\"c\".chr(92).\"d.jpg fehlt\";}"},
     };
     for (const auto& fall : fälle) {
         SCOPED_TRACE(fall.text);

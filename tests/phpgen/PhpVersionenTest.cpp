@@ -25,13 +25,14 @@ constexpr int Anzahl = 60;
 // A day the clocks change; Node's clock runs on from it, so it is far from midnight.
 const std::string Uhr = "2026-03-29 14:00:00+02:00";
 
-// Standard error without the scripts' names and, where `ohneFreeType`, GD's warning about it.
+// Standard error without the scripts' names and, where `ohneFreeType`, GD's warning about it,
+// as PHP words it or as the script's error handler passes it to the log.
 std::string unerwartet(const std::string& fehler, bool ohneFreeType) {
     std::string muster = "== [^\n]*\n";
     if (ohneFreeType)
         muster +=
-            "|(PHP )?Warning: +imagettftext\\(\\): libgd was not built with FreeType font "
-            "support\\s+in [^\n]* on line [0-9]+";
+            "|((PHP )?Warning: +|PHP-Meldung 2: )imagettf(text|bbox)\\(\\): libgd was not built "
+            "with FreeType font support\\s+in [^\n]* (on line|Zeile) [0-9]+";
     const std::string rest = std::regex_replace(fehler, std::regex(muster), "");
     return rest.find_first_not_of(" \r\n") == std::string::npos ? "" : rest;
 }

@@ -1,6 +1,7 @@
 <?php
-// Picture helpers for the tests that run generated scripts: make a background, draw a reference
-// text or the message of a missing file, compare two pictures.
+// Picture helpers for the tests that run generated scripts: make a background (plain or noisy),
+// tell a picture's type and size, draw a reference text or the message of a missing file,
+// compare two pictures.
 function laden($pfad) {
     $bild = imagecreatefromstring(file_get_contents($pfad));
     if ($bild === false) { fwrite(STDERR, "not a picture: $pfad\n"); exit(3); }
@@ -13,6 +14,20 @@ case 'hintergrund':
     $bild = imagecreatetruecolor((int)$a[3], (int)$a[4]);
     imagefill($bild, 0, 0, imagecolorallocate($bild, (int)$a[5], (int)$a[6], (int)$a[7]));
     imagejpeg($bild, $a[2], 95);
+    break;
+case 'rauschen':
+    // A photo's worth of detail: its JPEG holds every byte value, CR LF among them.
+    mt_srand((int)$a[5]);
+    $bild = imagecreatetruecolor((int)$a[3], (int)$a[4]);
+    for ($y = 0; $y < imagesy($bild); ++$y)
+        for ($x = 0; $x < imagesx($bild); ++$x) imagesetpixel($bild, $x, $y, mt_rand(0, 0xFFFFFF));
+    imagejpeg($bild, $a[2], 90);
+    break;
+case 'art':
+    // "image/jpeg 460 66" where GD reads the picture.
+    $info = getimagesize($a[2]);
+    laden($a[2]);
+    echo $info['mime'], ' ', $info[0], ' ', $info[1], "\n";
     break;
 case 'text':
     $bild = imagecreatefromjpeg($a[3]);

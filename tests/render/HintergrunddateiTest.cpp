@@ -3,11 +3,13 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/PhpLauf.h"
 #include "files/RegularFile.h"
 #include "render/Bilddatei.h"
 #include "render/GdHilfe.h"
@@ -192,8 +194,8 @@ TEST_F(Dateien, ABackgroundIsARegularJpegFileWithinTheLimits) {
     EXPECT_EQ(bild->breite(), 8);
 }
 
-// The preview takes what GD takes, under a Windows-1252 path: a JPEG, also one cut off in its
-// scan (libjpeg fills in the rest); for anything else it keeps the picture it has.
+// The preview takes what GD takes, under a Windows-1252 path: a JPEG; for anything else it keeps
+// the picture it has.
 TEST_F(Dateien, ThePreviewTakesTheJpegsGdTakesAndKeepsItsPictureOtherwise) {
     Bild muster(200, 100);
     for (int y = 0; y < 100; ++y)
@@ -213,9 +215,76 @@ TEST_F(Dateien, ThePreviewTakesTheJpegsGdTakesAndKeepsItsPictureOtherwise) {
     }
     ASSERT_TRUE(fläche.loadBackground(ordner.string() + "/gr\xFCn.jpg"));
     EXPECT_EQ(test::unterschiede(fläche.bild(), *jpegLesen(jpeg)), 0);
-    ASSERT_TRUE(fläche.loadBackground(schreiben("halb.jpg", jpeg.substr(0, jpeg.size() / 2))));
-    EXPECT_EQ(fläche.width(), 200);
-    EXPECT_EQ(fläche.height(), 100);
+}
+
+// A photo's worth of detail: its JPEG holds every byte value, CR LF among them.
+std::string rauschenJpeg() {
+    std::mt19937 zufall(1);
+    Bild bild(300, 120);
+    for (int y = 0; y < bild.höhe(); ++y)
+        for (int x = 0; x < bild.breite(); ++x) bild.setzePunkt(x, y, zufall() & 0xFFFFFF);
+    return ausgabeBytes(bild, "jpeg", 90);
+}
+
+// What an FTP program in ASCII mode does to a file on its way to a Unix server.
+std::string crlfAlsLf(std::string bytes) {
+    for (std::size_t stelle; (stelle = bytes.find("\r\n")) != std::string::npos;)
+        bytes.erase(stelle, 1);
+    return bytes;
+}
+
+// Whether PHP, asked to heed libjpeg's warnings as the script asks it, hears one about the file
+// or refuses it.
+bool phpWarnt(const std::string& php, const std::string& pfad) {
+    const std::string code =
+        "set_error_handler(function () { global $w; $w = 1; return true; });"
+        "$b = imagecreatefromjpeg($argv[1]); echo ($b === false || isset($w)) ? 1 : 0;";
+    return test::ausführen(test::befehl(php, {"-d", "gd.jpeg_ignore_warning=0", "-r", code, pfad}))
+               .ausgabe == "1";
+}
+
+// A JPEG that libjpeg warns about is damaged for the window, the command line and the bundle
+// alike, by the rule by which the script refuses it on either GD: libgd 2.3.3 warns and draws
+// its rest grey or striped, PHP's bundled GD refuses it.
+TEST_F(Dateien, AJpegLibjpegWarnsAboutIsDamagedAsTheScriptFindsIt) {
+    const std::string jpeg = rauschenJpeg();
+    ASSERT_NE(jpeg.find("\r\n"), std::string::npos);
+    std::string fremdbyte = jpeg;
+    fremdbyte.insert(jpeg.size() / 2, "\xFF\x01");
+    // clang-format off
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool beschädigt;
+    } fälle[] = {
+        {"intact", jpeg, false},
+        {"uploaded in ASCII mode", crlfAlsLf(jpeg), true},
+        {"cut off at two thirds", jpeg.substr(0, jpeg.size() * 2 / 3), true},
+        {"cut off before its end marker", jpeg.substr(0, jpeg.size() - 2), true},
+        {"a marker inside the scan", fremdbyte, true},
+        {"bytes after its end", jpeg + "Fremdes", false},
+        {"many progressive scans", progressiv(GrößteScanzahl), false},
+    };
+    // clang-format on
+    const std::string gebündelt = test::phpGebündelt();
+    for (const auto& fall : fälle) {
+        SCOPED_TRACE(fall.name);
+        const std::string pfad = schreiben("bild.jpg", fall.bytes);
+        EXPECT_EQ(jpegWarnt(fall.bytes), fall.beschädigt);
+        EXPECT_EQ(phpWarnt("php", pfad), fall.beschädigt);
+        if (!gebündelt.empty()) {
+            EXPECT_EQ(phpWarnt(gebündelt, pfad), fall.beschädigt);
+        }
+        for (const bool nurPrüfen : {false, true}) {
+            GdSurface fläche;
+            fläche.nurPrüfen(nurPrüfen);
+            EXPECT_EQ(fläche.loadBackground(pfad), !fall.beschädigt);
+            EXPECT_EQ(fläche.backgroundFailure(),
+                      fall.beschädigt
+                          ? std::optional<Bildfehler>(Bildfehler{Bildfehlergrund::Beschaedigt})
+                          : std::nullopt);
+        }
+    }
 }
 
 TEST_F(Dateien, ARegularFileIsReadWholeUpToTheBound) {
