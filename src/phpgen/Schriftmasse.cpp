@@ -21,7 +21,7 @@ using Alphabet = std::set<unsigned char>;
 
 // The size as PHP turns the drawing call's literal into a string: whole numbers as digits,
 // others with 14 significant digits. No key where that would need an exponent.
-std::optional<std::string> größeAlsSchlüssel(double größe) {
+[[nodiscard]] std::optional<std::string> größeAlsSchlüssel(double größe) {
     if (größe == std::floor(größe) && std::fabs(größe) < 1e15)
         return std::to_string(static_cast<long long>(größe));
     char text[32];

@@ -47,7 +47,7 @@ QStringList namensfilter(const QString& muster) {
             filter(QStringLiteral("JPEG-Bilder"), jpeg)};
 }
 
-std::optional<QString> gewählterPfad(QFileDialog& dialog) {
+[[nodiscard]] std::optional<QString> gewählterPfad(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QString pfad = dialog.selectedFiles().constFirst();
     if (pfad.isEmpty()) return std::nullopt;

@@ -32,8 +32,8 @@ enum class Antwort { Speichern, Verwerfen, Abbrechen };
 class Dialoge {
   public:
     virtual ~Dialoge() = default;
-    virtual std::optional<DateiWahl> DateiDialogÖffnen(const QString& vorgabe) = 0;
-    virtual std::optional<QString> DateiDialogSpeichern(const QString& vorgabe) = 0;
+    [[nodiscard]] virtual std::optional<DateiWahl> DateiDialogÖffnen(const QString& vorgabe) = 0;
+    [[nodiscard]] virtual std::optional<QString> DateiDialogSpeichern(const QString& vorgabe) = 0;
     // Modal, one OK button, titled with the application's name.
     virtual void Meldung(const QString& text) = 0;
     // Modal, with the buttons "Speichern", "Verwerfen" and "Abbrechen". Where nobody can be
@@ -41,7 +41,7 @@ class Dialoge {
     virtual Antwort Frage(const QString& text);
     // A folder to write into, made anew there if the user wishes. Where nobody can be asked,
     // none is chosen.
-    virtual std::optional<QString> OrdnerDialog(const QString& titel);
+    [[nodiscard]] virtual std::optional<QString> OrdnerDialog(const QString& titel);
     // Modal: what the program is, titled "Über Tafomat".
     virtual void Über(const QString& text);
     // Modal: the crop dialog over the photo; nullopt when cancelled. Where nobody can be asked,
@@ -53,11 +53,11 @@ class Dialoge {
 // The system's dialogs, centred over the active window.
 class QtDialoge : public Dialoge {
   public:
-    std::optional<DateiWahl> DateiDialogÖffnen(const QString& vorgabe) override;
-    std::optional<QString> DateiDialogSpeichern(const QString& vorgabe) override;
+    [[nodiscard]] std::optional<DateiWahl> DateiDialogÖffnen(const QString& vorgabe) override;
+    [[nodiscard]] std::optional<QString> DateiDialogSpeichern(const QString& vorgabe) override;
     void Meldung(const QString& text) override;
     Antwort Frage(const QString& text) override;
-    std::optional<QString> OrdnerDialog(const QString& titel) override;
+    [[nodiscard]] std::optional<QString> OrdnerDialog(const QString& titel) override;
     void Über(const QString& text) override;
     std::optional<Zuschnittwahl> BildZuschneiden(const QImage& foto,
                                                  bool unverändertErlaubt) override;
@@ -70,6 +70,6 @@ void DateiDialogVorbereiten(QFileDialog& dialog, const QString& vorgabe);
 
 // Loads Qt's German texts for the standard dialogs and buttons; false when the system has
 // no German translation of Qt.
-bool DeutscheStandardtexteLaden(QTranslator& übersetzer);
+[[nodiscard]] bool DeutscheStandardtexteLaden(QTranslator& übersetzer);
 
 }  // namespace tafomat

@@ -92,9 +92,9 @@ class GdGröße;
 class GdSchrift {
   public:
     // nullptr when FreeType cannot read the file or it has no character map GD would take.
-    static std::shared_ptr<GdSchrift> öffnen(const std::string& pfad);
+    [[nodiscard]] static std::shared_ptr<GdSchrift> öffnen(const std::string& pfad);
     // The same, opened once and shared by everything that draws with the file.
-    static std::shared_ptr<GdSchrift> geteilt(const std::string& pfad);
+    [[nodiscard]] static std::shared_ptr<GdSchrift> geteilt(const std::string& pfad);
     ~GdSchrift();
     GdSchrift(const GdSchrift&) = delete;
     GdSchrift& operator=(const GdSchrift&) = delete;
@@ -103,13 +103,13 @@ class GdSchrift {
 
     // The font at a size in points, kept for the sizes last asked for; nullptr for a size that
     // GD cannot set.
-    std::shared_ptr<GdGröße> größe(double punkte);
+    [[nodiscard]] std::shared_ptr<GdGröße> größe(double punkte);
 
     struct Innen;  // FreeType's handles
 
   private:
     GdSchrift(std::shared_ptr<Innen> innen, std::string pfad);
-    bool probe();
+    [[nodiscard]] bool probe();
 
     std::shared_ptr<Innen> m_innen;
     std::string m_pfad;

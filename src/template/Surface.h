@@ -120,10 +120,10 @@ class Surface {
     virtual double currentY() const = 0;
 
     // A size the surface cannot use (0 or less, not finite) is refused: false, nothing changes.
-    virtual bool setFontSize(double punkte) = 0;
+    [[nodiscard]] virtual bool setFontSize(double punkte) = 0;
     virtual double fontSize() const = 0;
     // A name the surface cannot use is refused: false, nothing changes.
-    virtual bool setFontName(const std::string& name) = 0;
+    [[nodiscard]] virtual bool setFontName(const std::string& name) = 0;
     virtual std::string fontName() const = 0;
 
     // Bold text is drawn a second time one pixel to the right; the advance stays that of one copy.
@@ -138,10 +138,11 @@ class Surface {
     // The advance of the text as one run of its own, in pixels.
     virtual double textWidth(const std::string& text) const = 0;
     // The same at a size, without changing the surface; nullopt for a size it cannot use.
-    virtual std::optional<double> widthAt(double punkte, const std::string& text) const = 0;
+    [[nodiscard]] virtual std::optional<double> widthAt(double punkte,
+                                                        const std::string& text) const = 0;
     // A character's and a pair's measures at a size in the current font, without changing the
     // surface; nullopt where the surface cannot tell or GD would refuse the character.
-    virtual std::optional<Zeichenmaß> zeichenmaß(double, unsigned char) const {
+    [[nodiscard]] virtual std::optional<Zeichenmaß> zeichenmaß(double, unsigned char) const {
         return std::nullopt;
     }
     virtual Paarmaß paarmaß(double, unsigned char, unsigned char) const { return {}; }
@@ -152,7 +153,7 @@ class Surface {
 
     // A JPEG file becomes the background and the surface takes its size; an empty path removes
     // the background picture. A file that cannot be loaded is refused: false, nothing changes.
-    virtual bool loadBackground(const std::string& pfad) = 0;
+    [[nodiscard]] virtual bool loadBackground(const std::string& pfad) = 0;
 
     virtual int width() const = 0;
     virtual int height() const = 0;

@@ -10,7 +10,7 @@ namespace tafomat {
 
 namespace {
 
-std::optional<int> farbanteil(double wert, Lesart lesart) {
+[[nodiscard]] std::optional<int> farbanteil(double wert, Lesart lesart) {
     const double gerundet = std::nearbyint(wert);  // the default rounding mode: halves to even
     if (std::isnan(gerundet))
         return lesart == Lesart::Skript ? std::optional<int>(0) : std::nullopt;
@@ -19,7 +19,7 @@ std::optional<int> farbanteil(double wert, Lesart lesart) {
     return static_cast<int>(std::fmin(std::fmax(gerundet, 0), 255));
 }
 
-std::optional<Farbwert> farbe(const Token& token, Lesart lesart) {
+[[nodiscard]] std::optional<Farbwert> farbe(const Token& token, Lesart lesart) {
     const auto rot = farbanteil(token.werte[0], lesart);
     const auto grün = farbanteil(token.werte[1], lesart);
     const auto blau = farbanteil(token.werte[2], lesart);

@@ -34,7 +34,8 @@ class Größenbefehlsperre {
 }  // namespace
 
 void MainWindow::EinstellungenSpeichern_Click() {
-    EinstellungenSpeichernMitDialog();
+    // A cancelled dialog needs no word, a failed write has been shown where it failed.
+    [[maybe_unused]] const bool gespeichert = EinstellungenSpeichernMitDialog();
 }
 
 bool MainWindow::EinstellungenSpeichernMitDialog() {
@@ -57,8 +58,10 @@ bool MainWindow::ÄnderungenKlären() {
 
 void MainWindow::EinstellungenÖffnen_Click() {
     if (!ÄnderungenKlären()) return;
-    if (const std::optional<DateiWahl> wahl = m_dialoge.DateiDialogÖffnen(Vorgabename))
-        EinstellungenÖffnen(wahl->pfad);
+    const std::optional<DateiWahl> wahl = m_dialoge.DateiDialogÖffnen(Vorgabename);
+    if (!wahl) return;
+    // What could not be read is not announced: the fields show how far the file got.
+    [[maybe_unused]] const EinstellungenGelesen gelesen = EinstellungenÖffnen(wahl->pfad);
 }
 
 EinstellungenGelesen MainWindow::EinstellungenÖffnen(const QString& pfad) {

@@ -31,7 +31,7 @@ const QString OhneZeichen = QStringLiteral(
 
 // The design keeps the path as one line of Windows-1252 text; any other path would name
 // another file once saved and loaded. The message names what the path must not hold.
-std::optional<QString> pfadFehler(const QString& pfad) {
+[[nodiscard]] std::optional<QString> pfadFehler(const QString& pfad) {
     for (const char32_t zeichen : pfad.toUcs4()) {
         if (zeichen == U'\r' || zeichen == U'\n') return OhneZeilenumbruch;
         const QString text = QString::fromUcs4(&zeichen, 1);
@@ -52,7 +52,7 @@ std::string Abschlussmeldung(const std::string& hintergrundPfad, const std::stri
 
 // The message for an output type or quality that the script could not use; nullopt when both
 // can go into it. Gif takes no quality: what the quality box still holds is left alone.
-std::optional<QString> AusgabeAbgelehnt(const Felder& felder) {
+[[nodiscard]] std::optional<QString> AusgabeAbgelehnt(const Felder& felder) {
     const std::string art = felder.text(Feld::BildArt);
     const std::string qualität = felder.text(Feld::BildQuallität);
     const std::optional<Ausgabebefund> befund = ausgabePrüfen(art, qualität);
@@ -184,16 +184,18 @@ void MainWindow::PhpQuelltext_Click() {
         m_dialoge.Meldung(*abgelehnt);
         return;
     }
-    if (const std::optional<std::string> skript = PhpQuelltextErstellen()) {
-        m_dialoge.Meldung(toQString(
-            Abschlussmeldung(m_felder.text(Feld::HintergrundPfad), m_vorschau.fontName())));
-        if (const std::optional<QString> pfad =
-                m_dialoge.DateiDialogSpeichern(QStringLiteral("*.php")))
-            PhpDateiSchreiben(*pfad, *skript);
-    } else {
+    const std::optional<std::string> skript = PhpQuelltextErstellen();
+    if (!skript) {
         m_dialoge.Meldung(KeinSkript(m_meldungen.Skripthindernis().value_or(
             QStringLiteral("Die Tage seit dem Beginn sind zu viele zum Rechnen."))));
+        return;
     }
+    m_dialoge.Meldung(
+        toQString(Abschlussmeldung(m_felder.text(Feld::HintergrundPfad), m_vorschau.fontName())));
+    const std::optional<QString> pfad = m_dialoge.DateiDialogSpeichern(QStringLiteral("*.php"));
+    if (!pfad) return;
+    // A failed write has been shown where it failed.
+    [[maybe_unused]] const bool geschrieben = PhpDateiSchreiben(*pfad, *skript);
 }
 
 std::optional<std::string> MainWindow::PhpQuelltextErstellen() {

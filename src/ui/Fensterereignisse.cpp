@@ -40,7 +40,8 @@ void MainWindow::dateiÖffnen(const QString& pfad) {
     if (istBildName(pfad)) {
         HintergrundbildÜbernehmen({pfad, QFileInfo(pfad).fileName()});
     } else if (ÄnderungenKlären()) {
-        EinstellungenÖffnen(pfad);
+        // As with the button, what could not be read is not announced.
+        [[maybe_unused]] const EinstellungenGelesen gelesen = EinstellungenÖffnen(pfad);
     }
 }
 

@@ -11,7 +11,7 @@ namespace tafomat {
 
 namespace {
 
-std::optional<QString> anleitung() {
+[[nodiscard]] std::optional<QString> anleitung() {
     return AnleitungSuchen(QCoreApplication::applicationDirPath());
 }
 

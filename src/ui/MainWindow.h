@@ -20,11 +20,11 @@ class MainWindow : public QWidget {
                QWidget* parent = nullptr);
 
     // What the buttons do once their dialog has named the file.
-    EinstellungenGelesen EinstellungenÖffnen(const QString& pfad);
-    bool EinstellungenSchreiben(const QString& pfad);
+    [[nodiscard]] EinstellungenGelesen EinstellungenÖffnen(const QString& pfad);
+    [[nodiscard]] bool EinstellungenSchreiben(const QString& pfad);
     // The script of the design, also shown in QuTxt.
-    std::optional<std::string> PhpQuelltextErstellen();
-    bool PhpDateiSchreiben(const QString& pfad, const std::string& skript);
+    [[nodiscard]] std::optional<std::string> PhpQuelltextErstellen();
+    [[nodiscard]] bool PhpDateiSchreiben(const QString& pfad, const std::string& skript);
 
     Felder& felder() { return m_felder; }
     QtSurface& vorschau() { return m_vorschau; }
@@ -50,12 +50,12 @@ class MainWindow : public QWidget {
     void BildArt_Click();
     void PhpQuelltext_Click();
     void EinstellungenSpeichern_Click();
-    bool EinstellungenSpeichernMitDialog();
+    [[nodiscard]] bool EinstellungenSpeichernMitDialog();
     // Asks whether to save a changed design first; false when the user cancels or the save
     // fails, so that nothing is lost.
-    bool ÄnderungenKlären();
+    [[nodiscard]] bool ÄnderungenKlären();
     void EinstellungenÖffnen_Click();
-    EinstellungenGelesen EinstellungenLesen(const QString& pfad);
+    [[nodiscard]] EinstellungenGelesen EinstellungenLesen(const QString& pfad);
     void Anleitung_Öffnen();
     void Hilfe_Click();
     // The editing aids.

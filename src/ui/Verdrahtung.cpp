@@ -1,6 +1,7 @@
 // MainWindow's wiring, in one file so that which change runs which procedure reads off it.
 #include <QShortcut>
 
+#include "model/Datensaetze.h"
 #include "ui/Ablage.h"
 #include "ui/MainWindow.h"
 
@@ -13,8 +14,8 @@ namespace tafomat {
 void MainWindow::verdrahten() {
     // DaTxt_Change, AlTxt_Change, KiTxt_Change, AnTxt_Change, NeTxt_Change, StTxt_Change:
     // redraw, nothing else.
-    for (QLineEdit* eingabe : {m_s.DaTxt, m_s.AlTxt, m_s.KiTxt, m_s.AnTxt, m_s.NeTxt, m_s.StTxt}) {
-        connect(eingabe, &QLineEdit::textChanged, this, &MainWindow::BildZeichnen);
+    for (const Feld eingabe : Eingabefelder) {
+        connect(m_s.zeilenfeld(eingabe), &QLineEdit::textChanged, this, &MainWindow::BildZeichnen);
     }
     // Txt_Change and Abstand_Change: redraw, nothing else.
     connect(m_s.Txt, &QPlainTextEdit::textChanged, this, &MainWindow::BildZeichnen);

@@ -85,7 +85,7 @@ class Export : public ::testing::Test {
         if (!qualität.empty()) fenster->felder().setText(Feld::BildQuallität, qualität);
         const QString alterOrdner = QDir::currentPath();
         QDir::setCurrent(ordner.path());
-        fenster->EinstellungenÖffnen(design);
+        EXPECT_TRUE(fenster->EinstellungenÖffnen(design).geöffnet);
         QDir::setCurrent(alterOrdner);
         return fenster;
     }
