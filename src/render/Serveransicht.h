@@ -19,9 +19,10 @@ using Serverwert = std::function<std::string(char platzhalter)>;
 // when the font file cannot be read. The script places its glyphs as the system libgd does on
 // every GD family it knows; `familie` shows instead what a script of plain ImageTTFText calls,
 // one per run, would send on that family.
-[[nodiscard]] std::optional<Bild> PlanZeichnen(const Zeichenplan& plan, const std::string& schriftdatei,
-                                 Bild hintergrund, const Serverwert& wert,
-                                 GdFamilie familie = GdFamilie::System);
+[[nodiscard]] std::optional<Bild> PlanZeichnen(const Zeichenplan& plan,
+                                               const std::string& schriftdatei, Bild hintergrund,
+                                               const Serverwert& wert,
+                                               GdFamilie familie = GdFamilie::System);
 // The same, drawn onto `bild`, which holds the background; false when the font file cannot be
 // read.
 [[nodiscard]] bool PlanZeichnenAuf(const Zeichenplan& plan, const std::string& schriftdatei,
