@@ -566,7 +566,7 @@ TEST_F(Publish, CheckNamesWhatTheAddressSends) {
 TEST_F(Publish, DialogPublishesAndChecksWhileTheWindowGoesOn) {
     const std::string d = design("d.txt", "#F255255255Rauchfrei seit #2 Tagen");
     MainWindow fenster(dialoge, schriftarten, uhr);
-    fenster.EinstellungenÖffnen(QString::fromStdString(pfad(d)));
+    ASSERT_TRUE(fenster.EinstellungenÖffnen(QString::fromStdString(pfad(d))).geöffnet);
     Veroeffentlichungsdialog dialog(
         [&] { return VeroeffentlichungsinhaltVon(fenster.felder(), fenster.vorschau()); });
     const auto eingeben = [&](const char* name, const std::string& text) {

@@ -378,7 +378,7 @@ TEST_F(PhpVergleich, AnotherFontUnderTheBundlesNameGetsPlainCalls) {
     felder.setText(Feld::Txt, "Seit #2 Tagen AVAWAY fi ffl");
     GdSurface fläche;
     fläche.setBackground(*jpegLesen(jpeg));
-    BildZeichnen(felder, fläche, Uhr);
+    ASSERT_EQ(BildZeichnen(felder, fläche, Uhr), std::nullopt);
     const std::string skript = *PhpSkript(felder, fläche);
     fs::copy_file(*schriftdateiSuchen("DejaVu Sans"), ordner.pfad() / "Arial.ttf",
                   fs::copy_options::overwrite_existing);
