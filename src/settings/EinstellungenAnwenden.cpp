@@ -16,21 +16,10 @@ void übernimm(Felder& felder, Feld regler, long long wert) {
 }
 
 void übernimm(Felder& felder, const Datensatz& satz, const Datensatzwert& wert) {
-    switch (satz.art) {
-        case Datensatzart::Textfarbe:
-            return;
-        case Datensatzart::Regler:
-            return übernimm(felder, *satz.feld, std::get<long long>(wert));
-        case Datensatzart::Bildpfad:
-        case Datensatzart::Bildname:
-        case Datensatzart::Schriftart:
-        case Datensatzart::Schriftgröße:
-        case Datensatzart::Datum:
-        case Datensatzart::Anzahl:
-        case Datensatzart::Betrag:
-        case Datensatzart::Vorlage:
-            return übernimm(felder, *satz.feld, std::get<std::string>(wert));
-    }
+    if (!satz.feld) return;  // the text colour's record, which no field keeps
+    if (const auto* zahl = std::get_if<long long>(&wert))
+        return übernimm(felder, *satz.feld, *zahl);
+    übernimm(felder, *satz.feld, std::get<std::string>(wert));
 }
 
 }  // namespace
