@@ -17,6 +17,7 @@ enum class Hinweisart {
     Drehung,    // the picture asks by its Exif entry to be turned, which GD ignores
     Schrift,    // the font drawn is not the one chosen
     Punkt,      // a point in an amount that reads as a thousands mark
+    Adresse,    // what the banner's address sent at the last publish or check
 };
 
 // One short sentence for what the user needs to know now, right of the preview; its tooltip
