@@ -23,7 +23,10 @@ void StartvorlageGröße(benchmark::State& state, const char* art, int qualität
     GdSurface fläche;
     FelderImSpeicher felder;
     const FesteUhr uhr(tageszahl({2026, 12, 7}));
-    BildZeichnen(felder, fläche, uhr);
+    if (BildZeichnen(felder, fläche, uhr)) {
+        state.SkipWithError("the start design did not draw");
+        return;
+    }
     for (auto _ : state) {
         const std::optional<Bild> banner = Serveransicht(felder, fläche, uhr.heute());
         if (!banner) state.SkipWithError("no server view");

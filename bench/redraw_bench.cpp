@@ -62,7 +62,7 @@ void neuZeichnen(benchmark::State& state, const std::string& vorlage) {
     felder.setText(Feld::Txt, vorlage);
     const FesteUhr uhr(tageszahl({2026, 12, 7}));
     for (auto _ : state) {
-        BildZeichnen(felder, fläche, uhr);
+        benchmark::DoNotOptimize(BildZeichnen(felder, fläche, uhr));
         benchmark::DoNotOptimize(fläche.image().constBits());
     }
     state.SetComplexityN(static_cast<benchmark::IterationCount>(vorlage.size()));
@@ -78,7 +78,10 @@ void StartvorlageMitGd(benchmark::State& state) {
     GdSurface messung;
     FelderImSpeicher felder;
     const FesteUhr uhr(tageszahl({2026, 12, 7}));
-    BildZeichnen(felder, messung, uhr);
+    if (BildZeichnen(felder, messung, uhr)) {
+        state.SkipWithError("the start design did not draw");
+        return;
+    }
     const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, messung);
     const std::string_view jpeg = eingebautesBildJpeg();
     gdImagePtr vorlage =
@@ -129,7 +132,10 @@ void GrosseVorlageUebersetzen(benchmark::State& state) {
     QtSurface fläche;
     FelderImSpeicher felder;
     felder.setText(Feld::Txt, dichteVorlage(static_cast<std::size_t>(state.range(0)), false));
-    BildZeichnen(felder, fläche, FesteUhr(tageszahl({2026, 12, 7})));
+    if (BildZeichnen(felder, fläche, FesteUhr(tageszahl({2026, 12, 7})))) {
+        state.SkipWithError("the template did not draw");
+        return;
+    }
     for (auto _ : state) {
         const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, fläche);
         if (!plan) state.SkipWithError("the template did not compile");

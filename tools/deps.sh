@@ -26,10 +26,10 @@ tafomat_need() {
 
 # What building and running the program need (tools/start): Qt for the window, libgd, FreeType
 # and fontconfig for text as the server's GD draws it, libjpeg for the warnings about a damaged
-# picture that the script heeds on the server. The preview asks for Arial, which
-# fontconfig finds as Liberation Sans.
+# picture that the script heeds on the server, libraqm for the layout of a libgd built with it.
+# The preview asks for Arial, which fontconfig finds as Liberation Sans.
 TAFOMAT_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-    libgd-dev libjpeg-dev libfreetype-dev libfontconfig-dev fonts-liberation)
+    libgd-dev libjpeg-dev libfreetype-dev libfontconfig-dev libraqm-dev fonts-liberation)
 # The German texts of Qt's standard dialogs and buttons, which the window loads at start.
 TAFOMAT_BUILD_PACKAGES+=(qt6-translations-l10n)
 # Publishing and checking: libcurl (with libssh2 for SFTP) and OpenSSL's hash for host keys'
@@ -43,9 +43,11 @@ TAFOMAT_BUILD_PACKAGES+=(qtkeychain-qt6-dev)
 # render tests draw with, clang-format for the layout check, and wrk, which measures the bundle
 # served by PHP's own web server (bench/php-server.sh). The bundle is served as hosts serve it,
 # by Apache with Debian's mod_php and by nginx with php-fpm, each started by the test with a
-# configuration of its own.
+# configuration of its own. The window probe (tests/probe) needs a virtual display, the
+# keyboard and mouse, a window dump and the screen reader's view (AT-SPI on a D-Bus session).
 TAFOMAT_TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev php-cli php-gd faketime
-    fonts-dejavu-core clang-format wrk apache2 libapache2-mod-php8.2 nginx-light php8.2-fpm)
+    fonts-dejavu-core clang-format wrk apache2 libapache2-mod-php8.2 nginx-light php8.2-fpm
+    xvfb xdotool x11-apps dbus at-spi2-core python3-pyatspi)
 # The servers that the publish suite uploads to: vsftpd for FTP and FTPS with a certificate made
 # by openssl, OpenSSH's sshd for SFTP.
 TAFOMAT_TEST_PACKAGES+=(vsftpd openssh-server openssl)
@@ -64,24 +66,31 @@ TAFOMAT_PACKAGE_PACKAGES=(dpkg-dev lintian appstream desktop-file-utils librsvg2
 TAFOMAT_BUNDLED_PACKAGES=(gcc make pkg-config xz-utils libfreetype-dev libjpeg-dev libpng-dev
     zlib1g-dev)
 
+# What tools/gd-raqm needs to build libgd with libraqm from Debian's libgd2 source (dpkg-source
+# applies Debian's patches).
+TAFOMAT_RAQM_PACKAGES=(gcc make pkg-config dpkg-dev libraqm-dev libfreetype-dev libfontconfig-dev
+    libjpeg-dev libpng-dev zlib1g-dev)
+
 # Everything tools/test needs, in one list. Node and npm come from Debian only when the machine
 # has no npm at all: a Node that is too old is replaced from the npm registry (see below).
 tafomat_test_packages() {
     echo "${TAFOMAT_BUILD_PACKAGES[@]}" "${TAFOMAT_TEST_PACKAGES[@]}" \
         "${TAFOMAT_HARDEN_PACKAGES[@]}" "${TAFOMAT_PACKAGE_PACKAGES[@]}" \
-        "${TAFOMAT_BUNDLED_PACKAGES[@]}" | tr ' ' '\n'
+        "${TAFOMAT_BUNDLED_PACKAGES[@]}" "${TAFOMAT_RAQM_PACKAGES[@]}" | tr ' ' '\n'
     command -v npm >/dev/null || printf '%s\n' nodejs npm
 }
 
-# tools/php-bundled downloads Debian's php8.2 source and needs a deb-src entry for it, which it
-# makes itself as root. A user who is not root is told, together with the packages, before
-# anything is built; returns 1 then.
+# tools/php-bundled and tools/gd-raqm download Debian's php8.2 and libgd2 sources and need a
+# deb-src entry for them, which they make themselves as root. A user who is not root is told,
+# together with the packages, before anything is built; returns 1 then.
 tafomat_check_deb_src() {
     [ "$(id -u)" -eq 0 ] && return 0
-    [ -x "${XDG_CACHE_HOME:-$HOME/.cache}/tafomat/php-bundled/bin/php" ] && return 0
-    apt-cache showsrc php8.2 2>/dev/null | grep -q '^Package: php8.2' && return 0
-    echo "PHP with its bundled GD is built from Debian's php8.2 source, which needs a deb-src" >&2
-    echo "entry; tools/php-bundled makes it when run as root once." >&2
+    local cache=${XDG_CACHE_HOME:-$HOME/.cache}/tafomat
+    [ -x "$cache/php-bundled/bin/php" ] && [ -f "$cache/gd-raqm/lib/libgd.so.3" ] && return 0
+    apt-cache showsrc libgd2 2>/dev/null | grep -q '^Package: libgd2' && return 0
+    echo "PHP with its bundled GD and libgd with libraqm are built from Debian's php8.2 and" >&2
+    echo "libgd2 sources, which need a deb-src entry; tools/php-bundled makes it when run as" >&2
+    echo "root once." >&2
     return 1
 }
 

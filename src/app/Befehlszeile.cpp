@@ -43,8 +43,8 @@ QString exportAufruf(const QList<QCommandLineOption>& optionen) {
     return zeile;
 }
 
-std::optional<Exportauftrag> exportauftrag(QCommandLineParser& parser,
-                                           const QStringList& argumente) {
+[[nodiscard]] std::optional<Exportauftrag> exportauftrag(QCommandLineParser& parser,
+                                                         const QStringList& argumente) {
     const QCommandLineOption php(QStringLiteral("php"),
                                  QStringLiteral("Write the PHP script to FILE."),
                                  QStringLiteral("FILE"));

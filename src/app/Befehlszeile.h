@@ -15,11 +15,11 @@ bool ohneFenster(int argc, const char* const* argv);
 
 // Handles the command line of a started application. mitFenster tells whether the window can
 // open on a screen; where it cannot, a call of the window is answered with the usage line.
-Fensterauftrag Befehlszeile(const QStringList& argumente, bool mitFenster);
+[[nodiscard]] Fensterauftrag Befehlszeile(const QStringList& argumente, bool mitFenster);
 
 // Runs a command line that calls no window (ohneFenster) in a started QCoreApplication, which
 // takes none of Qt's own options: they are left out here as the window's application leaves them
 // out. The result is the exit status.
-int BefehlAusführen(const QStringList& argumente);
+[[nodiscard]] int BefehlAusführen(const QStringList& argumente);
 
 }  // namespace tafomat

@@ -59,8 +59,8 @@ QString abbruchText(const EinstellungenErgebnis& ergebnis) {
         case Abbruch::KeineZahl:
             return QStringLiteral("%1 holds no number").arg(datensatz(nummer));
         case Abbruch::AußerhalbBereich: {
-            const Reglerbereich bereich =
-                bereichVon(Datensätze[static_cast<std::size_t>(nummer - 1)].value_or(Feld::XPos));
+            const Reglerbereich bereich = bereichVon(
+                Datensätze[static_cast<std::size_t>(nummer - 1)].feld.value_or(Feld::XPos));
             return QStringLiteral("%1 lies outside %2 to %3")
                 .arg(datensatz(nummer))
                 .arg(bereich.min)
@@ -90,7 +90,7 @@ QString ausgabeText(const Ausgabebefund& befund, const Exportauftrag& auftrag) {
                               {gegeben.toStdString(), befund.art, std::to_string(befund.höchste)}));
 }
 
-bool pngSchreiben(const Bild& bild, const QString& pfad) {
+[[nodiscard]] bool pngSchreiben(const Bild& bild, const QString& pfad) {
     QByteArray png;
     QBuffer puffer(&png);
     puffer.open(QIODevice::WriteOnly);
@@ -251,7 +251,7 @@ class Export {
         return QString::fromStdString(PhpDateiname(m_auftrag.php->toStdString()));
     }
 
-    bool phpSchreiben(const std::string& skript) const {
+    [[nodiscard]] bool phpSchreiben(const std::string& skript) const {
         return writeFile(phpdatei(), skript + std::string(Zeilenumbruch));
     }
 

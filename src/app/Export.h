@@ -43,6 +43,6 @@ inline constexpr int ExitFehlerSchreiben = 1;
 
 // Reads the design as the window's open button does, then writes the script and the preview
 // as the window would. Messages go to standard error; the result is the exit status.
-int Exportieren(const Exportauftrag& auftrag);
+[[nodiscard]] int Exportieren(const Exportauftrag& auftrag);
 
 }  // namespace tafomat

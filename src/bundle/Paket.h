@@ -48,8 +48,8 @@ struct ServerPaket {
 // it but not decoded. Where the preview or these checks refuse the picture, the picture the
 // preview shows in its place stands in, so that the server draws over what the server view
 // shows.
-ServerPaket ServerPaketPlanen(const Felder& felder, const GdSurface& vorschau,
-                              const std::optional<std::string>& skript);
+[[nodiscard]] ServerPaket ServerPaketPlanen(const Felder& felder, const GdSurface& vorschau,
+                                            const std::optional<std::string>& skript);
 
 // Makes the folder (a path as the file system takes it) and refuses what the files would
 // destroy: a stand-in never replaces a file of the user's, which may be the very picture that

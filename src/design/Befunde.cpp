@@ -1,15 +1,15 @@
 #include "design/Befunde.h"
 
 #include "model/Cp1252.h"
+#include "model/Datensaetze.h"
 #include "phpgen/Bildausgabe.h"
 
 namespace tafomat {
 
-// The script reads the start date, the old cost, the cigarettes, the purchase, the new cost and
-// the free amount in this order.
+// In the order the script reads the inputs.
 std::optional<Eingabebefund> ersteUnlesbareEingabe(const Felder& felder,
                                                    const std::optional<Zeichenstopp>& stopp) {
-    for (const Feld feld : Zahlenfelder) {
+    for (const Feld feld : Eingabefelder) {
         if (const std::optional<Lesefehler> fehler = LesefehlerVon(feld, felder.text(feld)))
             return Eingabebefund{feld, fehler};
     }

@@ -1,5 +1,7 @@
 #include "design/Gestaltung.h"
 
+#include "model/Datensaetze.h"
+
 namespace tafomat {
 
 namespace {
@@ -10,24 +12,11 @@ std::vector<int> abwärts(int höchste) {
     return liste;
 }
 
+// Every control that the settings file fills redraws; the picture's path and name are the
+// window's own values, held by no control.
 bool zeichnetNeu(Feld feld) {
-    switch (feld) {
-        case Feld::DaTxt:
-        case Feld::AlTxt:
-        case Feld::KiTxt:
-        case Feld::AnTxt:
-        case Feld::NeTxt:
-        case Feld::StTxt:
-        case Feld::Txt:
-        case Feld::SchriftartListe:
-        case Feld::SchriftGröße:
-        case Feld::XPos:
-        case Feld::YPos:
-        case Feld::Abstand:
-            return true;
-        default:
-            return false;
-    }
+    const std::optional<Datensatzart> art = DatensatzartVon(feld);
+    return art && *art != Datensatzart::Bildpfad && *art != Datensatzart::Bildname;
 }
 
 }  // namespace
@@ -48,7 +37,8 @@ std::vector<int> BildArtAnwenden(Felder& felder) {
 }
 
 void SchriftartAnwenden(const Felder& felder, GdSurface& vorschau) {
-    vorschau.setFontName(felder.text(Feld::SchriftartListe));
+    // A name that no font file answers leaves the font the preview has.
+    [[maybe_unused]] const bool genommen = vorschau.setFontName(felder.text(Feld::SchriftartListe));
 }
 
 EinstellungenErgebnis EinstellungenLaden(std::string_view bytes, Felder& felder,
@@ -82,15 +72,16 @@ std::optional<Zeichenstopp> Gestaltungsfelder::neuZeichnen() {
 void Gestaltungsfelder::geändert(Feld feld) {
     if (!zeichnetNeu(feld)) return;
     if (feld == Feld::SchriftartListe) SchriftartAnwenden(m_felder, m_vorschau);
-    neuZeichnen();
+    // The plain store words no stop: the command line checks the fields once the design is
+    // loaded.
+    [[maybe_unused]] const std::optional<Zeichenstopp> stopp = neuZeichnen();
 }
 
 std::string Gestaltungsstand(const Felder& felder, const Surface& vorschau) {
     std::string stand = vorschau.fontName();
-    for (const Feld feld : {Feld::HintergrundPfad, Feld::HintergrundName, Feld::SchriftGröße,
-                            Feld::XPos, Feld::YPos, Feld::Abstand, Feld::DaTxt, Feld::AlTxt,
-                            Feld::KiTxt, Feld::AnTxt, Feld::NeTxt, Feld::StTxt, Feld::Txt}) {
-        const std::string text = felder.text(feld);
+    for (const Datensatz& satz : Datensätze) {
+        if (!satz.feld || satz.art == Datensatzart::Schriftart) continue;
+        const std::string text = felder.text(*satz.feld);
         stand += '\n' + std::to_string(text.size()) + ':' + text;
     }
     return stand;

@@ -30,8 +30,8 @@ void SchriftartAnwenden(const Felder& felder, GdSurface& vorschau);
 // Reads a settings file's bytes into the fields and the preview (EinstellungenAnwenden). Where
 // the design's picture cannot be loaded, the preview takes the built-in one, as at the start, and
 // its backgroundFailure() says why.
-EinstellungenErgebnis EinstellungenLaden(std::string_view bytes, Felder& felder,
-                                         GdSurface& vorschau);
+[[nodiscard]] EinstellungenErgebnis EinstellungenLaden(std::string_view bytes, Felder& felder,
+                                                       GdSurface& vorschau);
 
 // What reading a settings file into the fields came to.
 struct EinstellungenGelesen {
@@ -60,7 +60,7 @@ class Gestaltungsfelder : public Felder {
     void setWert(Feld regler, int wert) override;
 
     // The window's redraw (preview/BildZeichnen.h).
-    std::optional<Zeichenstopp> neuZeichnen();
+    [[nodiscard]] std::optional<Zeichenstopp> neuZeichnen();
 
   private:
     void geändert(Feld feld);

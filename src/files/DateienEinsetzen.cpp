@@ -21,7 +21,7 @@ int fehlerOder(int ersatz) {
     return errno != 0 ? errno : ersatz;
 }
 
-bool allesSchreiben(int datei, std::string_view bytes) {
+[[nodiscard]] bool allesSchreiben(int datei, std::string_view bytes) {
     while (!bytes.empty()) {
         errno = 0;
         const ssize_t geschrieben = ::write(datei, bytes.data(), bytes.size());

@@ -24,7 +24,7 @@ struct Einsetzfehler {
 // old files held back until every new one is in place. When anything fails, the temporary files
 // go and the files that were there stay as they were. A link under a name is replaced, not
 // followed; a folder under a name is refused.
-std::optional<Einsetzfehler> DateienEinsetzen(const std::string& ordner,
-                                              const std::vector<Neudatei>& dateien);
+[[nodiscard]] std::optional<Einsetzfehler> DateienEinsetzen(const std::string& ordner,
+                                                            const std::vector<Neudatei>& dateien);
 
 }  // namespace tafomat

@@ -22,6 +22,6 @@ struct FileContent {
 // it (UTF-8 on Linux). Anything but a regular file is refused without waiting on it, since a
 // pipe or a terminal would block and a device could deliver bytes without end; a file larger
 // than maxBytes is refused before a byte is read.
-FileContent readRegularFile(const std::string& path, std::size_t maxBytes);
+[[nodiscard]] FileContent readRegularFile(const std::string& path, std::size_t maxBytes);
 
 }  // namespace tafomat

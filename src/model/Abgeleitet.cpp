@@ -10,12 +10,12 @@ namespace tafomat {
 namespace {
 
 // A value that is no number, or that overflowed, ends the computation.
-std::optional<double> endlich(std::optional<double> wert) {
+[[nodiscard]] std::optional<double> endlich(std::optional<double> wert) {
     if (!wert || !std::isfinite(*wert)) return std::nullopt;
     return wert;
 }
 
-std::optional<Dezimalzahl> dezimal(const Felder& felder, Feld feld) {
+[[nodiscard]] std::optional<Dezimalzahl> dezimal(const Felder& felder, Feld feld) {
     std::optional<Dezimalzahl> zahl = Dezimalzahl::lesen(felder.text(feld));
     if (!zahl || !endlich(zahl->wert())) return std::nullopt;
     return zahl;
@@ -23,12 +23,12 @@ std::optional<Dezimalzahl> dezimal(const Felder& felder, Feld feld) {
 
 // The double computation decides whether a result overflows; the text shows the exact result
 // where it fits, so that binary noise of the decimal inputs never shows.
-std::optional<double> ergebnis(double genähert, const Dezimalzahl& exakt) {
+[[nodiscard]] std::optional<double> ergebnis(double genähert, const Dezimalzahl& exakt) {
     if (!endlich(genähert)) return std::nullopt;
     return exakt.istExakt() ? exakt.wert() : genähert;
 }
 
-bool TageBerechnen(Felder& felder, const Uhr& uhr) {
+[[nodiscard]] bool TageBerechnen(Felder& felder, const Uhr& uhr) {
     const std::optional<Tageszahl> beginn = readDate(felder.text(Feld::DaTxt));
     if (!beginn) return false;
     const std::optional<double> tage = endlich(uhr.heute() - *beginn);
@@ -37,7 +37,7 @@ bool TageBerechnen(Felder& felder, const Uhr& uhr) {
     return true;
 }
 
-bool ZigarettenBerechnen(Felder& felder) {
+[[nodiscard]] bool ZigarettenBerechnen(Felder& felder) {
     const std::optional<Dezimalzahl> kippen = dezimal(felder, Feld::KiTxt);
     if (!kippen) return false;
     const std::optional<Dezimalzahl> tage = dezimal(felder, Feld::TaTxt);
@@ -50,7 +50,7 @@ bool ZigarettenBerechnen(Felder& felder) {
 }
 
 // In cents: (old cost - new cost) per day over the days, less the one-time purchase.
-bool EinsparungBerechnen(Felder& felder) {
+[[nodiscard]] bool EinsparungBerechnen(Felder& felder) {
     const std::optional<Dezimalzahl> alteKosten = dezimal(felder, Feld::AlTxt);
     if (!alteKosten) return false;
     const std::optional<Dezimalzahl> neueKosten = dezimal(felder, Feld::NeTxt);
@@ -69,7 +69,7 @@ bool EinsparungBerechnen(Felder& felder) {
     return true;
 }
 
-bool FreienBetragBerechnen(Felder& felder) {
+[[nodiscard]] bool FreienBetragBerechnen(Felder& felder) {
     const std::optional<Dezimalzahl> betrag = dezimal(felder, Feld::StTxt);
     if (!betrag) return false;
     const std::optional<Dezimalzahl> tage = dezimal(felder, Feld::TaTxt);

@@ -24,6 +24,6 @@ class FesteUhr : public Uhr {
 // Writes TaTxt, GZTxt, GETxt and GSTxt in this order, each step reading what the earlier
 // ones wrote. Stops at the first input that cannot be read, or at an overflow; the outputs
 // written before stay. Returns whether all four steps completed.
-bool AbgeleiteteWerteBerechnen(Felder& felder, const Uhr& uhr);
+[[nodiscard]] bool AbgeleiteteWerteBerechnen(Felder& felder, const Uhr& uhr);
 
 }  // namespace tafomat

@@ -51,7 +51,7 @@ struct Dezimalzahl::Festkomma {
     std::size_t stellen = 0;
 
     // The digits at more places after the comma; nullopt when they would not fit.
-    std::optional<Ganz128> aufStellen(std::size_t mehrStellen) const {
+    [[nodiscard]] std::optional<Ganz128> aufStellen(std::size_t mehrStellen) const {
         Ganz128 ergebnis = ziffern;
         for (std::size_t i = stellen; i < mehrStellen; ++i)
             if (__builtin_mul_overflow(ergebnis, Ganz128(10), &ergebnis)) return std::nullopt;

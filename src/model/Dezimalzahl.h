@@ -12,7 +12,7 @@ namespace tafomat {
 class Dezimalzahl {
   public:
     // The decimal reading (readDecimal in Zahlen.h), kept exact.
-    static std::optional<Dezimalzahl> lesen(std::string_view text);
+    [[nodiscard]] static std::optional<Dezimalzahl> lesen(std::string_view text);
 
     double wert() const;  // the nearest double, as readDecimal gives it
     Dezimalzahl malHundert() const;
@@ -27,7 +27,7 @@ class Dezimalzahl {
 
   private:
     struct Festkomma;
-    std::optional<Festkomma> festkomma() const;
+    [[nodiscard]] std::optional<Festkomma> festkomma() const;
     static Dezimalzahl ausFestkomma(const Festkomma& zahl);
     static Dezimalzahl nichtExakt();
 

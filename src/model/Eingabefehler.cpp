@@ -14,7 +14,7 @@ bool istZiffer(char zeichen) {
 }
 
 // Amounts are also taken times 100, as whole cents.
-std::optional<Lesefehler> zahlLesen(std::string_view text, bool betrag) {
+[[nodiscard]] std::optional<Lesefehler> zahlLesen(std::string_view text, bool betrag) {
     if (text.find_first_not_of(' ') == std::string_view::npos) return Lesefehler::Leer;
     const std::optional<Dezimalzahl> zahl = Dezimalzahl::lesen(text);
     if (!zahl) return Lesefehler::KeineZahl;
@@ -26,20 +26,14 @@ std::optional<Lesefehler> zahlLesen(std::string_view text, bool betrag) {
 }  // namespace
 
 std::optional<Lesefehler> LesefehlerVon(Feld feld, std::string_view text) {
-    switch (feld) {
-        case Feld::DaTxt:
-            if (readDate(text)) return std::nullopt;
-            return Lesefehler::KeinDatum;
-        case Feld::KiTxt:
-            return zahlLesen(text, false);
-        case Feld::AlTxt:
-        case Feld::AnTxt:
-        case Feld::NeTxt:
-        case Feld::StTxt:
-            return zahlLesen(text, true);
-        default:
-            return std::nullopt;
+    const std::optional<Datensatzart> art = DatensatzartVon(feld);
+    if (art == Datensatzart::Datum) {
+        if (readDate(text)) return std::nullopt;
+        return Lesefehler::KeinDatum;
     }
+    if (art == Datensatzart::Anzahl) return zahlLesen(text, false);
+    if (art == Datensatzart::Betrag) return zahlLesen(text, true);
+    return std::nullopt;
 }
 
 Wortlaut Eingabegrund(Feld feld, Lesefehler fehler) {
@@ -49,7 +43,8 @@ Wortlaut Eingabegrund(Feld feld, Lesefehler fehler) {
         case Lesefehler::Leer:
             return {"Das Feld ist leer.", "no number"};
         case Lesefehler::KeineZahl:
-            if (feld == Feld::KiTxt) return {"%1 ist keine Zahl.", "no number"};
+            if (DatensatzartVon(feld) == Datensatzart::Anzahl)
+                return {"%1 ist keine Zahl.", "no number"};
             return {"%1 ist kein Betrag.", "no number"};
         case Lesefehler::ZuGroß:
             break;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string_view>
 
+#include "model/Datensaetze.h"
 #include "model/Feld.h"
 #include "model/Wortlaut.h"
 
@@ -16,14 +17,9 @@ enum class Lesefehler {
     ZuGroß,     // a number beyond what the preview or the script can compute with
 };
 
-// The input fields that the redraw and the script read as a date or a number, in the order of
-// the window.
-inline constexpr Feld Zahlenfelder[] = {Feld::DaTxt, Feld::AlTxt, Feld::KiTxt,
-                                        Feld::AnTxt, Feld::NeTxt, Feld::StTxt};
-
 // Why the field's text stops the redraw and the script, read as both read it; nullopt when it
 // reads.
-std::optional<Lesefehler> LesefehlerVon(Feld feld, std::string_view text);
+[[nodiscard]] std::optional<Lesefehler> LesefehlerVon(Feld feld, std::string_view text);
 
 // Why the field's text cannot be read, as the window's sentence with the typed text quoted as
 // %1 ("„viele“ ist keine Zahl.") and the command line's words ("no number").

@@ -179,7 +179,8 @@ int tageImMonat(int jahr, int monat) {
     return monat == 2 && istSchaltjahr(jahr) ? 29 : Tage[monat - 1];
 }
 
-std::optional<int> zahlAusZiffern(std::string_view ziffern, std::size_t min, std::size_t max) {
+[[nodiscard]] std::optional<int> zahlAusZiffern(std::string_view ziffern, std::size_t min,
+                                                std::size_t max) {
     if (ziffern.size() < min || ziffern.size() > max) return std::nullopt;
     int wert = 0;
     for (char c : ziffern) wert = wert * 10 + (c - '0');
@@ -188,7 +189,7 @@ std::optional<int> zahlAusZiffern(std::string_view ziffern, std::size_t min, std
 
 // A year of one or two digits means 2000 to 2029 for 00 to 29 and 1930 to 1999 for 30 to 99;
 // three or four digits are the year as written, from 100 on.
-std::optional<int> jahrAusZiffern(std::string_view ziffern) {
+[[nodiscard]] std::optional<int> jahrAusZiffern(std::string_view ziffern) {
     const std::optional<int> jahr = zahlAusZiffern(ziffern, 1, 4);
     if (!jahr) return std::nullopt;
     if (ziffern.size() <= 2) return *jahr < 30 ? 2000 + *jahr : 1900 + *jahr;
@@ -196,7 +197,7 @@ std::optional<int> jahrAusZiffern(std::string_view ziffern) {
     return jahr;
 }
 
-std::optional<Kalenderdatum> datumLesen(Leser& leser) {
+[[nodiscard]] std::optional<Kalenderdatum> datumLesen(Leser& leser) {
     const std::optional<int> tag = zahlAusZiffern(leser.ziffern(), 1, 2);
     if (!tag || !leser.nimm('.')) return std::nullopt;
     const std::optional<int> monat = zahlAusZiffern(leser.ziffern(), 1, 2);
@@ -208,7 +209,7 @@ std::optional<Kalenderdatum> datumLesen(Leser& leser) {
 }
 
 // "hh:mm" or "hh:mm:ss" as the fraction of a day.
-std::optional<double> uhrzeitLesen(Leser& leser) {
+[[nodiscard]] std::optional<double> uhrzeitLesen(Leser& leser) {
     const std::optional<int> stunden = zahlAusZiffern(leser.ziffern(), 1, 2);
     if (!stunden || *stunden > 23 || !leser.nimm(':')) return std::nullopt;
     const std::optional<int> minuten = zahlAusZiffern(leser.ziffern(), 1, 2);

@@ -14,7 +14,7 @@ double leadingNumber(std::string_view text);
 
 // Decimal reading by German regional rules: blanks around, optional sign, a decimal comma,
 // points as thousands marks ignored wherever they stand. Empty or no number: nullopt.
-std::optional<double> readDecimal(std::string_view text);
+[[nodiscard]] std::optional<double> readDecimal(std::string_view text);
 
 // The value of a clean number text "[-]digits[.digits][e[-]digits]". Out of range, the result
 // is inf or 0 with the number's sign, as the C library's strtod gives it.
@@ -33,7 +33,7 @@ Tageszahl tageszahl(Kalenderdatum datum);
 Kalenderdatum kalenderdatum(Tageszahl tage);  // the whole day of a day number
 
 // Date reading by German regional rules: "04.11.2010", optionally followed by a time of day.
-std::optional<Tageszahl> readDate(std::string_view text);
+[[nodiscard]] std::optional<Tageszahl> readDate(std::string_view text);
 
 // "5875", "-3", "132187,5": 15 significant digits, decimal comma, never an exponent.
 std::string regionalNumberText(double zahl);

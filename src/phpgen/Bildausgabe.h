@@ -13,13 +13,13 @@ namespace tafomat {
 
 // "jpeg", "png" or "gif" in any letter case, blanks around them dropped: the type in lower
 // case. nullopt for any other text.
-std::optional<std::string> bildartLesen(std::string_view text);
+[[nodiscard]] std::optional<std::string> bildartLesen(std::string_view text);
 
 // 100 for jpeg, 9 for png; gif takes no quality: -1.
 int höchsteQualität(const std::string& art);
 
 // Decimal digits, blanks around them dropped, from 0 to the type's highest quality. nullopt
 // for any other text, and for gif.
-std::optional<int> qualitätLesen(const std::string& art, std::string_view text);
+[[nodiscard]] std::optional<int> qualitätLesen(const std::string& art, std::string_view text);
 
 }  // namespace tafomat

@@ -19,7 +19,7 @@ namespace {
 // Whole cents of an amount field: its exact decimal value times 100, rounded down, so that
 // 4,35 is 435 and not the 434 of a binary fraction. nullopt when unreadable or beyond any
 // number.
-std::optional<std::string> ganzeCent(const Felder& felder, Feld feld) {
+[[nodiscard]] std::optional<std::string> ganzeCent(const Felder& felder, Feld feld) {
     const std::optional<Dezimalzahl> betrag = Dezimalzahl::lesen(felder.text(feld));
     if (!betrag) return std::nullopt;
     const Dezimalzahl cent = betrag->malHundert();
@@ -28,7 +28,7 @@ std::optional<std::string> ganzeCent(const Felder& felder, Feld feld) {
 }
 
 // The cigarettes per day as a PHP number, so that no typed text runs as code.
-std::optional<std::string> kippenImSkript(const Felder& felder) {
+[[nodiscard]] std::optional<std::string> kippenImSkript(const Felder& felder) {
     const std::optional<double> kippen = readDecimal(felder.text(Feld::KiTxt));
     if (!kippen || !std::isfinite(*kippen)) return std::nullopt;
     return phpZahl(*kippen);
@@ -50,7 +50,7 @@ struct Ausgabe {
     std::string aufruf;
 };
 
-std::optional<Ausgabe> ausgabeLesen(const Felder& felder) {
+[[nodiscard]] std::optional<Ausgabe> ausgabeLesen(const Felder& felder) {
     const std::optional<std::string> art = bildartLesen(felder.text(Feld::BildArt));
     if (!art) return std::nullopt;
     if (*art == "gif") return Ausgabe{*art, 0, "Imagegif($Bild);"};

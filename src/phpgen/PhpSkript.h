@@ -14,7 +14,7 @@ namespace tafomat {
 // The whole script, lines ended by CR LF, "?>" last without a line break. nullopt when an
 // input cannot be read, the output type or quality cannot go into a script (Bildausgabe.h),
 // or the compilation fails.
-std::optional<std::string> PhpSkript(const Felder& felder, const Surface& fläche);
+[[nodiscard]] std::optional<std::string> PhpSkript(const Felder& felder, const Surface& fläche);
 
 // Why the script sends, instead of the banner, a picture that says what is wrong. Its header
 // X-Tafomat-Fehler names the reason by this ASCII word, so that a program need not read the

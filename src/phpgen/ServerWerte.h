@@ -23,7 +23,7 @@ struct Eingabewerte {
 };
 
 // nullopt when the date or a number cannot be read, or a number lies beyond any double.
-std::optional<Eingabewerte> EingabewerteLesen(const Felder& felder);
+[[nodiscard]] std::optional<Eingabewerte> EingabewerteLesen(const Felder& felder);
 
 // What the script's placeholder variables hold when its drawing calls run: the texts PHP hands
 // to ImageTTFText, as Windows-1252 bytes. The numbers are PHP's own: whole cents as written
@@ -101,7 +101,8 @@ inline constexpr Serverrechnung Serverrechnungen[] = {
 // its own time zone; a time of day does not count). nullopt where the script could not be made
 // from the inputs (the template, type and quality are not looked at), and for a day beyond
 // 10^15 days from the start.
-std::optional<ServerWerte> ServerWerteBerechnen(const Felder& felder, Tageszahl heute);
+[[nodiscard]] std::optional<ServerWerte> ServerWerteBerechnen(const Felder& felder,
+                                                              Tageszahl heute);
 
 // The text a placeholder's variable holds.
 const std::string& ServerwertVon(const ServerWerte& werte, const Platzhalter& platzhalter);

@@ -25,7 +25,7 @@ class Übersetzung {
   public:
     Übersetzung(const Felder& felder, const Surface& fläche) : m_felder(felder), m_fläche(fläche) {}
 
-    std::optional<Zeichenplan> übersetzen() {
+    [[nodiscard]] std::optional<Zeichenplan> übersetzen() {
         // The widths are measured at the size that the drawing calls name.
         if (!größeSetzen(Grundgröße(m_felder))) return std::nullopt;
         Vorlagenleser leser(m_felder, Lesart::Skript);
@@ -44,7 +44,7 @@ class Übersetzung {
     std::size_t stopp() const { return m_stopp; }
 
   private:
-    bool ausführen(const Zeichenereignis& ereignis) {
+    [[nodiscard]] bool ausführen(const Zeichenereignis& ereignis) {
         using Art = Zeichenereignis::Art;
         switch (ereignis.art) {
             case Art::Zeile:
@@ -78,7 +78,7 @@ class Übersetzung {
         return true;
     }
 
-    bool größeSetzen(double größe) {
+    [[nodiscard]] bool größeSetzen(double größe) {
         if (!m_fläche.widthAt(größe, {})) return false;
         m_zustand.größe = größe;
         return true;
@@ -96,7 +96,8 @@ class Übersetzung {
             m_danachFarben.push_back(Farbaufruf{farbanteile(farbe)});
     }
 
-    bool textAnhängen(const std::string& text, char platzhalterName, const std::string& gemessen) {
+    [[nodiscard]] bool textAnhängen(const std::string& text, char platzhalterName,
+                                    const std::string& gemessen) {
         const std::optional<Laufart> offen =
             m_lauf.empty() ? std::nullopt : std::optional(m_laufart);
         if (offen && !setztLaufFort(offen, m_zustand) && !PhpTextzeile()) return false;
@@ -115,7 +116,7 @@ class Übersetzung {
 
     // Writes the pending run, if any: a run of blanks only writes nothing and only moves the
     // next run to the right. The next run starts where GD's layout of this one ends.
-    bool PhpTextzeile() {
+    [[nodiscard]] bool PhpTextzeile() {
         if (m_lauf.empty()) return true;
         const std::optional<double> breite = m_fläche.widthAt(m_laufart.größe, m_laufGemessen);
         // A run that cannot be written is the fault of its text, not of what ends it.
@@ -133,7 +134,7 @@ class Übersetzung {
 
     // Black is the starting colour, as in the preview. y is the baseline, 3 pixels plus the size
     // below the line's top; positions are whole pixels, as GD takes them.
-    bool textaufrufSchreiben() {
+    [[nodiscard]] bool textaufrufSchreiben() {
         if (m_plan.aufrufe.empty()) m_plan.aufrufe.emplace_back(Farbaufruf{});
         Textaufruf aufruf;
         aufruf.größe = m_laufart.größe;

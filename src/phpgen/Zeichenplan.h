@@ -44,10 +44,12 @@ struct Zeichenplan {
 
 // Compiles the template, measuring runs on the surface in its font without changing it. nullopt
 // when the surface refuses a size or a position cannot go into a drawing call.
-std::optional<Zeichenplan> VorlageÜbersetzen(const Felder& felder, const Surface& fläche);
+[[nodiscard]] std::optional<Zeichenplan> VorlageÜbersetzen(const Felder& felder,
+                                                           const Surface& fläche);
 
 // Where the compilation of the template stops: 0 at the base size, otherwise the first character
 // of the command or text at fault, counted from 1; nullopt when it compiles.
-std::optional<std::size_t> Übersetzungsstopp(const Felder& felder, const Surface& fläche);
+[[nodiscard]] std::optional<std::size_t> Übersetzungsstopp(const Felder& felder,
+                                                           const Surface& fläche);
 
 }  // namespace tafomat

@@ -26,13 +26,13 @@ struct WriteFailure {
 
 // Creates or replaces the file with the bytes. The old file stays untouched unless the whole
 // new content was written; the file is closed in every case. nullopt when it was written.
-std::optional<WriteFailure> saveFile(const QString& pfad, std::string_view bytes);
+[[nodiscard]] std::optional<WriteFailure> saveFile(const QString& pfad, std::string_view bytes);
 // The same, saying only whether it was written.
-bool writeFile(const QString& pfad, std::string_view bytes);
+[[nodiscard]] bool writeFile(const QString& pfad, std::string_view bytes);
 
 // The whole content of a regular file of at most höchstens bytes, or why not; pipes, devices
 // and folders are refused at once, a larger file before it is read.
-FileContent readFile(const QString& pfad, std::size_t höchstens);
+[[nodiscard]] FileContent readFile(const QString& pfad, std::size_t höchstens);
 
 // A name that the settings reader opens as it is, without appending ".txt": one that ends in
 // exactly ".txt", and a file that exists under a name ending in ".txt" in any letter case.

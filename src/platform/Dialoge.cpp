@@ -1,7 +1,6 @@
 #include "platform/Dialoge.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -9,7 +8,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTranslator>
-#include <QUrl>
+
+#include "platform/Zuschnittdialog.h"
 
 namespace tafomat {
 
@@ -26,22 +26,28 @@ QString inJederSchreibung(const QString& endung) {
     return muster;
 }
 
-// "*.jpg" becomes "JPEG-Bilder (*.[jJ][pP][gG] *.[jJ][pP][eE][gG])".
-QString namensfilter(const QString& muster) {
-    if (!muster.startsWith(QLatin1String("*."))) return muster;
-    const QString endung = muster.mid(2);
-    const bool jpeg = endung.compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0;
-    QStringList endungen{endung};
-    if (jpeg) endungen.append(QStringLiteral("jpeg"));
+QString filter(const QString& art, const QStringList& endungen) {
     QStringList namensmuster;
     for (const QString& e : endungen)
         namensmuster.append(QStringLiteral("*.") + inJederSchreibung(e));
-    const QString art =
-        jpeg ? QStringLiteral("JPEG-Bilder") : endung.toUpper() + QStringLiteral("-Dateien");
     return QStringLiteral("%1 (%2)").arg(art, namensmuster.join(QLatin1Char(' ')));
 }
 
-std::optional<QString> gewählterPfad(QFileDialog& dialog) {
+// "*.php" becomes "PHP-Dateien (*.[pP][hH][pP])". The picture dialog's "*.jpg" lists every
+// picture that can become a banner first, JPEG pictures alone second.
+QStringList namensfilter(const QString& muster) {
+    if (!muster.startsWith(QLatin1String("*."))) return {muster};
+    const QString endung = muster.mid(2);
+    if (endung.compare(QLatin1String("jpg"), Qt::CaseInsensitive) != 0)
+        return {filter(endung.toUpper() + QStringLiteral("-Dateien"), {endung})};
+    const QStringList jpeg{endung, QStringLiteral("jpeg")};
+    return {filter(QStringLiteral("Bilder"),
+                   jpeg + QStringList{QStringLiteral("png"), QStringLiteral("webp"),
+                                      QStringLiteral("bmp"), QStringLiteral("gif")}),
+            filter(QStringLiteral("JPEG-Bilder"), jpeg)};
+}
+
+[[nodiscard]] std::optional<QString> gewählterPfad(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QString pfad = dialog.selectedFiles().constFirst();
     if (pfad.isEmpty()) return std::nullopt;
@@ -58,18 +64,19 @@ std::optional<QString> Dialoge::OrdnerDialog(const QString&) {
     return std::nullopt;
 }
 
-bool Dialoge::DateiZeigen(const QString&) {
-    return false;
-}
-
 void Dialoge::Über(const QString& text) {
     Meldung(text);
+}
+
+std::optional<Zuschnittwahl> Dialoge::BildZuschneiden(const QImage&, bool unverändertErlaubt) {
+    if (!unverändertErlaubt) return std::nullopt;
+    return Zuschnittwahl{true, {}};
 }
 
 void DateiDialogVorbereiten(QFileDialog& dialog, const QString& vorgabe) {
     if (vorgabe.contains(QLatin1Char('*'))) {
         dialog.setOption(QFileDialog::HideNameFilterDetails);
-        dialog.setNameFilter(namensfilter(vorgabe));
+        dialog.setNameFilters(namensfilter(vorgabe));
     } else {
         dialog.selectFile(vorgabe);
     }
@@ -129,12 +136,17 @@ std::optional<QString> QtDialoge::OrdnerDialog(const QString& titel) {
     return ordner;
 }
 
-bool QtDialoge::DateiZeigen(const QString& pfad) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
-}
-
 void QtDialoge::Über(const QString& text) {
     QMessageBox::about(QApplication::activeWindow(), QStringLiteral("Über Tafomat"), text);
+}
+
+std::optional<Zuschnittwahl> QtDialoge::BildZuschneiden(const QImage& foto,
+                                                        bool unverändertErlaubt) {
+    Zuschnittdialog dialog(foto, unverändertErlaubt, QApplication::activeWindow());
+    const int ergebnis = dialog.exec();
+    if (ergebnis == Zuschnittdialog::Unverändert) return Zuschnittwahl{true, {}};
+    if (ergebnis != QDialog::Accepted) return std::nullopt;
+    return Zuschnittwahl{false, dialog.zuschnitt()};
 }
 
 }  // namespace tafomat

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+#include "platform/Foto.h"
+
 class QFileDialog;
 class QTranslator;
 
@@ -12,6 +14,12 @@ namespace tafomat {
 struct DateiWahl {
     QString pfad;  // full path
     QString name;  // the file's name without its folder
+};
+
+// What the crop dialog came to: the picture as it is, or the banner cut out of it.
+struct Zuschnittwahl {
+    bool unverändert = false;
+    Zuschnitt zuschnitt;
 };
 
 // How the user answered the question whether to save the design's changes.
@@ -24,8 +32,8 @@ enum class Antwort { Speichern, Verwerfen, Abbrechen };
 class Dialoge {
   public:
     virtual ~Dialoge() = default;
-    virtual std::optional<DateiWahl> DateiDialogÖffnen(const QString& vorgabe) = 0;
-    virtual std::optional<QString> DateiDialogSpeichern(const QString& vorgabe) = 0;
+    [[nodiscard]] virtual std::optional<DateiWahl> DateiDialogÖffnen(const QString& vorgabe) = 0;
+    [[nodiscard]] virtual std::optional<QString> DateiDialogSpeichern(const QString& vorgabe) = 0;
     // Modal, one OK button, titled with the application's name.
     virtual void Meldung(const QString& text) = 0;
     // Modal, with the buttons "Speichern", "Verwerfen" and "Abbrechen". Where nobody can be
@@ -33,31 +41,35 @@ class Dialoge {
     virtual Antwort Frage(const QString& text);
     // A folder to write into, made anew there if the user wishes. Where nobody can be asked,
     // none is chosen.
-    virtual std::optional<QString> OrdnerDialog(const QString& titel);
-    // Opens a file with the program the desktop has for it; false when none opened it.
-    virtual bool DateiZeigen(const QString& pfad);
+    [[nodiscard]] virtual std::optional<QString> OrdnerDialog(const QString& titel);
     // Modal: what the program is, titled "Über Tafomat".
     virtual void Über(const QString& text);
+    // Modal: the crop dialog over the photo; nullopt when cancelled. Where nobody can be asked,
+    // a picture that may stay as it is stays, and any other is not taken.
+    virtual std::optional<Zuschnittwahl> BildZuschneiden(const QImage& foto,
+                                                         bool unverändertErlaubt);
 };
 
 // The system's dialogs, centred over the active window.
 class QtDialoge : public Dialoge {
   public:
-    std::optional<DateiWahl> DateiDialogÖffnen(const QString& vorgabe) override;
-    std::optional<QString> DateiDialogSpeichern(const QString& vorgabe) override;
+    [[nodiscard]] std::optional<DateiWahl> DateiDialogÖffnen(const QString& vorgabe) override;
+    [[nodiscard]] std::optional<QString> DateiDialogSpeichern(const QString& vorgabe) override;
     void Meldung(const QString& text) override;
     Antwort Frage(const QString& text) override;
-    std::optional<QString> OrdnerDialog(const QString& titel) override;
-    bool DateiZeigen(const QString& pfad) override;
+    [[nodiscard]] std::optional<QString> OrdnerDialog(const QString& titel) override;
     void Über(const QString& text) override;
+    std::optional<Zuschnittwahl> BildZuschneiden(const QImage& foto,
+                                                 bool unverändertErlaubt) override;
 };
 
 // Prepares a file dialog for a pre-set name. A pattern "*.ext" lists the files with that
-// extension in any letter case; "*.jpg" lists ".jpeg" files as well.
+// extension in any letter case; "*.jpg" lists ".jpeg" files and every other picture that can
+// become a banner as well, with JPEG pictures alone as a second choice.
 void DateiDialogVorbereiten(QFileDialog& dialog, const QString& vorgabe);
 
 // Loads Qt's German texts for the standard dialogs and buttons; false when the system has
 // no German translation of Qt.
-bool DeutscheStandardtexteLaden(QTranslator& übersetzer);
+[[nodiscard]] bool DeutscheStandardtexteLaden(QTranslator& übersetzer);
 
 }  // namespace tafomat

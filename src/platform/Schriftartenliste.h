@@ -11,8 +11,8 @@ namespace tafomat {
 class Schriftartenliste {
   public:
     virtual ~Schriftartenliste() = default;
-    virtual std::optional<int> anzahl() const = 0;
-    virtual std::optional<QString> name(int index) const = 0;
+    [[nodiscard]] virtual std::optional<int> anzahl() const = 0;
+    [[nodiscard]] virtual std::optional<QString> name(int index) const = 0;
 };
 
 // The installed font families that the preview can draw and that a Windows-1252 text can name,
@@ -20,8 +20,8 @@ class Schriftartenliste {
 class QtSchriftartenliste : public Schriftartenliste {
   public:
     QtSchriftartenliste();
-    std::optional<int> anzahl() const override;
-    std::optional<QString> name(int index) const override;
+    [[nodiscard]] std::optional<int> anzahl() const override;
+    [[nodiscard]] std::optional<QString> name(int index) const override;
 
   private:
     QStringList m_namen;

@@ -21,7 +21,7 @@ using GdBild = std::unique_ptr<gdImage, GdFrei>;
 
 // GD's true-colour pixels are 0x7F... with the alpha in the top bits; a picture read from a file
 // is opaque.
-std::optional<Bild> ausGd(gdImagePtr gelesen) {
+[[nodiscard]] std::optional<Bild> ausGd(gdImagePtr gelesen) {
     GdBild gd(gelesen);
     if (!gd) return std::nullopt;
     if (!gdImageTrueColor(gd.get()) && !gdImagePaletteToTrueColor(gd.get())) return std::nullopt;
@@ -82,8 +82,8 @@ void warnungZählen(j_common_ptr info, int stufe) {
 // Decodes as GD does (RGB, CMYK for Adobe's four-component pictures) but scaled, since the
 // warnings come from the coded data and the markers, not from the pixels made of them. Only
 // plain data lives between setjmp and longjmp.
-bool dekodiertMitWarnung(jpeg_decompress_struct& info, Warnungszähler& zähler,
-                         std::string_view bytes, std::vector<JSAMPLE>& zeile) {
+[[nodiscard]] bool dekodiertMitWarnung(jpeg_decompress_struct& info, Warnungszähler& zähler,
+                                       std::string_view bytes, std::vector<JSAMPLE>& zeile) {
     if (setjmp(zähler.zurück)) return true;
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()),
                  static_cast<unsigned long>(bytes.size()));

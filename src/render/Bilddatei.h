@@ -11,7 +11,7 @@ namespace tafomat {
 // A JPEG picture as ImageCreateFromJPEG reads it on the server (libgd, with PHP's default of
 // ignoring libjpeg's warnings, so that a cut-off file still shows what it holds). nullopt when
 // GD would not read it.
-std::optional<Bild> jpegLesen(std::string_view bytes);
+[[nodiscard]] std::optional<Bild> jpegLesen(std::string_view bytes);
 
 // Whether libjpeg warns while it decodes the whole JPEG, or gives up: a picture cut off, or
 // changed by an upload in ASCII mode. Where PHP ignores the warnings, as it does by default,
@@ -20,7 +20,7 @@ std::optional<Bild> jpegLesen(std::string_view bytes);
 [[nodiscard]] bool jpegWarnt(std::string_view bytes);
 
 // A PNG picture as GD reads it; nullopt when it is none.
-std::optional<Bild> pngLesen(std::string_view bytes);
+[[nodiscard]] std::optional<Bild> pngLesen(std::string_view bytes);
 
 // A GIF picture as GD reads it, in true colour; nullopt when it is none.
 std::optional<Bild> gifLesen(std::string_view bytes);

@@ -4,6 +4,7 @@
 #include FT_FREETYPE_H
 #include FT_GLYPH_H
 #include FT_SIZES_H
+#include <raqm.h>
 
 #include <algorithm>
 #include <cmath>
@@ -178,6 +179,10 @@ GdGröße::~GdGröße() {
     if (m_ft->bild) FT_Done_Size(m_ft->bild);
 }
 
+bool GdGröße::symbol() const {
+    return m_schrift->symbol;
+}
+
 unsigned GdGröße::glyphIndex(char32_t zeichen) const {
     // GD reaches the glyphs of a symbol font through the private-use page.
     if (m_schrift->symbol) zeichen |= 0xF000;
@@ -194,10 +199,15 @@ GdGlyphe& GdGröße::eintrag(unsigned index) {
     GdGlyphe& glyphe = m_glyphen[index];
     FT_Face face = m_schrift->face;
     FT_Activate_Size(m_ft->layout);
-    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) != 0)
+    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) != 0) {
         glyphe.layoutFehler = true;
-    else
-        glyphe.vorschub = face->glyph->metrics.horiAdvance;
+    } else {
+        const FT_Glyph_Metrics& maße = face->glyph->metrics;
+        glyphe.vorschub = maße.horiAdvance;
+        glyphe.linksLayout = maße.horiBearingX;
+        glyphe.obenLayout = maße.horiBearingY;
+        glyphe.höheLayout = maße.height;
+    }
     FT_Activate_Size(m_ft->bild);
     if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) != 0) {
         glyphe.zeichenFehler = true;
@@ -206,6 +216,16 @@ GdGlyphe& GdGröße::eintrag(unsigned index) {
     // Bundled GD moves its pen by the advance of the glyph image, in whole pixels when hinted.
     glyphe.vorschub96 = face->glyph->advance.x;
     const FT_Glyph_Metrics& maße = face->glyph->metrics;
+    glyphe.vorschubMetrik96 = maße.horiAdvance;
+    FT_Glyph bild = nullptr;
+    if (FT_Get_Glyph(face->glyph, &bild) == 0) {
+        FT_BBox kasten;
+        FT_Glyph_Get_CBox(bild, FT_GLYPH_BBOX_GRIDFIT, &kasten);
+        glyphe.rechts96 = kasten.xMax;
+        glyphe.unten96 = kasten.yMin;
+        glyphe.oben96 = kasten.yMax;
+        FT_Done_Glyph(bild);
+    }
     glyphe.ungefährLinks = abrunden64(maße.horiBearingX) - 1;
     glyphe.ungefährOben = aufrunden64(maße.horiBearingY) + 1;
     glyphe.ungefährBreite = aufrunden64(maße.width) + 3;
@@ -252,6 +272,113 @@ Stift GdGröße::nächsteZeile(Stift y) const {
     auto neu =
         static_cast<Stift>(static_cast<double>(y) + Zeilenabstand * m_punkte * 64 * LayoutDpi / 72);
     return neu & ~Stift{63};
+}
+
+std::optional<std::vector<GdGröße::RaqmGlyphe>> GdGröße::raqmSatz(std::u32string_view text) const {
+    std::vector<RaqmGlyphe> gesetzt;
+    if (text.empty()) return gesetzt;
+    std::vector<std::uint32_t> zeichen(text.begin(), text.end());
+    if (m_schrift->symbol)
+        for (std::uint32_t& code : zeichen) code |= 0xF000;
+    // libgd hands raqm the face at its 300 dpi size, whose unhinted advances HarfBuzz reads.
+    FT_Activate_Size(m_ft->layout);
+    raqm_t* satz = raqm_create();
+    if (!satz) return std::nullopt;
+    std::size_t anzahl = 0;
+    const raqm_glyph_t* glyphen = nullptr;
+    if (raqm_set_text(satz, zeichen.data(), zeichen.size()) &&
+        raqm_set_freetype_face(satz, m_schrift->face) &&
+        raqm_set_par_direction(satz, RAQM_DIRECTION_DEFAULT) && raqm_layout(satz))
+        glyphen = raqm_get_glyphs(satz, &anzahl);
+    if (glyphen) {
+        gesetzt.reserve(anzahl);
+        for (std::size_t i = 0; i < anzahl; ++i)
+            gesetzt.push_back({glyphen[i].index, glyphen[i].x_advance, glyphen[i].x_offset,
+                               glyphen[i].y_offset, glyphen[i].cluster});
+    }
+    raqm_destroy(satz);
+    if (!glyphen) return std::nullopt;
+    return gesetzt;
+}
+
+namespace {
+
+// Shaping a call costs HarfBuzz far more than its glyphs: the measures of every character and
+// pair come from a few long texts, in which a character the fonts lack (drawn as .notdef, which
+// neither kerns nor joins) parts the pieces.
+constexpr char32_t Trenner = U'\x01';
+
+// The characters a script's text can hold, as GD reads them.
+const std::u32string& raqmAlphabet() {
+    static const std::u32string alphabet = [] {
+        std::u32string zeichen;
+        for (int code = 2; code < 256; ++code)
+            if (code != '\r' && code != '\n')
+                zeichen += unicodeFromCp1252(static_cast<unsigned char>(code));
+        return zeichen;
+    }();
+    return alphabet;
+}
+
+// Where each character's first glyph begins, in pen units from the text's start; -1 for a
+// character that a ligature took into the glyph before.
+std::vector<Stift> glyphAnfänge(const std::vector<GdGröße::RaqmGlyphe>& glyphen,
+                                std::size_t länge) {
+    std::vector<Stift> anfang(länge + 1, -1);
+    Stift stift = 0;
+    for (const GdGröße::RaqmGlyphe& glyphe : glyphen) {
+        if (glyphe.zeichen < länge && anfang[glyphe.zeichen] < 0) anfang[glyphe.zeichen] = stift;
+        stift += glyphe.vorschub;
+    }
+    anfang[länge] = stift;
+    return anfang;
+}
+
+}  // namespace
+
+Stift GdGröße::raqmVorschub(char32_t zeichen) {
+    if (const auto gefunden = m_raqmVorschub.find(zeichen); gefunden != m_raqmVorschub.end())
+        return gefunden->second;
+    std::u32string text;
+    const std::u32string& alphabet = raqmAlphabet();
+    const bool einzeln = alphabet.find(zeichen) == std::u32string::npos;
+    for (const char32_t code : einzeln ? std::u32string(1, zeichen) : alphabet) {
+        text += code;
+        text += Trenner;
+    }
+    const auto glyphen = raqmSatz(text);
+    const std::vector<Stift> anfang =
+        glyphAnfänge(glyphen.value_or(std::vector<RaqmGlyphe>{}), text.size());
+    for (std::size_t i = 0; i < text.size(); i += 2)
+        m_raqmVorschub[text[i]] = glyphen ? anfang[i + 1] - anfang[i] : 0;
+    return m_raqmVorschub[zeichen];
+}
+
+RaqmPaar GdGröße::raqmPaar(char32_t vorher, char32_t zeichen) {
+    auto& reihe = m_raqmPaare[vorher];
+    if (const auto gefunden = reihe.find(zeichen); gefunden != reihe.end()) return gefunden->second;
+    std::u32string text;
+    const std::u32string& alphabet = raqmAlphabet();
+    const bool einzeln = alphabet.find(zeichen) == std::u32string::npos ||
+                         alphabet.find(vorher) == std::u32string::npos;
+    for (const char32_t code : einzeln ? std::u32string(1, zeichen) : alphabet) {
+        text += vorher;
+        text += code;
+        text += Trenner;
+    }
+    const Stift allein = raqmVorschub(vorher);
+    const auto glyphen = raqmSatz(text);
+    const std::vector<Stift> anfang =
+        glyphAnfänge(glyphen.value_or(std::vector<RaqmGlyphe>{}), text.size());
+    for (std::size_t i = 0; i < text.size(); i += 3) {
+        RaqmPaar paar;
+        if (glyphen && anfang[i + 1] < 0)
+            paar.ligatur = true;
+        else if (glyphen)
+            paar.kerning = anfang[i + 1] - anfang[i] - allein;
+        reihe[text[i + 1]] = paar;
+    }
+    return reihe[zeichen];
 }
 
 const GdRaster* GdRasterSpeicher::finden(std::uint64_t schlüssel) {
@@ -329,9 +456,10 @@ const GdRaster* GdGröße::gerastert(unsigned index) {
 // across them. Bundled GD keeps its line in whole pixels (y is then in pixels).
 void GdLauf::zeilenwechsel(char32_t zeichen) {
     m_stiftX = 0;
+    m_metrikX96 = 0;
     m_vorher = 0;
     if (zeichen != U'\n') return;
-    if (m_familie == GdFamilie::System) {
+    if (m_familie != GdFamilie::ImPhp) {
         m_stiftY = m_größe->nächsteZeile(m_stiftY);
     } else {
         m_stiftY96 = m_größe->nächsteZeile96(m_stiftY96);
@@ -345,19 +473,152 @@ void GdLauf::anhängen(char32_t zeichen) {
         m_beendet = true;
         return;
     }
+    if (m_familie == GdFamilie::Raqm) {
+        m_text += zeichen;
+        return raqmSetzen();
+    }
+    ++m_zeichen;
     if (zeichen == U'\r' || zeichen == U'\n') return zeilenwechsel(zeichen);
     const unsigned index = m_größe->glyphIndex(zeichen);
     const GdGlyphe& glyphe = m_größe->glyphe(index);
-    const bool system = m_familie == GdFamilie::System;
-    if (system && glyphe.layoutFehler) m_abgelehnt = true;
-    m_stiftX += system ? m_größe->kerning(m_vorher, index) : m_größe->kerning96(m_vorher, index);
-    m_gesetzt.push_back({index, m_stiftX, m_stiftY});
-    m_stiftX += system ? glyphe.vorschub : glyphe.vorschub96;
+    if (m_familie == GdFamilie::System) {
+        if (glyphe.layoutFehler) m_abgelehnt = true;
+        const Stift kerning = m_größe->kerning(m_vorher, index);
+        // GD counts the kerning into the advance of the glyph before.
+        if (kerning != 0 && !m_gesetzt.empty()) m_gesetzt.back().vorschub += kerning;
+        m_stiftX += kerning;
+        m_gesetzt.push_back({index, m_stiftX, m_stiftY, m_stiftX, m_stiftY, glyphe.vorschub,
+                             zeichen, m_zeichen - 1});
+        m_stiftX += glyphe.vorschub;
+    } else {
+        const Stift kerning = m_größe->kerning96(m_vorher, index);
+        m_stiftX += kerning;
+        m_metrikX96 += kerning;
+        m_gesetzt.push_back(
+            {index, m_stiftX, m_stiftY, m_metrikX96, m_stiftY96, 0, zeichen, m_zeichen - 1});
+        m_stiftX += glyphe.vorschub96;
+        m_metrikX96 += glyphe.vorschubMetrik96;
+    }
     m_vorher = index;
 }
 
 void GdLauf::anhängen(std::u32string_view text) {
-    for (const char32_t zeichen : text) anhängen(zeichen);
+    if (m_familie != GdFamilie::Raqm) {
+        for (const char32_t zeichen : text) anhängen(zeichen);
+        return;
+    }
+    for (const char32_t zeichen : text) {
+        if (m_beendet || zeichen == U'\0') {
+            m_beendet = true;
+            break;
+        }
+        m_text += zeichen;
+    }
+    raqmSetzen();
+}
+
+// libgd lets libraqm lay out the whole call and then walks its glyphs; a carriage return or line
+// feed (the character a glyph stands for) moves the pen as in the system's layout. GD moves a
+// symbol font's characters to the private-use page before it looks for line breaks.
+void GdLauf::raqmSetzen() {
+    m_gesetzt.clear();
+    m_stiftX = 0;
+    m_stiftY = 0;
+    m_abgelehnt = false;
+    const auto glyphen = m_größe->raqmSatz(m_text);
+    if (!glyphen) {
+        m_abgelehnt = true;
+        return;
+    }
+    const bool umbrüche = !m_größe->symbol();
+    for (std::size_t i = 0; i < glyphen->size(); ++i) {
+        const GdGröße::RaqmGlyphe& glyphe = (*glyphen)[i];
+        const char32_t zeichen = m_text[glyphe.zeichen];
+        if (umbrüche && (zeichen == U'\r' || zeichen == U'\n')) {
+            zeilenwechsel(zeichen);
+            continue;
+        }
+        m_gesetzt.push_back({glyphe.index, m_stiftX + glyphe.versatzX, m_stiftY - glyphe.versatzY,
+                             m_stiftX, m_stiftY, glyphe.vorschub, zeichen, i});
+        m_stiftX += glyphe.vorschub;
+    }
+}
+
+std::optional<Textrahmen> GdLauf::rahmen() const {
+    if (m_abgelehnt) return std::nullopt;
+    return m_familie == GdFamilie::ImPhp ? rahmenGebündelt() : rahmenSystem();
+}
+
+namespace {
+
+struct Kasten {
+    Stift minX = 0;
+    Stift minY = 0;
+    Stift maxX = 0;
+    Stift maxY = 0;
+};
+
+// GD starts its box with the layout's first glyph and widens it by every other one; a text
+// that begins with a line break keeps the pen's origin in it.
+void erweitern(Kasten& kasten, const Kasten& glyphe, bool erste) {
+    if (erste) {
+        kasten = glyphe;
+        return;
+    }
+    kasten.minX = std::min(kasten.minX, glyphe.minX);
+    kasten.minY = std::min(kasten.minY, glyphe.minY);
+    kasten.maxX = std::max(kasten.maxX, glyphe.maxX);
+    kasten.maxY = std::max(kasten.maxY, glyphe.maxY);
+}
+
+}  // namespace
+
+// The box at 300 dpi from the hinted metrics and the layout's advances, scaled as libgd 2.3
+// scales it for an angle of 0 and cut to int.
+std::optional<Textrahmen> GdLauf::rahmenSystem() const {
+    Kasten kasten;
+    for (const Gesetzt& gesetzt : m_gesetzt) {
+        const GdGlyphe& glyphe = m_größe->glyphe(gesetzt.index);
+        if (glyphe.layoutFehler) return std::nullopt;
+        const Stift obenY = gesetzt.stiftY - glyphe.obenLayout;
+        erweitern(kasten,
+                  {gesetzt.stiftX + glyphe.linksLayout, obenY, gesetzt.stiftX + gesetzt.vorschub,
+                   obenY + glyphe.höheLayout},
+                  gesetzt.nummer == 0);
+    }
+    const double sinA = std::sin(0.0);
+    const double cosA = std::cos(0.0);
+    const double skala = static_cast<double>(BildDpi) / (64 * LayoutDpi);
+    const auto minX = static_cast<double>(kasten.minX);
+    Textrahmen rahmen;
+    rahmen.rechts = static_cast<int>(
+        0 + (static_cast<double>(kasten.maxX) * cosA + static_cast<double>(kasten.maxY) * sinA) *
+                skala);
+    rahmen.unten =
+        static_cast<int>(0 - (minX * sinA - static_cast<double>(kasten.maxY) * cosA) * skala);
+    rahmen.oben =
+        static_cast<int>(0 - (minX * sinA - static_cast<double>(kasten.minY) * cosA) * skala);
+    return rahmen;
+}
+
+// Bundled GD's box: each glyph's box at 96 dpi widened to whole pixels, a blank counted with its
+// advance, then rounded outwards.
+std::optional<Textrahmen> GdLauf::rahmenGebündelt() const {
+    Kasten kasten;
+    bool erste = true;
+    for (const Gesetzt& gesetzt : m_gesetzt) {
+        const GdGlyphe& glyphe = m_größe->glyphe(gesetzt.index);
+        if (glyphe.zeichenFehler) return std::nullopt;
+        const Stift leer = gesetzt.zeichen == U' ' ? glyphe.vorschubMetrik96 : 0;
+        erweitern(kasten,
+                  {0, gesetzt.stiftY + glyphe.unten96, gesetzt.stiftX + glyphe.rechts96 + leer,
+                   gesetzt.stiftY + glyphe.oben96},
+                  erste);
+        erste = false;
+    }
+    return Textrahmen{static_cast<int>((kasten.maxX + 63) >> 6),
+                      static_cast<int>(-(kasten.minY >> 6)),
+                      static_cast<int>(-((kasten.maxY + 63) >> 6))};
 }
 
 namespace {
@@ -396,10 +657,10 @@ bool außerhalb(const Bild& bild, int links, int oben, int breite, int höhe) {
 
 void GdLauf::zeichnen(Bild& bild, std::int64_t x, std::int64_t y, std::uint32_t farbe) const {
     if (m_abgelehnt) return;
-    if (m_familie == GdFamilie::System)
-        zeichnenSystem(bild, x, y, farbe);
-    else
+    if (m_familie == GdFamilie::ImPhp)
         zeichnenGebündelt(bild, x, y, farbe);
+    else
+        zeichnenSystem(bild, x, y, farbe);
 }
 
 // Bundled GD rounds its pen to whole pixels at each glyph and adds them as int.
@@ -435,7 +696,8 @@ void GdLauf::zeichnenSystem(Bild& bild, std::int64_t stiftX0, std::int64_t stift
         const double stiftX = stiftInPixel(gesetzt.x);
         const double stiftY = stiftInPixel(gesetzt.y);
         const GdGlyphe& grob = m_größe->glyphe(gesetzt.index);
-        if (grob.zeichenFehler) return;
+        // libgd with raqm loads each glyph only when it draws it, and stops at one that fails.
+        if (grob.zeichenFehler || grob.layoutFehler) return;
         if (std::fabs(x + stiftX) > Weit || std::fabs(y + stiftY) > Weit) continue;
         const int ungefährX = static_cast<int>(x + stiftX + grob.ungefährLinks);
         const int ungefährY = static_cast<int>(y + stiftY - grob.ungefährOben);

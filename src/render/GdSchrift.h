@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -16,12 +17,21 @@ namespace tafomat {
 // GD's pen position, in 1/200 pixel (26.6 fixed point at 300 dpi).
 using Stift = std::int64_t;
 
-// The two families of GD that draw on servers. The system libgd (2.1 and later: Debian, Ubuntu)
-// lays a call out at 300 dpi and cuts the pen to pixels at each glyph; the copy bundled inside
-// PHP (official container images, PHP for Windows, many hosts) lays it out at 96 dpi with
-// advances and kerning in whole pixels, and kerns fixed-width fonts too. Both draw a single
-// glyph alike.
-enum class GdFamilie { System, ImPhp };
+// The families of GD that draw on servers. The system libgd (2.1 and later: Debian, Ubuntu; PHP
+// 8.6's bundled copy too) lays a call out at 300 dpi and cuts the pen to pixels at each glyph;
+// the copy bundled inside PHP up to 8.5 (official container images, PHP for Windows, many hosts)
+// lays it out at 96 dpi with advances and kerning in whole pixels, and kerns fixed-width fonts
+// too; libgd built with libraqm (some hosts' PHP repositories) lets HarfBuzz shape the call at
+// 300 dpi: unhinted advances, the font's GPOS kerning and ligatures. All draw a single glyph
+// alike.
+enum class GdFamilie { System, ImPhp, Raqm };
+
+// How HarfBuzz, through libraqm, sets two neighbours: the first one's advance changed by the
+// kerning in pen units, or the two joined in one ligature glyph.
+struct RaqmPaar {
+    Stift kerning = 0;
+    bool ligatur = false;
+};
 
 // One glyph's measures: its advance in GD's layout, and roughly where its ink lies when GD draws
 // it at 96 dpi.
@@ -30,6 +40,16 @@ struct GdGlyphe {
     Stift vorschub96 = 0;        // the hinted advance at 96 dpi, in 1/64 pixel (bundled GD)
     bool layoutFehler = false;   // FreeType cannot load it at 300 dpi: GD refuses the whole call
     bool zeichenFehler = false;  // nor at 96 dpi: GD stops drawing at this glyph
+    // The hinted metrics at 300 dpi, from which the system libgd's ImageTTFBBox is made.
+    Stift linksLayout = 0;
+    Stift obenLayout = 0;
+    Stift höheLayout = 0;
+    // Bundled GD's ImageTTFBBox: the advance at 96 dpi in 1/64 pixel and the glyph's box there,
+    // widened to whole pixels.
+    Stift vorschubMetrik96 = 0;
+    Stift rechts96 = 0;
+    Stift unten96 = 0;
+    Stift oben96 = 0;
     // Where the ink may lie at 96 dpi, from the hinted metrics, with a pixel to spare around it.
     int ungefährLinks = 0;
     int ungefährOben = 0;
@@ -72,9 +92,9 @@ class GdGröße;
 class GdSchrift {
   public:
     // nullptr when FreeType cannot read the file or it has no character map GD would take.
-    static std::shared_ptr<GdSchrift> öffnen(const std::string& pfad);
+    [[nodiscard]] static std::shared_ptr<GdSchrift> öffnen(const std::string& pfad);
     // The same, opened once and shared by everything that draws with the file.
-    static std::shared_ptr<GdSchrift> geteilt(const std::string& pfad);
+    [[nodiscard]] static std::shared_ptr<GdSchrift> geteilt(const std::string& pfad);
     ~GdSchrift();
     GdSchrift(const GdSchrift&) = delete;
     GdSchrift& operator=(const GdSchrift&) = delete;
@@ -83,13 +103,13 @@ class GdSchrift {
 
     // The font at a size in points, kept for the sizes last asked for; nullptr for a size that
     // GD cannot set.
-    std::shared_ptr<GdGröße> größe(double punkte);
+    [[nodiscard]] std::shared_ptr<GdGröße> größe(double punkte);
 
     struct Innen;  // FreeType's handles
 
   private:
     GdSchrift(std::shared_ptr<Innen> innen, std::string pfad);
-    bool probe();
+    [[nodiscard]] bool probe();
 
     std::shared_ptr<Innen> m_innen;
     std::string m_pfad;
@@ -110,6 +130,8 @@ class GdGröße {
     int oberlänge() const { return m_oberlänge; }
 
     unsigned glyphIndex(char32_t zeichen) const;
+    // A symbol font: GD moves every character to the private-use page.
+    bool symbol() const;
     const GdGlyphe& glyphe(unsigned index);
     // The kerning GD adds between two neighbours in one call, in pen units.
     Stift kerning(unsigned vorher, unsigned index);
@@ -122,6 +144,20 @@ class GdGröße {
     // The glyph's coverage, rendered on first use; nullptr where FreeType cannot render it
     // (GD stops drawing there). Valid until the next call.
     const GdRaster* gerastert(unsigned index);
+
+    // One call of libgd built with libraqm: the glyphs HarfBuzz gives for the text, in order;
+    // nullopt where libraqm fails (GD then refuses the call).
+    struct RaqmGlyphe {
+        unsigned index = 0;
+        Stift vorschub = 0;
+        Stift versatzX = 0;
+        Stift versatzY = 0;
+        std::size_t zeichen = 0;  // the first character of the text it stands for
+    };
+    std::optional<std::vector<RaqmGlyphe>> raqmSatz(std::u32string_view text) const;
+    // A character's advance set alone, and what HarfBuzz makes of two neighbours.
+    Stift raqmVorschub(char32_t zeichen);
+    RaqmPaar raqmPaar(char32_t vorher, char32_t zeichen);
 
   private:
     struct Größen;
@@ -136,6 +172,8 @@ class GdGröße {
     std::unordered_map<unsigned, GdGlyphe> m_glyphen;
     std::unordered_map<std::uint64_t, Stift> m_kerning;
     std::unordered_map<std::uint64_t, Stift> m_kerning96;
+    std::unordered_map<char32_t, Stift> m_raqmVorschub;
+    std::unordered_map<char32_t, std::unordered_map<char32_t, RaqmPaar>> m_raqmPaare;
     std::uint64_t m_nummer;  // tells this size's glyphs apart in the font's raster store
 };
 
@@ -149,11 +187,13 @@ class GdLauf {
     void anhängen(char32_t zeichen);
     void anhängen(std::u32string_view text);
     // The pen after the last glyph: where GD's layout of the text ends. In pen units for the
-    // system libgd, in 1/64 pixel for bundled GD.
+    // system libgd and raqm, in 1/64 pixel for bundled GD.
     Stift vorschub() const { return m_stiftX; }
     bool leer() const { return m_gesetzt.empty(); }
     // A glyph FreeType could not load at 300 dpi makes GD refuse the whole call.
     bool abgelehnt() const { return m_abgelehnt; }
+    // What ImageTTFBBox gives for the text; nullopt where it fails.
+    std::optional<Textrahmen> rahmen() const;
 
     // Draws the glyphs in order with the pen starting at (x, y), as ImageTTFText does on a
     // true-colour picture with alpha blending; the picture's edges clip.
@@ -163,11 +203,19 @@ class GdLauf {
   private:
     struct Gesetzt {
         unsigned index;
-        Stift x;
+        Stift x;  // where the glyph is drawn
         Stift y;
+        Stift stiftX = 0;  // GD's pen there, which its bounding box counts from
+        Stift stiftY = 0;
+        Stift vorschub = 0;  // the advance the box counts, kerning included
+        char32_t zeichen = 0;
+        std::size_t nummer = 0;  // its place among the glyphs GD's layout gives
     };
 
     void zeilenwechsel(char32_t zeichen);
+    void raqmSetzen();
+    std::optional<Textrahmen> rahmenSystem() const;
+    std::optional<Textrahmen> rahmenGebündelt() const;
     void zeichnenSystem(Bild& bild, std::int64_t x, std::int64_t y, std::uint32_t farbe) const;
     void zeichnenGebündelt(Bild& bild, std::int64_t x, std::int64_t y, std::uint32_t farbe) const;
 
@@ -176,10 +224,13 @@ class GdLauf {
     std::vector<Gesetzt> m_gesetzt;
     Stift m_stiftX = 0;
     Stift m_stiftY = 0;
-    Stift m_stiftY96 = 0;  // bundled GD's line, in 1/64 pixel
+    Stift m_stiftY96 = 0;       // bundled GD's line, in 1/64 pixel
+    Stift m_metrikX96 = 0;      // bundled GD's pen for its bounding box, from the glyphs' metrics
+    std::size_t m_zeichen = 0;  // characters laid out
     unsigned m_vorher = 0;
     bool m_abgelehnt = false;
     bool m_beendet = false;  // a NUL came
+    std::u32string m_text;   // raqm shapes the whole call at once
 };
 
 // The Unicode text GD draws for Windows-1252 bytes.

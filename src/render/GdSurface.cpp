@@ -153,7 +153,8 @@ std::optional<Zeichenmaß> GdSurface::zeichenmaß(double punkte, unsigned char z
     if (!raster) return std::nullopt;
     const bool tinte = std::any_of(raster->deckung.begin(), raster->deckung.end(),
                                    [](std::uint8_t stufe) { return stufe != 0; });
-    return Zeichenmaß{glyphe.vorschub, glyphe.vorschub96, raster->links, tinte};
+    return Zeichenmaß{glyphe.vorschub, glyphe.vorschub96, raster->links, tinte,
+                      schrift->raqmVorschub(unicodeFromCp1252(zeichen))};
 }
 
 Paarmaß GdSurface::paarmaß(double punkte, unsigned char vorher, unsigned char zeichen) const {
@@ -161,7 +162,19 @@ Paarmaß GdSurface::paarmaß(double punkte, unsigned char vorher, unsigned char 
     if (!schrift) return {};
     const unsigned a = schrift->glyphIndex(unicodeFromCp1252(vorher));
     const unsigned b = schrift->glyphIndex(unicodeFromCp1252(zeichen));
-    return {schrift->kerning(a, b), schrift->kerning96(a, b)};
+    const RaqmPaar raqm = schrift->raqmPaar(unicodeFromCp1252(vorher), unicodeFromCp1252(zeichen));
+    return {schrift->kerning(a, b), schrift->kerning96(a, b), raqm.kerning, raqm.ligatur};
+}
+
+std::optional<Probenmaß> GdSurface::probenmaß(double punkte, const std::string& text) const {
+    const std::shared_ptr<GdGröße> schrift = m_schrift ? m_schrift->größe(punkte) : nullptr;
+    if (!schrift) return std::nullopt;
+    const auto rahmen = [&](GdFamilie familie) {
+        GdLauf lauf(schrift, familie);
+        lauf.anhängen(unicodeText(text));
+        return lauf.rahmen();
+    };
+    return Probenmaß{rahmen(GdFamilie::System), rahmen(GdFamilie::ImPhp), rahmen(GdFamilie::Raqm)};
 }
 
 bool GdSurface::loadBackground(const std::string& pfad) {

@@ -56,22 +56,25 @@ class GdSurface : public Surface {
     double currentY() const override { return m_y; }
     // Refuses sizes that are not finite, 0 or less, above GrößteSchriftgröße, or that GD cannot set
     // for the font.
-    bool setFontSize(double punkte) override;
+    [[nodiscard]] bool setFontSize(double punkte) override;
     double fontSize() const override { return m_punkte; }
     // Refuses a name (Windows-1252, as the design holds it) that no font file answers (see
     // schriftdateiSuchen); the font stays. The name is kept as given, since the script names its
     // font file after it.
-    bool setFontName(const std::string& name) override;
+    [[nodiscard]] bool setFontName(const std::string& name) override;
     std::string fontName() const override { return m_schriftName; }
     void setBold(bool fett) override { m_fett = fett; }
     void drawText(const std::string& text) override;
     double textWidth(const std::string& text) const override;
-    std::optional<double> widthAt(double punkte, const std::string& text) const override;
-    std::optional<Zeichenmaß> zeichenmaß(double punkte, unsigned char zeichen) const override;
+    [[nodiscard]] std::optional<double> widthAt(double punkte,
+                                                const std::string& text) const override;
+    [[nodiscard]] std::optional<Zeichenmaß> zeichenmaß(double punkte,
+                                                       unsigned char zeichen) const override;
     Paarmaß paarmaß(double punkte, unsigned char vorher, unsigned char zeichen) const override;
+    std::optional<Probenmaß> probenmaß(double punkte, const std::string& text) const override;
     // The path is Windows-1252 text, as the design holds it. Only JPEG content is taken, whatever
     // the name, read as GD reads it. An empty path leaves a white picture of the current size.
-    bool loadBackground(const std::string& pfad) override;
+    [[nodiscard]] bool loadBackground(const std::string& pfad) override;
     // Why the last loadBackground failed; empty after one that succeeded.
     const std::optional<Bildfehler>& backgroundFailure() const { return m_hintergrundfehler; }
     // The Exif orientation of the picture the last loadBackground took; nullopt without one.

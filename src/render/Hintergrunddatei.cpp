@@ -103,7 +103,7 @@ class Tiff {
 };
 
 // The orientation entry (tag 0112, one SHORT) of the first image directory.
-std::optional<int> ausrichtungIn(const Tiff& tiff) {
+[[nodiscard]] std::optional<int> ausrichtungIn(const Tiff& tiff) {
     constexpr unsigned Ausrichtungsmarke = 0x0112, Kurz = 3, Eintragsgröße = 12;
     const std::uint32_t verzeichnis = tiff.doppelwort(4);
     if (verzeichnis > tiff.größe() - 2) return std::nullopt;

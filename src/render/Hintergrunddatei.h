@@ -54,7 +54,7 @@ struct Bildmaß {
 // The size declared in a JPEG's frame header (SOF), found by walking the marker segments
 // from the start of the picture, without decoding; nullopt when the bytes are no JPEG or the
 // scan begins before any frame header.
-std::optional<Bildmaß> jpegBildmaß(std::string_view bytes);
+[[nodiscard]] std::optional<Bildmaß> jpegBildmaß(std::string_view bytes);
 
 struct Hintergrunddatei {
     std::string bytes;  // the JPEG file, when it passed every check
@@ -67,12 +67,12 @@ int jpegScans(std::string_view bytes);
 // The orientation (1 to 8) that a JPEG's first Exif segment (APP1) gives its picture; nullopt
 // without one. Cameras store a turned photo as taken and leave the turn to this entry, which
 // GD on the server ignores.
-std::optional<int> exifAusrichtung(std::string_view bytes);
+[[nodiscard]] std::optional<int> exifAusrichtung(std::string_view bytes);
 
 // Reads a background picture safely: a regular file of at most GrößteBilddatei bytes that
 // holds a JPEG declaring at most GrößteBildpunktzahl pixels in at most GrößteScanzahl scans.
 // The path is given as the file system takes it. Decoding is left to the caller, whose decoder may
 // still fail (Bildfehlergrund::Beschaedigt).
-Hintergrunddatei HintergrunddateiLesen(const std::string& pfad);
+[[nodiscard]] Hintergrunddatei HintergrunddateiLesen(const std::string& pfad);
 
 }  // namespace tafomat

@@ -28,7 +28,7 @@ struct Treffer {
 };
 
 // The font fontconfig gives for a family, substituted as GD's fontconfig lookup does it.
-std::optional<Treffer> passendeSchrift(const std::string& familie) {
+[[nodiscard]] std::optional<Treffer> passendeSchrift(const std::string& familie) {
     Muster muster(FcPatternCreate());
     if (!muster) return std::nullopt;
     FcPatternAddString(muster.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(familie.c_str()));
@@ -74,7 +74,7 @@ bool taugtAlsDateiname(const std::string& familie) {
     });
 }
 
-Schriftfund suchen(const std::string& familie) {
+[[nodiscard]] Schriftfund suchen(const std::string& familie) {
     if (!taugtAlsDateiname(familie)) return {std::nullopt, Schriftmangel::KeinDateiname, {}};
     const std::optional<Treffer> treffer = passendeSchrift(familie);
     if (!treffer) return {};
@@ -110,7 +110,7 @@ std::vector<std::string> gleichwertigeFamilien(const std::string& familie) {
     return namen;
 }
 
-std::optional<std::string> ersatzSuchen(const std::string& familie) {
+[[nodiscard]] std::optional<std::string> ersatzSuchen(const std::string& familie) {
     if (!schriftdateiSuchen(familie)) return std::nullopt;
     const std::optional<Treffer> treffer = passendeSchrift(familie);
     if (!treffer || treffer->familien.empty()) return std::nullopt;

@@ -12,13 +12,13 @@ namespace tafomat {
 // answer, when GD could not use the file, or when the name cannot stand in a script's font file
 // name. GD opens the first face of a file, so a family that lives further inside a collection
 // does not answer either.
-std::optional<std::string> schriftdateiSuchen(const std::string& familie);
+[[nodiscard]] std::optional<std::string> schriftdateiSuchen(const std::string& familie);
 
 // The family of the font file that schriftdateiSuchen gives for a family, when that is another
 // family than the one asked for: the nearest match fontconfig found. nullopt when the file is the
 // family's own, a stand-in that the system's configuration binds to it as its equal (Liberation
 // Sans, made with Arial's widths, for "Arial"), or no file answers. Names in UTF-8.
-std::optional<std::string> ersatzfamilie(const std::string& familie);
+[[nodiscard]] std::optional<std::string> ersatzfamilie(const std::string& familie);
 
 // Why no font file answers a family name.
 enum class Schriftmangel {
@@ -36,7 +36,7 @@ struct Schriftfund {
     Schriftmangel mangel = Schriftmangel::NichtInstalliert;
     std::string gefunden;  // the file fontconfig gives, where one answers
 };
-Schriftfund schriftSuchen(const std::string& familie);
+[[nodiscard]] Schriftfund schriftSuchen(const std::string& familie);
 
 // Whether the family is there, only GD cannot draw it.
 inline bool installiertAberNichtZeichenbar(const Schriftfund& fund) {

@@ -15,7 +15,7 @@ struct Bildausgabe {
 };
 
 // nullopt when the type or the quality could not go into a script (phpgen/Bildausgabe.h).
-std::optional<Bildausgabe> BildausgabeLesen(const Felder& felder);
+[[nodiscard]] std::optional<Bildausgabe> BildausgabeLesen(const Felder& felder);
 
 // What a forum checks of the banner as the server sends it: "468 × 60 Pixel, 14,2 KB (jpeg 75)",
 // in Windows-1252, the bytes of the banner encoded as the script encodes it, in KB of 1024 bytes

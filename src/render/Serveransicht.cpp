@@ -60,8 +60,8 @@ std::optional<Bild> PlanZeichnen(const Zeichenplan& plan, const std::string& sch
 namespace {
 
 // Draws onto `bild`, which holds the preview's background.
-bool serverZeichnen(const Felder& felder, const GdSurface& vorschau, Tageszahl heute, Bild& bild,
-                    GdFamilie familie) {
+[[nodiscard]] bool serverZeichnen(const Felder& felder, const GdSurface& vorschau, Tageszahl heute,
+                                  Bild& bild, GdFamilie familie) {
     if (!vorschau.hatSchrift()) return false;
     const std::optional<Zeichenplan> plan = VorlageÜbersetzen(felder, vorschau);
     const std::optional<ServerWerte> werte = ServerWerteBerechnen(felder, heute);

@@ -5,45 +5,25 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "files/RegularFile.h"
+#include "model/Datensaetze.h"
 #include "model/Felder.h"
 #include "model/Wortlaut.h"
 #include "template/Surface.h"
 
 namespace tafomat {
 
-// The settings file: fifteen records in a fixed order, no header, no keys.
-//   1 HintergrundPfad   2 HintergrundName   3 font name   4 font size   5 text colour
-//   6 XPos   7 YPos   8 Abstand   9-14 DaTxt AlTxt KiTxt AnTxt NeTxt StTxt   15 template
-// Text records are lines; records 4 to 8 are written as number lines (" 8 ", "-12 "); the
-// template is the rest of the file. Every line ends with CR LF.
+// The settings file: the records of Datensätze (model/Datensaetze.h), no header, no keys. Text
+// records are lines; number records are written as number lines (" 8 ", "-12 "); the template
+// is the rest of the file. Every line ends with CR LF.
 
-inline constexpr int EinstellungenDatensätze = 15;
-
-// The field each record fills, in file order: record 5, the text colour, fills none.
-inline constexpr std::array<std::optional<Feld>, EinstellungenDatensätze> Datensätze{
-    Feld::HintergrundPfad,
-    Feld::HintergrundName,
-    Feld::SchriftartListe,
-    Feld::SchriftGröße,
-    std::nullopt,
-    Feld::XPos,
-    Feld::YPos,
-    Feld::Abstand,
-    Feld::DaTxt,
-    Feld::AlTxt,
-    Feld::KiTxt,
-    Feld::AnTxt,
-    Feld::NeTxt,
-    Feld::StTxt,
-    Feld::Txt};
+inline constexpr int EinstellungenDatensätze = static_cast<int>(Datensätze.size());
 
 // A record's name in messages, its field's name or "text colour"; "?" for a number beyond the
 // records.
 std::string_view Datensatzname(int nummer);
-// The number of the record that fills the field, counted from 1; 0 for a field of none.
-int Datensatznummer(Feld feld);
 
 // A design takes a few hundred bytes; a template of a million characters still fits twice.
 // A larger file is refused before it is read.
@@ -52,10 +32,6 @@ inline constexpr std::size_t GrößteEinstellungsdatei = 2 * 1024 * 1024;
 // The most characters of a text record (1 to 4, 9 to 14): what the window's one-line fields
 // hold, so that a record is never cut on its way into a field.
 inline constexpr std::size_t LängsteTextzeile = 32767;
-
-// Records 9 to 14, in file order.
-inline constexpr std::array<Feld, 6> Eingabefelder{Feld::DaTxt, Feld::AlTxt, Feld::KiTxt,
-                                                   Feld::AnTxt, Feld::NeTxt, Feld::StTxt};
 
 // Why the reading stopped at record gelesen + 1.
 enum class Abbruch {
@@ -66,22 +42,22 @@ enum class Abbruch {
     ZuLang,            // a text record holds more than LängsteTextzeile characters
 };
 
+// A record's value as read: the line of a text record, the number of a number record.
+using Datensatzwert = std::variant<std::string, long long>;
+
 // The records of a settings file as far as they could be read, in file order: a record is
 // present only when every record before it is.
 struct Einstellungen {
-    std::optional<std::string> hintergrundPfad;          // 1
-    std::optional<std::string> hintergrundName;          // 2
-    std::optional<std::string> schriftart;               // 3
-    std::optional<std::string> schriftGröße;             // 4, the whole line, blanks included
-    std::optional<long long> farbe;                      // 5, read but never applied
-    std::optional<int> xPos;                             // 6
-    std::optional<int> yPos;                             // 7
-    std::optional<int> abstand;                          // 8
-    std::array<std::optional<std::string>, 6> eingaben;  // 9 to 14, see Eingabefelder
-    std::optional<std::string> vorlage;                  // 15
-
+    std::array<std::optional<Datensatzwert>, EinstellungenDatensätze> werte;  // record n at n - 1
     int gelesen = 0;  // records read, 0 to 15
     Abbruch abbruch = Abbruch::Keiner;
+
+    // The line of the field's text record; nullopt where it was not read.
+    [[nodiscard]] std::optional<std::string> text(Feld feld) const;
+    // The number of the field's number record; nullopt where it was not read.
+    [[nodiscard]] std::optional<long long> zahl(Feld feld) const;
+    // The text colour's record, read but never applied.
+    [[nodiscard]] std::optional<long long> farbe() const;
 };
 
 // Why a settings file cannot be read, as the end of a sentence that names the file.
@@ -105,7 +81,7 @@ std::string EinstellungenText(const Felder& felder, const Surface& surface);
 // template joins the remaining lines with CR LF, so that what EinstellungenText wrote comes
 // back unchanged; a lone CR or LF inside a template comes back as CR LF. Bytes that end right
 // after record 14 leave the template unread.
-Einstellungen EinstellungenParsen(std::string_view bytes);
+[[nodiscard]] Einstellungen EinstellungenParsen(std::string_view bytes);
 
 struct EinstellungenErgebnis {
     int angewendet = 0;      // records taken over, 0 to 15 (record 5 counts, changing nothing)
@@ -120,7 +96,7 @@ struct EinstellungenErgebnis {
 // SchriftGröße, record 5 is dropped. The font reaches the surface through SchriftartListe's
 // change handling, not from here. Callers that must keep a change handler quiet while a file
 // loads set their own flag around this call.
-EinstellungenErgebnis EinstellungenAnwenden(const Einstellungen& einstellungen, Felder& felder,
-                                            Surface& surface);
+[[nodiscard]] EinstellungenErgebnis EinstellungenAnwenden(const Einstellungen& einstellungen,
+                                                          Felder& felder, Surface& surface);
 
 }  // namespace tafomat

@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "files/Lesegrund.h"
 #include "settings/Einstellungen.h"
 
@@ -7,13 +5,8 @@ namespace tafomat {
 
 std::string_view Datensatzname(int nummer) {
     if (nummer < 1 || nummer > EinstellungenDatensätze) return "?";
-    const std::optional<Feld> feld = Datensätze[static_cast<std::size_t>(nummer - 1)];
+    const std::optional<Feld> feld = Datensätze[static_cast<std::size_t>(nummer - 1)].feld;
     return feld ? feldName(*feld) : "text colour";
-}
-
-int Datensatznummer(Feld feld) {
-    const auto stelle = std::find(Datensätze.begin(), Datensätze.end(), feld);
-    return stelle == Datensätze.end() ? 0 : static_cast<int>(stelle - Datensätze.begin()) + 1;
 }
 
 std::string Einstellungsdateigrund(ReadFailure fehler, Sprache sprache) {

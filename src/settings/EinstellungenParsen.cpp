@@ -63,7 +63,7 @@ Bruchteil takeFraction(std::string_view& text) {
 }
 
 // A sign, digits with at most one point, and nothing else; rounded, halves away from zero.
-std::optional<long long> readWholeNumber(std::string_view text) {
+[[nodiscard]] std::optional<long long> readWholeNumber(std::string_view text) {
     text = trimBlanks(text);
     const bool negativ = text.starts_with('-');
     if (negativ || text.starts_with('+')) text.remove_prefix(1);
@@ -80,7 +80,7 @@ class Datensatzleser {
   public:
     Datensatzleser(std::string_view bytes, Einstellungen& ziel) : m_rest(bytes), m_ziel(ziel) {}
 
-    bool zeile(std::optional<std::string>& wert) {
+    [[nodiscard]] bool zeile(std::optional<Datensatzwert>& wert) {
         if (!beginnt()) return false;
         const std::string_view text = takeLine(m_rest);
         if (text.size() > LängsteTextzeile) return abbrechen(Abbruch::ZuLang);
@@ -88,24 +88,26 @@ class Datensatzleser {
         return gelesen();
     }
 
-    bool zahl(std::optional<long long>& wert) {
-        wert = zahlLesen();
-        return wert && gelesen();
+    [[nodiscard]] bool zahl(std::optional<Datensatzwert>& wert) {
+        const std::optional<long long> zahl = zahlLesen();
+        if (!zahl) return false;
+        wert = *zahl;
+        return gelesen();
     }
 
-    bool regler(Feld regler, std::optional<int>& wert) {
+    [[nodiscard]] bool regler(Feld regler, std::optional<Datensatzwert>& wert) {
         const std::optional<long long> zahl = zahlLesen();
         if (!zahl) return false;
         const Reglerbereich bereich = bereichVon(regler);
         if (*zahl < bereich.min || *zahl > bereich.max) {
             return abbrechen(Abbruch::AußerhalbBereich);
         }
-        wert = static_cast<int>(*zahl);
+        wert = *zahl;
         return gelesen();
     }
 
     // The lines up to the end, joined with CR LF; the line end of the last line is dropped.
-    bool vorlage(std::optional<std::string>& wert) {
+    [[nodiscard]] bool vorlage(std::optional<Datensatzwert>& wert) {
         if (!beginnt()) return false;
         std::string text(takeLine(m_rest));
         while (!m_rest.empty()) {
@@ -117,14 +119,14 @@ class Datensatzleser {
     }
 
   private:
-    std::optional<long long> zahlLesen() {
+    [[nodiscard]] std::optional<long long> zahlLesen() {
         if (!beginnt()) return std::nullopt;
         const std::optional<long long> zahl = readWholeNumber(takeLine(m_rest));
         if (!zahl) abbrechen(Abbruch::KeineZahl);
         return zahl;
     }
 
-    bool beginnt() { return !m_rest.empty() || abbrechen(Abbruch::DateiEnde); }
+    [[nodiscard]] bool beginnt() { return !m_rest.empty() || abbrechen(Abbruch::DateiEnde); }
 
     bool gelesen() {
         ++m_ziel.gelesen;
@@ -140,23 +142,63 @@ class Datensatzleser {
     Einstellungen& m_ziel;
 };
 
-bool eingabenLesen(Datensatzleser& leser, Einstellungen& ziel) {
-    for (std::optional<std::string>& eingabe : ziel.eingaben) {
-        if (!leser.zeile(eingabe)) return false;
+[[nodiscard]] bool lesen(Datensatzleser& leser, const Datensatz& satz,
+                         std::optional<Datensatzwert>& wert) {
+    switch (satz.art) {
+        case Datensatzart::Textfarbe:
+            return leser.zahl(wert);
+        case Datensatzart::Regler:
+            return leser.regler(*satz.feld, wert);
+        case Datensatzart::Vorlage:
+            return leser.vorlage(wert);
+        case Datensatzart::Bildpfad:
+        case Datensatzart::Bildname:
+        case Datensatzart::Schriftart:
+        case Datensatzart::Schriftgröße:
+        case Datensatzart::Datum:
+        case Datensatzart::Anzahl:
+        case Datensatzart::Betrag:
+            break;
     }
-    return true;
+    return leser.zeile(wert);
+}
+
+template <typename T>
+[[nodiscard]] std::optional<T> wertAls(const Einstellungen& einstellungen, int nummer) {
+    if (nummer < 1 || nummer > EinstellungenDatensätze) return std::nullopt;
+    const std::optional<Datensatzwert>& wert =
+        einstellungen.werte[static_cast<std::size_t>(nummer - 1)];
+    if (!wert || !std::holds_alternative<T>(*wert)) return std::nullopt;
+    return std::get<T>(*wert);
+}
+
+int textfarbennummer() {
+    const auto satz = std::find_if(Datensätze.begin(), Datensätze.end(), [](const Datensatz& s) {
+        return s.art == Datensatzart::Textfarbe;
+    });
+    return static_cast<int>(satz - Datensätze.begin()) + 1;
 }
 
 }  // namespace
 
+std::optional<std::string> Einstellungen::text(Feld feld) const {
+    return wertAls<std::string>(*this, Datensatznummer(feld));
+}
+
+std::optional<long long> Einstellungen::zahl(Feld feld) const {
+    return wertAls<long long>(*this, Datensatznummer(feld));
+}
+
+std::optional<long long> Einstellungen::farbe() const {
+    return wertAls<long long>(*this, textfarbennummer());
+}
+
 Einstellungen EinstellungenParsen(std::string_view bytes) {
     Einstellungen ziel;
     Datensatzleser leser(bytes, ziel);
-    (void)(leser.zeile(ziel.hintergrundPfad) && leser.zeile(ziel.hintergrundName) &&
-           leser.zeile(ziel.schriftart) && leser.zeile(ziel.schriftGröße) &&
-           leser.zahl(ziel.farbe) && leser.regler(Feld::XPos, ziel.xPos) &&
-           leser.regler(Feld::YPos, ziel.yPos) && leser.regler(Feld::Abstand, ziel.abstand) &&
-           eingabenLesen(leser, ziel) && leser.vorlage(ziel.vorlage));
+    for (std::size_t i = 0; i < Datensätze.size(); ++i) {
+        if (!lesen(leser, Datensätze[i], ziel.werte[i])) return ziel;
+    }
     return ziel;
 }
 

@@ -26,6 +26,30 @@ long long ganzzahligerTeil(double punkte) {
     return static_cast<long long>(std::floor(std::clamp(punkte, -1e15, 1e15)));
 }
 
+void schreiben(std::string& datei, const Datensatz& satz, const Felder& felder,
+               const Surface& surface) {
+    switch (satz.art) {
+        case Datensatzart::Schriftart:
+            return textZeile(datei, surface.fontName());
+        case Datensatzart::Schriftgröße:
+            return zahlZeile(datei, ganzzahligerTeil(surface.fontSize()));
+        case Datensatzart::Textfarbe:
+            return zahlZeile(datei, surface.textColor());
+        case Datensatzart::Regler:
+            return zahlZeile(datei, felder.wert(*satz.feld));
+        case Datensatzart::Vorlage:
+            datei += felder.text(*satz.feld);
+            datei += Zeilenumbruch;
+            return;
+        case Datensatzart::Bildpfad:
+        case Datensatzart::Bildname:
+        case Datensatzart::Datum:
+        case Datensatzart::Anzahl:
+        case Datensatzart::Betrag:
+            return textZeile(datei, felder.text(*satz.feld));
+    }
+}
+
 }  // namespace
 
 std::string EinstellungenDateiname(std::string name) {
@@ -35,17 +59,7 @@ std::string EinstellungenDateiname(std::string name) {
 
 std::string EinstellungenText(const Felder& felder, const Surface& surface) {
     std::string datei;
-    textZeile(datei, felder.text(Feld::HintergrundPfad));
-    textZeile(datei, felder.text(Feld::HintergrundName));
-    textZeile(datei, surface.fontName());
-    zahlZeile(datei, ganzzahligerTeil(surface.fontSize()));
-    zahlZeile(datei, surface.textColor());
-    for (const Feld regler : {Feld::XPos, Feld::YPos, Feld::Abstand}) {
-        zahlZeile(datei, felder.wert(regler));
-    }
-    for (const Feld feld : Eingabefelder) textZeile(datei, felder.text(feld));
-    datei += felder.text(Feld::Txt);
-    datei += Zeilenumbruch;
+    for (const Datensatz& satz : Datensätze) schreiben(datei, satz, felder, surface);
     return datei;
 }
 

@@ -13,7 +13,7 @@ class Zeichner {
     Zeichner(const Felder& felder, Surface& fläche) : m_felder(felder), m_fläche(fläche) {}
 
     // Through the template and back to the base size; the command that stops the redraw, if any.
-    std::optional<Zeichenstopp> vorlageZeichnen() {
+    [[nodiscard]] std::optional<Zeichenstopp> vorlageZeichnen() {
         Vorlagenleser leser(m_felder, Lesart::Vorschau);
         for (Zeichenereignis ereignis; leser.nächstes(ereignis);)
             if (!ausführen(ereignis))
@@ -24,7 +24,7 @@ class Zeichner {
     }
 
   private:
-    bool ausführen(const Zeichenereignis& ereignis) {
+    [[nodiscard]] bool ausführen(const Zeichenereignis& ereignis) {
         using Art = Zeichenereignis::Art;
         switch (ereignis.art) {
             case Art::Zeile:
@@ -62,7 +62,8 @@ class Zeichner {
     std::string m_zeichen = std::string(1, ' ');  // the one-character run, reused
 };
 
-std::optional<Zeichenstopp> zeichnen(Felder& felder, Surface& fläche, const Uhr& uhr) {
+[[nodiscard]] std::optional<Zeichenstopp> zeichnen(Felder& felder, Surface& fläche,
+                                                   const Uhr& uhr) {
     if (!fläche.setFontSize(Grundgröße(felder))) return Zeichenstopp{Zeichenstopp::Bei::Grundgröße};
     if (!AbgeleiteteWerteBerechnen(felder, uhr)) return Zeichenstopp{Zeichenstopp::Bei::Werte};
     fläche.clear();

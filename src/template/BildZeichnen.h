@@ -24,6 +24,7 @@ struct Zeichenstopp {
 // Redraws the preview completely from the template, the values and the layout controls.
 // A failure ends the redraw with the text colour black, what was drawn before staying; the
 // result says where it stopped, nullopt when it drew everything.
-std::optional<Zeichenstopp> BildZeichnen(Felder& felder, Surface& fläche, const Uhr& uhr);
+[[nodiscard]] std::optional<Zeichenstopp> BildZeichnen(Felder& felder, Surface& fläche,
+                                                       const Uhr& uhr);
 
 }  // namespace tafomat

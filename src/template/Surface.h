@@ -62,22 +62,41 @@ void kopienZeichnen(bool fett, Zeichnen&& zeichnen) {
     if (fett) zeichnen(1);
 }
 
-// How the two GD families lay out one character at a size, for a script that places glyphs
+// How the GD families lay out one character at a size, for a script that places glyphs
 // itself: the system libgd's advance in pen units and bundled GD's in 1/64 pixel, where the
-// glyph's bitmap begins left of the pen at 96 dpi, and whether it has any ink.
+// glyph's bitmap begins left of the pen at 96 dpi, whether it has any ink, and the unhinted
+// advance in pen units that libgd built with libraqm gives it.
 struct Zeichenmaß {
     std::int64_t vorschub = 0;
     std::int64_t vorschub96 = 0;
     int links = 0;
     bool tinte = false;
+    std::int64_t vorschubRaqm = 0;
 };
 
-// The kerning between two neighbours in one call: the system libgd's in pen units, bundled
-// GD's in 1/64 pixel.
+// Two neighbours in one call: the system libgd's kerning in pen units, bundled GD's in 1/64
+// pixel, libraqm's in pen units, and whether libraqm joins them in a ligature.
 struct Paarmaß {
     std::int64_t kerning = 0;
     std::int64_t kerning96 = 0;
+    std::int64_t kerningRaqm = 0;
+    bool ligaturRaqm = false;
     bool operator==(const Paarmaß&) const = default;
+};
+
+// What ImageTTFBBox gives for a text: its right, lower and upper edge with the pen at (0, 0).
+struct Textrahmen {
+    int rechts = 0;
+    int unten = 0;
+    int oben = 0;
+    bool operator==(const Textrahmen&) const = default;
+};
+
+// The same text's box on each GD layout that a script knows; nullopt where that GD refuses it.
+struct Probenmaß {
+    std::optional<Textrahmen> system;
+    std::optional<Textrahmen> gebündelt;
+    std::optional<Textrahmen> raqm;
 };
 
 // A drawing surface measured in pixels, x from the left and y from the top, that keeps what
@@ -101,10 +120,10 @@ class Surface {
     virtual double currentY() const = 0;
 
     // A size the surface cannot use (0 or less, not finite) is refused: false, nothing changes.
-    virtual bool setFontSize(double punkte) = 0;
+    [[nodiscard]] virtual bool setFontSize(double punkte) = 0;
     virtual double fontSize() const = 0;
     // A name the surface cannot use is refused: false, nothing changes.
-    virtual bool setFontName(const std::string& name) = 0;
+    [[nodiscard]] virtual bool setFontName(const std::string& name) = 0;
     virtual std::string fontName() const = 0;
 
     // Bold text is drawn a second time one pixel to the right; the advance stays that of one copy.
@@ -119,17 +138,22 @@ class Surface {
     // The advance of the text as one run of its own, in pixels.
     virtual double textWidth(const std::string& text) const = 0;
     // The same at a size, without changing the surface; nullopt for a size it cannot use.
-    virtual std::optional<double> widthAt(double punkte, const std::string& text) const = 0;
+    [[nodiscard]] virtual std::optional<double> widthAt(double punkte,
+                                                        const std::string& text) const = 0;
     // A character's and a pair's measures at a size in the current font, without changing the
     // surface; nullopt where the surface cannot tell or GD would refuse the character.
-    virtual std::optional<Zeichenmaß> zeichenmaß(double, unsigned char) const {
+    [[nodiscard]] virtual std::optional<Zeichenmaß> zeichenmaß(double, unsigned char) const {
         return std::nullopt;
     }
     virtual Paarmaß paarmaß(double, unsigned char, unsigned char) const { return {}; }
+    // A text's boxes at a size in the current font on each layout, without changing the surface.
+    virtual std::optional<Probenmaß> probenmaß(double, const std::string&) const {
+        return std::nullopt;
+    }
 
     // A JPEG file becomes the background and the surface takes its size; an empty path removes
     // the background picture. A file that cannot be loaded is refused: false, nothing changes.
-    virtual bool loadBackground(const std::string& pfad) = 0;
+    [[nodiscard]] virtual bool loadBackground(const std::string& pfad) = 0;
 
     virtual int width() const = 0;
     virtual int height() const = 0;

@@ -1,6 +1,7 @@
 #include "template/Vorlagenleser.h"
 
 #include <cmath>
+#include <utility>
 
 #include "model/Vorlage.h"
 #include "model/Zahlen.h"
@@ -9,7 +10,7 @@ namespace tafomat {
 
 namespace {
 
-std::optional<int> farbanteil(double wert, Lesart lesart) {
+[[nodiscard]] std::optional<int> farbanteil(double wert, Lesart lesart) {
     const double gerundet = std::nearbyint(wert);  // the default rounding mode: halves to even
     if (std::isnan(gerundet))
         return lesart == Lesart::Skript ? std::optional<int>(0) : std::nullopt;
@@ -18,7 +19,7 @@ std::optional<int> farbanteil(double wert, Lesart lesart) {
     return static_cast<int>(std::fmin(std::fmax(gerundet, 0), 255));
 }
 
-std::optional<Farbwert> farbe(const Token& token, Lesart lesart) {
+[[nodiscard]] std::optional<Farbwert> farbe(const Token& token, Lesart lesart) {
     const auto rot = farbanteil(token.werte[0], lesart);
     const auto grün = farbanteil(token.werte[1], lesart);
     const auto blau = farbanteil(token.werte[2], lesart);
@@ -33,35 +34,38 @@ double Grundgröße(const Felder& felder) {
 }
 
 Vorlagenleser::Vorlagenleser(const Felder& felder, Lesart lesart)
-    : m_felder(felder),
+    : m_felder(&felder),
       m_lesart(lesart),
       m_vorlage(felder.text(Feld::Txt)),
       m_grundgröße(Grundgröße(felder)) {}
+
+Vorlagenleser::Vorlagenleser(std::string vorlage, Lesart lesart)
+    : m_felder(nullptr), m_lesart(lesart), m_vorlage(std::move(vorlage)), m_grundgröße(0) {}
 
 bool Vorlagenleser::nächstes(Zeichenereignis& ereignis) {
     using Art = Zeichenereignis::Art;
     ereignis = {};
     if (!m_angefangen) {
         m_angefangen = true;
-        m_zeileY = m_felder.wert(Feld::YPos);
+        m_zeileY = wert(Feld::YPos);
         ereignis.art = Art::Zeile;
-        ereignis.x = m_felder.wert(Feld::XPos);
+        ereignis.x = wert(Feld::XPos);
         ereignis.y = m_zeileY;
         return true;
     }
     for (Token token{}; nextToken(m_vorlage, m_stelle, token);) {
         ereignis.stelle = token.position;
+        ereignis.breite = token.breite;
         switch (token.art) {
             case TokenArt::Zeilenumbruch:
-                m_zeileY += m_grundgröße + m_felder.wert(Feld::Abstand);
+                m_zeileY += m_grundgröße + wert(Feld::Abstand);
                 ereignis.art = Art::Zeile;
-                ereignis.x = m_felder.wert(Feld::XPos);
+                ereignis.x = wert(Feld::XPos);
                 ereignis.y = m_zeileY;
                 return true;
             case TokenArt::BefehlX:
                 ereignis.art = Art::X;
-                ereignis.x =
-                    token.werte[0] + (m_lesart == Lesart::Skript ? m_felder.wert(Feld::XPos) : 0);
+                ereignis.x = token.werte[0] + (m_lesart == Lesart::Skript ? wert(Feld::XPos) : 0);
                 return true;
             case TokenArt::BefehlY:
                 if (m_lesart == Lesart::Skript) m_zeileY = token.werte[0];

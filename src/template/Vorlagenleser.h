@@ -41,6 +41,7 @@ struct Zeichenereignis {
     };
     Art art = Art::Zeichen;
     std::size_t stelle = 0;  // the first character of its command or text, counted from 1
+    std::size_t breite = 0;  // its characters in the template, fields included; 0 for none
     char zeichen = 0;
     const Platzhalter* platzhalter = nullptr;
     std::optional<Farbwert> farbe;  // nullopt: a component the preview cannot take
@@ -55,11 +56,16 @@ struct Zeichenereignis {
 class Vorlagenleser {
   public:
     Vorlagenleser(const Felder& felder, Lesart lesart);
+    // The template alone, its layout fields at 0 and its base size 0: what each command and
+    // character is, for the template field's explanations, not where it lands.
+    Vorlagenleser(std::string vorlage, Lesart lesart);
     // The next event; false after the last.
     bool nächstes(Zeichenereignis& ereignis);
 
   private:
-    const Felder& m_felder;
+    double wert(Feld regler) const { return m_felder ? m_felder->wert(regler) : 0; }
+
+    const Felder* m_felder;
     Lesart m_lesart;
     std::string m_vorlage;
     std::size_t m_stelle = 0;

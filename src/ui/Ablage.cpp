@@ -18,7 +18,7 @@ QString abgelegterPfad(const QMimeData* daten) {
 }
 
 bool lässtSichÖffnen(const QString& pfad) {
-    return istJpegName(pfad) || istEinstellungenName(pfad);
+    return istBildName(pfad) || istEinstellungenName(pfad);
 }
 
 }  // namespace

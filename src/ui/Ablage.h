@@ -8,7 +8,7 @@
 
 namespace tafomat {
 
-// Files dropped on the window: one local JPEG picture or settings file is the window's, also
+// Files dropped on the window: one local picture or settings file is the window's, also
 // over a text field, which would otherwise take its path as text.
 class Ablage : public QObject {
   public:

@@ -2,10 +2,10 @@
 #include <algorithm>
 
 #include "design/Gestaltung.h"
-#include "model/Vorlage.h"
 #include "platform/QtText.h"
+#include "template/Befehlschreiben.h"
+#include "template/Befehlstexte.h"
 #include "template/BildZeichnen.h"
-#include "ui/Befehlstexte.h"
 #include "ui/MainWindow.h"
 #include "ui/Vorlagenauswahl.h"
 
@@ -13,43 +13,49 @@ namespace tafomat {
 
 namespace {
 
-constexpr int Farbbefehlsbreite = static_cast<int>(BreiteF);
-constexpr int Positionsbefehlsbreite = static_cast<int>(BreiteX + BreiteY);
 constexpr int Zellengröße = 8;
+
+Textauswahl textauswahl(Vorlagenauswahl auswahl) {
+    return {static_cast<std::size_t>(auswahl.start), static_cast<std::size_t>(auswahl.länge)};
+}
+
+Vorlagenauswahl feldauswahl(Textauswahl auswahl) {
+    return {static_cast<int>(auswahl.start), static_cast<int>(auswahl.länge)};
+}
 
 }  // namespace
 
-// Replaces the template's selection with the command and selects what was written, so that
-// using the aid again replaces it. Each use is one undo step; the movements of one drag
-// over the preview make one step together.
-void MainWindow::befehlSchreiben(const std::string& befehl, int auswahlLänge,
+// Writes what the aid's rule makes of the selection, as one undo step; the movements of one
+// drag over the preview make one step together.
+void MainWindow::schreibungAnwenden(const Schreibung& schreibung, Vorlagenfeld::Schritt schritt) {
+    m_s.Txt->ersetzen(feldauswahl(schreibung.ersetzt), toQString(schreibung.einsatz),
+                      feldauswahl(schreibung.danach), schritt);
+}
+
+// Puts the command at the selection and selects what was written, so that using the aid again
+// replaces it.
+void MainWindow::befehlSchreiben(Hilfsbefehl art, const std::string& befehl,
                                  Vorlagenfeld::Schritt schritt) {
-    const Vorlagenauswahl auswahl = auswahlLesen(*m_s.Txt);
-    m_s.Txt->ersetzen(auswahl, toQString(befehl), {auswahl.start, auswahlLänge}, schritt);
-    auswahlSetzen(*m_s.Txt, {auswahl.start, auswahlLänge});
+    const Textauswahl auswahl = textauswahl(auswahlLesen(*m_s.Txt));
+    const Schreibung schreibung = BefehlSchreiben(m_felder.text(Feld::Txt), auswahl, art, befehl);
+    schreibungAnwenden(schreibung, schritt);
+    auswahlSetzen(*m_s.Txt, feldauswahl(schreibung.danach));
     m_s.Txt->setFocus();
 }
 
-// A press writes "#B" before the caret or a single selected character and selects it; a press
-// while more is selected, such as that "#B", deletes the selection.
 void MainWindow::Fett_Click() {
-    const Vorlagenauswahl auswahl = auswahlLesen(*m_s.Txt);
-    const bool löschen = auswahl.länge > 1;
-    const Vorlagenauswahl danach{auswahl.start, löschen ? 0 : 2};
-    if (löschen) {
-        m_s.Txt->ersetzen(auswahl, QString(), danach);
-    } else {
-        m_s.Txt->ersetzen({auswahl.start, 0}, QStringLiteral("#B"), danach);
-    }
+    const Schreibung schreibung =
+        FettSchreiben(m_felder.text(Feld::Txt), textauswahl(auswahlLesen(*m_s.Txt)));
+    schreibungAnwenden(schreibung);
     BildZeichnen();
-    auswahlSetzen(*m_s.Txt, danach);
+    auswahlSetzen(*m_s.Txt, feldauswahl(schreibung.danach));
     m_s.Txt->setFocus();
 }
 
 void MainWindow::PicFa_MouseDown(Qt::MouseButton taste, Qt::KeyboardModifiers, double x, double y) {
     if (taste != Qt::LeftButton) return;
     const Farbwert farbe = m_palette.colorAt(static_cast<int>(x), static_cast<int>(y));
-    befehlSchreiben(Farbbefehl(farbe), Farbbefehlsbreite);
+    befehlSchreiben(Hilfsbefehl::Farbe, Farbbefehl(farbe));
 }
 
 void MainWindow::Pic_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double, double) {
@@ -61,7 +67,7 @@ void MainWindow::Pic_MouseMove(Qt::MouseButtons tasten, Qt::KeyboardModifiers, d
     const auto schritt =
         m_zugBeginnt ? Vorlagenfeld::Schritt::Neu : Vorlagenfeld::Schritt::Fortsetzen;
     m_zugBeginnt = false;
-    befehlSchreiben(Positionsbefehl(x, y), Positionsbefehlsbreite, schritt);
+    befehlSchreiben(Hilfsbefehl::Position, Positionsbefehl(x, y), schritt);
     BildZeichnen();
 }
 
@@ -70,7 +76,9 @@ void MainWindow::Pic_MouseMove(Qt::MouseButtons tasten, Qt::KeyboardModifiers, d
 void MainWindow::SchriftGrößeSetzen() {
     if (!m_größenbefehlAus) {
         const std::string befehl = Größenbefehl(m_felder.text(Feld::SchriftGröße));
-        m_s.Txt->ersetzen(auswahlLesen(*m_s.Txt), toQString(befehl), {0, 0});
+        schreibungAnwenden(BefehlSchreiben(m_felder.text(Feld::Txt),
+                                           textauswahl(auswahlLesen(*m_s.Txt)), Hilfsbefehl::Größe,
+                                           befehl));
     }
     BildZeichnen();
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/Datensaetze.h"
 #include "model/Vorlage.h"
 #include "model/Zahlen.h"
 #include "platform/QtText.h"
@@ -20,7 +21,7 @@ QString zitat(const std::string& text) {
 }
 
 bool istBetrag(Feld feld) {
-    return feld != Feld::KiTxt;
+    return DatensatzartVon(feld) != Datensatzart::Anzahl;
 }
 
 QString zahlenrat(Feld feld) {

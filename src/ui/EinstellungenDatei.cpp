@@ -34,7 +34,8 @@ class Größenbefehlsperre {
 }  // namespace
 
 void MainWindow::EinstellungenSpeichern_Click() {
-    EinstellungenSpeichernMitDialog();
+    // A cancelled dialog needs no word, a failed write has been shown where it failed.
+    [[maybe_unused]] const bool gespeichert = EinstellungenSpeichernMitDialog();
 }
 
 bool MainWindow::EinstellungenSpeichernMitDialog() {
@@ -42,9 +43,25 @@ bool MainWindow::EinstellungenSpeichernMitDialog() {
     return pfad && EinstellungenSchreiben(*pfad);
 }
 
+bool MainWindow::ÄnderungenKlären() {
+    if (!gestaltungGeändert()) return true;
+    switch (m_dialoge.Frage(QStringLiteral("Änderungen an der Gestaltung speichern?"))) {
+        case Antwort::Speichern:
+            return EinstellungenSpeichernMitDialog();
+        case Antwort::Verwerfen:
+            return true;
+        case Antwort::Abbrechen:
+            break;
+    }
+    return false;
+}
+
 void MainWindow::EinstellungenÖffnen_Click() {
-    if (const std::optional<DateiWahl> wahl = m_dialoge.DateiDialogÖffnen(Vorgabename))
-        EinstellungenÖffnen(wahl->pfad);
+    if (!ÄnderungenKlären()) return;
+    const std::optional<DateiWahl> wahl = m_dialoge.DateiDialogÖffnen(Vorgabename);
+    if (!wahl) return;
+    // What could not be read is not announced: the fields show how far the file got.
+    [[maybe_unused]] const EinstellungenGelesen gelesen = EinstellungenÖffnen(wahl->pfad);
 }
 
 EinstellungenGelesen MainWindow::EinstellungenÖffnen(const QString& pfad) {

@@ -1,10 +1,14 @@
 // MainWindow's event procedures of start-up, the background, the output type and the script,
 // in a file of their own as the window's class is too large for one.
+#include <QDir>
+#include <QFileInfo>
+
 #include "design/Befunde.h"
 #include "design/Gestaltung.h"
 #include "model/Cp1252.h"
 #include "phpgen/Bildausgabe.h"
 #include "phpgen/PhpSkript.h"
+#include "platform/Foto.h"
 #include "platform/QtText.h"
 #include "template/BildZeichnen.h"
 #include "ui/Dateiarten.h"
@@ -27,7 +31,7 @@ const QString OhneZeichen = QStringLiteral(
 
 // The design keeps the path as one line of Windows-1252 text; any other path would name
 // another file once saved and loaded. The message names what the path must not hold.
-std::optional<QString> pfadFehler(const QString& pfad) {
+[[nodiscard]] std::optional<QString> pfadFehler(const QString& pfad) {
     for (const char32_t zeichen : pfad.toUcs4()) {
         if (zeichen == U'\r' || zeichen == U'\n') return OhneZeilenumbruch;
         const QString text = QString::fromUcs4(&zeichen, 1);
@@ -35,6 +39,10 @@ std::optional<QString> pfadFehler(const QString& pfad) {
     }
     return std::nullopt;
 }
+
+const QString KeinBild = QStringLiteral(
+    "Dieses Bild lässt sich nicht lesen. Bitte JPEG-, PNG-, WebP-, BMP- oder GIF-Bilder "
+    "benutzen!");
 
 std::string Abschlussmeldung(const std::string& hintergrundPfad, const std::string& schriftart) {
     return "Bitte unbedingt das Php-Programm [Tafomat.php] mit dem Hintergrundbild [" +
@@ -44,7 +52,7 @@ std::string Abschlussmeldung(const std::string& hintergrundPfad, const std::stri
 
 // The message for an output type or quality that the script could not use; nullopt when both
 // can go into it. Gif takes no quality: what the quality box still holds is left alone.
-std::optional<QString> AusgabeAbgelehnt(const Felder& felder) {
+[[nodiscard]] std::optional<QString> AusgabeAbgelehnt(const Felder& felder) {
     const std::string art = felder.text(Feld::BildArt);
     const std::string qualität = felder.text(Feld::BildQuallität);
     const std::optional<Ausgabebefund> befund = ausgabePrüfen(art, qualität);
@@ -96,15 +104,64 @@ void MainWindow::Hintergrundbild_Click() {
         HintergrundbildÜbernehmen(*wahl);
 }
 
+// A JPEG of a banner's size becomes the background as it is; any other picture is offered to
+// the crop dialog, which may keep a JPEG as it is or writes the banner cut out of it as a new
+// JPEG, which then becomes the background.
 void MainWindow::HintergrundbildÜbernehmen(const DateiWahl& wahl) {
-    if (!istJpegName(wahl.pfad)) {
-        m_dialoge.Meldung(QStringLiteral("Bitte nur JPEG-Bilder benutzen!"));
-        return;
-    }
     if (const std::optional<QString> fehler = pfadFehler(wahl.pfad)) {
         m_dialoge.Meldung(*fehler);
         return;
     }
+    const bool jpeg = istJpegName(wahl.pfad);
+    // What is no regular file (a pipe would block the reading) is refused as it always was.
+    if (jpeg && (!QFileInfo(wahl.pfad).isFile() || istBannerJpeg(wahl.pfad))) {
+        HintergrundLaden(wahl);
+        return;
+    }
+    const std::optional<QImage> foto = FotoLesen(wahl.pfad);
+    if (!foto) {
+        // A JPEG that cannot be read says why as it always did.
+        if (jpeg) {
+            HintergrundLaden(wahl);
+        } else {
+            m_dialoge.Meldung(KeinBild);
+        }
+        return;
+    }
+    // Only a JPEG can stay as it is: the server's GD opens the background as JPEG.
+    const std::optional<Zuschnittwahl> zuschnitt =
+        m_dialoge.BildZuschneiden(*foto, jpeg && istJpeg(wahl.pfad));
+    if (!zuschnitt) return;
+    if (zuschnitt->unverändert) {
+        HintergrundLaden(wahl);
+    } else {
+        BannerSpeichern(BannerMachen(*foto, zuschnitt->zuschnitt), zuschnitt->zuschnitt.qualität,
+                        wahl.pfad);
+    }
+}
+
+// The banner goes beside the photo under a name the user confirms; the save dialog asks before
+// it replaces a file.
+void MainWindow::BannerSpeichern(const QImage& banner, int qualität, const QString& fotopfad) {
+    const QFileInfo foto(fotopfad);
+    const std::optional<QString> gewählt = m_dialoge.DateiDialogSpeichern(
+        foto.dir().filePath(foto.completeBaseName() + QStringLiteral("-banner.jpg")));
+    if (!gewählt) return;
+    const QString pfad = istJpegName(*gewählt) ? *gewählt : *gewählt + QStringLiteral(".jpg");
+    if (const std::optional<QString> fehler = pfadFehler(pfad)) {
+        m_dialoge.Meldung(*fehler);
+        return;
+    }
+    if (!JpegSchreiben(banner, qualität, pfad)) {
+        m_dialoge.Meldung(QStringLiteral("Das Banner [%1] wurde nicht gespeichert.")
+                              .arg(shortenMiddle(pfad, 80)));
+        return;
+    }
+    // A banner of a free size larger than forums take is the user's choice: no second offer.
+    HintergrundLaden({pfad, QFileInfo(pfad).fileName()});
+}
+
+void MainWindow::HintergrundLaden(const DateiWahl& wahl) {
     m_felder.setText(Feld::HintergrundPfad, toCp1252(wahl.pfad));
     m_felder.setText(Feld::HintergrundName, toCp1252(wahl.name));
     if (!m_vorschau.loadBackground(m_felder.text(Feld::HintergrundPfad))) {
@@ -127,16 +184,18 @@ void MainWindow::PhpQuelltext_Click() {
         m_dialoge.Meldung(*abgelehnt);
         return;
     }
-    if (const std::optional<std::string> skript = PhpQuelltextErstellen()) {
-        m_dialoge.Meldung(toQString(
-            Abschlussmeldung(m_felder.text(Feld::HintergrundPfad), m_vorschau.fontName())));
-        if (const std::optional<QString> pfad =
-                m_dialoge.DateiDialogSpeichern(QStringLiteral("*.php")))
-            PhpDateiSchreiben(*pfad, *skript);
-    } else {
+    const std::optional<std::string> skript = PhpQuelltextErstellen();
+    if (!skript) {
         m_dialoge.Meldung(KeinSkript(m_meldungen.Skripthindernis().value_or(
             QStringLiteral("Die Tage seit dem Beginn sind zu viele zum Rechnen."))));
+        return;
     }
+    m_dialoge.Meldung(
+        toQString(Abschlussmeldung(m_felder.text(Feld::HintergrundPfad), m_vorschau.fontName())));
+    const std::optional<QString> pfad = m_dialoge.DateiDialogSpeichern(QStringLiteral("*.php"));
+    if (!pfad) return;
+    // A failed write has been shown where it failed.
+    [[maybe_unused]] const bool geschrieben = PhpDateiSchreiben(*pfad, *skript);
 }
 
 std::optional<std::string> MainWindow::PhpQuelltextErstellen() {

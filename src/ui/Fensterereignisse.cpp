@@ -31,30 +31,17 @@ bool MainWindow::gestaltungGeändert() const {
 // Nothing is saved without asking; the window stays open unless the design was saved or
 // the user let it go.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!gestaltungGeändert()) {
-        event->accept();
-        return;
-    }
-    switch (m_dialoge.Frage(QStringLiteral("Änderungen an der Gestaltung speichern?"))) {
-        case Antwort::Speichern:
-            event->setAccepted(EinstellungenSpeichernMitDialog());
-            return;
-        case Antwort::Verwerfen:
-            event->accept();
-            return;
-        case Antwort::Abbrechen:
-            event->ignore();
-            return;
-    }
+    event->setAccepted(ÄnderungenKlären());
 }
 
-// A JPEG picture does what "Hintergrundbild öffnen" does with it, a settings file what
+// A picture does what "Hintergrundbild öffnen" does with it, a settings file what
 // "Einstellungen öffnen" does.
 void MainWindow::dateiÖffnen(const QString& pfad) {
-    if (istJpegName(pfad)) {
+    if (istBildName(pfad)) {
         HintergrundbildÜbernehmen({pfad, QFileInfo(pfad).fileName()});
-    } else {
-        EinstellungenÖffnen(pfad);
+    } else if (ÄnderungenKlären()) {
+        // As with the button, what could not be read is not announced.
+        [[maybe_unused]] const EinstellungenGelesen gelesen = EinstellungenÖffnen(pfad);
     }
 }
 

@@ -18,7 +18,7 @@ struct Fensterauftrag {
 // Starts the application with its window. `befehlszeile` reads the arguments that Qt's own
 // options leave; unless it ends the program, the window shows, with the design it names read
 // in, until it is closed. The result is the exit status.
-int FensterStarten(int& argc, char** argv,
-                   const std::function<Fensterauftrag(const QStringList&)>& befehlszeile);
+[[nodiscard]] int FensterStarten(
+    int& argc, char** argv, const std::function<Fensterauftrag(const QStringList&)>& befehlszeile);
 
 }  // namespace tafomat

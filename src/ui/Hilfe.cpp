@@ -1,8 +1,9 @@
-// MainWindow's help: F1 opens the German guide with the desktop's program for it, "?" tells what
-// the program is and where the guide lies.
+// MainWindow's help: F1 opens the German guide in a window of the program, "?" tells what the
+// program is and where the guide lies.
 #include <QCoreApplication>
 
 #include "platform/Anleitung.h"
+#include "ui/Anleitungsfenster.h"
 #include "ui/Dateimeldungen.h"
 #include "ui/MainWindow.h"
 
@@ -10,7 +11,7 @@ namespace tafomat {
 
 namespace {
 
-std::optional<QString> anleitung() {
+[[nodiscard]] std::optional<QString> anleitung() {
     return AnleitungSuchen(QCoreApplication::applicationDirPath());
 }
 
@@ -20,17 +21,23 @@ const QString KeineAnleitung = QStringLiteral(
 
 }  // namespace
 
+// One guide window, read afresh at each F1, so that it shows the guide as it lies now.
 void MainWindow::Anleitung_Öffnen() {
     const std::optional<QString> pfad = anleitung();
     if (!pfad) {
         m_dialoge.Meldung(KeineAnleitung);
         return;
     }
-    if (!m_dialoge.DateiZeigen(*pfad))
-        m_dialoge.Meldung(QStringLiteral("Die Anleitung [%1] lässt sich nicht öffnen: für "
-                                         "Markdown-Dateien (.md) ist kein Programm eingerichtet. "
-                                         "Bitte die Datei mit einem Texteditor öffnen.")
+    auto* fenster = findChild<Anleitungsfenster*>(QStringLiteral("Anleitung"));
+    if (!fenster) fenster = new Anleitungsfenster(this);
+    if (!fenster->laden(*pfad)) {
+        m_dialoge.Meldung(QStringLiteral("Die Anleitung [%1] lässt sich nicht lesen.")
                               .arg(shortenMiddle(*pfad, 80)));
+        return;
+    }
+    fenster->show();
+    fenster->raise();
+    fenster->activateWindow();
 }
 
 void MainWindow::Hilfe_Click() {

@@ -10,14 +10,17 @@ namespace tafomat {
 // What the notice line can tell, the most urgent first: of the notices that stand, the line
 // shows the first. A new kind of notice is one more entry here and one call of setzen.
 enum class Hinweisart {
-    Eingabe,    // a field that cannot be read stops the preview and the script
-    Vorlage,    // a command of the template cannot be drawn
-    Speichern,  // the last save failed
-    Bild,       // the design's picture cannot be loaded
-    Drehung,    // the picture asks by its Exif entry to be turned, which GD ignores
-    Schrift,    // the font drawn is not the one chosen
-    Punkt,      // a point in an amount that reads as a thousands mark
-    Adresse,    // what the banner's address sent at the last publish or check
+    Eingabe,      // a field that cannot be read stops the preview and the script
+    Vorlage,      // a command of the template cannot be drawn
+    Befehlsform,  // a command of the template reads otherwise than it looks
+    Speichern,    // the last save failed
+    Bild,         // the design's picture cannot be loaded
+    Drehung,      // the picture asks by its Exif entry to be turned, which GD ignores
+    Schrift,      // the font drawn is not the one chosen
+    Punkt,        // a point in an amount that reads as a thousands mark
+    Bannergröße,  // the banner is larger than forums commonly allow
+    Befehl,       // what the command at the template's caret does
+    Adresse,      // what the banner's address sent at the last publish or check
 };
 
 // One short sentence for what the user needs to know now, right of the preview; its tooltip

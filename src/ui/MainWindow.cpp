@@ -1,6 +1,8 @@
 #include "ui/MainWindow.h"
 
 #include "template/BildZeichnen.h"
+#include "ui/Vorlagenerklaerung.h"
+#include "ui/Zugaenglichkeit.h"
 
 namespace tafomat {
 
@@ -25,7 +27,10 @@ MainWindow::MainWindow(Dialoge& dialoge, const Schriftartenliste& schriftarten, 
     setWindowTitle(QStringLiteral("Tafomat fügt mit Php einen Texte und Daten in ein JPEG-Bild"));
     setWindowIcon(QIcon(QStringLiteral(":/fenster.png")));
     setAcceptDrops(true);
+    // Before the wiring: colouring the template at once is no change of its text.
+    new Vorlagenerklärung(*m_s.Txt, *m_s.Hinweis, this);
     verdrahten();
+    ZugänglichMachen(m_s, *this);
     fenstergrößeAnpassen();
     Form_Load();
 }

@@ -7,6 +7,7 @@
 #include "design/Gestaltung.h"
 #include "platform/Schluesselbund.h"
 #include "platform/Schriftartenliste.h"
+#include "template/Befehlschreiben.h"
 #include "ui/FensterFelder.h"
 #include "ui/Neuzeichnung.h"
 #include "ui/Serverbereich.h"
@@ -22,11 +23,11 @@ class MainWindow : public QWidget {
                QWidget* parent = nullptr);
 
     // What the buttons do once their dialog has named the file.
-    EinstellungenGelesen EinstellungenÖffnen(const QString& pfad);
-    bool EinstellungenSchreiben(const QString& pfad);
+    [[nodiscard]] EinstellungenGelesen EinstellungenÖffnen(const QString& pfad);
+    [[nodiscard]] bool EinstellungenSchreiben(const QString& pfad);
     // The script of the design, also shown in QuTxt.
-    std::optional<std::string> PhpQuelltextErstellen();
-    bool PhpDateiSchreiben(const QString& pfad, const std::string& skript);
+    [[nodiscard]] std::optional<std::string> PhpQuelltextErstellen();
+    [[nodiscard]] bool PhpDateiSchreiben(const QString& pfad, const std::string& skript);
 
     Felder& felder() { return m_felder; }
     QtSurface& vorschau() { return m_vorschau; }
@@ -49,14 +50,19 @@ class MainWindow : public QWidget {
     void BildZeichnen();
     void Hintergrundbild_Click();
     void HintergrundbildÜbernehmen(const DateiWahl& wahl);
+    void BannerSpeichern(const QImage& banner, int qualität, const QString& fotopfad);
+    void HintergrundLaden(const DateiWahl& wahl);
     void BildArt_Click();
     void PhpQuelltext_Click();
     void EinstellungenSpeichern_Click();
-    bool EinstellungenSpeichernMitDialog();
+    [[nodiscard]] bool EinstellungenSpeichernMitDialog();
+    // Asks whether to save a changed design first; false when the user cancels or the save
+    // fails, so that nothing is lost.
+    [[nodiscard]] bool ÄnderungenKlären();
     void EinstellungenÖffnen_Click();
     // "Veröffentlichen …" (Veroeffentlichung.cpp): the dialog that uploads and checks.
     void Veröffentlichen_Click();
-    EinstellungenGelesen EinstellungenLesen(const QString& pfad);
+    [[nodiscard]] EinstellungenGelesen EinstellungenLesen(const QString& pfad);
     void Anleitung_Öffnen();
     void Hilfe_Click();
     // The editing aids.
@@ -69,8 +75,10 @@ class MainWindow : public QWidget {
     void XPos_Change();
     void YPos_Change();
     void FarbpaletteZeichnen();
-    void befehlSchreiben(const std::string& befehl, int auswahlLänge,
+    void befehlSchreiben(Hilfsbefehl art, const std::string& befehl,
                          Vorlagenfeld::Schritt schritt = Vorlagenfeld::Schritt::Neu);
+    void schreibungAnwenden(const Schreibung& schreibung,
+                            Vorlagenfeld::Schritt schritt = Vorlagenfeld::Schritt::Neu);
 
     Dialoge& m_dialoge;
     const Schriftartenliste& m_schriftarten;

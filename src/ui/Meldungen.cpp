@@ -4,6 +4,7 @@
 
 #include "design/Befunde.h"
 #include "model/Cp1252.h"
+#include "model/Datensaetze.h"
 #include "model/Eingabefehler.h"
 #include "model/Zahlen.h"
 #include "phpgen/Zeichenplan.h"
@@ -70,13 +71,13 @@ Meldungen::Meldungen(const Steuerelemente& steuerelemente, const Felder& felder,
 // a thousands mark below it; every field says in its tooltip what is wrong with it.
 void Meldungen::EingabenMelden(const std::optional<Zeichenstopp>& stopp) {
     std::optional<Feldbefund> punkt;
-    for (const Feld feld : Zahlenfelder) {
+    for (const Feld feld : Eingabefelder) {
         const std::string text = m_felder.text(feld);
         const std::optional<Lesefehler> fehler = LesefehlerVon(feld, text);
         std::optional<Befund> befund;
         if (fehler) {
             befund = Lesebefund(feld, *fehler, text);
-        } else if (feld != Feld::DaTxt && hatVerdächtigenPunkt(text)) {
+        } else if (DatensatzartVon(feld) != Datensatzart::Datum && hatVerdächtigenPunkt(text)) {
             befund = Punktbefund(text, readDecimal(text).value_or(0));
             if (!punkt) punkt = Feldbefund{feld, *befund};
         }

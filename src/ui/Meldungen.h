@@ -29,10 +29,10 @@ class Meldungen {
     // A photo that asks to be turned.
     void DrehungMelden();
     // Why the design gives no script, nullopt when it gives one; why the server draws nothing.
-    std::optional<QString> Skripthindernis() const;
+    [[nodiscard]] std::optional<QString> Skripthindernis() const;
     QString Serverhindernis() const;
     // Writes the file; a save that fails says why in a message and in the notice line.
-    bool Speichern(const QString& pfad, std::string_view bytes);
+    [[nodiscard]] bool Speichern(const QString& pfad, std::string_view bytes);
 
   private:
     const Steuerelemente& m_s;

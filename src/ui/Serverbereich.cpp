@@ -7,6 +7,7 @@
 #include "bundle/Paket.h"
 #include "phpgen/Bildausgabe.h"
 #include "platform/QtText.h"
+#include "render/Bilddatei.h"
 #include "render/Sendegroesse.h"
 #include "ui/Bildgroesse.h"
 #include "ui/ServerPaketMeldung.h"
@@ -64,6 +65,7 @@ void Serverbereich::ServerPaket_Click() {
 // Without a script there is no banner to measure, nor with a type or quality no script takes.
 void Serverbereich::BildgrößeZeigen() {
     const Bild& hintergrund = m_vorschau.hintergrund();
+    BannergrößeMelden(*m_s.Hinweis, hintergrund, std::nullopt);
     if (!BildgrößeMessbar(hintergrund)) {
         m_s.Bildgröße->setText(toQString(Pixelgröße(hintergrund.breite(), hintergrund.höhe())) +
                                QStringLiteral(" (KB nicht gemessen)"));
@@ -75,6 +77,8 @@ void Serverbereich::BildgrößeZeigen() {
         return;
     }
     m_s.Bildgröße->setText(toQString(Sendegröße(m_bild.bild(), *ausgabe)));
+    BannergrößeMelden(*m_s.Hinweis, hintergrund,
+                      ausgabeBytes(m_bild.bild(), ausgabe->art, ausgabe->qualität).size());
 }
 
 namespace {

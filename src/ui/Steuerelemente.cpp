@@ -202,6 +202,8 @@ void Frame1Füllen(Steuerelemente& s) {
     s.GSTxt = eingabe(f, Feld::GSTxt, twips(2640, 3240, 855, 285));
     beschriftung(f, QStringLiteral("Label56"), twips(3480, 3270, 135, 255), QStringLiteral("€"));
     trennlinie(f, QStringLiteral("Line21"), 3660);
+    // The program writes the results at every redraw; typing into them would be lost.
+    for (QLineEdit* ergebnis : {s.TaTxt, s.GZTxt, s.GETxt, s.GSTxt}) ergebnis->setReadOnly(true);
     s.Hintergrundbild = knopf(f, QStringLiteral("Hintergrundbild"), twips(240, 3720, 3135, 375),
                               QStringLiteral("Hintergrundbild öffnen"), Hellgelb, true);
     knopfBild(f, 2, twips(360, 3780, 240, 240), QStringLiteral("bild.png"),

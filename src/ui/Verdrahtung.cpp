@@ -1,6 +1,7 @@
 // MainWindow's wiring, in one file so that which change runs which procedure reads off it.
 #include <QShortcut>
 
+#include "model/Datensaetze.h"
 #include "ui/Ablage.h"
 #include "ui/MainWindow.h"
 
@@ -13,8 +14,8 @@ namespace tafomat {
 void MainWindow::verdrahten() {
     // DaTxt_Change, AlTxt_Change, KiTxt_Change, AnTxt_Change, NeTxt_Change, StTxt_Change:
     // redraw, nothing else.
-    for (QLineEdit* eingabe : {m_s.DaTxt, m_s.AlTxt, m_s.KiTxt, m_s.AnTxt, m_s.NeTxt, m_s.StTxt}) {
-        connect(eingabe, &QLineEdit::textChanged, this, &MainWindow::BildZeichnen);
+    for (const Feld eingabe : Eingabefelder) {
+        connect(m_s.zeilenfeld(eingabe), &QLineEdit::textChanged, this, &MainWindow::BildZeichnen);
     }
     // Txt_Change and Abstand_Change: redraw, nothing else.
     connect(m_s.Txt, &QPlainTextEdit::textChanged, this, &MainWindow::BildZeichnen);
@@ -52,6 +53,14 @@ void MainWindow::verdrahten() {
     connect(m_s.Hilfe, &QPushButton::clicked, this, &MainWindow::Hilfe_Click);
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
             &MainWindow::Anleitung_Öffnen);
+    // As the buttons do, the save dialog every time; closing asks as the window's frame does.
+    // The keys are named: some platforms bind no key to the standard Quit.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this), &QShortcut::activated, this,
+            &MainWindow::EinstellungenÖffnen_Click);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this,
+            &MainWindow::EinstellungenSpeichern_Click);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+            &QWidget::close);
 
     // What the surfaces draw shows in their picture boxes; the window follows the preview's size.
     connect(&m_vorschau, &QtSurface::changed, m_s.Pic, &Bildfeld::refresh);

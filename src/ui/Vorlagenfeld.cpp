@@ -97,6 +97,7 @@ void Vorlagenfeld::contextMenuEvent(QContextMenuEvent* event) {
         connect(eintrag, &QAction::triggered, this,
                 rück ? &Vorlagenfeld::rückgängig : &Vorlagenfeld::wiederholen);
     }
+    if (m_menüergänzung) m_menüergänzung(*menü);
     menü->popup(event->globalPos());
 }
 

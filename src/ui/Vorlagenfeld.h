@@ -1,9 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "ui/Cp1252Filter.h"
 #include "ui/Vorlagenauswahl.h"
+
+class QMenu;
 
 namespace tafomat {
 
@@ -25,6 +28,11 @@ class Vorlagenfeld : public Cp1252TextEdit {
     void rückgängig();
     void wiederholen();
 
+    // Adds entries of its own to the field's context menu, after Qt's standard ones.
+    void setMenüergänzung(std::function<void(QMenu&)> ergänzung) {
+        m_menüergänzung = std::move(ergänzung);
+    }
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -36,6 +44,7 @@ class Vorlagenfeld : public Cp1252TextEdit {
     std::optional<Vorlagenauswahl> m_auswahlDanach;
     // The number of undo steps right after the aid's last change.
     int m_stufenNachHilfe = -1;
+    std::function<void(QMenu&)> m_menüergänzung;
 };
 
 }  // namespace tafomat

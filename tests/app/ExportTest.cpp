@@ -14,6 +14,7 @@
 
 #include "common/PhpLauf.h"
 #include "common/Schriftdateien.h"
+#include "platform/Foto.h"
 #include "render/Bilddatei.h"
 #include "ui/Eingabeliste.h"
 #include "ui/Fensterprobe.h"
@@ -84,7 +85,7 @@ class Export : public ::testing::Test {
         if (!qualität.empty()) fenster->felder().setText(Feld::BildQuallität, qualität);
         const QString alterOrdner = QDir::currentPath();
         QDir::setCurrent(ordner.path());
-        fenster->EinstellungenÖffnen(design);
+        EXPECT_TRUE(fenster->EinstellungenÖffnen(design).geöffnet);
         QDir::setCurrent(alterOrdner);
         return fenster;
     }
@@ -197,6 +198,37 @@ TEST_F(Export, DesignWithItsPictureAndEveryCommandExportsSilently) {
     const QImage server = QImage::fromData(gesendet(pfad("paket/Tafomat.php")), "PNG");
     ASSERT_FALSE(server.isNull());
     EXPECT_EQ(server.convertToFormat(QImage::Format_RGB32), bild("s.png"));
+}
+
+// Banners that the crop dialog cut from a turned photo and from a PNG: the server view is what
+// PHP sends, pixel for pixel.
+TEST_F(Export, CroppedBannersAreSentAsTheServerViewShowsThem) {
+    QImage foto(1200, 800, QImage::Format_RGB32);
+    foto.fill(QColor(40, 90, 160));
+    for (int y = 600; y < 800; ++y)
+        for (int x = 0; x < 300; ++x) foto.setPixelColor(x, y, QColor(250, 240, 200));
+    ASSERT_TRUE(dateiSchreiben(pfad("foto.jpg"), gedrehtesJpeg(foto)));
+    ASSERT_TRUE(foto.save(pfad("grafik.png")));
+    for (const char* quelle : {"foto.jpg", "grafik.png"}) {
+        SCOPED_TRACE(quelle);
+        const std::optional<QImage> gelesen = FotoLesen(pfad(quelle));
+        ASSERT_TRUE(gelesen.has_value());
+        const Zuschnitt zuschnitt{QRect(0, 0, gelesen->width(), gelesen->width() * 60 / 468),
+                                  QSize(468, 60), 85};
+        ASSERT_TRUE(JpegSchreiben(BannerMachen(*gelesen, zuschnitt), 85, pfad("banner.jpg")));
+        designSpeichern(QStringLiteral("d.txt"), [&](MainWindow& f) {
+            f.felder().setText(Feld::HintergrundPfad, "banner.jpg");
+            f.felder().setText(Feld::HintergrundName, "banner.jpg");
+            f.felder().setText(Feld::Txt, "#F255255255#G10Rauchfrei seit #2 Tagen\r\n");
+        });
+        const Lauf lauf = starten({"export", "d", "--server-preview", "s.png", "--bundle", "paket",
+                                   "--type", "png", "--quality", "9", "--today", Heute});
+        ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
+        const QImage server = QImage::fromData(gesendet(pfad("paket/Tafomat.php")), "PNG");
+        EXPECT_EQ(server.size(), QSize(468, 60));
+        EXPECT_EQ(server.convertToFormat(QImage::Format_RGB32), bild("s.png"));
+        QDir(pfad("paket")).removeRecursively();
+    }
 }
 
 // What a forum checks: --info prints what the window shows beside the server view, and its

@@ -561,9 +561,6 @@ TEST_F(Publish, CheckNamesWhatTheAddressSends) {
         << ohneSchrift.ausgabe;
 }
 
-// The publish dialog over a hidden window's design, driven offscreen: it publishes and checks
-// against the same servers while the window's event loop goes on, and offers the lines to copy
-// into the forum.
 // No keyring can be started in every run of the suite: this one keeps the passwords in memory
 // and answers at once.
 class Merkbund : public Schluesselbund {
@@ -582,15 +579,17 @@ class Merkbund : public Schluesselbund {
     std::map<QString, QString> passwörter;
 };
 
-// The server area's button opens the dialog, which offers the target kept beside the design
-// and the password kept in the keyring only when ticked.
+// The publish dialog over a hidden window's design, driven offscreen: the server area's button
+// opens it; it publishes and checks against the same servers while the window's event loop
+// goes on, and offers the lines to copy into the forum, the target kept beside the design and
+// the password kept in the keyring only when ticked.
 TEST_F(Publish, DialogPublishesAndChecksWhileTheWindowGoesOn) {
     const std::string d = design("d.txt", "#F255255255Rauchfrei seit #2 Tagen");
     const std::string gespeichert = lesen(pfad(d));
     MainWindow fenster(dialoge, schriftarten, uhr);
     Merkbund bund;
     fenster.schlüsselbundSetzen(bund);
-    fenster.EinstellungenÖffnen(QString::fromStdString(pfad(d)));
+    ASSERT_TRUE(fenster.EinstellungenÖffnen(QString::fromStdString(pfad(d))).geöffnet);
     Veroeffentlichungsdialog* dialog = nullptr;
     const auto öffnen = [&] {
         delete dialog;

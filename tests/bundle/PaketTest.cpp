@@ -49,7 +49,7 @@ class Paket : public ::testing::Test {
         const std::string pfad = basis / (eigenesBild ? "hinten.jpg" : "fehlt.jpg");
         felder.setText(Feld::HintergrundPfad, pfad);
         felder.setText(Feld::HintergrundName, bildname);
-        vorschau.loadBackground(pfad);
+        EXPECT_EQ(vorschau.loadBackground(pfad), eigenesBild);
         return ServerPaketPlanen(felder, vorschau, "<?php ?>");
     }
 

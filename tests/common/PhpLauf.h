@@ -106,6 +106,18 @@ inline std::string phpGebündelt() {
     return ::access(php.c_str(), X_OK) == 0 ? php.string() : std::string();
 }
 
+// The folder of libgd built with libraqm (tools/gd-raqm), to put first in LD_LIBRARY_PATH of
+// Debian's PHP: the path in TAFOMAT_GD_RAQM, which the test command sets and which must then
+// hold the library, or the one in the user's cache. Empty when there is none.
+inline std::string gdRaqm() {
+    if (const char* pfad = std::getenv("TAFOMAT_GD_RAQM")) return pfad;
+    const char* cache = std::getenv("XDG_CACHE_HOME");
+    const char* heim = std::getenv("HOME");
+    const fs::path ordner = cache ? fs::path(cache) : fs::path(heim ? heim : "/") / ".cache";
+    const fs::path bibliothek = ordner / "tafomat/gd-raqm/lib";
+    return fs::exists(bibliothek / "libgd.so.3") ? bibliothek.string() : std::string();
+}
+
 // A fresh folder for one test's scripts, removed unless the test failed.
 class PhpOrdner {
   public:

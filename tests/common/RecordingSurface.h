@@ -65,14 +65,23 @@ class RecordingSurface : public Surface {
         if (!(punkte > 0) || !std::isfinite(punkte)) return std::nullopt;
         return static_cast<double>(text.size()) * punkte / 2;
     }
-    // With `misst`, the script carries measures of these widths, and "AV" kerns.
+    // With `misst`, the script carries measures of these widths, "AV" kerns, "fi" is a ligature
+    // and a probe's boxes tell the layouts apart.
     std::optional<Zeichenmaß> zeichenmaß(double punkte, unsigned char zeichen) const override {
         if (!misst || !(punkte > 0)) return std::nullopt;
         return Zeichenmaß{std::llround(punkte / 2 * StiftJePixel), std::llround(punkte / 2 * 64), 0,
-                          zeichen != ' '};
+                          zeichen != ' ', std::llround(punkte / 2 * StiftJePixel) + 3};
     }
     Paarmaß paarmaß(double, unsigned char vorher, unsigned char zeichen) const override {
-        return misst && vorher == 'A' && zeichen == 'V' ? Paarmaß{-100, -64} : Paarmaß{};
+        if (misst && vorher == 'f' && zeichen == 'i') return Paarmaß{0, 0, 0, true};
+        return misst && vorher == 'A' && zeichen == 'V' ? Paarmaß{-100, -64, -90, false}
+                                                        : Paarmaß{};
+    }
+    std::optional<Probenmaß> probenmaß(double punkte, const std::string& text) const override {
+        if (!misst) return std::nullopt;
+        const auto breite = static_cast<int>(static_cast<double>(text.size()) * punkte / 2);
+        return Probenmaß{Textrahmen{breite, 2, -9}, Textrahmen{breite + 1, 2, -9},
+                         Textrahmen{breite + 2, 2, -9}};
     }
     bool loadBackground(const std::string& pfad) override {
         if (pfad == "fehlt.jpg") return false;

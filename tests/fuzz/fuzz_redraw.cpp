@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FelderImSpeicher vorher = felder;
     const FesteUhr uhr(tageszahl({2026, 12, 7}));
     test::RecordingSurface fläche;
-    BildZeichnen(felder, fläche, uhr);
+    const std::optional<Zeichenstopp> stopp = BildZeichnen(felder, fläche, uhr);
     // every redraw, completed or stopped, leaves the text colour black
     prüfe(fläche.textColor() == 0);
     // it writes the four derived values and nothing else
@@ -47,7 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // a second redraw of the same design draws the same, whatever the first left behind
     const auto erstes = fläche.gezeichnet;
-    BildZeichnen(felder, fläche, uhr);
+    const std::optional<Zeichenstopp> zweiter = BildZeichnen(felder, fläche, uhr);
+    prüfe(zweiter.has_value() == stopp.has_value());
+    prüfe(!stopp || (zweiter->bei == stopp->bei && zweiter->stelle == stopp->stelle));
     prüfe(fläche.gezeichnet.size() == erstes.size());
     for (std::size_t i = 0; i < erstes.size(); ++i) prüfe(gleich(fläche.gezeichnet[i], erstes[i]));
     return 0;

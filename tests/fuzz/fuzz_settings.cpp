@@ -9,10 +9,16 @@ using namespace tafomat;
 
 namespace {
 
+// The records that come from the fields; font, size and colour come from the surface.
 bool gleicheFelderteile(const Einstellungen& a, const Einstellungen& b) {
-    return a.hintergrundPfad == b.hintergrundPfad && a.hintergrundName == b.hintergrundName &&
-           a.xPos == b.xPos && a.yPos == b.yPos && a.abstand == b.abstand &&
-           a.eingaben == b.eingaben && a.vorlage == b.vorlage;
+    for (std::size_t i = 0; i < Datensätze.size(); ++i) {
+        const Datensatzart art = Datensätze[i].art;
+        if (art == Datensatzart::Schriftart || art == Datensatzart::Schriftgröße ||
+            art == Datensatzart::Textfarbe)
+            continue;
+        if (a.werte[i] != b.werte[i]) return false;
+    }
+    return true;
 }
 
 }  // namespace

@@ -12,10 +12,11 @@
 //                                 process (the picture that says what is wrong ends it with
 //                                 exit), it ends its own run instead, and the next one runs.
 
-// PHP 7.4 and 8.0 under Node come without ImageTTFText, their GD has no FreeType: a stand-in
-// that draws nothing lets the rest of each script run there.
+// PHP 7.4 and 8.0 under Node come without ImageTTFText and ImageTTFBBox, their GD has no
+// FreeType: stand-ins that draw and measure nothing let the rest of each script run there.
 if (!function_exists('imagettftext')) {
     function imagettftext(...$argumente) { return false; }
+    function imagettfbbox(...$argumente) { return false; }
 }
 
 // The functions every script declares, from their first line to their closing brace.

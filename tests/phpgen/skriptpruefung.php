@@ -5,7 +5,7 @@
 // functions that send the picture and draw the text must be exactly the generator's.
 $variablen = ['$Datum', '$Beginn', '$Heute', '$Gesamt', '$Tage', '$AlteKosten', '$Kippen',
     '$AlleKippen', '$Anschaffung', '$NeueKosten', '$Steuern', '$Gespart', '$Fiskus', '$A',
-    '$Bild', '$Farbe', '$Txt', '$Schriftmasse', '$Bilddatei', '$Schriftdatei', '$Tag', '$Morgen',
+    '$Bild', '$Farbe', '$Txt', '$Schriftmasse', '$Schriftprobe', '$Bilddatei', '$Schriftdatei', '$Tag', '$Morgen',
     '$Fassung', '$Anfrage', '$Stelle', '$_SERVER', '$Fehler', '$Schriftart', '$Zeilen', '$Y',
     '$Nummer', '$Zeile', '$Hochgeladen', '$Zuletzt', '$Grund', '$Meldung'];
 $namen = ['Header', 'gmmktime', 'date', 'time', 'intdiv', 'substr', 'strlen', 'str_replace',

@@ -63,7 +63,7 @@ TEST(Dialoge, TheStandardDialogsSpeakGerman) {
 }
 
 // A pattern lists the files of its extension in any letter case; the picture dialog's
-// "*.jpg" lists ".jpeg" files too.
+// "*.jpg" lists ".jpeg" files and the other pictures too.
 TEST(Dialoge, APatternListsItsExtensionInAnyCase) {
     QTemporaryDir ordner;
     ASSERT_TRUE(ordner.isValid());
@@ -73,7 +73,7 @@ TEST(Dialoge, APatternListsItsExtensionInAnyCase) {
         ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
     }
     const std::pair<const char*, QStringList> fälle[] = {
-        {"*.jpg", {"a.jpg", "b.JPG", "c.jpeg", "d.JpEg"}},
+        {"*.jpg", {"a.jpg", "b.JPG", "c.jpeg", "d.JpEg", "e.png"}},
         {"*.php", {"g.php", "h.PHP"}},
     };
     for (const auto& [muster, erwartet] : fälle) {

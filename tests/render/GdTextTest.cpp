@@ -43,6 +43,13 @@ TEST_P(GdText, DrawsEveryPixelAndAdvancesAsLibgd) {
             ASSERT_EQ(test::unterschiede(bild, gd.bild), 0);
             EXPECT_NEAR(static_cast<double>(lauf.vorschub()) / StiftJePixel, gd.vorschub, 1e-3);
         }
+        int rahmen[8];
+        ASSERT_EQ(gdImageStringFTEx(nullptr, rahmen, 0, const_cast<char*>(datei->c_str()), punkte,
+                                    0, 0, 0, const_cast<char*>(GetParam().utf8.c_str()), nullptr),
+                  nullptr);
+        GdLauf lauf(schrift->größe(punkte));
+        lauf.anhängen(unicodeText(GetParam().cp1252));
+        EXPECT_EQ(lauf.rahmen(), (Textrahmen{rahmen[2], rahmen[1], rahmen[7]})) << punkte << " pt";
     }
 }
 
@@ -56,6 +63,43 @@ INSTANTIATE_TEST_SUITE_P(
                            "Yo! AV To W. 99999 Falkenmoor"},
                       Fall{"LiberationMonoDoesNotKern", "Liberation Mono", "AV To Wa", "AV To Wa"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The script's raqm measures come from a few long texts shaped at once: each character's advance
+// and each pair's kerning or ligature must be what libraqm gives the pair as a call of its own.
+TEST(GdSchrift, RaqmMeasuresAreWhatRaqmGivesEachPair) {
+    const std::u32string zeichen = U" AVTWYLPafilot.,1\u20AC\u00E4";
+    for (const char* familie : {"Arial", "DejaVu Sans"}) {
+        const auto schrift = GdSchrift::öffnen(*schriftdateiSuchen(familie));
+        ASSERT_NE(schrift, nullptr);
+        for (const double punkte : {7.0, 11.5}) {
+            const std::shared_ptr<GdGröße> größe = schrift->größe(punkte);
+            int ligaturen = 0;
+            int kerning = 0;
+            for (const char32_t a : zeichen) {
+                const auto allein = größe->raqmSatz(std::u32string(1, a));
+                ASSERT_TRUE(allein && allein->size() == 1);
+                EXPECT_EQ(größe->raqmVorschub(a), allein->front().vorschub);
+                for (const char32_t b : zeichen) {
+                    SCOPED_TRACE(std::string(familie) + " " + std::to_string(punkte) +
+                                 " pt: " + std::to_string(a) + " " + std::to_string(b));
+                    const auto paar = größe->raqmSatz(std::u32string{a, b});
+                    ASSERT_TRUE(paar && !paar->empty());
+                    const RaqmPaar gemessen = größe->raqmPaar(a, b);
+                    EXPECT_EQ(gemessen.ligatur, paar->size() == 1);
+                    if (paar->size() == 2) {
+                        EXPECT_EQ(gemessen.kerning,
+                                  paar->front().vorschub - allein->front().vorschub);
+                    }
+                    ligaturen += gemessen.ligatur;
+                    kerning += gemessen.kerning != 0;
+                }
+            }
+            // Both fonts kern, and DejaVu Sans joins "fi".
+            EXPECT_GT(kerning, 10);
+            EXPECT_EQ(ligaturen > 0, std::string(familie) == "DejaVu Sans");
+        }
+    }
+}
 
 TEST(GdSchrift, SizesAreRefusedWhereGdRefusesThem) {
     const auto schrift = GdSchrift::öffnen(*schriftdateiSuchen("Arial"));

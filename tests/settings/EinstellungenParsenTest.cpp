@@ -63,20 +63,20 @@ TEST(EinstellungenParsen, NumberRecordsTakeBlanksASignDigitsAndRoundFractions) {
         {".5", 1},    {"5.", 5},     {"-.49", 0}, {"  64  ", 64}};
     for (const auto& [zeile, wert] : zahlen) {
         const Einstellungen e = EinstellungenParsen(mitDatensatz(6, zeile));
-        EXPECT_EQ(e.xPos, wert) << '"' << zeile << '"';
+        EXPECT_EQ(e.zahl(Feld::XPos), wert) << '"' << zeile << '"';
         EXPECT_EQ(e.abbruch, Abbruch::DateiEnde) << '"' << zeile << '"';
     }
     for (const char* zeile :
          {"", " ", "5x", "5 5", "x5", "5,5", "--5", "- 5", ".", "-", "1e1", "&H10", "5.5.5"}) {
         const Einstellungen e = EinstellungenParsen(mitDatensatz(6, zeile));
-        EXPECT_EQ(e.xPos, std::nullopt) << '"' << zeile << '"';
+        EXPECT_EQ(e.zahl(Feld::XPos), std::nullopt) << '"' << zeile << '"';
         EXPECT_EQ(e.abbruch, Abbruch::KeineZahl) << '"' << zeile << '"';
     }
 }
 
 TEST(EinstellungenParsen, SizeRecordIsTakenAsTextWithItsBlanks) {
     for (const char* zeile : {" 8 ", "8", "  zwölf\t", ""}) {
-        EXPECT_EQ(EinstellungenParsen(mitDatensatz(4, zeile)).schriftGröße, zeile);
+        EXPECT_EQ(EinstellungenParsen(mitDatensatz(4, zeile)).text(Feld::SchriftGröße), zeile);
     }
 }
 
@@ -96,7 +96,7 @@ TEST(EinstellungenParsen, TemplateJoinsTheRemainingLines) {
     };
     for (const auto& fall : fälle) {
         const Einstellungen e = EinstellungenParsen(datei(andereDatensätze()) + fall.rest);
-        EXPECT_EQ(e.vorlage, fall.vorlage) << fall.rest;
+        EXPECT_EQ(e.text(Feld::Txt), fall.vorlage) << fall.rest;
     }
 }
 
@@ -112,11 +112,8 @@ TEST(EinstellungenParsen, LoneCrOrLoneLfLineEndsReadLikeCrLf) {
         const Einstellungen a = EinstellungenParsen(crlf);
         const Einstellungen b = EinstellungenParsen(anders);
         EXPECT_EQ(b.gelesen, 15);
-        EXPECT_EQ(b.hintergrundPfad, a.hintergrundPfad);
-        EXPECT_EQ(b.schriftGröße, a.schriftGröße);
-        EXPECT_EQ(b.xPos, a.xPos);
-        EXPECT_EQ(b.eingaben, a.eingaben);
-        EXPECT_EQ(b.vorlage, "A\r\n\r\nB");
+        EXPECT_EQ(b.werte, a.werte);
+        EXPECT_EQ(b.text(Feld::Txt), "A\r\n\r\nB");
     }
 }
 

@@ -65,7 +65,7 @@ TEST(EinstellungenRundreise, EveryDesignComesBackFieldForField) {
         const std::string datei = EinstellungenText(quelle.felder, quelle.surface);
         const Einstellungen gelesen = EinstellungenParsen(datei);
         ASSERT_EQ(gelesen.abbruch, Abbruch::Keiner);
-        EXPECT_EQ(gelesen.farbe, fall.farbe);
+        EXPECT_EQ(gelesen.farbe(), fall.farbe);
 
         FelderImSpeicher ziel;
         RecordingSurface zielSurface;

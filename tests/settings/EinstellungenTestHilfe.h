@@ -26,21 +26,9 @@ inline std::vector<std::string> andereDatensätze() {
 
 // Which of the fifteen records the parse holds, in file order.
 inline std::array<bool, EinstellungenDatensätze> vorhanden(const Einstellungen& e) {
-    return {e.hintergrundPfad.has_value(),
-            e.hintergrundName.has_value(),
-            e.schriftart.has_value(),
-            e.schriftGröße.has_value(),
-            e.farbe.has_value(),
-            e.xPos.has_value(),
-            e.yPos.has_value(),
-            e.abstand.has_value(),
-            e.eingaben[0].has_value(),
-            e.eingaben[1].has_value(),
-            e.eingaben[2].has_value(),
-            e.eingaben[3].has_value(),
-            e.eingaben[4].has_value(),
-            e.eingaben[5].has_value(),
-            e.vorlage.has_value()};
+    std::array<bool, EinstellungenDatensätze> da{};
+    for (std::size_t i = 0; i < da.size(); ++i) da[i] = e.werte[i].has_value();
+    return da;
 }
 
 // A field store that logs every write, in order, as "Name=value".

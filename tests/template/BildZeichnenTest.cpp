@@ -44,9 +44,15 @@ std::vector<Lauf> sichtbareLäufe(const RecordingSurface& fläche) {
 
 class BildZeichnenTest : public ::testing::Test {
   protected:
-    void zeichne(const std::string& vorlage) {
+    [[nodiscard]] std::optional<Zeichenstopp> zeichne(const std::string& vorlage) {
         felder.setText(Feld::Txt, vorlage);
-        BildZeichnen(felder, fläche, Uhr);
+        return BildZeichnen(felder, fläche, Uhr);
+    }
+
+    // Where the redraw stopped, or nullopt.
+    static std::optional<Zeichenstopp::Bei> bei(const std::optional<Zeichenstopp>& stopp) {
+        if (!stopp) return std::nullopt;
+        return stopp->bei;
     }
 
     FelderImSpeicher felder;
@@ -55,7 +61,7 @@ class BildZeichnenTest : public ::testing::Test {
 
 // Characters are half the size wide on the fake surface: 4 pixels at the base size 8.
 TEST_F(BildZeichnenTest, StartTemplateDrawsFiveLinesThirteenPixelsApart) {
-    BildZeichnen(felder, fläche, Uhr);
+    ASSERT_FALSE(BildZeichnen(felder, fläche, Uhr).has_value());
 
     EXPECT_EQ(fläche.clears, 1);
     const auto erster = [&](const std::string& text) {
@@ -96,7 +102,8 @@ TEST_F(BildZeichnenTest, RunsLandWhereTheCommandsPutThemInTheirSizeColourAndWeig
         std::vector<Lauf> läufe;
         int xPos = 0, yPos = 0, abstand = 5;
         std::string grundgröße = "8";
-        double schluss = 8;  // the size the surface is left at
+        double schluss = 8;     // the size the surface is left at
+        std::size_t stopp = 0;  // the template command the redraw stops at, from 1; 0: none
     } fälle[] = {
         {.name = "empty template", .vorlage = "", .läufe = {}},
         {.name = "Y moves only the rest of its line",
@@ -161,11 +168,13 @@ TEST_F(BildZeichnenTest, RunsLandWhereTheCommandsPutThemInTheirSizeColourAndWeig
          .läufe = {{"a", 0, 0, 10, Rot, true}, {"b", 0, 13, 10, Rot, true}}},
         {.name = "a refused size stops the redraw there",
          .vorlage = "a#G00b",
-         .läufe = {{"a", 0, 0}}},
+         .läufe = {{"a", 0, 0}},
+         .stopp = 2},
         {.name = "a colour outside sixteen bits stops the redraw",
          .vorlage = "#G20#F255000000a#F1E5000000b",
          .läufe = {{"a", 0, 0, 20, Rot}},
-         .schluss = 20},
+         .schluss = 20,
+         .stopp = 17},
     };
     for (const auto& fall : fälle) {
         SCOPED_TRACE(fall.name);
@@ -175,7 +184,10 @@ TEST_F(BildZeichnenTest, RunsLandWhereTheCommandsPutThemInTheirSizeColourAndWeig
         felder.setWert(Feld::Abstand, fall.abstand);
         felder.setText(Feld::SchriftGröße, fall.grundgröße);
         felder.setText(Feld::Txt, fall.vorlage);
-        BildZeichnen(felder, neu, Uhr);
+        const std::optional<Zeichenstopp> stopp = BildZeichnen(felder, neu, Uhr);
+        EXPECT_EQ(bei(stopp),
+                  fall.stopp ? std::optional(Zeichenstopp::Bei::Vorlage) : std::nullopt);
+        EXPECT_EQ(stopp ? stopp->stelle : 0, fall.stopp);
         EXPECT_EQ(sichtbareLäufe(neu), fall.läufe);
         EXPECT_EQ(neu.clears, 1);
         EXPECT_EQ(neu.fontSize(), fall.schluss);
@@ -191,7 +203,7 @@ TEST_F(BildZeichnenTest, PlaceholdersDrawTheirFieldAsOneRun) {
         {"#9", Feld::GSTxt}, {"#Z", Feld::GZTxt}};
     for (const auto& [platzhalter, feld] : fälle) {
         SCOPED_TRACE(platzhalter);
-        zeichne(platzhalter);
+        ASSERT_FALSE(zeichne(platzhalter).has_value());
         ASSERT_EQ(fläche.gezeichnet.size(), 1u);
         EXPECT_EQ(fläche.gezeichnet[0].text, felder.text(feld));
         EXPECT_FALSE(fläche.gezeichnet[0].text.empty());
@@ -199,13 +211,13 @@ TEST_F(BildZeichnenTest, PlaceholdersDrawTheirFieldAsOneRun) {
 }
 
 TEST_F(BildZeichnenTest, UnreadableInputLeavesThePictureAloneAndTheColourBlack) {
-    zeichne("first");
+    ASSERT_FALSE(zeichne("first").has_value());
     fläche.setTextColor(Rot);
     felder.setText(Feld::KiTxt, "");
     felder.setText(Feld::TaTxt, "old");
     felder.setText(Feld::GZTxt, "old");
 
-    zeichne("second");
+    EXPECT_EQ(bei(zeichne("second")), Zeichenstopp::Bei::Werte);
 
     EXPECT_EQ(fläche.clears, 1);
     EXPECT_EQ(fläche.gezeichnet.size(), 5u);  // "first" is still there
@@ -218,7 +230,7 @@ TEST_F(BildZeichnenTest, RefusedBaseSizeStopsBeforeAnything) {
     felder.setText(Feld::SchriftGröße, "abc");
     fläche.setTextColor(Rot);
 
-    zeichne("text");
+    EXPECT_EQ(bei(zeichne("text")), Zeichenstopp::Bei::Grundgröße);
 
     EXPECT_EQ(fläche.clears, 0);
     EXPECT_TRUE(fläche.gezeichnet.empty());

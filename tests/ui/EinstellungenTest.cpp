@@ -53,7 +53,9 @@ class EinstellungenDatei : public Fenstertest {
         p.dialoge.speichernAntworten.append(ziel);
         p.finde<QPushButton>("EinstellungenSpeichern")->click();
     }
+    // A changed design is let go when the window asks.
     static void laden(Fensterprobe& p, const QString& quelle) {
+        if (p.fenster->gestaltungGeändert()) p.dialoge.frageAntworten.push_back(Antwort::Verwerfen);
         p.dialoge.öffnenAntworten.append(quelle);
         p.finde<QPushButton>("EinstellungenÖffnen")->click();
     }

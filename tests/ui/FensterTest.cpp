@@ -1,9 +1,11 @@
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <QUrl>
@@ -142,6 +144,7 @@ struct Schliessen : public Fenstertest {
         ändern();
         ASSERT_TRUE(probe.fenster->EinstellungenSchreiben(pfad("datei")));
         probe.setText(Feld::DaTxt, "01.01.2020");
+        probe.dialoge.frageAntworten = {Antwort::Verwerfen};
         probe.dialoge.öffnenAntworten.append(pfad("datei.txt"));
         klicken("EinstellungenÖffnen");
     }
@@ -187,6 +190,84 @@ TEST_F(Schliessen, AsksOnlyAfterAChangeAndClosesOnlyWhenNothingIsLost) {
     }
 }
 
+// Opening another design over unsaved changes asks first, by the button, by Ctrl+O and by a
+// dropped file; "Abbrechen" and a cancelled save keep the window as it was.
+TEST_F(Schliessen, OpeningADesignAsksFirst) {
+    const struct {
+        const char* name;
+        std::vector<Antwort> antworten;
+        const char* speicherziel;
+        bool geladen;
+    } fälle[] = {
+        {"abbrechen", {Antwort::Abbrechen}, nullptr, false},
+        {"verwerfen", {Antwort::Verwerfen}, nullptr, true},
+        {"Speichern abgebrochen", {Antwort::Speichern}, nullptr, false},
+        {"speichern", {Antwort::Speichern}, "vorher", true},
+    };
+    enum class Weg { Knopf, Taste, Ablegen };
+    for (const Weg weg : {Weg::Knopf, Weg::Taste, Weg::Ablegen}) {
+        for (const auto& fall : fälle) {
+            SCOPED_TRACE(std::string(fall.name) + " " + std::to_string(static_cast<int>(weg)));
+            probe.dialoge = GeskripteteDialoge();
+            MainWindow& fenster = probe.öffnen();
+            ASSERT_TRUE(fenster.EinstellungenSchreiben(pfad("datei")));
+            ändern();
+            probe.dialoge.frageAntworten = fall.antworten;
+            if (fall.speicherziel) probe.dialoge.speichernAntworten.append(pfad(fall.speicherziel));
+            probe.dialoge.öffnenAntworten.append(pfad("datei.txt"));
+            if (weg == Weg::Knopf) {
+                klicken("EinstellungenÖffnen");
+            } else if (weg == Weg::Taste) {
+                fenster.activateWindow();
+                ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+                QTest::keyClick(probe.finde<QWidget>("KiTxt"), Qt::Key_O, Qt::ControlModifier);
+            } else {
+                QMimeData daten;
+                daten.setUrls({QUrl::fromLocalFile(pfad("datei.txt"))});
+                QDragEnterEvent hinein(QPoint(5, 5), Qt::CopyAction, &daten, Qt::LeftButton,
+                                       Qt::NoModifier);
+                QApplication::sendEvent(&fenster, &hinein);
+                QDropEvent los(QPoint(5, 5), Qt::CopyAction, &daten, Qt::LeftButton,
+                               Qt::NoModifier);
+                QApplication::sendEvent(&fenster, &los);
+            }
+            EXPECT_EQ(probe.dialoge.fragen,
+                      QStringList{QStringLiteral("Änderungen an der Gestaltung speichern?")});
+            EXPECT_EQ(probe.text(Feld::KiTxt), fall.geladen ? "22" : "221");
+            EXPECT_EQ(fenster.gestaltungGeändert(), !fall.geladen);
+            EXPECT_EQ(QFile::exists(pfad("vorher.txt")), fall.speicherziel != nullptr);
+            QFile::remove(pfad("vorher.txt"));
+        }
+    }
+}
+
+// Ctrl+S saves by the save dialog as the button does, every time; Ctrl+Q closes with the
+// question. The results are the program's: typing into them does nothing.
+TEST_F(Schliessen, KeysSaveAndCloseResultsAreReadOnly) {
+    MainWindow& fenster = *probe.fenster;
+    fenster.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    for (const char* ergebnis : {"TaTxt", "GZTxt", "GETxt", "GSTxt"}) {
+        auto* feld = probe.finde<QLineEdit>(ergebnis);
+        const QString vorher = feld->text();
+        QTest::keyClicks(feld, QStringLiteral("12"));
+        EXPECT_EQ(feld->text(), vorher) << ergebnis;
+    }
+    ändern();
+    probe.dialoge.speichernAntworten = {pfad("eins"), pfad("zwei")};
+    QTest::keyClick(probe.finde<QWidget>("KiTxt"), Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(probe.finde<QWidget>("Txt"), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(probe.dialoge.speichernVorgaben.size(), 2);
+    EXPECT_TRUE(QFile::exists(pfad("zwei.txt")));
+    ändern();
+    probe.dialoge.frageAntworten = {Antwort::Abbrechen, Antwort::Verwerfen};
+    QTest::keyClick(probe.finde<QWidget>("KiTxt"), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(fenster.isVisible());
+    QTest::keyClick(probe.finde<QWidget>("KiTxt"), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(fenster.isVisible());
+    EXPECT_EQ(probe.dialoge.fragen.size(), 2);
+}
+
 class Ablegen : public Fenstertest {
   protected:
     // Drags the files onto the widget and lets them go; true when the window took them.
@@ -219,14 +300,16 @@ TEST_F(Ablegen, AJpegBecomesTheBackgroundADesignFileIsLoaded) {
     EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), QSize(300, 40));
     EXPECT_EQ(probe.text(Feld::Txt), Startvorlage());
 
+    probe.dialoge.frageAntworten = {Antwort::Verwerfen};
     EXPECT_TRUE(ablegen(probe.finde<QWidget>("Frame1"), {design}));
+    EXPECT_EQ(probe.dialoge.fragen.size(), 1);
     EXPECT_EQ(probe.text(Feld::DaTxt), "24.12.2020");
     EXPECT_EQ(probe.text(Feld::HintergrundName), "leer.jpg");
     EXPECT_FALSE(probe.fenster->gestaltungGeändert());
 
     probe.setText(Feld::DaTxt, "01.01.2021");
     const std::string vorher = probe.text(Feld::DaTxt);
-    for (const QStringList& abgewiesen : {QStringList{pfad("bild.png")}, QStringList{design, bild},
+    for (const QStringList& abgewiesen : {QStringList{pfad("notiz.pdf")}, QStringList{design, bild},
                                           QStringList{pfad("Design.TXT")}}) {
         SCOPED_TRACE(abgewiesen.join(QLatin1Char(' ')).toStdString());
         EXPECT_FALSE(ablegen(probe.finde<QLineEdit>("KiTxt"), abgewiesen));
@@ -304,6 +387,64 @@ TEST_F(Start, AFailingFontListWritesTheErrorIntoTheTitle) {
         EXPECT_EQ(probe.neuzeichnungen, 1);
         EXPECT_EQ(probe.text(Feld::TaTxt), "5875");
     }
+}
+
+// A screen reader announces every input field by a name of its own (its label where it has
+// one), never by its frame's caption; pictures and captions without their padding blanks.
+TEST_F(Start, EveryFieldIsAnnouncedByItsOwnName) {
+    // An editable list is read by the line that takes the typing; on Linux the list's own name
+    // is its text.
+    const auto name = [&](const char* widget) {
+        QWidget* feld = probe.finde<QWidget>(widget);
+        if (auto* liste = qobject_cast<QComboBox*>(feld)) feld = liste->lineEdit();
+        QAccessibleInterface* schnittstelle = QAccessible::queryAccessibleInterface(feld);
+        return schnittstelle ? schnittstelle->text(QAccessible::Name) : QString();
+    };
+    const struct {
+        const char* widget;
+        const char* erwartet;  // nullptr: any name of its own
+    } felder[] = {
+        {"DaTxt", "#1 Datum des Beginns"},
+        {"TaTxt", "#2 Tage bis Heute"},
+        {"AlTxt", "#3 Alte Kosten pro Tag"},
+        {"KiTxt", "#4 Zigarettenverbrauch pro Tag"},
+        {"GZTxt", "#Z Gesammte Zigaretten"},
+        {"AnTxt", "#5 Einmalige Anschaffungskosten"},
+        {"NeTxt", "#6 Neue Kosten pro Tag"},
+        {"GETxt", "#7 Gesammte Einsparung"},
+        {"StTxt", "#8 Freier Betrag pro Tag"},
+        {"GSTxt", "#9 Ergebnis von #2 mal #8"},
+        {"Txt", nullptr},
+        {"QuTxt", nullptr},
+        {"SchriftartListe", nullptr},
+        {"SchriftGröße", nullptr},
+        {"BildArt", nullptr},
+        {"BildQuallität", nullptr},
+        {"Abstand", nullptr},
+        {"XPos", nullptr},
+        {"YPos", nullptr},
+        {"PicFa", nullptr},
+        {"Pic", nullptr},
+    };
+    QSet<QString> namen;
+    for (const auto& feld : felder) {
+        SCOPED_TRACE(feld.widget);
+        const QString gelesen = name(feld.widget);
+        if (feld.erwartet) {
+            EXPECT_EQ(gelesen, QString::fromUtf8(feld.erwartet));
+        }
+        EXPECT_FALSE(gelesen.isEmpty());
+        EXPECT_EQ(gelesen, gelesen.simplified());
+        namen.insert(gelesen);
+    }
+    EXPECT_EQ(namen.size(), static_cast<qsizetype>(std::size(felder)));
+    for (const char* bild : {"PicFa", "Pic"}) {
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(probe.finde<QWidget>(bild))
+                         ->text(QAccessible::Description)
+                         .isEmpty());
+    }
+    EXPECT_EQ(name("PhpQuelltext"), QStringLiteral("Php-Quelltext erstellen und speichern"));
+    EXPECT_EQ(name("Frame1"), QStringLiteral("Eingabe-Werte und Ausgabe-Werte"));
 }
 
 // The keyboard stops at what the user types into or clicks, never at a picture or a frame.

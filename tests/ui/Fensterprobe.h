@@ -53,8 +53,7 @@ class GeskripteteDialoge : public Dialoge {
   public:
     QStringList öffnenAntworten, speichernAntworten, ordnerAntworten;
     std::vector<Antwort> frageAntworten;
-    bool zeigenGelingt = true;
-    QStringList öffnenVorgaben, speichernVorgaben, meldungen, fragen, gezeigt, überTexte;
+    QStringList öffnenVorgaben, speichernVorgaben, meldungen, fragen, überTexte;
 
     std::optional<DateiWahl> DateiDialogÖffnen(const QString& vorgabe) override {
         öffnenVorgaben.append(vorgabe);
@@ -77,11 +76,19 @@ class GeskripteteDialoge : public Dialoge {
         frageAntworten.erase(frageAntworten.begin());
         return antwort;
     }
-    bool DateiZeigen(const QString& pfad) override {
-        gezeigt.append(pfad);
-        return zeigenGelingt;
-    }
     void Über(const QString& text) override { überTexte.append(text); }
+    // Records the photo's size and whether it could stay; answers from the script, or as where
+    // nobody can be asked.
+    std::optional<Zuschnittwahl> BildZuschneiden(const QImage& foto,
+                                                 bool unverändertErlaubt) override {
+        zuschnittAngebote.append({foto.size(), unverändertErlaubt});
+        if (zuschnittAntworten.empty()) return Dialoge::BildZuschneiden(foto, unverändertErlaubt);
+        const std::optional<Zuschnittwahl> antwort = zuschnittAntworten.front();
+        zuschnittAntworten.erase(zuschnittAntworten.begin());
+        return antwort;
+    }
+    QList<std::pair<QSize, bool>> zuschnittAngebote;
+    std::vector<std::optional<Zuschnittwahl>> zuschnittAntworten;
 
   private:
     static std::optional<QString> nächste(QStringList& antworten) {
@@ -192,10 +199,9 @@ inline bool dateiSchreiben(const QString& pfad, const std::string& bytes) {
 inline const std::string RiesigesJpeg(
     "\xFF\xD8\xFF\xC2\x00\x11\x08\x1F\xFE\x1F\xFE\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01", 21);
 
-// A photo of 40 x 20 pixels whose Exif entry asks to turn it by a quarter (orientation 6).
-inline std::string gedrehtesJpeg() {
-    QImage bild(40, 20, QImage::Format_RGB32);
-    bild.fill(Qt::darkCyan);
+// The photo as JPEG whose Exif entry asks to turn it by a quarter (orientation 6); by default
+// one of 40 x 20 pixels.
+inline std::string gedrehtesJpeg(const QImage& bild) {
     QByteArray jpeg;
     QBuffer puffer(&jpeg);
     EXPECT_TRUE(puffer.open(QIODevice::WriteOnly) && bild.save(&puffer, "JPEG"));
@@ -207,6 +213,12 @@ inline std::string gedrehtesJpeg() {
         "\x01\x12\0\x03\0\0\0\x01\0\x06\0\0";
     jpeg.insert(2, exif, sizeof exif - 1);
     return jpeg.toStdString();
+}
+
+inline std::string gedrehtesJpeg() {
+    QImage bild(40, 20, QImage::Format_RGB32);
+    bild.fill(Qt::darkCyan);
+    return gedrehtesJpeg(bild);
 }
 
 inline void mausDrücken(QWidget* ziel, Qt::MouseButton taste, QPointF ort) {

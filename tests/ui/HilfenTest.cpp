@@ -1,8 +1,14 @@
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -41,9 +47,9 @@ class Hilfen : public Fenstertest {
     QPlainTextEdit* txt = nullptr;
 };
 
-// "Fett" replaces the selection with "#B" and selects it, so that a second click takes it out;
-// the focus goes back to the template.
-TEST_F(Hilfen, BoldReplacesTheSelection) {
+// "Fett" writes "#B" and selects it, so that a second click takes it out; a longer selection
+// gets "#B" on both sides and stays selected. The focus goes back to the template.
+TEST_F(Hilfen, BoldWritesAndKeepsTheSelection) {
     const struct {
         const char* name;
         std::string text;
@@ -54,14 +60,13 @@ TEST_F(Hilfen, BoldReplacesTheSelection) {
         {"ohne Auswahl", "Hallo Welt", {5, 0}, "Hallo#B Welt", {5, 2}},
         {"zweiter Klick", "Hallo#B Welt", {5, 2}, "Hallo Welt", {5, 0}},
         {"ein Zeichen bleibt", "Hallo Welt", {6, 1}, "Hallo #BWelt", {6, 2}},
-        {"mehr wird gelöscht", "Hallo Welt", {6, 4}, "Hallo ", {6, 0}},
+        {"Wort bleibt", "Hallo Welt", {6, 4}, "Hallo #BWelt#B", {8, 4}},
         {"leere Vorlage", "", {0, 0}, "#B", {0, 2}},
         {"zweite Zeile",
          "Zeile1\r\nHallo Welt\r\n",
          {13, 0},
          "Zeile1\r\nHallo#B Welt\r\n",
          {13, 2}},
-        {"Zeilenumbruch gelöscht", "ab\r\ncd", {1, 4}, "ad", {1, 0}},
     };
     for (const auto& fall : fälle) {
         SCOPED_TRACE(fall.name);
@@ -121,13 +126,14 @@ TEST_F(Hilfen, DraggingOverThePreviewLeavesOnePair) {
     EXPECT_EQ(auswahl(), (Vorlagenauswahl{9, 10}));
 }
 
-TEST_F(Hilfen, FourDigitXLeaveTheirLastDigitBehind) {
+// The whole pair is selected, so that the next movement replaces it.
+TEST_F(Hilfen, FourDigitPositionsAreReplacedWhole) {
     vorlage("", {0, 0});
     ziehen(Qt::LeftButton, 1000, 5);
     EXPECT_EQ(probe.text(Feld::Txt), "#X1000#Y005");
-    EXPECT_EQ(markiert(), QStringLiteral("#X1000#Y00"));
+    EXPECT_EQ(markiert(), QStringLiteral("#X1000#Y005"));
     ziehen(Qt::LeftButton, 7, 7);
-    EXPECT_EQ(probe.text(Feld::Txt), "#X007#Y0075");
+    EXPECT_EQ(probe.text(Feld::Txt), "#X007#Y007");
 }
 
 // The caret stands at the start afterwards, with nothing selected.
@@ -158,10 +164,10 @@ TEST_F(Hilfen, EveryAidIsOneUndoStep) {
         Vorlagenauswahl nachher;
     } fälle[] = {
         {"Fett", {5, 0}, &Hilfen::fett, 2, "Hallo#B Weltxy", {5, 2}},
-        {"Fett löscht", {0, 6}, &Hilfen::fett, 2, "Weltxy", {0, 0}},
-        {"Farbe", {6, 4}, &Hilfen::weiß, 1, "Hallo #F255255255xy", {6, 11}},
-        {"Größe", {6, 4}, &Hilfen::größe12, 2, "Hallo #G12xy", {0, 0}},
-        {"Ziehen", {6, 4}, &Hilfen::ziehenÜberDrei, 6, "Hallo #X047#Y014xy", {6, 10}},
+        {"Fett um ein Wort", {0, 6}, &Hilfen::fett, 2, "#BHallo #BWeltxy", {2, 6}},
+        {"Farbe", {6, 4}, &Hilfen::weiß, 1, "Hallo #F255255255Weltxy", {6, 11}},
+        {"Größe", {6, 4}, &Hilfen::größe12, 2, "Hallo #G12Weltxy", {0, 0}},
+        {"Ziehen", {6, 4}, &Hilfen::ziehenÜberDrei, 6, "Hallo #X047#Y014Weltxy", {6, 10}},
     };
     for (const auto& fall : fälle) {
         SCOPED_TRACE(fall.name);
@@ -199,6 +205,74 @@ TEST_F(Hilfen, TheFontAppliesToThePreview) {
     EXPECT_EQ(neuzeichnungen(), vorher + 3);
     EXPECT_EQ(probe.text(Feld::Txt), Startvorlage());
     EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
+}
+
+// The field shows what the reader that draws the preview reads: the malformed colour wavy and
+// named by its line in the notice line, a size in its colour, a lower-case letter dotted; the
+// command at the caret and under the pointer explained in one line.
+TEST_F(Hilfen, TheTemplateFieldExplainsItself) {
+    probe.setText(Feld::Txt, "Hallo #F2552550Das\r\n#G14x #b");
+    const auto formate = [&](int zeile) {
+        return txt->document()->findBlockByNumber(zeile).layout()->formats();
+    };
+    const auto format = [&](int zeile, int anfang, int länge) -> QTextCharFormat {
+        for (const QTextLayout::FormatRange& bereich : formate(zeile))
+            if (bereich.start == anfang && bereich.length == länge) return bereich.format;
+        ADD_FAILURE() << "no format at " << zeile << ":" << anfang << "+" << länge;
+        return {};
+    };
+    EXPECT_EQ(format(0, 6, 11).underlineStyle(), QTextCharFormat::WaveUnderline);
+    EXPECT_EQ(format(0, 6, 11).background().color(), QColor(255, 255, 0));
+    EXPECT_EQ(format(1, 0, 4).underlineStyle(), QTextCharFormat::NoUnderline);
+    EXPECT_NE(format(1, 0, 4).foreground().color(), format(1, 6, 2).foreground().color());
+    EXPECT_EQ(format(1, 6, 2).underlineStyle(), QTextCharFormat::DotLine);
+    EXPECT_EQ(formate(0).size(), 1);
+    EXPECT_EQ(formate(1).size(), 2);
+    const QString falsch = QStringLiteral("#F2552550Da: Farbe 255, 255, 0 – „Da“ gehört zur Farbe");
+    EXPECT_EQ(probe.hinweis(), QStringLiteral("Zeile 1: ") + falsch);
+
+    const QString größe = QStringLiteral("#G14: Schriftgröße 14 Punkt ab hier");
+    auswahlSetzen(*txt, {21, 0});
+    EXPECT_TRUE(probe.finde<QWidget>("Hinweis")->toolTip().endsWith(größe));
+    probe.setText(Feld::Txt, "Hallo #F255255000Das\r\n#G14x #b");
+    auswahlSetzen(*txt, {26, 0});  // right after the command
+    EXPECT_EQ(probe.hinweis(), größe);
+    auswahlSetzen(*txt, {2, 0});
+    EXPECT_EQ(probe.hinweis(), QString());
+
+    QTextCursor zeiger(txt->document());
+    zeiger.setPosition(8);
+    const QPoint ort = txt->cursorRect(zeiger).center();
+    QHelpEvent hilfe(QEvent::ToolTip, ort, txt->viewport()->mapToGlobal(ort));
+    QApplication::sendEvent(txt->viewport(), &hilfe);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("#F255255000: Farbe 255, 255, 0 ab hier"));
+    QToolTip::hideText();
+}
+
+// "Platzhalter einfügen" writes what the window's labels name, at the caret, as one undo step.
+TEST_F(Hilfen, TheContextMenuInsertsAPlaceholder) {
+    vorlage("Hallo Welt", {6, 4});
+    QContextMenuEvent menüruf(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                              txt->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(txt, &menüruf);
+    QMenu* menü = nullptr;
+    for (QWidget* fenster : QApplication::topLevelWidgets())
+        if (auto* m = qobject_cast<QMenu*>(fenster); m && m->isVisible()) menü = m;
+    ASSERT_NE(menü, nullptr);
+    auto* platzhalter = menü->findChild<QMenu*>(QStringLiteral("PlatzhalterEinfügen"));
+    ASSERT_NE(platzhalter, nullptr);
+    EXPECT_EQ(platzhalter->title(), QStringLiteral("Platzhalter einfügen"));
+    QStringList namen;
+    for (QAction* eintrag : platzhalter->actions()) namen.append(eintrag->text());
+    EXPECT_EQ(namen.size(), 13);
+    EXPECT_EQ(namen.at(1), QStringLiteral("#2 Tage bis Heute"));
+    EXPECT_EQ(namen.at(9), QStringLiteral("#Z Gesammte Zigaretten"));
+    platzhalter->actions().at(1)->trigger();
+    menü->close();
+    EXPECT_EQ(probe.text(Feld::Txt), "Hallo #2Welt");
+    EXPECT_EQ(auswahl(), (Vorlagenauswahl{8, 0}));
+    QTest::keyClick(txt, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(probe.text(Feld::Txt), "Hallo Welt");
 }
 
 const QString Delta = QString(QChar(0x0394));

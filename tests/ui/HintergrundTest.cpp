@@ -7,17 +7,19 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSlider>
+#include <QSpinBox>
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
+#include "platform/Foto.h"
+#include "platform/Zuschnittdialog.h"
 #include "ui/Fensterprobe.h"
 
 namespace tafomat::test {
 namespace {
-
-const QString NurJpeg = QStringLiteral("Bitte nur JPEG-Bilder benutzen!");
 
 class Hintergrund : public Fenstertest {
   protected:
@@ -43,8 +45,9 @@ TEST_F(Hintergrund, AJpegPictureBecomesThePreviewsBackground) {
     EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
 }
 
-// A JPEG under another name, or under a path that the design cannot keep as one line of
-// Windows-1252 text, is refused with a message; a cancelled dialog says nothing. Nothing changes.
+// A path that the design cannot keep as one line of Windows-1252 text is refused with a message;
+// a picture under a name other than a JPEG's goes to the crop dialog, which cannot keep it as it
+// is; a cancelled dialog says nothing. Nothing changes.
 TEST_F(Hintergrund, OtherNamesAndPathsAreRefusedWithTheirMessage) {
     const QString zeilenumbruch =
         QStringLiteral("Bitte nur Bilder benutzen, deren Pfad keinen Zeilenumbruch enthält!");
@@ -55,10 +58,10 @@ TEST_F(Hintergrund, OtherNamesAndPathsAreRefusedWithTheirMessage) {
             .arg(z);
     };
     const std::pair<QString, QString> fälle[] = {
-        {QStringLiteral("bild.png"), NurJpeg},
-        {QStringLiteral("bild.jpg.gif"), NurJpeg},
-        {QStringLiteral("jpg"), NurJpeg},
-        {QStringLiteral("bild.jp"), NurJpeg},
+        {QStringLiteral("bild.png"), QString()},
+        {QStringLiteral("bild.jpg.gif"), QString()},
+        {QStringLiteral("jpg"), QString()},
+        {QStringLiteral("bild.jp"), QString()},
         {QStringLiteral("\u03A9mega.jpg"), zeichen(QStringLiteral("\u03A9"))},
         {QStringLiteral("Gr\u00FC\u00DFe \U0001F600.jpg"), zeichen(QStringLiteral("\U0001F600"))},
         {QStringLiteral("zwei\nZeilen.jpg"), zeilenumbruch},
@@ -76,6 +79,11 @@ TEST_F(Hintergrund, OtherNamesAndPathsAreRefusedWithTheirMessage) {
         EXPECT_EQ(probe.text(Feld::HintergrundName), "leer.jpg");
         EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), QSize(460, 66));
         EXPECT_EQ(neuzeichnungen(), vorher);
+    }
+    EXPECT_EQ(probe.dialoge.zuschnittAngebote.size(), 4);
+    for (const auto& [größe, unverändert] : probe.dialoge.zuschnittAngebote) {
+        EXPECT_EQ(größe, QSize(100, 20));
+        EXPECT_FALSE(unverändert);
     }
 }
 
@@ -184,6 +192,88 @@ TEST_F(Hintergrund, AnUnreadablePictureSetsOnlyPathAndNameAndSaysWhy) {
             probe.dialoge.meldungen,
             QStringList{QStringLiteral("Das Hintergrundbild [%1] ").arg(fall.pfad) + fall.grund});
     }
+}
+
+// A photo as phones write it (6000 × 4000, turned by its EXIF entry) and a PNG become banners of
+// 468 × 60 through the crop dialog: the frame dragged over the photo, the JPEG written beside
+// it under the name the save dialog gives, and that JPEG the background. A JPEG of a banner's
+// size is taken without the dialog.
+TEST_F(Hintergrund, APhotoBecomesABannerThroughTheCropDialog) {
+    QImage foto(6000, 4000, QImage::Format_RGB32);
+    foto.fill(Qt::darkBlue);
+    // Stored bottom left, top left once turned a quarter clockwise.
+    for (int y = 3800; y < 4000; ++y)
+        for (int x = 0; x < 200; ++x) foto.setPixelColor(x, y, Qt::white);
+    const QString handy = pfad(QStringLiteral("IMG_0001.jpg"));
+    ASSERT_TRUE(dateiSchreiben(handy, gedrehtesJpeg(foto)));
+    foto = QImage();
+    QImage png(800, 600, QImage::Format_ARGB32);
+    png.fill(Qt::darkGreen);
+    ASSERT_TRUE(png.save(pfad(QStringLiteral("grafik.png"))));
+
+    const std::optional<QImage> gelesen = FotoLesen(handy);
+    ASSERT_TRUE(gelesen.has_value());
+    // Turned upright, scaled while read to at most 16 megapixels.
+    EXPECT_EQ(gelesen->size(), QSize(3344, 5016));
+    EXPECT_GT(gelesen->pixelColor(10, 10).lightness(), 200);
+
+    Zuschnittdialog dialog(*gelesen, true);
+    dialog.show();
+    dialog.vorlagen()->setCurrentIndex(0);
+    EXPECT_EQ(dialog.zuschnitt().größe, QSize(468, 60));
+    EXPECT_FALSE(dialog.breite()->isEnabled());
+    dialog.anteil()->setValue(50);
+    const QRect mitte = dialog.zuschnitt().ausschnitt;
+    EXPECT_NEAR(double(mitte.width()) / mitte.height(), 468.0 / 60, 0.1);
+    QWidget* ansicht = dialog.ansicht();
+    mausDrücken(ansicht, Qt::LeftButton, QPointF(100, 100));
+    mausBewegen(ansicht, Qt::LeftButton, QPointF(100, 0));
+    mausBewegen(ansicht, Qt::LeftButton, QPointF(100, -500));
+    const QRect oben = dialog.zuschnitt().ausschnitt;
+    EXPECT_EQ(oben.top(), 0);
+    EXPECT_EQ(oben.size(), mitte.size());
+    dialog.qualität()->setValue(80);
+    dialog.vorlagen()->setCurrentIndex(3);
+    EXPECT_TRUE(dialog.höhe()->isEnabled());
+    dialog.vorlagen()->setCurrentIndex(0);
+    const Zuschnitt zuschnitt = dialog.zuschnitt();
+    EXPECT_EQ(zuschnitt.qualität, 80);
+
+    probe.dialoge.zuschnittAntworten = {Zuschnittwahl{false, zuschnitt},
+                                        Zuschnittwahl{false, {QRect(0, 0, 800, 102), {468, 60}}}};
+    probe.dialoge.speichernAntworten = {pfad(QStringLiteral("handy")),
+                                        pfad(QStringLiteral("grafik-banner.jpg"))};
+    bildWählen(handy);
+    bildWählen(pfad(QStringLiteral("grafik.png")));
+    ASSERT_EQ(probe.dialoge.zuschnittAngebote.size(), 2);
+    EXPECT_EQ(probe.dialoge.zuschnittAngebote.at(0), std::make_pair(QSize(3344, 5016), true));
+    EXPECT_EQ(probe.dialoge.zuschnittAngebote.at(1), std::make_pair(QSize(800, 600), false));
+    EXPECT_EQ(probe.dialoge.speichernVorgaben,
+              (QStringList{pfad(QStringLiteral("IMG_0001-banner.jpg")),
+                           pfad(QStringLiteral("grafik-banner.jpg"))}));
+    for (const char* banner : {"handy.jpg", "grafik-banner.jpg"}) {
+        const QImage bild(pfad(QString::fromLatin1(banner)));
+        EXPECT_EQ(bild.size(), QSize(468, 60)) << banner;
+    }
+    EXPECT_EQ(probe.text(Feld::HintergrundName), "grafik-banner.jpg");
+    EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), QSize(468, 60));
+    EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
+
+    EXPECT_EQ(probe.hinweis(), QString());
+
+    // The banner itself is taken as it is; so is a free size larger than forums take, which
+    // the notice line names.
+    bildWählen(pfad(QStringLiteral("handy.jpg")));
+    EXPECT_EQ(probe.dialoge.zuschnittAngebote.size(), 2);
+    EXPECT_EQ(probe.text(Feld::HintergrundName), "handy.jpg");
+    probe.dialoge.zuschnittAntworten = {Zuschnittwahl{false, {QRect(0, 0, 800, 200), {800, 200}}}};
+    probe.dialoge.speichernAntworten = {pfad(QStringLiteral("breit.jpg"))};
+    bildWählen(pfad(QStringLiteral("grafik.png")));
+    EXPECT_EQ(probe.dialoge.zuschnittAngebote.size(), 3);
+    EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), QSize(800, 200));
+    EXPECT_EQ(
+        probe.hinweis(),
+        QStringLiteral("Das Banner ist mit 800 × 200 Pixeln größer, als Foren meist erlauben."));
 }
 
 // Picking a type builds its quality list anew by the type's rule (the design suite has it all);

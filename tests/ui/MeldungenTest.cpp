@@ -3,12 +3,19 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
 #include "platform/Anleitung.h"
+#include "ui/Anleitungsfenster.h"
 #include "ui/Fensterprobe.h"
 
 namespace tafomat::test {
@@ -293,26 +300,54 @@ TEST(Hilfe, TheGuideLiesBesideTheProgramOrInThePackage) {
     EXPECT_EQ(AnleitungSuchen(ordner.filePath(QStringLiteral("bin"))), daneben);
 }
 
-// F1 hands the guide next to the program to the desktop and says so where that fails or no
-// guide is there; "?" says what the program is and where its guide lies.
-TEST(Hilfe, F1OpensTheGuideAndTheQuestionMarkSaysWhatTafomatIs) {
+// F1 shows the guide in a window of the program, with its pictures, its contents and links that
+// lead to their sections, and says so where no guide is there; "?" says what the program is and
+// where its guide lies.
+TEST(Hilfe, F1ShowsTheGuideAndTheQuestionMarkSaysWhatTafomatIs) {
     const QString anleitung =
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("anleitung.md"));
+    const QString bild =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("fenster.png"));
     ASSERT_FALSE(QFileInfo::exists(anleitung));
-    ASSERT_TRUE(dateiSchreiben(anleitung, "# Anleitung\n"));
+    QImage fensterbild(40, 30, QImage::Format_RGB32);
+    fensterbild.fill(Qt::red);
+    ASSERT_TRUE(fensterbild.save(bild));
+    std::string text =
+        "# Anleitung\n\nInhalt: [Größe und Zeit](#größe-und-zeit)\n\n"
+        "![Das Fenster](fenster.png)\n\n## Erster Teil\n\n";
+    for (int i = 0; i < 200; ++i) text += "Zeile " + std::to_string(i) + "\n\n";
+    text += "## Größe und Zeit\n\nEnde.\n";
+    ASSERT_TRUE(dateiSchreiben(anleitung, text));
     const std::unique_ptr<const QString, void (*)(const QString*)> wegräumen(
         &anleitung, [](const QString* datei) { QFile::remove(*datei); });
+    const std::unique_ptr<const QString, void (*)(const QString*)> bildWegräumen(
+        &bild, [](const QString* datei) { QFile::remove(*datei); });
     Fensterprobe probe;
     MainWindow& fenster = probe.öffnen();
     fenster.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
     QTest::keyClick(&fenster, Qt::Key_F1);
-    EXPECT_EQ(probe.dialoge.gezeigt, QStringList{QFileInfo(anleitung).canonicalFilePath()});
+    auto* guide = fenster.findChild<Anleitungsfenster*>(QStringLiteral("Anleitung"));
+    ASSERT_NE(guide, nullptr);
+    EXPECT_TRUE(guide->isVisible());
+    EXPECT_EQ(guide->windowTitle(), QStringLiteral("Tafomat – Anleitung"));
     EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
-    probe.dialoge.zeigenGelingt = false;
-    QTest::keyClick(probe.finde<QWidget>("Txt"), Qt::Key_F1);
-    ASSERT_EQ(probe.dialoge.meldungen.size(), 1);
-    EXPECT_TRUE(probe.dialoge.meldungen.front().contains(QFileInfo(anleitung).canonicalFilePath()));
+    QTextBrowser& browser = *guide->browser();
+    const QVariant gezeigtesBild =
+        browser.loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("fenster.png")));
+    EXPECT_EQ(QImage::fromData(gezeigtesBild.toByteArray()).size(), QSize(40, 30));
+    ASSERT_EQ(guide->inhalt()->count(), 2);
+    EXPECT_EQ(guide->inhalt()->item(1)->text(), QStringLiteral("Größe und Zeit"));
+
+    // The link in the text and the contents lead to the section.
+    EXPECT_EQ(browser.verticalScrollBar()->value(), 0);
+    browser.setSource(QUrl(QStringLiteral("#größe-und-zeit")));
+    const int abschnitt = browser.verticalScrollBar()->value();
+    EXPECT_GT(abschnitt, 0);
+    browser.verticalScrollBar()->setValue(0);
+    guide->abschnittZeigen(guide->inhalt()->item(1)->data(Qt::UserRole).toString());
+    EXPECT_EQ(browser.verticalScrollBar()->value(), abschnitt);
+
     probe.finde<QPushButton>("Hilfe")->click();
     ASSERT_EQ(probe.dialoge.überTexte.size(), 1);
     for (const QString& teil : {QStringLiteral("MIT-Lizenz"), QStringLiteral("F1"),
@@ -320,13 +355,40 @@ TEST(Hilfe, F1OpensTheGuideAndTheQuestionMarkSaysWhatTafomatIs) {
         EXPECT_TRUE(probe.dialoge.überTexte.front().contains(teil)) << teil.toStdString();
 
     ASSERT_TRUE(QFile::remove(anleitung));
-    probe.dialoge.meldungen.clear();
     QTest::keyClick(&fenster, Qt::Key_F1);
-    EXPECT_EQ(probe.dialoge.gezeigt.size(), 2);
     EXPECT_EQ(probe.dialoge.meldungen,
               QStringList{QStringLiteral("Die Anleitung (anleitung.md) liegt nicht bei diesem "
                                          "Programm. Sie steht auch im Quelltext von Tafomat "
                                          "unter docs/anleitung.md.")});
+}
+
+// Every link of the real guide to one of its sections finds the section's anchor.
+TEST(Hilfe, EveryLinkOfTheGuideFindsItsSection) {
+    Anleitungsfenster guide;
+    ASSERT_TRUE(guide.laden(QStringLiteral(TAFOMAT_SOURCE_DIR "/docs/anleitung.md")));
+    QStringList anker;
+    QStringList verweise;
+    const QTextDocument& dokument = *guide.browser()->document();
+    for (QTextBlock block = dokument.begin(); block.isValid(); block = block.next()) {
+        for (auto stück = block.begin(); !stück.atEnd(); ++stück) {
+            const QTextCharFormat format = stück.fragment().charFormat();
+            anker += format.anchorNames();
+            if (format.anchorHref().startsWith(QLatin1Char('#')))
+                verweise.append(format.anchorHref().mid(1));
+        }
+    }
+    EXPECT_GE(verweise.size(), 9);
+    for (const QString& verweis : verweise)
+        EXPECT_TRUE(anker.contains(verweis)) << verweis.toStdString();
+    // One contents entry a section: the lines of the file that begin one.
+    QFile datei(QStringLiteral(TAFOMAT_SOURCE_DIR "/docs/anleitung.md"));
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    const int abschnitte = static_cast<int>(QString::fromUtf8(datei.readAll())
+                                                .split(QLatin1Char('\n'))
+                                                .filter(QRegularExpression("^## "))
+                                                .size());
+    EXPECT_GE(abschnitte, 9);
+    EXPECT_EQ(guide.inhalt()->count(), abschnitte);
 }
 
 }  // namespace

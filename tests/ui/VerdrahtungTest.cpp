@@ -62,7 +62,8 @@ TEST_F(Verdrahtung, TheScrollBarsWriteTheirValueIntoTheTitle) {
     EXPECT_EQ(neuzeichnungen(), vorher + 3);
 }
 
-// A picked size replaces the template's selection; the focus stays in the box.
+// A picked size goes in at the template's selection, which stays in the text; the focus stays
+// in the box.
 TEST_F(Verdrahtung, APickedEntryRunsOnceTypedTextOnEveryChange) {
     auto* größe = probe.finde<QComboBox>("SchriftGröße");
     auto* txt = probe.finde<QPlainTextEdit>("Txt");
@@ -71,7 +72,7 @@ TEST_F(Verdrahtung, APickedEntryRunsOnceTypedTextOnEveryChange) {
     größe->setFocus();
     wählen(größe, QStringLiteral("12"));
     EXPECT_EQ(größe->currentText(), QStringLiteral("12"));
-    EXPECT_EQ(probe.text(Feld::Txt), "Zeile1\r\n#G12 Welt");
+    EXPECT_EQ(probe.text(Feld::Txt), "Zeile1\r\n#G12Hallo Welt");
     EXPECT_NE(probe.fenster->focusWidget(), txt);
 
     probe.setText(Feld::Txt, Startvorlage());

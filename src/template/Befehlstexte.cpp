@@ -1,4 +1,4 @@
-#include "ui/Befehlstexte.h"
+#include "template/Befehlstexte.h"
 
 #include <algorithm>
 #include <cmath>
