@@ -184,5 +184,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # takes another font and the preview no longer matches the server. The window loads Qt's German
 # texts for its standard dialogs and buttons.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
+# QtKeychain reaches the desktop's keyring through libsecret, which it loads only when it runs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libsecret-1-0")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -35,6 +35,8 @@ TAFOMAT_BUILD_PACKAGES+=(qt6-translations-l10n)
 # Publishing and checking: libcurl (with libssh2 for SFTP) and OpenSSL's hash for host keys'
 # fingerprints.
 TAFOMAT_BUILD_PACKAGES+=(libcurl4-openssl-dev libssl-dev)
+# The publish dialog keeps a password, when asked to, in the desktop's keyring.
+TAFOMAT_BUILD_PACKAGES+=(qtkeychain-qt6-dev)
 
 # What the tests and benchmarks need besides: GoogleTest, Google Benchmark, PHP with GD (the
 # judge of the generated scripts), faketime for the server's clock, the DejaVu fonts that the
@@ -49,6 +51,9 @@ TAFOMAT_TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev php
 # The servers that the publish suite uploads to: vsftpd for FTP and FTPS with a certificate made
 # by openssl, OpenSSH's sshd for SFTP.
 TAFOMAT_TEST_PACKAGES+=(vsftpd openssh-server openssl)
+# The desktop's keyring for the publish dialog's password, on a session bus of the test's own:
+# gnome-keyring's daemon, reached through libsecret, which QtKeychain loads when it runs.
+TAFOMAT_TEST_PACKAGES+=(dbus gnome-keyring libsecret-1-0)
 
 # The sanitizer and fuzz builds (tools/harden): clang with its runtime libraries.
 TAFOMAT_HARDEN_PACKAGES=(clang-14 libclang-rt-14-dev)

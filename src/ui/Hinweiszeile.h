@@ -20,6 +20,7 @@ enum class Hinweisart {
     Punkt,        // a point in an amount that reads as a thousands mark
     Bannergröße,  // the banner is larger than forums commonly allow
     Befehl,       // what the command at the template's caret does
+    Adresse,      // what the banner's address sent at the last publish or check
 };
 
 // One short sentence for what the user needs to know now, right of the preview; its tooltip

@@ -81,13 +81,28 @@ void Serverbereich::BildgrößeZeigen() {
                       ausgabeBytes(m_bild.bild(), ausgabe->art, ausgabe->qualität).size());
 }
 
+namespace {
+
+// The bundle's button and the publishing button share a line as wide as the column, the
+// publishing one as wide as its caption needs.
+void knöpfeTeilen(QPushButton& paket, QPushButton& veröffentlichen, QPoint ort) {
+    const int rechts = veröffentlichen.sizeHint().width();
+    const int links = Serverspaltenbreite - rechts - Serverabstand / 3;
+    paket.setGeometry(ort.x(), ort.y(), links, paket.height());
+    veröffentlichen.setGeometry(ort.x() + Serverspaltenbreite - rechts, ort.y(), rechts,
+                                paket.height());
+}
+
+}  // namespace
+
 // Right of the preview: the switch with the help button at the end of its line, the bundle's
-// button, the banner's size and the notice line in the room below. Below a wide preview all five
-// stand in a row.
+// and the publishing button in one line, the banner's size and the notice line in the room
+// below. Below a wide preview all six stand in a row.
 void Serverbereich::anordnen(bool unterDerVorschau, int fensterbreite, int fensterhöhe) {
     const QRect vorschau = m_s.PicBereich->geometry();
     QCheckBox& schalter = *m_s.Serveransicht;
     QPushButton& paket = *m_s.ServerPaket;
+    QPushButton& veröffentlichen = *m_s.Veröffentlichen;
     QPushButton& hilfe = *m_s.Hilfe;
     QLabel& größe = *m_s.Bildgröße;
     schalter.resize(schalter.sizeHint().width(), schalter.height());
@@ -95,9 +110,9 @@ void Serverbereich::anordnen(bool unterDerVorschau, int fensterbreite, int fenst
     if (unterDerVorschau) {
         const int y = vorschau.bottom() + Serverabstand / 2;
         schalter.move(vorschau.left(), y + (paket.height() - schalter.height()) / 2);
-        paket.move(schalter.geometry().right() + Serverabstand, y);
-        größe.setGeometry(paket.geometry().right() + Serverabstand,
-                          y + (paket.height() - textzeile) / 2, paket.width(), textzeile);
+        knöpfeTeilen(paket, veröffentlichen, {schalter.geometry().right() + Serverabstand, y});
+        größe.setGeometry(veröffentlichen.geometry().right() + Serverabstand,
+                          y + (paket.height() - textzeile) / 2, Serverspaltenbreite, textzeile);
         hilfe.move(fensterbreite - Vorschaurand.width() - hilfe.width(),
                    y + (paket.height() - hilfe.height()) / 2);
         const int links = größe.geometry().right() + Serverabstand;
@@ -105,12 +120,12 @@ void Serverbereich::anordnen(bool unterDerVorschau, int fensterbreite, int fenst
         return;
     }
     schalter.move(Serverspalte, vorschau.top());
-    hilfe.move(Serverspalte + paket.width() - hilfe.width(), vorschau.top());
-    paket.move(Serverspalte, schalter.geometry().bottom() + 4);
-    größe.setGeometry(Serverspalte, paket.geometry().bottom() + 4, paket.width(), textzeile);
+    hilfe.move(Serverspalte + Serverspaltenbreite - hilfe.width(), vorschau.top());
+    knöpfeTeilen(paket, veröffentlichen, {Serverspalte, schalter.geometry().bottom() + 4});
+    größe.setGeometry(Serverspalte, paket.geometry().bottom() + 4, Serverspaltenbreite, textzeile);
     const int oben = größe.geometry().bottom() + 2;
     const int unten = std::max(fensterhöhe - 2, vorschau.bottom());
-    m_s.Hinweis->setGeometry(Serverspalte, oben, paket.width(), unten - oben);
+    m_s.Hinweis->setGeometry(Serverspalte, oben, Serverspaltenbreite, unten - oben);
 }
 
 // The notice line needs two lines of text.

@@ -18,8 +18,9 @@ namespace tafomat {
 
 // Right of the preview, the server's side of the design: the switch "Serveransicht", under which
 // Pic shows the banner as the server sends it today, made anew at every redraw; the button
-// "Server-Paket speichern" that writes the folder the server needs; the banner's size as the
-// server sends it. The help button and the notice line share the column.
+// "Server-Paket speichern" that writes the folder the server needs, beside "Veröffentlichen …"
+// (the window's, as it opens a dialog); the banner's size as the server sends it. The help button
+// and the notice line share the column.
 class Serverbereich {
   public:
     // The script of the design, as the window's button makes it.
@@ -57,9 +58,10 @@ class Serverbereich {
 };
 
 // Right of and below the preview, as the window leaves it around the built-in picture; the
-// column's place right of a narrow preview and the room between the server's controls.
+// column's place and width right of a narrow preview and the room between the server's controls.
 inline constexpr QSize Vorschaurand(8, 18);
 inline constexpr int Serverspalte = 504;
+inline constexpr int Serverspaltenbreite = 249;
 inline constexpr int Serverabstand = 12;
 
 }  // namespace tafomat

@@ -314,6 +314,7 @@ void Tabreihenfolge(const Steuerelemente& s) {
                               s.Txt,
                               s.Serveransicht,
                               s.ServerPaket,
+                              s.Veröffentlichen,
                               s.Hilfe};
     for (std::size_t i = 1; i < std::size(reihe); ++i) {
         QWidget::setTabOrder(const_cast<QWidget*>(reihe[i - 1]), const_cast<QWidget*>(reihe[i]));
@@ -334,6 +335,12 @@ void ServerteilAnlegen(QWidget* fenster, Steuerelemente& s) {
     s.ServerPaket->setToolTip(
         QStringLiteral("Speichert das Php-Programm, das Hintergrundbild und die Schriftart "
                        "zusammen in einen Ordner, den Sie so auf Ihren Server kopieren können."));
+    s.Veröffentlichen =
+        knopf(fenster, QStringLiteral("Veroeffentlichen"), twips(7560, 4800, 3735, 375),
+              QStringLiteral("Veröffentlichen …"), Hellblau, false);
+    s.Veröffentlichen->setToolTip(
+        QStringLiteral("Lädt das Server-Paket auf Ihren Server und prüft, ob unter der Adresse "
+                       "des Banners genau dieses Banner ankommt."));
     s.Hinweis =
         anlegen<Hinweiszeile>(fenster, QStringLiteral("Hinweis"), twips(7560, 5220, 3735, 450));
     s.Hilfe = anlegen<QPushButton>(fenster, QStringLiteral("Hilfe"), twips(10995, 4440, 300, 300),

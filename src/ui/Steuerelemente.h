@@ -59,6 +59,7 @@ struct Steuerelemente {
     // to know now, and the help.
     QCheckBox* Serveransicht;
     QPushButton* ServerPaket;
+    QPushButton* Veröffentlichen;
     Hinweiszeile* Hinweis;
     QPushButton* Hilfe;
     QLabel* Bildgröße;

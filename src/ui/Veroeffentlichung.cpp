@@ -1,5 +1,6 @@
 #include "ui/Veroeffentlichung.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFormLayout>
@@ -12,9 +13,14 @@
 #include <QVBoxLayout>
 
 #include "phpgen/PhpSkript.h"
+#include "platform/Dateien.h"
+#include "platform/Schluesselbund.h"
 #include "publish/Abruf.h"
 #include "publish/Hochladen.h"
 #include "publish/Ziel.h"
+#include "publish/Zieldatei.h"
+#include "ui/Hinweiszeile.h"
+#include "ui/MainWindow.h"
 #include "ui/Veroeffentlichungsinhalt.h"
 
 namespace tafomat {
@@ -39,6 +45,14 @@ QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
+// The keyring's name for a password: protocol, user, host and port, as "sftp://anna@host".
+QString kontoVon(const Ziel& ziel) {
+    return text(ziel.anzeige()).section(QLatin1Char('/'), 0, 2);
+}
+
+// Far more than a target's few lines; anything larger is no such file.
+constexpr std::size_t GrößteZieldatei = 16 * 1024;
+
 }  // namespace
 
 std::unique_ptr<Veroeffentlichungsinhalt> VeroeffentlichungsinhaltVon(const Felder& felder,
@@ -49,8 +63,13 @@ std::unique_ptr<Veroeffentlichungsinhalt> VeroeffentlichungsinhaltVon(const Feld
         Veroeffentlichungsinhalt{std::move(paket), DesignErwartung(felder, vorschau)});
 }
 
-Veroeffentlichungsdialog::Veroeffentlichungsdialog(Inhaltsquelle quelle, QWidget* eltern)
-    : QDialog(eltern), m_quelle(std::move(quelle)) {
+Veroeffentlichungsdialog::Veroeffentlichungsdialog(Inhaltsquelle quelle,
+                                                   Schluesselbund& schlüsselbund, QString zieldatei,
+                                                   QWidget* eltern)
+    : QDialog(eltern),
+      m_quelle(std::move(quelle)),
+      m_schlüsselbund(schlüsselbund),
+      m_zieldatei(std::move(zieldatei)) {
     setWindowTitle(QStringLiteral("Veröffentlichen"));
     m_server = feld(this, "Server", QStringLiteral("sftp://example.org/~/www/banner/"));
     m_benutzer = feld(this, "Benutzer", QStringLiteral("anna"));
@@ -61,6 +80,12 @@ Veroeffentlichungsdialog::Veroeffentlichungsdialog(Inhaltsquelle quelle, QWidget
     formular->addRow(QStringLiteral("Server (sftp://, ftps:// oder ftp://):"), m_server);
     formular->addRow(QStringLiteral("Benutzer:"), m_benutzer);
     formular->addRow(QStringLiteral("Passwort:"), m_passwort);
+    m_behalten = new QCheckBox(QStringLiteral("Passwort im Schlüsselbund speichern"), this);
+    m_behalten->setObjectName(QStringLiteral("SchluesselbundSpeichern"));
+    m_behalten->setToolTip(
+        QStringLiteral("Bewahrt das Passwort nach dem Hochladen im Schlüsselbund Ihres Systems "
+                       "auf, nie in einer Datei. Ohne Haken wird es dort gelöscht."));
+    formular->addRow(QString(), m_behalten);
     formular->addRow(QStringLiteral("Adresse des Banners:"), m_adresse);
     m_veröffentlichen = new QPushButton(QStringLiteral("Veröffentlichen und prüfen"), this);
     m_prüfen = new QPushButton(QStringLiteral("Nur prüfen"), this);
@@ -99,6 +124,70 @@ Veroeffentlichungsdialog::Veroeffentlichungsdialog(Inhaltsquelle quelle, QWidget
     connect(m_prüfen, &QPushButton::clicked, this, [this] { starten(false); });
     connect(m_abbrechen, &QPushButton::clicked, this, [this] { m_abbruch = true; });
     connect(m_annehmen, &QPushButton::clicked, this, [this] { starten(true, m_fingerabdruck); });
+    for (QLineEdit* zeile : {m_server, m_benutzer})
+        connect(zeile, &QLineEdit::editingFinished, this, [this] { passwortErfragen(); });
+    zielVorgeben();
+    passwortErfragen();
+}
+
+// A missing or damaged file beside the design offers nothing.
+void Veroeffentlichungsdialog::zielVorgeben() {
+    if (m_zieldatei.isEmpty()) return;
+    const FileContent inhalt = readFile(m_zieldatei, GrößteZieldatei);
+    if (inhalt.failure) return;
+    const std::optional<Zielangaben> angaben = ZieldateiLesen(inhalt.bytes);
+    if (!angaben) return;
+    m_server->setText(text(ServerOhneBenutzer(angaben->ziel)));
+    m_benutzer->setText(text(angaben->ziel.benutzer));
+    m_adresse->setText(text(angaben->adresse));
+}
+
+void Veroeffentlichungsdialog::zielMerken() {
+    if (m_zieldatei.isEmpty() || !m_hochgeladen) return;
+    const std::optional<std::string> inhalt =
+        ZieldateiText({*m_hochgeladen, m_adresse->text().trimmed().toStdString()});
+    if (!inhalt || !writeFile(m_zieldatei, *inhalt))
+        anhängen(QStringLiteral("Das Ziel konnte nicht neben der Gestaltung gespeichert werden."));
+}
+
+std::optional<QString> Veroeffentlichungsdialog::konto() const {
+    Ziel ziel{Protokoll::Sftp, {}, {}, 22, {}};
+    QString fehler;
+    if (!zielLesen(ziel, fehler)) return std::nullopt;
+    return kontoVon(ziel);
+}
+
+// The keyring answers later; by then the user may have typed a password or another server.
+void Veroeffentlichungsdialog::passwortErfragen() {
+    const std::optional<QString> gefragt = konto();
+    if (!gefragt || !m_passwort->text().isEmpty()) return;
+    const QPointer<Veroeffentlichungsdialog> selbst(this);
+    m_schlüsselbund.lesen(*gefragt, [selbst, gefragt](std::optional<QString> passwort) {
+        if (!selbst || !passwort || selbst->konto() != gefragt ||
+            !selbst->m_passwort->text().isEmpty())
+            return;
+        selbst->m_passwort->setText(*passwort);
+        selbst->m_behalten->setChecked(true);
+    });
+}
+
+// After an upload, which proved the password: kept when ticked, otherwise removed.
+void Veroeffentlichungsdialog::passwortBehalten() {
+    if (!m_hochgeladen) return;
+    const QString name = kontoVon(*m_hochgeladen);
+    if (!m_behalten->isChecked()) return m_schlüsselbund.löschen(name);
+    if (m_passwort->text().isEmpty()) return;
+    const QPointer<Veroeffentlichungsdialog> selbst(this);
+    m_schlüsselbund.speichern(name, m_passwort->text(), [selbst](bool behalten) {
+        if (selbst && !behalten)
+            selbst->anhängen(
+                QStringLiteral("Kein Schlüsselbund hat das Passwort angenommen; es wird beim "
+                               "nächsten Mal wieder erfragt."));
+    });
+}
+
+void Veroeffentlichungsdialog::anhängen(const QString& satz) {
+    m_meldung->setText(m_meldung->text() + QLatin1Char(' ') + satz);
 }
 
 Veroeffentlichungsdialog::~Veroeffentlichungsdialog() {
@@ -132,6 +221,7 @@ void Veroeffentlichungsdialog::starten(bool hochladen, std::optional<std::string
     QString fehler;
     Ziel ziel{Protokoll::Sftp, {}, {}, 22, {}};
     if (hochladen && !zielLesen(ziel, fehler)) return zeigen(fehler);
+    m_hochgeladen = hochladen ? std::make_unique<Ziel>(ziel) : nullptr;
     if (!adresse.starts_with("http://") && !adresse.starts_with("https://"))
         return zeigen(
             QStringLiteral("Die Adresse des Banners muss mit http:// oder https:// "
@@ -183,12 +273,19 @@ void Veroeffentlichungsdialog::hochgeladen(const Hochladebericht& bericht,
         zeigen(QStringLiteral("Nicht veröffentlicht: ") + text(bericht.meldung));
         return;
     }
-    if (!abruf || !m_inhalt) {
+    if (abruf && m_inhalt)
+        prüfungZeigen(*abruf,
+                      bericht.meldung.empty() ? QString() : QStringLiteral("Veröffentlicht. "));
+    else
         zeigen(QStringLiteral("Abgebrochen."));
-        return;
-    }
-    const Prüfergebnis prüfung = AbrufPrüfen(*abruf, m_inhalt->erwartung);
-    const QString vorne = bericht.meldung.empty() ? QString() : QStringLiteral("Veröffentlicht. ");
+    // The upload succeeded, whatever the address sends.
+    zielMerken();
+    passwortBehalten();
+    m_hochgeladen.reset();
+}
+
+void Veroeffentlichungsdialog::prüfungZeigen(const Abruf& abruf, const QString& vorne) {
+    const Prüfergebnis prüfung = AbrufPrüfen(abruf, m_inhalt->erwartung);
     if (prüfung.status == PrüfungGleich) {
         zeigen(vorne + QStringLiteral("Die Adresse sendet das gestaltete Banner: ") +
                text(prüfung.zeile));
@@ -212,6 +309,31 @@ void Veroeffentlichungsdialog::einbindungZeigen(const std::string& adresse) {
 void Veroeffentlichungsdialog::zeigen(const QString& text) {
     m_meldung->setText(text);
     emit ergebnis(text);
+}
+
+// One dialog at a time, beside the window, which goes on while it works; it draws from the
+// window's design as it stands when its work starts.
+void MainWindow::Veröffentlichen_Click() {
+    if (auto* offen = findChild<Veroeffentlichungsdialog*>()) {
+        offen->raise();
+        offen->activateWindow();
+        return;
+    }
+    if (!m_schlüsselbund) {
+        m_systembund = SystemSchluesselbund();
+        m_schlüsselbund = m_systembund.get();
+    }
+    // "DESIGN.txt.ziel" beside a design that has a file.
+    const QString zieldatei =
+        m_designdatei.isEmpty() ? QString() : m_designdatei + QStringLiteral(".ziel");
+    auto* dialog = new Veroeffentlichungsdialog(
+        [this] { return VeroeffentlichungsinhaltVon(m_felder, m_vorschau); }, *m_schlüsselbund,
+        zieldatei, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &Veroeffentlichungsdialog::ergebnis, this, [this](const QString& text) {
+        if (!text.endsWith(QStringLiteral(" …"))) m_s.Hinweis->setzen(Hinweisart::Adresse, text);
+    });
+    if (isVisible()) dialog->show();
 }
 
 }  // namespace tafomat

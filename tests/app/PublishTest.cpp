@@ -2,6 +2,7 @@
 // vsftpd (FTP and FTP with explicit TLS), OpenSSH's sshd (SFTP), both logging in a local user
 // that the suite makes and removes, and PHP's web server serving that user's upload folders with
 // its clock a day behind this machine's. Making the user and starting the servers needs root.
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -23,9 +24,9 @@
 #include <set>
 
 #include "common/PhpLauf.h"
+#include "platform/Schluesselbund.h"
 #include "ui/Fensterprobe.h"
 #include "ui/Veroeffentlichung.h"
-#include "ui/Veroeffentlichungsinhalt.h"
 
 namespace tafomat::test {
 namespace {
@@ -560,49 +561,124 @@ TEST_F(Publish, CheckNamesWhatTheAddressSends) {
         << ohneSchrift.ausgabe;
 }
 
-// The publish dialog over a hidden window's design, driven offscreen: it publishes and checks
-// against the same servers while the window's event loop goes on, and offers the lines to copy
-// into the forum.
+// No keyring can be started in every run of the suite: this one keeps the passwords in memory
+// and answers at once.
+class Merkbund : public Schluesselbund {
+  public:
+    void lesen(const QString& konto, std::function<void(std::optional<QString>)> fertig) override {
+        const auto eintrag = passwörter.find(konto);
+        fertig(eintrag == passwörter.end() ? std::nullopt : std::optional(eintrag->second));
+    }
+    void speichern(const QString& konto, const QString& passwort,
+                   std::function<void(bool)> fertig) override {
+        passwörter[konto] = passwort;
+        fertig(true);
+    }
+    void löschen(const QString& konto) override { passwörter.erase(konto); }
+
+    std::map<QString, QString> passwörter;
+};
+
+// The publish dialog over a hidden window's design, driven offscreen: the server area's button
+// opens it; it publishes and checks against the same servers while the window's event loop
+// goes on, and offers the lines to copy into the forum, the target kept beside the design and
+// the password kept in the keyring only when ticked.
 TEST_F(Publish, DialogPublishesAndChecksWhileTheWindowGoesOn) {
     const std::string d = design("d.txt", "#F255255255Rauchfrei seit #2 Tagen");
+    const std::string gespeichert = lesen(pfad(d));
     MainWindow fenster(dialoge, schriftarten, uhr);
+    Merkbund bund;
+    fenster.schlüsselbundSetzen(bund);
     ASSERT_TRUE(fenster.EinstellungenÖffnen(QString::fromStdString(pfad(d))).geöffnet);
-    Veroeffentlichungsdialog dialog(
-        [&] { return VeroeffentlichungsinhaltVon(fenster.felder(), fenster.vorschau()); });
-    const auto eingeben = [&](const char* name, const std::string& text) {
-        auto* feld = dialog.findChild<QLineEdit*>(QLatin1String(name));
-        ASSERT_NE(feld, nullptr) << name;
-        feld->setText(QString::fromStdString(text));
+    Veroeffentlichungsdialog* dialog = nullptr;
+    const auto öffnen = [&] {
+        delete dialog;
+        for (int mal = 0; mal < 2; ++mal)
+            fenster.findChild<QPushButton*>(QStringLiteral("Veroeffentlichen"))->click();
+        ASSERT_EQ(fenster.findChildren<Veroeffentlichungsdialog*>().size(), 1);
+        dialog = fenster.findChild<Veroeffentlichungsdialog*>();
     };
-    const std::string url = webadresse("dialog/Tafomat.php");
-    eingeben("Server", "ftp://127.0.0.1:" + std::to_string(server->ftp->port()) + "/web/dialog/");
-    eingeben("Benutzer", server->benutzer);
-    eingeben("Passwort", Passwort);
-    eingeben("Adresse", url);
-    auto* meldung = dialog.findChild<QLabel*>(QStringLiteral("Meldung"));
+    const auto feld = [&](const char* name) {
+        auto* zeile = dialog->findChild<QLineEdit*>(QLatin1String(name));
+        EXPECT_NE(zeile, nullptr) << name;
+        return zeile ? zeile->text().toStdString() : std::string();
+    };
+    const auto eingeben = [&](const char* name, const std::string& text) {
+        dialog->findChild<QLineEdit*>(QLatin1String(name))->setText(QString::fromStdString(text));
+    };
+    const auto behalten = [&] {
+        return dialog->findChild<QCheckBox*>(QStringLiteral("SchluesselbundSpeichern"));
+    };
     const auto ausführen = [&](const char* knopf) {
+        auto* meldung = dialog->findChild<QLabel*>(QStringLiteral("Meldung"));
         int schläge = 0;
         QTimer uhrwerk;
         QObject::connect(&uhrwerk, &QTimer::timeout, [&] { ++schläge; });
         uhrwerk.start(5);
-        dialog.findChild<QPushButton*>(QLatin1String(knopf))->click();
+        dialog->findChild<QPushButton*>(QLatin1String(knopf))->click();
         EXPECT_TRUE(QTest::qWaitFor([&] { return !meldung->text().endsWith(QStringLiteral(" …")); },
                                     60000));
-        return schläge;
+        return std::pair(schläge, meldung->text());
     };
+    const std::string url = webadresse("dialog/Tafomat.php");
+    const std::string port = std::to_string(server->ftp->port());
+    const std::string zielzeilen = "protokoll=ftp\nhost=127.0.0.1\nport=" + port +
+                                   "\nbenutzer=" + server->benutzer +
+                                   "\nordner=web/dialog/\nadresse=" + url + "\n";
+    const std::string serveradresse = "ftp://127.0.0.1:" + port + "/web/dialog/";
+    öffnen();
+    EXPECT_EQ(feld("Server") + feld("Adresse"), "");
+    eingeben("Server", serveradresse);
+    eingeben("Benutzer", server->benutzer);
+    eingeben("Passwort", Passwort);
+    eingeben("Adresse", url);
+    EXPECT_FALSE(behalten()->isChecked());
     // The timer ticks while the upload runs: nothing waits in the window's thread.
-    EXPECT_GT(ausführen("VeroeffentlichenKnopf"), 0);
-    EXPECT_TRUE(meldung->text().startsWith(QStringLiteral(
+    const auto [schläge, ergebnis] = ausführen("VeroeffentlichenKnopf");
+    EXPECT_GT(schläge, 0);
+    EXPECT_TRUE(ergebnis.startsWith(QStringLiteral(
         "Veröffentlicht. Die Adresse sendet das gestaltete Banner: the same banner")))
-        << meldung->text().toStdString();
-    EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("BBCode"))->text().toStdString(),
-              "[img]" + url + "[/img]");
-    EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("BBCodeBildname"))->text().toStdString(),
-              "[img]" + url + "/banner.jpg[/img]");
+        << ergebnis.toStdString();
+    EXPECT_EQ(feld("BBCode"), "[img]" + url + "[/img]");
+    EXPECT_EQ(feld("BBCodeBildname"), "[img]" + url + "/banner.jpg[/img]");
     wieDasPaket(server->heim / "web/dialog", d);
+    // The notice line keeps the result; Hinweiszeile declares no Q_OBJECT.
+    EXPECT_TRUE(fenster.findChild<QWidget*>(QStringLiteral("Hinweis"))
+                    ->toolTip()
+                    .contains(QStringLiteral("Die Adresse sendet das gestaltete Banner")));
+    EXPECT_TRUE(bund.passwörter.empty());
+    EXPECT_EQ(lesen(pfad(d) + ".ziel"), zielzeilen);
+    EXPECT_EQ(lesen(pfad(d)), gespeichert);
+
+    // The next dialog offers the target; ticked, the password goes into the keyring.
+    öffnen();
+    EXPECT_EQ(feld("Server") + " " + feld("Benutzer") + " " + feld("Adresse"),
+              serveradresse + " " + server->benutzer + " " + url);
+    EXPECT_EQ(feld("Passwort"), "");
+    eingeben("Passwort", Passwort);
+    behalten()->setChecked(true);
+    ausführen("VeroeffentlichenKnopf");
+    const QString konto =
+        QString::fromStdString("ftp://" + server->benutzer + "@127.0.0.1:" + port);
+    EXPECT_EQ(bund.passwörter,
+              (std::map<QString, QString>{{konto, QString::fromStdString(Passwort)}}));
+    EXPECT_EQ(lesen(pfad(d) + ".ziel"), zielzeilen);
+
+    // And the one after has it from there, until the tick is taken away.
+    öffnen();
+    EXPECT_EQ(feld("Passwort"), Passwort);
+    EXPECT_TRUE(behalten()->isChecked());
     eingeben("Adresse", webadresse("dialog/fehlt.php"));
-    ausführen("PruefenKnopf");
-    EXPECT_TRUE(meldung->text().contains(QStringLiteral("404"))) << meldung->text().toStdString();
+    EXPECT_TRUE(ausführen("PruefenKnopf").second.contains(QStringLiteral("404")));
+    behalten()->setChecked(false);
+    ausführen("VeroeffentlichenKnopf");
+    EXPECT_TRUE(bund.passwörter.empty());
+    // No file but the test's own netrc holds the password.
+    for (const auto& eintrag : fs::recursive_directory_iterator(ordner.path().toStdString())) {
+        if (eintrag.is_regular_file() && eintrag.path().filename() != "netrc") {
+            EXPECT_EQ(lesen(eintrag.path()).find(Passwort), std::string::npos) << eintrag.path();
+        }
+    }
 }
 
 struct Eingabefall {

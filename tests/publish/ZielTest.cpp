@@ -1,11 +1,14 @@
-// The target address, the netrc file and the server's day as the ETag tells it.
+// The target address, the file that keeps it beside a design, the netrc file and the server's
+// day as the ETag tells it.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <variant>
 
 #include "publish/Pruefung.h"
 #include "publish/Ziel.h"
+#include "publish/Zieldatei.h"
 
 namespace tafomat {
 namespace {
@@ -50,7 +53,35 @@ TEST(Ziel, AddressesBecomeCurlsOrAreRefused) {
         EXPECT_EQ(std::get<Ziel>(ziel).url("b.jpg"), fall.url);
         EXPECT_EQ(std::get<Ziel>(ziel).befehlspfad("b.jpg"), fall.befehl);
         EXPECT_EQ(std::get<Ziel>(ziel).anzeige(), fall.anzeige);
+        // Kept beside a design and read back, it is the same target.
+        const std::optional<std::string> datei =
+            ZieldateiText({std::get<Ziel>(ziel), "https://example.org/b/Tafomat.php"});
+        ASSERT_TRUE(datei);
+        const std::optional<Zielangaben> gelesen = ZieldateiLesen(*datei);
+        ASSERT_TRUE(gelesen) << *datei;
+        EXPECT_EQ(gelesen->ziel.url("b.jpg"), fall.url);
+        EXPECT_EQ(gelesen->ziel.anzeige(), fall.anzeige);
+        EXPECT_EQ(gelesen->adresse, "https://example.org/b/Tafomat.php");
     }
+}
+
+// Anything but what ZieldateiText writes offers no target.
+TEST(Ziel, DamagedTargetFilesOfferNothing) {
+    const std::string ganz =
+        "protokoll=ftp\nhost=h\nport=21\nbenutzer=a\nordner=\nadresse=http://h/\n";
+    ASSERT_TRUE(ZieldateiLesen(ganz));
+    const std::string fälle[] = {
+        "",
+        ganz.substr(0, ganz.size() - 18),
+        ganz + "port=21\n",
+        ganz + "x\n",
+        "protokoll=http" + ganz.substr(13),
+        "protokoll=ftp\nhost=\nport=21\nbenutzer=a\nordner=\nadresse=http://h/\n",
+        "protokoll=ftp\nhost=h\nport=0\nbenutzer=a\nordner=\nadresse=http://h/\n",
+        "protokoll=ftp\nhost=h\nport=21x\nbenutzer=a\nordner=\nadresse=http://h/\n",
+    };
+    for (const std::string& fall : fälle) EXPECT_FALSE(ZieldateiLesen(fall)) << fall;
+    EXPECT_FALSE(ZieldateiText({Ziel{Protokoll::Ftp, "a", "h", 21, "x\ny/"}, "http://h/"}));
 }
 
 TEST(Ziel, NetrcGivesTheEntryOfHostAndUser) {

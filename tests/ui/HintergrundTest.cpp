@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -114,8 +115,8 @@ TEST_F(Hintergrund, ThePreviewShowsTheWholePictureAndTheWindowGrowsWithIt) {
             EXPECT_EQ(bereich->pos(), QPoint(8, 296));
             EXPECT_EQ(probe.finde<QWidget>("Frame4")->geometry(), QRect(504, 8, 249, 281));
             EXPECT_TRUE(platz.contains(fenster.frameGeometry()));
-            const char* const rechts[] = {"Serveransicht", "ServerPaket", "Bildgröße", "Hinweis",
-                                          "Hilfe"};
+            const char* const rechts[] = {"Serveransicht", "ServerPaket", "Veroeffentlichen",
+                                          "Bildgröße",     "Hinweis",     "Hilfe"};
             for (const char* name : rechts) {
                 const QRect ort = probe.finde<QWidget>(name)->geometry();
                 EXPECT_TRUE(fenster.rect().contains(ort)) << name;
@@ -125,6 +126,11 @@ TEST_F(Hintergrund, ThePreviewShowsTheWholePictureAndTheWindowGrowsWithIt) {
                     EXPECT_FALSE(probe.finde<QWidget>(anderer)->geometry().intersects(ort))
                         << name << " " << anderer;
                 }
+            }
+            // The bundle's and the publishing button share a line; each caption fits.
+            for (const char* name : {"ServerPaket", "Veroeffentlichen"}) {
+                const auto* knopf = probe.finde<QPushButton>(name);
+                EXPECT_GE(knopf->width(), knopf->sizeHint().width()) << name;
             }
             EXPECT_EQ(bereich->horizontalScrollBar()->isVisible(), fall.balken);
             EXPECT_EQ(bereich->verticalScrollBar()->isVisible(), fall.balken);
