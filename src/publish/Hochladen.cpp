@@ -97,6 +97,8 @@ class Sitzung {
     Sitzung& operator=(const Sitzung&) = delete;
 
     bool bereit() const { return m_curl != nullptr; }
+    // From here on a cancel waits: the renames run to their end.
+    void abbruchSperren() { m_abbrechen = nullptr; }
 
     // The folder's listing; nullopt when it could not be read (fehler() says why).
     std::optional<std::map<std::string, Listeneintrag>> auflisten() {
@@ -443,7 +445,10 @@ class Veröffentlichung {
         m_hochgeladen.clear();
     }
 
+    // Once the first file takes its name, a cancel would leave a mixed banner on the server: the
+    // renames finish whatever the user asks.
     Hochladebericht alleEinsetzen() {
+        m_sitzung.abbruchSperren();
         std::vector<std::string> eingesetzt;
         std::vector<std::string> übrig;
         for (const Hochladedatei& datei : m_dateien) übrig.push_back(datei.name);
