@@ -39,84 +39,10 @@ struct Lauf {
     std::string fehler;
 };
 
-int freierPort() {
-    const int sockel = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in adresse{};
-    adresse.sin_family = AF_INET;
-    adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t länge = sizeof adresse;
-    int port = 0;
-    if (::bind(sockel, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse) == 0 &&
-        ::getsockname(sockel, reinterpret_cast<sockaddr*>(&adresse), &länge) == 0)
-        port = ntohs(adresse.sin_port);
-    ::close(sockel);
-    return port;
-}
-
-bool antwortet(int port) {
-    const int sockel = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in adresse{};
-    adresse.sin_family = AF_INET;
-    adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    adresse.sin_port = htons(static_cast<std::uint16_t>(port));
-    const bool verbunden =
-        ::connect(sockel, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse) == 0;
-    ::close(sockel);
-    return verbunden;
-}
-
 // A server in the foreground, in a process group of its own, stopped by its process id, or by
-// the kernel when the suite's process ends before (setpriv --pdeathsig). The configuration is
-// made for a port; a port taken meanwhile makes it try another.
-class Dienst {
-  public:
-    using Befehl = std::function<std::string(int port)>;
-
-    explicit Dienst(const Befehl& befehl) {
-        for (int versuch = 0; versuch < 5 && !m_pid; ++versuch) starten(befehl);
-        EXPECT_NE(m_pid, 0) << befehl(0);
-    }
-    ~Dienst() { beenden(); }
-    Dienst(const Dienst&) = delete;
-    Dienst& operator=(const Dienst&) = delete;
-    int port() const { return m_port; }
-
-  private:
-    void starten(const Befehl& befehl) {
-        m_port = freierPort();
-        const std::string zeile = befehl(m_port);
-        const char* aufruf[] = {"/bin/sh", "-c", zeile.c_str(), nullptr};
-        posix_spawnattr_t merkmale;
-        posix_spawnattr_init(&merkmale);
-        posix_spawnattr_setflags(&merkmale, POSIX_SPAWN_SETPGROUP);
-        posix_spawnattr_setpgroup(&merkmale, 0);
-        pid_t pid = 0;
-        const int fehler = ::posix_spawn(&pid, "/bin/sh", nullptr, &merkmale,
-                                         const_cast<char* const*>(aufruf), environ);
-        posix_spawnattr_destroy(&merkmale);
-        if (fehler != 0) return;
-        m_pid = pid;
-        for (int i = 0; i < 100; ++i) {
-            if (::waitpid(pid, nullptr, WNOHANG) == pid) {
-                m_pid = 0;
-                return;
-            }
-            if (antwortet(m_port)) return;
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        beenden();
-    }
-
-    void beenden() {
-        if (!m_pid) return;
-        ::kill(-m_pid, SIGTERM);
-        ::waitpid(m_pid, nullptr, 0);
-        m_pid = 0;
-    }
-
-    pid_t m_pid = 0;
-    int m_port = 0;
-};
+// the kernel when the suite's process ends before (setpriv --pdeathsig in its command). Any
+// server that answers on its port serves, not only a web server.
+using Dienst = Webserver;
 
 std::string inZeile(const std::string& befehl) {
     const Ergebnis ergebnis = ausführen(befehl + " 2>&1");

@@ -178,6 +178,9 @@ class Webserver {
     Webserver(const Webserver&) = delete;
     Webserver& operator=(const Webserver&) = delete;
 
+    // The port it serves, 0 when it did not start.
+    int port() const { return m_gruppe ? m_port : 0; }
+
     Antwort anfragen(const std::string& methode, const std::string& pfad,
                      const std::vector<std::string>& kopfzeilen = {}) const {
         std::string anfrage = methode + " " + pfad + " HTTP/1.1\r\nHost: 127.0.0.1\r\n";
