@@ -68,14 +68,14 @@ EinstellungenGelesen MainWindow::EinstellungenÖffnen(const QString& pfad) {
     const EinstellungenGelesen gelesen = EinstellungenLesen(pfad);
     BildZeichnen();
     if (gelesen.geöffnet && gelesen.ergebnis.abbruch == Abbruch::Keiner) gestaltungMerken();
-    if (gelesen.geöffnet) m_designdatei = Einstellungsdatei(pfad);
+    if (gelesen.geöffnet) m_server.designdateiSetzen(Einstellungsdatei(pfad));
     return gelesen;
 }
 
 bool MainWindow::EinstellungenSchreiben(const QString& pfad) {
     if (!m_meldungen.Speichern(mitTxt(pfad), EinstellungenText(m_felder, m_vorschau))) return false;
     gestaltungMerken();
-    m_designdatei = mitTxt(pfad);
+    m_server.designdateiSetzen(mitTxt(pfad));
     return true;
 }
 

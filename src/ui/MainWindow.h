@@ -35,7 +35,7 @@ class MainWindow : public QWidget {
     // Whether the design differs from the one after start-up, the last save or complete load.
     bool gestaltungGeändert() const;
     // Where the publish dialog keeps passwords: the system's keyring unless given another.
-    void schlüsselbundSetzen(Schluesselbund& bund) { m_schlüsselbund = &bund; }
+    void schlüsselbundSetzen(Schluesselbund& bund) { m_server.schlüsselbundSetzen(bund); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -60,8 +60,6 @@ class MainWindow : public QWidget {
     // fails, so that nothing is lost.
     [[nodiscard]] bool ÄnderungenKlären();
     void EinstellungenÖffnen_Click();
-    // "Veröffentlichen …" (Veroeffentlichung.cpp): the dialog that uploads and checks.
-    void Veröffentlichen_Click();
     [[nodiscard]] EinstellungenGelesen EinstellungenLesen(const QString& pfad);
     void Anleitung_Öffnen();
     void Hilfe_Click();
@@ -93,9 +91,6 @@ class MainWindow : public QWidget {
     bool m_größenbefehlAus = false;  // set while loading: the size list writes no command
     bool m_zugBeginnt = true;        // the next drag over the preview starts an undo step
     std::string m_gespeicherteGestaltung;
-    QString m_designdatei;  // the file last opened or saved, beside which the target is kept
-    Schluesselbund* m_schlüsselbund = nullptr;
-    std::unique_ptr<Schluesselbund> m_systembund;  // made at the first publish, not at start-up
 };
 
 }  // namespace tafomat

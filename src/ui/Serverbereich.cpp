@@ -11,6 +11,8 @@
 #include "render/Sendegroesse.h"
 #include "ui/Bildgroesse.h"
 #include "ui/ServerPaketMeldung.h"
+#include "ui/Veroeffentlichung.h"
+#include "ui/Veroeffentlichungsinhalt.h"
 
 namespace tafomat {
 
@@ -133,6 +135,32 @@ int Serverbereich::höhe() const {
     const int textzeile = m_s.Bildgröße->fontMetrics().height() + 4;
     return m_s.PicBereich->y() + m_s.Serveransicht->height() + 4 + m_s.ServerPaket->height() + 4 +
            textzeile + 2 + 2 * textzeile + 2;
+}
+
+void Serverbereich::Veröffentlichen_Click() {
+    QWidget* fenster = m_s.ServerPaket->window();
+    if (auto* offen = fenster->findChild<Veroeffentlichungsdialog*>()) {
+        offen->raise();
+        offen->activateWindow();
+        return;
+    }
+    if (!m_schlüsselbund) {
+        m_systembund = SystemSchluesselbund();
+        m_schlüsselbund = m_systembund.get();
+    }
+    // "DESIGN.txt.ziel" beside a design that has a file.
+    const QString zieldatei =
+        m_designdatei.isEmpty() ? QString() : m_designdatei + QStringLiteral(".ziel");
+    auto* dialog = new Veroeffentlichungsdialog(
+        [this] { return VeroeffentlichungsinhaltVon(m_felder, m_vorschau); }, *m_schlüsselbund,
+        zieldatei, fenster);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &Veroeffentlichungsdialog::ergebnis, fenster,
+                     [this](const QString& text) {
+                         if (!text.endsWith(QStringLiteral(" …")))
+                             m_s.Hinweis->setzen(Hinweisart::Adresse, text);
+                     });
+    if (fenster->isVisible()) dialog->show();
 }
 
 }  // namespace tafomat

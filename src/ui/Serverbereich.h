@@ -4,12 +4,14 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "model/Abgeleitet.h"
 #include "platform/Dialoge.h"
 #include "platform/QtSurface.h"
+#include "platform/Schluesselbund.h"
 #include "render/Serveransicht.h"
 #include "ui/Meldungen.h"
 #include "ui/Steuerelemente.h"
@@ -37,6 +39,12 @@ class Serverbereich {
     void aktualisieren(bool fensterSichtbar);
     void Serveransicht_Click();
     void ServerPaket_Click();
+    // "Veröffentlichen …": the dialog that uploads and checks, one at a time.
+    void Veröffentlichen_Click();
+    // Where the dialog keeps passwords: the system's keyring unless given another.
+    void schlüsselbundSetzen(Schluesselbund& bund) { m_schlüsselbund = &bund; }
+    // The design file last opened or saved, beside which the target is kept.
+    void designdateiSetzen(const QString& pfad) { m_designdatei = pfad; }
     void BildgrößeZeigen();
 
     // Places the column right of the preview, or in a row below it, in a window of this width
@@ -55,6 +63,9 @@ class Serverbereich {
     Serverbild m_bild;
     QImage m_ansicht;           // over m_bild's pixels
     bool m_gezeichnet = false;  // whether m_bild holds a banner of the script
+    QString m_designdatei;
+    Schluesselbund* m_schlüsselbund = nullptr;
+    std::unique_ptr<Schluesselbund> m_systembund;  // made at the first publish, not at start-up
 };
 
 // Right of and below the preview, as the window leaves it around the built-in picture; the

@@ -45,7 +45,8 @@ void MainWindow::verdrahten() {
     connect(m_s.Serveransicht, &QCheckBox::toggled, this,
             [this] { m_server.Serveransicht_Click(); });
     connect(m_s.ServerPaket, &QPushButton::clicked, this, [this] { m_server.ServerPaket_Click(); });
-    connect(m_s.Veröffentlichen, &QPushButton::clicked, this, &MainWindow::Veröffentlichen_Click);
+    connect(m_s.Veröffentlichen, &QPushButton::clicked, this,
+            [this] { m_server.Veröffentlichen_Click(); });
     connect(m_s.EinstellungenSpeichern, &QPushButton::clicked, this,
             &MainWindow::EinstellungenSpeichern_Click);
     connect(m_s.EinstellungenÖffnen, &QPushButton::clicked, this,

@@ -20,7 +20,6 @@
 #include "publish/Ziel.h"
 #include "publish/Zieldatei.h"
 #include "ui/Hinweiszeile.h"
-#include "ui/MainWindow.h"
 #include "ui/Veroeffentlichungsinhalt.h"
 
 namespace tafomat {
@@ -313,27 +312,4 @@ void Veroeffentlichungsdialog::zeigen(const QString& text) {
 
 // One dialog at a time, beside the window, which goes on while it works; it draws from the
 // window's design as it stands when its work starts.
-void MainWindow::Veröffentlichen_Click() {
-    if (auto* offen = findChild<Veroeffentlichungsdialog*>()) {
-        offen->raise();
-        offen->activateWindow();
-        return;
-    }
-    if (!m_schlüsselbund) {
-        m_systembund = SystemSchluesselbund();
-        m_schlüsselbund = m_systembund.get();
-    }
-    // "DESIGN.txt.ziel" beside a design that has a file.
-    const QString zieldatei =
-        m_designdatei.isEmpty() ? QString() : m_designdatei + QStringLiteral(".ziel");
-    auto* dialog = new Veroeffentlichungsdialog(
-        [this] { return VeroeffentlichungsinhaltVon(m_felder, m_vorschau); }, *m_schlüsselbund,
-        zieldatei, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &Veroeffentlichungsdialog::ergebnis, this, [this](const QString& text) {
-        if (!text.endsWith(QStringLiteral(" …"))) m_s.Hinweis->setzen(Hinweisart::Adresse, text);
-    });
-    if (isVisible()) dialog->show();
-}
-
 }  // namespace tafomat
