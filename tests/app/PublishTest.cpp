@@ -31,7 +31,8 @@
 namespace tafomat::test {
 namespace {
 
-const std::string Passwort = "Fisch-Stab-42";
+// Made at run time for this run's test user; no password stands in the sources.
+const std::string Passwort = "pw" + std::to_string(::getpid()) + "-Stab";
 
 struct Lauf {
     int status;

@@ -1,6 +1,7 @@
 // The desktop's keyring as a session runs it: a session bus of the test's own and
 // gnome-keyring-daemon on it with a keyring of its own, both stopped by their process ids. Each
 // test is a process of its own, so that each reads its own bus address.
+#include <QCoreApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,7 +21,8 @@ namespace {
 namespace fs = std::filesystem;
 
 const QString Konto = QStringLiteral("sftp://anna@127.0.0.1:2222");
-const QString Passwort = QStringLiteral("Fisch-Stab-42");
+// Made at run time; no password stands in the sources.
+const QString Passwort = QStringLiteral("pw%1-Stab").arg(QCoreApplication::applicationPid());
 
 // What the keyring answers, waited for while the events run.
 struct Antworten {
