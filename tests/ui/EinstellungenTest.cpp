@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -24,25 +25,17 @@ std::string Startdatei() {
     return EinstellungenText(FelderImSpeicher{}, RecordingSurface{});
 }
 
-// While it lives, a write that makes a file longer than the limit fails, as on a full disk.
-class Dateigrenze {
-  public:
-    explicit Dateigrenze(rlim_t bytes) : m_signal(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &m_vorher);
-        const rlimit grenze{bytes, m_vorher.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &grenze);
-    }
-    ~Dateigrenze() {
-        setrlimit(RLIMIT_FSIZE, &m_vorher);
-        std::signal(SIGXFSZ, m_signal);
-    }
-    Dateigrenze(const Dateigrenze&) = delete;
-    Dateigrenze& operator=(const Dateigrenze&) = delete;
-
-  private:
-    rlimit m_vorher{};
-    void (*m_signal)(int);
-};
+// While the guard lives, a write that makes a file longer than the limit fails, as on a full disk.
+auto dateigrenze(rlim_t bytes) {
+    rlimit vorher{};
+    getrlimit(RLIMIT_FSIZE, &vorher);
+    const rlimit grenze{bytes, vorher.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &grenze);
+    return qScopeGuard([vorher, signal = std::signal(SIGXFSZ, SIG_IGN)] {
+        setrlimit(RLIMIT_FSIZE, &vorher);
+        std::signal(SIGXFSZ, signal);
+    });
+}
 
 class EinstellungenDatei : public Fenstertest {
   protected:
@@ -76,9 +69,15 @@ class EinstellungenDatei : public Fenstertest {
     }
 };
 
+// Cancelled dialogs write, read and redraw nothing; the default design is saved byte for byte.
 TEST_F(EinstellungenDatei, DefaultDesignIsSavedByteForByteWithTxtAppended) {
+    const int vorher = neuzeichnungen();
+    speichern(probe, QString());
+    laden(probe, QString());
+    EXPECT_TRUE(QDir(ordner.path()).isEmpty());
+    EXPECT_EQ(neuzeichnungen(), vorher);
     speichern(probe, pfad("entwurf"));
-    EXPECT_EQ(probe.dialoge.speichernVorgaben, QStringList{QStringLiteral("Tafomat.txt")});
+    EXPECT_EQ(probe.dialoge.speichernVorgaben, QStringList(2, QStringLiteral("Tafomat.txt")));
     EXPECT_EQ(dateiLesen(pfad("entwurf.txt")), Startdatei());
 }
 
@@ -86,7 +85,7 @@ TEST_F(EinstellungenDatei, FailedSaveKeepsThePreviousFileAndClosesTheNewOne) {
     schreiben(pfad("alt.txt"), "alter Entwurf\r\n");
     probe.setText(Feld::Txt, std::string(4000, 'x'));
     {
-        const Dateigrenze grenze(64);
+        const auto grenze = dateigrenze(64);
         speichern(probe, pfad("alt.txt"));
     }
     EXPECT_EQ(dateiLesen(pfad("alt.txt")), "alter Entwurf\r\n");
@@ -101,15 +100,8 @@ TEST_F(EinstellungenDatei, FailedSaveKeepsThePreviousFileAndClosesTheNewOne) {
     EXPECT_EQ(dateiLesen(pfad("alt.txt")).substr(0, 10), "leer.jpg\r\n");
 }
 
-TEST_F(EinstellungenDatei, CancelledDialogsWriteReadAndRedrawNothing) {
-    const int vorher = neuzeichnungen();
-    speichern(probe, QString());
-    laden(probe, QString());
-    EXPECT_TRUE(QDir(ordner.path()).isEmpty());
-    EXPECT_EQ(neuzeichnungen(), vorher);
-}
-
-// Save in one window, load into a fresh one: every field, the font and the picture come back.
+// Save in one window, load into a fresh one: the fields, the font and the picture come back
+// (every record's round trip is the settings suite's).
 TEST_F(EinstellungenDatei, DesignComesBackWholeInAFreshWindow) {
     probe.dialoge.öffnenAntworten.append(jpegMachen(QStringLiteral("hinten.jpg"), QSize(300, 80)));
     klicken("Hintergrundbild");
@@ -119,10 +111,6 @@ TEST_F(EinstellungenDatei, DesignComesBackWholeInAFreshWindow) {
     probe.fenster->felder().setWert(Feld::YPos, 7);
     probe.fenster->felder().setWert(Feld::Abstand, 0);
     probe.setText(Feld::DaTxt, "01.02.2003");
-    probe.setText(Feld::AlTxt, "6,50");
-    probe.setText(Feld::KiTxt, "30");
-    probe.setText(Feld::AnTxt, "0,00");
-    probe.setText(Feld::NeTxt, "2,25");
     probe.setText(Feld::StTxt, "\xE4\xF6\xFC \x80");
     probe.setText(Feld::Txt, "#F255255255Zeile 1\r\n#G12Zeile 2\r\n");
     speichern(probe, pfad("rund.txt"));
@@ -143,8 +131,9 @@ TEST_F(EinstellungenDatei, DesignComesBackWholeInAFreshWindow) {
     EXPECT_EQ(neu.fenster->windowTitle(), QStringLiteral("7"));  // the last scroll bar set
 }
 
-// The size record fills the size list without writing a size command into the template.
-TEST_F(EinstellungenDatei, FileEndingAfterRecord14LeavesTheTemplateAsItWas) {
+// The size record fills the size list without writing a size command into the template. Where
+// the reading stops is the settings suite's; here, that the window redraws once.
+TEST_F(EinstellungenDatei, ACutOrBadFileLeavesTheTemplateAndRedrawsOnce) {
     probe.setText(Feld::Txt, "mein Text");
     schreiben(pfad("kurz.txt"), mit(4, " 20 ", startdateiBis(14)));
     laden(probe, pfad("kurz.txt"));
@@ -152,12 +141,8 @@ TEST_F(EinstellungenDatei, FileEndingAfterRecord14LeavesTheTemplateAsItWas) {
     EXPECT_EQ(probe.fenster->vorschau().fontSize(), 20);
     EXPECT_EQ(probe.text(Feld::StTxt), "3,00");
     EXPECT_EQ(probe.text(Feld::Txt), "mein Text");
-}
 
-// Where the reading stops is the settings suite's; here, that the window redraws once.
-TEST_F(EinstellungenDatei, BadPositionEndsTheReadingButThePreviewIsRedrawn) {
-    probe.setText(Feld::SchriftGröße, " 8 ");  // records 1 to 5 then change nothing
-    schreiben(pfad("x.txt"), mit(6, "links", mit(9, "01.01.2020")));
+    schreiben(pfad("x.txt"), mit(4, " 20 ", mit(6, "links", mit(9, "01.01.2020"))));
     const int vorher = neuzeichnungen();
     laden(probe, pfad("x.txt"));
     EXPECT_EQ(probe.fenster->felder().wert(Feld::XPos), 0);

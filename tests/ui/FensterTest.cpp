@@ -61,7 +61,7 @@ TEST_F(Fenster, AScrollBarWithTheFocusWearsAFrame) {
     }
 }
 
-TEST_F(Fenster, ThePicturesOnTheButtonsPassTheClickOn) {
+TEST_F(Fenster, ButtonsShowTheirExactColourAndTheirPicturesPassTheClickOn) {
     const std::pair<const char*, const char*> fälle[] = {
         {"KnopfBild1", "EinstellungenSpeichern"}, {"KnopfBild8", "EinstellungenÖffnen"},
         {"KnopfBild2", "Hintergrundbild"},        {"KnopfBild3", "PhpQuelltext"},
@@ -79,10 +79,8 @@ TEST_F(Fenster, ThePicturesOnTheButtonsPassTheClickOn) {
                            QStringLiteral("*.php")}));
     EXPECT_EQ(probe.dialoge.öffnenVorgaben,
               QStringList({QStringLiteral("Tafomat.txt"), QStringLiteral("*.jpg")}));
-}
 
-// The face is the button's exact colour in every style, so that the icons' boxes match it.
-TEST_F(Fenster, ButtonFacesShowTheirExactColour) {
+    // The face is the button's exact colour in every style, so that the icons' boxes match it.
     const std::pair<const char*, QColor> knöpfe[] = {
         {"Hintergrundbild", QColor(255, 255, 192)},
         {"EinstellungenÖffnen", QColor(255, 255, 192)},
@@ -126,6 +124,21 @@ TEST_F(Fenster, TheFontListShowsLongNamesWhole) {
     wählen(liste, lang);
     EXPECT_EQ(liste->currentText(), lang);
     EXPECT_EQ(liste->lineEdit()->cursorPosition(), 0);
+}
+
+// Drags the files onto the widget and lets them go; true when the window took them.
+bool ablegen(QWidget* ziel, const QStringList& pfade) {
+    QMimeData daten;
+    QList<QUrl> adressen;
+    for (const QString& pfad : pfade) adressen.append(QUrl::fromLocalFile(pfad));
+    daten.setUrls(adressen);
+    const QPoint ort = ziel->rect().center();
+    QDragEnterEvent hinein(ort, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(ziel, &hinein);
+    if (!hinein.isAccepted()) return false;
+    QDropEvent los(ort, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(ziel, &los);
+    return los.isAccepted();
 }
 
 struct Schliessen : public Fenstertest {
@@ -222,14 +235,7 @@ TEST_F(Schliessen, OpeningADesignAsksFirst) {
                 ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
                 QTest::keyClick(probe.finde<QWidget>("KiTxt"), Qt::Key_O, Qt::ControlModifier);
             } else {
-                QMimeData daten;
-                daten.setUrls({QUrl::fromLocalFile(pfad("datei.txt"))});
-                QDragEnterEvent hinein(QPoint(5, 5), Qt::CopyAction, &daten, Qt::LeftButton,
-                                       Qt::NoModifier);
-                QApplication::sendEvent(&fenster, &hinein);
-                QDropEvent los(QPoint(5, 5), Qt::CopyAction, &daten, Qt::LeftButton,
-                               Qt::NoModifier);
-                QApplication::sendEvent(&fenster, &los);
+                EXPECT_TRUE(ablegen(&fenster, {pfad("datei.txt")}));
             }
             EXPECT_EQ(probe.dialoge.fragen,
                       QStringList{QStringLiteral("Änderungen an der Gestaltung speichern?")});
@@ -268,23 +274,7 @@ TEST_F(Schliessen, KeysSaveAndCloseResultsAreReadOnly) {
     EXPECT_EQ(probe.dialoge.fragen.size(), 2);
 }
 
-class Ablegen : public Fenstertest {
-  protected:
-    // Drags the files onto the widget and lets them go; true when the window took them.
-    bool ablegen(QWidget* ziel, const QStringList& pfade) {
-        QMimeData daten;
-        QList<QUrl> adressen;
-        for (const QString& pfad : pfade) adressen.append(QUrl::fromLocalFile(pfad));
-        daten.setUrls(adressen);
-        const QPoint ort = ziel->rect().center();
-        QDragEnterEvent hinein(ort, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(ziel, &hinein);
-        if (!hinein.isAccepted()) return false;
-        QDropEvent los(ort, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(ziel, &los);
-        return los.isAccepted();
-    }
-};
+class Ablegen : public Fenstertest {};
 
 TEST_F(Ablegen, AJpegBecomesTheBackgroundADesignFileIsLoaded) {
     const QString bild = jpegMachen(QStringLiteral("Urlaub.JPEG"), QSize(300, 40));
@@ -400,44 +390,29 @@ TEST_F(Start, EveryFieldIsAnnouncedByItsOwnName) {
         QAccessibleInterface* schnittstelle = QAccessible::queryAccessibleInterface(feld);
         return schnittstelle ? schnittstelle->text(QAccessible::Name) : QString();
     };
-    const struct {
-        const char* widget;
-        const char* erwartet;  // nullptr: any name of its own
-    } felder[] = {
-        {"DaTxt", "#1 Datum des Beginns"},
-        {"TaTxt", "#2 Tage bis Heute"},
-        {"AlTxt", "#3 Alte Kosten pro Tag"},
-        {"KiTxt", "#4 Zigarettenverbrauch pro Tag"},
-        {"GZTxt", "#Z Gesammte Zigaretten"},
-        {"AnTxt", "#5 Einmalige Anschaffungskosten"},
-        {"NeTxt", "#6 Neue Kosten pro Tag"},
-        {"GETxt", "#7 Gesammte Einsparung"},
-        {"StTxt", "#8 Freier Betrag pro Tag"},
-        {"GSTxt", "#9 Ergebnis von #2 mal #8"},
-        {"Txt", nullptr},
-        {"QuTxt", nullptr},
-        {"SchriftartListe", nullptr},
-        {"SchriftGröße", nullptr},
-        {"BildArt", nullptr},
-        {"BildQuallität", nullptr},
-        {"Abstand", nullptr},
-        {"XPos", nullptr},
-        {"YPos", nullptr},
-        {"PicFa", nullptr},
-        {"Pic", nullptr},
-    };
+    // clang-format off
+    const std::pair<const char*, const char*> beschriftet[] = {
+        {"DaTxt", "#1 Datum des Beginns"}, {"TaTxt", "#2 Tage bis Heute"}, {"AlTxt", "#3 Alte Kosten pro Tag"},
+        {"KiTxt", "#4 Zigarettenverbrauch pro Tag"}, {"GZTxt", "#Z Gesammte Zigaretten"},
+        {"AnTxt", "#5 Einmalige Anschaffungskosten"}, {"NeTxt", "#6 Neue Kosten pro Tag"},
+        {"GETxt", "#7 Gesammte Einsparung"}, {"StTxt", "#8 Freier Betrag pro Tag"},
+        {"GSTxt", "#9 Ergebnis von #2 mal #8"}};
+    // clang-format on
+    const char* const eigene[] = {
+        "Txt",  "QuTxt", "SchriftartListe", "SchriftGröße", "BildArt", "BildQuallität", "Abstand",
+        "XPos", "YPos",  "PicFa",           "Pic"};
     QSet<QString> namen;
-    for (const auto& feld : felder) {
-        SCOPED_TRACE(feld.widget);
-        const QString gelesen = name(feld.widget);
-        if (feld.erwartet) {
-            EXPECT_EQ(gelesen, QString::fromUtf8(feld.erwartet));
-        }
-        EXPECT_FALSE(gelesen.isEmpty());
-        EXPECT_EQ(gelesen, gelesen.simplified());
+    for (const auto& [widget, erwartet] : beschriftet) {
+        EXPECT_EQ(name(widget), QString::fromUtf8(erwartet));
+        namen.insert(name(widget));
+    }
+    for (const char* widget : eigene) {
+        const QString gelesen = name(widget);
+        EXPECT_FALSE(gelesen.isEmpty()) << widget;
+        EXPECT_EQ(gelesen, gelesen.simplified()) << widget;
         namen.insert(gelesen);
     }
-    EXPECT_EQ(namen.size(), static_cast<qsizetype>(std::size(felder)));
+    EXPECT_EQ(namen.size(), static_cast<qsizetype>(std::size(beschriftet) + std::size(eigene)));
     for (const char* bild : {"PicFa", "Pic"}) {
         EXPECT_FALSE(QAccessible::queryAccessibleInterface(probe.finde<QWidget>(bild))
                          ->text(QAccessible::Description)
@@ -445,13 +420,10 @@ TEST_F(Start, EveryFieldIsAnnouncedByItsOwnName) {
     }
     EXPECT_EQ(name("PhpQuelltext"), QStringLiteral("Php-Quelltext erstellen und speichern"));
     EXPECT_EQ(name("Frame1"), QStringLiteral("Eingabe-Werte und Ausgabe-Werte"));
-}
-
-// The keyboard stops at what the user types into or clicks, never at a picture or a frame.
-TEST_F(Start, TheKeyboardSkipsPicturesAndFrames) {
-    for (const char* name : {"PicBereich", "Pic", "PicFa", "Frame1", "Frame2", "Frame3", "Frame4",
+    // The keyboard stops at what the user types into or clicks, never at a picture or a frame.
+    for (const char* bild : {"PicBereich", "Pic", "PicFa", "Frame1", "Frame2", "Frame3", "Frame4",
                              "Label7", "KnopfBild3"}) {
-        EXPECT_FALSE(probe.finde<QWidget>(name)->focusPolicy() & Qt::TabFocus) << name;
+        EXPECT_FALSE(probe.finde<QWidget>(bild)->focusPolicy() & Qt::TabFocus) << bild;
     }
     EXPECT_TRUE(probe.finde<QWidget>("Txt")->focusPolicy() & Qt::TabFocus);
 }

@@ -19,6 +19,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <vector>
 
 #include "model/Abgeleitet.h"
@@ -28,8 +29,6 @@
 #include "ui/Hinweiszeile.h"
 #include "ui/MainWindow.h"
 #include "ui/Vorlagenauswahl.h"
-
-#include <ostream>
 
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
@@ -201,7 +200,11 @@ inline const std::string RiesigesJpeg(
 
 // The photo as JPEG whose Exif entry asks to turn it by a quarter (orientation 6); by default
 // one of 40 x 20 pixels.
-inline std::string gedrehtesJpeg(const QImage& bild) {
+inline std::string gedrehtesJpeg(QImage bild = {}) {
+    if (bild.isNull()) {
+        bild = QImage(40, 20, QImage::Format_RGB32);
+        bild.fill(Qt::darkCyan);
+    }
     QByteArray jpeg;
     QBuffer puffer(&jpeg);
     EXPECT_TRUE(puffer.open(QIODevice::WriteOnly) && bild.save(&puffer, "JPEG"));
@@ -213,12 +216,6 @@ inline std::string gedrehtesJpeg(const QImage& bild) {
         "\x01\x12\0\x03\0\0\0\x01\0\x06\0\0";
     jpeg.insert(2, exif, sizeof exif - 1);
     return jpeg.toStdString();
-}
-
-inline std::string gedrehtesJpeg() {
-    QImage bild(40, 20, QImage::Format_RGB32);
-    bild.fill(Qt::darkCyan);
-    return gedrehtesJpeg(bild);
 }
 
 inline void mausDrücken(QWidget* ziel, Qt::MouseButton taste, QPointF ort) {

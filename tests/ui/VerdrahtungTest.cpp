@@ -14,7 +14,8 @@ namespace {
 class Verdrahtung : public Fenstertest {};
 
 // A keystroke in the template or in an input field redraws once; a field that the program
-// writes runs like a typed one, and the same text again is no change.
+// writes runs like a typed one, and the same text again is no change. The derived fields, the
+// script and the quality never redraw. The scroll bars write their value into the title.
 TEST_F(Verdrahtung, EveryChangeRedrawsExactlyOnce) {
     int vorher = neuzeichnungen();
     probe.setText(Feld::KiTxt, "10");
@@ -34,10 +35,8 @@ TEST_F(Verdrahtung, EveryChangeRedrawsExactlyOnce) {
         QTest::keyClicks(probe.finde<QLineEdit>(name), QStringLiteral("12"));
         EXPECT_EQ(neuzeichnungen(), vorher + 2) << name;
     }
-}
 
-TEST_F(Verdrahtung, DerivedFieldsScriptAndQualityNeverRedraw) {
-    const int vorher = neuzeichnungen();
+    vorher = neuzeichnungen();
     for (const Feld feld : {Feld::TaTxt, Feld::GZTxt, Feld::GETxt, Feld::GSTxt, Feld::QuTxt,
                             Feld::BildQuallität, Feld::HintergrundPfad}) {
         probe.setText(feld, "123");
@@ -45,28 +44,32 @@ TEST_F(Verdrahtung, DerivedFieldsScriptAndQualityNeverRedraw) {
     }
     QTest::keyClicks(probe.finde<QLineEdit>("TaTxt"), QStringLiteral("4"));
     EXPECT_EQ(neuzeichnungen(), vorher);
-}
 
-TEST_F(Verdrahtung, TheScrollBarsWriteTheirValueIntoTheTitle) {
-    const int vorher = neuzeichnungen();
     probe.fenster->felder().setWert(Feld::XPos, -12);
     EXPECT_EQ(probe.fenster->windowTitle(), QStringLiteral("-12"));
     EXPECT_EQ(neuzeichnungen(), vorher + 1);
-
     QTest::keyClick(probe.finde<QScrollBar>("YPos"), Qt::Key_Down);
     EXPECT_EQ(probe.fenster->windowTitle(), QStringLiteral("1"));
     EXPECT_EQ(neuzeichnungen(), vorher + 2);
-
     probe.fenster->felder().setWert(Feld::Abstand, 9);
     EXPECT_EQ(probe.fenster->windowTitle(), QStringLiteral("1"));
     EXPECT_EQ(neuzeichnungen(), vorher + 3);
 }
 
 // A picked size goes in at the template's selection, which stays in the text; the focus stays
-// in the box.
-TEST_F(Verdrahtung, APickedEntryRunsOnceTypedTextOnEveryChange) {
+// in the box. Typed text writes on every change; Return and leaving the box pick nothing. The
+// arrow keys pick the next entry; the list opens at the size in force, also when the text
+// carries blanks or a fraction, and its arrow keys go on from there.
+TEST_F(Verdrahtung, TheSizeBoxWritesWhatIsPicked) {
     auto* größe = probe.finde<QComboBox>("SchriftGröße");
     auto* txt = probe.finde<QPlainTextEdit>("Txt");
+    QTest::keyClick(größe, Qt::Key_Down);
+    EXPECT_EQ(größe->currentText(), QStringLiteral("9"));
+    EXPECT_EQ(probe.text(Feld::Txt), "#G09" + Startvorlage());
+    QTest::keyClick(größe, Qt::Key_Up);
+    EXPECT_EQ(größe->currentText(), QStringLiteral("8"));
+    EXPECT_EQ(probe.text(Feld::Txt), "#G08#G09" + Startvorlage());
+
     probe.setText(Feld::Txt, "Zeile1\r\nHallo Welt");
     auswahlSetzen(*txt, {8, 5});
     größe->setFocus();
@@ -79,26 +82,10 @@ TEST_F(Verdrahtung, APickedEntryRunsOnceTypedTextOnEveryChange) {
     größe->lineEdit()->selectAll();
     QTest::keyClicks(größe, QStringLiteral("14"));
     EXPECT_EQ(probe.text(Feld::Txt), "#G14#G01" + Startvorlage());
-    // Return and leaving the box pick nothing, although the text matches an entry.
     QTest::keyClick(größe, Qt::Key_Return);
     probe.finde<QWidget>("DaTxt")->setFocus();
     EXPECT_EQ(probe.text(Feld::Txt), "#G14#G01" + Startvorlage());
-}
 
-TEST_F(Verdrahtung, ArrowKeysPickTheNextEntry) {
-    auto* größe = probe.finde<QComboBox>("SchriftGröße");
-    QTest::keyClick(größe, Qt::Key_Down);
-    EXPECT_EQ(größe->currentText(), QStringLiteral("9"));
-    EXPECT_EQ(probe.text(Feld::Txt), "#G09" + Startvorlage());
-    QTest::keyClick(größe, Qt::Key_Up);
-    EXPECT_EQ(größe->currentText(), QStringLiteral("8"));
-    EXPECT_EQ(probe.text(Feld::Txt), "#G08#G09" + Startvorlage());
-}
-
-// The list opens at the size in force, also when the text carries blanks or a fraction; the
-// arrow keys in the open list go on from there.
-TEST_F(Verdrahtung, TheSizeListOpensAtTheSizeInForce) {
-    auto* größe = probe.finde<QComboBox>("SchriftGröße");
     for (const auto& [text, markiert] : {std::pair{"12", "12"}, {" 8 ", "8"}, {"20,5", "20"}}) {
         SCOPED_TRACE(text);
         probe.setText(Feld::SchriftGröße, text);
