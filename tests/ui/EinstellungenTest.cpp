@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QImage>
 #include <QScopeGuard>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -181,32 +180,26 @@ TEST_F(EinstellungenDatei, MissingPictureShowsTheBuiltInPictureSaysSoAndLoadsThe
 // What a spreadsheet cell gives: the value and a line break. The field keeps the value and the
 // preview goes on as with the value typed.
 TEST_F(EinstellungenDatei, PastedLineBreaksAreDropped) {
-    const struct {
-        const char* feld;
-        const char* eingefügt;
-        std::string bleibt;
-    } fälle[] = {
-        {"AlTxt", "7,50\r\n", "7,50"},
-        {"KiTxt", "2\r\n2", "22"},
-        {"DaTxt", "\n01.02.2003\r", "01.02.2003"},
-        {"SchriftartListe", "Liberation Mono\r\n", "Liberation Mono"},
+    const std::tuple<Feld, const char*, std::string> fälle[] = {
+        {Feld::AlTxt, "7,50\r\n", "7,50"},
+        {Feld::KiTxt, "2\r\n2", "22"},
+        {Feld::DaTxt, "\n01.02.2003\r", "01.02.2003"},
+        {Feld::SchriftartListe, "Liberation Mono\r\n", "Liberation Mono"},
     };
     Fensterprobe getippt;  // the same values set without line breaks
     getippt.öffnen();
-    for (const auto& fall : fälle) {
-        SCOPED_TRACE(fall.feld);
-        auto* liste = probe.finde<QComboBox>(fall.feld);
-        QLineEdit* zeile = liste ? liste->lineEdit() : probe.finde<QLineEdit>(fall.feld);
+    for (const auto& [feld, eingefügt, bleibt] : fälle) {
+        const std::string name(feldName(feld));
+        SCOPED_TRACE(name);
+        auto* liste = probe.finde<QComboBox>(name.c_str());
+        QLineEdit* zeile = liste ? liste->lineEdit() : probe.finde<QLineEdit>(name.c_str());
         ASSERT_NE(zeile, nullptr);
         zeile->clear();
-        QApplication::clipboard()->setText(QString::fromLatin1(fall.eingefügt));
+        QApplication::clipboard()->setText(QString::fromLatin1(eingefügt));
         zeile->paste();
-        EXPECT_EQ(toCp1252(zeile->text()), fall.bleibt);
+        EXPECT_EQ(toCp1252(zeile->text()), bleibt);
+        getippt.setText(feld, bleibt);
     }
-    getippt.setText(Feld::AlTxt, "7,50");
-    getippt.setText(Feld::KiTxt, "22");
-    getippt.setText(Feld::DaTxt, "01.02.2003");
-    getippt.setText(Feld::SchriftartListe, "Liberation Mono");
     for (const Feld abgeleitet : {Feld::TaTxt, Feld::GZTxt, Feld::GETxt, Feld::GSTxt})
         EXPECT_EQ(probe.text(abgeleitet), getippt.text(abgeleitet)) << feldName(abgeleitet);
     EXPECT_EQ(probe.fenster->vorschau().image(), getippt.fenster->vorschau().image());
@@ -234,29 +227,23 @@ TEST_F(EinstellungenDatei, PipeOrHugeFileLeavesTheOpenDesignUntouched) {
 // tafomat DESIGN.txt: the design loads into the shown window; one that cannot be read leaves
 // the start design and a message says why.
 TEST_F(EinstellungenDatei, DesignNamedAtStartLoadsOrSaysWhyNot) {
+    EinstellungenBeimStartÖffnen(*probe.fenster, probe.dialoge, pfad("fehlt"));
+    EXPECT_EQ(probe.text(Feld::KiTxt), "22");
+    const QStringList meldung{QStringLiteral("Die Einstellungsdatei [%1] wurde nicht gefunden! Es "
+                                             "gelten die Standard-Einstellungen.")
+                                  .arg(pfad("fehlt.txt"))};
+    EXPECT_EQ(probe.dialoge.meldungen, meldung);
+
     schreiben(pfad("gut.txt"), mit(11, "40"));
     EinstellungenBeimStartÖffnen(*probe.fenster, probe.dialoge, pfad("gut"));
     EXPECT_EQ(probe.text(Feld::KiTxt), "40");
-    EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
-
-    Fensterprobe frisch;
-    frisch.öffnen();
-    EinstellungenBeimStartÖffnen(*frisch.fenster, frisch.dialoge, pfad("fehlt"));
-    EXPECT_EQ(frisch.text(Feld::KiTxt), "22");
-    EXPECT_EQ(frisch.dialoge.meldungen,
-              QStringList{QStringLiteral("Die Einstellungsdatei [%1] wurde nicht gefunden! Es "
-                                         "gelten die Standard-Einstellungen.")
-                              .arg(pfad("fehlt.txt"))});
+    EXPECT_EQ(probe.dialoge.meldungen, meldung);  // and no other
 }
 
 // A file that exists under the chosen name ending in ".txt" in any letter case opens as it is;
 // any other name gets ".txt" appended.
 TEST_F(EinstellungenDatei, AnExistingTxtInAnyCaseOpensAsChosenOtherNamesGetTxt) {
-    const struct {
-        const char* datei;
-        const char* gewählt;
-        bool geladen;
-    } fälle[] = {
+    const std::tuple<const char*, const char*, bool> fälle[] = {
         {"MEIN.TXT", "MEIN.TXT", true},
         {"Zwei.Txt", "Zwei.Txt", true},
         {"drei.TXT.txt", "drei.TXT", true},
@@ -264,14 +251,14 @@ TEST_F(EinstellungenDatei, AnExistingTxtInAnyCaseOpensAsChosenOtherNamesGetTxt) 
         {"fünf", "fünf", false},
         {"sechs.TXT", "SECHS.TXT", false},
     };
-    for (const auto& fall : fälle) {
-        SCOPED_TRACE(fall.gewählt);
-        schreiben(pfad(QString::fromUtf8(fall.datei)), mit(11, "40"));
+    for (const auto& [datei, gewählt, geladen] : fälle) {
+        SCOPED_TRACE(gewählt);
+        schreiben(pfad(QString::fromUtf8(datei)), mit(11, "40"));
         probe.setText(Feld::KiTxt, "22");
         const int vorher = neuzeichnungen();
-        laden(probe, pfad(QString::fromUtf8(fall.gewählt)));
-        EXPECT_EQ(probe.text(Feld::KiTxt), fall.geladen ? "40" : "22");
-        if (!fall.geladen) {
+        laden(probe, pfad(QString::fromUtf8(gewählt)));
+        EXPECT_EQ(probe.text(Feld::KiTxt), geladen ? "40" : "22");
+        if (!geladen) {
             EXPECT_EQ(neuzeichnungen(), vorher + 1);
         }
     }

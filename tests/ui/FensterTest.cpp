@@ -19,28 +19,8 @@ namespace {
 
 class Fenster : public Fenstertest {};
 
-TEST_F(Fenster, KeysMoveTheScrollBarsTheirWay) {
-    struct Fall {
-        const char* regler;
-        Qt::Key taste;
-        int erwartet;
-    };
-    const Fall fälle[] = {
-        {"XPos", Qt::Key_Right, 1},   {"XPos", Qt::Key_Left, -1}, {"XPos", Qt::Key_PageDown, 8},
-        {"XPos", Qt::Key_PageUp, -8}, {"XPos", Qt::Key_End, 64},  {"XPos", Qt::Key_Home, -64},
-        {"YPos", Qt::Key_Down, 1},    {"YPos", Qt::Key_Up, -1},   {"YPos", Qt::Key_PageDown, 8},
-        {"Abstand", Qt::Key_Down, 6}, {"Abstand", Qt::Key_Up, 4}, {"Abstand", Qt::Key_End, 64},
-    };
-    for (const Fall& fall : fälle) {
-        SCOPED_TRACE(std::string(fall.regler) + " " + std::to_string(fall.taste));
-        probe.öffnen();
-        auto* regler = probe.finde<QScrollBar>(fall.regler);
-        QTest::keyClick(regler, fall.taste);
-        EXPECT_EQ(regler->value(), fall.erwartet);
-    }
-}
-
-TEST_F(Fenster, AScrollBarWithTheFocusWearsAFrame) {
+// A scroll bar with the focus wears a frame; the keys move the scroll bars their way.
+TEST_F(Fenster, KeysMoveTheScrollBarsTheirWayTheFocusWearsAFrame) {
     MainWindow& fenster = *probe.fenster;
     fenster.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
@@ -58,6 +38,20 @@ TEST_F(Fenster, AScrollBarWithTheFocusWearsAFrame) {
         regler->setFocus(Qt::TabFocusReason);
         ASSERT_TRUE(regler->hasFocus());
         EXPECT_EQ(ecken(), QList<QColor>(3, markierung));
+    }
+
+    const std::tuple<const char*, Qt::Key, int> fälle[] = {
+        {"XPos", Qt::Key_Right, 1},   {"XPos", Qt::Key_Left, -1}, {"XPos", Qt::Key_PageDown, 8},
+        {"XPos", Qt::Key_PageUp, -8}, {"XPos", Qt::Key_End, 64},  {"XPos", Qt::Key_Home, -64},
+        {"YPos", Qt::Key_Down, 1},    {"YPos", Qt::Key_Up, -1},   {"YPos", Qt::Key_PageDown, 8},
+        {"Abstand", Qt::Key_Down, 6}, {"Abstand", Qt::Key_Up, 4}, {"Abstand", Qt::Key_End, 64},
+    };
+    for (const auto& [name, taste, erwartet] : fälle) {
+        SCOPED_TRACE(std::string(name) + " " + std::to_string(taste));
+        probe.öffnen();
+        auto* regler = probe.finde<QScrollBar>(name);
+        QTest::keyClick(regler, taste);
+        EXPECT_EQ(regler->value(), erwartet);
     }
 }
 
@@ -206,27 +200,23 @@ TEST_F(Schliessen, AsksOnlyAfterAChangeAndClosesOnlyWhenNothingIsLost) {
 // Opening another design over unsaved changes asks first, by the button, by Ctrl+O and by a
 // dropped file; "Abbrechen" and a cancelled save keep the window as it was.
 TEST_F(Schliessen, OpeningADesignAsksFirst) {
-    const struct {
-        const char* name;
-        std::vector<Antwort> antworten;
-        const char* speicherziel;
-        bool geladen;
-    } fälle[] = {
-        {"abbrechen", {Antwort::Abbrechen}, nullptr, false},
-        {"verwerfen", {Antwort::Verwerfen}, nullptr, true},
-        {"Speichern abgebrochen", {Antwort::Speichern}, nullptr, false},
-        {"speichern", {Antwort::Speichern}, "vorher", true},
-    };
+    // The answer, the save dialog's answer (none: cancelled), whether the design loads.
+    const std::tuple<Antwort, const char*, bool> fälle[] = {{Antwort::Abbrechen, nullptr, false},
+                                                            {Antwort::Verwerfen, nullptr, true},
+                                                            {Antwort::Speichern, nullptr, false},
+                                                            {Antwort::Speichern, "vorher", true}};
     enum class Weg { Knopf, Taste, Ablegen };
     for (const Weg weg : {Weg::Knopf, Weg::Taste, Weg::Ablegen}) {
-        for (const auto& fall : fälle) {
-            SCOPED_TRACE(std::string(fall.name) + " " + std::to_string(static_cast<int>(weg)));
+        for (const auto& [antwort, speicherziel, geladen] : fälle) {
+            SCOPED_TRACE(std::to_string(static_cast<int>(antwort)) + " " +
+                         std::to_string(speicherziel != nullptr) + " " +
+                         std::to_string(static_cast<int>(weg)));
             probe.dialoge = GeskripteteDialoge();
             MainWindow& fenster = probe.öffnen();
             ASSERT_TRUE(fenster.EinstellungenSchreiben(pfad("datei")));
             ändern();
-            probe.dialoge.frageAntworten = fall.antworten;
-            if (fall.speicherziel) probe.dialoge.speichernAntworten.append(pfad(fall.speicherziel));
+            probe.dialoge.frageAntworten = {antwort};
+            if (speicherziel) probe.dialoge.speichernAntworten.append(pfad(speicherziel));
             probe.dialoge.öffnenAntworten.append(pfad("datei.txt"));
             if (weg == Weg::Knopf) {
                 klicken("EinstellungenÖffnen");
@@ -239,9 +229,9 @@ TEST_F(Schliessen, OpeningADesignAsksFirst) {
             }
             EXPECT_EQ(probe.dialoge.fragen,
                       QStringList{QStringLiteral("Änderungen an der Gestaltung speichern?")});
-            EXPECT_EQ(probe.text(Feld::KiTxt), fall.geladen ? "22" : "221");
-            EXPECT_EQ(fenster.gestaltungGeändert(), !fall.geladen);
-            EXPECT_EQ(QFile::exists(pfad("vorher.txt")), fall.speicherziel != nullptr);
+            EXPECT_EQ(probe.text(Feld::KiTxt), geladen ? "22" : "221");
+            EXPECT_EQ(fenster.gestaltungGeändert(), !geladen);
+            EXPECT_EQ(QFile::exists(pfad("vorher.txt")), speicherziel != nullptr);
             QFile::remove(pfad("vorher.txt"));
         }
     }
@@ -322,7 +312,7 @@ QStringList zahlen(int von, int bis, int schritt) {
 
 class Start : public Fenstertest {};
 
-TEST_F(Start, FillsTheFieldsAndDrawsOnce) {
+TEST_F(Start, FillsTheFieldsDrawsOnceAndNamesEveryField) {
     MainWindow& fenster = *probe.fenster;
 
     EXPECT_TRUE(fenster.isVisible());
@@ -352,36 +342,9 @@ TEST_F(Start, FillsTheFieldsAndDrawsOnce) {
     EXPECT_EQ(größe->currentText(), QStringLiteral("8"));
     EXPECT_EQ(einträge(größe), zahlen(1, 32, 1));
     EXPECT_EQ(fenster.vorschau().fontName(), "Arial");
-}
 
-TEST_F(Start, AFailingFontListWritesTheErrorIntoTheTitle) {
-    struct Fall {
-        const char* name;
-        bool anzahlFehlt;
-        int fehltBei;
-        int schriftarten;
-    };
-    for (const Fall fall : {Fall{"Anzahl", true, -1, 0}, Fall{"zweiter Name", false, 1, 1}}) {
-        SCOPED_TRACE(fall.name);
-        probe.schriftarten.anzahlFehlt = fall.anzahlFehlt;
-        probe.schriftarten.fehltBei = fall.fehltBei;
-        MainWindow& fenster = probe.öffnen();
-
-        EXPECT_EQ(fenster.windowTitle(), SchriftFehler);
-        const auto* schriftart = probe.finde<QComboBox>("SchriftartListe");
-        const auto* größe = probe.finde<QComboBox>("SchriftGröße");
-        EXPECT_EQ(schriftart->count(), fall.schriftarten);
-        EXPECT_EQ(schriftart->currentText(), QStringLiteral("Arial"));
-        EXPECT_EQ(größe->count(), 0);
-        EXPECT_EQ(größe->currentText(), QStringLiteral("8"));
-        EXPECT_EQ(probe.neuzeichnungen, 1);
-        EXPECT_EQ(probe.text(Feld::TaTxt), "5875");
-    }
-}
-
-// A screen reader announces every input field by a name of its own (its label where it has
-// one), never by its frame's caption; pictures and captions without their padding blanks.
-TEST_F(Start, EveryFieldIsAnnouncedByItsOwnName) {
+    // A screen reader announces every input field by a name of its own (its label where it has
+    // one), never by its frame's caption; pictures and captions without their padding blanks.
     // An editable list is read by the line that takes the typing; on Linux the list's own name
     // is its text.
     const auto name = [&](const char* widget) {
@@ -426,6 +389,26 @@ TEST_F(Start, EveryFieldIsAnnouncedByItsOwnName) {
         EXPECT_FALSE(probe.finde<QWidget>(bild)->focusPolicy() & Qt::TabFocus) << bild;
     }
     EXPECT_TRUE(probe.finde<QWidget>("Txt")->focusPolicy() & Qt::TabFocus);
+}
+
+TEST_F(Start, AFailingFontListWritesTheErrorIntoTheTitle) {
+    for (const auto& [name, anzahlFehlt, fehltBei, schriftarten] :
+         {std::tuple{"Anzahl", true, -1, 0}, std::tuple{"zweiter Name", false, 1, 1}}) {
+        SCOPED_TRACE(name);
+        probe.schriftarten.anzahlFehlt = anzahlFehlt;
+        probe.schriftarten.fehltBei = fehltBei;
+        MainWindow& fenster = probe.öffnen();
+
+        EXPECT_EQ(fenster.windowTitle(), SchriftFehler);
+        const auto* schriftart = probe.finde<QComboBox>("SchriftartListe");
+        const auto* größe = probe.finde<QComboBox>("SchriftGröße");
+        EXPECT_EQ(schriftart->count(), schriftarten);
+        EXPECT_EQ(schriftart->currentText(), QStringLiteral("Arial"));
+        EXPECT_EQ(größe->count(), 0);
+        EXPECT_EQ(größe->currentText(), QStringLiteral("8"));
+        EXPECT_EQ(probe.neuzeichnungen, 1);
+        EXPECT_EQ(probe.text(Feld::TaTxt), "5875");
+    }
 }
 
 }  // namespace

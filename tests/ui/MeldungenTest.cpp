@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScrollBar>
@@ -118,36 +117,32 @@ TEST_F(Meldungen, UnreadableValuesAreMarkedAndNamed) {
 // A command that cannot be drawn is named by its line and place; the preview draws up to it. One
 // that the script cannot take either stops the script's button with the same words.
 TEST_F(Meldungen, ACommandThatCannotBeDrawnIsNamedWithItsLine) {
-    const QString größe = QStringLiteral(
+    const QString zuKlein = QStringLiteral(
         "Beim Zeichen 3 dieser Zeile: die Schriftgröße 0 lässt sich nicht zeichnen (#G01 bis "
         "#G99).");
+    // The template, the notice line's sentence, where, and whether the script can take it.
     // clang-format off
-    const struct {
-        std::string vorlage;
-        QString satz;
-        QString ort;
-        bool skript;
-    } fälle[] = {
-        {"Zeile eins\r\nab#G00cd", "Zeile 2 des Textes: „#G00“ lässt sich nicht zeichnen.", größe, false},
-        {"#G12a\r\n\r\n  #GxyB", "Zeile 3 des Textes: „#Gxy“ lässt sich nicht zeichnen.", größe, false},
+    const std::tuple<std::string, QString, QString, bool> fälle[] = {
+        {"Zeile eins\r\nab#G00cd", "Zeile 2 des Textes: „#G00“ lässt sich nicht zeichnen.", zuKlein, false},
+        {"#G12a\r\n\r\n  #GxyB", "Zeile 3 des Textes: „#Gxy“ lässt sich nicht zeichnen.", zuKlein, false},
         {"rot: #F9E9000000x", "Zeile 1 des Textes: „#F9E9000000“ lässt sich nicht zeichnen.",
          "Beim Zeichen 6 dieser Zeile: diese Farbe lässt sich nicht lesen (#F000000000 bis #F255255255).", true},
     };
     // clang-format on
     const auto* zeile = probe.finde<Hinweiszeile>("Hinweis");
-    for (const auto& fall : fälle) {
-        SCOPED_TRACE(fall.vorlage);
-        probe.setText(Feld::Txt, fall.vorlage);
-        EXPECT_EQ(zeile->satz(), fall.satz);
-        EXPECT_TRUE(zeile->toolTip().startsWith(fall.satz + " " + fall.ort));
+    for (const auto& [vorlage, satz, ort, skript] : fälle) {
+        SCOPED_TRACE(vorlage);
+        probe.setText(Feld::Txt, vorlage);
+        EXPECT_EQ(zeile->satz(), satz);
+        EXPECT_TRUE(zeile->toolTip().startsWith(satz + " " + ort));
         probe.dialoge.meldungen.clear();
         const double größe = probe.fenster->vorschau().fontSize();
         probe.finde<QPushButton>("PhpQuelltext")->click();
         ASSERT_EQ(probe.dialoge.meldungen.size(), 1);
-        if (fall.skript)
+        if (skript)
             EXPECT_FALSE(probe.dialoge.meldungen.front().startsWith(KeinSkript));
         else
-            EXPECT_EQ(probe.dialoge.meldungen.front(), KeinSkript + fall.satz + " " + fall.ort);
+            EXPECT_EQ(probe.dialoge.meldungen.front(), KeinSkript + satz + " " + ort);
         EXPECT_EQ(probe.fenster->vorschau().fontSize(), größe);
     }
     probe.setText(Feld::Txt, "gut");

@@ -2,8 +2,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
