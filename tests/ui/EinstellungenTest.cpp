@@ -1,8 +1,5 @@
 #include <QClipboard>
-#include <QComboBox>
 #include <QDir>
-#include <QFile>
-#include <QImage>
 #include <QScopeGuard>
 
 #include <gtest/gtest.h>
@@ -56,10 +53,6 @@ class EinstellungenDatei : public Fenstertest {
                            std::string datei = Startdatei()) {
         const std::size_t anfang = zeilenanfang(datei, datensatz - 1);
         return datei.replace(anfang, datei.find("\r\n", anfang) - anfang, inhalt);
-    }
-    // The default design cut off after a record.
-    static std::string startdateiBis(int datensatz) {
-        return Startdatei().substr(0, zeilenanfang(Startdatei(), datensatz));
     }
     static std::size_t zeilenanfang(const std::string& datei, int zeilen) {
         std::size_t anfang = 0;
@@ -134,7 +127,8 @@ TEST_F(EinstellungenDatei, DesignComesBackWholeInAFreshWindow) {
 // the reading stops is the settings suite's; here, that the window redraws once.
 TEST_F(EinstellungenDatei, ACutOrBadFileLeavesTheTemplateAndRedrawsOnce) {
     probe.setText(Feld::Txt, "mein Text");
-    schreiben(pfad("kurz.txt"), mit(4, " 20 ", startdateiBis(14)));
+    schreiben(pfad("kurz.txt"),
+              mit(4, " 20 ", Startdatei().substr(0, zeilenanfang(Startdatei(), 14))));
     laden(probe, pfad("kurz.txt"));
     EXPECT_EQ(probe.text(Feld::SchriftGröße), " 20 ");
     EXPECT_EQ(probe.fenster->vorschau().fontSize(), 20);

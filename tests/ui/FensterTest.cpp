@@ -1,6 +1,4 @@
-#include <QAbstractItemView>
 #include <QAccessible>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -176,23 +174,22 @@ TEST_F(Schliessen, AsksOnlyAfterAChangeAndClosesOnlyWhenNothingIsLost) {
         {"gespeichert", &Schliessen::speichern, {}, nullptr, false, true},
         {"geladen", &Schliessen::laden, {}, nullptr, false, true},
     };
-    for (const Fall& fall : fälle) {
-        SCOPED_TRACE(fall.name);
+    for (const auto& [name, vorher, antworten, speicherziel, gefragt, geschlossen] : fälle) {
+        SCOPED_TRACE(name);
         probe.dialoge = GeskripteteDialoge();
         probe.öffnen();
-        (this->*fall.vorher)();
+        (this->*vorher)();
         probe.dialoge.fragen.clear();
-        probe.dialoge.frageAntworten = fall.antworten;
-        if (fall.speicherziel) probe.dialoge.speichernAntworten.append(pfad(fall.speicherziel));
+        probe.dialoge.frageAntworten = antworten;
+        if (speicherziel) probe.dialoge.speichernAntworten.append(pfad(speicherziel));
         const std::string gestaltung =
             EinstellungenText(probe.fenster->felder(), probe.fenster->vorschau());
 
-        EXPECT_EQ(probe.fenster->close(), fall.geschlossen);
+        EXPECT_EQ(probe.fenster->close(), geschlossen);
         EXPECT_EQ(probe.dialoge.fragen,
-                  fall.gefragt
-                      ? QStringList{QStringLiteral("Änderungen an der Gestaltung speichern?")}
-                      : QStringList{});
-        EXPECT_EQ(dateiLesen(pfad("frage.txt")), fall.speicherziel ? gestaltung : std::string());
+                  gefragt ? QStringList{QStringLiteral("Änderungen an der Gestaltung speichern?")}
+                          : QStringList{});
+        EXPECT_EQ(dateiLesen(pfad("frage.txt")), speicherziel ? gestaltung : std::string());
         QFile::remove(pfad("frage.txt"));
     }
 }
@@ -301,8 +298,6 @@ TEST_F(Ablegen, AJpegBecomesTheBackgroundADesignFileIsLoaded) {
 }
 
 const QString Titel = QStringLiteral("Tafomat fügt mit Php einen Texte und Daten in ein JPEG-Bild");
-const QString SchriftFehler =
-    QStringLiteral("!!! Schriftarten-Fehler !!! Programm wird fortgesetzt.");
 
 QStringList zahlen(int von, int bis, int schritt) {
     QStringList liste;
@@ -399,7 +394,8 @@ TEST_F(Start, AFailingFontListWritesTheErrorIntoTheTitle) {
         probe.schriftarten.fehltBei = fehltBei;
         MainWindow& fenster = probe.öffnen();
 
-        EXPECT_EQ(fenster.windowTitle(), SchriftFehler);
+        EXPECT_EQ(fenster.windowTitle(),
+                  QStringLiteral("!!! Schriftarten-Fehler !!! Programm wird fortgesetzt."));
         const auto* schriftart = probe.finde<QComboBox>("SchriftartListe");
         const auto* größe = probe.finde<QComboBox>("SchriftGröße");
         EXPECT_EQ(schriftart->count(), schriftarten);

@@ -1,5 +1,4 @@
 #include <QClipboard>
-#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QLineEdit>
@@ -47,7 +46,10 @@ class Hilfen : public Fenstertest {
     QPlainTextEdit* txt = nullptr;
 };
 
-TEST_F(Hilfen, ThePaletteWritesTheColourOfTheCell) {
+// A palette cell writes its colour wherever it is hit, and only for the left button; the
+// preview writes a place only while a button is held, then one pair that the next movement
+// replaces.
+TEST_F(Hilfen, ThePaletteAndDraggingOverThePreviewWriteTheirCommand) {
     const std::pair<QPoint, const char*> fälle[] = {
         {{0, 0}, "#F000000000"}, {{15, 3}, "#F255255255"}, {{5, 1}, "#F085085085"},
         {{2, 2}, "#F170000170"}, {{3, 0}, "#F255000000"},  {{12, 0}, "#F000255000"}};
@@ -60,11 +62,7 @@ TEST_F(Hilfen, ThePaletteWritesTheColourOfTheCell) {
             EXPECT_EQ(markiert(), QString::fromLatin1(befehl));
         }
     }
-}
 
-// The palette answers the left button only; the preview writes a place only while a button is
-// held, then one pair that the next movement replaces.
-TEST_F(Hilfen, DraggingOverThePreviewLeavesOnePair) {
     vorlage("Zeile1\r\nab", {9, 0});
     int vorher = neuzeichnungen();
     palette(Qt::RightButton, 10, 10);
@@ -93,61 +91,43 @@ TEST_F(Hilfen, DraggingOverThePreviewLeavesOnePair) {
 // redoing brings back the aid's command with its selection. Every undo or redo redraws once.
 // "Fett" gives the focus back to the template.
 TEST_F(Hilfen, EveryAidIsOneUndoStep) {
-    const struct {
-        const char* name;
-        Vorlagenauswahl vorher;
-        void (Hilfen::*hilfe)();
-        int neuzeichnungen;
-        std::string ergebnis;
-        Vorlagenauswahl nachher;
-    } fälle[] = {
-        {"Fett", {5, 0}, &Hilfen::fett, 2, "Hallo#B Weltxy", {5, 2}},
-        {"Fett um ein Wort", {0, 6}, &Hilfen::fett, 2, "#BHallo #BWeltxy", {2, 6}},
-        {"Farbe", {6, 4}, &Hilfen::weiß, 1, "Hallo #F255255255Weltxy", {6, 11}},
-        {"Größe", {6, 4}, &Hilfen::größe12, 2, "Hallo #G12Weltxy", {0, 0}},
-        {"Ziehen", {6, 4}, &Hilfen::ziehenÜberDrei, 6, "Hallo #X047#Y014Weltxy", {6, 10}},
-    };
-    for (const auto& fall : fälle) {
-        SCOPED_TRACE(fall.name);
+    // The selection before, the aid, its redraws, the template and the selection after.
+    const std::tuple<const char*, Vorlagenauswahl, void (Hilfen::*)(), int, std::string,
+                     Vorlagenauswahl>
+        fälle[] = {
+            {"Fett", {5, 0}, &Hilfen::fett, 2, "Hallo#B Weltxy", {5, 2}},
+            {"Fett um ein Wort", {0, 6}, &Hilfen::fett, 2, "#BHallo #BWeltxy", {2, 6}},
+            {"Farbe", {6, 4}, &Hilfen::weiß, 1, "Hallo #F255255255Weltxy", {6, 11}},
+            {"Größe", {6, 4}, &Hilfen::größe12, 2, "Hallo #G12Weltxy", {0, 0}},
+            {"Ziehen", {6, 4}, &Hilfen::ziehenÜberDrei, 6, "Hallo #X047#Y014Weltxy", {6, 10}},
+        };
+    for (const auto& [name, davor, hilfe, zeichnungen, ergebnis, danach] : fälle) {
+        SCOPED_TRACE(name);
         vorlage("Hallo Welt", {10, 0});
         QTest::keyClicks(txt, QStringLiteral("xy"));
-        auswahlSetzen(*txt, fall.vorher);
+        auswahlSetzen(*txt, davor);
         probe.finde<QWidget>("DaTxt")->setFocus();
         int vorher = neuzeichnungen();
-        (this->*fall.hilfe)();
-        EXPECT_EQ(neuzeichnungen(), vorher + fall.neuzeichnungen);
-        ASSERT_EQ(probe.text(Feld::Txt), fall.ergebnis);
-        EXPECT_EQ(auswahl(), fall.nachher);
-        if (fall.hilfe == &Hilfen::fett) {
+        (this->*hilfe)();
+        EXPECT_EQ(neuzeichnungen(), vorher + zeichnungen);
+        ASSERT_EQ(probe.text(Feld::Txt), ergebnis);
+        EXPECT_EQ(auswahl(), danach);
+        if (hilfe == &Hilfen::fett) {
             EXPECT_EQ(probe.fenster->focusWidget(), txt);
         }
 
         vorher = neuzeichnungen();
         QTest::keyClick(txt, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(probe.text(Feld::Txt), "Hallo Weltxy");
-        EXPECT_EQ(auswahl(), fall.vorher);
+        EXPECT_EQ(auswahl(), davor);
         QTest::keyClick(txt, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(probe.text(Feld::Txt), "Hallo Welt");
         QTest::keyClick(txt, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QTest::keyClick(txt, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        EXPECT_EQ(probe.text(Feld::Txt), fall.ergebnis);
-        EXPECT_EQ(auswahl(), fall.nachher);
+        EXPECT_EQ(probe.text(Feld::Txt), ergebnis);
+        EXPECT_EQ(auswahl(), danach);
         EXPECT_EQ(neuzeichnungen(), vorher + 4);
     }
-}
-
-TEST_F(Hilfen, TheFontAppliesToThePreview) {
-    const int vorher = neuzeichnungen();
-    probe.setText(Feld::SchriftartListe, "Liberation Mono");
-    EXPECT_EQ(probe.fenster->vorschau().fontName(), "Liberation Mono");
-    EXPECT_EQ(neuzeichnungen(), vorher + 1);
-    wählen(probe.finde<QComboBox>("SchriftartListe"), QStringLiteral("Liberation Serif"));
-    EXPECT_EQ(probe.fenster->vorschau().fontName(), "Liberation Serif");
-    EXPECT_EQ(neuzeichnungen(), vorher + 2);
-    probe.setText(Feld::SchriftartListe, "");
-    EXPECT_EQ(neuzeichnungen(), vorher + 3);
-    EXPECT_EQ(probe.text(Feld::Txt), Startvorlage());
-    EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
 }
 
 // The field shows what the reader that draws the preview reads: the malformed colour wavy and

@@ -1,7 +1,3 @@
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QFile>
-#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -125,27 +121,23 @@ TEST_F(Hintergrund, RefusedAndUnreadablePicturesSayWhyAndChangeNoPreview) {
 // the preview scrolls. The controls stay where they are. The server view follows the picture in
 // the same way, and switching it on or off changes neither the window nor the picture's place.
 TEST_F(Hintergrund, ThePreviewShowsTheWholePictureAndTheWindowGrowsWithIt) {
-    struct Fall {
-        QSize bild;
-        QSize fenster;  // empty: as large as the screen allows
-        bool balken;
-    };
-    // A preview wider than the room under the script's frame has the server's controls in a
-    // row below it.
-    const Fall fälle[] = {{{600, 100}, {757, 445}, false},
-                          {{760, 60}, {776, 405}, false},
-                          {{3000, 2000}, {}, true},
-                          {{200, 30}, {757, 398}, false}};
+    // The picture, the window (empty: as large as the screen allows), whether the preview
+    // scrolls. A preview wider than the room under the script's frame has the server's controls
+    // in a row below it.
+    const std::tuple<QSize, QSize, bool> fälle[] = {{{600, 100}, {757, 445}, false},
+                                                    {{760, 60}, {776, 405}, false},
+                                                    {{3000, 2000}, {}, true},
+                                                    {{200, 30}, {757, 398}, false}};
     MainWindow& fenster = *probe.fenster;
     auto* bereich = probe.finde<QScrollArea>("PicBereich");
     const QRect platz = fenster.screen()->availableGeometry();
     auto* schalter = probe.finde<QAbstractButton>("Serveransicht");
     for (const bool server : {false, true}) {
-        for (const Fall& fall : fälle) {
-            SCOPED_TRACE(std::to_string(fall.bild.width()) + (server ? " Serveransicht" : ""));
+        for (const auto& [bild, fenstergröße, balken] : fälle) {
+            SCOPED_TRACE(std::to_string(bild.width()) + (server ? " Serveransicht" : ""));
             schalter->setChecked(server);
-            bildWählen(jpegMachen(QStringLiteral("bild%1.jpg").arg(fall.bild.width()), fall.bild));
-            EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), fall.bild);
+            bildWählen(jpegMachen(QStringLiteral("bild%1.jpg").arg(bild.width()), bild));
+            EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), bild);
             EXPECT_EQ(bereich->pos(), QPoint(8, 296));
             EXPECT_EQ(probe.finde<QWidget>("Frame4")->geometry(), QRect(504, 8, 249, 281));
             EXPECT_TRUE(platz.contains(fenster.frameGeometry()));
@@ -166,21 +158,21 @@ TEST_F(Hintergrund, ThePreviewShowsTheWholePictureAndTheWindowGrowsWithIt) {
                 const auto* knopf = probe.finde<QPushButton>(name);
                 EXPECT_GE(knopf->width(), knopf->sizeHint().width()) << name;
             }
-            EXPECT_EQ(bereich->horizontalScrollBar()->isVisible(), fall.balken);
-            EXPECT_EQ(bereich->verticalScrollBar()->isVisible(), fall.balken);
-            if (fall.balken) {
+            EXPECT_EQ(bereich->horizontalScrollBar()->isVisible(), balken);
+            EXPECT_EQ(bereich->verticalScrollBar()->isVisible(), balken);
+            if (balken) {
                 EXPECT_GT(fenster.frameGeometry().height(), platz.height() - 4);
                 EXPECT_EQ(bereich->horizontalScrollBar()->maximum(),
-                          fall.bild.width() - bereich->viewport()->width());
+                          bild.width() - bereich->viewport()->width());
             } else {
-                EXPECT_EQ(fenster.size(), fall.fenster);
-                EXPECT_EQ(bereich->viewport()->size(), fall.bild);
+                EXPECT_EQ(fenster.size(), fenstergröße);
+                EXPECT_EQ(bereich->viewport()->size(), bild);
             }
             const QSize größe = fenster.size();
             for (int umschalten = 0; umschalten < 2; ++umschalten) {
                 schalter->toggle();
                 EXPECT_EQ(fenster.size(), größe);
-                EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), fall.bild);
+                EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), bild);
             }
         }
     }

@@ -236,9 +236,22 @@ TEST_F(Meldungen, TheNoticeLineShowsTheMostUrgent) {
     EXPECT_EQ(zeile.toolTip(), QString());
 }
 
-// A font that is not installed is drawn with what fontconfig finds nearest, or not at all; the
-// notice line names both. Liberation Sans for Arial is the configuration's equal of it.
-TEST_F(Meldungen, AStandInFontIsNamed) {
+// The font applies to the preview without a word. A font that is not installed is drawn with
+// what fontconfig finds nearest, or not at all; the notice line names both. Liberation Sans for
+// Arial is the configuration's equal of it.
+TEST_F(Meldungen, TheFontAppliesToThePreviewAStandInIsNamed) {
+    const int vorher = neuzeichnungen();
+    probe.setText(Feld::SchriftartListe, "Liberation Mono");
+    EXPECT_EQ(probe.fenster->vorschau().fontName(), "Liberation Mono");
+    EXPECT_EQ(neuzeichnungen(), vorher + 1);
+    wählen(probe.finde<QComboBox>("SchriftartListe"), QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(probe.fenster->vorschau().fontName(), "Liberation Serif");
+    EXPECT_EQ(neuzeichnungen(), vorher + 2);
+    probe.setText(Feld::SchriftartListe, "");
+    EXPECT_EQ(neuzeichnungen(), vorher + 3);
+    EXPECT_EQ(probe.text(Feld::Txt), Startvorlage());
+    EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
+
     const std::pair<const char*, QString> fälle[] = {
         {"Arial", QString()},
         {"Courier", QStringLiteral("„Courier“ ist nicht installiert: die Vorschau zeichnet "

@@ -1,6 +1,5 @@
 // The server's side in the window: the script, the banner as the server sends it, and the bundle.
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 
 #include <gtest/gtest.h>
@@ -21,9 +20,6 @@ Bild gesendet(Fensterprobe& probe) {
     EXPECT_TRUE(bild.has_value());
     return bild.value_or(Bild());
 }
-QImage serverbild(Fensterprobe& probe) {
-    return alsQImage(gesendet(probe)).copy();
-}
 
 class Server : public Fenstertest {};
 using Bildgroesse = Fenstertest;
@@ -43,10 +39,10 @@ TEST_F(Server, ShowsTheServersBannerAndFollowsEveryChange) {
 
     schalter->click();
     const QImage server = probe.gezeigt();
-    EXPECT_EQ(server, serverbild(probe));
+    EXPECT_EQ(server, alsQImage(gesendet(probe)));
     EXPECT_NE(server, vorschau);
     probe.setText(Feld::Txt, "#X050Gespart: #3 #7 Euro");
-    EXPECT_EQ(probe.gezeigt(), serverbild(probe));
+    EXPECT_EQ(probe.gezeigt(), alsQImage(gesendet(probe)));
     EXPECT_NE(probe.gezeigt(), server);
     mausDrücken(probe.finde<QWidget>("Pic"), Qt::LeftButton, QPointF(45, 12));
     mausBewegen(probe.finde<QWidget>("Pic"), Qt::LeftButton, QPointF(45, 12));
@@ -154,31 +150,26 @@ TEST_F(Skript, WritesTheFileTheDialogNamesAndNothingWhenCancelled) {
 // A type of the list in any letter case and a quality of plain digits go into the script; any
 // other type or quality is named in a message, and no script is shown or saved.
 TEST_F(Skript, TypeAndQualityFollowOneRule) {
-    struct Fall {
-        const char* art;
-        const char* qualität;
-        const char* ausgabe;  // the output call, or empty for a refusal
-        QString meldung;
-    };
+    // The type, the quality, the output call (empty for a refusal), the message.
     // clang-format off
-    const Fall fälle[] = {
+    const std::tuple<const char*, const char*, const char*, QString> fälle[] = {
         {"GIF", "75", "Imagegif($Bild);", Abschluss},
         {"jpg", "75", "", QStringLiteral("Die Bildart [jpg] gibt es nicht. Bitte jpeg, png oder gif wählen!")},
         {"png", "75", "",
          QStringLiteral("Die Qualität [75] passt nicht zu png. Bitte eine ganze Zahl von 0 bis 9 wählen!")},
     };
     // clang-format on
-    for (const Fall& fall : fälle) {
-        SCOPED_TRACE(std::string(fall.art) + " " + fall.qualität);
+    for (const auto& [art, qualität, ausgabe, meldung] : fälle) {
+        SCOPED_TRACE(std::string(art) + " " + qualität);
         probe.dialoge.meldungen.clear();
         probe.setText(Feld::QuTxt, "alt");
-        probe.setText(Feld::BildArt, fall.art);
-        probe.setText(Feld::BildQuallität, fall.qualität);
+        probe.setText(Feld::BildArt, art);
+        probe.setText(Feld::BildQuallität, qualität);
         klicken();
-        EXPECT_EQ(probe.dialoge.meldungen, QStringList{fall.meldung});
+        EXPECT_EQ(probe.dialoge.meldungen, QStringList{meldung});
         const std::string skript = probe.text(Feld::QuTxt);
-        if (*fall.ausgabe)
-            EXPECT_NE(skript.find(std::string(fall.ausgabe) + "\r\n?>"), std::string::npos);
+        if (*ausgabe)
+            EXPECT_NE(skript.find(std::string(ausgabe) + "\r\n?>"), std::string::npos);
         else
             EXPECT_EQ(skript, "alt");
     }

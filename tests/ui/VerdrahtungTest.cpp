@@ -1,5 +1,3 @@
-#include <QAbstractItemView>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
