@@ -285,7 +285,6 @@ TEST_F(Ablegen, AJpegBecomesTheBackgroundADesignFileIsLoaded) {
     EXPECT_FALSE(probe.fenster->gestaltungGeändert());
 
     probe.setText(Feld::DaTxt, "01.01.2021");
-    const std::string vorher = probe.text(Feld::DaTxt);
     for (const QStringList& abgewiesen : {QStringList{pfad("notiz.pdf")}, QStringList{design, bild},
                                           QStringList{pfad("Design.TXT")}}) {
         SCOPED_TRACE(abgewiesen.join(QLatin1Char(' ')).toStdString());
@@ -293,7 +292,7 @@ TEST_F(Ablegen, AJpegBecomesTheBackgroundADesignFileIsLoaded) {
         EXPECT_FALSE(ablegen(probe.fenster.get(), abgewiesen));
         EXPECT_EQ(probe.text(Feld::KiTxt), "22");
     }
-    EXPECT_EQ(probe.text(Feld::DaTxt), vorher);
+    EXPECT_EQ(probe.text(Feld::DaTxt), "01.01.2021");
     EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
 }
 
@@ -307,7 +306,7 @@ QStringList zahlen(int von, int bis, int schritt) {
 
 class Start : public Fenstertest {};
 
-TEST_F(Start, FillsTheFieldsDrawsOnceAndNamesEveryField) {
+TEST_F(Start, FillsTheFieldsDrawsOnceAndNamesEveryFieldOrTheFontListsError) {
     MainWindow& fenster = *probe.fenster;
 
     EXPECT_TRUE(fenster.isVisible());
@@ -384,24 +383,22 @@ TEST_F(Start, FillsTheFieldsDrawsOnceAndNamesEveryField) {
         EXPECT_FALSE(probe.finde<QWidget>(bild)->focusPolicy() & Qt::TabFocus) << bild;
     }
     EXPECT_TRUE(probe.finde<QWidget>("Txt")->focusPolicy() & Qt::TabFocus);
-}
 
-TEST_F(Start, AFailingFontListWritesTheErrorIntoTheTitle) {
-    for (const auto& [name, anzahlFehlt, fehltBei, schriftarten] :
+    // A font list that fails writes the error into the title.
+    for (const auto& [fall, anzahlFehlt, fehltBei, schriftarten] :
          {std::tuple{"Anzahl", true, -1, 0}, std::tuple{"zweiter Name", false, 1, 1}}) {
-        SCOPED_TRACE(name);
+        SCOPED_TRACE(fall);
         probe.schriftarten.anzahlFehlt = anzahlFehlt;
         probe.schriftarten.fehltBei = fehltBei;
-        MainWindow& fenster = probe.öffnen();
-
-        EXPECT_EQ(fenster.windowTitle(),
+        probe.öffnen();
+        EXPECT_EQ(probe.fenster->windowTitle(),
                   QStringLiteral("!!! Schriftarten-Fehler !!! Programm wird fortgesetzt."));
-        const auto* schriftart = probe.finde<QComboBox>("SchriftartListe");
-        const auto* größe = probe.finde<QComboBox>("SchriftGröße");
-        EXPECT_EQ(schriftart->count(), schriftarten);
-        EXPECT_EQ(schriftart->currentText(), QStringLiteral("Arial"));
-        EXPECT_EQ(größe->count(), 0);
-        EXPECT_EQ(größe->currentText(), QStringLiteral("8"));
+        const auto* liste = probe.finde<QComboBox>("SchriftartListe");
+        const auto* größen = probe.finde<QComboBox>("SchriftGröße");
+        EXPECT_EQ(liste->count(), schriftarten);
+        EXPECT_EQ(liste->currentText(), QStringLiteral("Arial"));
+        EXPECT_EQ(größen->count(), 0);
+        EXPECT_EQ(größen->currentText(), QStringLiteral("8"));
         EXPECT_EQ(probe.neuzeichnungen, 1);
         EXPECT_EQ(probe.text(Feld::TaTxt), "5875");
     }

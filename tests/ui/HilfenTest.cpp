@@ -133,7 +133,7 @@ TEST_F(Hilfen, EveryAidIsOneUndoStep) {
 // The field shows what the reader that draws the preview reads: the malformed colour wavy and
 // named by its line in the notice line, a size in its colour, a lower-case letter dotted; the
 // command at the caret and under the pointer explained in one line.
-TEST_F(Hilfen, TheTemplateFieldExplainsItself) {
+TEST_F(Hilfen, TheTemplateFieldExplainsItselfAndInsertsAPlaceholder) {
     probe.setText(Feld::Txt, "Hallo #F2552550Das\r\n#G14x #b");
     const auto formate = [&](int zeile) {
         return txt->document()->findBlockByNumber(zeile).layout()->formats();
@@ -170,10 +170,8 @@ TEST_F(Hilfen, TheTemplateFieldExplainsItself) {
     QApplication::sendEvent(txt->viewport(), &hilfe);
     EXPECT_EQ(QToolTip::text(), QStringLiteral("#F255255000: Farbe 255, 255, 0 ab hier"));
     QToolTip::hideText();
-}
 
-// "Platzhalter einfügen" writes what the window's labels name, at the caret, as one undo step.
-TEST_F(Hilfen, TheContextMenuInsertsAPlaceholder) {
+    // "Platzhalter einfügen" writes what the window's labels name, at the caret, as one undo step.
     vorlage("Hallo Welt", {6, 4});
     QContextMenuEvent menüruf(QContextMenuEvent::Keyboard, QPoint(5, 5),
                               txt->mapToGlobal(QPoint(5, 5)));

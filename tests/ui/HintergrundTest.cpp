@@ -25,7 +25,16 @@ class Hintergrund : public Fenstertest {
     }
 };
 
-TEST_F(Hintergrund, AJpegPictureBecomesThePreviewsBackground) {
+// A JPEG picture becomes the preview's background. GD draws a photo as stored, whatever turn
+// its Exif entry asks for: the notice line says so until a picture without a turn comes.
+TEST_F(Hintergrund, AJpegPictureBecomesThePreviewsBackgroundATurnIsNamed) {
+    const QString gedreht = pfad(QStringLiteral("gedreht.jpg"));
+    ASSERT_TRUE(dateiSchreiben(gedreht, gedrehtesJpeg()));
+    bildWählen(gedreht);
+    EXPECT_EQ(probe.hinweis(),
+              QStringLiteral("Das Bild ist laut EXIF gedreht; der Server zeichnet es ungedreht."));
+    EXPECT_TRUE(probe.finde<Hinweiszeile>("Hinweis")->toolTip().contains(
+        QStringLiteral("EXIF-Ausrichtung 6")));
     for (const char* name : {"Foto.jpg", "IMG_0001.JPG", "bild.jpeg", "Scan.JpEg"}) {
         SCOPED_TRACE(name);
         const QSize größe(200 + static_cast<int>(std::strlen(name)), 50);
@@ -37,6 +46,7 @@ TEST_F(Hintergrund, AJpegPictureBecomesThePreviewsBackground) {
         EXPECT_EQ(probe.text(Feld::HintergrundName), name);
         EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), größe);
         EXPECT_EQ(neuzeichnungen(), vorher + 1);
+        EXPECT_EQ(probe.hinweis(), QString());
     }
     EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
 }
@@ -67,6 +77,7 @@ TEST_F(Hintergrund, RefusedAndUnreadablePicturesSayWhyAndChangeNoPreview) {
         "\xFF\xD8\xFF\xC0\x00\x11\x08\x00\x10\x00\x10\x03\x01\x22\x00\x02"
         "\x11\x01\x03\x11\x01\xFF\xD9",
         23);
+    // clang-format off
     const struct {
         QString pfad;
         QString meldung;  // after "Das Hintergrundbild [path] " where the path is taken
@@ -77,20 +88,18 @@ TEST_F(Hintergrund, RefusedAndUnreadablePicturesSayWhyAndChangeNoPreview) {
         {jpeg(QStringLiteral("jpg")), QString(), false},
         {jpeg(QStringLiteral("bild.jp")), QString(), false},
         {jpeg(QStringLiteral("\u03A9mega.jpg")), zeichen(QStringLiteral("\u03A9")), false},
-        {jpeg(QStringLiteral("Gr\u00FC\u00DFe \U0001F600.jpg")),
-         zeichen(QStringLiteral("\U0001F600")), false},
+        {jpeg(QStringLiteral("Gr\u00FC\u00DFe \U0001F600.jpg")), zeichen(QStringLiteral("\U0001F600")), false},
         {jpeg(QStringLiteral("zwei\nZeilen.jpg")), zeilenumbruch, false},
         {jpeg(QStringLiteral("Wagen\rR\u00FCcklauf.JPG")), zeilenumbruch, false},
         {QString(), QString(), false},
-        {datei("kaputt.jpg", "kein Bild"), "ist kein JPEG-Bild! Bitte nur JPEG-Bilder benutzen!",
-         true},
+        {datei("kaputt.jpg", "kein Bild"), "ist kein JPEG-Bild! Bitte nur JPEG-Bilder benutzen!", true},
         {datei("riesig.jpg", RiesigesJpeg),
-         "hat mit 8190 × 8190 zu viele Bildpunkte (höchstens 16 Millionen, etwa 4096 × 4096)!",
-         true},
+         "hat mit 8190 × 8190 zu viele Bildpunkte (höchstens 16 Millionen, etwa 4096 × 4096)!", true},
         {datei("leer.jpg", ohneScan), "ist beschädigt!", true},
         {pipe, "ist keine gewöhnliche Datei!", true},
         {pfad(QStringLiteral("fehlt.jpg")), "wurde nicht gefunden!", true},
     };
+    // clang-format on
     const QImage vorherBild = probe.fenster->vorschau().image();
     for (const auto& fall : fälle) {
         SCOPED_TRACE(fall.pfad.toStdString());
@@ -242,7 +251,6 @@ TEST_F(Hintergrund, APhotoBecomesABannerThroughTheCropDialog) {
     EXPECT_EQ(probe.text(Feld::HintergrundName), "grafik-banner.jpg");
     EXPECT_EQ(probe.finde<QWidget>("Pic")->size(), QSize(468, 60));
     EXPECT_TRUE(probe.dialoge.meldungen.isEmpty());
-
     EXPECT_EQ(probe.hinweis(), QString());
 
     // The banner itself is taken as it is; so is a free size larger than forums take, which

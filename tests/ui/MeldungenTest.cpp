@@ -159,63 +159,40 @@ TEST_F(Speichern, EveryFailureSaysWhichFileAndWhy) {
         QStringLiteral(" Eine Datei, die dort schon so heißt, bleibt unverändert.");
     const QString fehlt = QStringLiteral("den Ordner [%1] gibt es nicht");
     const QString ordnerName = QStringLiteral("so heißt ein Ordner");
+    // The button (none: closing the window), the name chosen, the file, why, and why in short.
     // clang-format off
-    const struct {
-        const char* name;
-        const char* knopf;  // none: closing the window
-        const char* gewählt;
-        const char* datei;
-        QString grund;
-        QString kurz;
-    } fälle[] = {
-        {"Einstellungen", "EinstellungenSpeichern", "fehlt/entwurf", "fehlt/entwurf.txt", fehlt, "der Ordner fehlt"},
-        {"Php-Programm", "PhpQuelltext", "banner", "banner.php", ordnerName, ordnerName},
-        {"Schließen", nullptr, "fehlt/frage", "fehlt/frage.txt", fehlt, "der Ordner fehlt"},
+    const std::tuple<const char*, const char*, const char*, QString, QString> fälle[] = {
+        {"EinstellungenSpeichern", "fehlt/entwurf", "fehlt/entwurf.txt", fehlt, "der Ordner fehlt"},
+        {"PhpQuelltext", "banner", "banner.php", ordnerName, ordnerName},
+        {nullptr, "fehlt/frage", "fehlt/frage.txt", fehlt, "der Ordner fehlt"},
     };
     // clang-format on
-    for (const auto& fall : fälle) {
-        SCOPED_TRACE(fall.name);
+    for (const auto& [knopf, gewählt, datei, warum, kurz] : fälle) {
+        SCOPED_TRACE(datei);
         probe.dialoge.meldungen.clear();
-        probe.dialoge.speichernAntworten = {pfad(fall.gewählt)};
+        probe.dialoge.speichernAntworten = {pfad(gewählt)};
         probe.setText(Feld::KiTxt, "23");  // a change, so that closing asks
-        if (fall.knopf) {
-            klicken(fall.knopf);
+        if (knopf) {
+            klicken(knopf);
         } else {
             probe.dialoge.frageAntworten = {Antwort::Speichern};
             EXPECT_FALSE(probe.fenster->close());
             EXPECT_TRUE(probe.fenster->isVisible());
         }
-        const QString datei = pfad(fall.datei);
-        const QString grund = fall.grund.contains(QLatin1String("%1"))
-                                  ? fall.grund.arg(QFileInfo(datei).absolutePath())
-                                  : fall.grund;
+        const QString ziel = pfad(datei);
+        const QString grund =
+            warum.contains(QLatin1String("%1")) ? warum.arg(QFileInfo(ziel).absolutePath()) : warum;
         EXPECT_EQ(probe.dialoge.meldungen.back(),
-                  QStringLiteral("Die Datei [%1] wurde nicht gespeichert: %2.").arg(datei, grund) +
+                  QStringLiteral("Die Datei [%1] wurde nicht gespeichert: %2.").arg(ziel, grund) +
                       Unverändert);
         EXPECT_EQ(probe.hinweis(), QStringLiteral("%1 wurde nicht gespeichert: %2.")
-                                       .arg(QFileInfo(datei).fileName(), fall.kurz));
-        EXPECT_FALSE(QFileInfo(datei).isFile());
+                                       .arg(QFileInfo(ziel).fileName(), kurz));
+        EXPECT_FALSE(QFileInfo(ziel).isFile());
         EXPECT_TRUE(QDir(ordner.path()).entryList(QDir::Files).isEmpty());  // nor a trace
     }
     probe.dialoge.speichernAntworten = {pfad("gut")};
     klicken("EinstellungenSpeichern");
     EXPECT_TRUE(QFileInfo(pfad("gut.txt")).isFile());
-    EXPECT_EQ(probe.hinweis(), QString());
-}
-
-// GD draws a photo as stored, whatever turn its Exif entry asks for: the notice line says so
-// until a picture without a turn comes.
-TEST_F(Meldungen, ATurnedPhotoIsNamed) {
-    const QString gedreht = pfad(QStringLiteral("gedreht.jpg"));
-    ASSERT_TRUE(dateiSchreiben(gedreht, gedrehtesJpeg()));
-    const QString gerade = jpegMachen(QStringLiteral("gerade.jpg"), QSize(40, 20));
-    probe.dialoge.öffnenAntworten = {gedreht, gerade};
-    probe.finde<QPushButton>("Hintergrundbild")->click();
-    EXPECT_EQ(probe.hinweis(), QStringLiteral("Das Bild ist laut EXIF gedreht; der Server zeichnet "
-                                              "es ungedreht."));
-    EXPECT_TRUE(probe.finde<Hinweiszeile>("Hinweis")->toolTip().contains(
-        QStringLiteral("EXIF-Ausrichtung 6")));
-    probe.finde<QPushButton>("Hintergrundbild")->click();
     EXPECT_EQ(probe.hinweis(), QString());
 }
 
