@@ -261,9 +261,7 @@ TEST_F(Schliessen, KeysSaveAndCloseResultsAreReadOnly) {
     EXPECT_EQ(probe.dialoge.fragen.size(), 2);
 }
 
-class Ablegen : public Fenstertest {};
-
-TEST_F(Ablegen, AJpegBecomesTheBackgroundADesignFileIsLoaded) {
+TEST_F(Fenster, ADroppedJpegBecomesTheBackgroundADesignFileIsLoaded) {
     const QString bild = jpegMachen(QStringLiteral("Urlaub.JPEG"), QSize(300, 40));
     const QString design = pfad(QStringLiteral("Design.txt"));
     probe.setText(Feld::DaTxt, "24.12.2020");
@@ -304,9 +302,7 @@ QStringList zahlen(int von, int bis, int schritt) {
     return liste;
 }
 
-class Start : public Fenstertest {};
-
-TEST_F(Start, FillsTheFieldsDrawsOnceAndNamesEveryFieldOrTheFontListsError) {
+TEST_F(Fenster, StartFillsTheFieldsDrawsOnceAndNamesEveryFieldOrTheFontListsError) {
     MainWindow& fenster = *probe.fenster;
 
     EXPECT_TRUE(fenster.isVisible());

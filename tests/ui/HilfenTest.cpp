@@ -198,11 +198,8 @@ TEST_F(Hilfen, TheTemplateFieldExplainsItselfAndInsertsAPlaceholder) {
 
 const QString Delta = QString(QChar(0x0394));
 
-class Eingabe : public Fenstertest {};
-
 // Characters outside Windows-1252 stay out, typed or pasted; no blank is lost.
-TEST_F(Eingabe, CharactersOutsideWindows1252StayOutBlanksStay) {
-    auto* txt = probe.finde<QPlainTextEdit>("Txt");
+TEST_F(Hilfen, CharactersOutsideWindows1252StayOutBlanksStay) {
     probe.setText(Feld::Txt, "");
     const int vorher = probe.neuzeichnungen;
     tippen(txt, QStringLiteral("a") + Delta + QStringLiteral("€"));
@@ -228,7 +225,7 @@ TEST_F(Eingabe, CharactersOutsideWindows1252StayOutBlanksStay) {
 }
 
 // "ab", CR LF, "cd", CR LF, CR LF, "ef": the widget counts each line break as one character.
-TEST_F(Eingabe, SelectionCountsLineBreaksTwice) {
+TEST_F(Hilfen, SelectionCountsLineBreaksTwice) {
     QPlainTextEdit feld;
     feld.setPlainText(QStringLiteral("ab\ncd\n\nef"));
     const QTextDocument& dokument = *feld.document();

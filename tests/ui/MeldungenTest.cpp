@@ -149,11 +149,9 @@ TEST_F(Meldungen, ACommandThatCannotBeDrawnIsNamedWithItsLine) {
     EXPECT_EQ(zeile->satz(), QString());
 }
 
-class Speichern : public Fenstertest {};
-
 // Every save that fails says which file and why, in a message and in the notice line, until a
 // save succeeds; a failed save in the closing question keeps the window open.
-TEST_F(Speichern, EveryFailureSaysWhichFileAndWhy) {
+TEST_F(Meldungen, EveryFailedSaveSaysWhichFileAndWhy) {
     ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("banner.php")));
     const QString Unverändert =
         QStringLiteral(" Eine Datei, die dort schon so heißt, bleibt unverändert.");
