@@ -91,8 +91,7 @@ TEST_F(EinstellungenDatei, DefaultDesignIsSavedByteForByteAFailedSaveKeepsTheFil
     EXPECT_EQ(dateiLesen(pfad("alt.txt")).substr(0, 10), "leer.jpg\r\n");
 }
 
-// Save in one window, load into a fresh one: the fields, the font and the picture come back
-// (every record's round trip is the settings suite's).
+// Save in one window, load into a fresh one: every field, the font and the picture come back.
 TEST_F(EinstellungenDatei, DesignComesBackWholeInAFreshWindow) {
     probe.dialoge.öffnenAntworten.append(jpegMachen(QStringLiteral("hinten.jpg"), QSize(300, 80)));
     klicken("Hintergrundbild");
@@ -102,6 +101,10 @@ TEST_F(EinstellungenDatei, DesignComesBackWholeInAFreshWindow) {
     probe.fenster->felder().setWert(Feld::YPos, 7);
     probe.fenster->felder().setWert(Feld::Abstand, 0);
     probe.setText(Feld::DaTxt, "01.02.2003");
+    probe.setText(Feld::AlTxt, "6,50");
+    probe.setText(Feld::KiTxt, "30");
+    probe.setText(Feld::AnTxt, "0,00");
+    probe.setText(Feld::NeTxt, "2,25");
     probe.setText(Feld::StTxt, "\xE4\xF6\xFC \x80");
     probe.setText(Feld::Txt, "#F255255255Zeile 1\r\n#G12Zeile 2\r\n");
     speichern(probe, pfad("rund.txt"));

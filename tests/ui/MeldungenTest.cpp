@@ -222,6 +222,7 @@ TEST_F(Meldungen, TheFontAppliesToThePreviewAStandInIsNamed) {
     wählen(probe.finde<QComboBox>("SchriftartListe"), QStringLiteral("Liberation Serif"));
     EXPECT_EQ(probe.fenster->vorschau().fontName(), "Liberation Serif");
     EXPECT_EQ(neuzeichnungen(), vorher + 2);
+    EXPECT_EQ(probe.hinweis(), QString());
     probe.setText(Feld::SchriftartListe, "");
     EXPECT_EQ(neuzeichnungen(), vorher + 3);
     EXPECT_EQ(probe.text(Feld::Txt), Startvorlage());

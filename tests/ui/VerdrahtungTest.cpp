@@ -83,6 +83,8 @@ TEST_F(Verdrahtung, TheSizeBoxWritesWhatIsPicked) {
     QTest::keyClick(größe, Qt::Key_Return);
     probe.finde<QWidget>("DaTxt")->setFocus();
     EXPECT_EQ(probe.text(Feld::Txt), "#G14#G01" + Startvorlage());
+    probe.setText(Feld::SchriftGröße, "");  // an emptied box writes too
+    EXPECT_EQ(probe.text(Feld::Txt), "#G0#G14#G01" + Startvorlage());
 
     for (const auto& [text, markiert] : {std::pair{"12", "12"}, {" 8 ", "8"}, {"20,5", "20"}}) {
         SCOPED_TRACE(text);
