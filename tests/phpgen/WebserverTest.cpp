@@ -15,9 +15,7 @@
 namespace tafomat::test {
 namespace {
 
-const fs::path Hilfe = fs::path(TAFOMAT_SOURCE_DIR) / "tests/phpgen/gd_hilfe.php";
 const fs::path Anleitung = fs::path(TAFOMAT_SOURCE_DIR) / "docs/anleitung.md";
-const fs::path Schrift = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
 const fs::path AndereSchrift = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 const fs::path Module = "/usr/lib/apache2/modules";
 const fs::path ApachePhpIni = "/etc/php/8.2/apache2/conf.d";
@@ -275,6 +273,7 @@ TEST_F(WebserverTest, EveryHostCaseGivesAPictureThatIsTheBannerOrSaysWhy) {
     }
     const std::string gesund = erwartet[(ordnerVon[0] / "www/a").string()];
     ASSERT_EQ(bildart(gesund), "image/jpeg 460 66");
+    bündel(ordnerVon[3], "stock", Schaden::Keiner);
 
     lesbarMachen();
     const Webserver server[] = {
@@ -314,6 +313,10 @@ TEST_F(WebserverTest, EveryHostCaseGivesAPictureThatIsTheBannerOrSaysWhy) {
     }
     // PHP's messages went to the server's log instead.
     EXPECT_NE(lesen(ordnerVon[0] / "error.log").find("PHP-Meldung"), std::string::npos);
+    // The stock location of Debian's nginx site runs no script for the address with a picture's
+    // name: the reason for the guide's recipe.
+    EXPECT_EQ(server[3].anfragen("GET", "/stock/Tafomat.php/banner.jpg").status, 404);
+    EXPECT_EQ(server[3].anfragen("GET", "/stock/Tafomat.php").status, 200);
 }
 
 // PHP's bundled GD refuses the damaged picture that the system's libgd only warns about, and
@@ -344,16 +347,6 @@ TEST_F(WebserverTest, BundledGdGivesThePictureThatSaysWhyToo) {
         EXPECT_EQ(antwort.kopf["x-tafomat-fehler"], Fehlerkennung(fehler));
         EXPECT_EQ(bildart(antwort.inhalt), "image/jpeg 460 66");
     }
-}
-
-// The stock location of Debian's nginx site runs no script for the address with a picture's
-// name: the reason for the guide's recipe.
-TEST_F(WebserverTest, NginxStockLocationRunsNoScriptForAPictureName) {
-    bündel(ordner / "nginx", "stock", Schaden::Keiner);
-    lesbarMachen();
-    const Webserver server([&](int port) { return nginx(ordner / "nginx", port); });
-    EXPECT_EQ(server.anfragen("GET", "/stock/Tafomat.php/banner.jpg").status, 404);
-    EXPECT_EQ(server.anfragen("GET", "/stock/Tafomat.php").status, 200);
 }
 
 // A bundle replaced during the day is sent anew, also to a client that asks by date alone. The

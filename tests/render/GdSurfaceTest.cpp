@@ -86,18 +86,13 @@ INSTANTIATE_TEST_SUITE_P(
                       "   #X020Das war vor #2 Tagen, #7 \x80 gespart#Y030 Ty",
                       "#G12Gro\xDF#G08klein To#G20W#G08W"));
 
-TEST(GdSurface, StartsWithTheBuiltInPictureArialAndBlack) {
+TEST(GdSurface, StartsWithArialAndRefusesNamesAndSizesThatGdCannotDraw) {
     GdSurface fläche;
     EXPECT_EQ(fläche.width(), 460);
     EXPECT_EQ(fläche.height(), 66);
     EXPECT_TRUE(fläche.hatSchrift());
     EXPECT_EQ(fläche.schriftdatei(), *schriftdateiSuchen("Arial"));
-    EXPECT_EQ(fläche.fontName(), "Arial");
     EXPECT_EQ(fläche.fontSize(), 8.25);
-}
-
-TEST(GdSurface, RefusesNamesAndSizesThatGdCannotDrawAndKeepsItsOwn) {
-    GdSurface fläche;
     const double breite = fläche.textWidth("Tafomat");
     for (const char* name : {"", "   ", "Ar", "Keine Schrift dieses Namens", "Arial;Helvetica",
                              "../Arial", "Arial\r\n"}) {

@@ -131,13 +131,6 @@ TEST(ExifAusrichtung, ComesFromTheFirstExifSegmentBeforeTheScan) {
 
 class Dateien : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ordner = std::filesystem::temp_directory_path() /
-                 ("tafomat-render-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(ordner);
-    }
-    void TearDown() override { std::filesystem::remove_all(ordner); }
-
     std::string schreiben(const std::string& name, const std::string& bytes) const {
         const std::string pfad = (ordner / name).string();
         std::ofstream(pfad, std::ios::binary) << bytes;
@@ -155,7 +148,8 @@ class Dateien : public ::testing::Test {
         return pfad;
     }
 
-    std::filesystem::path ordner;
+    test::PhpOrdner platz;  // removed unless the test failed
+    const std::filesystem::path ordner = platz.pfad();
 };
 
 TEST_F(Dateien, ABackgroundIsARegularJpegFileWithinTheLimits) {
@@ -197,10 +191,7 @@ TEST_F(Dateien, ABackgroundIsARegularJpegFileWithinTheLimits) {
 // The preview takes what GD takes, under a Windows-1252 path: a JPEG; for anything else it keeps
 // the picture it has.
 TEST_F(Dateien, ThePreviewTakesTheJpegsGdTakesAndKeepsItsPictureOtherwise) {
-    Bild muster(200, 100);
-    for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 200; ++x)
-            muster.setzePunkt(x, y, (x * 7 % 256) << 16 | (y * 13 % 256) << 8 | ((x ^ y) % 256));
+    const Bild muster = test::muster(200, 100);
     const std::string jpeg = ausgabeBytes(muster, "jpeg", 90);
     schreiben("gr\xC3\xBCn.jpg", jpeg);
     GdSurface fläche;
