@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -22,10 +23,14 @@ const fs::path Skriptlauf = fs::path(TAFOMAT_SOURCE_DIR) / "tests/phpgen/skriptl
 const fs::path Hilfe = fs::path(TAFOMAT_SOURCE_DIR) / "tests/phpgen/gd_hilfe.php";
 const fs::path Schrift = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
 
-// A dark blue banner background, so that black, white and yellow text all show against it.
-inline void hintergrundMachen(const fs::path& pfad) {
+// A banner background: dark blue, so that black, white and yellow text all show against it, or
+// noise from the seed, whose JPEG holds every byte value as a photo's does.
+inline void hintergrundMachen(const fs::path& pfad, std::optional<int> rauschen = std::nullopt) {
     const std::string befehl =
-        php({Hilfe.string(), "hintergrund", pfad.string(), "460", "66", "0", "0", "110"});
+        rauschen
+            ? php({Hilfe.string(), "rauschen", pfad.string(), "460", "66",
+                   std::to_string(*rauschen)})
+            : php({Hilfe.string(), "hintergrund", pfad.string(), "460", "66", "0", "0", "110"});
     ASSERT_EQ(ausführen(befehl).status, 0) << befehl;
 }
 

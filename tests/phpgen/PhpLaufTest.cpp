@@ -15,16 +15,6 @@ namespace {
 
 const fs::path Prüfung = fs::path(TAFOMAT_SOURCE_DIR) / "tests/phpgen/skriptpruefung.php";
 
-std::string hex(const std::string& text) {
-    static const char ziffern[] = "0123456789abcdef";
-    std::string ergebnis;
-    for (const unsigned char zeichen : text) {
-        ergebnis += ziffern[zeichen >> 4];
-        ergebnis += ziffern[zeichen & 15];
-    }
-    return ergebnis;
-}
-
 class PhpLaufTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -65,7 +55,7 @@ class PhpLaufTest : public ::testing::Test {
         const fs::path referenz = ordner / "referenz.png";
         EXPECT_EQ(ausführen(php({Hilfe.string(), "text", referenz.string(),
                                  (ordner / "leer.jpg").string(), (ordner / "Arial.ttf").string(),
-                                 "14", "0", "17", "255", "255", "255", hex(text), "-"}))
+                                 "14", "0", "17", "255", "255", "255", text, "-"}))
                       .status,
                   0);
         return ausführen(php({Hilfe.string(), "gleich", bild.string(), referenz.string()})).ausgabe;

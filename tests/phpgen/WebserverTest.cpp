@@ -155,10 +155,7 @@ class WebserverTest : public ::testing::Test {
         felder.setText(Feld::BildQuallität, "75");
         felder.setText(Feld::Txt, "#F255255255#G14Hallo Welt");
         skript = *PhpSkript(felder, fläche);
-        ASSERT_EQ(ausführen(php({Hilfe.string(), "rauschen", (ordner / "leer.jpg").string(), "460",
-                                 "66", "1"}))
-                      .status,
-                  0);
+        hintergrundMachen(ordner / "leer.jpg", 1);
     }
 
     // The bundle, damaged as the row says, in www/NAME of the server's folder.
@@ -364,10 +361,7 @@ class ErneutHochgeladen : public WebserverTest {
         Webserver::Antwort gleich = server.anfragen("GET", "/neu/Tafomat.php", {datum});
         // A second later, as change times count whole seconds, a new picture is uploaded.
         std::this_thread::sleep_for(std::chrono::milliseconds(1100));
-        EXPECT_EQ(ausführen(php({Hilfe.string(), "rauschen", (bündelordner / "leer.jpg").string(),
-                                 "460", "66", std::to_string(saat)}))
-                      .status,
-                  0);
+        hintergrundMachen(bündelordner / "leer.jpg", saat);
         lesbarMachen();
         Webserver::Antwort zweite = server.anfragen("GET", "/neu/Tafomat.php", {datum});
         if (tag() != vorher) return false;

@@ -71,18 +71,14 @@ TEST_F(BildZeichnenTest, StartTemplateDrawsFiveLinesThirteenPixelsApart) {
         ADD_FAILURE() << "not drawn: " << text;
         return RecordingSurface::Gezeichnet{};
     };
-    const auto jandor = erster("J");
-    EXPECT_EQ(jandor.x, 20 * 4);
-    EXPECT_EQ(jandor.y, 0);
-    const auto stunden = erster("2");
-    EXPECT_EQ(stunden.x, 95 * 4);
-    EXPECT_EQ(stunden.y, 13);
-    const auto tage = erster("5877");
-    EXPECT_EQ(tage.x, (109 + 12) * 4);
-    EXPECT_EQ(tage.y, 39);
-    const auto datum = erster("04.11.2010");
-    EXPECT_EQ(datum.x, (120 + 3) * 4);
-    EXPECT_EQ(datum.y, 52);
+    for (const auto& [text, x, y] : {std::tuple{"J", 20 * 4, 0},
+                                     {"2", 95 * 4, 13},
+                                     {"5877", (109 + 12) * 4, 39},
+                                     {"04.11.2010", (120 + 3) * 4, 52}}) {
+        const RecordingSurface::Gezeichnet g = erster(text);
+        EXPECT_EQ(g.x, x) << text;
+        EXPECT_EQ(g.y, y) << text;
+    }
 
     for (const auto& g : fläche.gezeichnet) {
         EXPECT_TRUE(g.y == 0 || g.y == 13 || g.y == 39 || g.y == 52) << g.text << " at " << g.y;
