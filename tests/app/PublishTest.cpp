@@ -40,10 +40,6 @@ struct Lauf {
     std::string fehler;
 };
 
-// A server that answers on its port (not only a web server), in the foreground, stopped by its
-// process id or by the kernel when the suite's process ends first (setpriv --pdeathsig).
-using Dienst = Webserver;
-
 std::string inZeile(const std::string& befehl) {
     const Ergebnis ergebnis = ausführen(befehl + " 2>&1");
     EXPECT_EQ(ergebnis.status, 0) << befehl << ": " << ergebnis.ausgabe;
@@ -56,9 +52,9 @@ struct Server {
     std::string benutzer;
     fs::path heim;
     std::string hostFingerabdruck;
-    std::unique_ptr<Dienst> ftp;
-    std::unique_ptr<Dienst> ssh;
-    std::unique_ptr<Dienst> web;
+    // Any server that answers on its port, stopped by its process id or by the kernel when the
+    // suite's process ends first (setpriv --pdeathsig).
+    std::unique_ptr<Webserver> ftp, ssh, web;
 
     Server() {
         ordner = fs::temp_directory_path() / ("tafomat-publish-" + std::to_string(::getpid()));
@@ -70,9 +66,9 @@ struct Server {
         // The password goes by standard input, as chpasswd takes it.
         inZeile("echo " + inHochkommas(benutzer + ":" + Passwort) + " | chpasswd");
         schlüsselMachen();
-        ftp = std::make_unique<Dienst>([this](int port) { return vsftpd(port); });
+        ftp = std::make_unique<Webserver>([this](int port) { return vsftpd(port); });
         fs::create_directories("/run/sshd");
-        ssh = std::make_unique<Dienst>([this](int port) {
+        ssh = std::make_unique<Webserver>([this](int port) {
             return "exec setpriv --pdeathsig TERM /usr/sbin/sshd -D -e -f " +
                    inHochkommas(sshdKonfiguration(port)) + " </dev/null >/dev/null 2>" +
                    inHochkommas((ordner / "sshd.log").string());
@@ -82,11 +78,10 @@ struct Server {
         // The server's clock runs a day behind this machine's.
         const std::string uhr =
             mitUhr(inZeile("date -u -d '-1 day' '+%Y-%m-%d %H:%M:%S+00:00'"), true);
-        web = std::make_unique<Dienst>([this, uhr](int port) {
-            return "cd / && " + uhr +
-                   "exec setpriv --pdeathsig TERM php -d date.timezone=Europe/Berlin -S "
-                   "127.0.0.1:" +
-                   std::to_string(port) + " -t " + inHochkommas((heim / "web").string()) +
+        web = std::make_unique<Webserver>([this, uhr](int port) {
+            return "cd / && " + uhr + "exec setpriv --pdeathsig TERM " +
+                   php({"-d", "date.timezone=Europe/Berlin", "-S",
+                        "127.0.0.1:" + std::to_string(port), "-t", (heim / "web").string()}) +
                    " </dev/null >/dev/null 2>&1";
         });
     }
@@ -115,17 +110,15 @@ struct Server {
     // the program must set the rights itself.
     std::string vsftpd(int port) const {
         const fs::path datei = ordner / ("vsftpd-" + std::to_string(port) + ".conf");
-        schreiben(datei, "listen=YES\nlisten_ipv6=NO\nlisten_address=127.0.0.1\nlisten_port=" +
-                             std::to_string(port) +
-                             "\nbackground=NO\nanonymous_enable=NO\nlocal_enable=YES\n"
-                             "write_enable=YES\nlocal_umask=077\npasv_enable=YES\n"
-                             "pasv_address=127.0.0.1\nseccomp_sandbox=NO\nisolate=NO\n"
-                             "isolate_network=NO\npam_service_name=vsftpd\n"
-                             "secure_chroot_dir=/var/run/vsftpd/empty\nxferlog_enable=NO\n"
-                             "ssl_enable=YES\nrsa_cert_file=" +
-                             (ordner / "tls.pem").string() +
-                             "\nrsa_private_key_file=" + (ordner / "tls.key").string() +
-                             "\nforce_local_logins_ssl=NO\nforce_local_data_ssl=NO\n");
+        schreiben(datei,
+                  "listen=YES\nlisten_ipv6=NO\nlisten_address=127.0.0.1\nbackground=NO\n"
+                  "anonymous_enable=NO\nlocal_enable=YES\nwrite_enable=YES\nlocal_umask=077\n"
+                  "pasv_enable=YES\npasv_address=127.0.0.1\nseccomp_sandbox=NO\nisolate=NO\n"
+                  "isolate_network=NO\npam_service_name=vsftpd\nxferlog_enable=NO\n"
+                  "secure_chroot_dir=/var/run/vsftpd/empty\nssl_enable=YES\n"
+                  "force_local_logins_ssl=NO\nforce_local_data_ssl=NO\nlisten_port=" +
+                      std::to_string(port) + "\nrsa_cert_file=" + (ordner / "tls.pem").string() +
+                      "\nrsa_private_key_file=" + (ordner / "tls.key").string() + "\n");
         return "exec setpriv --pdeathsig TERM /usr/sbin/vsftpd " + inHochkommas(datei.string()) +
                " </dev/null >/dev/null 2>&1";
     }
