@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "common/PhpLauf.h"
+#include "common/Schriftdateien.h"
 #include "files/RegularFile.h"
 #include "render/Bilddatei.h"
 #include "render/GdHilfe.h"
@@ -19,19 +20,15 @@
 namespace tafomat {
 namespace {
 
-std::string wort(int zahl) {
-    return {static_cast<char>(zahl >> 8), static_cast<char>(zahl & 0xFF)};
-}
-
 // A marker segment: FF, the marker, the length (counting itself) and the content.
 std::string segment(unsigned char marke, const std::string& inhalt) {
     return std::string{'\xFF', static_cast<char>(marke)} +
-           wort(static_cast<int>(inhalt.size()) + 2) + inhalt;
+           test::wort16(static_cast<unsigned>(inhalt.size()) + 2) + inhalt;
 }
 
 // A frame header of three components: precision, height, width, components.
 std::string bildkopf(unsigned char marke, int breite, int höhe) {
-    return segment(marke, "\x08" + wort(höhe) + wort(breite) + "\x03" +
+    return segment(marke, "\x08" + test::wort16(höhe) + test::wort16(breite) + "\x03" +
                               std::string("\x01\x22\x00\x02\x11\x01\x03\x11\x01", 9));
 }
 
@@ -45,11 +42,11 @@ const std::string Scan = segment(0xDA, std::string("\x03\x01\x00\x02\x11\x03\x11
 // each scan's data is one byte, 0 and padding.
 std::string progressiv(int scans) {
     const std::string code = "\x01" + std::string(16, '\0');
-    std::string bytes =
-        Anfang + segment(0xDB, '\0' + std::string(64, '\x01')) +
-        segment(0xC2, "\x08" + wort(8) + wort(8) + std::string("\x01\x01\x11\0", 4)) +
-        segment(0xC4, '\0' + code) + segment(0xC4, "\x10" + code) +
-        segment(0xDA, std::string("\x01\x01\0\0\0\0", 6)) + "\x7F";
+    std::string bytes = Anfang + segment(0xDB, '\0' + std::string(64, '\x01')) +
+                        segment(0xC2, "\x08" + test::wort16(8) + test::wort16(8) +
+                                          std::string("\x01\x01\x11\0", 4)) +
+                        segment(0xC4, '\0' + code) + segment(0xC4, "\x10" + code) +
+                        segment(0xDA, std::string("\x01\x01\0\0\0\0", 6)) + "\x7F";
     for (int scan = 1; scan < scans; ++scan)
         bytes += segment(0xDA, std::string("\x01\x01\0\x01\x3F\0", 6)) + "\x7F";
     return bytes + "\xFF\xD9";
