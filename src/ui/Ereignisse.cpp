@@ -1,19 +1,15 @@
 // MainWindow's event procedures of start-up, the background, the output type and the script,
 // in a file of their own as the window's class is too large for one.
-#include <QDir>
-#include <QFileInfo>
-
 #include "design/Befunde.h"
 #include "design/Gestaltung.h"
 #include "model/Cp1252.h"
 #include "phpgen/Bildausgabe.h"
 #include "phpgen/PhpSkript.h"
-#include "platform/Foto.h"
 #include "platform/QtText.h"
 #include "template/BildZeichnen.h"
-#include "ui/Dateiarten.h"
 #include "ui/Dateimeldungen.h"
 #include "ui/Eingabemeldungen.h"
+#include "ui/Fotowahl.h"
 #include "ui/MainWindow.h"
 
 namespace tafomat {
@@ -22,27 +18,6 @@ namespace {
 
 const QString FensterSchriftFehler =
     QStringLiteral("!!! Schriftarten-Fehler !!! Programm wird fortgesetzt.");
-
-const QString OhneZeilenumbruch =
-    QStringLiteral("Bitte nur Bilder benutzen, deren Pfad keinen Zeilenumbruch enthält!");
-const QString OhneZeichen = QStringLiteral(
-    "Bitte nur Bilder benutzen, deren Pfad kein „%1“ enthält! Die Einstellungen können dieses "
-    "Zeichen nicht speichern.");
-
-// The design keeps the path as one line of Windows-1252 text; any other path would name
-// another file once saved and loaded. The message names what the path must not hold.
-[[nodiscard]] std::optional<QString> pfadFehler(const QString& pfad) {
-    for (const char32_t zeichen : pfad.toUcs4()) {
-        if (zeichen == U'\r' || zeichen == U'\n') return OhneZeilenumbruch;
-        const QString text = QString::fromUcs4(&zeichen, 1);
-        if (!fitsCp1252(text)) return OhneZeichen.arg(text);
-    }
-    return std::nullopt;
-}
-
-const QString KeinBild = QStringLiteral(
-    "Dieses Bild lässt sich nicht lesen. Bitte JPEG-, PNG-, WebP-, BMP- oder GIF-Bilder "
-    "benutzen!");
 
 std::string Abschlussmeldung(const std::string& hintergrundPfad, const std::string& schriftart) {
     return "Bitte unbedingt das Php-Programm [Tafomat.php] mit dem Hintergrundbild [" +
@@ -75,7 +50,7 @@ void MainWindow::Form_Load() {
     SchriftartenFüllen();
     // The start font passes the check a chosen one passes; without it the preview shows no text.
     m_meldungen.SchriftMelden();
-    FarbpaletteZeichnen();
+    FarbpaletteZeichnen(m_palette);
     BildZeichnen();
     gestaltungMerken();
 }
@@ -104,61 +79,9 @@ void MainWindow::Hintergrundbild_Click() {
         HintergrundbildÜbernehmen(*wahl);
 }
 
-// A JPEG of a banner's size becomes the background as it is; any other picture is offered to
-// the crop dialog, which may keep a JPEG as it is or writes the banner cut out of it as a new
-// JPEG, which then becomes the background.
 void MainWindow::HintergrundbildÜbernehmen(const DateiWahl& wahl) {
-    if (const std::optional<QString> fehler = pfadFehler(wahl.pfad)) {
-        m_dialoge.Meldung(*fehler);
-        return;
-    }
-    const bool jpeg = istJpegName(wahl.pfad);
-    // What is no regular file (a pipe would block the reading) is refused as it always was.
-    if (jpeg && (!QFileInfo(wahl.pfad).isFile() || istBannerJpeg(wahl.pfad))) {
-        HintergrundLaden(wahl);
-        return;
-    }
-    const std::optional<QImage> foto = FotoLesen(wahl.pfad);
-    if (!foto) {
-        // A JPEG that cannot be read says why as it always did.
-        if (jpeg) {
-            HintergrundLaden(wahl);
-        } else {
-            m_dialoge.Meldung(KeinBild);
-        }
-        return;
-    }
-    // Only a JPEG can stay as it is: the server's GD opens the background as JPEG.
-    const std::optional<Zuschnittwahl> zuschnitt =
-        m_dialoge.BildZuschneiden(*foto, jpeg && istJpeg(wahl.pfad));
-    if (!zuschnitt) return;
-    if (zuschnitt->unverändert) {
-        HintergrundLaden(wahl);
-    } else {
-        BannerSpeichern(BannerMachen(*foto, zuschnitt->zuschnitt), zuschnitt->zuschnitt.qualität,
-                        wahl.pfad);
-    }
-}
-
-// The banner goes beside the photo under a name the user confirms; the save dialog asks before
-// it replaces a file.
-void MainWindow::BannerSpeichern(const QImage& banner, int qualität, const QString& fotopfad) {
-    const QFileInfo foto(fotopfad);
-    const std::optional<QString> gewählt = m_dialoge.DateiDialogSpeichern(
-        foto.dir().filePath(foto.completeBaseName() + QStringLiteral("-banner.jpg")));
-    if (!gewählt) return;
-    const QString pfad = istJpegName(*gewählt) ? *gewählt : *gewählt + QStringLiteral(".jpg");
-    if (const std::optional<QString> fehler = pfadFehler(pfad)) {
-        m_dialoge.Meldung(*fehler);
-        return;
-    }
-    if (!JpegSchreiben(banner, qualität, pfad)) {
-        m_dialoge.Meldung(QStringLiteral("Das Banner [%1] wurde nicht gespeichert.")
-                              .arg(shortenMiddle(pfad, 80)));
-        return;
-    }
-    // A banner of a free size larger than forums take is the user's choice: no second offer.
-    HintergrundLaden({pfad, QFileInfo(pfad).fileName()});
+    if (const std::optional<DateiWahl> hintergrund = HintergrundWählen(m_dialoge, wahl))
+        HintergrundLaden(*hintergrund);
 }
 
 void MainWindow::HintergrundLaden(const DateiWahl& wahl) {

@@ -22,7 +22,8 @@ MainWindow::MainWindow(Dialoge& dialoge, const Schriftartenliste& schriftarten, 
       m_felder(m_s),
       m_meldungen(m_s, m_felder, m_vorschau, m_dialoge),
       m_server(m_s, m_felder, m_vorschau, m_uhr, m_dialoge, m_meldungen,
-               [this] { return PhpQuelltextErstellen(); }) {
+               [this] { return PhpQuelltextErstellen(); }),
+      m_hilfen(*m_s.Txt, m_felder) {
     setObjectName(QStringLiteral("Tafomat"));
     setWindowTitle(QStringLiteral("Tafomat fügt mit Php einen Texte und Daten in ein JPEG-Bild"));
     setWindowIcon(QIcon(QStringLiteral(":/fenster.png")));

@@ -7,8 +7,8 @@
 #include "design/Gestaltung.h"
 #include "platform/Schluesselbund.h"
 #include "platform/Schriftartenliste.h"
-#include "template/Befehlschreiben.h"
 #include "ui/FensterFelder.h"
+#include "ui/Hilfsschreiber.h"
 #include "ui/Neuzeichnung.h"
 #include "ui/Serverbereich.h"
 
@@ -50,7 +50,6 @@ class MainWindow : public QWidget {
     void BildZeichnen();
     void Hintergrundbild_Click();
     void HintergrundbildÜbernehmen(const DateiWahl& wahl);
-    void BannerSpeichern(const QImage& banner, int qualität, const QString& fotopfad);
     void HintergrundLaden(const DateiWahl& wahl);
     void BildArt_Click();
     void PhpQuelltext_Click();
@@ -72,11 +71,6 @@ class MainWindow : public QWidget {
     void SchriftGrößeSetzen();
     void XPos_Change();
     void YPos_Change();
-    void FarbpaletteZeichnen();
-    void befehlSchreiben(Hilfsbefehl art, const std::string& befehl,
-                         Vorlagenfeld::Schritt schritt = Vorlagenfeld::Schritt::Neu);
-    void schreibungAnwenden(const Schreibung& schreibung,
-                            Vorlagenfeld::Schritt schritt = Vorlagenfeld::Schritt::Neu);
 
     Dialoge& m_dialoge;
     const Schriftartenliste& m_schriftarten;
@@ -88,8 +82,8 @@ class MainWindow : public QWidget {
     Meldungen m_meldungen;
     Serverbereich m_server;
     Neuzeichnung m_neuzeichnung;
+    Hilfsschreiber m_hilfen;
     bool m_größenbefehlAus = false;  // set while loading: the size list writes no command
-    bool m_zugBeginnt = true;        // the next drag over the preview starts an undo step
     std::string m_gespeicherteGestaltung;
 };
 

@@ -64,10 +64,8 @@ void drawWideBlanks(QPainter& painter, const QFontMetricsF& metrics, const QStri
     }
 }
 
-CaptionFrame::CaptionFrame(const QString& caption, double blankWidth, QWidget* parent)
-    : QGroupBox(caption, parent), m_blankWidth(blankWidth) {}
-
-void CaptionFrame::paintEvent(QPaintEvent*) {
+template <>
+void WideBlanks<QGroupBox>::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QFontMetricsF metrics(font());
     const int middle = static_cast<int>(metrics.height() / 2);
@@ -78,20 +76,16 @@ void CaptionFrame::paintEvent(QPaintEvent*) {
     drawWideBlanks(painter, metrics, title(), QPointF(CaptionLeft, metrics.ascent()), m_blankWidth);
 }
 
-WideBlankLabel::WideBlankLabel(const QString& text, double blankWidth, QWidget* parent)
-    : QLabel(text, parent), m_blankWidth(blankWidth) {}
-
-void WideBlankLabel::paintEvent(QPaintEvent*) {
+template <>
+void WideBlanks<QLabel>::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QFontMetricsF metrics(font());
     painter.setPen(palette().color(QPalette::WindowText));
     drawWideBlanks(painter, metrics, text(), QPointF(0, metrics.ascent()), m_blankWidth);
 }
 
-WideBlankButton::WideBlankButton(const QString& text, double blankWidth, QWidget* parent)
-    : Knopf(text, parent), m_blankWidth(blankWidth) {}
-
-void WideBlankButton::paintEvent(QPaintEvent*) {
+template <>
+void WideBlanks<Knopf>::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);

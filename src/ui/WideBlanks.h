@@ -17,10 +17,14 @@ double wideBlanksWidth(const QFontMetricsF& metrics, const QString& text, double
 void drawWideBlanks(QPainter& painter, const QFontMetricsF& metrics, const QString& text,
                     QPointF baselineStart, double blankWidth);
 
-// A frame whose line runs through the middle of its caption.
-class CaptionFrame : public QGroupBox {
+// A widget of base `Basis` that draws its caption with wide blanks: a frame with its line
+// through the middle of the caption, a label from its top-left corner, a push button with the
+// caption centred.
+template <class Basis>
+class WideBlanks : public Basis {
   public:
-    CaptionFrame(const QString& caption, double blankWidth, QWidget* parent = nullptr);
+    WideBlanks(const QString& caption, double blankWidth, QWidget* parent = nullptr)
+        : Basis(caption, parent), m_blankWidth(blankWidth) {}
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,28 +33,15 @@ class CaptionFrame : public QGroupBox {
     double m_blankWidth;
 };
 
-// A label drawn from its top-left corner.
-class WideBlankLabel : public QLabel {
-  public:
-    WideBlankLabel(const QString& text, double blankWidth, QWidget* parent = nullptr);
+template <>
+void WideBlanks<QGroupBox>::paintEvent(QPaintEvent*);
+template <>
+void WideBlanks<QLabel>::paintEvent(QPaintEvent*);
+template <>
+void WideBlanks<Knopf>::paintEvent(QPaintEvent*);
 
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    double m_blankWidth;
-};
-
-// A push button with its caption centred.
-class WideBlankButton : public Knopf {
-  public:
-    WideBlankButton(const QString& text, double blankWidth, QWidget* parent = nullptr);
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    double m_blankWidth;
-};
+using CaptionFrame = WideBlanks<QGroupBox>;
+using WideBlankLabel = WideBlanks<QLabel>;
+using WideBlankButton = WideBlanks<Knopf>;
 
 }  // namespace tafomat
