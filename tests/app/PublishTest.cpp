@@ -40,11 +40,6 @@ struct Lauf {
     std::string fehler;
 };
 
-// A server in the foreground, in a process group of its own, stopped by its process id, or by
-// the kernel when the suite's process ends before (setpriv --pdeathsig in its command). Any
-// server that answers on its port serves, not only a web server.
-using Dienst = Webserver;
-
 std::string inZeile(const std::string& befehl) {
     const Ergebnis ergebnis = ausführen(befehl + " 2>&1");
     EXPECT_EQ(ergebnis.status, 0) << befehl << ": " << ergebnis.ausgabe;
@@ -57,9 +52,9 @@ struct Server {
     std::string benutzer;
     fs::path heim;
     std::string hostFingerabdruck;
-    std::unique_ptr<Dienst> ftp;
-    std::unique_ptr<Dienst> ssh;
-    std::unique_ptr<Dienst> web;
+    // Any server that answers on its port, stopped by its process id or by the kernel when the
+    // suite's process ends first (setpriv --pdeathsig).
+    std::unique_ptr<Webserver> ftp, ssh, web;
 
     Server() {
         ordner = fs::temp_directory_path() / ("tafomat-publish-" + std::to_string(::getpid()));
@@ -71,9 +66,9 @@ struct Server {
         // The password goes by standard input, as chpasswd takes it.
         inZeile("echo " + inHochkommas(benutzer + ":" + Passwort) + " | chpasswd");
         schlüsselMachen();
-        ftp = std::make_unique<Dienst>([this](int port) { return vsftpd(port); });
+        ftp = std::make_unique<Webserver>([this](int port) { return vsftpd(port); });
         fs::create_directories("/run/sshd");
-        ssh = std::make_unique<Dienst>([this](int port) {
+        ssh = std::make_unique<Webserver>([this](int port) {
             return "exec setpriv --pdeathsig TERM /usr/sbin/sshd -D -e -f " +
                    inHochkommas(sshdKonfiguration(port)) + " </dev/null >/dev/null 2>" +
                    inHochkommas((ordner / "sshd.log").string());
@@ -83,11 +78,10 @@ struct Server {
         // The server's clock runs a day behind this machine's.
         const std::string uhr =
             mitUhr(inZeile("date -u -d '-1 day' '+%Y-%m-%d %H:%M:%S+00:00'"), true);
-        web = std::make_unique<Dienst>([this, uhr](int port) {
-            return "cd / && " + uhr +
-                   "exec setpriv --pdeathsig TERM php -d date.timezone=Europe/Berlin -S "
-                   "127.0.0.1:" +
-                   std::to_string(port) + " -t " + inHochkommas((heim / "web").string()) +
+        web = std::make_unique<Webserver>([this, uhr](int port) {
+            return "cd / && " + uhr + "exec setpriv --pdeathsig TERM " +
+                   php({"-d", "date.timezone=Europe/Berlin", "-S",
+                        "127.0.0.1:" + std::to_string(port), "-t", (heim / "web").string()}) +
                    " </dev/null >/dev/null 2>&1";
         });
     }
@@ -116,17 +110,15 @@ struct Server {
     // the program must set the rights itself.
     std::string vsftpd(int port) const {
         const fs::path datei = ordner / ("vsftpd-" + std::to_string(port) + ".conf");
-        schreiben(datei, "listen=YES\nlisten_ipv6=NO\nlisten_address=127.0.0.1\nlisten_port=" +
-                             std::to_string(port) +
-                             "\nbackground=NO\nanonymous_enable=NO\nlocal_enable=YES\n"
-                             "write_enable=YES\nlocal_umask=077\npasv_enable=YES\n"
-                             "pasv_address=127.0.0.1\nseccomp_sandbox=NO\nisolate=NO\n"
-                             "isolate_network=NO\npam_service_name=vsftpd\n"
-                             "secure_chroot_dir=/var/run/vsftpd/empty\nxferlog_enable=NO\n"
-                             "ssl_enable=YES\nrsa_cert_file=" +
-                             (ordner / "tls.pem").string() +
-                             "\nrsa_private_key_file=" + (ordner / "tls.key").string() +
-                             "\nforce_local_logins_ssl=NO\nforce_local_data_ssl=NO\n");
+        schreiben(datei,
+                  "listen=YES\nlisten_ipv6=NO\nlisten_address=127.0.0.1\nbackground=NO\n"
+                  "anonymous_enable=NO\nlocal_enable=YES\nwrite_enable=YES\nlocal_umask=077\n"
+                  "pasv_enable=YES\npasv_address=127.0.0.1\nseccomp_sandbox=NO\nisolate=NO\n"
+                  "isolate_network=NO\npam_service_name=vsftpd\nxferlog_enable=NO\n"
+                  "secure_chroot_dir=/var/run/vsftpd/empty\nssl_enable=YES\n"
+                  "force_local_logins_ssl=NO\nforce_local_data_ssl=NO\nlisten_port=" +
+                      std::to_string(port) + "\nrsa_cert_file=" + (ordner / "tls.pem").string() +
+                      "\nrsa_private_key_file=" + (ordner / "tls.key").string() + "\n");
         return "exec setpriv --pdeathsig TERM /usr/sbin/vsftpd " + inHochkommas(datei.string()) +
                " </dev/null >/dev/null 2>&1";
     }
@@ -236,10 +228,9 @@ class Publish : public ::testing::Test {
 
 struct Veröffentlichungsfall {
     std::string name;
-    std::string ordner;  // in web/ of the home
-    // the options after DESIGN, given the target's folder and its public address
-    std::function<std::vector<std::string>(const std::string& ziel, const std::string& url)>
-        argumente;
+    std::string ordner;                 // in web/ of the home
+    std::string schema;                 // of the target's address
+    std::vector<std::string> optionen;  // after the target; a run that is to succeed adds --url
     int status;
     std::string meldung;  // in the output or the error output
 };
@@ -251,58 +242,30 @@ TEST_F(Publish, UploadsTheBundleByEveryProtocolOrRefusesWithNothingWritten) {
     const std::string falsch = pfad("falsch.netrc");
     const std::string schlüssel = (server->ordner / "userkey").string();
     const std::string cacert = (server->ordner / "tls.pem").string();
-    using A = std::vector<std::string>;
+    const std::string abdruck = server->hostFingerabdruck;
+    // clang-format off
     const std::vector<Veröffentlichungsfall> fälle = {
-        {"SFTP, the host key unknown", "s1",
-         [&](auto ziel, auto) {
-             return A{"--to", sftp(ziel), "--netrc", netrc, "--known-hosts", kh};
-         },
-         1, "--accept-host-key " + server->hostFingerabdruck},
-        {"SFTP, the host key accepted", "s1",
-         [&](auto ziel, auto url) {
-             return A{"--to",          sftp(ziel), "--netrc",           netrc,
-                      "--known-hosts", kh,         "--accept-host-key", server->hostFingerabdruck,
-                      "--url",         url};
-         },
-         0, "the same banner"},
-        {"SFTP by key, the host key now known", "s2",
-         [&](auto ziel, auto url) {
-             return A{"--to", sftp(ziel), "--key", schlüssel, "--known-hosts", kh, "--url", url};
-         },
-         0, "the same banner"},
-        {"SFTP, a wrong password", "s3",
-         [&](auto ziel, auto) {
-             return A{"--to", sftp(ziel), "--netrc", falsch, "--known-hosts", kh};
-         },
-         1, "refuses the login"},
-        {"FTPS", "f1",
-         [&](auto ziel, auto url) {
-             return A{"--to", ftp("ftps", ziel), "--netrc", netrc, "--cacert",
-                      cacert, "--url",           url};
-         },
-         0, "the same banner"},
-        {"FTPS, the certificate unverifiable", "f2",
-         [&](auto ziel, auto) {
-             return A{"--to", ftp("ftps", ziel), "--netrc", netrc};
-         },
-         1, "certificate cannot be verified"},
-        {"FTP", "f3",
-         [&](auto ziel, auto url) {
-             return A{"--to", ftp("ftp", ziel), "--netrc", netrc, "--url", url};
-         },
-         0, "sends the password unencrypted"},
-        {"FTP, a wrong password", "f4",
-         [&](auto ziel, auto) {
-             return A{"--to", ftp("ftp", ziel), "--netrc", falsch};
-         },
-         1, "refuses the login"},
+        {"SFTP, the host key unknown", "s1", "sftp", {"--netrc", netrc, "--known-hosts", kh}, 1,
+         "--accept-host-key " + abdruck},
+        {"SFTP, the host key accepted", "s1", "sftp",
+         {"--netrc", netrc, "--known-hosts", kh, "--accept-host-key", abdruck}, 0, "the same banner"},
+        {"SFTP by key, the host key now known", "s2", "sftp", {"--key", schlüssel, "--known-hosts", kh}, 0,
+         "the same banner"},
+        {"SFTP, a wrong password", "s3", "sftp", {"--netrc", falsch, "--known-hosts", kh}, 1, "refuses the login"},
+        {"FTPS", "f1", "ftps", {"--netrc", netrc, "--cacert", cacert}, 0, "the same banner"},
+        {"FTPS, the certificate unverifiable", "f2", "ftps", {"--netrc", netrc}, 1, "certificate cannot be verified"},
+        {"FTP", "f3", "ftp", {"--netrc", netrc}, 0, "sends the password unencrypted"},
+        {"FTP, a wrong password", "f4", "ftp", {"--netrc", falsch}, 1, "refuses the login"},
     };
+    // clang-format on
     for (const Veröffentlichungsfall& fall : fälle) {
         SCOPED_TRACE(fall.name);
-        A argumente{"publish", d};
-        for (const std::string& argument :
-             fall.argumente("web/" + fall.ordner, webadresse(fall.ordner + "/Tafomat.php")))
-            argumente.push_back(argument);
+        const std::string ziel = "web/" + fall.ordner;
+        std::vector<std::string> argumente{
+            "publish", d, "--to", fall.schema == "sftp" ? sftp(ziel) : ftp(fall.schema, ziel)};
+        argumente.insert(argumente.end(), fall.optionen.begin(), fall.optionen.end());
+        if (fall.status == 0)
+            argumente.insert(argumente.end(), {"--url", webadresse(fall.ordner + "/Tafomat.php")});
         const Lauf lauf = starten(argumente);
         const std::string alles = lauf.ausgabe + lauf.fehler;
         EXPECT_EQ(lauf.status, fall.status) << alles;
@@ -373,13 +336,9 @@ std::string lesenBis(int terminal, const std::string& bis) {
 // not echoed.
 TEST_F(Publish, PasswordIsAskedOnATerminalWithoutEcho) {
     const std::string d = design("d.txt", "Hallo");
-    const std::vector<std::string> argumente{TAFOMAT_EXE,
-                                             "publish",
-                                             d,
-                                             "--to",
-                                             ftp("ftps", "web/p"),
-                                             "--cacert",
-                                             (server->ordner / "tls.pem").string()};
+    const std::string cacert = (server->ordner / "tls.pem").string();
+    const std::vector<std::string> argumente{TAFOMAT_EXE,          "publish",  d,     "--to",
+                                             ftp("ftps", "web/p"), "--cacert", cacert};
     std::vector<char*> zeiger;
     for (const std::string& argument : argumente)
         zeiger.push_back(const_cast<char*>(argument.c_str()));
@@ -429,15 +388,14 @@ struct Prüffall {
 TEST_F(Publish, CheckNamesWhatTheAddressSends) {
     const std::string d = design("d.txt", "#F255255255Rauchfrei seit #2 Tagen");
     const std::string anders = design("anders.txt", "#F255255255Rauchfrei seit #2 Tagen!");
-    for (const auto& [entwurf, ordner] : {std::pair{d, "k"}, {anders, "k2"}})
-        ASSERT_EQ(starten({"publish", entwurf, "--to", ftp("ftp", std::string("web/") + ordner),
-                           "--netrc", pfad("netrc")})
-                      .status,
-                  0);
-    ASSERT_EQ(starten({"publish", d, "--to", ftp("ftp", "web/g"), "--netrc", pfad("netrc"),
-                       "--type", "gif"})
-                  .status,
-              0);
+    using A = std::vector<std::string>;
+    for (const auto& [entwurf, ordner, mehr] :
+         {std::tuple{d, "k", A{}}, {anders, "k2", A{}}, {d, "g", A{"--type", "gif"}}}) {
+        A argumente{"publish", entwurf,      "--to", ftp("ftp", std::string("web/") + ordner),
+                    "--netrc", pfad("netrc")};
+        argumente.insert(argumente.end(), mehr.begin(), mehr.end());
+        ASSERT_EQ(starten(argumente).status, 0);
+    }
     const fs::path web = server->heim / "web";
     fs::copy_file(web / "k/Tafomat.php", web / "k/Tafomat.txt");
     schreiben(web / "seite.html", "<!DOCTYPE html><html><body>Willkommen</body></html>\n");
@@ -451,8 +409,12 @@ TEST_F(Publish, CheckNamesWhatTheAddressSends) {
     schreiben(web / "kopf.php",
               "<?php header('Content-Type: image/jpeg'); header('X-Tafomat-Fehler: "
               "schrift-fehlt'); $b=imagecreatetruecolor(460,66); imagejpeg($b);\n");
+    // The server's day is a day behind this machine's.
+    const std::string gestern =
+        inZeile("TZ=Europe/Berlin date -d '-1 day' +%d.%m.%Y").substr(0, 10);
     const std::vector<Prüffall> fälle = {
-        {"the banner", "k/Tafomat.php", 0, "the same banner as the server's script draws on "},
+        {"the banner", "k/Tafomat.php", 0,
+         "the same banner as the server's script draws on " + gestern},
         {"the picture-name address", "k/Tafomat.php/banner.jpg", 0, "the same banner"},
         {"one redirect", "umleitung.php", 0, "(redirected -> "},
         {"another design", "k2/Tafomat.php", 3, "pixels differ, in rows"},
@@ -474,11 +436,6 @@ TEST_F(Publish, CheckNamesWhatTheAddressSends) {
     }
     const Lauf gif = starten({"check", d, "--url", webadresse("g/Tafomat.php"), "--type", "gif"});
     EXPECT_EQ(gif.status, 0) << gif.ausgabe;
-    // The server's day is a day behind this machine's.
-    const std::string gestern = inZeile("TZ=Europe/Berlin date -d '-1 day' +%d.%m.%Y");
-    EXPECT_NE(starten({"check", d, "--url", webadresse("k/Tafomat.php")})
-                  .ausgabe.find("draws on " + gestern.substr(0, 10)),
-              std::string::npos);
     // A server that lost its font sends the script's error picture, known by its pixels.
     fs::rename(web / "k/Arial.ttf", web / "k/arial.ttf");
     const Lauf ohneSchrift = starten({"check", d, "--url", webadresse("k/Tafomat.php")});
@@ -620,24 +577,21 @@ TEST_F(Publish, BadInputIsRefusedBeforeConnecting) {
     schreiben(pfad("keinschluessel"), "Hallo\n");
     schreiben(pfad("keinschluessel.pub"), "Hallo\n");
     const std::string u = server->benutzer;
-    const std::string port = std::to_string(server->ftp->port());
+    // clang-format off
     const std::vector<std::pair<std::string, Eingabefall>> fälle = {
         {"publish", {{"--to", "http://" + u + "@127.0.0.1/x/"}, "begins with none of"}},
         {"publish", {{"--to", "sftp://" + u + "@/x/"}, "names no host"}},
         {"publish", {{"--to", "sftp://" + u + ":pw@127.0.0.1/x/"}, "the user holds a colon"}},
-        {"publish", {{"--to", "ftp://" + u + "@127.0.0.1:" + port + "/a/../b/"}, "\"..\""}},
-        {"publish",
-         {{"--to", "ftp://" + u + "@127.0.0.1:" + port + "/x/", "--netrc", pfad("fremd.netrc")},
-          "has no password for machine 127.0.0.1"}},
-        {"publish",
-         {{"--to", "ftp://" + u + "@127.0.0.1:" + port + "/x/"}, "no password for " + u}},
+        {"publish", {{"--to", ftp("ftp", "a/../b")}, "\"..\""}},
+        {"publish", {{"--to", ftp("ftp", "x"), "--netrc", pfad("fremd.netrc")}, "has no password for machine 127.0.0.1"}},
+        {"publish", {{"--to", ftp("ftp", "x")}, "no password for " + u}},
         {"publish", {{"--to", sftp("x"), "--key", pfad("keinschluessel")}, "is no private key"}},
-        {"publish",
-         {{"--to", sftp("x"), "--netrc", pfad("netrc"), "--url", "ftp://x/"},
-          "is no http:// or https:// address"}},
+        {"publish", {{"--to", sftp("x"), "--netrc", pfad("netrc"), "--url", "ftp://x/"},
+                     "is no http:// or https:// address"}},
         {"check", {{"--url", "file:///etc/passwd"}, "is no http:// or https:// address"}},
         {"check", {{"--url", webadresse("x.php"), "--type", "bmp"}, "is not jpeg, png or gif"}},
     };
+    // clang-format on
     for (const auto& [befehl, fall] : fälle) {
         SCOPED_TRACE(fall.meldung);
         std::vector<std::string> argumente{befehl, d};

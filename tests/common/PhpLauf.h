@@ -94,15 +94,19 @@ inline bool phpMitGd() {
     return ausführen("php -r 'exit(function_exists(\"imagettftext\") ? 0 : 1);'").status == 0;
 }
 
+// A path below the user's cache folder, where the tool scripts build.
+inline fs::path imCache(const std::string& pfad) {
+    const char* cache = std::getenv("XDG_CACHE_HOME");
+    const char* heim = std::getenv("HOME");
+    return (cache ? fs::path(cache) : fs::path(heim ? heim : "/") / ".cache") / "tafomat" / pfad;
+}
+
 // The PHP built with PHP's own bundled GD (tools/php-bundled): the path in TAFOMAT_PHP_BUNDLED,
 // which the test command sets and which must then work, or the one in the user's cache. Empty
 // when there is none.
 inline std::string phpGebündelt() {
     if (const char* pfad = std::getenv("TAFOMAT_PHP_BUNDLED")) return pfad;
-    const char* cache = std::getenv("XDG_CACHE_HOME");
-    const char* heim = std::getenv("HOME");
-    const fs::path ordner = cache ? fs::path(cache) : fs::path(heim ? heim : "/") / ".cache";
-    const fs::path php = ordner / "tafomat/php-bundled/bin/php";
+    const fs::path php = imCache("php-bundled/bin/php");
     return ::access(php.c_str(), X_OK) == 0 ? php.string() : std::string();
 }
 
@@ -111,10 +115,7 @@ inline std::string phpGebündelt() {
 // hold the library, or the one in the user's cache. Empty when there is none.
 inline std::string gdRaqm() {
     if (const char* pfad = std::getenv("TAFOMAT_GD_RAQM")) return pfad;
-    const char* cache = std::getenv("XDG_CACHE_HOME");
-    const char* heim = std::getenv("HOME");
-    const fs::path ordner = cache ? fs::path(cache) : fs::path(heim ? heim : "/") / ".cache";
-    const fs::path bibliothek = ordner / "tafomat/gd-raqm/lib";
+    const fs::path bibliothek = imCache("gd-raqm/lib");
     return fs::exists(bibliothek / "libgd.so.3") ? bibliothek.string() : std::string();
 }
 

@@ -13,14 +13,13 @@ using namespace tafomat;
 // suite; these are the others.
 TEST(Felder, StartFromTheDesignDefaults) {
     const FelderImSpeicher felder;
-    const std::pair<Feld, const char*> fälle[] = {{Feld::SchriftartListe, "Arial"},
-                                                  {Feld::SchriftGröße, "8"},
-                                                  {Feld::BildArt, "jpeg"},
-                                                  {Feld::TaTxt, ""},
-                                                  {Feld::GZTxt, ""},
-                                                  {Feld::GETxt, ""},
-                                                  {Feld::GSTxt, ""},
-                                                  {Feld::QuTxt, ""}};
+    const std::pair<Feld, const char*> fälle[] = {
+        // clang-format off
+        {Feld::SchriftartListe, "Arial"}, {Feld::SchriftGröße, "8"}, {Feld::BildArt, "jpeg"},
+        {Feld::TaTxt, ""}, {Feld::GZTxt, ""}, {Feld::GETxt, ""}, {Feld::GSTxt, ""},
+        {Feld::QuTxt, ""},
+        // clang-format on
+    };
     for (const auto& [feld, text] : fälle) EXPECT_EQ(felder.text(feld), text) << feldName(feld);
 }
 

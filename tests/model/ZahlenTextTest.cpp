@@ -72,17 +72,13 @@ TEST(NumberText, RegionalTextReadsBack) {
 }
 
 TEST(AmountText, FromPlainText) {
-    const std::pair<const char*, const char*> fälle[] = {{" 1994000", "19940,00"},
-                                                         {"-6000", "-60,00"},
-                                                         {" 50", ",50"},
-                                                         {"-50", "-,50"},
-                                                         {"-5", ",-5"},
-                                                         {" 5", ",5"},
-                                                         {" 0", ",0"},
-                                                         {" 2777.5", "2777,.5"},
-                                                         {" .5", ",.5"},
-                                                         {"", ","},
-                                                         {" 100", "1,00"}};
+    const std::pair<const char*, const char*> fälle[] = {
+        // clang-format off
+        {" 1994000", "19940,00"}, {"-6000", "-60,00"}, {" 50", ",50"}, {"-50", "-,50"},
+        {"-5", ",-5"}, {" 5", ",5"}, {" 0", ",0"}, {" 2777.5", "2777,.5"}, {" .5", ",.5"},
+        {"", ","}, {" 100", "1,00"},
+        // clang-format on
+    };
     for (const auto& [plain, betrag] : fälle)
         EXPECT_EQ(amountText(plain), betrag) << '"' << plain << '"';
 }

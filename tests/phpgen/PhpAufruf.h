@@ -1,12 +1,13 @@
 #pragma once
 
-// Helpers of the tests that hand generated scripts to a real PHP: read what skriptlauf.php
-// prints, and make random designs.
+// Helpers of the tests that hand generated scripts to a real PHP: make a background, read what
+// skriptlauf.php prints, and make random designs.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -19,6 +20,19 @@
 namespace tafomat::test {
 
 const fs::path Skriptlauf = fs::path(TAFOMAT_SOURCE_DIR) / "tests/phpgen/skriptlauf.php";
+const fs::path Hilfe = fs::path(TAFOMAT_SOURCE_DIR) / "tests/phpgen/gd_hilfe.php";
+const fs::path Schrift = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
+
+// A banner background: dark blue, so that black, white and yellow text all show against it, or
+// noise from the seed, whose JPEG holds every byte value as a photo's does.
+inline void hintergrundMachen(const fs::path& pfad, std::optional<int> rauschen = std::nullopt) {
+    const std::string befehl =
+        rauschen
+            ? php({Hilfe.string(), "rauschen", pfad.string(), "460", "66",
+                   std::to_string(*rauschen)})
+            : php({Hilfe.string(), "hintergrund", pfad.string(), "460", "66", "0", "0", "110"});
+    ASSERT_EQ(ausführen(befehl).status, 0) << befehl;
+}
 
 // The lines of skriptlauf.php: for each script's name, the texts of its placeholder variables.
 inline std::map<std::string, std::vector<std::string>> skriptWerte(const std::string& ausgabe) {

@@ -13,19 +13,7 @@
 namespace tafomat::test {
 namespace {
 
-const fs::path Hilfe = fs::path(TAFOMAT_SOURCE_DIR) / "tests/phpgen/gd_hilfe.php";
 const fs::path Prüfung = fs::path(TAFOMAT_SOURCE_DIR) / "tests/phpgen/skriptpruefung.php";
-const fs::path Schrift = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
-
-std::string hex(const std::string& text) {
-    static const char ziffern[] = "0123456789abcdef";
-    std::string ergebnis;
-    for (const unsigned char zeichen : text) {
-        ergebnis += ziffern[zeichen >> 4];
-        ergebnis += ziffern[zeichen & 15];
-    }
-    return ergebnis;
-}
 
 class PhpLaufTest : public ::testing::Test {
   protected:
@@ -34,16 +22,8 @@ class PhpLaufTest : public ::testing::Test {
         ASSERT_TRUE(fs::exists(Schrift)) << "fonts-liberation is needed";
         ASSERT_TRUE(fs::exists(libfaketime())) << "faketime is needed";
         fs::copy_file(Schrift, ordner / "Arial.ttf");
-        hintergrund(ordner / "leer.jpg");
+        hintergrundMachen(ordner / "leer.jpg");
         felder.setText(Feld::BildQuallität, "75");
-    }
-
-    // Dark blue, so that black, white and yellow text all show against it.
-    void hintergrund(const fs::path& pfad) {
-        ASSERT_EQ(ausführen(php({Hilfe.string(), "hintergrund", pfad.string(), "460", "66", "0",
-                                 "0", "110"}))
-                      .status,
-                  0);
     }
 
     // Runs the design's script as a shared host would: from another working folder, with putenv
@@ -75,7 +55,7 @@ class PhpLaufTest : public ::testing::Test {
         const fs::path referenz = ordner / "referenz.png";
         EXPECT_EQ(ausführen(php({Hilfe.string(), "text", referenz.string(),
                                  (ordner / "leer.jpg").string(), (ordner / "Arial.ttf").string(),
-                                 "14", "0", "17", "255", "255", "255", hex(text), "-"}))
+                                 "14", "0", "17", "255", "255", "255", text, "-"}))
                       .status,
                   0);
         return ausführen(php({Hilfe.string(), "gleich", bild.string(), referenz.string()})).ausgabe;

@@ -138,23 +138,13 @@ TEST(PhpSkriptTest, InputLineIsWrittenAsAPhpValue) {
 
 TEST(PhpSkriptTest, InputThatCannotGoIntoAScriptStopsTheGeneration) {
     const std::pair<Feld, std::string> fälle[] = {
-        {Feld::AlTxt, ""},
-        {Feld::AlTxt, "1" + std::string(307, '0')},  // overflows
-        {Feld::AnTxt, "sechzig"},
-        {Feld::NeTxt, ""},
-        {Feld::StTxt, "3,00 Euro"},
-        {Feld::KiTxt, "22; system('x')"},
-        {Feld::KiTxt, ""},
-        {Feld::DaTxt, "gestern"},
-        {Feld::BildArt, "jpeg($Bild);evil"},
-        {Feld::BildArt, ""},
-        {Feld::BildArt, "jpg"},
-        {Feld::BildQuallität, "75);evil("},
-        {Feld::BildQuallität, ""},
-        {Feld::BildQuallität, "7.5"},
-        {Feld::BildQuallität, "101"},
-        {Feld::BildQuallität, "-1"},
-        {Feld::Txt, "#G00x"},
+        // clang-format off
+        {Feld::AlTxt, ""}, {Feld::AlTxt, "1" + std::string(307, '0')}, {Feld::AnTxt, "sechzig"}, {Feld::NeTxt, ""},
+        {Feld::StTxt, "3,00 Euro"}, {Feld::KiTxt, "22; system('x')"}, {Feld::KiTxt, ""}, {Feld::DaTxt, "gestern"},
+        {Feld::BildArt, "jpeg($Bild);evil"}, {Feld::BildArt, ""}, {Feld::BildArt, "jpg"},
+        {Feld::BildQuallität, "75);evil("}, {Feld::BildQuallität, ""}, {Feld::BildQuallität, "7.5"},
+        {Feld::BildQuallität, "101"}, {Feld::BildQuallität, "-1"}, {Feld::Txt, "#G00x"},
+        // clang-format on
     };
     for (const auto& [feld, text] : fälle)
         EXPECT_FALSE(skriptMit(feld, text).has_value()) << feldName(feld) << " " << text;
@@ -162,12 +152,10 @@ TEST(PhpSkriptTest, InputThatCannotGoIntoAScriptStopsTheGeneration) {
 
 TEST(PhpDateinameTest, PhpIsAppendedUnlessTheNameEndsInExactlyPhp) {
     const std::pair<std::string, std::string> fälle[] = {
-        {"banner", "banner.php"},
-        {"banner.php", "banner.php"},
-        {"banner.PHP", "banner.PHP.php"},
-        {"/tmp/a.b/banner", "/tmp/a.b/banner.php"},
-        {"php", "php.php"},
-        {"", ".php"},
+        // clang-format off
+        {"banner", "banner.php"}, {"banner.php", "banner.php"}, {"banner.PHP", "banner.PHP.php"},
+        {"/tmp/a.b/banner", "/tmp/a.b/banner.php"}, {"php", "php.php"}, {"", ".php"},
+        // clang-format on
     };
     for (const auto& [gewählt, erwartet] : fälle)
         EXPECT_EQ(PhpDateiname(gewählt), erwartet) << gewählt;

@@ -14,12 +14,10 @@
 namespace tafomat::test {
 namespace {
 
-const fs::path Hilfe = fs::path(TAFOMAT_SOURCE_DIR) / "tests/phpgen/gd_hilfe.php";
 const fs::path Module = fs::path(TAFOMAT_SOURCE_DIR) / "tools/php-versions/node_modules";
 const fs::path Cli = Module / "@php-wasm/cli/php-wasm.js";
 // tools/test installs a Node of its own there when the machine's is older than the packages need.
 const fs::path EigenesNode = Module / ".bin/node";
-const fs::path Schrift = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
 // Enough for every output type and a wide mix of texts; each version's start costs more.
 constexpr int Anzahl = 60;
 // A day the clocks change; Node's clock runs on from it, so it is far from midnight.
@@ -47,10 +45,7 @@ class PhpVersionenTest : public ::testing::TestWithParam<const char*> {
         skripte = ordner / "skripte";
         fs::create_directories(skripte);
         fs::copy_file(Schrift, skripte / "Arial.ttf");
-        ASSERT_EQ(ausführen(php({Hilfe.string(), "hintergrund", (skripte / "leer.jpg").string(),
-                                 "460", "66", "0", "0", "110"}))
-                      .status,
-                  0);
+        hintergrundMachen(skripte / "leer.jpg");
     }
 
     // Random templates and values, with the picture and the font they name.

@@ -15,9 +15,7 @@
 namespace tafomat::test {
 namespace {
 
-const fs::path Hilfe = fs::path(TAFOMAT_SOURCE_DIR) / "tests/phpgen/gd_hilfe.php";
 const fs::path Anleitung = fs::path(TAFOMAT_SOURCE_DIR) / "docs/anleitung.md";
-const fs::path Schrift = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
 const fs::path AndereSchrift = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 const fs::path Module = "/usr/lib/apache2/modules";
 const fs::path ApachePhpIni = "/etc/php/8.2/apache2/conf.d";
@@ -157,10 +155,7 @@ class WebserverTest : public ::testing::Test {
         felder.setText(Feld::BildQuallität, "75");
         felder.setText(Feld::Txt, "#F255255255#G14Hallo Welt");
         skript = *PhpSkript(felder, fläche);
-        ASSERT_EQ(ausführen(php({Hilfe.string(), "rauschen", (ordner / "leer.jpg").string(), "460",
-                                 "66", "1"}))
-                      .status,
-                  0);
+        hintergrundMachen(ordner / "leer.jpg", 1);
     }
 
     // The bundle, damaged as the row says, in www/NAME of the server's folder.
@@ -275,6 +270,7 @@ TEST_F(WebserverTest, EveryHostCaseGivesAPictureThatIsTheBannerOrSaysWhy) {
     }
     const std::string gesund = erwartet[(ordnerVon[0] / "www/a").string()];
     ASSERT_EQ(bildart(gesund), "image/jpeg 460 66");
+    bündel(ordnerVon[3], "stock", Schaden::Keiner);
 
     lesbarMachen();
     const Webserver server[] = {
@@ -314,6 +310,10 @@ TEST_F(WebserverTest, EveryHostCaseGivesAPictureThatIsTheBannerOrSaysWhy) {
     }
     // PHP's messages went to the server's log instead.
     EXPECT_NE(lesen(ordnerVon[0] / "error.log").find("PHP-Meldung"), std::string::npos);
+    // The stock location of Debian's nginx site runs no script for the address with a picture's
+    // name: the reason for the guide's recipe.
+    EXPECT_EQ(server[3].anfragen("GET", "/stock/Tafomat.php/banner.jpg").status, 404);
+    EXPECT_EQ(server[3].anfragen("GET", "/stock/Tafomat.php").status, 200);
 }
 
 // PHP's bundled GD refuses the damaged picture that the system's libgd only warns about, and
@@ -346,16 +346,6 @@ TEST_F(WebserverTest, BundledGdGivesThePictureThatSaysWhyToo) {
     }
 }
 
-// The stock location of Debian's nginx site runs no script for the address with a picture's
-// name: the reason for the guide's recipe.
-TEST_F(WebserverTest, NginxStockLocationRunsNoScriptForAPictureName) {
-    bündel(ordner / "nginx", "stock", Schaden::Keiner);
-    lesbarMachen();
-    const Webserver server([&](int port) { return nginx(ordner / "nginx", port); });
-    EXPECT_EQ(server.anfragen("GET", "/stock/Tafomat.php/banner.jpg").status, 404);
-    EXPECT_EQ(server.anfragen("GET", "/stock/Tafomat.php").status, 200);
-}
-
 // A bundle replaced during the day is sent anew, also to a client that asks by date alone. The
 // files' change times come from the real clock, so the server runs on it too (in UTC, as PHP
 // without a time zone does); a run that a midnight crossed says nothing and is made again.
@@ -371,10 +361,7 @@ class ErneutHochgeladen : public WebserverTest {
         Webserver::Antwort gleich = server.anfragen("GET", "/neu/Tafomat.php", {datum});
         // A second later, as change times count whole seconds, a new picture is uploaded.
         std::this_thread::sleep_for(std::chrono::milliseconds(1100));
-        EXPECT_EQ(ausführen(php({Hilfe.string(), "rauschen", (bündelordner / "leer.jpg").string(),
-                                 "460", "66", std::to_string(saat)}))
-                      .status,
-                  0);
+        hintergrundMachen(bündelordner / "leer.jpg", saat);
         lesbarMachen();
         Webserver::Antwort zweite = server.anfragen("GET", "/neu/Tafomat.php", {datum});
         if (tag() != vorher) return false;

@@ -36,9 +36,10 @@ TEST(ZeichenblockTest, BlockIsByteExact) {
         const char* datum = "04.11.2010";
         const char* schrift = "Arial";
     } fälle[] = {
+        // clang-format off
         {"WorkedExample", "#F255255255Das war vor #2 Tagen.\r\n#BAm #1",
-         "$Farbe=ImageColorAllocate($Bild,255,255,255);\r\n" +
-             lauf("\"Das war vor \".$Tage.\" Tagen.\"", {0}) + lauf("\"Am \".$Datum", {0, 1}, 24)},
+         "$Farbe=ImageColorAllocate($Bild,255,255,255);\r\n" + lauf("\"Das war vor \".$Tage.\" Tagen.\"", {0}) +
+             lauf("\"Am \".$Datum", {0, 1}, 24)},
         {"EmptyTemplate", "", ""},
         {"BlanksAndLineBreaksOnly", "    \r\n   \r\n", ""},
         {"ColourWithoutText", "#F001002003", "$Farbe=ImageColorAllocate($Bild,1,2,3);\r\n"},
@@ -55,12 +56,7 @@ TEST(ZeichenblockTest, BlockIsByteExact) {
          Schwarz + lauf("chr(36).\"Txt\".chr(92).\"n{\".chr(36).\"x}\"", {0})},
         {"HighCodesBelow192AreEntities", "\x80\xA0\xB0&amp;",
          Schwarz + lauf("\"&#8364;&#160;&#176;&#38;amp;\"", {0})},
-        {"UmlautsStaySingleBytes",
-         "M\xFC\xDF"
-         "e",
-         Schwarz + lauf("\"M\xFC\xDF"
-                        "e\"",
-                        {0})},
+        {"UmlautsStaySingleBytes", "M\xFC\xDF" "e", Schwarz + lauf("\"M\xFC\xDF" "e\"", {0})},
         {"HashThatBeginsNoCommandIsLeftOut", "Preis #A", Schwarz + lauf("\"Preis A\"", {0})},
         {"DoubleHashGivesOnlyTheDate", "##1", Schwarz + lauf("$Datum", {0})},
         {"ColourAboveRangeIsLimited", "#F300000000", Rot},
@@ -77,18 +73,16 @@ TEST(ZeichenblockTest, BlockIsByteExact) {
          Schwarz + lauf("\"abcde\"", {0}) + Schwarz},
         {"ChangeAndChangeBackKeepTheRunInItsColour", "ab#F255000000#F000000000c",
          Schwarz + lauf("\"abc\"", {0}) + Rot + Schwarz},
-        {"PlaceholderAloneIsTheBareVariable", "#Z #9",
-         Schwarz + lauf("$AlleKippen.\" \".$Fiskus", {0})},
+        {"PlaceholderAloneIsTheBareVariable", "#Z #9", Schwarz + lauf("$AlleKippen.\" \".$Fiskus", {0})},
         {"PlaceholderIsMeasuredByItsFieldsText", "#1#BX",
          Schwarz + lauf("$Datum", {0}) + lauf("\"X\"", {32, 33}), 0, "1.1.2000"},
         {"EachSizeMeasuresItsOwnRun", "#G12a#G20bc#G08d",
-         Schwarz + lauf("\"a\"", {0}, 15, "12") + lauf("\"bc\"", {6}, 23, "20") +
-             lauf("\"d\"", {26})},
+         Schwarz + lauf("\"a\"", {0}, 15, "12") + lauf("\"bc\"", {6}, 23, "20") + lauf("\"d\"", {26})},
         {"FontNameCannotBreakTheString", "a",
-         Schwarz + lauf("\"a\"", {0}, 11, "8", "Bad\".chr(34).\"\".chr(36).\"Font"), 0,
-         "04.11.2010", "Bad\"$Font"},
+         Schwarz + lauf("\"a\"", {0}, 11, "8", "Bad\".chr(34).\"\".chr(36).\"Font"), 0, "04.11.2010", "Bad\"$Font"},
         {"RefusedSizeEndsTheCompilation", "Hallo #G00", std::nullopt},
         {"NegativeSizeEndsTheCompilation", "#G-5x", std::nullopt},
+        // clang-format on
     };
     for (const auto& fall : fälle) {
         SCOPED_TRACE(fall.name);

@@ -33,7 +33,7 @@ case 'text':
     $bild = imagecreatefromjpeg($a[3]);
     $farbe = imagecolorallocate($bild, (int)$a[8], (int)$a[9], (int)$a[10]);
     // GD reads entities in any text; "&#38;" is how a literal "&" is drawn.
-    $text = str_replace('&', '&#38;', hex2bin($a[11]));
+    $text = str_replace('&', '&#38;', $a[11]);
     imagettftext($bild, (float)$a[5], 0, (int)$a[6], (int)$a[7], $farbe, $a[4], $text);
     if ($a[12] === 'fett') imagettftext($bild, (float)$a[5], 0, (int)$a[6] + 1, (int)$a[7], $farbe, $a[4], $text);
     imagepng($bild, $a[2]);

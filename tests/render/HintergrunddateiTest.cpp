@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "common/PhpLauf.h"
+#include "common/Schriftdateien.h"
 #include "files/RegularFile.h"
 #include "render/Bilddatei.h"
 #include "render/GdHilfe.h"
@@ -19,19 +20,15 @@
 namespace tafomat {
 namespace {
 
-std::string wort(int zahl) {
-    return {static_cast<char>(zahl >> 8), static_cast<char>(zahl & 0xFF)};
-}
-
 // A marker segment: FF, the marker, the length (counting itself) and the content.
 std::string segment(unsigned char marke, const std::string& inhalt) {
     return std::string{'\xFF', static_cast<char>(marke)} +
-           wort(static_cast<int>(inhalt.size()) + 2) + inhalt;
+           test::wort16(static_cast<unsigned>(inhalt.size()) + 2) + inhalt;
 }
 
 // A frame header of three components: precision, height, width, components.
 std::string bildkopf(unsigned char marke, int breite, int höhe) {
-    return segment(marke, "\x08" + wort(höhe) + wort(breite) + "\x03" +
+    return segment(marke, "\x08" + test::wort16(höhe) + test::wort16(breite) + "\x03" +
                               std::string("\x01\x22\x00\x02\x11\x01\x03\x11\x01", 9));
 }
 
@@ -45,11 +42,11 @@ const std::string Scan = segment(0xDA, std::string("\x03\x01\x00\x02\x11\x03\x11
 // each scan's data is one byte, 0 and padding.
 std::string progressiv(int scans) {
     const std::string code = "\x01" + std::string(16, '\0');
-    std::string bytes =
-        Anfang + segment(0xDB, '\0' + std::string(64, '\x01')) +
-        segment(0xC2, "\x08" + wort(8) + wort(8) + std::string("\x01\x01\x11\0", 4)) +
-        segment(0xC4, '\0' + code) + segment(0xC4, "\x10" + code) +
-        segment(0xDA, std::string("\x01\x01\0\0\0\0", 6)) + "\x7F";
+    std::string bytes = Anfang + segment(0xDB, '\0' + std::string(64, '\x01')) +
+                        segment(0xC2, "\x08" + test::wort16(8) + test::wort16(8) +
+                                          std::string("\x01\x01\x11\0", 4)) +
+                        segment(0xC4, '\0' + code) + segment(0xC4, "\x10" + code) +
+                        segment(0xDA, std::string("\x01\x01\0\0\0\0", 6)) + "\x7F";
     for (int scan = 1; scan < scans; ++scan)
         bytes += segment(0xDA, std::string("\x01\x01\0\x01\x3F\0", 6)) + "\x7F";
     return bytes + "\xFF\xD9";
@@ -131,13 +128,6 @@ TEST(ExifAusrichtung, ComesFromTheFirstExifSegmentBeforeTheScan) {
 
 class Dateien : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ordner = std::filesystem::temp_directory_path() /
-                 ("tafomat-render-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(ordner);
-    }
-    void TearDown() override { std::filesystem::remove_all(ordner); }
-
     std::string schreiben(const std::string& name, const std::string& bytes) const {
         const std::string pfad = (ordner / name).string();
         std::ofstream(pfad, std::ios::binary) << bytes;
@@ -155,7 +145,8 @@ class Dateien : public ::testing::Test {
         return pfad;
     }
 
-    std::filesystem::path ordner;
+    test::PhpOrdner platz;  // removed unless the test failed
+    const std::filesystem::path ordner = platz.pfad();
 };
 
 TEST_F(Dateien, ABackgroundIsARegularJpegFileWithinTheLimits) {
@@ -197,10 +188,7 @@ TEST_F(Dateien, ABackgroundIsARegularJpegFileWithinTheLimits) {
 // The preview takes what GD takes, under a Windows-1252 path: a JPEG; for anything else it keeps
 // the picture it has.
 TEST_F(Dateien, ThePreviewTakesTheJpegsGdTakesAndKeepsItsPictureOtherwise) {
-    Bild muster(200, 100);
-    for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 200; ++x)
-            muster.setzePunkt(x, y, (x * 7 % 256) << 16 | (y * 13 % 256) << 8 | ((x ^ y) % 256));
+    const Bild muster = test::muster(200, 100);
     const std::string jpeg = ausgabeBytes(muster, "jpeg", 90);
     schreiben("gr\xC3\xBCn.jpg", jpeg);
     GdSurface fläche;

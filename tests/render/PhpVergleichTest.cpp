@@ -1,6 +1,5 @@
 // What PHP with GD really draws is the judge: the script's picture against the preview, and
 // against itself with commands that change nothing.
-#include <gd.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,22 +26,15 @@ using test::PhpOrdner;
 const FesteUhr Uhr(tageszahl({2026, 12, 7}));
 
 // A plain JPEG background, written by GD as a server's picture would be.
-std::string hintergrundJpeg(int breite, int höhe, std::uint32_t farbe) {
-    gdImagePtr bild = gdImageCreateTrueColor(breite, höhe);
-    gdImageFilledRectangle(bild, 0, 0, breite - 1, höhe - 1, static_cast<int>(farbe));
-    int größe = 0;
-    void* daten = gdImageJpegPtr(bild, &größe, 95);
-    std::string jpeg(static_cast<const char*>(daten), static_cast<std::size_t>(größe));
-    gdFree(daten);
-    gdImageDestroy(bild);
-    return jpeg;
+std::string hintergrundJpeg(int breite) {
+    return ausgabeBytes(Bild(breite, 70, 0x102040), "jpeg", 95);
 }
 
 class PhpVergleich : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(test::phpMitGd()) << "php-cli with php-gd is needed";
-        jpeg = hintergrundJpeg(1000, 70, 0x102040);
+        jpeg = hintergrundJpeg(1000);
         test::schreiben(ordner.pfad() / "leer.jpg", jpeg);
         fs::copy_file(*schriftdateiSuchen("Arial"), ordner.pfad() / "Arial.ttf");
         felder.setText(Feld::BildArt, "png");
@@ -149,86 +141,51 @@ const std::string Riesig = "1" + std::string(305, '0');
 // #X and #Y with the start positions, umlauts and typographic characters, every placeholder with
 // ordinary and extreme values (exponents, INF, negative amounts), lines over the right edge.
 const Entwurf Entwürfe[] = {
+    // clang-format off
     {},
     {.vorlage = "#G12#F255255255Seit #2 Tagen rauchfrei: #7 \x80 gespart, #Z Kippen.\r\n"
                 "#X300#Y040#BAm #1#B f\xFCr #3 \x80 pro Tag, #4 am Tag, #5 / #6 / #8 / #9 # Ende",
-     .kippen = "2,5",
-     .alteKosten = "5",
-     .xPos = 3,
-     .yPos = -2},
+     .kippen = "2,5", .alteKosten = "5", .xPos = 3, .yPos = -2},
     {.vorlage = "Erst in #2 Tagen: #1", .datum = "24.12.2026"},
     {.vorlage = "#G20\"$\\&amp; \xC4\xD6\xDC $x {$A} \\n &lt; \xA0\xB0 #F255000000#B#B#Z",
-     .datum = "1.3.1999",
-     .kippen = "0,5",
-     .alteKosten = "1.234,56",
-     .xPos = -5,
-     .yPos = 10},
+     .datum = "1.3.1999", .kippen = "0,5", .alteKosten = "1.234,56", .xPos = -5, .yPos = 10},
     {.vorlage = "AVAWAY To Ty LT Wa Yo P. F, r. 'A' \"A\" 11 17 71", .größe = 6},
     {.vorlage = "AVAWAY To Ty LT Wa #2", .größe = 40},
-    {.vorlage = "Umlaute \xE4\xF6\xFC \xC4\xD6\xDC \xDF \x80 \x84"
-                "Anf\xFChrung\x93 \x96 \x85 #1",
-     .schrift = "DejaVu Sans",
-     .größe = 11},
+    {.vorlage = "Umlaute \xE4\xF6\xFC \xC4\xD6\xDC \xDF \x80 \x84" "Anf\xFChrung\x93 \x96 \x85 #1",
+     .schrift = "DejaVu Sans", .größe = 11},
     {.vorlage = "#BWAVE Tafomat #2 Tage#B AV", .schrift = "DejaVu Sans", .größe = 28},
     {.vorlage = "Mono: AV To 1234567890 #3 #5 #6 #8", .schrift = "Liberation Mono", .größe = 9},
-    {.vorlage = "#B#F200100050Mono fett #Z#B und #F000255000gr\xFCn AVAWAY",
-     .schrift = "Liberation Mono",
-     .größe = 16,
-     .xPos = 64},
+    {.vorlage = "#B#F200100050Mono fett #Z#B und #F000255000gr\xFCn AVAWAY", .schrift = "Liberation Mono",
+     .größe = 16, .xPos = 64},
     {.vorlage = "Klein #G16Gro\xDF#G08 klein #G24X#G06y und #2 #G13Tage"},
-    {.vorlage = "#X100#Y005Oben #X010#Y030Unten\r\nn\xE4"
-                "chste Zeile #X200 #2",
-     .xPos = 7,
-     .yPos = 3},
+    {.vorlage = "#X100#Y005Oben #X010#Y030Unten\r\nn\xE4" "chste Zeile #X200 #2", .xPos = 7, .yPos = 3},
     {.vorlage = "Dieser Text l\xE4uft bis an den rechten Rand des Banners und dar\xFC"
                 "ber hinaus, Kuchen\r\n#X400Kuchen #2",
-     .größe = 10,
-     .breite = 460},
+     .größe = 10, .breite = 460},
     {.vorlage = "#Z Kippen, #4 am Tag", .größe = 9, .kippen = "1000000000000000000000000"},
-    {.vorlage = "#3 / #7 / #9 / #5",
-     .größe = 7,
-     .alteKosten = "99999999999999999999",
-     .anschaffung = "-0,01",
+    {.vorlage = "#3 / #7 / #9 / #5", .größe = 7, .alteKosten = "99999999999999999999", .anschaffung = "-0,01",
      .steuern = "12345678901234567"},
-    {.vorlage = "Gespart: #7 (#3 - #6 am Tag, #5 einmal)",
-     .größe = 12,
-     .alteKosten = "1,00",
-     .anschaffung = "500,00",
-     .neueKosten = "9,99"},
-    {.vorlage = "#Z / #9 / #7 / #8",
-     .datum = "01.01.1900",
-     .kippen = Riesig.c_str(),
-     .steuern = Riesig.c_str()},
+    {.vorlage = "Gespart: #7 (#3 - #6 am Tag, #5 einmal)", .größe = 12, .alteKosten = "1,00",
+     .anschaffung = "500,00", .neueKosten = "9,99"},
+    {.vorlage = "#Z / #9 / #7 / #8", .datum = "01.01.1900", .kippen = Riesig.c_str(), .steuern = Riesig.c_str()},
     {.vorlage = "#1 #2 #3 #4 #5 #6 #7 #8 #9 #Z", .größe = 7, .xPos = -64, .yPos = 64},
     {.vorlage = "#F000128255##1 # Ende #F255255000#0 x", .größe = 6},
     {.vorlage = "Zeile eins #2\r\nZeile zwei\r\n#BZeile drei", .größe = 32},
     {.vorlage = "#G.8mini#G12 gro\xDF #G01klein#G02 #2", .größe = 1},
     {.vorlage = "Tafomat \x80 1.234,56 Tage #7", .schrift = "DejaVu Sans", .größe = 40},
-    {.vorlage = "\x84G\xE4nsef\xFC\xDF"
-                "chen\x93 \x82"
-                "einfach\x91 \xBBGuillemets\xAB \xBC \xBD "
-                "\xBE \xA9 \xAE \x99",
+    {.vorlage = "\x84G\xE4nsef\xFC\xDF" "chen\x93 \x82" "einfach\x91 \xBBGuillemets\xAB \xBC \xBD \xBE \xA9 \xAE \x99",
      .größe = 14},
-    {.vorlage = "Schiff fliegt ffi ffl fi fl ff: Affe, Koffer, Stoff \x80 #2 Tage",
-     .schrift = "DejaVu Sans",
+    {.vorlage = "Schiff fliegt ffi ffl fi fl ff: Affe, Koffer, Stoff \x80 #2 Tage", .schrift = "DejaVu Sans",
      .größe = 11},
-    {.vorlage = "#BAVAWAY To Ty Wa Yo fi ffl#B LT P. F, \xC4pfel",
-     .schrift = "DejaVu Sans",
-     .größe = 14},
+    {.vorlage = "#BAVAWAY To Ty Wa Yo fi ffl#B LT P. F, \xC4pfel", .schrift = "DejaVu Sans", .größe = 14},
     {.vorlage = "    Vier Leerzeichen, dann AVAWAY fi ffl #2", .größe = 9},
     {.vorlage = "Mitte #G14gro\xDF ffl#G09 und #F255000000rot fi#F000000000 schwarz #B#2#B",
-     .schrift = "DejaVu Sans",
-     .größe = 9},
-    {.vorlage = "Dieser lange Text trifft den Rand: Offiziell \xFC"
-                "ber Affen \x80 #7 und noch weiter hinaus",
-     .schrift = "DejaVu Sans",
-     .größe = 7,
-     .xPos = 20,
-     .breite = 300},
-    {.vorlage = "Mono fi ffl AVAWAY \x80 \xE4\xF6\xFC #2",
-     .schrift = "Liberation Mono",
-     .größe = 8},
+     .schrift = "DejaVu Sans", .größe = 9},
+    {.vorlage = "Dieser lange Text trifft den Rand: Offiziell \xFC" "ber Affen \x80 #7 und noch weiter hinaus",
+     .schrift = "DejaVu Sans", .größe = 7, .xPos = 20, .breite = 300},
+    {.vorlage = "Mono fi ffl AVAWAY \x80 \xE4\xF6\xFC #2", .schrift = "Liberation Mono", .größe = 8},
     {.vorlage = "#BFett: Wolf Tyrann Vater AT&amp;T #7 \x80#B", .größe = 12, .xPos = 2},
+    // clang-format on
 };
 
 // Each GD family a script meets on servers, as a command that runs PHP: Debian's PHP with the
@@ -276,7 +233,7 @@ TEST_F(PhpVergleich, ServerViewIsWhatEveryGdSendsThatDay) {
         felder.setText(Feld::StTxt, entwurf.steuern);
         felder.setWert(Feld::XPos, entwurf.xPos);
         felder.setWert(Feld::YPos, entwurf.yPos);
-        const std::string bild = hintergrundJpeg(entwurf.breite, 70, 0x102040);
+        const std::string bild = hintergrundJpeg(entwurf.breite);
         test::schreiben(ordner.pfad() / "leer.jpg", bild);
         GdSurface fläche;
         ASSERT_TRUE(fläche.setFontName(entwurf.schrift));

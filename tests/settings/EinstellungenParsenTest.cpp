@@ -23,12 +23,12 @@ TEST(EinstellungenParsen, StopsAtTheFirstRecordThatCannotBeRead) {
         int gelesen;
         Abbruch abbruch;
     } fälle[] = {
+        // clang-format off
         {"empty file", "", 0, Abbruch::DateiEnde},
         {"ends after record 3", datei({"a.jpg", "a.jpg", "Arial"}), 3, Abbruch::DateiEnde},
         {"record 3 without line end", "a.jpg\r\na.jpg\r\nArial", 3, Abbruch::DateiEnde},
         {"ends after record 14", vierzehn, 14, Abbruch::DateiEnde},
-        {"ends after record 14 without line end", vierzehn.substr(0, vierzehn.size() - 2), 14,
-         Abbruch::DateiEnde},
+        {"ends after record 14 without line end", vierzehn.substr(0, vierzehn.size() - 2), 14, Abbruch::DateiEnde},
         {"colour of letters", mitDatensatz(5, "schwarz"), 4, Abbruch::KeineZahl},
         {"colour line empty", mitDatensatz(5, ""), 4, Abbruch::KeineZahl},
         {"XPos 65", mitDatensatz(6, " 65 "), 5, Abbruch::AußerhalbBereich},
@@ -36,14 +36,12 @@ TEST(EinstellungenParsen, StopsAtTheFirstRecordThatCannotBeRead) {
         {"XPos of letters", mitDatensatz(6, "abc"), 5, Abbruch::KeineZahl},
         {"YPos rounds to 65", mitDatensatz(7, " 64.5 "), 6, Abbruch::AußerhalbBereich},
         {"Abstand -1", mitDatensatz(8, "-1 "), 7, Abbruch::AußerhalbBereich},
-        {"Abstand of endless digits", mitDatensatz(8, std::string(400, '9')), 7,
-         Abbruch::AußerhalbBereich},
-        {"font name as long as a field holds", mitDatensatz(3, std::string(32767, 'A')), 14,
-         Abbruch::DateiEnde},
-        {"AlTxt longer than a field holds", mitDatensatz(10, std::string(32766, '0') + "5,00"), 9,
-         Abbruch::ZuLang},
+        {"Abstand of endless digits", mitDatensatz(8, std::string(400, '9')), 7, Abbruch::AußerhalbBereich},
+        {"font name as long as a field holds", mitDatensatz(3, std::string(32767, 'A')), 14, Abbruch::DateiEnde},
+        {"AlTxt longer than a field holds", mitDatensatz(10, std::string(32766, '0') + "5,00"), 9, Abbruch::ZuLang},
         {"picture path of a megabyte of NULs", std::string(1 << 20, '\0'), 0, Abbruch::ZuLang},
         {"a whole file", vierzehn + "\r\n", 15, Abbruch::Keiner},
+        // clang-format on
     };
     for (const auto& fall : fälle) {
         const Einstellungen e = EinstellungenParsen(fall.bytes);

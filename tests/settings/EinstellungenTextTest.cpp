@@ -57,15 +57,13 @@ TEST(EinstellungenText, TemplateGetsOneMoreLineBreak) {
 }
 
 TEST(EinstellungenDateiname, AppendsTxtUnlessTheNameEndsInExactlyTxt) {
-    const std::pair<const char*, const char*> fälle[] = {{"Tafomat", "Tafomat.txt"},
-                                                         {"Tafomat.txt", "Tafomat.txt"},
-                                                         {"name.TXT", "name.TXT.txt"},
-                                                         {"name.Txt", "name.Txt.txt"},
-                                                         {"", ".txt"},
-                                                         {"txt", "txt.txt"},
-                                                         {".txt", ".txt"},
-                                                         {"a.txt ", "a.txt .txt"},
-                                                         {"/home/a/b.tx", "/home/a/b.tx.txt"}};
+    const std::pair<const char*, const char*> fälle[] = {
+        // clang-format off
+        {"Tafomat", "Tafomat.txt"}, {"Tafomat.txt", "Tafomat.txt"}, {"name.TXT", "name.TXT.txt"},
+        {"name.Txt", "name.Txt.txt"}, {"", ".txt"}, {"txt", "txt.txt"}, {".txt", ".txt"},
+        {"a.txt ", "a.txt .txt"}, {"/home/a/b.tx", "/home/a/b.tx.txt"},
+        // clang-format on
+    };
     for (const auto& [name, erwartet] : fälle)
         EXPECT_EQ(EinstellungenDateiname(name), erwartet) << name;
 }

@@ -71,18 +71,14 @@ TEST_F(BildZeichnenTest, StartTemplateDrawsFiveLinesThirteenPixelsApart) {
         ADD_FAILURE() << "not drawn: " << text;
         return RecordingSurface::Gezeichnet{};
     };
-    const auto jandor = erster("J");
-    EXPECT_EQ(jandor.x, 20 * 4);
-    EXPECT_EQ(jandor.y, 0);
-    const auto stunden = erster("2");
-    EXPECT_EQ(stunden.x, 95 * 4);
-    EXPECT_EQ(stunden.y, 13);
-    const auto tage = erster("5877");
-    EXPECT_EQ(tage.x, (109 + 12) * 4);
-    EXPECT_EQ(tage.y, 39);
-    const auto datum = erster("04.11.2010");
-    EXPECT_EQ(datum.x, (120 + 3) * 4);
-    EXPECT_EQ(datum.y, 52);
+    for (const auto& [text, x, y] : {std::tuple{"J", 20 * 4, 0},
+                                     {"2", 95 * 4, 13},
+                                     {"5877", (109 + 12) * 4, 39},
+                                     {"04.11.2010", (120 + 3) * 4, 52}}) {
+        const RecordingSurface::Gezeichnet g = erster(text);
+        EXPECT_EQ(g.x, x) << text;
+        EXPECT_EQ(g.y, y) << text;
+    }
 
     for (const auto& g : fläche.gezeichnet) {
         EXPECT_TRUE(g.y == 0 || g.y == 13 || g.y == 39 || g.y == 52) << g.text << " at " << g.y;
@@ -105,76 +101,45 @@ TEST_F(BildZeichnenTest, RunsLandWhereTheCommandsPutThemInTheirSizeColourAndWeig
         double schluss = 8;     // the size the surface is left at
         std::size_t stopp = 0;  // the template command the redraw stops at, from 1; 0: none
     } fälle[] = {
+        // clang-format off
         {.name = "empty template", .vorlage = "", .läufe = {}},
-        {.name = "Y moves only the rest of its line",
-         .vorlage = "ab\r\ncd#Y020ef\r\ngh",
-         .läufe = {{"a", 0, 0},
-                   {"b", 4, 0},
-                   {"c", 0, 13},
-                   {"d", 4, 13},
-                   {"e", 8, 20},
-                   {"f", 12, 20},
-                   {"g", 0, 26},
-                   {"h", 4, 26}}},
-        {.name = "X is taken without XPos",
-         .vorlage = "a#X100b\r\nc",
-         .läufe = {{"a", 7, 0}, {"b", 100, 0}, {"c", 7, 13}},
-         .xPos = 7},
-        {.name = "negative XPos starts every line left of the edge",
-         .vorlage = "ab\r\nc\r\n\r\nd",
-         .läufe = {{"a", -10, 0}, {"b", -6, 0}, {"c", -10, 13}, {"d", -10, 39}},
-         .xPos = -10},
-        {.name = "YPos and Abstand place the lines",
-         .vorlage = "a\r\nb\r\nc",
-         .läufe = {{"a", 0, -4}, {"b", 0, 4}, {"c", 0, 12}},
-         .yPos = -4,
-         .abstand = 0},
-        {.name = "line feed and tab break no line",
-         .vorlage = "a\nb\tc",
+        {.name = "Y moves only the rest of its line", .vorlage = "ab\r\ncd#Y020ef\r\ngh",
+         .läufe = {{"a", 0, 0}, {"b", 4, 0}, {"c", 0, 13}, {"d", 4, 13},
+                   {"e", 8, 20}, {"f", 12, 20}, {"g", 0, 26}, {"h", 4, 26}}},
+        {.name = "X is taken without XPos", .vorlage = "a#X100b\r\nc",
+         .läufe = {{"a", 7, 0}, {"b", 100, 0}, {"c", 7, 13}}, .xPos = 7},
+        {.name = "negative XPos starts every line left of the edge", .vorlage = "ab\r\nc\r\n\r\nd",
+         .läufe = {{"a", -10, 0}, {"b", -6, 0}, {"c", -10, 13}, {"d", -10, 39}}, .xPos = -10},
+        {.name = "YPos and Abstand place the lines", .vorlage = "a\r\nb\r\nc",
+         .läufe = {{"a", 0, -4}, {"b", 0, 4}, {"c", 0, 12}}, .yPos = -4, .abstand = 0},
+        {.name = "line feed and tab break no line", .vorlage = "a\nb\tc",
          .läufe = {{"a", 0, 0}, {"b", 4, 0}, {"c", 8, 0}}},
-        {.name = "hash without command is text",
-         .vorlage = "#0#x",
+        {.name = "hash without command is text", .vorlage = "#0#x",
          .läufe = {{"#", 0, 0}, {"0", 4, 0}, {"#", 8, 0}, {"x", 12, 0}}},
-        {.name = "size keeps the line distance",
-         .vorlage = "a\r\n#G20b\r\nc",
+        {.name = "size keeps the line distance", .vorlage = "a\r\n#G20b\r\nc",
          .läufe = {{"a", 0, 0}, {"b", 0, 13, 20}, {"c", 0, 26, 20}}},
         {.name = "size is not rounded down", .vorlage = "#G2.a", .läufe = {{"a", 0, 0, 2}}},
         {.name = "size below one", .vorlage = "#G.5a", .läufe = {{"a", 0, 0, 0.5}}},
-        {.name = "base size is the leading number rounded down",
-         .vorlage = "a\r\nb",
-         .läufe = {{"a", 0, 0, 12}, {"b", 0, 17, 12}},
-         .grundgröße = "12.9",
-         .schluss = 12},
+        {.name = "base size is the leading number rounded down", .vorlage = "a\r\nb",
+         .läufe = {{"a", 0, 0, 12}, {"b", 0, 17, 12}}, .grundgröße = "12.9", .schluss = 12},
         {.name = "red", .vorlage = "#F255000000a", .läufe = {{"a", 0, 0, 8, Rot}}},
         {.name = "white", .vorlage = "#F255255255a", .läufe = {{"a", 0, 0, 8, 0xFFFFFF}}},
         {.name = "seven", .vorlage = "#F007007007a", .läufe = {{"a", 0, 0, 8, farbwert(7, 7, 7)}}},
         {.name = "above 255 is 255", .vorlage = "#F300000000a", .läufe = {{"a", 0, 0, 8, Rot}}},
-        {.name = "ten thousand is still 255",
-         .vorlage = "#F0001E4000a",
+        {.name = "ten thousand is still 255", .vorlage = "#F0001E4000a",
          .läufe = {{"a", 0, 0, 8, farbwert(0, 255, 0)}}},
-        {.name = "halves to even, negative is zero",
-         .vorlage = "#F2.53.5-12a",
+        {.name = "halves to even, negative is zero", .vorlage = "#F2.53.5-12a",
          .läufe = {{"a", 0, 0, 8, farbwert(2, 4, 0)}}},
         {.name = "hexadecimal field", .vorlage = "#F&HF000000a", .läufe = {{"a", 0, 0, 8, 15}}},
-        {.name = "bold is switched on the surface with the same advance",
-         .vorlage = "#Bab#Bc#B#1d",
-         .läufe = {{"a", 0, 0, 8, 0, true},
-                   {"b", 4, 0, 8, 0, true},
-                   {"c", 8, 0},
-                   {"04.11.2010", 12, 0, 8, 0, true},
-                   {"d", 52, 0, 8, 0, true}}},
-        {.name = "colour, size and bold carry over line breaks",
-         .vorlage = "#F255000000#G10#Ba\r\nb",
+        {.name = "bold is switched on the surface with the same advance", .vorlage = "#Bab#Bc#B#1d",
+         .läufe = {{"a", 0, 0, 8, 0, true}, {"b", 4, 0, 8, 0, true}, {"c", 8, 0},
+                   {"04.11.2010", 12, 0, 8, 0, true}, {"d", 52, 0, 8, 0, true}}},
+        {.name = "colour, size and bold carry over line breaks", .vorlage = "#F255000000#G10#Ba\r\nb",
          .läufe = {{"a", 0, 0, 10, Rot, true}, {"b", 0, 13, 10, Rot, true}}},
-        {.name = "a refused size stops the redraw there",
-         .vorlage = "a#G00b",
-         .läufe = {{"a", 0, 0}},
-         .stopp = 2},
-        {.name = "a colour outside sixteen bits stops the redraw",
-         .vorlage = "#G20#F255000000a#F1E5000000b",
-         .läufe = {{"a", 0, 0, 20, Rot}},
-         .schluss = 20,
-         .stopp = 17},
+        {.name = "a refused size stops the redraw there", .vorlage = "a#G00b", .läufe = {{"a", 0, 0}}, .stopp = 2},
+        {.name = "a colour outside sixteen bits stops the redraw", .vorlage = "#G20#F255000000a#F1E5000000b",
+         .läufe = {{"a", 0, 0, 20, Rot}}, .schluss = 20, .stopp = 17},
+        // clang-format on
     };
     for (const auto& fall : fälle) {
         SCOPED_TRACE(fall.name);

@@ -38,37 +38,26 @@ TEST(Vorlagendeutung, EveryCommandIsMarkedAndExplained) {
         std::string vorlage;
         std::vector<Gedeutet> erwartet;
     } fälle[] = {
+        // clang-format off
         {"Hallo", {}},
         {"#G14Hallo", {{0, 4, A::Größe, false, "#G14: Schriftgröße 14 Punkt ab hier"}}},
-        {"#F2552550Das",
-         {{0, 11, A::Farbe, true, "#F2552550Da: Farbe 255, 255, 0 – „Da“ gehört zur Farbe"}}},
-        {"#FrotHallo",
-         {{0, 10, A::Farbe, true, "#FrotHallo: Farbe 0, 0, 0 – „rotHallo“ gehört zur Farbe"}}},
+        {"#F2552550Das", {{0, 11, A::Farbe, true, "#F2552550Da: Farbe 255, 255, 0 – „Da“ gehört zur Farbe"}}},
+        {"#FrotHallo", {{0, 10, A::Farbe, true, "#FrotHallo: Farbe 0, 0, 0 – „rotHallo“ gehört zur Farbe"}}},
         {"#G5Hallo", {{0, 4, A::Größe, true, "#G5H: Schriftgröße 5 Punkt – „H“ gehört zur Größe"}}},
-        {"#X45Hallo",
-         {{0, 5, A::X, true,
-           "#X45H: Text dieser Zeile ab x = 45 Pixel – „H“ gehört zur Position"}}},
-        {"#G8\r\nzwei",
-         {{0, 4, A::Größe, true,
-           "#G8: Schriftgröße 8 Punkt – der Zeilenumbruch gehört zur Größe"}}},
-        {"a#B b#B",
-         {{1, 2, A::Fett, false, "#B: fett ab hier"},
-          {5, 2, A::Fett, false, "#B: wieder normal ab hier"}}},
-        {"#X045#Y012",
-         {{0, 5, A::X, false, "#X045: Text dieser Zeile ab x = 45 Pixel ab hier"},
-          {5, 5, A::Y, false, "#Y012: Rest dieser Zeile oben bei y = 12 Pixel ab hier"}}},
-        {"##2 Tage",
-         {{1, 2, A::Platzhalter, false,
-           "#2: Platzhalter, zeigt den Wert von „#2 Tage bis Heute“"}}},
+        {"#X45Hallo", {{0, 5, A::X, true, "#X45H: Text dieser Zeile ab x = 45 Pixel – „H“ gehört zur Position"}}},
+        {"#G8\r\nzwei", {{0, 4, A::Größe, true, "#G8: Schriftgröße 8 Punkt – der Zeilenumbruch gehört zur Größe"}}},
+        {"a#B b#B", {{1, 2, A::Fett, false, "#B: fett ab hier"}, {5, 2, A::Fett, false, "#B: wieder normal ab hier"}}},
+        {"#X045#Y012", {{0, 5, A::X, false, "#X045: Text dieser Zeile ab x = 45 Pixel ab hier"},
+                        {5, 5, A::Y, false, "#Y012: Rest dieser Zeile oben bei y = 12 Pixel ab hier"}}},
+        {"##2 Tage", {{1, 2, A::Platzhalter, false, "#2: Platzhalter, zeigt den Wert von „#2 Tage bis Heute“"}}},
         {"#b und #g14",
          {{0, 2, A::Kleinbefehl, false,
-           "#b: kein Befehl, Befehle schreiben sich groß (#B). Die Vorschau zeigt „#b“, der "
-           "Server lässt das „#“ weg."},
+           "#b: kein Befehl, Befehle schreiben sich groß (#B). Die Vorschau zeigt „#b“, der Server lässt das „#“ weg."},
           {7, 2, A::Kleinbefehl, false,
-           "#g: kein Befehl, Befehle schreiben sich groß (#G). Die Vorschau zeigt „#g“, der "
-           "Server lässt das „#“ weg."}}},
+           "#g: kein Befehl, Befehle schreiben sich groß (#G). Die Vorschau zeigt „#g“, der Server lässt das „#“ weg."}}},
         {"#F999000000", {{0, 11, A::Farbe, false, "#F999000000: Farbe 255, 0, 0 ab hier"}}},
         {"#G1", {{0, 3, A::Größe, false, "#G1: Schriftgröße 1 Punkt ab hier"}}},
+        // clang-format on
     };
     for (const auto& fall : fälle) {
         SCOPED_TRACE(fall.vorlage);
