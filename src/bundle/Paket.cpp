@@ -95,8 +95,11 @@ ServerPaket ServerPaketPlanen(const Felder& felder, const GdSurface& vorschau,
     }
     paket.schrift.name = schrift + ".ttf";
     paket.bild.name = felder.text(Feld::HintergrundName);
-    if (!taugtAlsDateiname(paket.bild.name, paket.schrift.name))
-        return scheitern(std::move(paket), PaketFehler::Bildname, paket.bild.name);
+    if (!taugtAlsDateiname(paket.bild.name, paket.schrift.name)) {
+        // The name is copied before the bundle moves: arguments have no order of evaluation.
+        std::string name = paket.bild.name;
+        return scheitern(std::move(paket), PaketFehler::Bildname, std::move(name));
+    }
     FileContent schriftbytes = readRegularFile(*fund.datei, GrößteSchriftdatei);
     if (schriftbytes.failure)
         return scheitern(std::move(paket), PaketFehler::KeineSchrift, schrift);
