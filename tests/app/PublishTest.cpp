@@ -243,8 +243,15 @@ TEST_F(Publish, UploadsTheBundleByEveryProtocolOrRefusesWithNothingWritten) {
     const std::string schlüssel = (server->ordner / "userkey").string();
     const std::string cacert = (server->ordner / "tls.pem").string();
     const std::string abdruck = server->hostFingerabdruck;
+    // The server's address with another key, as after a change of the key or a stranger between.
+    const std::string fremd = pfad("fremd_known_hosts");
+    const std::string fremdEintrag = "[127.0.0.1]:" + std::to_string(server->ssh->port()) + " " +
+                                     lesen(server->ordner / "userkey.pub");
+    schreiben(fremd, fremdEintrag);
     // clang-format off
     const std::vector<Veröffentlichungsfall> fälle = {
+        {"SFTP, another key known for the host", "s0", "sftp", {"--netrc", netrc, "--known-hosts", fremd}, 1,
+         "is not the one " + fremd + " holds for it"},
         {"SFTP, the host key unknown", "s1", "sftp", {"--netrc", netrc, "--known-hosts", kh}, 1,
          "--accept-host-key " + abdruck},
         {"SFTP, the host key accepted", "s1", "sftp",
@@ -276,6 +283,7 @@ TEST_F(Publish, UploadsTheBundleByEveryProtocolOrRefusesWithNothingWritten) {
         else
             EXPECT_FALSE(fs::exists(server->heim / "web" / fall.ordner));
     }
+    EXPECT_EQ(lesen(fremd), fremdEintrag);
     // The accepted key was added as ssh-keyscan gives it.
     EXPECT_NE(
         lesen(kh).find("[127.0.0.1]:" + std::to_string(server->ssh->port()) + " ssh-ed25519 "),
