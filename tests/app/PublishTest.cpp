@@ -409,6 +409,8 @@ TEST_F(Publish, CheckNamesWhatTheAddressSends) {
     schreiben(web / "seite.html", "<!DOCTYPE html><html><body>Willkommen</body></html>\n");
     schreiben(web / "umleitung.php", "<?php header('Location: /k/Tafomat.php', true, 302);\n");
     schreiben(web / "schleife.php", "<?php header('Location: /schleife.php', true, 302);\n");
+    schreiben(web / "verboten.php", "<?php http_response_code(403);\n");
+    schreiben(web / "kaputt.php", "<?php http_response_code(500);\n");
     schreiben(web / "gross.php",
               "<?php header('Content-Type: image/png'); echo \"\\x89PNG\\r\\n\\x1a\\n\";"
               " $k=str_repeat('x',1<<20); for ($i=0;$i<100;++$i) echo $k;\n");
@@ -428,6 +430,8 @@ TEST_F(Publish, CheckNamesWhatTheAddressSends) {
         {"another design", "k2/Tafomat.php", 3, "pixels differ, in rows"},
         {"another type", "g/Tafomat.php", 3, "sends a gif picture, the design's script a jpeg"},
         {"no such file", "k/fehlt.php", 1, "answers 404 Not Found"},
+        {"forbidden", "verboten.php", 1, "answers 403 Forbidden: the web server may not read"},
+        {"a broken script", "kaputt.php", 1, "answers 500 Internal Server Error: the script does"},
         {"HTML", "seite.html", 1, "sends HTML instead of a picture"},
         {"the script's source", "k/Tafomat.txt", 1, "sends the PHP source"},
         {"redirects without end", "schleife.php", 1, "more than 5 redirects"},
