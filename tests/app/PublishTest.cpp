@@ -577,6 +577,27 @@ TEST_F(Publish, DialogPublishesAndChecksWhileTheWindowGoesOn) {
     }
 }
 
+// The check takes an HTTPS host's certificate only from the system or --cacert. openssl's test
+// server stands in for the host: it sends files and runs no PHP, which no TLS case needs.
+TEST_F(Publish, CheckTakesNoCertificateItCannotVerify) {
+    const std::string d = design("d.txt", "Hallo");
+    const std::string o = inHochkommas(server->ordner.string());
+    const Webserver https([&](int port) {
+        return "cd " + o +
+               " && exec setpriv --pdeathsig TERM openssl s_server -quiet -accept 127.0.0.1:" +
+               std::to_string(port) + " -cert tls.pem -key tls.key -WWW </dev/null >/dev/null 2>&1";
+    });
+    const std::string url = "https://127.0.0.1:" + std::to_string(https.port()) + "/tls.pem";
+    const Lauf ohne = starten({"check", d, "--url", url});
+    EXPECT_EQ(ohne.status, 1);
+    EXPECT_NE(ohne.ausgabe.find("cannot be fetched: SSL certificate problem"), std::string::npos)
+        << ohne.ausgabe;
+    const Lauf mit =
+        starten({"check", d, "--url", url, "--cacert", (server->ordner / "tls.pem").string()});
+    EXPECT_EQ(mit.status, 1);
+    EXPECT_NE(mit.ausgabe.find("sends no picture"), std::string::npos) << mit.ausgabe;
+}
+
 struct Eingabefall {
     std::vector<std::string> argumente;  // after the command and the design
     std::string meldung;
