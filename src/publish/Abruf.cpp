@@ -88,6 +88,10 @@ std::optional<std::string> einmal(CURL* curl, const std::string& adresse,
         abruf.fehler = "cancelled";
         return std::nullopt;
     }
+    if (code == CURLE_OPERATION_TIMEDOUT) {
+        abruf.fehler = "the server does not answer in time";
+        return std::nullopt;
+    }
     if (code != CURLE_OK) {
         abruf.fehler = puffer[0] ? puffer : curl_easy_strerror(code);
         return std::nullopt;

@@ -376,6 +376,11 @@ Hochladebericht verbindungsfehler(const Sitzung& sitzung, const Ziel& ziel, cons
         case CURLE_USE_SSL_FAILED:
             bericht.meldung = wo + ": the server offers no TLS; nothing was uploaded";
             return bericht;
+        case CURLE_OPERATION_TIMEDOUT:
+            bericht.meldung = wo +
+                              ": the server does not answer in time (its address and port, or a "
+                              "firewall?); nothing was uploaded";
+            return bericht;
         default:
             bericht.meldung = wo + ": " + sitzung.fehler() + "; nothing was uploaded";
             return bericht;

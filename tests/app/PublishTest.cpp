@@ -14,8 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include <netinet/in.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -174,13 +176,17 @@ class Publish : public ::testing::Test {
     }
 
     // The real program in the test's folder, with a home of its own (no netrc, no known hosts,
-    // no ssh agent) and no terminal.
-    Lauf starten(const std::vector<std::string>& argumente) const {
+    // no ssh agent) and no terminal; with `eilig` its clock runs thirty times as fast.
+    Lauf starten(const std::vector<std::string>& argumente, bool eilig = false) const {
         QProcess programm;
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "SSH_AUTH_SOCK"})
             umgebung.remove(QString::fromLatin1(name));
         umgebung.insert(QStringLiteral("HOME"), ordner.path());
+        if (eilig) {
+            umgebung.insert(QStringLiteral("LD_PRELOAD"), QString::fromStdString(libfaketime()));
+            umgebung.insert(QStringLiteral("FAKETIME"), QStringLiteral("+0 x30"));
+        }
         programm.setProcessEnvironment(umgebung);
         programm.setWorkingDirectory(ordner.path());
         QStringList liste;
@@ -596,6 +602,40 @@ TEST_F(Publish, CheckTakesNoCertificateItCannotVerify) {
         starten({"check", d, "--url", url, "--cacert", (server->ordner / "tls.pem").string()});
     EXPECT_EQ(mit.status, 1);
     EXPECT_NE(mit.ausgabe.find("sends no picture"), std::string::npos) << mit.ausgabe;
+}
+
+// A server that takes the connection and never answers ends every protocol's run with a
+// message, on curl's own time limits; the program's clock runs fast, so they pass in seconds.
+TEST_F(Publish, ASilentServerEndsTheRunInTime) {
+    const std::string d = design("d.txt", "Hallo");
+    const int still = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in adresse{};
+    adresse.sin_family = AF_INET;
+    adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t länge = sizeof adresse;
+    ASSERT_EQ(::bind(still, reinterpret_cast<sockaddr*>(&adresse), länge), 0);
+    ASSERT_EQ(::listen(still, 8), 0);
+    ASSERT_EQ(::getsockname(still, reinterpret_cast<sockaddr*>(&adresse), &länge), 0);
+    const std::string ort = "127.0.0.1:" + std::to_string(ntohs(adresse.sin_port));
+    const std::vector<std::pair<std::vector<std::string>, std::string>> fälle = {
+        {{"check", d, "--url", "http://" + ort + "/Tafomat.php"},
+         "the server does not answer in time"},
+        {{"publish", d, "--to", "ftp://" + server->benutzer + "@" + ort + "/web/", "--netrc",
+          pfad("netrc")},
+         "the server does not answer in time (its address and port, or a firewall?); nothing was "
+         "uploaded"},
+        {{"publish", d, "--to", "sftp://" + server->benutzer + "@" + ort + "/web/", "--netrc",
+          pfad("netrc"), "--known-hosts", pfad("known_hosts")},
+         "the server does not answer in time"},
+    };
+    for (const auto& [argumente, meldung] : fälle) {
+        SCOPED_TRACE(argumente.front());
+        const Lauf lauf = starten(argumente, true);
+        EXPECT_EQ(lauf.status, 1);
+        EXPECT_NE((lauf.ausgabe + lauf.fehler).find(meldung), std::string::npos)
+            << lauf.ausgabe << lauf.fehler;
+    }
+    ::close(still);
 }
 
 struct Eingabefall {
