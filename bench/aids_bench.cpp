@@ -3,8 +3,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include "KeineDialoge.h"
+
 #include "model/Abgeleitet.h"
-#include "platform/Dialoge.h"
 #include "platform/QtSurface.h"
 #include "platform/Schriftartenliste.h"
 #include "ui/MainWindow.h"
@@ -13,18 +14,11 @@ namespace {
 
 using namespace tafomat;
 
-class OhneDialoge : public Dialoge {
-  public:
-    std::optional<DateiWahl> DateiDialogÖffnen(const QString&) override { return std::nullopt; }
-    std::optional<QString> DateiDialogSpeichern(const QString&) override { return std::nullopt; }
-    void Meldung(const QString&) override {}
-};
-
 // One movement report of the position aid while a button is held over the preview, on the
 // start template: the pair is replaced, the template rewritten, the preview drawn twice and
 // the picture box repainted.
 void PositionshilfeEineBewegung(benchmark::State& state) {
-    OhneDialoge dialoge;
+    KeineDialoge dialoge;
     const QtSchriftartenliste schriftarten;
     const FesteUhr uhr(tageszahl({2026, 12, 7}));
     MainWindow fenster(dialoge, schriftarten, uhr);

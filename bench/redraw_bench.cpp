@@ -5,11 +5,14 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
 #include <gd.h>
 
 #include <array>
 #include <string>
 #include <variant>
+
+#include "KeineDialoge.h"
 
 #include "model/Abgeleitet.h"
 #include "model/Cp1252.h"
@@ -144,14 +147,7 @@ void GrosseVorlageUebersetzen(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 
-// The window as the user has it: no dialog ever opens, the font list is empty.
-class KeineDialoge : public Dialoge {
-  public:
-    std::optional<DateiWahl> DateiDialogÖffnen(const QString&) override { return std::nullopt; }
-    std::optional<QString> DateiDialogSpeichern(const QString&) override { return std::nullopt; }
-    void Meldung(const QString&) override {}
-};
-
+// The window as the user has it without fonts: the font list is empty.
 class KeineSchriftarten : public Schriftartenliste {
   public:
     std::optional<int> anzahl() const override { return 0; }

@@ -4,8 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include "KeineDialoge.h"
+
 #include "model/Abgeleitet.h"
-#include "platform/Dialoge.h"
 #include "platform/QtText.h"
 #include "platform/Schriftartenliste.h"
 #include "ui/MainWindow.h"
@@ -13,13 +14,6 @@
 namespace {
 
 using namespace tafomat;
-
-class KeineDialoge : public Dialoge {
-  public:
-    std::optional<DateiWahl> DateiDialogÖffnen(const QString&) override { return std::nullopt; }
-    std::optional<QString> DateiDialogSpeichern(const QString&) override { return std::nullopt; }
-    void Meldung(const QString&) override {}
-};
 
 // Lines with every kind of command, a placeholder and a malformed colour, up to the size.
 std::string vorlageVon(std::size_t zeichen) {
